@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// Whole-file reads with a size cap, and writes that never leave a
+// half-written file behind.
+namespace bitmap {
+
+// Files larger than this are refused by readWholeFile: no picture the
+// program handles comes near it.
+constexpr uint64_t kMaxInputFileBytes = uint64_t{1} << 30;
+
+enum class ReadStatus { ok, cannotOpen, tooLarge, readError };
+
+struct FileContents {
+    ReadStatus status = ReadStatus::cannotOpen;
+    std::vector<uint8_t> bytes;
+};
+
+// Reads a regular file completely. Directories and missing files give
+// cannotOpen.
+FileContents readWholeFile(const std::string& path, uint64_t maxBytes = kMaxInputFileBytes);
+
+// Reads at most maxBytes from the start of a file.
+std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size_t maxBytes);
+
+enum class WriteStatus { ok, cannotOpen, writeError };
+
+// Writes the pieces one after another into a temporary file beside the
+// target and renames it over the target once everything is on disk, so a
+// failed write leaves any existing file untouched and no partial file behind.
+WriteStatus writeFileAtomically(const std::string& path,
+                                std::span<const std::span<const uint8_t>> pieces);
+
+bool fileExists(const std::string& path);        // a regular file
+bool pathExists(const std::string& path);        // anything: file, folder, ...
+bool directoryExists(const std::string& path);
+
+}  // namespace bitmap

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "bitmap/Dib.h"
+#include "bitmap/DitherMethod.h"
+
+namespace bitmap {
+
+// The bitmap core's operations on DIBs. Nothing here throws: a failing
+// operation returns false or nothing and leaves "prefix + message" in
+// lastError(); a successful one leaves lastError() as it was.
+class ImageProc {
+public:
+    // The text of the last failure (at most 1023 bytes).
+    const std::string& lastError() const { return lastError_; }
+
+    // Width, height and depth of a picture; fails on a null picture.
+    bool getBMPInfo(const Dib* dib, int& width, int& height, int& bitCount);
+
+    // Reads a BMP file. The result always has a 40-byte header and positive
+    // height (rows bottom-up), whatever header version and row order the file
+    // used; compressed and unusual bit-field files are refused.
+    std::optional<Dib> loadBitmap(const std::string& path);
+
+    // Writes the picture as a BMP file. Updates biSizeImage and the
+    // resolution fields in the picture's own header first.
+    bool saveBitmap(const std::string& path, Dib& dib);
+
+    // Fills 2^depth entries of a colour table with the grey ramp of that
+    // depth (1, 4 or 8).
+    bool makeGrayShadesPalette(std::span<uint8_t> table, int depth);
+
+    // A new grey picture of the requested size (0 or less keeps the source's
+    // dimension) and depth (1, 4 or 8), resampled from the source.
+    std::optional<Dib> changeBitmapFormatFromSimple(const Dib& source, int width, int height,
+                                                    int depth);
+    // The same from a header and a separate pixel buffer whose rows run top
+    // row first (as the codec library delivers them).
+    std::optional<Dib> changeBitmapFormatFrom32(const BitmapInfoHeader& header,
+                                                std::span<const uint8_t> pixels, int width,
+                                                int height, int depth);
+
+    // Dithers a grey picture to the indices 0 (black) and 1 (white) in place.
+    bool change256GrayToMonochrome(Dib& dib, int method, int threshold);
+    bool change16GrayToMonochrome(Dib& dib, int method, int threshold);
+    bool toMonochrome(Dib& dib, int method, int threshold);
+
+    // True when the picture is already black and white: two colours, or 256
+    // colours of which the used ones are all grey 0 or 255.
+    static bool isAlreadyMonochrome(const Dib& dib);
+
+    // Records a failure; used by this class and by the bridges to other
+    // decoders.
+    void fail(std::string_view prefix, std::string_view message);
+
+private:
+    std::string lastError_;
+};
+
+}  // namespace bitmap

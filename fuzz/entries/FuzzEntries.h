@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// One function per fuzz target. Each takes arbitrary bytes, runs them
+// through a decoder and must return without crashing or touching memory
+// outside its buffers.
+namespace fuzzing {
+
+void fuzzBmp(const uint8_t* data, size_t size);
+void fuzzWbmp(const uint8_t* data, size_t size);
+
+}  // namespace fuzzing

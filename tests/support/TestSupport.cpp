@@ -1,0 +1,173 @@
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "bitmap/ImageProc.h"
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "glyphon-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+std::string TempDir::file(const std::string& name) const { return path_ + "/" + name; }
+
+std::vector<uint8_t> readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, std::span<const uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    writeFile(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+namespace {
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+}  // namespace
+
+CommandResult runCommand(const std::string& commandLine) {
+    TempDir scratch;
+    const std::string outPath = scratch.file("out");
+    const std::string errPath = scratch.file("err");
+    const std::string full = "( " + commandLine + " ) >" + quote(outPath) + " 2>" + quote(errPath);
+    CommandResult result;
+    const int status = std::system(full.c_str());
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = slurp(outPath);
+    result.err = slurp(errPath);
+    return result;
+}
+
+bool hasTool(const std::string& name) {
+    return std::system(("command -v " + quote(name) + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string quote(const std::string& argument) {
+    std::string q = "'";
+    for (char c : argument) {
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
+    }
+    return q + "'";
+}
+
+bitmap::Dib makeGreyDib(int width, int height, int bits) {
+    bitmap::BitmapInfoHeader h;
+    h.biWidth = width;
+    h.biHeight = height;
+    h.biBitCount = static_cast<uint16_t>(bits);
+    auto dib = bitmap::Dib::create(h);
+    if (!dib) throw std::runtime_error("cannot create DIB");
+    bitmap::ImageProc proc;
+    if (bits <= 8) proc.makeGrayShadesPalette(dib->palette(), bits);
+    return std::move(*dib);
+}
+
+int pixelAt(const bitmap::Dib& dib, int x, int y) {
+    const auto row = dib.storedRow(dib.height() - 1 - y);
+    switch (dib.bitCount()) {
+        case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
+        case 4: return (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
+        case 8: return row[x];
+        default: throw std::runtime_error("pixelAt: unsupported depth");
+    }
+}
+
+void setPixel(bitmap::Dib& dib, int x, int y, int index) {
+    auto row = dib.storedRow(dib.height() - 1 - y);
+    switch (dib.bitCount()) {
+        case 1: {
+            const uint8_t mask = static_cast<uint8_t>(0x80 >> (x % 8));
+            row[x / 8] = static_cast<uint8_t>(index ? (row[x / 8] | mask) : (row[x / 8] & ~mask));
+            break;
+        }
+        case 4:
+            if (x % 2 == 0)
+                row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0x0F) | (index << 4));
+            else
+                row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0xF0) | (index & 0x0F));
+            break;
+        case 8: row[x] = static_cast<uint8_t>(index); break;
+        default: throw std::runtime_error("setPixel: unsupported depth");
+    }
+}
+
+Netpbm readNetpbm(const std::string& path) {
+    const auto bytes = readFile(path);
+    size_t at = 0;
+    auto token = [&]() {
+        std::string t;
+        while (at < bytes.size()) {
+            const char c = static_cast<char>(bytes[at]);
+            if (c == '#') {
+                while (at < bytes.size() && bytes[at] != '\n') ++at;
+            } else if (isspace(static_cast<unsigned char>(c))) {
+                if (!t.empty()) break;
+                ++at;
+            } else {
+                t += c;
+                ++at;
+            }
+        }
+        return t;
+    };
+    Netpbm img;
+    const std::string magic = token();
+    img.width = std::stoi(token());
+    img.height = std::stoi(token());
+    if (magic == "P4") {
+        img.maxValue = 1;
+    } else if (magic == "P5") {
+        img.maxValue = std::stoi(token());
+    } else {
+        throw std::runtime_error("unsupported netpbm file " + path);
+    }
+    ++at;  // the single whitespace after the header
+    img.values.resize(static_cast<size_t>(img.width) * img.height);
+    if (magic == "P4") {
+        const size_t rowBytes = (static_cast<size_t>(img.width) + 7) / 8;
+        for (int y = 0; y < img.height; ++y)
+            for (int x = 0; x < img.width; ++x)
+                img.values[static_cast<size_t>(y) * img.width + x] =
+                    (bytes.at(at + y * rowBytes + x / 8) >> (7 - x % 8)) & 1;
+    } else {
+        for (size_t i = 0; i < img.values.size(); ++i) img.values[i] = bytes.at(at + i);
+    }
+    return img;
+}
+
+std::string cliPath() { return GLYPHON_CLI_PATH; }
+std::string sourceDir() { return GLYPHON_SOURCE_DIR; }
+
+}  // namespace testing_support
