@@ -31,4 +31,21 @@ bool ImageProc::getBMPInfo(const Dib* dib, int& width, int& height, int& bitCoun
     return true;
 }
 
+bool ImageProc::makeGrayShadesPalette(std::span<uint8_t> table, int depth) {
+    if (depth != 1 && depth != 4 && depth != 8) {
+        fail(msg::kMakeGrayShadesPalette, msg::kBadDepth);
+        return false;
+    }
+    const int entries = 1 << depth;
+    const int step = 256 / entries;
+    for (int i = 0; i < entries && static_cast<size_t>(i) * 4 + 3 < table.size(); ++i) {
+        const auto grey = static_cast<uint8_t>(step / 2 + step * i);
+        table[i * 4 + 0] = grey;
+        table[i * 4 + 1] = grey;
+        table[i * 4 + 2] = grey;
+        table[i * 4 + 3] = 0;
+    }
+    return true;
+}
+
 }  // namespace bitmap

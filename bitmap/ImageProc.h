@@ -11,6 +11,12 @@
 
 namespace bitmap {
 
+// How the depth converter picks source pixels. `automatic` keeps one source
+// pixel per destination pixel when the depth stays the same and the source
+// is already grey, and averages the covered source area otherwise;
+// `halftone` always averages.
+enum class ResampleMode { automatic, halftone };
+
 // The bitmap core's operations on DIBs. Nothing here throws: a failing
 // operation returns false or nothing and leaves "prefix + message" in
 // lastError(); a successful one leaves lastError() as it was.
@@ -38,7 +44,8 @@ public:
     // A new grey picture of the requested size (0 or less keeps the source's
     // dimension) and depth (1, 4 or 8), resampled from the source.
     std::optional<Dib> changeBitmapFormatFromSimple(const Dib& source, int width, int height,
-                                                    int depth);
+                                                    int depth,
+                                                    ResampleMode mode = ResampleMode::automatic);
     // The same from a header and a separate pixel buffer whose rows run top
     // row first (as the codec library delivers them).
     std::optional<Dib> changeBitmapFormatFrom32(const BitmapInfoHeader& header,
