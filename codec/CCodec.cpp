@@ -1,1 +1,80 @@
-// (being written)
+#include "codec/CCodec.h"
+
+#include "carvello/GraphicsException.h"
+#include "codec/CodecMessages.h"
+
+namespace codec {
+
+std::string operationPrefix(std::string_view operation) {
+    std::string prefix = "CCodec::";
+    prefix.append(operation);
+    prefix.append(": ");
+    return prefix;
+}
+
+CCodec::CCodec() = default;
+CCodec::~CCodec() = default;
+
+int CCodec::report(int code, std::string message) {
+    errorCode_ = code;
+    errorText_ = std::move(message);
+    if (throwOnError_) throw Carvello::GraphicsException(errorText_);
+    return 0;
+}
+
+int CCodec::reportCore(int code, const std::string& coreText) {
+    return report(code, std::string(msg::kInternal) + coreText);
+}
+
+int CCodec::reportNoPicture(std::string_view operation) {
+    return report(7, operationPrefix(operation) + std::string(msg::kNoBitmap));
+}
+
+void CCodec::replacePicture(std::optional<bitmap::Dib> dib) { picture_ = std::move(dib); }
+
+void CCodec::releasePicture() { picture_.reset(); }
+
+const bitmap::Dib* CCodec::picture() const { return picture_ ? &*picture_ : nullptr; }
+
+int CCodec::GetBMPInfo(int& width, int& height, int& bitCount) {
+    if (!picture_) return reportNoPicture("GetBMPInfo");
+    if (!imageProc_.getBMPInfo(picture(), width, height, bitCount))
+        return reportCore(19, imageProc_.lastError());
+    return 1;
+}
+
+int CCodec::GetBMPWidth() {
+    int width = 0, height = 0, bitCount = 0;
+    return GetBMPInfo(width, height, bitCount) ? width : 0;
+}
+
+int CCodec::GetBMPHeight() {
+    int width = 0, height = 0, bitCount = 0;
+    return GetBMPInfo(width, height, bitCount) ? height : 0;
+}
+
+int CCodec::GetBMPBpp() {
+    int width = 0, height = 0, bitCount = 0;
+    return GetBMPInfo(width, height, bitCount) ? bitCount : 0;
+}
+
+int CCodec::BMPExists() const { return picture_ ? 1 : 0; }
+
+int CCodec::WBMPExists() {
+    int type = 0, width = 0, height = 0;
+    return wbmp_.getWBMPInfo(type, width, height) ? 1 : 0;
+}
+
+int CCodec::IsMonochrome() {
+    if (!picture_) return reportNoPicture("IsMonochrome");
+    return bitmap::ImageProc::isAlreadyMonochrome(*picture_) ? 1 : 0;
+}
+
+int CCodec::ImageInfo() {
+    if (!picture_) return reportNoPicture("ImageInfo");
+    imageWidth_ = picture_->width();
+    imageHeight_ = picture_->height();
+    return 1;
+}
+
+}  // namespace codec

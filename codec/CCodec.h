@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bitmap/Dib.h"
+#include "bitmap/ImageProc.h"
+#include "bitmap/WBMPCoder.h"
+
+namespace codec {
+
+// The one object through which the program loads, converts, resizes and
+// saves pictures. It owns the current picture (after every load an 8 bpp
+// grey DIB) and the current WBMP. Operations return 1 for success and 0 for
+// failure; every failure is reported as a code and a message, kept in
+// errorcode()/errordescription() until the next failure, and also thrown as
+// a Carvello::GraphicsException while the throw switch is on.
+class CCodec {
+public:
+    CCodec();
+    ~CCodec();
+    CCodec(const CCodec&) = delete;
+    CCodec& operator=(const CCodec&) = delete;
+
+    // Properties.
+    int errorcode() const { return errorCode_; }
+    const std::string& errordescription() const { return errorText_; }
+    bool ThrowException() const { return throwOnError_; }
+    void setThrowException(bool on) { throwOnError_ = on; }
+    const std::string& UndoFile() const { return undoFile_; }
+    void setUndoFile(std::string path) { undoFile_ = std::move(path); }
+    const std::string& FileFormat() const { return fileFormat_; }
+    int ImageWidth() const { return imageWidth_; }
+    int ImageHeight() const { return imageHeight_; }
+    bool ShowDownloadProgress() const { return showDownloadProgress_; }
+    void setShowDownloadProgress(bool on) { showDownloadProgress_ = on; }
+    // Result code of the last GIF write or tiling.
+    int lastWriterResult() const { return lastWriterResult_; }
+    // When on, resizing always averages the source area covered by each
+    // destination pixel, even for grey pictures at their own depth (which
+    // otherwise keep one source pixel per destination pixel).
+    bool AlwaysHalftone() const { return alwaysHalftone_; }
+    void setAlwaysHalftone(bool on) { alwaysHalftone_ = on; }
+
+    // Loading and format detection.
+    int LoadImage(const std::string& name, const std::string& localPath);
+    int LoadImageFile(const std::string& path);
+    int ReadImageHeader(const std::string& path);
+    int LoadBmp(const std::string& path);
+    int LoadWBMP(const std::string& path);
+    int ConvertWBMPToBMP();
+    int ImageInfo();
+
+    // Queries on the current picture.
+    int GetBMPInfo(int& width, int& height, int& bitCount);
+    int GetBMPWidth();
+    int GetBMPHeight();
+    int GetBMPBpp();
+    int BMPExists() const;
+    int WBMPExists();
+    int IsMonochrome();
+    // The current picture itself, or null.
+    const bitmap::Dib* picture() const;
+
+    // Saving.
+    int SaveBMP(const std::string& path);
+    int ConvertBMPToWBMP(int type);
+    int SaveWBMP(const std::string& path);
+    int SaveAs(const std::string& path, const std::string& format, int refuseIfExists);
+    int MakeUndoFile();
+
+    // Conversion and resizing.
+    int ConvertBMPToMonochrome(int method, int threshold);
+    int TransformBMP(int width, int height, int bitCount);
+    int ResizeTo(int width, int height, int exact);
+    int ResizePercentual(int percentage);
+
+    // A 1 bpp DIB (header, two-entry colour table, rows) of the given
+    // rectangle of the current picture, (x, y) counted from the top-left
+    // corner, dithered as asked. Parts of the rectangle outside the picture
+    // are black. Empty on failure.
+    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method,
+                                    int threshold);
+
+private:
+    // Records a failure (and throws when the switch is on); returns 0.
+    int report(int code, std::string message);
+    int reportCore(int code, const std::string& coreText);
+    int reportNoPicture(std::string_view operation);
+    void replacePicture(std::optional<bitmap::Dib> dib);
+    void releasePicture();
+    // Writes the current picture as BMP or WBMP by format code.
+    int saveInFormat(int code, const std::string& path);
+
+    std::optional<bitmap::Dib> picture_;
+    bitmap::ImageProc imageProc_;
+    bitmap::WBMPCoder wbmp_;
+    std::string errorText_;
+    std::string undoFile_;
+    std::string fileFormat_;
+    int errorCode_ = 0;
+    bool throwOnError_ = true;
+    int imageWidth_ = 0;
+    int imageHeight_ = 0;
+    bool showDownloadProgress_ = false;
+    int lastWriterResult_ = 0;
+    bool alwaysHalftone_ = false;
+};
+
+// "CCodec::" + operation + ": "
+std::string operationPrefix(std::string_view operation);
+
+}  // namespace codec

@@ -1,0 +1,141 @@
+// Black-and-white conversion, resizing and the dithered preview.
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "codec/CCodec.h"
+#include "codec/CodecMessages.h"
+
+namespace codec {
+namespace {
+
+int clampToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
+}
+
+// The largest whole percentage p at which the picture, scaled to
+// floor(p * w / 100) by floor(width * h / w), still fits into the box. The
+// fit only grows with p, so a binary search finds the same p as counting
+// up from 0 would. Nothing when not even p = 0 fits (a negative box).
+std::optional<int64_t> largestFittingPercentage(int64_t w, int64_t h, int64_t boxW, int64_t boxH) {
+    const auto fits = [&](int64_t p) {
+        const int64_t s = p * w / 100;
+        const int64_t t = s * h / w;
+        return s <= boxW && t <= boxH;
+    };
+    if (!fits(0)) return std::nullopt;
+    int64_t low = 0;                                  // fits
+    int64_t high = (std::max<int64_t>(boxW, 0) + 1) * 100 / w + 1;  // does not fit
+    while (high - low > 1) {
+        const int64_t mid = low + (high - low) / 2;
+        (fits(mid) ? low : high) = mid;
+    }
+    return low;
+}
+
+}  // namespace
+
+int CCodec::ConvertBMPToMonochrome(int method, int threshold) {
+    if (!picture_) return reportNoPicture("ConvertBMPToMonochrome");
+    if (!MakeUndoFile()) return 0;
+    if (bitmap::ImageProc::isAlreadyMonochrome(*picture_)) return 1;
+    threshold = std::clamp(threshold, 0, 255);
+    if (!imageProc_.toMonochrome(*picture_, method, threshold))
+        return reportCore(14, imageProc_.lastError());
+    return 1;
+}
+
+int CCodec::TransformBMP(int width, int height, int bitCount) {
+    if (!picture_) return reportNoPicture("TransformBMP");
+    if (!MakeUndoFile()) return 0;
+    const auto mode =
+        alwaysHalftone_ ? bitmap::ResampleMode::halftone : bitmap::ResampleMode::automatic;
+    auto result = imageProc_.changeBitmapFormatFromSimple(*picture_, width, height, bitCount, mode);
+    if (!result) return reportCore(13, imageProc_.lastError());
+    replacePicture(std::move(result));
+    return 1;
+}
+
+int CCodec::ResizeTo(int width, int height, int exact) {
+    if (!picture_) return reportNoPicture("ResizeTo");
+    const int bitCount = picture_->bitCount();
+    if (exact) return TransformBMP(width, height, bitCount);
+    const int64_t w = picture_->width();
+    const int64_t h = picture_->height();
+    const int64_t p = largestFittingPercentage(w, h, width, height).value_or(0);
+    const int64_t targetWidth = p * w / 100;
+    const int64_t targetHeight = targetWidth * h / w;
+    return TransformBMP(clampToInt(targetWidth), clampToInt(targetHeight), bitCount);
+}
+
+int CCodec::ResizePercentual(int percentage) {
+    if (!picture_) return reportNoPicture("ResizePercentual");
+    const int64_t w = picture_->width();
+    const int64_t h = picture_->height();
+    return TransformBMP(clampToInt(w * percentage / 100), clampToInt(h * percentage / 100),
+                        picture_->bitCount());
+}
+
+std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int method,
+                                        int threshold) {
+    if (!picture_) {
+        reportNoPicture("GetPreview");
+        return {};
+    }
+    // The preview works on an 8 bpp copy of the requested rectangle; a
+    // picture at another depth is brought to 8 bpp grey first.
+    std::optional<bitmap::Dib> grey;
+    const bitmap::Dib* source = &*picture_;
+    if (source->bitCount() != 8) {
+        grey = imageProc_.changeBitmapFormatFromSimple(*source, 0, 0, 8);
+        if (!grey) {
+            reportCore(13, imageProc_.lastError());
+            return {};
+        }
+        source = &*grey;
+    }
+
+    bitmap::BitmapInfoHeader header = source->header();
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biSizeImage = static_cast<uint32_t>(std::max(width, 0)) * std::max(height, 0);
+    auto crop = bitmap::Dib::create(header);
+    if (!crop) {
+        report(13, operationPrefix("GetPreview") + std::string(msg::kBadPreviewArea));
+        return {};
+    }
+    std::copy(source->palette().begin(), source->palette().end(), crop->palette().begin());
+
+    // Copy the part of the rectangle that lies inside the picture; the rest
+    // stays index 0.
+    const int64_t firstColumn = std::max<int64_t>(x, 0);
+    const int64_t endColumn = std::min<int64_t>(int64_t{x} + width, source->width());
+    for (int row = 0; row < height; ++row) {
+        const int64_t pictureRow = int64_t{y} + row;
+        if (pictureRow < 0 || pictureRow >= source->height() || firstColumn >= endColumn) continue;
+        const auto from = source->storedRow(source->height() - 1 - static_cast<int>(pictureRow));
+        auto to = crop->storedRow(height - 1 - row);
+        std::copy(from.begin() + firstColumn, from.begin() + endColumn,
+                  to.begin() + (firstColumn - x));
+    }
+
+    // Dither the crop. The undo file belongs to the user's picture, so the
+    // preview never writes it.
+    if (!bitmap::ImageProc::isAlreadyMonochrome(*crop) &&
+        !imageProc_.toMonochrome(*crop, method, std::clamp(threshold, 0, 255))) {
+        reportCore(14, imageProc_.lastError());
+        return {};
+    }
+    auto mono = imageProc_.changeBitmapFormatFromSimple(*crop, 0, 0, 1);
+    if (!mono) {
+        reportCore(13, imageProc_.lastError());
+        return {};
+    }
+    auto table = mono->palette();
+    const uint8_t entries[8] = {0, 0, 0, 255, 255, 255, 255, 255};
+    std::copy(std::begin(entries), std::end(entries), table.begin());
+    const auto bytes = mono->bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace codec

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The codec facade's message texts and the names of its properties and
+// operations, in one place.
+namespace codec::msg {
+
+inline constexpr std::string_view kInternal = "Interní funkce nalezla či způsobila tuto chybu:\n";
+inline constexpr std::string_view kNoBitmap = "BMP obrázek dosud nebyl vytvořen";
+inline constexpr std::string_view kNoWbmp = "WBMP obrázek dosud nebyl vytvořen";
+inline constexpr std::string_view kUnrecognised = "Nerozpoznaná chyba";
+inline constexpr std::string_view kTo8bppFailed = "Nepodařilo se zkonvertovat do 8bpp";
+inline constexpr std::string_view kFileDoesNotExist = "Soubor '%s' neexistuje!";
+inline constexpr std::string_view kUnknownFormat = "Neznámý formát";
+inline constexpr std::string_view kUnknownFileFormat = "Neznámý formát souboru:";
+inline constexpr std::string_view kFileExists = "Soubor již existuje";
+inline constexpr std::string_view kSavingNotSupported = "Ukládání %s není podporováno";
+inline constexpr std::string_view kCannotSaveInFormat = "Nelze ukládat v daném formátu";
+inline constexpr std::string_view kCannotOpenForReading = "Nelze otevřít soubor pro čtení";
+inline constexpr std::string_view kBadPreviewArea = "Neplatná oblast náhledu";
+
+// Names of the facade's properties and operations, in their published order.
+inline constexpr std::array<std::string_view, 46> kOperationNames{
+    "errorcode",        "errordescription",  "ThrowException",  "UndoFile",
+    "ImageWidth",       "ImageHeight",       "FileFormat",      "LoadBmp",
+    "LoadWBMP",         "LoadJPEGToBMP",     "GetBMPInfo",      "GetWBMPInfo",
+    "GetBMPWidth",      "GetBMPHeight",      "GetBMPBpp",       "GetWBMPWidth",
+    "GetWBMPHeight",    "GetWBMPType",       "SaveBMP",         "SaveWBMP",
+    "ConvertWBMPToBMP", "TransformBMP",      "ConvertBMPToMonochrome", "BMPExists",
+    "WBMPExists",       "GetWBMP",           "ReadJPEGToWBMP",  "ConvertBMPToWBMP",
+    "LoadImage",        "LoadGIF",           "SaveGIF",         "ResizeTo",
+    "ResizePerentual",  "SaveAs",            "Split",           "LoadFromURL",
+    "ReadImageHeader",  "LoadPNG",           "SavePNG",         "ImageInfo",
+    "WBMPCounter",      "GetImage",          "DeleteFromDisk",  "FileExists",
+    "GetPreview",       "GetImageAsString",
+};
+
+}  // namespace codec::msg

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "codec/CCodec.h"
+
+namespace codec {
+
+// The application's handle on its one codec: creates the codec with itself,
+// destroys it with itself, and forwards each call unchanged. The throw
+// switch can only be turned off through it.
+class CodecOwner {
+public:
+    CodecOwner() : codec_(std::make_unique<CCodec>()) {}
+
+    int errorcode() const { return codec_->errorcode(); }
+    const std::string& errordescription() const { return codec_->errordescription(); }
+    void disableThrowException() { codec_->setThrowException(false); }
+    void setUndoFile(const std::string& path) { codec_->setUndoFile(path); }
+    void setShowDownloadProgress(bool on) { codec_->setShowDownloadProgress(on); }
+    const std::string& FileFormat() const { return codec_->FileFormat(); }
+    int ImageWidth() const { return codec_->ImageWidth(); }
+    int ImageHeight() const { return codec_->ImageHeight(); }
+
+    int LoadImage(const std::string& name, const std::string& localPath) {
+        return codec_->LoadImage(name, localPath);
+    }
+    int LoadImageFile(const std::string& path) { return codec_->LoadImageFile(path); }
+    int ReadImageHeader(const std::string& path) { return codec_->ReadImageHeader(path); }
+    int LoadBmp(const std::string& path) { return codec_->LoadBmp(path); }
+    int LoadWBMP(const std::string& path) { return codec_->LoadWBMP(path); }
+    int ConvertWBMPToBMP() { return codec_->ConvertWBMPToBMP(); }
+    int ImageInfo() { return codec_->ImageInfo(); }
+    int GetBMPInfo(int& width, int& height, int& bitCount) {
+        return codec_->GetBMPInfo(width, height, bitCount);
+    }
+    int GetBMPWidth() { return codec_->GetBMPWidth(); }
+    int GetBMPHeight() { return codec_->GetBMPHeight(); }
+    int GetBMPBpp() { return codec_->GetBMPBpp(); }
+    int BMPExists() const { return codec_->BMPExists(); }
+    int WBMPExists() { return codec_->WBMPExists(); }
+    int IsMonochrome() { return codec_->IsMonochrome(); }
+    int SaveBMP(const std::string& path) { return codec_->SaveBMP(path); }
+    int ConvertBMPToWBMP(int type) { return codec_->ConvertBMPToWBMP(type); }
+    int SaveWBMP(const std::string& path) { return codec_->SaveWBMP(path); }
+    int SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
+        return codec_->SaveAs(path, format, refuseIfExists);
+    }
+    int MakeUndoFile() { return codec_->MakeUndoFile(); }
+    int ConvertBMPToMonochrome(int method, int threshold) {
+        return codec_->ConvertBMPToMonochrome(method, threshold);
+    }
+    int TransformBMP(int width, int height, int bitCount) {
+        return codec_->TransformBMP(width, height, bitCount);
+    }
+    int ResizeTo(int width, int height, int exact) { return codec_->ResizeTo(width, height, exact); }
+    int ResizePercentual(int percentage) { return codec_->ResizePercentual(percentage); }
+    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method,
+                                    int threshold) {
+        return codec_->GetPreview(x, y, width, height, method, threshold);
+    }
+
+private:
+    std::unique_ptr<CCodec> codec_;
+};
+
+}  // namespace codec
