@@ -1,7 +1,47 @@
 #include "cli/Cli.h"
 
-namespace cli {
+#include <iostream>
 
-int run(int, char**) { return 2; }
+#include "cli/Commands.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: glyphon-cli COMMAND [OPTIONS]\n"
+    "\n"
+    "Converts pictures (BMP, WBMP) into one-bit WBMP pictures for WAP phones.\n"
+    "\n"
+    "Commands:\n"
+    "  convert INPUT... -o OUT   convert pictures to WBMP or BMP\n"
+    "  info FILE...              print each file's format, width and height\n"
+    "  show FILE                 print a picture in the terminal\n"
+    "\n"
+    "Run 'glyphon-cli COMMAND --help' for the options of a command.\n";
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    const std::string& command = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return kExitOk;
+    }
+    if (command == "convert") return convertCommand(rest, out, err);
+    if (command == "info") return infoCommand(rest, out, err);
+    if (command == "show") return showCommand(rest, out, err);
+    err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
+    return kExitUsage;
+}
+
+int run(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return run(args, std::cout, std::cerr);
+}
 
 }  // namespace cli

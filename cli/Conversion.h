@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "bitmap/DitherMethod.h"
+#include "cli/Arguments.h"
+#include "codec/CCodec.h"
+
+namespace cli {
+
+enum class ResizeKind { none, fit, exact, percent };
+
+struct ConversionOptions {
+    std::string format = "wbmp";                      // "wbmp" or "bmp"
+    std::optional<int> method;                        // given with -m
+    int threshold = 128;
+    ResizeKind resize = ResizeKind::none;
+    Size size;                                        // for fit and exact
+    int percent = 100;                                // for percent
+
+    int effectiveMethod() const { return method.value_or(bitmap::kFloydSteinberg); }
+    // WBMP output is always black and white; BMP only when a method is given.
+    bool convertsToMonochrome() const { return format == "wbmp" || method.has_value(); }
+};
+
+// A codec set up for the command line: errors come back as results, no
+// undo file is written, and resizing always averages.
+void prepareCodec(codec::CCodec& codec);
+
+// Loads a picture by name (file name or file:// name).
+bool loadPicture(codec::CCodec& codec, const std::string& input);
+
+// Load, resize, convert to black and white and save one picture. When
+// refuseExisting is set, an existing output file is never replaced.
+bool convertPicture(codec::CCodec& codec, const std::string& input, const std::string& output,
+                    const ConversionOptions& options, bool refuseExisting);
+
+}  // namespace cli

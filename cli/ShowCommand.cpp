@@ -1,0 +1,52 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "cli/Conversion.h"
+#include "cli/TerminalPicture.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kShowHelp =
+    "Usage: glyphon-cli show [--invert] FILE\n"
+    "\n"
+    "Prints the picture with Unicode half-block characters, two picture rows\n"
+    "per text line. Grey pictures are first converted to black and white with\n"
+    "Floyd - Steinberg at threshold 128. White pixels are drawn in the\n"
+    "terminal's text colour; --invert draws the black ones instead.\n";
+
+}  // namespace
+
+int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string file;
+    bool invert = false;
+    for (const auto& arg : args) {
+        if (arg == "-h" || arg == "--help") {
+            out << kShowHelp;
+            return kExitOk;
+        }
+        if (arg == "--invert") {
+            invert = true;
+        } else if (file.empty() && !(arg.size() > 1 && arg[0] == '-')) {
+            file = arg;
+        } else {
+            err << "glyphon-cli show: unexpected argument '" << arg << "'\n" << kShowHelp;
+            return kExitUsage;
+        }
+    }
+    if (file.empty()) {
+        err << kShowHelp;
+        return kExitUsage;
+    }
+    codec::CCodec codec;
+    prepareCodec(codec);
+    if (!loadPicture(codec, file) ||
+        !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
+        err << file << ": " << codec.errordescription() << '\n';
+        return kExitFailed;
+    }
+    out << renderHalfBlocks(*codec.picture(), invert);
+    return kExitOk;
+}
+
+}  // namespace cli
