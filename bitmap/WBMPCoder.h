@@ -51,6 +51,7 @@ private:
     int type_ = 0;
     int width_ = 0;
     int height_ = 0;
+    size_t rowOffset_ = 0;  // first row byte in data_ (after the header as read)
     std::string lastError_;
 };
 
