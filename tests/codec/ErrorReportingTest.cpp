@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "carvello/GraphicsException.h"
+#include "codec/CCodec.h"
+#include "codec/CodecOwner.h"
+#include "support/TestSupport.h"
+
+using codec::CCodec;
+
+namespace {
+
+const std::string kNoPicture = "BMP obrázek dosud nebyl vytvořen";
+
+TEST(CodecErrors, FreshCodecStateAndPropertyDefaults) {
+    CCodec codec;
+    EXPECT_EQ(codec.errorcode(), 0);
+    EXPECT_EQ(codec.errordescription(), "");
+    EXPECT_TRUE(codec.ThrowException());
+    EXPECT_FALSE(codec.ShowDownloadProgress());
+    EXPECT_EQ(codec.UndoFile(), "");
+    EXPECT_EQ(codec.FileFormat(), "");
+    EXPECT_EQ(codec.ImageWidth(), 0);
+    EXPECT_EQ(codec.BMPExists(), 0);
+    EXPECT_EQ(codec.WBMPExists(), 0);
+}
+
+TEST(CodecErrors, FailureWithoutThrowingIsKeptUntilTheNextFailure) {
+    testing_support::TempDir dir;
+    CCodec codec;
+    codec.setThrowException(false);
+    EXPECT_EQ(codec.SaveBMP(dir.file("x.bmp")), 0);
+    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
+
+    // A successful call leaves the last failure in place.
+    const auto picture = testing_support::makeGreyDib(4, 4);
+    bitmap::ImageProc proc;
+    auto copy = picture;
+    ASSERT_TRUE(proc.saveBitmap(dir.file("in.bmp"), copy));
+    EXPECT_EQ(codec.LoadImage(dir.file("in.bmp"), ""), 1);
+    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
+
+    // SaveWBMP goes through ConvertBMPToWBMP and so carries its name.
+    CCodec empty;
+    empty.setThrowException(false);
+    EXPECT_EQ(empty.SaveWBMP(dir.file("x.wbmp")), 0);
+    EXPECT_EQ(empty.errordescription(), "CCodec::ConvertBMPToWBMP: " + kNoPicture);
+    EXPECT_FALSE(bitmap::fileExists(dir.file("x.wbmp")));
+}
+
+TEST(CodecErrors, ThrowSwitchThrowsTheMessageAndStillRecordsTheCode) {
+    CCodec codec;
+    try {
+        codec.SaveBMP("/tmp/never-written.bmp");
+        FAIL() << "no exception";
+    } catch (const Carvello::GraphicsException& e) {
+        EXPECT_EQ(std::string(e.what()), "CCodec::SaveBMP: " + kNoPicture);
+    }
+    EXPECT_EQ(codec.errorcode(), 7);
+}
+
+TEST(CodecErrors, QueriesWithoutPictureReportThroughGetBMPInfo) {
+    CCodec codec;
+    codec.setThrowException(false);
+    EXPECT_EQ(codec.GetBMPWidth(), 0);
+    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errordescription(), "CCodec::GetBMPInfo: " + kNoPicture);
+    EXPECT_EQ(codec.GetBMPBpp(), 0);
+    EXPECT_EQ(codec.ImageInfo(), 0);
+    EXPECT_EQ(codec.errordescription(), "CCodec::ImageInfo: " + kNoPicture);
+    EXPECT_EQ(codec.ConvertWBMPToBMP(), 0);
+    EXPECT_EQ(codec.errorcode(), 8);
+    EXPECT_EQ(codec.errordescription(), "CCodec::ConvertWBMPToBMP: WBMP obrázek dosud nebyl vytvořen");
+    for (auto [call, name] : std::initializer_list<std::pair<std::function<int()>, std::string>>{
+             {[&] { return codec.TransformBMP(1, 1, 8); }, "TransformBMP"},
+             {[&] { return codec.ResizeTo(1, 1, 0); }, "ResizeTo"},
+             {[&] { return codec.ResizePercentual(50); }, "ResizePercentual"},
+             {[&] { return codec.ConvertBMPToMonochrome(0, 128); }, "ConvertBMPToMonochrome"}}) {
+        EXPECT_EQ(call(), 0) << name;
+        EXPECT_EQ(codec.errorcode(), 7) << name;
+        EXPECT_EQ(codec.errordescription(), "CCodec::" + name + ": " + kNoPicture);
+    }
+}
+
+TEST(CodecErrors, OwnerForwardsAndOnlySwitchesThrowingOff) {
+    testing_support::TempDir dir;
+    codec::CodecOwner owner;
+    owner.disableThrowException();
+    EXPECT_EQ(owner.SaveBMP(dir.file("x.bmp")), 0);
+    EXPECT_EQ(owner.errorcode(), 7);
+    EXPECT_EQ(owner.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
+}
+
+}  // namespace

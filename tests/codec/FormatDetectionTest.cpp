@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "codec/CCodec.h"
+#include "codec/FormatCodes.h"
+#include "support/TestSupport.h"
+
+using codec::CCodec;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+namespace {
+
+std::vector<uint8_t> bytesOf(std::initializer_list<int> values) {
+    std::vector<uint8_t> out;
+    for (int v : values) out.push_back(static_cast<uint8_t>(v));
+    return out;
+}
+
+TEST(FormatCodes, ExtensionsAreMatchedWithoutRegardToCase) {
+    EXPECT_EQ(codec::formatCodeOf("a.bmp"), 0);
+    EXPECT_EQ(codec::formatCodeOf("a.BMP"), 0);
+    EXPECT_EQ(codec::formatCodeOf("a.wbmp"), 1);
+    EXPECT_EQ(codec::formatCodeOf("a.Wbm"), 1);
+    EXPECT_EQ(codec::formatCodeOf("a.jpg"), 2);
+    EXPECT_EQ(codec::formatCodeOf("a.JPEG"), 2);
+    EXPECT_EQ(codec::formatCodeOf("a.gif"), 3);
+    EXPECT_EQ(codec::formatCodeOf("a.png"), 4);
+    EXPECT_EQ(codec::formatCodeOf("a.png-trans"), 5);
+    EXPECT_EQ(codec::formatCodeOf("a.tif"), -1);
+    EXPECT_EQ(codec::formatCodeOf("noextension"), -1);
+    EXPECT_EQ(codec::formatCodeOf("folder.d/file"), -1);
+    EXPECT_EQ(codec::formatCodeOf("archive.tar.bmp"), 0);
+    EXPECT_EQ(codec::formatCodeOfName("png-trans"), 5);
+    EXPECT_EQ(codec::formatName(5), "png");
+    EXPECT_EQ(codec::formatName(1), "wbmp");
+    EXPECT_EQ(codec::formatName(-1), "");
+}
+
+struct HeaderCase {
+    std::string name;
+    std::vector<uint8_t> bytes;
+    std::string format;
+    int width;
+    int height;
+};
+
+TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
+    std::vector<uint8_t> bmp(60, 0);
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[18] = 0x2C;  // 300
+    bmp[19] = 0x01;
+    bmp[22] = 0xFF;  // -1: top-down files give a negative height
+    bmp[23] = 0xFF;
+    bmp[24] = 0xFF;
+    bmp[25] = 0xFF;
+    std::vector<uint8_t> png = bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
+                                        'I', 'H', 'D', 'R', 0, 0, 0x01, 0x02, 0, 0, 0, 0x30});
+    std::vector<uint8_t> wbmp = bytesOf({0, 0, 16, 2, 1, 2, 3, 4});
+    std::vector<uint8_t> wbmpExtra = wbmp;
+    wbmpExtra.push_back(0);
+    const std::vector<HeaderCase> cases = {
+        {"a.gif", bytesOf({'G', 'I', 'F', '8', '7', 'a', 0x40, 0x01, 0xF0, 0x00}), "gif", 320, 240},
+        {"b.gif", bytesOf({'G', 'I', 'F', '8', '9', 'a', 1, 0, 2, 0}), "gif", 1, 2},
+        {"c.bin", bmp, "bmp", 300, -1},
+        {"d.jpg", bytesOf({0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0}), "jpg", -1, -1},
+        {"e.jpg", bytesOf({0xFF, 0xD8, 0xFF, 0xE1, 0, 16, 'E', 'x', 'i', 'f', 0}), "", 0, 0},
+        {"f.png", png, "png", 258, 48},
+        {"g.wbmp", wbmp, "wbmp", 16, 2},
+        {"h.wbmp", wbmpExtra, "", -1, -1},
+        {"i.txt", bytesOf({'h', 'e', 'l', 'l', 'o'}), "", 0, 0},
+        {"j.empty", {}, "", 0, 0},
+        // 128 wide needs the two-byte width 0x81 0x00.
+        {"k.wbmp", [] {
+             auto v = bytesOf({0, 0, 0x81, 0x00, 1});
+             v.resize(5 + 16, 0xFF);
+             return v;
+         }(), "wbmp", 128, 1},
+    };
+    TempDir dir;
+    CCodec codec;
+    codec.setThrowException(false);
+    for (const auto& c : cases) {
+        writeFile(dir.file(c.name), c.bytes);
+        ASSERT_EQ(codec.ReadImageHeader(dir.file(c.name)), 1) << c.name;
+        EXPECT_EQ(codec.FileFormat(), c.format) << c.name;
+        EXPECT_EQ(codec.ImageWidth(), c.width) << c.name;
+        EXPECT_EQ(codec.ImageHeight(), c.height) << c.name;
+    }
+}
+
+TEST(ReadImageHeader, UnreadableFileIsReported) {
+    TempDir dir;
+    CCodec codec;
+    codec.setThrowException(false);
+    EXPECT_EQ(codec.ReadImageHeader(dir.file("missing.bmp")), 0);
+    EXPECT_EQ(codec.errorcode(), 25);
+    EXPECT_EQ(codec.errordescription(),
+              "CCodec::ReadImageHeader: Nelze otevřít soubor pro čtení");
+    EXPECT_EQ(codec.ReadImageHeader(dir.path()), 0) << "a folder is not a picture";
+}
+
+TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) {
+    TempDir dir;
+    CCodec codec;
+    codec.setThrowException(false);
+
+    // A GIF named .bmp is taken for a GIF, not read as a broken BMP.
+    writeFile(dir.file("gif.bmp"), bytesOf({'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0}));
+    EXPECT_EQ(codec.LoadImageFile(dir.file("gif.bmp")), 0);
+    EXPECT_EQ(codec.FileFormat(), "gif");
+    EXPECT_NE(codec.errorcode(), 3);
+
+    // A PNG named .png-trans is recognised by its signature.
+    writeFile(dir.file("p.png-trans"),
+              bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D',
+                       'R', 0, 0, 0, 1, 0, 0, 0, 1}));
+    codec.LoadImageFile(dir.file("p.png-trans"));
+    EXPECT_EQ(codec.FileFormat(), "png");
+
+    // Unrecognised content with a WBMP extension goes to the WBMP reader.
+    writeFile(dir.file("junk.wbmp"), bytesOf({1, 2, 3}));
+    EXPECT_EQ(codec.LoadImageFile(dir.file("junk.wbmp")), 0);
+    EXPECT_EQ(codec.errorcode(), 4);
+    EXPECT_EQ(codec.errordescription(),
+              "Interní funkce nalezla či způsobila tuto chybu:\n"
+              "WBMPCoder::loadWBMP: Error while reading the file");
+
+    // Unrecognised content with an unknown extension.
+    writeFile(dir.file("junk.dat"), bytesOf({1, 2, 3}));
+    EXPECT_EQ(codec.LoadImageFile(dir.file("junk.dat")), 0);
+    EXPECT_EQ(codec.errorcode(), 21);
+    EXPECT_EQ(codec.errordescription(), "CCodec::LoadImageFile: Neznámý formát");
+}
+
+}  // namespace

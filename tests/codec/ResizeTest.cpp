@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "bitmap/ImageProc.h"
+#include "codec/CCodec.h"
+#include "support/TestSupport.h"
+
+using codec::CCodec;
+using testing_support::TempDir;
+
+namespace {
+
+// A codec holding a grey w x h picture with a pattern.
+void loadPicture(CCodec& codec, const TempDir& dir, int w, int h) {
+    auto dib = testing_support::makeGreyDib(w, h, 8);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) testing_support::setPixel(dib, x, y, (x * 7 + y * 13) & 0xFF);
+    bitmap::ImageProc proc;
+    const auto path = dir.file("p.bmp");
+    ASSERT_TRUE(proc.saveBitmap(path, dib));
+    codec.setThrowException(false);
+    ASSERT_EQ(codec.LoadImage(path, ""), 1) << codec.errordescription();
+}
+
+struct FitCase {
+    int w, h, boxW, boxH, exact, wantW, wantH;
+};
+
+TEST(CodecResize, FitToBoxUsesTheLargestWholePercentage) {
+    const FitCase cases[] = {
+        {200, 100, 96, 65, 0, 96, 48},   // p = 48; 49 would be 98 wide
+        {50, 50, 101, 80, 0, 80, 80},    // p = 161 enlarges the picture
+        {200, 100, 96, 65, 1, 96, 65},   // exact: aspect ratio not kept
+        {300, 300, 2, 2, 0, 300, 300},   // p = 0: width 0 keeps the size
+        {100, 10, 96, 65, 0, 96, 9},
+        {10, 100, 96, 65, 0, 6, 65},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        CCodec codec;
+        loadPicture(codec, dir, c.w, c.h);
+        ASSERT_EQ(codec.ResizeTo(c.boxW, c.boxH, c.exact), 1) << codec.errordescription();
+        EXPECT_EQ(codec.GetBMPWidth(), c.wantW) << c.w << "x" << c.h << " into " << c.boxW;
+        EXPECT_EQ(codec.GetBMPHeight(), c.wantH) << c.w << "x" << c.h << " into " << c.boxW;
+        EXPECT_EQ(codec.GetBMPBpp(), 8);
+    }
+}
+
+TEST(CodecResize, PercentageScalesBothSides) {
+    TempDir dir;
+    CCodec codec;
+    loadPicture(codec, dir, 101, 33);
+    ASSERT_EQ(codec.ResizePercentual(50), 1);
+    EXPECT_EQ(codec.GetBMPWidth(), 50);
+    EXPECT_EQ(codec.GetBMPHeight(), 16);
+}
+
+TEST(CodecResize, HundredPercentKeepsEveryPixelInBothModes) {
+    for (bool halftone : {false, true}) {
+        TempDir dir;
+        CCodec codec;
+        codec.setAlwaysHalftone(halftone);
+        loadPicture(codec, dir, 37, 11);
+        const auto before = *codec.picture();
+        ASSERT_EQ(codec.ResizePercentual(100), 1);
+        const auto& after = *codec.picture();
+        ASSERT_EQ(after.width(), 37);
+        EXPECT_TRUE(std::equal(before.pixels().begin(), before.pixels().end(),
+                               after.pixels().begin()))
+            << "halftone " << halftone;
+    }
+}
+
+TEST(CodecResize, HalftoneAveragesWhereTheDefaultPicksPixels) {
+    // A 2 x 1 picture of black and white halved: averaging gives mid grey,
+    // picking gives one of the two.
+    TempDir dir;
+    auto dib = testing_support::makeGreyDib(2, 1, 8);
+    testing_support::setPixel(dib, 0, 0, 0);
+    testing_support::setPixel(dib, 1, 0, 255);
+    bitmap::ImageProc proc;
+    ASSERT_TRUE(proc.saveBitmap(dir.file("bw.bmp"), dib));
+    for (bool halftone : {false, true}) {
+        CCodec codec;
+        codec.setThrowException(false);
+        codec.setAlwaysHalftone(halftone);
+        ASSERT_EQ(codec.LoadImage(dir.file("bw.bmp"), ""), 1);
+        ASSERT_EQ(codec.TransformBMP(1, 1, 8), 1);
+        const int grey = testing_support::pixelAt(*codec.picture(), 0, 0);
+        if (halftone)
+            EXPECT_NEAR(grey, 128, 1);
+        else
+            EXPECT_TRUE(grey == 0 || grey == 255) << grey;
+    }
+}
+
+TEST(CodecResize, FailedTransformKeepsThePicture) {
+    TempDir dir;
+    CCodec codec;
+    loadPicture(codec, dir, 8, 8);
+    EXPECT_EQ(codec.TransformBMP(4, 4, 24), 0);
+    EXPECT_EQ(codec.errorcode(), 13);
+    EXPECT_TRUE(codec.errordescription().starts_with(
+        "Interní funkce nalezla či způsobila tuto chybu:\nImageProc::changeBitmapFormatFromSimple: "));
+    EXPECT_EQ(codec.GetBMPWidth(), 8);
+    // An absurd size is refused rather than allocated.
+    EXPECT_EQ(codec.ResizePercentual(1000000000), 0);
+    EXPECT_EQ(codec.errorcode(), 13);
+    EXPECT_EQ(codec.GetBMPWidth(), 8);
+}
+
+}  // namespace
