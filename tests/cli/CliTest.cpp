@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "bitmap/FileIO.h"
+#include "bitmap/ImageProc.h"
+#include "bitmap/WBMPCoder.h"
+#include "cli/Cli.h"
+#include "support/TestSupport.h"
+
+using testing_support::readFile;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+namespace {
+
+struct Run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Run cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = cli::run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A grey gradient BMP of the given size.
+std::string gradientBmp(const TempDir& dir, const std::string& name, int w, int h) {
+    auto dib = testing_support::makeGreyDib(w, h, 8);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            testing_support::setPixel(dib, x, y, (x * 255) / std::max(1, w - 1));
+    bitmap::ImageProc proc;
+    const auto path = dir.file(name);
+    EXPECT_TRUE(proc.saveBitmap(path, dib));
+    return path;
+}
+
+bitmap::WBMPCoder loadWbmp(const std::string& path) {
+    bitmap::WBMPCoder coder;
+    EXPECT_TRUE(coder.loadWBMP(path)) << coder.lastError();
+    return coder;
+}
+
+TEST(CliConvert, FitsAndDithersToAWbmp) {
+    TempDir dir;
+    const auto input = gradientBmp(dir, "g.bmp", 200, 100);
+    const auto run = cli({"convert", input, "--fit", "96x65", "-o", dir.file("g.wbmp")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto coder = loadWbmp(dir.file("g.wbmp"));
+    EXPECT_EQ(coder.width(), 96);
+    EXPECT_EQ(coder.height(), 48);
+    // The gradient runs from black on the left to white on the right.
+    const auto rows = coder.data().subspan(4);
+    EXPECT_EQ(rows[0] & 0x80, 0);
+    EXPECT_EQ(rows[11] & 0x01, 1);
+}
+
+TEST(CliConvert, BmpOutputIsDitheredOnlyWhenAMethodIsGiven) {
+    TempDir dir;
+    const auto input = gradientBmp(dir, "g.bmp", 16, 4);
+    ASSERT_EQ(cli({"convert", input, "-f", "bmp", "-o", dir.file("grey.bmp")}).status, 0);
+    ASSERT_EQ(cli({"convert", input, "-f", "bmp", "-m", "thresholding", "-t", "100", "-o",
+                   dir.file("bw.bmp")})
+                  .status,
+              0);
+    bitmap::ImageProc proc;
+    const auto grey = proc.loadBitmap(dir.file("grey.bmp"));
+    const auto bw = proc.loadBitmap(dir.file("bw.bmp"));
+    ASSERT_TRUE(grey && bw);
+    EXPECT_FALSE(bitmap::ImageProc::isAlreadyMonochrome(*grey));
+    EXPECT_TRUE(bitmap::ImageProc::isAlreadyMonochrome(*bw));
+    // Threshold 100: column x is white when its grey x*17 >= 100.
+    for (int x = 0; x < 16; ++x)
+        EXPECT_EQ(testing_support::pixelAt(*bw, x, 0), x * 17 >= 100 ? 1 : 0) << x;
+}
+
+TEST(CliConvert, SeveralInputsGoIntoAFolderWithoutOverwriting) {
+    TempDir dir;
+    const auto a = gradientBmp(dir, "a.bmp", 8, 8);
+    const auto b = gradientBmp(dir, "b.bmp", 8, 8);
+    const std::string out = dir.file("out");
+    ASSERT_EQ(cli({"convert", a, b, "-o", out}).status, 0);
+    EXPECT_TRUE(bitmap::fileExists(out + "/a.wbmp"));
+    EXPECT_TRUE(bitmap::fileExists(out + "/b.wbmp"));
+    const auto first = readFile(out + "/a.wbmp");
+
+    // Again, with a also given twice: new names, the old files untouched.
+    writeFile(out + "/b.wbmp", std::string("keep me"));
+    const auto run = cli({"convert", a, a, b, "-o", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(bitmap::fileExists(out + "/a(1).wbmp"));
+    EXPECT_TRUE(bitmap::fileExists(out + "/a(2).wbmp"));
+    EXPECT_TRUE(bitmap::fileExists(out + "/b(1).wbmp"));
+    EXPECT_EQ(readFile(out + "/a.wbmp"), first);
+    EXPECT_EQ(readFile(out + "/b.wbmp"), std::vector<uint8_t>({'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+}
+
+TEST(CliConvert, BadInputsFailAloneAndLeaveNoOutput) {
+    TempDir dir;
+    const auto good = gradientBmp(dir, "good.bmp", 8, 8);
+    auto truncated = readFile(good);
+    truncated.resize(truncated.size() / 2);
+    writeFile(dir.file("truncated.bmp"), truncated);
+    std::vector<uint8_t> noise(777);
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>(i * 131 + 7);
+    writeFile(dir.file("noise.wbmp"), noise);
+    writeFile(dir.file("unreadable.bmp"), std::string("BM"));
+    ::chmod(dir.file("unreadable.bmp").c_str(), 0);
+
+    const std::string out = dir.file("out");
+    const auto run = cli({"convert", dir.file("missing.bmp"), dir.file("truncated.bmp"),
+                          dir.file("noise.wbmp"), dir.file("unreadable.bmp"), good, "-o", out});
+    EXPECT_EQ(run.status, 1);
+    for (const char* name : {"missing.bmp", "truncated.bmp", "noise.wbmp", "unreadable.bmp"})
+        EXPECT_NE(run.err.find(dir.file(name) + ": "), std::string::npos) << name << "\n" << run.err;
+    EXPECT_NE(run.err.find("neexistuje"), std::string::npos);
+    EXPECT_TRUE(bitmap::fileExists(out + "/good.wbmp"));
+    // Only the good picture was written, and nothing half-written lies around.
+    const auto listing = testing_support::runCommand("ls -A " + testing_support::quote(out));
+    EXPECT_EQ(listing.out, "good.wbmp\n");
+
+    // A single failing input leaves an existing output file as it was.
+    writeFile(dir.file("target.wbmp"), std::string("old"));
+    EXPECT_EQ(cli({"convert", dir.file("truncated.bmp"), "-o", dir.file("target.wbmp")}).status, 1);
+    EXPECT_EQ(readFile(dir.file("target.wbmp")), std::vector<uint8_t>({'o', 'l', 'd'}));
+    // ...and a succeeding one replaces it.
+    EXPECT_EQ(cli({"convert", good, "-o", dir.file("target.wbmp")}).status, 0);
+    EXPECT_EQ(loadWbmp(dir.file("target.wbmp")).width(), 8);
+}
+
+TEST(CliConvert, BadUsageExitsWithTwo) {
+    TempDir dir;
+    const auto input = gradientBmp(dir, "g.bmp", 4, 4);
+    const std::vector<std::vector<std::string>> cases = {
+        {"convert", input},
+        {"convert", "-o", dir.file("x.wbmp")},
+        {"convert", input, "-o", dir.file("x.wbmp"), "-t", "256"},
+        {"convert", input, "-o", dir.file("x.wbmp"), "-m", "smudge"},
+        {"convert", input, "-o", dir.file("x.wbmp"), "-f", "gif"},
+        {"convert", input, "-o", dir.file("x.wbmp"), "--fit", "96x0"},
+        {"convert", input, "-o", dir.file("x.wbmp"), "--fit", "9x9", "--percent", "50"},
+        {"convert", input, "-o"},
+        {"convert", input, "-o", dir.file("x.wbmp"), "--bogus"},
+        {"frobnicate"},
+        {},
+    };
+    for (const auto& args : cases) {
+        const auto run = cli(args);
+        EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_FALSE(run.err.empty());
+    }
+    EXPECT_FALSE(bitmap::fileExists(dir.file("x.wbmp")));
+}
+
+TEST(CliHelp, EveryCommandDocumentsItself) {
+    for (const char* command : {"convert", "info", "show"}) {
+        const auto run = cli({command, "--help"});
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_NE(run.out.find(std::string("glyphon-cli ") + command), std::string::npos);
+    }
+    const auto run = cli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("convert"), std::string::npos);
+}
+
+TEST(CliInfo, PrintsFormatAndSizePerFile) {
+    TempDir dir;
+    const auto bmp = gradientBmp(dir, "g.bmp", 20, 10);
+    writeFile(dir.file("w.wbmp"), std::vector<uint8_t>{0, 0, 9, 2, 0, 0, 0, 0});
+    writeFile(dir.file("t.txt"), std::string("text"));
+    const auto run = cli({"info", bmp, dir.file("w.wbmp"), dir.file("t.txt"), dir.file("none")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, bmp + "\tbmp\t20\t10\n" + dir.file("w.wbmp") + "\twbmp\t9\t2\n" +
+                           dir.file("t.txt") + "\tunknown\t0\t0\n");
+    EXPECT_NE(run.err.find(dir.file("none") + ": CCodec::ReadImageHeader: "), std::string::npos);
+}
+
+TEST(CliShow, DrawsTwoRowsPerLineWithHalfBlocks) {
+    TempDir dir;
+    // 3 x 3 WBMP: row 0 = W B W, row 1 = B B W, row 2 = W W W.
+    writeFile(dir.file("p.wbmp"), std::vector<uint8_t>{0, 0, 3, 3, 0xA0, 0x20, 0xE0});
+    const auto run = cli({"show", dir.file("p.wbmp")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "\u2580 \u2588\n\u2580\u2580\u2580\n");
+    const auto inverted = cli({"show", "--invert", dir.file("p.wbmp")});
+    EXPECT_EQ(inverted.out, "\u2584\u2588 \n\u2584\u2584\u2584\n");
+    EXPECT_EQ(cli({"show", dir.file("missing.wbmp")}).status, 1);
+}
+
+}  // namespace

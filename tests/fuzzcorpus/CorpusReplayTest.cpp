@@ -1,0 +1,28 @@
+// Replays the fuzz targets' seed corpora, so that every file that once
+// mattered to a fuzzer keeps running through the decoders in the suite.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fuzz/entries/FuzzEntries.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+void replay(const std::string& folder, void (*entry)(const uint8_t*, size_t)) {
+    const auto root = std::filesystem::path(testing_support::sourceDir()) / "fuzz/corpus" / folder;
+    ASSERT_TRUE(std::filesystem::is_directory(root)) << root;
+    int files = 0;
+    for (const auto& item : std::filesystem::directory_iterator(root)) {
+        if (!item.is_regular_file()) continue;
+        const auto bytes = testing_support::readFile(item.path().string());
+        entry(bytes.data(), bytes.size());
+        ++files;
+    }
+    EXPECT_GT(files, 0);
+}
+
+TEST(FuzzCorpus, Bmp) { replay("bmp", fuzzing::fuzzBmp); }
+TEST(FuzzCorpus, Wbmp) { replay("wbmp", fuzzing::fuzzWbmp); }
+
+}  // namespace
