@@ -27,6 +27,9 @@ inline constexpr std::string_view kBmpBitFields =
     "Soubory BMP s bitovými maskami jiné než 32bpp BGR nejsou podporovány";
 inline constexpr std::string_view kBmpUnsupportedDepth =
     "Nepodporovaný formát bitmapy (špatná barevná hloubka)";
+inline constexpr std::string_view kBmpEmbeddedImage =
+    "Soubory BMP s vloženým obrázkem JPEG nebo PNG nejsou podporovány";
+inline constexpr std::string_view kBmpReadError = "Chyba při čtení souboru";
 
 // Operation prefixes.
 inline constexpr std::string_view kGetBMPInfo = "ImageProc::getBMPInfo: ";
