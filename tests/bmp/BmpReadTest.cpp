@@ -1,0 +1,431 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bitmap/BmpFile.h"
+#include "bitmap/ByteOrder.h"
+#include "bitmap/ImageProc.h"
+#include "bitmap/Messages.h"
+#include "bmp/AllocationProbe.h"
+#include "bmp/BmpBuilder.h"
+#include "support/TestSupport.h"
+
+using bmptest::BmpParts;
+namespace msg = bitmap::msg;
+
+namespace {
+
+// A picture of the given depth with the test pattern, rows bottom-up.
+BmpParts patternParts(int width, int height, int bits) {
+    BmpParts p;
+    p.width = width;
+    p.height = height;
+    p.bits = static_cast<uint16_t>(bits);
+    if (bits <= 8)
+        p.table = bmptest::colourTable(1 << bits);
+    auto rows = bmptest::pattern(width, height, bits);
+    std::reverse(rows.begin(), rows.end());  // the file stores the bottom row first
+    p.rows = bmptest::packRows(rows, bits);
+    return p;
+}
+
+// Checks every pixel of a decoded pattern picture.
+void expectPattern(const bitmap::Dib& dib, int width, int height, int bits) {
+    ASSERT_EQ(dib.width(), width);
+    ASSERT_EQ(dib.height(), height);
+    ASSERT_EQ(dib.bitCount(), bits);
+    EXPECT_EQ(dib.header().biSize, 40u);
+    EXPECT_EQ(dib.header().biCompression, 0u);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t v = bmptest::patternValue(x, y, bits);
+            if (bits <= 8) {
+                ASSERT_EQ(testing_support::pixelAt(dib, x, y), static_cast<int>(v))
+                    << x << "," << y;
+                ASSERT_EQ(bmptest::colourAt(dib, x, y), bmptest::tableColour(static_cast<int>(v)));
+            } else {
+                ASSERT_EQ(bmptest::colourAt(dib, x, y), v & 0xFFFFFF) << x << "," << y;
+            }
+            if (bits == 32) {
+                const auto row = dib.storedRow(height - 1 - y);
+                ASSERT_EQ(row[static_cast<size_t>(x) * 4 + 3], v >> 24);
+            }
+        }
+    }
+}
+
+bitmap::BmpDecodeResult decode(const BmpParts& p) {
+    return bitmap::decodeBmp(bmptest::buildBmp(p));
+}
+
+void expectRefused(const BmpParts& p, std::string_view message) {
+    const auto result = decode(p);
+    EXPECT_FALSE(result.dib);
+    EXPECT_EQ(result.message, message);
+}
+
+class EveryDepth : public ::testing::TestWithParam<int> {};
+
+TEST_P(EveryDepth, BottomUpRowsDecodeExactly) {
+    const int bits = GetParam();
+    for (int width : {1, 5, 9, 33}) {
+        const auto result = decode(patternParts(width, 3, bits));
+        ASSERT_TRUE(result.dib) << result.message;
+        EXPECT_TRUE(result.message.empty());
+        expectPattern(*result.dib, width, 3, bits);
+    }
+}
+
+TEST_P(EveryDepth, TopDownRowsAreTurnedBottomUp) {
+    const int bits = GetParam();
+    BmpParts p = patternParts(7, 4, bits);
+    p.height = -4;
+    p.rows = bmptest::packRows(bmptest::pattern(7, 4, bits), bits);  // top row first
+    const auto result = decode(p);
+    ASSERT_TRUE(result.dib) << result.message;
+    EXPECT_EQ(result.dib->header().biHeight, 4);
+    expectPattern(*result.dib, 7, 4, bits);
+}
+
+TEST_P(EveryDepth, LongerHeadersKeepTheirTableAfterTheDeclaredSize) {
+    const int bits = GetParam();
+    for (uint32_t size : {52u, 56u, 64u, 108u, 124u}) {
+        BmpParts p = patternParts(6, 3, bits);
+        p.headerSize = size;
+        const auto result = decode(p);
+        ASSERT_TRUE(result.dib) << size << ": " << result.message;
+        expectPattern(*result.dib, 6, 3, bits);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BmpReader, EveryDepth, ::testing::Values(1, 4, 8, 24, 32));
+
+TEST(BmpReader, KeepsResolutionAndPlainHeaderFields) {
+    BmpParts p = patternParts(4, 2, 8);
+    p.xPels = 2835;
+    p.yPels = 1234;
+    const auto result = decode(p);
+    ASSERT_TRUE(result.dib);
+    const auto h = result.dib->header();
+    EXPECT_EQ(h.biXPelsPerMeter, 2835);
+    EXPECT_EQ(h.biYPelsPerMeter, 1234);
+    EXPECT_EQ(h.biPlanes, 1);
+    EXPECT_EQ(h.biSizeImage, 8u);
+}
+
+TEST(BmpReader, RowOffsetZeroMeansRowsFollowTheTable) {
+    BmpParts p = patternParts(5, 3, 4);
+    p.offBits = 0;
+    const auto result = decode(p);
+    ASSERT_TRUE(result.dib) << result.message;
+    expectPattern(*result.dib, 5, 3, 4);
+}
+
+TEST(BmpReader, RowsStartAtTheDeclaredOffset) {
+    BmpParts p = patternParts(5, 3, 8);
+    p.gap = 37;  // filler between table and rows, skipped through bfOffBits
+    const auto result = decode(p);
+    ASSERT_TRUE(result.dib) << result.message;
+    expectPattern(*result.dib, 5, 3, 8);
+
+    p.offBits = 20;  // pointing into the info header
+    expectRefused(p, msg::kBmpBadHeader);
+}
+
+TEST(BmpReader, ShortColourTableIsKeptAsDeclared) {
+    BmpParts p = patternParts(5, 3, 8);
+    p.clrUsed = 5;
+    p.table = bmptest::colourTable(5);
+    auto rows = bmptest::pattern(5, 3, 8);
+    for (auto& row : rows)
+        for (auto& v : row)
+            v %= 5;
+    std::reverse(rows.begin(), rows.end());
+    p.rows = bmptest::packRows(rows, 8);
+    for (std::optional<uint32_t> off : {std::optional<uint32_t>{}, std::optional<uint32_t>{0}}) {
+        p.offBits = off;
+        const auto result = decode(p);
+        ASSERT_TRUE(result.dib) << result.message;
+        EXPECT_EQ(result.dib->header().biClrUsed, 5u);
+        EXPECT_EQ(result.dib->palette().size(), 20u);
+        EXPECT_EQ(result.dib->bytes().size(), 40u + 20u + 8u * 3u);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x)
+                EXPECT_EQ(bmptest::colourAt(*result.dib, x, y),
+                          bmptest::tableColour(bmptest::patternValue(x, y, 8) % 5));
+    }
+}
+
+TEST(BmpReader, OversizedColourCountKeepsOnlyWhatTheDepthIndexes) {
+    BmpParts p = patternParts(5, 3, 4);
+    p.clrUsed = 40;
+    p.table = bmptest::colourTable(40);
+    for (std::optional<uint32_t> off : {std::optional<uint32_t>{}, std::optional<uint32_t>{0}}) {
+        p.offBits = off;  // with 0 the rows come after all 40 declared entries
+        const auto result = decode(p);
+        ASSERT_TRUE(result.dib) << result.message;
+        EXPECT_EQ(result.dib->header().biClrUsed, 0u);
+        EXPECT_EQ(result.dib->palette().size(), 64u);
+        expectPattern(*result.dib, 5, 3, 4);
+    }
+    // An absurd count with rows placed explicitly: only 16 entries are read.
+    p.clrUsed = 0xFFFFFFFF;
+    p.offBits.reset();
+    const auto result = decode(p);
+    ASSERT_TRUE(result.dib) << result.message;
+    expectPattern(*result.dib, 5, 3, 4);
+    // The same count with rows "after the table" points past the file.
+    p.offBits = 0;
+    expectRefused(p, msg::kBmpTruncated);
+}
+
+TEST(BmpReader, CoreHeaderHasThreeByteColourEntries) {
+    for (int bits : {1, 4, 8, 24}) {
+        BmpParts p = patternParts(6, 3, bits);
+        p.headerSize = 12;
+        if (bits <= 8)
+            p.table = bmptest::colourTable(1 << bits, 3);
+        const auto result = decode(p);
+        ASSERT_TRUE(result.dib) << bits << ": " << result.message;
+        expectPattern(*result.dib, 6, 3, bits);
+        for (size_t i = 3; i < result.dib->palette().size(); i += 4)
+            EXPECT_EQ(result.dib->palette()[i], 0);
+    }
+    BmpParts p = patternParts(6, 3, 32);
+    p.headerSize = 12;
+    expectRefused(p, msg::kBmpUnsupportedDepth);
+}
+
+TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
+    BmpParts p;
+    p.width = 5;
+    p.height = 1;
+    p.bits = 16;
+    // 5-5-5: white, pure blue, pure green, pure red, a mid value.
+    p.rows =
+        bmptest::packRows({{0x7FFF, 0x001F, 0x03E0, 0x7C00, (16u << 10) | (8u << 5) | 1u}}, 16);
+    const std::vector<uint32_t> expected555 = {0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x844208};
+    for (bool declared : {false, true}) {
+        if (declared) {
+            p.compression = 3;
+            p.masks = {0x7C00, 0x03E0, 0x001F};
+        }
+        const auto result = decode(p);
+        ASSERT_TRUE(result.dib) << result.message;
+        EXPECT_EQ(result.dib->bitCount(), 24);
+        EXPECT_EQ(result.dib->header().biSizeImage, 16u);
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(bmptest::colourAt(*result.dib, x, 0), expected555[x]);
+    }
+
+    // 5-6-5 declared through masks, here inside a V5 header.
+    p.headerSize = 124;
+    p.masks = {0xF800, 0x07E0, 0x001F};
+    p.rows =
+        bmptest::packRows({{0xFFFF, 0x001F, 0x07E0, 0xF800, (16u << 11) | (32u << 5) | 1u}}, 16);
+    const auto result = decode(p);
+    ASSERT_TRUE(result.dib) << result.message;
+    const std::vector<uint32_t> expected565 = {0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x848208};
+    for (int x = 0; x < 5; ++x)
+        EXPECT_EQ(bmptest::colourAt(*result.dib, x, 0), expected565[x]);
+}
+
+TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
+    // 32-bit with the plain masks is ordinary 32-bit, in both header kinds.
+    for (uint32_t size : {40u, 108u}) {
+        BmpParts p = patternParts(3, 2, 32);
+        p.headerSize = size;
+        p.compression = 3;
+        p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
+        const auto result = decode(p);
+        ASSERT_TRUE(result.dib) << result.message;
+        expectPattern(*result.dib, 3, 2, 32);
+    }
+    BmpParts p = patternParts(3, 2, 32);
+    p.compression = 3;
+    p.masks = {0xFF000000, 0x00FF0000, 0x0000FF00};  // R-G-B-A order
+    expectRefused(p, msg::kBmpBitFields);
+    p.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // R and B swapped
+    expectRefused(p, msg::kBmpBitFields);
+    p.compression = 6;  // alpha bit fields
+    p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    expectRefused(p, msg::kBmpBitFields);
+
+    BmpParts q = patternParts(3, 2, 16);
+    q.compression = 3;
+    q.masks = {0x0F00, 0x00F0, 0x000F};  // 4-4-4
+    expectRefused(q, msg::kBmpBitFields);
+
+    for (int bits : {8, 24}) {
+        BmpParts r = patternParts(3, 2, bits);
+        r.compression = 3;
+        r.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
+        expectRefused(r, msg::kBmpBitFields);
+    }
+}
+
+TEST(BmpReader, CompressedFilesAreRefused) {
+    BmpParts p = patternParts(4, 2, 8);
+    p.compression = 1;  // RLE8
+    expectRefused(p, msg::kBmpCompressed);
+    p = patternParts(4, 2, 4);
+    p.compression = 2;  // RLE4
+    expectRefused(p, msg::kBmpCompressed);
+    p = patternParts(4, 2, 24);
+    p.compression = 11;  // CMYK
+    expectRefused(p, msg::kBmpCompressed);
+    p = patternParts(4, 2, 24);
+    p.headerSize = 64;
+    p.compression = 3;  // Huffman in an OS/2 2.x file
+    expectRefused(p, msg::kBmpCompressed);
+    for (uint32_t embedded : {4u, 5u}) {
+        p = patternParts(4, 2, 24);
+        p.bits = 0;
+        p.compression = embedded;
+        expectRefused(p, msg::kBmpEmbeddedImage);
+    }
+}
+
+TEST(BmpReader, BadHeaderFieldsAreRefused) {
+    BmpParts p = patternParts(4, 2, 8);
+    for (int32_t width : {0, -4}) {
+        p.width = width;
+        expectRefused(p, msg::kBmpBadSize);
+    }
+    p = patternParts(4, 2, 8);
+    p.height = 0;
+    expectRefused(p, msg::kBmpBadSize);
+    p = patternParts(4, 2, 8);
+    for (uint16_t planes : {0, 2}) {
+        p.planes = planes;
+        expectRefused(p, msg::kBmpBadHeader);
+    }
+    p = patternParts(4, 2, 8);
+    for (uint16_t bits : {0, 2, 3, 7, 12, 48, 64}) {
+        p.bits = bits;
+        expectRefused(p, msg::kBmpUnsupportedDepth);
+    }
+    for (uint32_t size : {0u, 16u, 39u, 41u, 100u, 125u, 0xFFFFFFFFu}) {
+        p = patternParts(4, 2, 8);
+        auto file = bmptest::buildBmp(p);
+        bitmap::writeLe32(file, 14, size);
+        const auto result = bitmap::decodeBmp(file);
+        EXPECT_FALSE(result.dib) << size;
+        EXPECT_EQ(result.message, msg::kBmpBadHeader) << size;
+    }
+    auto file = bmptest::buildBmp(patternParts(4, 2, 8));
+    file[0] = 'M';
+    file[1] = 'B';
+    EXPECT_EQ(bitmap::decodeBmp(file).message, msg::kBmpBadHeader);
+}
+
+TEST(BmpReader, EveryCutShortFileIsRefused) {
+    std::vector<BmpParts> samples = {patternParts(5, 3, 8), patternParts(9, 2, 1),
+                                     patternParts(3, 3, 24)};
+    samples[1].headerSize = 124;
+    samples[2].headerSize = 12;
+    for (const auto& p : samples) {
+        const auto file = bmptest::buildBmp(p);
+        ASSERT_TRUE(bitmap::decodeBmp(file).dib);
+        for (size_t length = 0; length < file.size(); ++length) {
+            const auto result = bitmap::decodeBmp(std::span(file).first(length));
+            EXPECT_FALSE(result.dib) << length;
+            EXPECT_FALSE(result.message.empty()) << length;
+        }
+    }
+    // With a Windows header, everything shorter than file header plus info
+    // header is reported as cut short.
+    const auto file = bmptest::buildBmp(samples[0]);
+    for (size_t length = 0; length < bitmap::kBmpMinimumFileSize; ++length)
+        EXPECT_EQ(bitmap::decodeBmp(std::span(file).first(length)).message, msg::kBmpTruncated);
+}
+
+TEST(BmpReader, SmallCoreHeaderFileNeedsNoWindowsHeaderLength) {
+    BmpParts p = patternParts(6, 3, 1);
+    p.headerSize = 12;
+    p.table = bmptest::colourTable(2, 3);
+    const auto file = bmptest::buildBmp(p);
+    ASSERT_LT(file.size(), bitmap::kBmpMinimumFileSize);
+    const auto result = bitmap::decodeBmp(file);
+    ASSERT_TRUE(result.dib) << result.message;
+    expectPattern(*result.dib, 6, 3, 1);
+}
+
+TEST(BmpReader, HugeDimensionsInATinyFileAllocateNothingLarge) {
+    struct Case {
+        int32_t width, height;
+        std::string_view message;
+    };
+    const std::vector<Case> cases = {
+        {1 << 20, 1 << 8, msg::kBmpTruncated},        // within limits, rows missing
+        {1 << 14, -(1 << 14), msg::kBmpTruncated},    // the same, top-down
+        {0x7FFFFFFF, 0x7FFFFFFF, msg::kBmpTooLarge},  // overflow bait
+        {1, INT32_MIN, msg::kBmpTooLarge},           {(1 << 20) + 1, 1, msg::kBmpTooLarge},
+        {1 << 15, 1 << 15, msg::kBmpTooLarge},  // 2^30 pixels
+    };
+    for (const auto& c : cases) {
+        BmpParts p = patternParts(2, 2, 32);
+        p.width = c.width;
+        p.height = c.height;
+        const auto file = bmptest::buildBmp(p);
+        bmptest::resetLargestAllocation();
+        const auto result = bitmap::decodeBmp(file);
+        EXPECT_LT(bmptest::largestAllocation(), 4096u) << c.width << "x" << c.height;
+        EXPECT_FALSE(result.dib);
+        EXPECT_EQ(result.message, c.message) << c.width << "x" << c.height;
+    }
+}
+
+TEST(BmpReader, GarbageIsRefusedWithAMessage) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<uint8_t> bytes(random() % 300);
+        for (auto& b : bytes)
+            b = static_cast<uint8_t>(random());
+        if (round % 2 == 0 && bytes.size() >= 2) {
+            bytes[0] = 'B';
+            bytes[1] = 'M';
+        }
+        const auto result = bitmap::decodeBmp(bytes);
+        EXPECT_FALSE(result.dib) << round;
+        EXPECT_FALSE(result.message.empty()) << round;
+    }
+}
+
+TEST(BmpLoad, FailuresCarryThePrefixAndAMessage) {
+    testing_support::TempDir dir;
+    bitmap::ImageProc proc;
+
+    EXPECT_FALSE(proc.loadBitmap(dir.file("missing.bmp")));
+    EXPECT_EQ(proc.lastError(), "ImageProc::loadBitmap: Nepodařilo se otevřít soubor");
+    EXPECT_FALSE(proc.loadBitmap(dir.path()));
+    EXPECT_EQ(proc.lastError(), "ImageProc::loadBitmap: Nepodařilo se otevřít soubor");
+    EXPECT_FALSE(proc.loadBitmap(""));
+    EXPECT_EQ(proc.lastError(), "ImageProc::loadBitmap: Nepodařilo se otevřít soubor");
+
+    auto file = bmptest::buildBmp(patternParts(5, 3, 8));
+    testing_support::writeFile(dir.file("short.bmp"), std::span(file).first(53));
+    EXPECT_FALSE(proc.loadBitmap(dir.file("short.bmp")));
+    EXPECT_EQ(proc.lastError(),
+              std::string("ImageProc::loadBitmap: ") + std::string(msg::kBmpTruncated));
+
+    BmpParts rle = patternParts(5, 3, 8);
+    rle.compression = 1;
+    testing_support::writeFile(dir.file("rle.bmp"), bmptest::buildBmp(rle));
+    EXPECT_FALSE(proc.loadBitmap(dir.file("rle.bmp")));
+    EXPECT_EQ(proc.lastError(),
+              std::string("ImageProc::loadBitmap: ") + std::string(msg::kBmpCompressed));
+
+    // Success leaves the last message alone.
+    testing_support::writeFile(dir.file("good.bmp"), file);
+    const auto dib = proc.loadBitmap(dir.file("good.bmp"));
+    ASSERT_TRUE(dib);
+    expectPattern(*dib, 5, 3, 8);
+    EXPECT_EQ(proc.lastError(),
+              std::string("ImageProc::loadBitmap: ") + std::string(msg::kBmpCompressed));
+}
+
+}  // namespace
