@@ -1,0 +1,303 @@
+#include "bitmap/Resampler.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+namespace bitmap {
+
+namespace {
+
+// Luma weights of red, green and blue in 1/65536 steps; they add up to
+// 65536, so a grey of value v has luma exactly v.
+constexpr uint32_t kRedWeight = 19595;
+constexpr uint32_t kGreenWeight = 38470;
+constexpr uint32_t kBlueWeight = 7471;
+
+// Luma carries 8 fractional bits through the averaging (0..65280), so that
+// colour pictures are not rounded twice.
+constexpr int kLumaFractionBits = 8;
+constexpr uint32_t kLumaHalf = 1u << (kLumaFractionBits - 1);
+
+inline uint16_t fineLuma(uint32_t blue, uint32_t green, uint32_t red) {
+    const uint32_t sum = kRedWeight * red + kGreenWeight * green + kBlueWeight * blue;
+    return static_cast<uint16_t>((sum + (1u << (15 - kLumaFractionBits))) >>
+                                 (16 - kLumaFractionBits));
+}
+
+// 8-bit luma rounded from the fine one.
+inline uint8_t coarseLuma(uint32_t fine) {
+    return static_cast<uint8_t>((fine + kLumaHalf) >> kLumaFractionBits);
+}
+
+using LumaTable = std::array<uint16_t, 256>;
+using IndexTable = std::array<uint8_t, 256>;
+
+// Fine luma of every colour index; indices past the table stay black.
+LumaTable indexLumas(std::span<const uint8_t> palette) {
+    LumaTable table{};
+    const size_t entries = std::min<size_t>(table.size(), palette.size() / 4);
+    for (size_t i = 0; i < entries; ++i)
+        table[i] = fineLuma(palette[i * 4], palette[i * 4 + 1], palette[i * 4 + 2]);
+    return table;
+}
+
+// For each 8-bit luma, the destination entry whose luma is nearest (the
+// lower index on a tie).
+IndexTable nearestEntries(std::span<const uint8_t> palette, size_t entries) {
+    std::array<int, 256> entryLuma{};
+    for (size_t i = 0; i < entries; ++i)
+        entryLuma[i] = coarseLuma(fineLuma(palette[i * 4], palette[i * 4 + 1], palette[i * 4 + 2]));
+    IndexTable table{};
+    for (int v = 0; v < 256; ++v) {
+        size_t best = 0;
+        for (size_t i = 1; i < entries; ++i) {
+            if (std::abs(entryLuma[i] - v) < std::abs(entryLuma[best] - v))
+                best = i;
+        }
+        table[v] = static_cast<uint8_t>(best);
+    }
+    return table;
+}
+
+// Fine luma of each pixel of one source row. The row holds at least
+// out.size() pixels (checked by checkSource).
+void decodeLumaRow(std::span<const uint8_t> row, int bitCount, const LumaTable& lumas,
+                   std::span<uint16_t> out) {
+    const uint8_t* p = row.data();
+    const size_t n = out.size();
+    switch (bitCount) {
+        case 1:
+            for (size_t x = 0; x < n; ++x)
+                out[x] = lumas[(p[x >> 3] >> (7 - (x & 7))) & 1];
+            break;
+        case 4:
+            for (size_t x = 0; x < n; ++x)
+                out[x] = lumas[(x & 1) ? (p[x >> 1] & 0x0F) : (p[x >> 1] >> 4)];
+            break;
+        case 8:
+            for (size_t x = 0; x < n; ++x)
+                out[x] = lumas[p[x]];
+            break;
+        case 24:
+            for (size_t x = 0; x < n; ++x, p += 3)
+                out[x] = fineLuma(p[0], p[1], p[2]);
+            break;
+        case 32:
+            for (size_t x = 0; x < n; ++x, p += 4)
+                out[x] = fineLuma(p[0], p[1], p[2]);
+            break;
+        default:
+            break;
+    }
+}
+
+// Writes one index per pixel into a destination row of 1, 4 or 8 bpp;
+// padding after the last pixel is cleared.
+void packRow(std::span<const uint8_t> indices, int bitCount, std::span<uint8_t> row) {
+    std::fill(row.begin(), row.end(), uint8_t{0});
+    const size_t n = indices.size();
+    switch (bitCount) {
+        case 1:
+            for (size_t x = 0; x < n; ++x)
+                row[x >> 3] =
+                    static_cast<uint8_t>(row[x >> 3] | ((indices[x] & 1) << (7 - (x & 7))));
+            break;
+        case 4:
+            for (size_t x = 0; x < n; ++x) {
+                const int shift = (x & 1) ? 0 : 4;
+                row[x >> 1] = static_cast<uint8_t>(row[x >> 1] | ((indices[x] & 0x0F) << shift));
+            }
+            break;
+        default:
+            std::copy(indices.begin(), indices.end(), row.begin());
+            break;
+    }
+}
+
+// Box-filter weights along one axis. In units where a source pixel is
+// dstCount wide and a destination pixel srcCount wide, both axes span
+// srcCount x dstCount units, and each weight is the exact integer overlap of
+// a source pixel with a destination pixel. The weights of one destination
+// pixel add up to srcCount.
+struct Taps {
+    std::vector<uint32_t> first;    // first source pixel under each destination pixel
+    std::vector<uint32_t> begin;    // where its weights start; one extra entry at the end
+    std::vector<uint32_t> weights;  // overlaps, source pixels in order
+};
+
+Taps makeTaps(uint32_t srcCount, uint32_t dstCount) {
+    Taps taps;
+    taps.first.resize(dstCount);
+    taps.begin.resize(size_t{dstCount} + 1);
+    taps.weights.reserve(size_t{srcCount} + dstCount);
+    for (uint32_t d = 0; d < dstCount; ++d) {
+        const uint64_t lo = uint64_t{d} * srcCount;
+        const uint64_t hi = lo + srcCount;
+        uint64_t s = lo / dstCount;
+        taps.first[d] = static_cast<uint32_t>(s);
+        taps.begin[d] = static_cast<uint32_t>(taps.weights.size());
+        for (; s * dstCount < hi; ++s) {
+            const uint64_t from = std::max(lo, s * dstCount);
+            const uint64_t to = std::min(hi, (s + 1) * dstCount);
+            taps.weights.push_back(static_cast<uint32_t>(to - from));
+        }
+    }
+    taps.begin[dstCount] = static_cast<uint32_t>(taps.weights.size());
+    return taps;
+}
+
+// Source pixel under the centre of destination pixel d.
+inline uint32_t centreSample(uint32_t d, uint32_t srcCount, uint32_t dstCount) {
+    return static_cast<uint32_t>(((uint64_t{d} * 2 + 1) * srcCount) / (uint64_t{dstCount} * 2));
+}
+
+// Reads source rows by their position from the top, decoding each into
+// luma once while it is the current row.
+class RowReader {
+  public:
+    explicit RowReader(const PixelSource& source)
+        : source_(source),
+          rowBytes_((static_cast<size_t>(source.width) * source.bitCount + 7) / 8),
+          lumas_(indexLumas(source.palette)),
+          luma_(static_cast<size_t>(source.width)) {}
+
+    // Luma of the row `y` rows below the top; the span stays valid until the
+    // next call.
+    std::span<const uint16_t> lumaRow(uint32_t y) {
+        if (y != current_) {
+            const size_t stored =
+                source_.topRowFirst ? y : static_cast<size_t>(source_.height) - 1 - y;
+            decodeLumaRow(source_.pixels.subspan(stored * source_.stride, rowBytes_),
+                          source_.bitCount, lumas_, luma_);
+            current_ = y;
+        }
+        return luma_;
+    }
+
+  private:
+    const PixelSource& source_;
+    size_t rowBytes_;
+    LumaTable lumas_;
+    std::vector<uint16_t> luma_;
+    uint32_t current_ = UINT32_MAX;
+};
+
+void sampleNearest(const PixelSource& source, Dib& destination, const IndexTable& nearest) {
+    const auto srcW = static_cast<uint32_t>(source.width);
+    const auto srcH = static_cast<uint32_t>(source.height);
+    const auto dstW = static_cast<uint32_t>(destination.width());
+    const auto dstH = static_cast<uint32_t>(destination.height());
+    std::vector<uint32_t> columns(dstW);
+    for (uint32_t dx = 0; dx < dstW; ++dx)
+        columns[dx] = centreSample(dx, srcW, dstW);
+    std::vector<uint8_t> indices(dstW);
+    RowReader reader(source);
+    for (uint32_t dy = 0; dy < dstH; ++dy) {
+        const auto luma = reader.lumaRow(centreSample(dy, srcH, dstH));
+        for (uint32_t dx = 0; dx < dstW; ++dx)
+            indices[dx] = nearest[coarseLuma(luma[columns[dx]])];
+        packRow(indices, destination.bitCount(),
+                destination.storedRow(static_cast<int>(dstH - 1 - dy)));
+    }
+}
+
+// Weighted sums of one luma row over each destination column.
+void filterRow(std::span<const uint16_t> luma, const Taps& taps, std::span<uint64_t> out) {
+    const uint32_t* weights = taps.weights.data();
+    for (size_t d = 0; d < out.size(); ++d) {
+        const uint16_t* src = luma.data() + taps.first[d];
+        uint64_t sum = 0;
+        for (uint32_t k = taps.begin[d], i = 0; k < taps.begin[d + 1]; ++k, ++i)
+            sum += uint64_t{weights[k]} * src[i];
+        out[d] = sum;
+    }
+}
+
+void averageArea(const PixelSource& source, Dib& destination, const IndexTable& nearest) {
+    const auto srcW = static_cast<uint32_t>(source.width);
+    const auto srcH = static_cast<uint32_t>(source.height);
+    const auto dstW = static_cast<uint32_t>(destination.width());
+    const auto dstH = static_cast<uint32_t>(destination.height());
+    const Taps across = makeTaps(srcW, dstW);
+    const Taps down = makeTaps(srcH, dstH);
+    // Each destination pixel's weights add up to srcW x srcH (at most 2^28
+    // by the source limits), and fine luma is below 2^16, so the sums stay
+    // below 2^44.
+    const uint64_t total = uint64_t{srcW} * srcH;
+    const uint64_t divisor = total << kLumaFractionBits;
+    const uint64_t half = total << (kLumaFractionBits - 1);
+
+    std::vector<uint64_t> filtered(dstW);
+    std::vector<uint64_t> sums(dstW);
+    std::vector<uint8_t> indices(dstW);
+    RowReader reader(source);
+    uint32_t filteredRow = UINT32_MAX;
+    for (uint32_t dy = 0; dy < dstH; ++dy) {
+        std::fill(sums.begin(), sums.end(), uint64_t{0});
+        uint32_t sy = down.first[dy];
+        for (uint32_t k = down.begin[dy]; k < down.begin[dy + 1]; ++k, ++sy) {
+            if (sy != filteredRow) {
+                filterRow(reader.lumaRow(sy), across, filtered);
+                filteredRow = sy;
+            }
+            const uint64_t weight = down.weights[k];
+            for (uint32_t dx = 0; dx < dstW; ++dx)
+                sums[dx] += weight * filtered[dx];
+        }
+        for (uint32_t dx = 0; dx < dstW; ++dx)
+            indices[dx] = nearest[(sums[dx] + half) / divisor];
+        packRow(indices, destination.bitCount(),
+                destination.storedRow(static_cast<int>(dstH - 1 - dy)));
+    }
+}
+
+bool isSupportedSourceDepth(int bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
+}
+
+}  // namespace
+
+SourceCheck checkSource(const PixelSource& source) {
+    if (!isSupportedSourceDepth(source.bitCount))
+        return SourceCheck::unsupportedDepth;
+    if (source.width <= 0 || source.height <= 0 || source.width > kMaxDimension ||
+        source.height > kMaxDimension || int64_t{source.width} * source.height > kMaxPixels)
+        return SourceCheck::badSize;
+    const size_t rowBytes = (static_cast<size_t>(source.width) * source.bitCount + 7) / 8;
+    if (source.stride < rowBytes)
+        return SourceCheck::badSize;
+    if (source.pixels.size() / static_cast<size_t>(source.height) < source.stride)
+        return SourceCheck::shortBuffer;
+    return SourceCheck::ok;
+}
+
+ResampleResult resample(const PixelSource& source, Dib& destination, Sampling sampling) {
+    if (checkSource(source) != SourceCheck::ok)
+        return ResampleResult::badSource;
+    const int depth = destination.bitCount();
+    if (destination.empty() || (depth != 1 && depth != 4 && depth != 8))
+        return ResampleResult::badDestination;
+    const auto palette = destination.palette();
+    const size_t entries = std::min(palette.size() / 4, size_t{1} << depth);
+    if (entries == 0)
+        return ResampleResult::badDestination;
+
+    const IndexTable nearest = nearestEntries(palette, entries);
+    // At the same size the average of each area is its one pixel.
+    const bool sameSize =
+        source.width == destination.width() && source.height == destination.height();
+    try {
+        if (sampling == Sampling::nearestPixel || sameSize)
+            sampleNearest(source, destination, nearest);
+        else
+            averageArea(source, destination, nearest);
+    } catch (const std::bad_alloc&) {
+        return ResampleResult::outOfMemory;
+    }
+    return ResampleResult::ok;
+}
+
+}  // namespace bitmap
