@@ -1,0 +1,123 @@
+// Monochrome conversion of grey pictures: ImageProc's side of the ditherers.
+#include <array>
+#include <string_view>
+
+#include "bitmap/Dithering.h"
+#include "bitmap/ImageProc.h"
+#include "bitmap/Messages.h"
+
+namespace bitmap {
+
+namespace {
+
+// Black and white need colour-table entries 0 and 1.
+constexpr std::string_view kTooFewColours = "Paleta obrázku má méně než dvě barvy";
+
+struct DitherEntry {
+    int depth;
+    std::string_view prefix;
+    std::string_view badMethod;
+};
+
+bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const DitherEntry& entry) {
+    if (dib.empty() || dib.bitCount() != entry.depth) {
+        proc.fail(entry.prefix, msg::kDitherDepth);
+        return false;
+    }
+    if (method < 0 || method >= kDitherMethodCount) {
+        proc.fail(entry.prefix, entry.badMethod);
+        return false;
+    }
+    if (dib.palette().size() < 8) {
+        proc.fail(entry.prefix, kTooFewColours);
+        return false;
+    }
+    GreyRows rows;
+    rows.bytes = dib.pixels();
+    rows.stride = dib.stride();
+    rows.width = dib.width();
+    rows.height = dib.height();
+    rows.bitCount = entry.depth;
+    switch (ditherRows(rows, greyLevels(dib.palette()), method, static_cast<uint8_t>(threshold))) {
+        case DitherResult::ok:
+            break;
+        case DitherResult::outOfMemory:
+            proc.fail(entry.prefix, msg::kOutOfMemory);
+            return false;
+        // A picture made by Dib::create always has consistent rows.
+        case DitherResult::badRows:
+            proc.fail(entry.prefix, msg::kDitherDepth);
+            return false;
+        case DitherResult::badMethod:
+            proc.fail(entry.prefix, entry.badMethod);
+            return false;
+    }
+    setBlackAndWhiteEntries(dib.palette());
+    return true;
+}
+
+int indexAt(std::span<const uint8_t> row, size_t x, int bitCount) {
+    switch (bitCount) {
+        case 1:
+            return (row[x >> 3] >> (7 - (x & 7))) & 1;
+        case 4:
+            return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+        default:
+            return row[x];
+    }
+}
+
+}  // namespace
+
+bool ImageProc::change256GrayToMonochrome(Dib& dib, int method, int threshold) {
+    return ditherInPlace(*this, dib, method, threshold, {8, msg::kGray256, msg::kDitherMethod8});
+}
+
+bool ImageProc::change16GrayToMonochrome(Dib& dib, int method, int threshold) {
+    return ditherInPlace(*this, dib, method, threshold, {4, msg::kGray16, msg::kDitherMethod4});
+}
+
+bool ImageProc::toMonochrome(Dib& dib, int method, int threshold) {
+    if (dib.bitCount() == 4)
+        return change16GrayToMonochrome(dib, method, threshold);
+    return change256GrayToMonochrome(dib, method, threshold);
+}
+
+bool ImageProc::isAlreadyMonochrome(const Dib& dib) {
+    if (dib.empty())
+        return false;
+    const uint32_t colours = colourCount(dib.header());
+    if (colours == 2)
+        return true;
+    const int bits = dib.bitCount();
+    if (colours != 256 || (bits != 1 && bits != 4 && bits != 8))
+        return false;
+
+    std::array<bool, 256> used{};
+    const auto width = static_cast<size_t>(dib.width());
+    for (int y = 0; y < dib.height(); ++y) {
+        const auto row = dib.storedRow(y);
+        if (bits == 8) {
+            for (size_t x = 0; x < width; ++x)
+                used[row[x]] = true;
+        } else {
+            for (size_t x = 0; x < width; ++x)
+                used[indexAt(row, x, bits)] = true;
+        }
+    }
+    // The WBMP writer reads index 0 as black and every other index as white,
+    // so the picture only counts as black and white when its colours agree.
+    const auto palette = dib.palette();
+    for (size_t i = 0; i < used.size(); ++i) {
+        if (!used[i])
+            continue;
+        const uint8_t* e = &palette[i * 4];
+        if (e[0] != e[1] || e[1] != e[2])
+            return false;
+        if (e[0] != (i == 0 ? 0 : 255))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace bitmap
