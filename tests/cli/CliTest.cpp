@@ -186,7 +186,7 @@ TEST(CliShow, DrawsTwoRowsPerLineWithHalfBlocks) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "\u2580 \u2588\n\u2580\u2580\u2580\n");
     const auto inverted = cli({"show", "--invert", dir.file("p.wbmp")});
-    EXPECT_EQ(inverted.out, "\u2584\u2588 \n\u2584\u2584\u2584\n");
+    EXPECT_EQ(inverted.out, "\u2584\u2588 \n   \n");
     EXPECT_EQ(cli({"show", dir.file("missing.wbmp")}).status, 1);
 }
 

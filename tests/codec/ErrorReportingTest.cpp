@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "bitmap/FileIO.h"
 #include "carvello/GraphicsException.h"
 #include "codec/CCodec.h"
 #include "codec/CodecOwner.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bitmap/FileIO.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
 #include "codec/CCodec.h"
