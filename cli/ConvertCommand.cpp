@@ -4,6 +4,8 @@
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/OutputNames.h"
+#include "cli/ParallelRunner.h"
+#include "cli/ProgressLine.h"
 
 #include <sys/stat.h>
 
@@ -34,6 +36,8 @@ constexpr const char* kConvertHelp =
     "                  keeping the aspect ratio (small pictures are enlarged)\n"
     "  --size WxH      scale to exactly WxH\n"
     "  --percent P     scale to P percent\n"
+    "  -j N            convert up to N pictures at once (default: one per core,\n"
+    "                  at most 8)\n"
     "  -h, --help      show this text\n"
     "\n"
     "Resizing averages the source pixels that cover each new pixel.\n"
@@ -44,6 +48,7 @@ struct ConvertRequest {
     std::vector<std::string> inputs;
     std::string output;
     ConversionOptions options;
+    int workers = defaultWorkerCount();
 };
 
 // Parses the arguments; on bad usage writes the reason to err and returns
@@ -64,7 +69,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             return std::nullopt;
         }
         if (arg == "-o" || arg == "-f" || arg == "-m" || arg == "-t" || arg == "--fit" ||
-            arg == "--size" || arg == "--percent") {
+            arg == "--size" || arg == "--percent" || arg == "-j") {
             const auto value = cursor.value();
             if (!value) return bad("option " + arg + " needs a value");
             if (arg == "-o") {
@@ -75,6 +80,10 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             } else if (arg == "-m") {
                 request.options.method = parseDitherMethod(*value);
                 if (!request.options.method) return bad("unknown method '" + *value + "'");
+            } else if (arg == "-j") {
+                const auto workers = parseInt(*value, 1, 64);
+                if (!workers) return bad("-j takes a number of workers from 1 to 64");
+                request.workers = *workers;
             } else if (arg == "-t") {
                 const auto t = parseInt(*value, 0, 255);
                 if (!t) return bad("threshold must be a whole number from 0 to 255");
@@ -136,20 +145,38 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
                           bitmap::directoryExists(request->output);
     if (toFolder && !ensureFolder(request->output, err)) return kExitFailed;
 
-    codec::CCodec codec;
-    prepareCodec(codec);
-    int status = kExitOk;
+    // Output names are fixed before any conversion starts, so they do not
+    // depend on which worker finishes first.
+    std::vector<std::string> outputs;
+    std::set<std::string> reserved;
     for (const auto& input : request->inputs) {
-        const std::string output =
-            toFolder ? uniqueOutputPath(request->output, baseNameWithoutExtension(input),
-                                        request->options.format)
-                     : request->output;
-        if (!convertPicture(codec, input, output, request->options, toFolder)) {
-            err << input << ": " << codec.errordescription() << '\n';
+        outputs.push_back(toFolder ? uniqueOutputPath(request->output,
+                                                      baseNameWithoutExtension(input),
+                                                      request->options.format, reserved)
+                                   : request->output);
+    }
+
+    std::vector<std::optional<std::string>> failures(request->inputs.size());
+    {
+        ProgressLine progress(err, stderrIsTerminal(), request->inputs.size());
+        runInParallel(
+            request->inputs.size(), request->workers,
+            [&](size_t i, codec::CCodec& codec) {
+                if (!convertPicture(codec, request->inputs[i], outputs[i], request->options,
+                                    toFolder))
+                    failures[i] = codec.errordescription();
+            },
+            [&](size_t done) { progress.update(done); });
+    }
+
+    int status = kExitOk;
+    for (size_t i = 0; i < request->inputs.size(); ++i) {
+        if (failures[i]) {
+            err << request->inputs[i] << ": " << *failures[i] << '\n';
             status = kExitFailed;
-            continue;
+        } else if (toFolder) {
+            out << request->inputs[i] << " -> " << outputs[i] << '\n';
         }
-        if (toFolder) out << input << " -> " << output << '\n';
     }
     return status;
 }

@@ -14,12 +14,13 @@ std::string baseNameWithoutExtension(std::string_view input) {
 }
 
 std::string uniqueOutputPath(const std::string& folder, const std::string& stem,
-                             std::string_view extension) {
+                             std::string_view extension, std::set<std::string>& reserved) {
     const std::string prefix = folder.empty() || folder.ends_with('/') ? folder : folder + "/";
     const std::string suffix = "." + std::string(extension);
     std::string candidate = prefix + stem + suffix;
-    for (int n = 1; bitmap::pathExists(candidate); ++n)
+    for (int n = 1; bitmap::pathExists(candidate) || reserved.contains(candidate); ++n)
         candidate = prefix + stem + "(" + std::to_string(n) + ")" + suffix;
+    reserved.insert(candidate);
     return candidate;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -9,9 +10,10 @@ namespace cli {
 // "/a/b/photo.jpg" -> "photo".
 std::string baseNameWithoutExtension(std::string_view input);
 
-// A name in the folder for "stem.extension" that names no existing file:
-// "a.wbmp", then "a(1).wbmp", "a(2).wbmp", ...
+// A name in the folder for "stem.extension" that names no existing file and
+// is not among the names already reserved: "a.wbmp", then "a(1).wbmp",
+// "a(2).wbmp", ... The name returned is added to the reserved ones.
 std::string uniqueOutputPath(const std::string& folder, const std::string& stem,
-                             std::string_view extension);
+                             std::string_view extension, std::set<std::string>& reserved);
 
 }  // namespace cli

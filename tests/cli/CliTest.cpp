@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <sstream>
 
 #include "bitmap/FileIO.h"
@@ -96,6 +99,24 @@ TEST(CliConvert, SeveralInputsGoIntoAFolderWithoutOverwriting) {
     EXPECT_TRUE(bitmap::fileExists(out + "/b(1).wbmp"));
     EXPECT_EQ(readFile(out + "/a.wbmp"), first);
     EXPECT_EQ(readFile(out + "/b.wbmp"), std::vector<uint8_t>({'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+}
+
+TEST(CliConvert, ParallelWorkersKeepNamesInInputOrder) {
+    TempDir dir;
+    std::vector<std::string> args = {"convert"};
+    for (int i = 1; i <= 6; ++i) {
+        // Same file name in six folders, each picture i pixels wide.
+        ASSERT_EQ(::mkdir(dir.file("d" + std::to_string(i)).c_str(), 0777), 0);
+        args.push_back(gradientBmp(dir, "d" + std::to_string(i) + "/p.bmp", i, 3));
+    }
+    for (auto extra : {"-j", "3", "-o", "out/"}) args.push_back(extra);
+    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+    const auto run = cli(args);
+    ASSERT_EQ(::chdir("/"), 0);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(loadWbmp(dir.file("out/p.wbmp")).width(), 1);
+    for (int i = 2; i <= 6; ++i)
+        EXPECT_EQ(loadWbmp(dir.file("out/p(" + std::to_string(i - 1) + ").wbmp")).width(), i);
 }
 
 TEST(CliConvert, BadInputsFailAloneAndLeaveNoOutput) {
