@@ -24,5 +24,9 @@ void replay(const std::string& folder, void (*entry)(const uint8_t*, size_t)) {
 
 TEST(FuzzCorpus, Bmp) { replay("bmp", fuzzing::fuzzBmp); }
 TEST(FuzzCorpus, Wbmp) { replay("wbmp", fuzzing::fuzzWbmp); }
+TEST(FuzzCorpus, CodecLoad) {
+    replay("bmp", fuzzing::fuzzCodecLoad);
+    replay("wbmp", fuzzing::fuzzCodecLoad);
+}
 
 }  // namespace

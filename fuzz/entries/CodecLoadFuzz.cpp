@@ -1,0 +1,45 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bitmap/FileIO.h"
+#include "codec/CCodec.h"
+#include "fuzz/entries/FuzzEntries.h"
+
+namespace fuzzing {
+namespace {
+
+// One scratch folder per process, removed at exit.
+const std::string& scratchFolder() {
+    static const std::string folder = [] {
+        std::string pattern = "/tmp/glyphon-fuzz-XXXXXX";
+        if (!::mkdtemp(pattern.data())) std::abort();
+        std::atexit([] { ::rmdir(scratchFolder().c_str()); });
+        return pattern;
+    }();
+    return folder;
+}
+
+}  // namespace
+
+void fuzzCodecLoad(const uint8_t* data, size_t size) {
+    // The codec reads files, so the bytes go through one; the content, not
+    // the name, decides the format.
+    const std::string path = scratchFolder() + "/input.bin";
+    const std::span<const uint8_t> piece(data, size);
+    const std::span<const uint8_t> pieces[] = {piece};
+    if (bitmap::writeFileAtomically(path, pieces) != bitmap::WriteStatus::ok) return;
+
+    codec::CCodec codec;
+    codec.setThrowException(false);
+    if (codec.LoadImageFile(path) && codec.ImageInfo()) {
+        codec.GetPreview(-1, -1, 9, 7, 4, 128);
+        if (codec.ResizeTo(40, 30, 0) && codec.ConvertBMPToMonochrome(4, 128))
+            codec.ConvertBMPToWBMP(0);
+    }
+    std::remove(path.c_str());
+}
+
+}  // namespace fuzzing
