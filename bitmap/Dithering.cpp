@@ -27,62 +27,62 @@ constexpr uint8_t kPrintMatrix[4][4] = {
     {0, 176, 112, 48},
 };
 
-// Runs a rule over every pixel. A rule has beginRow(y) and white(g, x); it
-// sees the grey of each pixel in order and answers whether it turns white.
+// Runs a rule over every row. Each row's greys are gathered into `line`
+// (one byte per pixel), the rule's row(y, line) turns each grey into 0 or 1
+// in place, and the result goes back into the row with the padding cleared.
 template <typename Rule>
-void applyRule(const GreyRows& rows, const GreyLevels& grey, Rule& rule) {
-    const auto width = static_cast<size_t>(rows.width);
+void applyRule(const GreyRows& rows, const GreyLevels& grey, Rule& rule, std::span<uint8_t> line) {
+    const size_t width = line.size();
     for (int y = 0; y < rows.height; ++y) {
         const auto row = rows.bytes.subspan(static_cast<size_t>(y) * rows.stride, rows.stride);
         uint8_t* p = row.data();
-        rule.beginRow(y);
         if (rows.bitCount == 8) {
             for (size_t x = 0; x < width; ++x)
-                p[x] = rule.white(grey[p[x]], x) ? 1 : 0;
+                line[x] = grey[p[x]];
+            rule.row(y, line);
+            std::copy(line.begin(), line.end(), row.begin());
             std::fill(row.begin() + static_cast<ptrdiff_t>(width), row.end(), uint8_t{0});
         } else {
-            for (size_t x = 0; x < width; ++x) {
-                uint8_t& byte = p[x >> 1];
-                if ((x & 1) == 0) {
-                    const bool white = rule.white(grey[byte >> 4], x);
-                    byte = static_cast<uint8_t>((white ? 0x10 : 0x00) | (byte & 0x0F));
-                } else {
-                    const bool white = rule.white(grey[byte & 0x0F], x);
-                    byte = static_cast<uint8_t>((byte & 0xF0) | (white ? 0x01 : 0x00));
-                }
-            }
-            if (width & 1)
-                p[width >> 1] &= 0xF0;
-            std::fill(row.begin() + static_cast<ptrdiff_t>((width + 1) / 2), row.end(), uint8_t{0});
+            for (size_t x = 0; x < width; ++x)
+                line[x] = grey[(x & 1) ? (p[x >> 1] & 0x0F) : (p[x >> 1] >> 4)];
+            rule.row(y, line);
+            std::fill(row.begin(), row.end(), uint8_t{0});
+            for (size_t x = 0; x < width; ++x)
+                p[x >> 1] = static_cast<uint8_t>(p[x >> 1] | (line[x] << ((x & 1) ? 0 : 4)));
         }
     }
 }
 
 struct Thresholding {
     int threshold;
-    void beginRow(int) {}
-    bool white(int g, size_t) const { return g >= threshold; }
+    void row(int, std::span<uint8_t> line) const {
+        for (auto& g : line)
+            g = g >= threshold ? 1 : 0;
+    }
 };
 
 // A fresh threshold for every pixel, spread over 0..2T.
 struct RandomThreshold {
     int threshold;
-    void beginRow(int) {}
-    bool white(int g, size_t) const {
-        // The C library's generator may reach beyond 32767 (RAND_MAX differs
-        // between platforms); scale it to 0..32767 first.
-        const auto r = static_cast<int>((static_cast<uint64_t>(std::rand()) * 32768) /
-                                        (static_cast<uint64_t>(RAND_MAX) + 1));
-        const auto t = static_cast<int>(r * static_cast<double>(threshold) * (2 / 32767.0));
-        return g >= t;
+    void row(int, std::span<uint8_t> line) const {
+        for (auto& g : line) {
+            // The C library's generator may reach beyond 32767 (RAND_MAX
+            // differs between platforms); scale it to 0..32767 first.
+            const auto r = static_cast<int>((static_cast<uint64_t>(std::rand()) * 32768) /
+                                            (static_cast<uint64_t>(RAND_MAX) + 1));
+            const auto t = static_cast<int>(r * static_cast<double>(threshold) * (2 / 32767.0));
+            g = g >= t ? 1 : 0;
+        }
     }
 };
 
 struct OrderedMatrix {
     const uint8_t (*matrix)[4];
-    const uint8_t* row = nullptr;
-    void beginRow(int y) { row = matrix[y & 3]; }
-    bool white(int g, size_t x) const { return g >= row[x & 3]; }
+    void row(int y, std::span<uint8_t> line) const {
+        const uint8_t* m = matrix[y & 3];
+        for (size_t x = 0; x < line.size(); ++x)
+            line[x] = line[x] >= m[x & 3] ? 1 : 0;
+    }
 };
 
 // Error diffusion with the Floyd - Steinberg weights, left to right on every
@@ -90,27 +90,32 @@ struct OrderedMatrix {
 class FloydSteinberg {
   public:
     FloydSteinberg(int threshold, size_t width)
-        : threshold_(threshold), current_(width, 0.0f), next_(width, 0.0f) {}
+        : threshold_(static_cast<float>(threshold)), current_(width, 0.0f), next_(width, 0.0f) {}
 
-    void beginRow(int y) {
+    void row(int y, std::span<uint8_t> line) {
         if (y > 0)
             std::swap(current_, next_);
         std::fill(next_.begin(), next_.end(), 0.0f);
-    }
-
-    bool white(int g, size_t x) {
-        const size_t last = current_.size() - 1;
-        const float v = std::clamp(static_cast<float>(g) + current_[x], 0.0f, 255.0f);
-        const bool isWhite = v >= static_cast<float>(threshold_);
-        const float e = isWhite ? v - 255.0f : v;
-        if (x > 0)
-            spread(next_[x - 1], 0.1875, e);
-        spread(next_[x], 0.3125, e);
-        if (x < last) {
-            spread(next_[x + 1], 0.0625, e);
-            spread(current_[x + 1], 0.4375, e);
+        float* current = current_.data();
+        float* next = next_.data();
+        const size_t last = line.size() - 1;
+        // The error carried to the right is kept out of memory; it is added
+        // to current[x + 1] exactly as a store and reload would.
+        float right = current[0];
+        for (size_t x = 0; x <= last; ++x) {
+            const float v = std::clamp(static_cast<float>(line[x]) + right, 0.0f, 255.0f);
+            const bool white = v >= threshold_;
+            const float e = white ? v - 255.0f : v;
+            line[x] = white ? 1 : 0;
+            if (x > 0)
+                spread(next[x - 1], 0.1875, e);
+            spread(next[x], 0.3125, e);
+            if (x < last) {
+                spread(next[x + 1], 0.0625, e);
+                right = current[x + 1];
+                spread(right, 0.4375, e);
+            }
         }
-        return isWhite;
     }
 
   private:
@@ -118,7 +123,7 @@ class FloydSteinberg {
         to = static_cast<float>(to + weight * e);
     }
 
-    int threshold_;
+    float threshold_;
     std::vector<float> current_;
     std::vector<float> next_;
 };
@@ -148,41 +153,43 @@ DitherResult ditherRows(const GreyRows& rows, const GreyLevels& grey, int method
                         uint8_t threshold) {
     if (!rowsAreValid(rows))
         return DitherResult::badRows;
-    switch (method) {
-        case kThresholding: {
-            Thresholding rule{threshold};
-            applyRule(rows, grey, rule);
-            return DitherResult::ok;
-        }
-        case kRandom: {
-            std::srand(static_cast<unsigned>(std::time(nullptr)));
-            RandomThreshold rule{threshold};
-            applyRule(rows, grey, rule);
-            return DitherResult::ok;
-        }
-        case kMatrixForDisplaying: {
-            OrderedMatrix rule{kDisplayMatrix};
-            applyRule(rows, grey, rule);
-            return DitherResult::ok;
-        }
-        case kMatrixForPrinting: {
-            OrderedMatrix rule{kPrintMatrix};
-            applyRule(rows, grey, rule);
-            return DitherResult::ok;
-        }
-        case kFloydSteinberg: {
-            try {
-                FloydSteinberg rule(threshold, static_cast<size_t>(rows.width));
-                applyRule(rows, grey, rule);
-            } catch (const std::bad_alloc&) {
-                // Only the error rows allocate, before any pixel changes.
-                return DitherResult::outOfMemory;
+    if (method < 0 || method >= kDitherMethodCount)
+        return DitherResult::badMethod;
+    // Everything that allocates does so before the first pixel changes.
+    try {
+        std::vector<uint8_t> line(static_cast<size_t>(rows.width));
+        switch (method) {
+            case kThresholding: {
+                Thresholding rule{threshold};
+                applyRule(rows, grey, rule, line);
+                break;
             }
-            return DitherResult::ok;
+            case kRandom: {
+                std::srand(static_cast<unsigned>(std::time(nullptr)));
+                RandomThreshold rule{threshold};
+                applyRule(rows, grey, rule, line);
+                break;
+            }
+            case kMatrixForDisplaying: {
+                OrderedMatrix rule{kDisplayMatrix};
+                applyRule(rows, grey, rule, line);
+                break;
+            }
+            case kMatrixForPrinting: {
+                OrderedMatrix rule{kPrintMatrix};
+                applyRule(rows, grey, rule, line);
+                break;
+            }
+            default: {
+                FloydSteinberg rule(threshold, line.size());
+                applyRule(rows, grey, rule, line);
+                break;
+            }
         }
-        default:
-            return DitherResult::badMethod;
+    } catch (const std::bad_alloc&) {
+        return DitherResult::outOfMemory;
     }
+    return DitherResult::ok;
 }
 
 void setBlackAndWhiteEntries(std::span<uint8_t> palette) {
