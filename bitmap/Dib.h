@@ -58,10 +58,15 @@ public:
     static std::optional<Dib> create(const BitmapInfoHeader& header);
 
     bool empty() const { return block_.empty(); }
-    BitmapInfoHeader header() const { return BitmapInfoHeader::parse(block_); }
+    // The header; an all-zero one for an empty picture.
+    BitmapInfoHeader header() const {
+        return empty() ? BitmapInfoHeader{0, 0, 0, 0} : BitmapInfoHeader::parse(block_);
+    }
     // Rewrites header fields that do not change the block's layout
     // (biSizeImage, resolution, biClrImportant and the like).
-    void setHeader(const BitmapInfoHeader& header) { header.store(block_); }
+    void setHeader(const BitmapInfoHeader& header) {
+        if (!empty()) header.store(block_);
+    }
 
     int width() const;
     int height() const;
