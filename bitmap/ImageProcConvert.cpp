@@ -10,10 +10,6 @@ namespace bitmap {
 
 namespace {
 
-// Refusals of sources the converter cannot read.
-constexpr std::string_view kBadSourceSize = "Neplatné rozměry zdrojového obrázku";
-constexpr std::string_view kShortPixels = "Obrazová data jsou kratší, než udává hlavička";
-
 bool isGreyDepth(int depth) {
     return depth == 1 || depth == 4 || depth == 8;
 }
@@ -32,10 +28,10 @@ bool acceptSource(ImageProc& proc, const PixelSource& source, const Prefixes& pr
             proc.fail(prefixes.general, msg::kBadDepth);
             break;
         case SourceCheck::badSize:
-            proc.fail(prefixes.general, kBadSourceSize);
+            proc.fail(prefixes.general, msg::kBadSourceSize);
             break;
         case SourceCheck::shortBuffer:
-            proc.fail(prefixes.general, kShortPixels);
+            proc.fail(prefixes.general, msg::kShortPixels);
             break;
     }
     return false;

@@ -10,9 +10,6 @@ namespace bitmap {
 
 namespace {
 
-// Black and white need colour-table entries 0 and 1.
-constexpr std::string_view kTooFewColours = "Paleta obrázku má méně než dvě barvy";
-
 struct DitherEntry {
     int depth;
     std::string_view prefix;
@@ -29,7 +26,7 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
         return false;
     }
     if (dib.palette().size() < 8) {
-        proc.fail(entry.prefix, kTooFewColours);
+        proc.fail(entry.prefix, msg::kTooFewColours);
         return false;
     }
     GreyRows rows;

@@ -31,6 +31,11 @@ inline constexpr std::string_view kBmpEmbeddedImage =
     "Soubory BMP s vloženým obrázkem JPEG nebo PNG nejsou podporovány";
 inline constexpr std::string_view kBmpReadError = "Chyba při čtení souboru";
 
+// Depth conversion and dithering: sources the converters cannot read.
+inline constexpr std::string_view kBadSourceSize = "Neplatné rozměry zdrojového obrázku";
+inline constexpr std::string_view kShortPixels = "Obrazová data jsou kratší, než udává hlavička";
+inline constexpr std::string_view kTooFewColours = "Paleta obrázku má méně než dvě barvy";
+
 // Operation prefixes.
 inline constexpr std::string_view kGetBMPInfo = "ImageProc::getBMPInfo: ";
 inline constexpr std::string_view kLoadBitmap = "ImageProc::loadBitmap: ";
