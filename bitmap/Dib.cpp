@@ -38,16 +38,23 @@ void BitmapInfoHeader::store(std::span<uint8_t> b) const {
 }
 
 uint32_t colourCount(const BitmapInfoHeader& h) {
-    if (h.biClrUsed != 0) return h.biClrUsed;
+    if (h.biClrUsed != 0)
+        return h.biClrUsed;
     switch (h.biBitCount) {
-        case 1: return 2;
-        case 4: return 16;
-        case 8: return 256;
-        default: return 0;
+        case 1:
+            return 2;
+        case 4:
+            return 16;
+        case 8:
+            return 256;
+        default:
+            return 0;
     }
 }
 
-uint64_t paletteBytes(const BitmapInfoHeader& h) { return uint64_t{colourCount(h)} * 4; }
+uint64_t paletteBytes(const BitmapInfoHeader& h) {
+    return uint64_t{colourCount(h)} * 4;
+}
 
 uint64_t rowStride(const BitmapInfoHeader& h) {
     // Width, planes and depth are each at most 32 bits wide, so the product
@@ -57,13 +64,19 @@ uint64_t rowStride(const BitmapInfoHeader& h) {
     return ((bits + 31) / 8) & ~uint64_t{3};
 }
 
-uint64_t pixelBitsOffset(const BitmapInfoHeader& h) { return h.biSize + paletteBytes(h); }
+uint64_t pixelBitsOffset(const BitmapInfoHeader& h) {
+    return h.biSize + paletteBytes(h);
+}
 
 std::optional<uint64_t> dibBlockSize(const BitmapInfoHeader& h) {
-    if (h.biWidth <= 0 || h.biHeight <= 0) return std::nullopt;
-    if (h.biWidth > kMaxDimension || h.biHeight > kMaxDimension) return std::nullopt;
-    if (int64_t{h.biWidth} * h.biHeight > kMaxPixels) return std::nullopt;
-    if (h.biClrUsed > 65536) return std::nullopt;
+    if (h.biWidth <= 0 || h.biHeight <= 0)
+        return std::nullopt;
+    if (h.biWidth > kMaxDimension || h.biHeight > kMaxDimension)
+        return std::nullopt;
+    if (int64_t{h.biWidth} * h.biHeight > kMaxPixels)
+        return std::nullopt;
+    if (h.biClrUsed > 65536)
+        return std::nullopt;
     const uint64_t stride = rowStride(h);
     // Width and height are each below 2^21 and the stride below 2^28, so none
     // of these products can overflow.
@@ -71,12 +84,15 @@ std::optional<uint64_t> dibBlockSize(const BitmapInfoHeader& h) {
 }
 
 bool isGreyPalette(std::span<const uint8_t> table, int bits) {
-    if (bits < 0 || bits > 8) return false;
+    if (bits < 0 || bits > 8)
+        return false;
     const size_t entries = size_t{1} << bits;
-    if (table.size() < entries * 4) return false;
+    if (table.size() < entries * 4)
+        return false;
     for (size_t i = 0; i < entries; ++i) {
         const uint8_t* e = &table[i * 4];
-        if (e[0] != e[1] || e[1] != e[2]) return false;
+        if (e[0] != e[1] || e[1] != e[2])
+            return false;
     }
     return true;
 }
@@ -85,7 +101,8 @@ std::optional<Dib> Dib::create(const BitmapInfoHeader& header) {
     BitmapInfoHeader h = header;
     h.biSize = kInfoHeaderSize;
     const auto size = dibBlockSize(h);
-    if (!size) return std::nullopt;
+    if (!size)
+        return std::nullopt;
     Dib dib;
     try {
         dib.block_.assign(static_cast<size_t>(*size), 0);
@@ -99,9 +116,15 @@ std::optional<Dib> Dib::create(const BitmapInfoHeader& header) {
     return dib;
 }
 
-int Dib::width() const { return empty() ? 0 : readLeI32(block_, 4); }
-int Dib::height() const { return empty() ? 0 : readLeI32(block_, 8); }
-int Dib::bitCount() const { return empty() ? 0 : readLe16(block_, 14); }
+int Dib::width() const {
+    return empty() ? 0 : readLeI32(block_, 4);
+}
+int Dib::height() const {
+    return empty() ? 0 : readLeI32(block_, 8);
+}
+int Dib::bitCount() const {
+    return empty() ? 0 : readLe16(block_, 14);
+}
 
 std::span<uint8_t> Dib::palette() {
     return std::span(block_).subspan(paletteOffset_, pixelOffset_ - paletteOffset_);
@@ -109,8 +132,12 @@ std::span<uint8_t> Dib::palette() {
 std::span<const uint8_t> Dib::palette() const {
     return std::span(block_).subspan(paletteOffset_, pixelOffset_ - paletteOffset_);
 }
-std::span<uint8_t> Dib::pixels() { return std::span(block_).subspan(pixelOffset_); }
-std::span<const uint8_t> Dib::pixels() const { return std::span(block_).subspan(pixelOffset_); }
+std::span<uint8_t> Dib::pixels() {
+    return std::span(block_).subspan(pixelOffset_);
+}
+std::span<const uint8_t> Dib::pixels() const {
+    return std::span(block_).subspan(pixelOffset_);
+}
 
 std::span<uint8_t> Dib::storedRow(int r) {
     return std::span(block_).subspan(pixelOffset_ + static_cast<size_t>(r) * stride_, stride_);

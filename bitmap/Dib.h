@@ -65,7 +65,8 @@ public:
     // Rewrites header fields that do not change the block's layout
     // (biSizeImage, resolution, biClrImportant and the like).
     void setHeader(const BitmapInfoHeader& header) {
-        if (!empty()) header.store(block_);
+        if (!empty())
+            header.store(block_);
     }
 
     int width() const;

@@ -88,7 +88,7 @@ struct OrderedMatrix {
 // Error diffusion with the Floyd - Steinberg weights, left to right on every
 // row, with one float error per pixel for the current and the next row.
 class FloydSteinberg {
-  public:
+public:
     FloydSteinberg(int threshold, size_t width)
         : threshold_(static_cast<float>(threshold)), current_(width, 0.0f), next_(width, 0.0f) {}
 
@@ -118,7 +118,7 @@ class FloydSteinberg {
         }
     }
 
-  private:
+private:
     static void spread(float& to, double weight, float e) {
         to = static_cast<float>(to + weight * e);
     }

@@ -15,7 +15,8 @@ namespace {
 struct FdCloser {
     int fd;
     ~FdCloser() {
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
     }
 };
 
@@ -24,7 +25,8 @@ bool writeAll(int fd, std::span<const uint8_t> data) {
     while (done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         done += static_cast<size_t>(n);
@@ -34,8 +36,10 @@ bool writeAll(int fd, std::span<const uint8_t> data) {
 
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
@@ -43,12 +47,15 @@ std::string folderOf(const std::string& path) {
 
 FileContents readWholeFile(const std::string& path, uint64_t maxBytes) {
     FileContents result;
-    if (path.empty()) return result;
+    if (path.empty())
+        return result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return result;
+    if (fd < 0)
+        return result;
     FdCloser closer{fd};
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return result;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return result;
     if (static_cast<uint64_t>(st.st_size) > maxBytes) {
         result.status = ReadStatus::tooLarge;
         return result;
@@ -62,13 +69,15 @@ FileContents readWholeFile(const std::string& path, uint64_t maxBytes) {
     size_t done = 0;
     while (done < result.bytes.size()) {
         const ssize_t n = ::read(fd, result.bytes.data() + done, result.bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0) {
             result.status = ReadStatus::readError;
             result.bytes.clear();
             return result;
         }
-        if (n == 0) break;  // the file shrank while we read it
+        if (n == 0)
+            break;  // the file shrank while we read it
         done += static_cast<size_t>(n);
     }
     result.bytes.resize(done);
@@ -77,19 +86,25 @@ FileContents readWholeFile(const std::string& path, uint64_t maxBytes) {
 }
 
 std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size_t maxBytes) {
-    if (path.empty()) return std::nullopt;
+    if (path.empty())
+        return std::nullopt;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0)
+        return std::nullopt;
     FdCloser closer{fd};
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))
+        return std::nullopt;
     std::vector<uint8_t> bytes(maxBytes);
     size_t done = 0;
     while (done < maxBytes) {
         const ssize_t n = ::read(fd, bytes.data() + done, maxBytes - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
         done += static_cast<size_t>(n);
     }
     bytes.resize(done);
@@ -98,10 +113,12 @@ std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size
 
 WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces) {
-    if (path.empty() || directoryExists(path)) return WriteStatus::cannotOpen;
+    if (path.empty() || directoryExists(path))
+        return WriteStatus::cannotOpen;
     std::string temp = folderOf(path) + "/.glyphon-XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return WriteStatus::cannotOpen;
+    if (fd < 0)
+        return WriteStatus::cannotOpen;
     bool ok = true;
     {
         FdCloser closer{fd};
@@ -114,10 +131,13 @@ WriteStatus writeFileAtomically(const std::string& path,
         // Keep the permissions an ordinary newly created file would get.
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        if (ok && ::fchmod(fd, 0666 & ~mask) != 0) ok = false;
-        if (ok && ::fsync(fd) != 0) ok = false;
+        if (ok && ::fchmod(fd, 0666 & ~mask) != 0)
+            ok = false;
+        if (ok && ::fsync(fd) != 0)
+            ok = false;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false;
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0)
+        ok = false;
     if (!ok) {
         ::unlink(temp.c_str());
         return WriteStatus::writeError;

@@ -36,8 +36,8 @@ enum class WriteStatus { ok, cannotOpen, writeError };
 WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces);
 
-bool fileExists(const std::string& path);        // a regular file
-bool pathExists(const std::string& path);        // anything: file, folder, ...
+bool fileExists(const std::string& path);  // a regular file
+bool pathExists(const std::string& path);  // anything: file, folder, ...
 bool directoryExists(const std::string& path);
 
 }  // namespace bitmap

@@ -15,7 +15,8 @@ void ImageProc::fail(std::string_view prefix, std::string_view message) {
     if (lastError_.size() > kMaxErrorBytes) {
         // Cut on a character boundary so the text stays valid UTF-8.
         size_t cut = kMaxErrorBytes;
-        while (cut > 0 && (static_cast<unsigned char>(lastError_[cut]) & 0xC0) == 0x80) --cut;
+        while (cut > 0 && (static_cast<unsigned char>(lastError_[cut]) & 0xC0) == 0x80)
+            --cut;
         lastError_.resize(cut);
     }
 }

@@ -11,7 +11,8 @@ namespace bitmap::msg {
 inline constexpr std::string_view kNoBitmap = "BMP obrázek dosud nebyl vytvořen";
 inline constexpr std::string_view kCannotOpen = "Nepodařilo se otevřít soubor";
 inline constexpr std::string_view kWriteError = "Chyba při zápisu do souboru";
-inline constexpr std::string_view kBadDepth = "Nepodporovaný formát bitmapy (špatná barevná hloubka)";
+inline constexpr std::string_view kBadDepth =
+    "Nepodporovaný formát bitmapy (špatná barevná hloubka)";
 inline constexpr std::string_view kOutOfMemory = "Nedostatek paměti";
 inline constexpr std::string_view kDitherDepth = "Metoda podporuje pouze 4bpp a 8bpp";
 inline constexpr std::string_view kDitherMethod8 = "Nepodporovaná metoda pro 8bpp";

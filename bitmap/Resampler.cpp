@@ -157,7 +157,7 @@ inline uint32_t centreSample(uint32_t d, uint32_t srcCount, uint32_t dstCount) {
 // Reads source rows by their position from the top, decoding each into
 // luma once while it is the current row.
 class RowReader {
-  public:
+public:
     explicit RowReader(const PixelSource& source)
         : source_(source),
           rowBytes_((static_cast<size_t>(source.width) * source.bitCount + 7) / 8),
@@ -177,7 +177,7 @@ class RowReader {
         return luma_;
     }
 
-  private:
+private:
     const PixelSource& source_;
     size_t rowBytes_;
     LumaTable lumas_;

@@ -6,6 +6,8 @@ namespace Carvello {
 
 GraphicsException::GraphicsException(std::string message) : message_(std::move(message)) {}
 
-const char* GraphicsException::what() const noexcept { return message_.c_str(); }
+const char* GraphicsException::what() const noexcept {
+    return message_.c_str();
+}
 
 }  // namespace Carvello

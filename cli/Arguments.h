@@ -31,7 +31,8 @@ public:
     const std::string& take() { return args_[next_++]; }
     // The value after an option, or nothing when the list ends.
     std::optional<std::string> value() {
-        if (done()) return std::nullopt;
+        if (done())
+            return std::nullopt;
         return take();
     }
 

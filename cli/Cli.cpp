@@ -32,9 +32,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kUsage;
         return kExitOk;
     }
-    if (command == "convert") return convertCommand(rest, out, err);
-    if (command == "info") return infoCommand(rest, out, err);
-    if (command == "show") return showCommand(rest, out, err);
+    if (command == "convert")
+        return convertCommand(rest, out, err);
+    if (command == "info")
+        return infoCommand(rest, out, err);
+    if (command == "show")
+        return showCommand(rest, out, err);
     err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
     return kExitUsage;
 }

@@ -16,10 +16,14 @@ namespace {
 
 bool resize(codec::CCodec& codec, const ConversionOptions& options) {
     switch (options.resize) {
-        case ResizeKind::none: return true;
-        case ResizeKind::fit: return codec.ResizeTo(options.size.width, options.size.height, 0);
-        case ResizeKind::exact: return codec.ResizeTo(options.size.width, options.size.height, 1);
-        case ResizeKind::percent: return codec.ResizePercentual(options.percent);
+        case ResizeKind::none:
+            return true;
+        case ResizeKind::fit:
+            return codec.ResizeTo(options.size.width, options.size.height, 0);
+        case ResizeKind::exact:
+            return codec.ResizeTo(options.size.width, options.size.height, 1);
+        case ResizeKind::percent:
+            return codec.ResizePercentual(options.percent);
     }
     return false;
 }
@@ -28,8 +32,10 @@ bool resize(codec::CCodec& codec, const ConversionOptions& options) {
 
 bool convertPicture(codec::CCodec& codec, const std::string& input, const std::string& output,
                     const ConversionOptions& options, bool refuseExisting) {
-    if (!loadPicture(codec, input)) return false;
-    if (!resize(codec, options)) return false;
+    if (!loadPicture(codec, input))
+        return false;
+    if (!resize(codec, options))
+        return false;
     if (options.convertsToMonochrome() &&
         !codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold))
         return false;

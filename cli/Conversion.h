@@ -12,12 +12,12 @@ namespace cli {
 enum class ResizeKind { none, fit, exact, percent };
 
 struct ConversionOptions {
-    std::string format = "wbmp";                      // "wbmp" or "bmp"
-    std::optional<int> method;                        // given with -m
+    std::string format = "wbmp";  // "wbmp" or "bmp"
+    std::optional<int> method;    // given with -m
     int threshold = 128;
     ResizeKind resize = ResizeKind::none;
-    Size size;                                        // for fit and exact
-    int percent = 100;                                // for percent
+    Size size;          // for fit and exact
+    int percent = 100;  // for percent
 
     int effectiveMethod() const { return method.value_or(bitmap::kFloydSteinberg); }
     // WBMP output is always black and white; BMP only when a method is given.

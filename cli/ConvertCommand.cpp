@@ -71,34 +71,42 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
         if (arg == "-o" || arg == "-f" || arg == "-m" || arg == "-t" || arg == "--fit" ||
             arg == "--size" || arg == "--percent" || arg == "-j") {
             const auto value = cursor.value();
-            if (!value) return bad("option " + arg + " needs a value");
+            if (!value)
+                return bad("option " + arg + " needs a value");
             if (arg == "-o") {
                 request.output = *value;
             } else if (arg == "-f") {
-                if (*value != "wbmp" && *value != "bmp") return bad("unsupported format '" + *value + "'");
+                if (*value != "wbmp" && *value != "bmp")
+                    return bad("unsupported format '" + *value + "'");
                 request.options.format = *value;
             } else if (arg == "-m") {
                 request.options.method = parseDitherMethod(*value);
-                if (!request.options.method) return bad("unknown method '" + *value + "'");
+                if (!request.options.method)
+                    return bad("unknown method '" + *value + "'");
             } else if (arg == "-j") {
                 const auto workers = parseInt(*value, 1, 64);
-                if (!workers) return bad("-j takes a number of workers from 1 to 64");
+                if (!workers)
+                    return bad("-j takes a number of workers from 1 to 64");
                 request.workers = *workers;
             } else if (arg == "-t") {
                 const auto t = parseInt(*value, 0, 255);
-                if (!t) return bad("threshold must be a whole number from 0 to 255");
+                if (!t)
+                    return bad("threshold must be a whole number from 0 to 255");
                 request.options.threshold = *t;
             } else {
-                if (resizeGiven) return bad("give only one of --fit, --size and --percent");
+                if (resizeGiven)
+                    return bad("give only one of --fit, --size and --percent");
                 resizeGiven = true;
                 if (arg == "--percent") {
                     const auto p = parseInt(*value, 1, 100000);
-                    if (!p) return bad("percentage must be a whole number from 1 to 100000");
+                    if (!p)
+                        return bad("percentage must be a whole number from 1 to 100000");
                     request.options.resize = ResizeKind::percent;
                     request.options.percent = *p;
                 } else {
                     const auto size = parseSize(*value);
-                    if (!size) return bad("size must look like 96x60");
+                    if (!size)
+                        return bad("size must look like 96x60");
                     request.options.resize = arg == "--fit" ? ResizeKind::fit : ResizeKind::exact;
                     request.options.size = *size;
                 }
@@ -109,13 +117,16 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             request.inputs.push_back(arg);
         }
     }
-    if (request.inputs.empty()) return bad("no input pictures");
-    if (request.output.empty()) return bad("no output given (-o)");
+    if (request.inputs.empty())
+        return bad("no input pictures");
+    if (request.output.empty())
+        return bad("no output given (-o)");
     return request;
 }
 
 bool ensureFolder(const std::string& folder, std::ostream& err) {
-    if (bitmap::directoryExists(folder)) return true;
+    if (bitmap::directoryExists(folder))
+        return true;
     std::string path;
     for (size_t i = 0; i <= folder.size(); ++i) {
         if (i == folder.size() || (folder[i] == '/' && i > 0)) {
@@ -139,21 +150,23 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         out << kConvertHelp;
         return kExitOk;
     }
-    if (!request) return kExitUsage;
+    if (!request)
+        return kExitUsage;
 
     const bool toFolder = request->inputs.size() > 1 || request->output.ends_with('/') ||
                           bitmap::directoryExists(request->output);
-    if (toFolder && !ensureFolder(request->output, err)) return kExitFailed;
+    if (toFolder && !ensureFolder(request->output, err))
+        return kExitFailed;
 
     // Output names are fixed before any conversion starts, so they do not
     // depend on which worker finishes first.
     std::vector<std::string> outputs;
     std::set<std::string> reserved;
     for (const auto& input : request->inputs) {
-        outputs.push_back(toFolder ? uniqueOutputPath(request->output,
-                                                      baseNameWithoutExtension(input),
-                                                      request->options.format, reserved)
-                                   : request->output);
+        outputs.push_back(toFolder
+                              ? uniqueOutputPath(request->output, baseNameWithoutExtension(input),
+                                                 request->options.format, reserved)
+                              : request->output);
     }
 
     std::vector<std::optional<std::string>> failures(request->inputs.size());

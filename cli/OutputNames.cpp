@@ -5,11 +5,13 @@
 namespace cli {
 
 std::string baseNameWithoutExtension(std::string_view input) {
-    while (input.size() > 1 && input.ends_with('/')) input.remove_suffix(1);
+    while (input.size() > 1 && input.ends_with('/'))
+        input.remove_suffix(1);
     const auto slash = input.rfind('/');
     std::string_view name = slash == std::string_view::npos ? input : input.substr(slash + 1);
     const auto dot = name.rfind('.');
-    if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
+    if (dot != std::string_view::npos && dot > 0)
+        name = name.substr(0, dot);
     return name.empty() ? std::string("picture") : std::string(name);
 }
 

@@ -36,7 +36,8 @@ void runInParallel(size_t count, int workers,
         return;
     }
     std::vector<std::jthread> pool;
-    for (size_t t = 0; t < threads; ++t) pool.emplace_back(work);
+    for (size_t t = 0; t < threads; ++t)
+        pool.emplace_back(work);
 }
 
 }  // namespace cli

@@ -11,7 +11,9 @@ namespace {
 constexpr size_t kBarWidth = 30;
 }
 
-bool stderrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+bool stderrIsTerminal() {
+    return ::isatty(STDERR_FILENO) == 1;
+}
 
 ProgressLine::ProgressLine(std::ostream& stream, bool isTerminal, size_t total)
     : stream_(stream), active_(isTerminal && total > 1), total_(total) {
@@ -19,11 +21,13 @@ ProgressLine::ProgressLine(std::ostream& stream, bool isTerminal, size_t total)
 }
 
 ProgressLine::~ProgressLine() {
-    if (active_) stream_ << "\r\033[K" << std::flush;
+    if (active_)
+        stream_ << "\r\033[K" << std::flush;
 }
 
 void ProgressLine::update(size_t done) {
-    if (!active_) return;
+    if (!active_)
+        return;
     const size_t filled = total_ ? done * kBarWidth / total_ : kBarWidth;
     stream_ << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, ' ') << "] "
             << done << '/' << total_ << std::flush;

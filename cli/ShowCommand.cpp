@@ -40,8 +40,7 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     codec::CCodec codec;
     prepareCodec(codec);
-    if (!loadPicture(codec, file) ||
-        !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
+    if (!loadPicture(codec, file) || !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
         err << file << ": " << codec.errordescription() << '\n';
         return kExitFailed;
     }

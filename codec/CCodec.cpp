@@ -18,7 +18,8 @@ CCodec::~CCodec() = default;
 int CCodec::report(int code, std::string message) {
     errorCode_ = code;
     errorText_ = std::move(message);
-    if (throwOnError_) throw Carvello::GraphicsException(errorText_);
+    if (throwOnError_)
+        throw Carvello::GraphicsException(errorText_);
     return 0;
 }
 
@@ -30,14 +31,21 @@ int CCodec::reportNoPicture(std::string_view operation) {
     return report(7, operationPrefix(operation) + std::string(msg::kNoBitmap));
 }
 
-void CCodec::replacePicture(std::optional<bitmap::Dib> dib) { picture_ = std::move(dib); }
+void CCodec::replacePicture(std::optional<bitmap::Dib> dib) {
+    picture_ = std::move(dib);
+}
 
-void CCodec::releasePicture() { picture_.reset(); }
+void CCodec::releasePicture() {
+    picture_.reset();
+}
 
-const bitmap::Dib* CCodec::picture() const { return picture_ ? &*picture_ : nullptr; }
+const bitmap::Dib* CCodec::picture() const {
+    return picture_ ? &*picture_ : nullptr;
+}
 
 int CCodec::GetBMPInfo(int& width, int& height, int& bitCount) {
-    if (!picture_) return reportNoPicture("GetBMPInfo");
+    if (!picture_)
+        return reportNoPicture("GetBMPInfo");
     if (!imageProc_.getBMPInfo(picture(), width, height, bitCount))
         return reportCore(19, imageProc_.lastError());
     return 1;
@@ -58,7 +66,9 @@ int CCodec::GetBMPBpp() {
     return GetBMPInfo(width, height, bitCount) ? bitCount : 0;
 }
 
-int CCodec::BMPExists() const { return picture_ ? 1 : 0; }
+int CCodec::BMPExists() const {
+    return picture_ ? 1 : 0;
+}
 
 int CCodec::WBMPExists() {
     int type = 0, width = 0, height = 0;
@@ -66,12 +76,14 @@ int CCodec::WBMPExists() {
 }
 
 int CCodec::IsMonochrome() {
-    if (!picture_) return reportNoPicture("IsMonochrome");
+    if (!picture_)
+        return reportNoPicture("IsMonochrome");
     return bitmap::ImageProc::isAlreadyMonochrome(*picture_) ? 1 : 0;
 }
 
 int CCodec::ImageInfo() {
-    if (!picture_) return reportNoPicture("ImageInfo");
+    if (!picture_)
+        return reportNoPicture("ImageInfo");
     imageWidth_ = picture_->width();
     imageHeight_ = picture_->height();
     return 1;

@@ -82,8 +82,7 @@ public:
     // rectangle of the current picture, (x, y) counted from the top-left
     // corner, dithered as asked. Parts of the rectangle outside the picture
     // are black. Empty on failure.
-    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method,
-                                    int threshold);
+    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method, int threshold);
 
 private:
     // Records a failure (and throws when the switch is on); returns 0.

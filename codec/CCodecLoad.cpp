@@ -18,12 +18,14 @@ constexpr size_t kHeaderProbeBytes = 1024;
 std::string replaceFirst(std::string_view pattern, std::string_view value) {
     std::string text(pattern);
     const auto at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, value);
+    if (at != std::string::npos)
+        text.replace(at, 2, value);
     return text;
 }
 
 bool startsWith(std::span<const uint8_t> bytes, std::string_view text, size_t at = 0) {
-    if (bytes.size() < at + text.size()) return false;
+    if (bytes.size() < at + text.size())
+        return false;
     return std::equal(text.begin(), text.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
                       [](char c, uint8_t b) { return static_cast<uint8_t>(c) == b; });
 }
@@ -60,7 +62,8 @@ Recognised recognise(std::span<const uint8_t> head, uint64_t fileLength) {
         return {"png", static_cast<int>(bitmap::readBe32(head, 16)),
                 static_cast<int>(bitmap::readBe32(head, 20))};
     }
-    if (fileLength >= 2 && head[0] == 0 && head[1] == 0) return recogniseWbmp(head, fileLength);
+    if (fileLength >= 2 && head[0] == 0 && head[1] == 0)
+        return recogniseWbmp(head, fileLength);
     return {"", 0, 0};
 }
 
@@ -72,19 +75,23 @@ int CCodec::LoadImage(const std::string& name, const std::string& /*localPath*/)
     if (target.kind == PictureName::Kind::url || !bitmap::pathExists(target.location)) {
         // Pictures behind URLs are not fetched by this build; they are
         // reported like any other name that names no file.
-        return report(15, operationPrefix("LoadImage") +
-                              replaceFirst(msg::kFileDoesNotExist, name));
+        return report(15,
+                      operationPrefix("LoadImage") + replaceFirst(msg::kFileDoesNotExist, name));
     }
-    if (!LoadImageFile(target.location)) return 0;
+    if (!LoadImageFile(target.location))
+        return 0;
     return ImageInfo();
 }
 
 int CCodec::LoadImageFile(const std::string& path) {
-    if (!ReadImageHeader(path)) return 0;
+    if (!ReadImageHeader(path))
+        return 0;
     const int code = fileFormat_.empty() ? formatCodeOf(path) : formatCodeOfName(fileFormat_);
     switch (code) {
-        case kFormatBmp: return LoadBmp(path);
-        case kFormatWbmp: return LoadWBMP(path);
+        case kFormatBmp:
+            return LoadBmp(path);
+        case kFormatWbmp:
+            return LoadWBMP(path);
         default:
             return report(21, operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
     }
@@ -94,8 +101,8 @@ int CCodec::ReadImageHeader(const std::string& path) {
     const auto head = bitmap::readFilePrefix(path, kHeaderProbeBytes);
     struct stat st {};
     if (!head || ::stat(path.c_str(), &st) != 0) {
-        return report(25, operationPrefix("ReadImageHeader") +
-                              std::string(msg::kCannotOpenForReading));
+        return report(25,
+                      operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
     }
     imageWidth_ = 0;
     imageHeight_ = 0;
@@ -113,9 +120,11 @@ int CCodec::ReadImageHeader(const std::string& path) {
 int CCodec::LoadBmp(const std::string& path) {
     releasePicture();
     auto read = imageProc_.loadBitmap(path);
-    if (!read) return reportCore(3, imageProc_.lastError());
+    if (!read)
+        return reportCore(3, imageProc_.lastError());
     auto grey = imageProc_.changeBitmapFormatFromSimple(*read, 0, 0, 8);
-    if (!grey) return reportCore(3, imageProc_.lastError());
+    if (!grey)
+        return reportCore(3, imageProc_.lastError());
     replacePicture(std::move(grey));
     return 1;
 }
@@ -134,7 +143,8 @@ int CCodec::ConvertWBMPToBMP() {
         return report(8, operationPrefix("ConvertWBMPToBMP") + std::string(msg::kNoWbmp));
     releasePicture();
     auto mono = wbmp_.convWBMPToBMP();
-    if (!mono) return reportCore(11, wbmp_.lastError());
+    if (!mono)
+        return reportCore(11, wbmp_.lastError());
     auto grey = imageProc_.changeBitmapFormatFromSimple(*mono, 0, 0, 8);
     if (!grey)
         return report(14, operationPrefix("ConvertWBMPToBMP") + std::string(msg::kTo8bppFailed));

@@ -7,26 +7,34 @@
 namespace codec {
 
 int CCodec::SaveBMP(const std::string& path) {
-    if (!picture_) return reportNoPicture("SaveBMP");
-    if (!imageProc_.saveBitmap(path, *picture_)) return reportCore(9, imageProc_.lastError());
+    if (!picture_)
+        return reportNoPicture("SaveBMP");
+    if (!imageProc_.saveBitmap(path, *picture_))
+        return reportCore(9, imageProc_.lastError());
     return 1;
 }
 
 int CCodec::ConvertBMPToWBMP(int type) {
-    if (!picture_) return reportNoPicture("ConvertBMPToWBMP");
-    if (!wbmp_.convBMPToWBMP(*picture_, type)) return reportCore(12, wbmp_.lastError());
+    if (!picture_)
+        return reportNoPicture("ConvertBMPToWBMP");
+    if (!wbmp_.convBMPToWBMP(*picture_, type))
+        return reportCore(12, wbmp_.lastError());
     return 1;
 }
 
 int CCodec::SaveWBMP(const std::string& path) {
-    if (!ConvertBMPToWBMP(0)) return 0;
-    if (!wbmp_.saveWBMP(path)) return reportCore(10, wbmp_.lastError());
+    if (!ConvertBMPToWBMP(0))
+        return 0;
+    if (!wbmp_.saveWBMP(path))
+        return reportCore(10, wbmp_.lastError());
     return 1;
 }
 
 namespace {
 // Formats this build can write.
-bool canWrite(int code) { return code == kFormatBmp || code == kFormatWbmp; }
+bool canWrite(int code) {
+    return code == kFormatBmp || code == kFormatWbmp;
+}
 }  // namespace
 
 int CCodec::saveInFormat(int code, const std::string& path) {
@@ -36,7 +44,8 @@ int CCodec::saveInFormat(int code, const std::string& path) {
 int CCodec::SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
     const int code = formatCodeOfName(format);
     if (code == kFormatUnknown)
-        return report(21, operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
+        return report(21,
+                      operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
     if (refuseIfExists && bitmap::fileExists(path))
         return report(1, operationPrefix("SaveAs") + std::string(msg::kFileExists));
     if (code == kFormatJpeg) {
@@ -45,14 +54,17 @@ int CCodec::SaveAs(const std::string& path, const std::string& format, int refus
         return report(0, text);
     }
     if (!canWrite(code))
-        return report(21, operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
+        return report(21,
+                      operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
     return saveInFormat(code, path);
 }
 
 int CCodec::MakeUndoFile() {
-    if (undoFile_.empty()) return 1;
+    if (undoFile_.empty())
+        return 1;
     int code = formatCodeOf(undoFile_);
-    if (code == kFormatUnknown) code = kFormatGif;
+    if (code == kFormatUnknown)
+        code = kFormatGif;
     if (!canWrite(code))
         return report(24, operationPrefix("MakeUndoFile") + std::string(msg::kCannotSaveInFormat));
     return saveInFormat(code, undoFile_);

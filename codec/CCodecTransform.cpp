@@ -23,8 +23,9 @@ std::optional<int64_t> largestFittingPercentage(int64_t w, int64_t h, int64_t bo
         const int64_t t = s * h / w;
         return s <= boxW && t <= boxH;
     };
-    if (!fits(0)) return std::nullopt;
-    int64_t low = 0;                                  // fits
+    if (!fits(0))
+        return std::nullopt;
+    int64_t low = 0;                                                // fits
     int64_t high = (std::max<int64_t>(boxW, 0) + 1) * 100 / w + 1;  // does not fit
     while (high - low > 1) {
         const int64_t mid = low + (high - low) / 2;
@@ -36,9 +37,12 @@ std::optional<int64_t> largestFittingPercentage(int64_t w, int64_t h, int64_t bo
 }  // namespace
 
 int CCodec::ConvertBMPToMonochrome(int method, int threshold) {
-    if (!picture_) return reportNoPicture("ConvertBMPToMonochrome");
-    if (!MakeUndoFile()) return 0;
-    if (bitmap::ImageProc::isAlreadyMonochrome(*picture_)) return 1;
+    if (!picture_)
+        return reportNoPicture("ConvertBMPToMonochrome");
+    if (!MakeUndoFile())
+        return 0;
+    if (bitmap::ImageProc::isAlreadyMonochrome(*picture_))
+        return 1;
     threshold = std::clamp(threshold, 0, 255);
     if (!imageProc_.toMonochrome(*picture_, method, threshold))
         return reportCore(14, imageProc_.lastError());
@@ -46,20 +50,25 @@ int CCodec::ConvertBMPToMonochrome(int method, int threshold) {
 }
 
 int CCodec::TransformBMP(int width, int height, int bitCount) {
-    if (!picture_) return reportNoPicture("TransformBMP");
-    if (!MakeUndoFile()) return 0;
+    if (!picture_)
+        return reportNoPicture("TransformBMP");
+    if (!MakeUndoFile())
+        return 0;
     const auto mode =
         alwaysHalftone_ ? bitmap::ResampleMode::halftone : bitmap::ResampleMode::automatic;
     auto result = imageProc_.changeBitmapFormatFromSimple(*picture_, width, height, bitCount, mode);
-    if (!result) return reportCore(13, imageProc_.lastError());
+    if (!result)
+        return reportCore(13, imageProc_.lastError());
     replacePicture(std::move(result));
     return 1;
 }
 
 int CCodec::ResizeTo(int width, int height, int exact) {
-    if (!picture_) return reportNoPicture("ResizeTo");
+    if (!picture_)
+        return reportNoPicture("ResizeTo");
     const int bitCount = picture_->bitCount();
-    if (exact) return TransformBMP(width, height, bitCount);
+    if (exact)
+        return TransformBMP(width, height, bitCount);
     const int64_t w = picture_->width();
     const int64_t h = picture_->height();
     const int64_t p = largestFittingPercentage(w, h, width, height).value_or(0);
@@ -69,7 +78,8 @@ int CCodec::ResizeTo(int width, int height, int exact) {
 }
 
 int CCodec::ResizePercentual(int percentage) {
-    if (!picture_) return reportNoPicture("ResizePercentual");
+    if (!picture_)
+        return reportNoPicture("ResizePercentual");
     const int64_t w = picture_->width();
     const int64_t h = picture_->height();
     return TransformBMP(clampToInt(w * percentage / 100), clampToInt(h * percentage / 100),
@@ -112,7 +122,8 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     const int64_t endColumn = std::min<int64_t>(int64_t{x} + width, source->width());
     for (int row = 0; row < height; ++row) {
         const int64_t pictureRow = int64_t{y} + row;
-        if (pictureRow < 0 || pictureRow >= source->height() || firstColumn >= endColumn) continue;
+        if (pictureRow < 0 || pictureRow >= source->height() || firstColumn >= endColumn)
+            continue;
         const auto from = source->storedRow(source->height() - 1 - static_cast<int>(pictureRow));
         auto to = crop->storedRow(height - 1 - row);
         std::copy(from.begin() + firstColumn, from.begin() + endColumn,

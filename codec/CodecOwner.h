@@ -55,7 +55,9 @@ public:
     int TransformBMP(int width, int height, int bitCount) {
         return codec_->TransformBMP(width, height, bitCount);
     }
-    int ResizeTo(int width, int height, int exact) { return codec_->ResizeTo(width, height, exact); }
+    int ResizeTo(int width, int height, int exact) {
+        return codec_->ResizeTo(width, height, exact);
+    }
     int ResizePercentual(int percentage) { return codec_->ResizePercentual(percentage); }
     std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method,
                                     int threshold) {

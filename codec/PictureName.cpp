@@ -9,7 +9,8 @@ namespace codec {
 namespace {
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
+    if (text.size() < prefix.size())
+        return false;
     for (size_t i = 0; i < prefix.size(); ++i) {
         if (std::tolower(static_cast<unsigned char>(text[i])) !=
             std::tolower(static_cast<unsigned char>(prefix[i])))
@@ -19,9 +20,11 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 }
 
 bool looksLikeUrl(std::string_view name) {
-    if (name.find("://") != std::string_view::npos) return true;
+    if (name.find("://") != std::string_view::npos)
+        return true;
     const auto slash = name.find('/');
-    if (slash == std::string_view::npos) return false;
+    if (slash == std::string_view::npos)
+        return false;
     const auto dot = name.find('.');
     // "host.example/path" or "folder/name" without a dot: a URL.
     return dot == std::string_view::npos || dot < slash;
@@ -35,7 +38,8 @@ PictureName local(std::string path) {
 
 PictureName classifyPictureName(std::string_view name) {
     constexpr std::string_view kFileScheme = "file://";
-    if (startsWithIgnoringCase(name, kFileScheme)) return local(std::string(name.substr(7)));
+    if (startsWithIgnoringCase(name, kFileScheme))
+        return local(std::string(name.substr(7)));
     if (name.starts_with('/') || name.starts_with("./") || name.starts_with("../"))
         return local(std::string(name));
     if (name.starts_with("~/")) {
@@ -43,8 +47,10 @@ PictureName classifyPictureName(std::string_view name) {
         return local(std::string(home ? home : "") + std::string(name.substr(1)));
     }
     const std::string text(name);
-    if (bitmap::pathExists(text)) return local(text);
-    if (looksLikeUrl(name)) return {PictureName::Kind::url, text};
+    if (bitmap::pathExists(text))
+        return local(text);
+    if (looksLikeUrl(name))
+        return {PictureName::Kind::url, text};
     return local(text);
 }
 

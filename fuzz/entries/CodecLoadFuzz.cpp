@@ -15,7 +15,8 @@ namespace {
 const std::string& scratchFolder() {
     static const std::string folder = [] {
         std::string pattern = "/tmp/glyphon-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern.data())) std::abort();
+        if (!::mkdtemp(pattern.data()))
+            std::abort();
         std::atexit([] { ::rmdir(scratchFolder().c_str()); });
         return pattern;
     }();
@@ -30,7 +31,8 @@ void fuzzCodecLoad(const uint8_t* data, size_t size) {
     const std::string path = scratchFolder() + "/input.bin";
     const std::span<const uint8_t> piece(data, size);
     const std::span<const uint8_t> pieces[] = {piece};
-    if (bitmap::writeFileAtomically(path, pieces) != bitmap::WriteStatus::ok) return;
+    if (bitmap::writeFileAtomically(path, pieces) != bitmap::WriteStatus::ok)
+        return;
 
     codec::CCodec codec;
     codec.setThrowException(false);

@@ -100,7 +100,7 @@ uint32_t declaredHeaderSize(const std::string& path) {
 }
 
 class PeerFiles : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!testing_support::hasTool("convert"))
             GTEST_SKIP() << "ImageMagick is not installed";

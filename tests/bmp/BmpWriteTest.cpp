@@ -158,7 +158,7 @@ TEST(BmpWriter, ReadOnlyFolderFailsAndKeepsTheOldFile) {
 
 // Limits the size of files this process may write while it lives.
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         rlimit limited = saved_;
@@ -173,7 +173,7 @@ class FileSizeLimit {
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-  private:
+private:
     rlimit saved_{};
     void (*previous_)(int) = nullptr;
 };

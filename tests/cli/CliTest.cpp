@@ -109,7 +109,8 @@ TEST(CliConvert, ParallelWorkersKeepNamesInInputOrder) {
         ASSERT_EQ(::mkdir(dir.file("d" + std::to_string(i)).c_str(), 0777), 0);
         args.push_back(gradientBmp(dir, "d" + std::to_string(i) + "/p.bmp", i, 3));
     }
-    for (auto extra : {"-j", "3", "-o", "out/"}) args.push_back(extra);
+    for (auto extra : {"-j", "3", "-o", "out/"})
+        args.push_back(extra);
     ASSERT_EQ(::chdir(dir.path().c_str()), 0);
     const auto run = cli(args);
     ASSERT_EQ(::chdir("/"), 0);
@@ -126,7 +127,8 @@ TEST(CliConvert, BadInputsFailAloneAndLeaveNoOutput) {
     truncated.resize(truncated.size() / 2);
     writeFile(dir.file("truncated.bmp"), truncated);
     std::vector<uint8_t> noise(777);
-    for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>(i * 131 + 7);
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<uint8_t>(i * 131 + 7);
     writeFile(dir.file("noise.wbmp"), noise);
     writeFile(dir.file("unreadable.bmp"), std::string("BM"));
     ::chmod(dir.file("unreadable.bmp").c_str(), 0);
@@ -136,7 +138,8 @@ TEST(CliConvert, BadInputsFailAloneAndLeaveNoOutput) {
                           dir.file("noise.wbmp"), dir.file("unreadable.bmp"), good, "-o", out});
     EXPECT_EQ(run.status, 1);
     for (const char* name : {"missing.bmp", "truncated.bmp", "noise.wbmp", "unreadable.bmp"})
-        EXPECT_NE(run.err.find(dir.file(name) + ": "), std::string::npos) << name << "\n" << run.err;
+        EXPECT_NE(run.err.find(dir.file(name) + ": "), std::string::npos) << name << "\n"
+                                                                          << run.err;
     EXPECT_NE(run.err.find("neexistuje"), std::string::npos);
     EXPECT_TRUE(bitmap::fileExists(out + "/good.wbmp"));
     // Only the good picture was written, and nothing half-written lies around.

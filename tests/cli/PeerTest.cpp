@@ -12,22 +12,24 @@ using testing_support::TempDir;
 namespace {
 
 TEST(CliProgram, ConvertedWbmpReadsBackInNetpbmWithTheSamePixels) {
-    if (!testing_support::hasTool("wbmptopbm")) GTEST_SKIP() << "netpbm is not installed";
+    if (!testing_support::hasTool("wbmptopbm"))
+        GTEST_SKIP() << "netpbm is not installed";
     TempDir dir;
     auto dib = testing_support::makeGreyDib(45, 30, 8);
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 45; ++x) testing_support::setPixel(dib, x, y, (x * 5 + y * 3) & 0xFF);
+        for (int x = 0; x < 45; ++x)
+            testing_support::setPixel(dib, x, y, (x * 5 + y * 3) & 0xFF);
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("in.bmp"), dib));
 
     const std::string cli = quote(testing_support::cliPath());
-    const auto run = runCommand(cli + " convert " + quote(dir.file("in.bmp")) +
-                                " -m display -o " + quote(dir.file("out.wbmp")));
+    const auto run = runCommand(cli + " convert " + quote(dir.file("in.bmp")) + " -m display -o " +
+                                quote(dir.file("out.wbmp")));
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    ASSERT_EQ(runCommand("wbmptopbm " + quote(dir.file("out.wbmp")) + " > " +
-                         quote(dir.file("out.pbm")))
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        runCommand("wbmptopbm " + quote(dir.file("out.wbmp")) + " > " + quote(dir.file("out.pbm")))
+            .exitCode,
+        0);
     const auto pbm = testing_support::readNetpbm(dir.file("out.pbm"));
     ASSERT_EQ(pbm.width, 45);
     ASSERT_EQ(pbm.height, 30);

@@ -74,7 +74,8 @@ TEST(CodecErrors, QueriesWithoutPictureReportThroughGetBMPInfo) {
     EXPECT_EQ(codec.errordescription(), "CCodec::ImageInfo: " + kNoPicture);
     EXPECT_EQ(codec.ConvertWBMPToBMP(), 0);
     EXPECT_EQ(codec.errorcode(), 8);
-    EXPECT_EQ(codec.errordescription(), "CCodec::ConvertWBMPToBMP: WBMP obrázek dosud nebyl vytvořen");
+    EXPECT_EQ(codec.errordescription(),
+              "CCodec::ConvertWBMPToBMP: WBMP obrázek dosud nebyl vytvořen");
     for (auto [call, name] : std::initializer_list<std::pair<std::function<int()>, std::string>>{
              {[&] { return codec.TransformBMP(1, 1, 8); }, "TransformBMP"},
              {[&] { return codec.ResizeTo(1, 1, 0); }, "ResizeTo"},

@@ -12,7 +12,8 @@ namespace {
 
 std::vector<uint8_t> bytesOf(std::initializer_list<int> values) {
     std::vector<uint8_t> out;
-    for (int v : values) out.push_back(static_cast<uint8_t>(v));
+    for (int v : values)
+        out.push_back(static_cast<uint8_t>(v));
     return out;
 }
 
@@ -54,8 +55,9 @@ TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
     bmp[23] = 0xFF;
     bmp[24] = 0xFF;
     bmp[25] = 0xFF;
-    std::vector<uint8_t> png = bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
-                                        'I', 'H', 'D', 'R', 0, 0, 0x01, 0x02, 0, 0, 0, 0x30});
+    std::vector<uint8_t> png =
+        bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
+                 'I',  'H', 'D', 'R', 0,    0,    0x01, 0x02, 0, 0, 0, 0x30});
     std::vector<uint8_t> wbmp = bytesOf({0, 0, 16, 2, 1, 2, 3, 4});
     std::vector<uint8_t> wbmpExtra = wbmp;
     wbmpExtra.push_back(0);
@@ -71,11 +73,13 @@ TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
         {"i.txt", bytesOf({'h', 'e', 'l', 'l', 'o'}), "", 0, 0},
         {"j.empty", {}, "", 0, 0},
         // 128 wide needs the two-byte width 0x81 0x00.
-        {"k.wbmp", [] {
+        {"k.wbmp",
+         [] {
              auto v = bytesOf({0, 0, 0x81, 0x00, 1});
              v.resize(5 + 16, 0xFF);
              return v;
-         }(), "wbmp", 128, 1},
+         }(),
+         "wbmp", 128, 1},
     };
     TempDir dir;
     CCodec codec;
@@ -95,8 +99,7 @@ TEST(ReadImageHeader, UnreadableFileIsReported) {
     codec.setThrowException(false);
     EXPECT_EQ(codec.ReadImageHeader(dir.file("missing.bmp")), 0);
     EXPECT_EQ(codec.errorcode(), 25);
-    EXPECT_EQ(codec.errordescription(),
-              "CCodec::ReadImageHeader: Nelze otevřít soubor pro čtení");
+    EXPECT_EQ(codec.errordescription(), "CCodec::ReadImageHeader: Nelze otevřít soubor pro čtení");
     EXPECT_EQ(codec.ReadImageHeader(dir.path()), 0) << "a folder is not a picture";
 }
 
@@ -113,8 +116,8 @@ TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) 
 
     // A PNG named .png-trans is recognised by its signature.
     writeFile(dir.file("p.png-trans"),
-              bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D',
-                       'R', 0, 0, 0, 1, 0, 0, 0, 1}));
+              bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
+                       'I',  'H', 'D', 'R', 0,    0,    0,    1,    0, 0, 0, 1}));
     codec.LoadImageFile(dir.file("p.png-trans"));
     EXPECT_EQ(codec.FileFormat(), "png");
 

@@ -19,7 +19,8 @@ namespace {
 std::string writeGradientBmp(const TempDir& dir, const std::string& name, int w, int h) {
     auto dib = makeGreyDib(w, h, 8);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) setPixel(dib, x, y, (x * 255 / std::max(w - 1, 1) + y) & 0xFF);
+        for (int x = 0; x < w; ++x)
+            setPixel(dib, x, y, (x * 255 / std::max(w - 1, 1) + y) & 0xFF);
     bitmap::ImageProc proc;
     const std::string path = dir.file(name);
     EXPECT_TRUE(proc.saveBitmap(path, dib));
@@ -37,7 +38,8 @@ TEST(CodecLoad, BmpBecomesAnEightBitGreyPictureWithItsSize) {
     EXPECT_EQ(codec.GetBMPBpp(), 8);
     EXPECT_EQ(codec.FileFormat(), "bmp");
     const auto& picture = *codec.picture();
-    for (int x = 0; x < 13; ++x) EXPECT_EQ(pixelAt(picture, x, 0), x * 255 / 12);
+    for (int x = 0; x < 13; ++x)
+        EXPECT_EQ(pixelAt(picture, x, 0), x * 255 / 12);
     // The grey ramp: entry i is grey i.
     EXPECT_EQ(picture.palette()[200 * 4], 200);
 }
@@ -83,8 +85,10 @@ TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
     EXPECT_TRUE(codec.errordescription().starts_with(
         "Interní funkce nalezla či způsobila tuto chybu:\nImageProc::loadBitmap: "))
         << codec.errordescription();
-    EXPECT_GT(codec.errordescription().size(),
-              std::string("Interní funkce nalezla či způsobila tuto chybu:\nImageProc::loadBitmap: ").size());
+    EXPECT_GT(
+        codec.errordescription().size(),
+        std::string("Interní funkce nalezla či způsobila tuto chybu:\nImageProc::loadBitmap: ")
+            .size());
 }
 
 TEST(CodecLoad, FileSchemeNamesAreLoadedAsFiles) {
@@ -160,7 +164,8 @@ TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
     // Already black and white: unchanged, but the undo file is still written.
     ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 128), 1);
     std::remove(dir.file("undo.bmp").c_str());
-    const std::vector<uint8_t> before(codec.picture()->bytes().begin(), codec.picture()->bytes().end());
+    const std::vector<uint8_t> before(codec.picture()->bytes().begin(),
+                                      codec.picture()->bytes().end());
     ASSERT_EQ(codec.ConvertBMPToMonochrome(4, 10), 1);
     EXPECT_TRUE(bitmap::fileExists(dir.file("undo.bmp")));
     EXPECT_TRUE(std::equal(before.begin(), before.end(), codec.picture()->bytes().begin()));
@@ -180,7 +185,8 @@ TEST(CodecConvert, MonochromeConversionClampsTheThresholdAndReportsBadMethods) {
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 16, 1), ""), 1);
     ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 1000), 1);  // taken as 255
     const auto& picture = *codec.picture();
-    for (int x = 0; x < 16; ++x) EXPECT_EQ(pixelAt(picture, x, 0), x == 15 ? 1 : 0) << x;
+    for (int x = 0; x < 16; ++x)
+        EXPECT_EQ(pixelAt(picture, x, 0), x == 15 ? 1 : 0) << x;
 
     ASSERT_EQ(codec.LoadImage(dir.file("g.bmp"), ""), 1);
     EXPECT_EQ(codec.ConvertBMPToMonochrome(9, 128), 0);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "bitmap/FileIO.h"
 #include "bitmap/ByteOrder.h"
+#include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"
 #include "codec/CCodec.h"
 #include "support/TestSupport.h"
@@ -61,8 +61,10 @@ TEST_F(CodecPreview, RectanglePastTheEdgesIsClipped) {
     ASSERT_EQ(block.size(), 40u + 8 + 5 * 4);
     EXPECT_EQ(previewPixel(block, 6, 5, 0, 0), 1);  // (8, 4) is white
     EXPECT_EQ(previewPixel(block, 6, 5, 1, 1), 1);  // (9, 5) is white
-    for (int x = 2; x < 6; ++x) EXPECT_EQ(previewPixel(block, 6, 5, x, 0), 0) << "outside";
-    for (int y = 2; y < 5; ++y) EXPECT_EQ(previewPixel(block, 6, 5, 0, y), 0) << "outside";
+    for (int x = 2; x < 6; ++x)
+        EXPECT_EQ(previewPixel(block, 6, 5, x, 0), 0) << "outside";
+    for (int y = 2; y < 5; ++y)
+        EXPECT_EQ(previewPixel(block, 6, 5, 0, y), 0) << "outside";
 
     // Entirely outside, and starting left of and above the picture.
     EXPECT_FALSE(codec.GetPreview(50, 50, 3, 3, 4, 128).empty());

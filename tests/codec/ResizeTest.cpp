@@ -13,7 +13,8 @@ namespace {
 void loadPicture(CCodec& codec, const TempDir& dir, int w, int h) {
     auto dib = testing_support::makeGreyDib(w, h, 8);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) testing_support::setPixel(dib, x, y, (x * 7 + y * 13) & 0xFF);
+        for (int x = 0; x < w; ++x)
+            testing_support::setPixel(dib, x, y, (x * 7 + y * 13) & 0xFF);
     bitmap::ImageProc proc;
     const auto path = dir.file("p.bmp");
     ASSERT_TRUE(proc.saveBitmap(path, dib));
@@ -27,12 +28,11 @@ struct FitCase {
 
 TEST(CodecResize, FitToBoxUsesTheLargestWholePercentage) {
     const FitCase cases[] = {
-        {200, 100, 96, 65, 0, 96, 48},   // p = 48; 49 would be 98 wide
-        {50, 50, 101, 80, 0, 80, 80},    // p = 161 enlarges the picture
-        {200, 100, 96, 65, 1, 96, 65},   // exact: aspect ratio not kept
-        {300, 300, 2, 2, 0, 300, 300},   // p = 0: width 0 keeps the size
-        {100, 10, 96, 65, 0, 96, 9},
-        {10, 100, 96, 65, 0, 6, 60},
+        {200, 100, 96, 65, 0, 96, 48},  // p = 48; 49 would be 98 wide
+        {50, 50, 101, 80, 0, 80, 80},   // p = 161 enlarges the picture
+        {200, 100, 96, 65, 1, 96, 65},  // exact: aspect ratio not kept
+        {300, 300, 2, 2, 0, 300, 300},  // p = 0: width 0 keeps the size
+        {100, 10, 96, 65, 0, 96, 9},   {10, 100, 96, 65, 0, 6, 60},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -64,8 +64,8 @@ TEST(CodecResize, HundredPercentKeepsEveryPixelInBothModes) {
         ASSERT_EQ(codec.ResizePercentual(100), 1);
         const auto& after = *codec.picture();
         ASSERT_EQ(after.width(), 37);
-        EXPECT_TRUE(std::equal(before.pixels().begin(), before.pixels().end(),
-                               after.pixels().begin()))
+        EXPECT_TRUE(
+            std::equal(before.pixels().begin(), before.pixels().end(), after.pixels().begin()))
             << "halftone " << halftone;
     }
 }
@@ -99,8 +99,9 @@ TEST(CodecResize, FailedTransformKeepsThePicture) {
     loadPicture(codec, dir, 8, 8);
     EXPECT_EQ(codec.TransformBMP(4, 4, 24), 0);
     EXPECT_EQ(codec.errorcode(), 13);
-    EXPECT_TRUE(codec.errordescription().starts_with(
-        "Interní funkce nalezla či způsobila tuto chybu:\nImageProc::changeBitmapFormatFromSimple: "));
+    EXPECT_TRUE(
+        codec.errordescription().starts_with("Interní funkce nalezla či způsobila tuto "
+                                             "chybu:\nImageProc::changeBitmapFormatFromSimple: "));
     EXPECT_EQ(codec.GetBMPWidth(), 8);
     // An absurd size is refused rather than allocated.
     EXPECT_EQ(codec.ResizePercentual(1000000000), 0);

@@ -14,7 +14,8 @@ void replay(const std::string& folder, void (*entry)(const uint8_t*, size_t)) {
     ASSERT_TRUE(std::filesystem::is_directory(root)) << root;
     int files = 0;
     for (const auto& item : std::filesystem::directory_iterator(root)) {
-        if (!item.is_regular_file()) continue;
+        if (!item.is_regular_file())
+            continue;
         const auto bytes = testing_support::readFile(item.path().string());
         entry(bytes.data(), bytes.size());
         ++files;
@@ -22,8 +23,12 @@ void replay(const std::string& folder, void (*entry)(const uint8_t*, size_t)) {
     EXPECT_GT(files, 0);
 }
 
-TEST(FuzzCorpus, Bmp) { replay("bmp", fuzzing::fuzzBmp); }
-TEST(FuzzCorpus, Wbmp) { replay("wbmp", fuzzing::fuzzWbmp); }
+TEST(FuzzCorpus, Bmp) {
+    replay("bmp", fuzzing::fuzzBmp);
+}
+TEST(FuzzCorpus, Wbmp) {
+    replay("wbmp", fuzzing::fuzzWbmp);
+}
 TEST(FuzzCorpus, CodecLoad) {
     replay("bmp", fuzzing::fuzzCodecLoad);
     replay("wbmp", fuzzing::fuzzCodecLoad);

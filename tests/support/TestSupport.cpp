@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
     std::string pattern = (fs::temp_directory_path() / "glyphon-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
 
@@ -29,18 +30,23 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return path_ + "/" + name; }
+std::string TempDir::file(const std::string& name) const {
+    return path_ + "/" + name;
+}
 
 std::vector<uint8_t> readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void writeFile(const std::string& path, std::span<const uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }
 
 void writeFile(const std::string& path, const std::string& text) {
@@ -88,19 +94,25 @@ bitmap::Dib makeGreyDib(int width, int height, int bits) {
     h.biHeight = height;
     h.biBitCount = static_cast<uint16_t>(bits);
     auto dib = bitmap::Dib::create(h);
-    if (!dib) throw std::runtime_error("cannot create DIB");
+    if (!dib)
+        throw std::runtime_error("cannot create DIB");
     bitmap::ImageProc proc;
-    if (bits <= 8) proc.makeGrayShadesPalette(dib->palette(), bits);
+    if (bits <= 8)
+        proc.makeGrayShadesPalette(dib->palette(), bits);
     return std::move(*dib);
 }
 
 int pixelAt(const bitmap::Dib& dib, int x, int y) {
     const auto row = dib.storedRow(dib.height() - 1 - y);
     switch (dib.bitCount()) {
-        case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
-        case 4: return (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
-        case 8: return row[x];
-        default: throw std::runtime_error("pixelAt: unsupported depth");
+        case 1:
+            return (row[x / 8] >> (7 - x % 8)) & 1;
+        case 4:
+            return (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
+        case 8:
+            return row[x];
+        default:
+            throw std::runtime_error("pixelAt: unsupported depth");
     }
 }
 
@@ -118,8 +130,11 @@ void setPixel(bitmap::Dib& dib, int x, int y, int index) {
             else
                 row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0xF0) | (index & 0x0F));
             break;
-        case 8: row[x] = static_cast<uint8_t>(index); break;
-        default: throw std::runtime_error("setPixel: unsupported depth");
+        case 8:
+            row[x] = static_cast<uint8_t>(index);
+            break;
+        default:
+            throw std::runtime_error("setPixel: unsupported depth");
     }
 }
 
@@ -131,9 +146,11 @@ Netpbm readNetpbm(const std::string& path) {
         while (at < bytes.size()) {
             const char c = static_cast<char>(bytes[at]);
             if (c == '#') {
-                while (at < bytes.size() && bytes[at] != '\n') ++at;
+                while (at < bytes.size() && bytes[at] != '\n')
+                    ++at;
             } else if (isspace(static_cast<unsigned char>(c))) {
-                if (!t.empty()) break;
+                if (!t.empty())
+                    break;
                 ++at;
             } else {
                 t += c;
@@ -162,12 +179,17 @@ Netpbm readNetpbm(const std::string& path) {
                 img.values[static_cast<size_t>(y) * img.width + x] =
                     (bytes.at(at + y * rowBytes + x / 8) >> (7 - x % 8)) & 1;
     } else {
-        for (size_t i = 0; i < img.values.size(); ++i) img.values[i] = bytes.at(at + i);
+        for (size_t i = 0; i < img.values.size(); ++i)
+            img.values[i] = bytes.at(at + i);
     }
     return img;
 }
 
-std::string cliPath() { return GLYPHON_CLI_PATH; }
-std::string sourceDir() { return GLYPHON_SOURCE_DIR; }
+std::string cliPath() {
+    return GLYPHON_CLI_PATH;
+}
+std::string sourceDir() {
+    return GLYPHON_SOURCE_DIR;
+}
 
 }  // namespace testing_support
