@@ -48,6 +48,22 @@ std::optional<uint64_t> dibBlockSize(const BitmapInfoHeader& h);
 // True when each of the first 2^bits entries of the table has blue = green = red.
 bool isGreyPalette(std::span<const uint8_t> table, int bits);
 
+// Colour index of pixel x in a row of a 1, 4 or 8 bpp picture (leftmost
+// pixel in the most significant bits); 0 at other depths.
+inline int indexInRow(std::span<const uint8_t> row, int x, int bitCount) {
+    switch (bitCount) {
+        case 1:
+            return (row[static_cast<size_t>(x) / 8] >> (7 - x % 8)) & 1;
+        case 4:
+            return x % 2 == 0 ? row[static_cast<size_t>(x) / 2] >> 4
+                              : row[static_cast<size_t>(x) / 2] & 0x0F;
+        case 8:
+            return row[static_cast<size_t>(x)];
+        default:
+            return 0;
+    }
+}
+
 class Dib {
 public:
     Dib() = default;

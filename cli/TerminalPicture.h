@@ -6,7 +6,7 @@
 
 namespace cli {
 
-// Draws a picture with Unicode half blocks, two picture rows per text line:
+// Draws a 1, 4 or 8 bpp picture with Unicode half blocks, two picture rows per text line:
 // white pixels are drawn in the terminal's text colour, black ones left
 // blank (inverted with `invert`). A pixel is white when the grey of its
 // colour-table entry is 128 or more.

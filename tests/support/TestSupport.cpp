@@ -103,17 +103,9 @@ bitmap::Dib makeGreyDib(int width, int height, int bits) {
 }
 
 int pixelAt(const bitmap::Dib& dib, int x, int y) {
-    const auto row = dib.storedRow(dib.height() - 1 - y);
-    switch (dib.bitCount()) {
-        case 1:
-            return (row[x / 8] >> (7 - x % 8)) & 1;
-        case 4:
-            return (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
-        case 8:
-            return row[x];
-        default:
-            throw std::runtime_error("pixelAt: unsupported depth");
-    }
+    if (dib.bitCount() != 1 && dib.bitCount() != 4 && dib.bitCount() != 8)
+        throw std::runtime_error("pixelAt: unsupported depth");
+    return bitmap::indexInRow(dib.storedRow(dib.height() - 1 - y), x, dib.bitCount());
 }
 
 void setPixel(bitmap::Dib& dib, int x, int y, int index) {
