@@ -1,0 +1,8 @@
+#pragma once
+
+namespace Carvello {
+
+// Thrown by a coder when its progress function asks it to stop.
+class GraphicsAbort {};
+
+}  // namespace Carvello

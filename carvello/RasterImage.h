@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace Carvello {
+
+// The library's picture: width x height pixels of four bytes each, in memory
+// order blue, green, red, alpha; row 0 is the top row and rows follow each
+// other without padding.
+class RasterImage {
+public:
+    // Pictures above this many pixels are refused by setSize.
+    static constexpr uint64_t kMaxPixels = uint64_t{1} << 28;
+
+    uint32_t width() const { return width_; }
+    uint32_t height() const { return height_; }
+    uint64_t pixelCount() const { return uint64_t{width_} * height_; }
+
+    // Frees the old pixels and allocates width x height zeroed pixels.
+    // Throws GraphicsException for a size above kMaxPixels or when memory
+    // runs out.
+    void setSize(uint32_t width, uint32_t height);
+    // Frees the pixels; width and height become 0.
+    void clear();
+
+    std::span<uint8_t> pixels() { return pixels_; }
+    std::span<const uint8_t> pixels() const { return pixels_; }
+    // The 4 x width bytes of row y (0 = top).
+    std::span<uint8_t> row(uint32_t y) {
+        return std::span(pixels_).subspan(size_t{y} * width_ * 4, size_t{width_} * 4);
+    }
+    std::span<const uint8_t> row(uint32_t y) const {
+        return std::span(pixels_).subspan(size_t{y} * width_ * 4, size_t{width_} * 4);
+    }
+
+private:
+    uint32_t width_ = 0;
+    uint32_t height_ = 0;
+    std::vector<uint8_t> pixels_;
+};
+
+}  // namespace Carvello
