@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "bitmap/Dib.h"
 
@@ -15,6 +16,8 @@ class GifReader {
 public:
     // The reader keeps a view of the bytes, which must outlive load().
     explicit GifReader(std::span<const uint8_t> file) : file_(file) {}
+    // A temporary vector would be gone before load() reads it.
+    explicit GifReader(const std::vector<uint8_t>&&) = delete;
 
     // Reads the file; 0 on success, otherwise a code of gifErrorMessage().
     int load();

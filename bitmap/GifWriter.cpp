@@ -80,14 +80,14 @@ GifWriter::GifWriter(const Dib& picture) {
             std::copy(row.begin(), row.end(), rows_.begin() + static_cast<ptrdiff_t>(y) * width_);
             largest = std::max(largest, *std::max_element(row.begin(), row.end()));
         }
-        // A GIF table holds at most 256 colours. The code size also covers the
+        // A GIF table holds at most 256 colours. The table also covers the
         // largest index in use, so that no pixel loses bits.
         const uint32_t colours = std::min<uint32_t>(colourCount(picture.header()), 256);
-        codeSize_ =
+        tableBits_ =
             std::max(gifCodeSizeForColours(colours), gifCodeSizeForColours(uint32_t{largest} + 1));
         // Entries beyond the picture's colours are black, so the table has the
-        // 2^codeSize entries that the screen descriptor announces.
-        colourTable_.assign((size_t{1} << codeSize_) * 3, 0);
+        // 2^tableBits entries that the screen descriptor announces.
+        colourTable_.assign((size_t{1} << tableBits_) * 3, 0);
         const auto palette = picture.palette();
         const size_t stored = std::min<size_t>(colours, palette.size() / 4);
         for (size_t i = 0; i < stored; ++i) {
@@ -101,13 +101,19 @@ GifWriter::GifWriter(const Dib& picture) {
     }
 }
 
+int GifWriter::lzwCodeSize() const {
+    // A code size of 1 is valid LZW, but common decoders refuse it for
+    // two-colour images: they expect 2 there.
+    return std::max(tableBits_, 2);
+}
+
 int GifWriter::encode(bool interlaced, std::vector<uint8_t>& out) const {
     out.clear();
     if (refusal_ != gifcode::kOk)
         return refusal_;
     try {
         LzwEncoder encoder;
-        if (const int code = encoder.start(codeSize_))
+        if (const int code = encoder.start(lzwCodeSize()))
             return code;
         for (const int y : rowOrder(height_, interlaced)) {
             const auto row = std::span(rows_).subspan(static_cast<size_t>(y) * width_,
@@ -120,7 +126,7 @@ int GifWriter::encode(bool interlaced, std::vector<uint8_t>& out) const {
             return code;
         const auto data = encoder.output();
 
-        const auto f = static_cast<uint8_t>(codeSize_ - 1);
+        const auto f = static_cast<uint8_t>(tableBits_ - 1);
         out.reserve(6 + 7 + colourTable_.size() + 10 + 1 + data.size() + data.size() / 255 + 3);
         for (const char c : std::string_view("GIF87a"))
             out.push_back(static_cast<uint8_t>(c));
@@ -136,7 +142,7 @@ int GifWriter::encode(bool interlaced, std::vector<uint8_t>& out) const {
         appendLe16(out, width_);
         appendLe16(out, height_);
         out.push_back(static_cast<uint8_t>((interlaced ? 0x40 : 0) | f));
-        out.push_back(static_cast<uint8_t>(codeSize_));
+        out.push_back(static_cast<uint8_t>(lzwCodeSize()));
         appendSubBlocks(out, data);
         out.push_back(0x3B);
     } catch (const std::bad_alloc&) {

@@ -23,15 +23,18 @@ public:
     // the encode() codes, 12 when the file cannot be created, 44 when writing fails.
     int save(const std::string& path, bool interlaced) const;
 
-    // Code size of the image data (bits per index, 1 to 8).
-    int codeSize() const { return codeSize_; }
+    // Bits per index of the colour table (1 to 8): it has 2^tableBits entries.
+    int tableBits() const { return tableBits_; }
+    // Minimum code size of the image data: tableBits, but at least 2, the
+    // smallest that GIF decoders accept.
+    int lzwCodeSize() const;
 
 private:
     int refusal_ = 0;  // non-zero: why nothing can be written
     int width_ = 0;
     int height_ = 0;
-    int codeSize_ = 0;
-    std::vector<uint8_t> colourTable_;  // 2^codeSize entries of red, green, blue
+    int tableBits_ = 0;
+    std::vector<uint8_t> colourTable_;  // 2^tableBits_ entries of red, green, blue
     std::vector<uint8_t> rows_;         // width_ bytes per row, top row first
 };
 

@@ -113,6 +113,10 @@ int LzwDecoder::read(std::span<uint8_t> destination) {
             --remaining;
             previous_ = code;
             firstAfterClear_ = false;
+            // Only at code size 1 is the table already at the width's limit
+            // here (4 codes, 2 bits); the encoder writes the next code wider.
+            if (nextCode_ >= (1 << width_))
+                ++width_;
             continue;
         }
         if (code > nextCode_)
