@@ -10,6 +10,7 @@ namespace fuzzing {
 
 void fuzzBmp(const uint8_t* data, size_t size);
 void fuzzWbmp(const uint8_t* data, size_t size);
+void fuzzGif(const uint8_t* data, size_t size);
 // Any file through the codec's loader, as a user's file would go.
 void fuzzCodecLoad(const uint8_t* data, size_t size);
 

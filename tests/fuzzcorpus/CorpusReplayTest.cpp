@@ -29,6 +29,9 @@ TEST(FuzzCorpus, Bmp) {
 TEST(FuzzCorpus, Wbmp) {
     replay("wbmp", fuzzing::fuzzWbmp);
 }
+TEST(FuzzCorpus, Gif) {
+    replay("gif", fuzzing::fuzzGif);
+}
 TEST(FuzzCorpus, CodecLoad) {
     replay("bmp", fuzzing::fuzzCodecLoad);
     replay("wbmp", fuzzing::fuzzCodecLoad);
