@@ -52,6 +52,10 @@ public:
                                                 std::span<const uint8_t> pixels, int width,
                                                 int height, int depth);
 
+    // Decodes a JPEG file with the codec library and converts it to a grey
+    // picture of the given depth; library errors become the error text.
+    std::optional<Dib> readJPEGFile(const std::string& path, int bitsPerPixel);
+
     // Dithers a grey picture to the indices 0 (black) and 1 (white) in place.
     bool change256GrayToMonochrome(Dib& dib, int method, int threshold);
     bool change16GrayToMonochrome(Dib& dib, int method, int threshold);

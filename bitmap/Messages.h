@@ -48,5 +48,6 @@ inline constexpr std::string_view kFromSimpleMemory = "ImageProc::changeBitmapFo
 inline constexpr std::string_view kFrom32 = "ImageProc::changeBitmapFormatFrom32: ";
 inline constexpr std::string_view kGray256 = "ImageProc::change256GrayToMonochrome: ";
 inline constexpr std::string_view kGray16 = "ImageProc::change16GrayToMonochrome: ";
+inline constexpr std::string_view kReadJPEGFile = "ImageProc::readJPEGFile: ";
 
 }  // namespace bitmap::msg

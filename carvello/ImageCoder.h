@@ -33,6 +33,7 @@ protected:
     // Calls the progress function, if any; returns true when it asked to
     // cancel. The percentage is clamped to 100.
     bool reportProgress(unsigned pass, unsigned passCount, unsigned percent);
+    bool hasProgressFunction() const { return static_cast<bool>(progress_); }
 
 private:
     ProgressFunction progress_;

@@ -1,0 +1,39 @@
+// ImageProc's bridge to the codec library's JPEG decoder.
+#include "bitmap/ImageProc.h"
+#include "bitmap/Messages.h"
+#include "carvello/GraphicsException.h"
+#include "carvello/JpegDecoder.h"
+#include "carvello/RasterImage.h"
+
+namespace bitmap {
+
+std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerPixel) {
+    if (path.empty()) {
+        fail(msg::kReadJPEGFile, msg::kCannotOpen);
+        return std::nullopt;
+    }
+    Carvello::RasterImage image;
+    try {
+        Carvello::JpegDecoder decoder;
+        decoder.readImageFile(path, image);
+    } catch (const Carvello::GraphicsException& error) {
+        fail(msg::kReadJPEGFile, error.what());
+        return std::nullopt;
+    }
+
+    BitmapInfoHeader header;
+    header.biWidth = static_cast<int32_t>(image.width());
+    header.biHeight = static_cast<int32_t>(image.height());
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = 0;
+    header.biSizeImage = static_cast<uint32_t>(uint64_t{image.width()} * 4 * image.height());
+    header.biXPelsPerMeter = 3790;
+    header.biYPelsPerMeter = 3780;
+    header.biClrUsed = 0;
+    header.biClrImportant = 0;
+    return changeBitmapFormatFrom32(header, image.pixels(), header.biWidth, header.biHeight,
+                                    bitsPerPixel);
+}
+
+}  // namespace bitmap

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <span>
+
+namespace Carvello {
+
+// One Huffman table of a JPEG stream (T.81 Annex C). Besides the per-length
+// smallest code, largest code and first-symbol index it keeps a lookahead
+// table for codes of up to kLookaheadBits bits, so that most symbols are
+// found with one table access; the result is the same as walking the codes
+// bit by bit.
+class JpegHuffmanTable {
+public:
+    static constexpr int kLookaheadBits = 9;
+    static constexpr int kMaxCodeLength = 16;
+
+    // Builds the table from the 16 code-length counts and their symbols
+    // (values.size() must be the sum of counts, at most 256).
+    void build(std::span<const uint8_t, 16> counts, std::span<const uint8_t> values);
+
+    bool defined() const { return defined_; }
+    void clear() { defined_ = false; }
+
+    // Lookahead entry for the next kLookaheadBits bits: 0 when the code is
+    // longer, else (code length << 8) | symbol.
+    uint16_t lookahead(uint32_t bits) const { return lookahead_[bits]; }
+    int shortestLength() const { return shortestLength_; }
+    // Largest code of a length (1..16); -1 when the length has no codes.
+    int32_t largestCode(int length) const { return maxCode_[length]; }
+    uint8_t symbolFor(int length, int32_t code) const {
+        return values_[static_cast<size_t>(valuePointer_[length] + code - minCode_[length])];
+    }
+
+    // Trace: the symbols and the per-length table.
+    void dump(std::ostream& out) const;
+
+private:
+    std::array<uint8_t, 16> counts_{};
+    std::array<uint8_t, 256> values_{};
+    int valueCount_ = 0;
+    std::array<int32_t, kMaxCodeLength + 1> minCode_{};
+    std::array<int32_t, kMaxCodeLength + 1> maxCode_{};
+    std::array<int32_t, kMaxCodeLength + 1> valuePointer_{};
+    int shortestLength_ = 1;
+    std::array<uint16_t, 1u << kLookaheadBits> lookahead_{};
+    bool defined_ = false;
+};
+
+}  // namespace Carvello

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace Carvello {
+
+// The decoder's inverse DCT: a separable AAN-style 8 x 8 transform on
+// integers with 6-bit constants and a 12-bit fixed-point scale, with the
+// dequantization folded in.
+namespace JpegIdct {
+
+// The transform's constants, computed once: 64 cos(pi/4), 32 / cos(pi/8)
+// and 32 / cos(3 pi/8), truncated.
+int c4();
+int c2();
+int c6();
+
+// Transforms one block of 64 coefficients (natural order) with the derived
+// quantization table (JpegQuantizationTable::scaled) into 8 rows of 8
+// samples. output must hold 7 x stride + 8 bytes; stride >= 8.
+void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
+               std::span<uint8_t> output, size_t stride);
+
+}  // namespace JpegIdct
+
+}  // namespace Carvello

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+// The marker codes the JPEG decoder meets (the byte after 0xFF).
+namespace Carvello::jpeg {
+
+inline constexpr uint8_t kSOF0 = 0xC0;  // baseline
+inline constexpr uint8_t kSOF1 = 0xC1;  // extended sequential
+inline constexpr uint8_t kSOF2 = 0xC2;  // progressive
+inline constexpr uint8_t kSOF3 = 0xC3;  // lossless
+inline constexpr uint8_t kDHT = 0xC4;
+inline constexpr uint8_t kSOF5 = 0xC5;
+inline constexpr uint8_t kSOF6 = 0xC6;
+inline constexpr uint8_t kSOF7 = 0xC7;
+inline constexpr uint8_t kRST0 = 0xD0;
+inline constexpr uint8_t kRST7 = 0xD7;
+inline constexpr uint8_t kSOI = 0xD8;
+inline constexpr uint8_t kEOI = 0xD9;
+inline constexpr uint8_t kSOS = 0xDA;
+inline constexpr uint8_t kDQT = 0xDB;
+inline constexpr uint8_t kDRI = 0xDD;
+inline constexpr uint8_t kDHP = 0xDE;
+inline constexpr uint8_t kAPP0 = 0xE0;
+inline constexpr uint8_t kAPP15 = 0xEF;
+inline constexpr uint8_t kCOM = 0xFE;
+
+}  // namespace Carvello::jpeg

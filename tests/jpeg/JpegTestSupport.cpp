@@ -1,0 +1,201 @@
+#include "JpegTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <stdexcept>
+
+#include "support/TestSupport.h"
+
+namespace jpegtest {
+
+Rgb makePicture(int width, int height) {
+    Rgb p{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
+    uint32_t noise = 12345;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            noise = noise * 1103515245u + 12345u;
+            const int grain = static_cast<int>((noise >> 16) & 15) - 8;
+            const bool square = ((x / 13) + (y / 11)) % 2 == 0;
+            const int r = x * 255 / std::max(1, width - 1);
+            const int g = y * 255 / std::max(1, height - 1);
+            const int b = square ? 200 : 40;
+            uint8_t* px = &p.bytes[(static_cast<size_t>(y) * width + x) * 3];
+            px[0] = static_cast<uint8_t>(std::clamp(r + grain, 0, 255));
+            px[1] = static_cast<uint8_t>(std::clamp(g + grain, 0, 255));
+            px[2] = static_cast<uint8_t>(std::clamp(b + grain, 0, 255));
+        }
+    }
+    return p;
+}
+
+void writePpm(const std::string& path, const Rgb& picture) {
+    std::string header =
+        "P6\n" + std::to_string(picture.width) + " " + std::to_string(picture.height) + "\n255\n";
+    std::vector<uint8_t> file(header.begin(), header.end());
+    file.insert(file.end(), picture.bytes.begin(), picture.bytes.end());
+    testing_support::writeFile(path, file);
+}
+
+Rgb readPpm(const std::string& path) {
+    const auto bytes = testing_support::readFile(path);
+    size_t at = 0;
+    auto token = [&] {
+        std::string t;
+        while (at < bytes.size() && std::isspace(bytes[at]))
+            ++at;
+        while (at < bytes.size() && !std::isspace(bytes[at]))
+            t += static_cast<char>(bytes[at++]);
+        return t;
+    };
+    if (token() != "P6")
+        throw std::runtime_error("not a PPM file: " + path);
+    Rgb p;
+    p.width = std::stoi(token());
+    p.height = std::stoi(token());
+    if (std::stoi(token()) != 255)
+        throw std::runtime_error("PPM not 8-bit: " + path);
+    ++at;
+    const size_t size = static_cast<size_t>(p.width) * p.height * 3;
+    if (bytes.size() < at + size)
+        throw std::runtime_error("short PPM file: " + path);
+    p.bytes.assign(bytes.begin() + static_cast<long>(at),
+                   bytes.begin() + static_cast<long>(at + size));
+    return p;
+}
+
+double psnr(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    if (a.size() != b.size() || a.empty())
+        return -1.0;
+    double sum = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const double d = double{a[i]} - double{b[i]};
+        sum += d * d;
+    }
+    if (sum == 0)
+        return std::numeric_limits<double>::infinity();
+    return 10.0 * std::log10(255.0 * 255.0 / (sum / static_cast<double>(a.size())));
+}
+
+std::vector<uint8_t> rgbOf(const Carvello::RasterImage& image) {
+    std::vector<uint8_t> out;
+    out.reserve(image.pixelCount() * 3);
+    const auto px = image.pixels();
+    for (size_t i = 0; i + 3 < px.size(); i += 4) {
+        out.push_back(px[i + 2]);
+        out.push_back(px[i + 1]);
+        out.push_back(px[i]);
+    }
+    return out;
+}
+
+bool run(const std::string& command) {
+    const auto result = testing_support::runCommand(command);
+    EXPECT_EQ(result.exitCode, 0) << command << "\n" << result.err;
+    return result.exitCode == 0;
+}
+
+StreamBuilder& StreamBuilder::bytes(std::initializer_list<int> values) {
+    for (int v : values)
+        data_.push_back(static_cast<uint8_t>(v));
+    return *this;
+}
+
+StreamBuilder& StreamBuilder::raw(const std::vector<uint8_t>& values) {
+    data_.insert(data_.end(), values.begin(), values.end());
+    return *this;
+}
+
+StreamBuilder& StreamBuilder::jfif() {
+    return segment(0xE0, {'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0});
+}
+
+StreamBuilder& StreamBuilder::segment(int code, const std::vector<uint8_t>& body) {
+    const size_t length = body.size() + 2;
+    bytes({0xFF, code, static_cast<int>(length >> 8), static_cast<int>(length & 0xFF)});
+    return raw(body);
+}
+
+StreamBuilder& StreamBuilder::dqt(int index, int value) {
+    std::vector<uint8_t> body{static_cast<uint8_t>(index)};
+    body.insert(body.end(), 64, static_cast<uint8_t>(value));
+    return segment(0xDB, body);
+}
+
+StreamBuilder& StreamBuilder::dht(int tableClass, int index, const std::vector<uint8_t>& counts,
+                                  const std::vector<uint8_t>& symbols) {
+    std::vector<uint8_t> body{static_cast<uint8_t>((tableClass << 4) | index)};
+    std::vector<uint8_t> c = counts;
+    c.resize(16, 0);
+    body.insert(body.end(), c.begin(), c.end());
+    body.insert(body.end(), symbols.begin(), symbols.end());
+    return segment(0xC4, body);
+}
+
+StreamBuilder& StreamBuilder::sof(int code, int height, int width,
+                                  const std::vector<std::vector<int>>& components, int precision) {
+    std::vector<uint8_t> body{
+        static_cast<uint8_t>(precision), static_cast<uint8_t>(height >> 8),
+        static_cast<uint8_t>(height),    static_cast<uint8_t>(width >> 8),
+        static_cast<uint8_t>(width),     static_cast<uint8_t>(components.size())};
+    for (const auto& c : components)
+        for (int v : c)
+            body.push_back(static_cast<uint8_t>(v));
+    return segment(code, body);
+}
+
+StreamBuilder& StreamBuilder::sos(const std::vector<std::vector<int>>& components, int ss, int se,
+                                  int approximation) {
+    std::vector<uint8_t> body{static_cast<uint8_t>(components.size())};
+    for (const auto& c : components)
+        for (int v : c)
+            body.push_back(static_cast<uint8_t>(v));
+    body.push_back(static_cast<uint8_t>(ss));
+    body.push_back(static_cast<uint8_t>(se));
+    body.push_back(static_cast<uint8_t>(approximation));
+    return segment(0xDA, body);
+}
+
+StreamBuilder& StreamBuilder::bits(const std::string& bitString) {
+    std::string s = bitString;
+    while (s.size() % 8 != 0)
+        s.push_back('1');
+    for (size_t i = 0; i < s.size(); i += 8) {
+        const auto byte = static_cast<uint8_t>(std::stoi(s.substr(i, 8), nullptr, 2));
+        data_.push_back(byte);
+        if (byte == 0xFF)
+            data_.push_back(0);
+    }
+    return *this;
+}
+
+StreamBuilder& StreamBuilder::simpleTables() {
+    dht(0, 0, {2}, {0, 8});
+    return dht(1, 0, {1}, {0});
+}
+
+std::vector<uint8_t> flatGreyBlock(int dc) {
+    // DC coefficient dc / 8 * 8 ... with quantization 8 the coefficient is
+    // dc; the sample is 128 + coefficient x 8 / 8.
+    StreamBuilder b;
+    b.soi().jfif().dqt(0, 8).simpleTables().sof(0xC0, 8, 8, {{1, 0x11, 0}});
+    b.sos({{1, 0x00}});
+    std::string code;
+    if (dc == 0) {
+        code = "0";
+    } else {
+        // Size 8: eight bits of EXTEND form.
+        const int v = dc > 0 ? dc : dc + 255;
+        std::string bitsOf;
+        for (int i = 7; i >= 0; --i)
+            bitsOf.push_back(((v >> i) & 1) ? '1' : '0');
+        code = "1" + bitsOf;
+    }
+    b.bits(code + "0");  // DC, then end of block
+    b.eoi();
+    return b.data();
+}
+
+}  // namespace jpegtest
