@@ -2,10 +2,21 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "carvello/JpegDecoder.h"
 
 namespace Carvello {
+
+namespace {
+
+inline uint64_t byteSwap(uint64_t v) {
+    v = ((v & 0x00FF00FF00FF00FFull) << 8) | ((v >> 8) & 0x00FF00FF00FF00FFull);
+    v = ((v & 0x0000FFFF0000FFFFull) << 16) | ((v >> 16) & 0x0000FFFF0000FFFFull);
+    return (v << 32) | (v >> 32);
+}
+
+}  // namespace
 
 void JpegBitReader::enter() {
     accumulator_ = 0;
@@ -51,6 +62,20 @@ void JpegBitReader::fill() {
         const uint8_t* p = buffer.data();
         const size_t size = buffer.size();
         size_t i = 0;
+        // Whole words without 0xFF go in at once.
+        while (bits_ <= 56 && i + 8 <= size) {
+            uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if (((~word - 0x0101010101010101ull) & word & 0x8080808080808080ull) != 0)
+                break;
+            if constexpr (std::endian::native == std::endian::little)
+                word = byteSwap(word);
+            const int count = (64 - bits_) >> 3;
+            accumulator_ |= (word >> (64 - 8 * count)) << (64 - bits_ - 8 * count);
+            bits_ += 8 * count;
+            stuffedFlags_ <<= count;
+            i += static_cast<size_t>(count);
+        }
         while (bits_ <= 56 && i < size) {
             const uint8_t byte = p[i];
             if (byte != 0xFF) {

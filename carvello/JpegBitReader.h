@@ -52,6 +52,23 @@ public:
         const int v = getBits(s);
         return v < (1 << (s - 1)) ? v - (1 << s) + 1 : v;
     }
+    // One AC coefficient of the sequential kind, when its code and extra bits
+    // are short: returns true with the run and the value, having used the
+    // bits. Otherwise uses nothing and returns false.
+    bool fastCoefficient(const JpegHuffmanTable& table, int& run, int& value) {
+        if (bits_ < 32)
+            fill();
+        const int32_t fast = table.fastCoefficient(
+            static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
+        const int used = fast & 0xFF;
+        if (fast == 0 || used > realBits())
+            return false;
+        run = (fast >> 8) & 0x0F;
+        value = fast >> 16;
+        accumulator_ <<= used;
+        bits_ -= used;
+        return true;
+    }
     // One Huffman symbol.
     int decode(const JpegHuffmanTable& table) {
         if (bits_ < 32)

@@ -22,7 +22,16 @@ struct JpegColourTables {
 // One row of pixels (blue, green, red, alpha 255): out holds 4 bytes per
 // pixel, the sample rows at least as many samples as out has pixels.
 void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out);
-void colourRowToPixels(std::span<const uint8_t> y, std::span<const uint8_t> cb,
-                       std::span<const uint8_t> cr, std::span<uint8_t> out);
+
+// The chroma terms of a row: red = R(cr), blue = B(cb) and
+// green = (G1(cb) + G2(cr) + 0x8000) >> 16, per pixel. Subsampled rows are
+// worked out once and serve every luma row that shares them.
+void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::span<int16_t> red,
+                 std::span<int16_t> green, std::span<int16_t> blue);
+// red = Y + red term, green = Y - green term, blue = Y + blue term, each
+// clamped to 0..255, alpha 255.
+void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
+                       std::span<const int16_t> green, std::span<const int16_t> blue,
+                       std::span<uint8_t> out);
 
 }  // namespace Carvello

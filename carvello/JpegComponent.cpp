@@ -69,6 +69,7 @@ void JpegComponent::transformInto(std::span<const int16_t, 64> block, uint32_t r
     const size_t stride = planeStride();
     const size_t offset = static_cast<size_t>(row) * 8 * stride + static_cast<size_t>(column) * 8;
     JpegIdct::transform(block, std::span<const int32_t, 64>(quantization_->scaled()),
+                        std::span<const int16_t, 64>(quantization_->limits()),
                         std::span(samples_).subspan(offset, 7 * stride + 8), stride);
 }
 

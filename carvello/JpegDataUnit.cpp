@@ -34,6 +34,16 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
 
     const JpegHuffmanTable& ac = *ac_;
     for (int k = 1; k <= 63;) {
+        int run = 0;
+        int value = 0;
+        if (bits.fastCoefficient(ac, run, value)) {
+            k += run;
+            if (k > 63)
+                throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
+            scratch_[kJpegNaturalOrder[static_cast<size_t>(k)]] = static_cast<int16_t>(value);
+            ++k;
+            continue;
+        }
         const int rs = bits.decode(ac);
         const int r = rs >> 4;
         const int size = rs & 15;

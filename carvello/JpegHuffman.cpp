@@ -49,6 +49,21 @@ void JpegHuffmanTable::build(std::span<const uint8_t, 16> counts, std::span<cons
             }
         }
         lookahead_[bits] = entry;
+
+        // A run/size symbol whose extra bits also fit: the coefficient's
+        // value (EXTEND of those bits) is ready in the table.
+        int32_t fast = 0;
+        const int length = entry >> 8;
+        const int size = entry & 0x0F;
+        const int run = (entry >> 4) & 0x0F;
+        if (entry != 0 && size != 0 && length + size <= kLookaheadBits) {
+            const int extra =
+                static_cast<int>((bits >> (kLookaheadBits - length - size)) & ((1u << size) - 1));
+            const int value = extra < (1 << (size - 1)) ? extra - (1 << size) + 1 : extra;
+            fast = static_cast<int32_t>(static_cast<uint32_t>(value) << 16) | (run << 8) |
+                   (length + size);
+        }
+        fastCoefficient_[bits] = fast;
     }
     defined_ = true;
 }

@@ -27,6 +27,10 @@ public:
     // Lookahead entry for the next kLookaheadBits bits: 0 when the code is
     // longer, else (code length << 8) | symbol.
     uint16_t lookahead(uint32_t bits) const { return lookahead_[bits]; }
+    // For AC tables: when the next kLookaheadBits bits hold a whole
+    // coefficient (code and its extra bits), (value << 16) | (run << 8) |
+    // bits used; else 0.
+    int32_t fastCoefficient(uint32_t bits) const { return fastCoefficient_[bits]; }
     int shortestLength() const { return shortestLength_; }
     // Largest code of a length (1..16); -1 when the length has no codes.
     int32_t largestCode(int length) const { return maxCode_[length]; }
@@ -46,6 +50,7 @@ private:
     std::array<int32_t, kMaxCodeLength + 1> valuePointer_{};
     int shortestLength_ = 1;
     std::array<uint16_t, 1u << kLookaheadBits> lookahead_{};
+    std::array<int32_t, 1u << kLookaheadBits> fastCoefficient_{};
     bool defined_ = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -17,11 +18,15 @@ int c4();
 int c2();
 int c6();
 
+// Per position, the largest coefficient magnitude the 32-bit path of
+// transform takes with this derived table; larger ones use 64-bit arithmetic.
+std::array<int16_t, 64> inputLimits(std::span<const int32_t, 64> table);
+
 // Transforms one block of 64 coefficients (natural order) with the derived
-// quantization table (JpegQuantizationTable::scaled) into 8 rows of 8
-// samples. output must hold 7 x stride + 8 bytes; stride >= 8.
+// quantization table (JpegQuantizationTable::scaled) and its inputLimits into
+// 8 rows of 8 samples. output must hold 7 x stride + 8 bytes; stride >= 8.
 void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
-               std::span<uint8_t> output, size_t stride);
+               std::span<const int16_t, 64> limits, std::span<uint8_t> output, size_t stride);
 
 }  // namespace JpegIdct
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "carvello/JpegIdct.h"
+
 namespace Carvello {
 
 const std::array<uint8_t, 64 + 16> kJpegNaturalOrder = {
@@ -38,6 +40,7 @@ void JpegQuantizationTable::set(std::span<const uint16_t, 64> zigzagValues) {
         scaled_[static_cast<size_t>(natural)] =
             static_cast<int32_t>(zigzagValues[static_cast<size_t>(k)] * scale * 4096.0);
     }
+    limits_ = JpegIdct::inputLimits(scaled_);
     defined_ = true;
 }
 

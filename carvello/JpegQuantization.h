@@ -26,10 +26,13 @@ public:
     uint16_t zigzagValue(int index) const { return values_[static_cast<size_t>(index)]; }
     // The derived table in natural order.
     const std::array<int32_t, 64>& scaled() const { return scaled_; }
+    // The inverse transform's limits for the derived table.
+    const std::array<int16_t, 64>& limits() const { return limits_; }
 
 private:
     std::array<uint16_t, 64> values_{};
     std::array<int32_t, 64> scaled_{};
+    std::array<int16_t, 64> limits_{};
     bool defined_ = false;
 };
 

@@ -222,40 +222,45 @@ void JpegDecoder::buildPixels(RasterImage& image) {
     if (frameComponents_.size() != 3)
         return;
 
-    // Each row of each component is upsampled once into its own row buffer;
-    // a component that never appeared in a scan reads as the neutral 128.
+    // Each component row is upsampled once into its own row buffer; a
+    // component that never appeared in a scan reads as the neutral 128. The
+    // chroma terms are worked out again only when a chroma row changes.
     struct Source {
         const JpegComponent* component;
         std::vector<uint8_t> row;
-        uint32_t rowInBuffer = UINT32_MAX;
     };
     std::array<Source, 3> sources;
     for (size_t i = 0; i < 3; ++i) {
         sources[i].component = &components_[frameComponents_[i]];
-        if (!sources[i].component->hasSamples() || sources[i].component->horizontalRatio() != 1)
-            sources[i].row.assign(width, 128);
+        sources[i].row.assign(width, 128);
     }
-    std::array<std::span<const uint8_t>, 3> rows;
+    const auto sampleRow = [&](Source& s, uint32_t y) -> std::span<const uint8_t> {
+        const JpegComponent& c = *s.component;
+        if (!c.hasSamples())
+            return s.row;
+        const uint32_t sourceRow = y / static_cast<uint32_t>(c.verticalRatio());
+        if (c.horizontalRatio() == 1)
+            return c.planeRow(sourceRow);
+        upsampleRow(c.planeRow(sourceRow), c.horizontalRatio(), s.row);
+        return s.row;
+    };
+    const auto chromaRowOf = [&](const Source& s, uint32_t y) -> int64_t {
+        const JpegComponent& c = *s.component;
+        return c.hasSamples() ? int64_t{y / static_cast<uint32_t>(c.verticalRatio())} : -1;
+    };
+    std::vector<int16_t> red(width), green(width), blue(width);
+    int64_t cbRow = -2;
+    int64_t crRow = -2;
     for (uint32_t y = 0; y < height; ++y) {
-        for (size_t i = 0; i < 3; ++i) {
-            Source& s = sources[i];
-            const JpegComponent& c = *s.component;
-            if (!c.hasSamples()) {
-                rows[i] = s.row;
-                continue;
-            }
-            const uint32_t sourceRow = y / static_cast<uint32_t>(c.verticalRatio());
-            if (c.horizontalRatio() == 1) {
-                rows[i] = c.planeRow(sourceRow);
-                continue;
-            }
-            if (s.rowInBuffer != sourceRow) {
-                upsampleRow(c.planeRow(sourceRow), c.horizontalRatio(), s.row);
-                s.rowInBuffer = sourceRow;
-            }
-            rows[i] = s.row;
+        const int64_t nextCb = chromaRowOf(sources[1], y);
+        const int64_t nextCr = chromaRowOf(sources[2], y);
+        if (nextCb != cbRow || nextCr != crRow) {
+            chromaTerms(sampleRow(sources[1], y), sampleRow(sources[2], y), red, green, blue);
+            cbRow = nextCb;
+            crRow = nextCr;
         }
-        colourRowToPixels(rows[0], rows[1], rows[2], image.row(y).first(size_t{width} * 4));
+        colourRowToPixels(sampleRow(sources[0], y), red, green, blue,
+                          image.row(y).first(size_t{width} * 4));
     }
 }
 
