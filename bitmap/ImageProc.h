@@ -65,6 +65,14 @@ public:
     // colours of which the used ones are all grey 0 or 255.
     static bool isAlreadyMonochrome(const Dib& dib);
 
+    // Writes an 8 bpp picture as an 8-bit RGB PNG file through the codec
+    // library's encoder, each pixel taking its palette entry's colour; the
+    // transparent-white form also marks white as transparent. The file
+    // appears only when complete. Any failure leaves "ImageProc::savePNG: "
+    // + msg::kPngSaveError.
+    bool savePNG(const std::string& path, const Dib& dib);
+    bool savePNGTransparentWhite(const std::string& path, const Dib& dib);
+
     // Records a failure; used by this class and by the bridges to other
     // decoders.
     void fail(std::string_view prefix, std::string_view message);

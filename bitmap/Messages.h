@@ -37,6 +37,9 @@ inline constexpr std::string_view kBadSourceSize = "Neplatné rozměry zdrojové
 inline constexpr std::string_view kShortPixels = "Obrazová data jsou kratší, než udává hlavička";
 inline constexpr std::string_view kTooFewColours = "Paleta obrázku má méně než dvě barvy";
 
+// PNG writing: every failure gives this one text.
+inline constexpr std::string_view kPngSaveError = "Chyba při ukládání PNG\n";
+
 // Operation prefixes.
 inline constexpr std::string_view kGetBMPInfo = "ImageProc::getBMPInfo: ";
 inline constexpr std::string_view kLoadBitmap = "ImageProc::loadBitmap: ";
@@ -49,5 +52,6 @@ inline constexpr std::string_view kFrom32 = "ImageProc::changeBitmapFormatFrom32
 inline constexpr std::string_view kGray256 = "ImageProc::change256GrayToMonochrome: ";
 inline constexpr std::string_view kGray16 = "ImageProc::change16GrayToMonochrome: ";
 inline constexpr std::string_view kReadJPEGFile = "ImageProc::readJPEGFile: ";
+inline constexpr std::string_view kSavePNG = "ImageProc::savePNG: ";
 
 }  // namespace bitmap::msg

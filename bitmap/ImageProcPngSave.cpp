@@ -1,0 +1,68 @@
+// The bridge from the bitmap core to the codec library's PNG encoder.
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "bitmap/ImageProc.h"
+#include "bitmap/Messages.h"
+#include "carvello/PngEncoder.h"
+#include "carvello/RasterImage.h"
+
+namespace bitmap {
+namespace {
+
+// Colour of every index as blue, green, red, reserved. Indices past the
+// picture's colour table come out black, as the depth converter treats them.
+std::array<uint8_t, 256 * 4> colourLookup(const Dib& dib) {
+    std::array<uint8_t, 256 * 4> lookup{};
+    const auto palette = dib.palette();
+    const size_t bytes = std::min(lookup.size(), palette.size() / 4 * 4);
+    std::memcpy(lookup.data(), palette.data(), bytes);
+    return lookup;
+}
+
+// The picture as the library's image: top row first, four bytes per pixel.
+Carvello::RasterImage toRaster(const Dib& dib) {
+    const auto lookup = colourLookup(dib);
+    const int width = dib.width();
+    const int height = dib.height();
+    Carvello::RasterImage image;
+    image.setSize(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+    for (int y = 0; y < height; ++y) {
+        const auto indices = dib.storedRow(height - 1 - y);
+        auto out = image.row(static_cast<uint32_t>(y));
+        for (int x = 0; x < width; ++x)
+            std::memcpy(&out[static_cast<size_t>(x) * 4], &lookup[size_t{indices[x]} * 4], 4);
+    }
+    return image;
+}
+
+bool savePngFile(ImageProc& proc, const std::string& path, const Dib& dib, bool transparentWhite) {
+    try {
+        if (dib.empty() || dib.bitCount() != 8 || dib.width() <= 0 || dib.height() <= 0) {
+            proc.fail(msg::kSavePNG, msg::kPngSaveError);
+            return false;
+        }
+        const Carvello::RasterImage image = toRaster(dib);
+        Carvello::PngEncoder encoder;
+        if (transparentWhite)
+            encoder.setTransparentWhite(true);
+        encoder.writeImageFile(path, image);
+        return true;
+    } catch (...) {
+        proc.fail(msg::kSavePNG, msg::kPngSaveError);
+        return false;
+    }
+}
+
+}  // namespace
+
+bool ImageProc::savePNG(const std::string& path, const Dib& dib) {
+    return savePngFile(*this, path, dib, false);
+}
+
+bool ImageProc::savePNGTransparentWhite(const std::string& path, const Dib& dib) {
+    return savePngFile(*this, path, dib, true);
+}
+
+}  // namespace bitmap
