@@ -56,6 +56,10 @@ public:
     // picture of the given depth; library errors become the error text.
     std::optional<Dib> readJPEGFile(const std::string& path, int bitsPerPixel);
 
+    // Decodes a PNG file with the codec library into an 8 bpp grey picture
+    // (pixels with alpha put over white first); failures leave the error text.
+    std::optional<Dib> readPNGFile(const std::string& path);
+
     // Dithers a grey picture to the indices 0 (black) and 1 (white) in place.
     bool change256GrayToMonochrome(Dib& dib, int method, int threshold);
     bool change16GrayToMonochrome(Dib& dib, int method, int threshold);

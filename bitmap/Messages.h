@@ -40,6 +40,9 @@ inline constexpr std::string_view kTooFewColours = "Paleta obrázku má méně n
 // PNG writing: every failure gives this one text.
 inline constexpr std::string_view kPngSaveError = "Chyba při ukládání PNG\n";
 
+// PNG reading: codec library failures that carry no text of their own.
+inline constexpr std::string_view kUnrecognised = "Nerozpoznaná chyba";
+
 // Operation prefixes.
 inline constexpr std::string_view kGetBMPInfo = "ImageProc::getBMPInfo: ";
 inline constexpr std::string_view kLoadBitmap = "ImageProc::loadBitmap: ";
@@ -51,6 +54,7 @@ inline constexpr std::string_view kFromSimpleMemory = "ImageProc::changeBitmapFo
 inline constexpr std::string_view kFrom32 = "ImageProc::changeBitmapFormatFrom32: ";
 inline constexpr std::string_view kGray256 = "ImageProc::change256GrayToMonochrome: ";
 inline constexpr std::string_view kGray16 = "ImageProc::change16GrayToMonochrome: ";
+inline constexpr std::string_view kReadPNGFile = "ImageProc::readPNGFile: ";
 inline constexpr std::string_view kReadJPEGFile = "ImageProc::readJPEGFile: ";
 inline constexpr std::string_view kSavePNG = "ImageProc::savePNG: ";
 

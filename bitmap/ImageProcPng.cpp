@@ -1,0 +1,96 @@
+// ImageProc's PNG reading: the codec library's decoder, its exceptions
+// turned into the error text, its picture turned into an 8 bpp grey DIB.
+#include <algorithm>
+#include <cstring>
+#include <exception>
+
+#include "bitmap/AlphaComposite.h"
+#include "bitmap/ImageProc.h"
+#include "bitmap/Messages.h"
+#include "carvello/GraphicsException.h"
+#include "carvello/PngDecoder.h"
+#include "carvello/RasterImage.h"
+
+namespace bitmap {
+namespace {
+
+constexpr int32_t kPixelsPerMetreX = 3790;
+constexpr int32_t kPixelsPerMetreY = 3780;
+
+bool allGrey(std::span<const uint8_t> bgra) {
+    for (size_t i = 0; i + 3 < bgra.size(); i += 4) {
+        if (bgra[i] != bgra[i + 1] || bgra[i] != bgra[i + 2])
+            return false;
+    }
+    return true;
+}
+
+BitmapInfoHeader headerFor(const Carvello::RasterImage& image, uint16_t bitCount) {
+    BitmapInfoHeader h;
+    h.biWidth = static_cast<int32_t>(image.width());
+    h.biHeight = static_cast<int32_t>(image.height());
+    h.biBitCount = bitCount;
+    h.biXPelsPerMeter = kPixelsPerMetreX;
+    h.biYPelsPerMeter = kPixelsPerMetreY;
+    h.biSizeImage = static_cast<uint32_t>(rowStride(h) * image.height());
+    return h;
+}
+
+// Grey pixels need no conversion: their red byte is the index into a grey
+// ramp palette.
+std::optional<Dib> greyDib(const Carvello::RasterImage& image) {
+    auto dib = Dib::create(headerFor(image, 8));
+    if (!dib)
+        return std::nullopt;
+    auto palette = dib->palette();
+    for (size_t i = 0; i < 256 && i * 4 + 3 < palette.size(); ++i) {
+        const auto grey = static_cast<uint8_t>(i);
+        palette[i * 4 + 0] = grey;
+        palette[i * 4 + 1] = grey;
+        palette[i * 4 + 2] = grey;
+        palette[i * 4 + 3] = 0;
+    }
+    const int height = static_cast<int>(image.height());
+    for (int y = 0; y < height; ++y) {
+        const auto source = image.row(static_cast<uint32_t>(y));
+        auto target = dib->storedRow(height - 1 - y);
+        for (size_t x = 0; x < image.width(); ++x)
+            target[x] = source[x * 4 + 2];
+    }
+    return dib;
+}
+
+}  // namespace
+
+std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
+    if (path.empty()) {
+        fail(msg::kReadPNGFile, msg::kCannotOpen);
+        return std::nullopt;
+    }
+    Carvello::RasterImage image;
+    try {
+        Carvello::PngDecoder decoder;
+        decoder.readImageFile(path, image);
+    } catch (const Carvello::GraphicsException& e) {
+        fail(msg::kReadPNGFile, e.what());
+        return std::nullopt;
+    } catch (...) {
+        // Stream, checksum and inflate errors are not the library's picture
+        // errors, and memory may run out.
+        fail(msg::kReadPNGFile, msg::kUnrecognised);
+        return std::nullopt;
+    }
+
+    // The picture keeps the decoded alpha; what becomes grey is the picture
+    // as it looks on white paper.
+    compositeOverWhite(image.pixels());
+    if (allGrey(image.pixels())) {
+        auto dib = greyDib(image);
+        if (!dib)
+            fail(msg::kReadPNGFile, msg::kOutOfMemory);
+        return dib;
+    }
+    return changeBitmapFormatFrom32(headerFor(image, 32), image.pixels(), 0, 0, 8);
+}
+
+}  // namespace bitmap

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct png_struct_def;
+struct png_info_def;
+
+namespace bitmap {
+
+// The second PNG reader, on libpng, for files the codec library's decoder
+// refuses. Use, in this order:
+//
+//   PngFallbackReader reader;
+//   int code = reader.open(path);           // 0 or kCannotOpen
+//   if (code == 0) code = reader.readHeader();
+//   if (code == 0) code = reader.readImage();
+//   if (code == 0) bitmap = reader.makeBitmap();
+//   reader.close();                          // also done by the destructor
+//
+// makeBitmap() gives one block: a 40-byte bitmap info header (32 bits per
+// pixel, positive height) followed by width x height pixels of blue, green,
+// red, alpha, top row first -- what ImageProc::changeBitmapFormatFrom32
+// takes as header and pixels. Alpha is the file's alpha (from an alpha
+// channel or tRNS) or 255; colour and grey pictures of every depth come out
+// 8 bits per sample, with the file's gamma applied for a 2.2 display.
+//
+// Any libpng failure destroys the libpng structures and yields the code of
+// the step that failed.
+class PngFallbackReader {
+public:
+    static constexpr int kOk = 0;
+    static constexpr int kNoMemory = 23;    // libpng structures or buffers
+    static constexpr int kCannotOpen = 25;  // the file cannot be opened
+    static constexpr int kNotOpen = 60;     // no file is open (or no header read)
+    static constexpr int kNotPng = 61;      // the first 8 bytes are no PNG signature
+    static constexpr int kHeaderFailed = 62;
+    static constexpr int kImageFailed = 63;
+    static constexpr int kEndFailed = 64;
+
+    // Pictures above these sizes are refused while the header is read.
+    static constexpr uint32_t kMaxDimension = uint32_t{1} << 20;
+    static constexpr uint64_t kMaxPixels = uint64_t{1} << 28;
+
+    PngFallbackReader();
+    ~PngFallbackReader();
+    PngFallbackReader(const PngFallbackReader&) = delete;
+    PngFallbackReader& operator=(const PngFallbackReader&) = delete;
+
+    int open(const std::string& path);
+    int readHeader();
+    int readImage();
+    // Nothing before a successful readImage().
+    std::optional<std::vector<uint8_t>> makeBitmap() const;
+    void close();
+
+    uint32_t width() const { return width_; }
+    uint32_t height() const { return height_; }
+    int bitDepth() const { return bitDepth_; }
+    int colorType() const { return colorType_; }
+    // libpng's text for the last failure, for diagnostics.
+    const std::string& libpngMessage() const { return message_; }
+
+    // What libpng's error function writes to; plain data because libpng
+    // leaves its frames with longjmp.
+    struct ErrorText {
+        char text[200];
+    };
+
+private:
+    void destroyLibpng();
+
+    std::FILE* file_ = nullptr;
+    png_struct_def* png_ = nullptr;
+    png_info_def* info_ = nullptr;
+    uint32_t width_ = 0;
+    uint32_t height_ = 0;
+    int bitDepth_ = 0;
+    int colorType_ = 0;
+    size_t rowBytes_ = 0;
+    int channels_ = 0;
+    bool imageRead_ = false;
+    std::vector<uint8_t> pixels_;
+    ErrorText errorText_{};
+    std::string message_;
+};
+
+}  // namespace bitmap
