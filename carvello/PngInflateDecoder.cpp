@@ -117,36 +117,46 @@ void PNGInflateDecoder::openStream(InputByteStream& stream) {
 }
 
 void PNGInflateDecoder::readBlockHeader(InputByteStream& stream) {
-    finalBlock_ = bits_.take(stream, 1) != 0;
-    const unsigned type = bits_.take(stream, 2);
-    if (verbose_) {
-        std::cout << " Final: " << finalBlock_ << '\n'
-                  << " Type:  (" << type << ") " << blockTypeName(type) << '\n';
-    }
-    switch (type) {
-        case 0:
-            readStoredHeader(stream);
-            break;
-        case 1:
-            literals_ = &fixedLiterals();
-            distances_ = &fixedDistances();
-            break;
-        case 2:
-            readDynamicTables(stream);
-            break;
-        default:
-            throw StreamError("Invalid Compression Type");
+    // Empty stored blocks (zlib ends level-0 streams with one, and uses them
+    // to flush) are passed over here, in a loop rather than by recursion.
+    for (;;) {
+        finalBlock_ = bits_.take(stream, 1) != 0;
+        const unsigned type = bits_.take(stream, 2);
+        if (verbose_) {
+            std::cout << " Final: " << finalBlock_ << '\n'
+                      << " Type:  (" << type << ") " << blockTypeName(type) << '\n';
+        }
+        switch (type) {
+            case 0:
+                if (readStoredHeader(stream))
+                    return;
+                if (finalBlock_) {
+                    endOfData_ = true;
+                    return;
+                }
+                break;
+            case 1:
+                literals_ = &fixedLiterals();
+                distances_ = &fixedDistances();
+                return;
+            case 2:
+                readDynamicTables(stream);
+                return;
+            default:
+                throw StreamError("Invalid Compression Type");
+        }
     }
 }
 
-void PNGInflateDecoder::readStoredHeader(InputByteStream& stream) {
+bool PNGInflateDecoder::readStoredHeader(InputByteStream& stream) {
     bits_.alignToByte();
     stream.setBitPosition(-1);
     const uint32_t length = bits_.take(stream, 16);
     const uint32_t complement = bits_.take(stream, 16);
-    if ((length ^ 0xFFFFu) != complement || length == 0)
+    if ((length ^ 0xFFFFu) != complement)
         throw StreamError("Invalid Literal Count");
     storedLeft_ = length;
+    return length != 0;
 }
 
 void PNGInflateDecoder::readDynamicTables(InputByteStream& stream) {

@@ -58,7 +58,8 @@ public:
 
 private:
     void readBlockHeader(InputByteStream& stream);
-    void readStoredHeader(InputByteStream& stream);
+    // False for an empty stored block.
+    bool readStoredHeader(InputByteStream& stream);
     void readDynamicTables(InputByteStream& stream);
     void readLengthRun(InputByteStream& stream, const InflateHuffman& lengthCode,
                        std::span<uint8_t> lengths);
