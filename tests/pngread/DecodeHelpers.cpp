@@ -1,0 +1,33 @@
+#include "DecodeHelpers.h"
+
+#include "carvello/BufferedByteStream.h"
+#include "carvello/PngDecoder.h"
+
+namespace pngtest {
+
+std::string decodeOutcome(const Bytes& file, Carvello::RasterImage& image) {
+    using Carvello::PngDecoder;
+    try {
+        Carvello::BufferedByteStream stream(file);
+        PngDecoder decoder;
+        decoder.readImage(stream, image);
+        return "ok";
+    } catch (const PngDecoder::BadPngStream& e) {
+        return std::string("bad: ") + e.what();
+    } catch (const PngDecoder::PngError& e) {
+        return std::string("png: ") + e.what();
+    } catch (const Carvello::GraphicsException& e) {
+        return std::string("graphics: ") + e.what();
+    } catch (const Carvello::InputByteStream::StreamError& e) {
+        return std::string("stream: ") + e.what();
+    } catch (const Carvello::PNGInflateDecoder::StreamError& e) {
+        return std::string("inflate: ") + e.what();
+    }
+}
+
+std::string decodeOutcome(const Bytes& file) {
+    Carvello::RasterImage image;
+    return decodeOutcome(file, image);
+}
+
+}  // namespace pngtest
