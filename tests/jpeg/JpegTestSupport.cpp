@@ -177,23 +177,26 @@ StreamBuilder& StreamBuilder::simpleTables() {
 }
 
 std::vector<uint8_t> flatGreyBlock(int dc) {
-    // DC coefficient dc / 8 * 8 ... with quantization 8 the coefficient is
-    // dc; the sample is 128 + coefficient x 8 / 8.
+    // With quantization 8 the sample is 128 + dc. DC table: sixteen 4-bit
+    // codes, code i for size category i; AC table: "0" ends the block.
+    std::vector<uint8_t> sizes(16);
+    for (int i = 0; i < 16; ++i)
+        sizes[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
     StreamBuilder b;
-    b.soi().jfif().dqt(0, 8).simpleTables().sof(0xC0, 8, 8, {{1, 0x11, 0}});
-    b.sos({{1, 0x00}});
+    b.soi().jfif().dqt(0, 8).dht(0, 0, {0, 0, 0, 16}, sizes).dht(1, 0, {1}, {0});
+    b.sof(0xC0, 8, 8, {{1, 0x11, 0}}).sos({{1, 0x00}});
+    const int magnitude = dc < 0 ? -dc : dc;
+    int size = 0;
+    while ((1 << size) <= magnitude)
+        ++size;
+    // EXTEND form: negative values are stored as dc + 2^size - 1.
+    const int value = dc >= 0 ? dc : dc + (1 << size) - 1;
     std::string code;
-    if (dc == 0) {
-        code = "0";
-    } else {
-        // Size 8: eight bits of EXTEND form.
-        const int v = dc > 0 ? dc : dc + 255;
-        std::string bitsOf;
-        for (int i = 7; i >= 0; --i)
-            bitsOf.push_back(((v >> i) & 1) ? '1' : '0');
-        code = "1" + bitsOf;
-    }
-    b.bits(code + "0");  // DC, then end of block
+    for (int i = 3; i >= 0; --i)
+        code.push_back(((size >> i) & 1) ? '1' : '0');
+    for (int i = size - 1; i >= 0; --i)
+        code.push_back(((value >> i) & 1) ? '1' : '0');
+    b.bits(code + "0");
     b.eoi();
     return b.data();
 }

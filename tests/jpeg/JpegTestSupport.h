@@ -70,7 +70,7 @@ private:
 };
 
 // A complete 8 x 8 grey picture whose one block has DC coefficient dc
-// (-128..127 here) with quantization value 8: a flat block of 128 + dc.
+// (|dc| < 32768) with quantization value 8: a flat block of 128 + dc, clamped.
 std::vector<uint8_t> flatGreyBlock(int dc);
 
 }  // namespace jpegtest
