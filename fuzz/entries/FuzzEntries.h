@@ -11,6 +11,10 @@ namespace fuzzing {
 void fuzzBmp(const uint8_t* data, size_t size);
 void fuzzWbmp(const uint8_t* data, size_t size);
 void fuzzGif(const uint8_t* data, size_t size);
+// PNG files through the library's decoder, and bare zlib streams through
+// its inflate decoder.
+void fuzzPng(const uint8_t* data, size_t size);
+void fuzzInflate(const uint8_t* data, size_t size);
 // Any file through the codec's loader, as a user's file would go.
 void fuzzCodecLoad(const uint8_t* data, size_t size);
 

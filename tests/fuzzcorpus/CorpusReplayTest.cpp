@@ -32,6 +32,12 @@ TEST(FuzzCorpus, Wbmp) {
 TEST(FuzzCorpus, Gif) {
     replay("gif", fuzzing::fuzzGif);
 }
+TEST(FuzzCorpus, Png) {
+    replay("png", fuzzing::fuzzPng);
+}
+TEST(FuzzCorpus, Inflate) {
+    replay("inflate", fuzzing::fuzzInflate);
+}
 TEST(FuzzCorpus, CodecLoad) {
     replay("bmp", fuzzing::fuzzCodecLoad);
     replay("wbmp", fuzzing::fuzzCodecLoad);

@@ -1,0 +1,58 @@
+// Fuzz work for the PNG decoder and its inflate decoder: arbitrary bytes go
+// in; the only acceptable ways out are a picture or one of the library's
+// exceptions.
+#include <cstdlib>
+#include <vector>
+
+#include "carvello/BufferedByteStream.h"
+#include "carvello/GraphicsException.h"
+#include "carvello/PngDecoder.h"
+#include "carvello/PngInflateDecoder.h"
+#include "carvello/RasterImage.h"
+#include "fuzz/entries/FuzzEntries.h"
+
+namespace fuzzing {
+
+void fuzzPng(const uint8_t* data, size_t size) {
+    Carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
+    Carvello::RasterImage image;
+    Carvello::PngDecoder decoder;
+    try {
+        decoder.readImage(stream, image);
+    } catch (const Carvello::GraphicsException& e) {
+        if (*e.what() == '\0')
+            std::abort();
+        return;
+    } catch (const Carvello::InputByteStream::StreamError&) {
+        return;
+    } catch (const Carvello::PNGInflateDecoder::StreamError&) {
+        return;
+    }
+    // Every pixel must be there and readable.
+    if (image.pixels().size() != image.pixelCount() * 4 || image.pixelCount() == 0)
+        std::abort();
+    unsigned sum = 0;
+    for (uint8_t b : image.pixels())
+        sum += b;
+    volatile unsigned sink = sum;
+    (void)sink;
+}
+
+void fuzzInflate(const uint8_t* data, size_t size) {
+    Carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
+    Carvello::PNGInflateDecoder decoder;
+    // Asks for pieces of varying size until the data or the stream ends.
+    std::vector<uint8_t> out(4099);
+    try {
+        decoder.openStream(stream);
+        size_t request = 1;
+        for (size_t total = 0; total < (size_t{64} << 20); total += request) {
+            request = request % out.size() + 1 + total % 7;
+            decoder.decompress(stream, std::span(out).first(std::min(request, out.size())));
+        }
+    } catch (const Carvello::InputByteStream::StreamError&) {
+    } catch (const Carvello::PNGInflateDecoder::StreamError&) {
+    }
+}
+
+}  // namespace fuzzing
