@@ -17,5 +17,8 @@ void fuzzPng(const uint8_t* data, size_t size);
 void fuzzInflate(const uint8_t* data, size_t size);
 // Any file through the codec's loader, as a user's file would go.
 void fuzzCodecLoad(const uint8_t* data, size_t size);
+// The first byte picks a compression level, the rest is compressed by our
+// deflate encoder and must come back unchanged through zlib and our inflate.
+void fuzzDeflateRoundTrip(const uint8_t* data, size_t size);
 
 }  // namespace fuzzing

@@ -38,6 +38,9 @@ TEST(FuzzCorpus, Png) {
 TEST(FuzzCorpus, Inflate) {
     replay("inflate", fuzzing::fuzzInflate);
 }
+TEST(FuzzCorpus, Deflate) {
+    replay("deflate", fuzzing::fuzzDeflateRoundTrip);
+}
 TEST(FuzzCorpus, CodecLoad) {
     replay("bmp", fuzzing::fuzzCodecLoad);
     replay("wbmp", fuzzing::fuzzCodecLoad);

@@ -1,0 +1,9 @@
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/entries/FuzzEntries.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t n) {
+    fuzzing::fuzzDeflateRoundTrip(d, n);
+    return 0;
+}
