@@ -10,7 +10,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: glyphon-cli COMMAND [OPTIONS]\n"
     "\n"
-    "Converts pictures (BMP, WBMP) into one-bit WBMP pictures for WAP phones.\n"
+    "Converts pictures (BMP, WBMP, GIF, JPEG, PNG) into one-bit WBMP pictures\n"
+    "for WAP phones.\n"
     "\n"
     "Commands:\n"
     "  convert INPUT... -o OUT   convert pictures to WBMP or BMP\n"

@@ -1,5 +1,8 @@
 #include "cli/Conversion.h"
 
+#include "bitmap/GifErrors.h"
+#include "codec/FormatCodes.h"
+
 namespace cli {
 
 void prepareCodec(codec::CCodec& codec) {
@@ -30,16 +33,31 @@ bool resize(codec::CCodec& codec, const ConversionOptions& options) {
 
 }  // namespace
 
-bool convertPicture(codec::CCodec& codec, const std::string& input, const std::string& output,
-                    const ConversionOptions& options, bool refuseExisting) {
-    if (!loadPicture(codec, input))
-        return false;
-    if (!resize(codec, options))
-        return false;
-    if (options.convertsToMonochrome() &&
-        !codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold))
-        return false;
-    return codec.SaveAs(output, options.format, refuseExisting ? 1 : 0) != 0;
+std::optional<std::string> convertPicture(codec::CCodec& codec, const std::string& input,
+                                          const std::string& output,
+                                          const ConversionOptions& options, bool refuseExisting) {
+    const unsigned serial = codec.errorSerial();
+    const bool done =
+        loadPicture(codec, input) && resize(codec, options) &&
+        (!options.convertsToMonochrome() ||
+         codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold)) &&
+        codec.SaveAs(output, options.format, refuseExisting ? 1 : 0);
+    if (done)
+        return std::nullopt;
+    return failureText(codec, serial);
+}
+
+std::string failureText(const codec::CCodec& codec, unsigned serialBefore) {
+    if (codec.errorSerial() != serialBefore || codec.lastGifReadResult() == 0)
+        return codec.errordescription();
+    std::string text =
+        "Chyba #" + std::to_string(codec.lastGifReadResult()) + " při čtení GIF souboru: ";
+    text.append(bitmap::gifErrorMessage(codec.lastGifReadResult()));
+    return text;
+}
+
+std::string outputExtension(const std::string& format) {
+    return std::string(codec::formatName(codec::formatCodeOfName(format)));
 }
 
 }  // namespace cli

@@ -12,7 +12,7 @@ namespace cli {
 enum class ResizeKind { none, fit, exact, percent };
 
 struct ConversionOptions {
-    std::string format = "wbmp";  // "wbmp" or "bmp"
+    std::string format = "wbmp";  // wbmp, bmp, gif, png or png-trans
     std::optional<int> method;    // given with -m
     int threshold = 128;
     ResizeKind resize = ResizeKind::none;
@@ -33,7 +33,17 @@ bool loadPicture(codec::CCodec& codec, const std::string& input);
 
 // Load, resize, convert to black and white and save one picture. When
 // refuseExisting is set, an existing output file is never replaced.
-bool convertPicture(codec::CCodec& codec, const std::string& input, const std::string& output,
-                    const ConversionOptions& options, bool refuseExisting);
+// Returns nothing on success, otherwise the reason it failed.
+std::optional<std::string> convertPicture(codec::CCodec& codec, const std::string& input,
+                                          const std::string& output,
+                                          const ConversionOptions& options, bool refuseExisting);
+
+// Why the codec's last operation failed: its error text when the operation
+// reported one (the codec's error serial moved past `serialBefore`),
+// otherwise the reason a GIF could not be read.
+std::string failureText(const codec::CCodec& codec, unsigned serialBefore);
+
+// The file-name extension of an output format ("png" for png-trans).
+std::string outputExtension(const std::string& format);
 
 }  // namespace cli

@@ -13,11 +13,11 @@ namespace cli {
 namespace {
 
 constexpr const char* kConvertHelp =
-    "Usage: glyphon-cli convert INPUT... -o OUT [-f wbmp|bmp] [-m METHOD] [-t THRESHOLD]\n"
+    "Usage: glyphon-cli convert INPUT... -o OUT [-f FORMAT] [-m METHOD] [-t THRESHOLD]\n"
     "                           [--fit WxH | --size WxH | --percent P]\n"
     "\n"
-    "Loads each INPUT (BMP or WBMP; the content decides the format), resizes it,\n"
-    "converts it to black and white and saves it.\n"
+    "Loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides the\n"
+    "format), resizes it, converts it to black and white and saves it.\n"
     "\n"
     "Options:\n"
     "  -o OUT          the output file when there is one INPUT and OUT is not a\n"
@@ -26,10 +26,12 @@ constexpr const char* kConvertHelp =
     "                  missing) that receives one file per INPUT, named after it\n"
     "                  with the new extension: a.wbmp, a(1).wbmp, ... -- existing\n"
     "                  files are never overwritten\n"
-    "  -f FORMAT       wbmp (default) or bmp\n"
+    "  -f FORMAT       wbmp (default), bmp, gif, png, or png-trans (PNG with white\n"
+    "                  as the transparent colour, written as .png)\n"
     "  -m METHOD       0-4 or thresholding, random, display, print,\n"
-    "                  floyd-steinberg (default floyd-steinberg); BMP output is\n"
-    "                  converted to black and white only when -m is given\n"
+    "                  floyd-steinberg (default floyd-steinberg); output other\n"
+    "                  than WBMP is converted to black and white only when -m\n"
+    "                  is given\n"
     "  -t THRESHOLD    0-255 (default 128), for thresholding, random and\n"
     "                  floyd-steinberg\n"
     "  --fit WxH       scale by the largest whole percentage that fits WxH,\n"
@@ -76,7 +78,8 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             if (arg == "-o") {
                 request.output = *value;
             } else if (arg == "-f") {
-                if (*value != "wbmp" && *value != "bmp")
+                if (*value != "wbmp" && *value != "bmp" && *value != "gif" && *value != "png" &&
+                    *value != "png-trans")
                     return bad("unsupported format '" + *value + "'");
                 request.options.format = *value;
             } else if (arg == "-m") {
@@ -165,7 +168,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (const auto& input : request->inputs) {
         outputs.push_back(toFolder
                               ? uniqueOutputPath(request->output, baseNameWithoutExtension(input),
-                                                 request->options.format, reserved)
+                                                 outputExtension(request->options.format), reserved)
                               : request->output);
     }
 
@@ -175,9 +178,8 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         runInParallel(
             request->inputs.size(), request->workers,
             [&](size_t i, codec::CCodec& codec) {
-                if (!convertPicture(codec, request->inputs[i], outputs[i], request->options,
-                                    toFolder))
-                    failures[i] = codec.errordescription();
+                failures[i] = convertPicture(codec, request->inputs[i], outputs[i],
+                                             request->options, toFolder);
             },
             [&](size_t done) { progress.update(done); });
     }

@@ -40,8 +40,9 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     codec::CCodec codec;
     prepareCodec(codec);
+    const unsigned serial = codec.errorSerial();
     if (!loadPicture(codec, file) || !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
-        err << file << ": " << codec.errordescription() << '\n';
+        err << file << ": " << failureText(codec, serial) << '\n';
         return kExitFailed;
     }
     out << renderHalfBlocks(*codec.picture(), invert);

@@ -18,6 +18,7 @@ CCodec::~CCodec() = default;
 int CCodec::report(int code, std::string message) {
     errorCode_ = code;
     errorText_ = std::move(message);
+    ++errorSerial_;
     if (throwOnError_)
         throw Carvello::GraphicsException(errorText_);
     return 0;

@@ -39,6 +39,12 @@ public:
     void setShowDownloadProgress(bool on) { showDownloadProgress_ = on; }
     // Result code of the last GIF write or tiling.
     int lastWriterResult() const { return lastWriterResult_; }
+    // Result code of the last GIF read (0 for success). A GIF that cannot be
+    // read is not reported as an error; this tells why it failed.
+    int lastGifReadResult() const { return lastGifReadResult_; }
+    // Counts reported errors, so a caller can tell whether an operation that
+    // failed reported anything.
+    unsigned errorSerial() const { return errorSerial_; }
     // When on, resizing always averages the source area covered by each
     // destination pixel, even for grey pictures at their own depth (which
     // otherwise keep one source pixel per destination pixel).
@@ -51,6 +57,9 @@ public:
     int ReadImageHeader(const std::string& path);
     int LoadBmp(const std::string& path);
     int LoadWBMP(const std::string& path);
+    int LoadJPEGToBMP(const std::string& path, int bitCount);
+    int LoadGIF(const std::string& path);
+    int LoadPNG(const std::string& path);
     int ConvertWBMPToBMP();
     int ImageInfo();
 
@@ -69,6 +78,9 @@ public:
     int SaveBMP(const std::string& path);
     int ConvertBMPToWBMP(int type);
     int SaveWBMP(const std::string& path);
+    int SaveGIF(const std::string& path);
+    int SavePNG(const std::string& path);
+    int SavePNGTransparentWhite(const std::string& path);
     int SaveAs(const std::string& path, const std::string& format, int refuseIfExists);
     int MakeUndoFile();
 
@@ -91,7 +103,9 @@ private:
     int reportNoPicture(std::string_view operation);
     void replacePicture(std::optional<bitmap::Dib> dib);
     void releasePicture();
-    // Writes the current picture as BMP or WBMP by format code.
+    // Loads through the libpng reader; false when it yields no picture.
+    bool loadPngWithFallbackReader(const std::string& path);
+    // Writes the current picture in the format of a writable format code.
     int saveInFormat(int code, const std::string& path);
 
     std::optional<bitmap::Dib> picture_;
@@ -106,6 +120,8 @@ private:
     int imageHeight_ = 0;
     bool showDownloadProgress_ = false;
     int lastWriterResult_ = 0;
+    int lastGifReadResult_ = 0;
+    unsigned errorSerial_ = 0;
     bool alwaysHalftone_ = false;
 };
 

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 
+#include "bitmap/AlphaComposite.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/FileIO.h"
+#include "bitmap/GifReader.h"
+#include "bitmap/PngFallbackReader.h"
 #include "codec/CCodec.h"
 #include "codec/CodecMessages.h"
 #include "codec/FormatCodes.h"
@@ -92,6 +95,13 @@ int CCodec::LoadImageFile(const std::string& path) {
             return LoadBmp(path);
         case kFormatWbmp:
             return LoadWBMP(path);
+        case kFormatJpeg:
+            return LoadJPEGToBMP(path, 8);
+        case kFormatGif:
+            return LoadGIF(path);
+        case kFormatPng:
+        case kFormatPngTransparent:
+            return LoadPNG(path);
         default:
             return report(21, operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
     }
@@ -150,6 +160,74 @@ int CCodec::ConvertWBMPToBMP() {
         return report(14, operationPrefix("ConvertWBMPToBMP") + std::string(msg::kTo8bppFailed));
     replacePicture(std::move(grey));
     return 1;
+}
+
+int CCodec::LoadJPEGToBMP(const std::string& path, int bitCount) {
+    releasePicture();
+    auto picture = imageProc_.readJPEGFile(path, bitCount);
+    if (!picture)
+        return reportCore(5, imageProc_.lastError());
+    replacePicture(std::move(picture));
+    return 1;
+}
+
+int CCodec::LoadGIF(const std::string& path) {
+    releasePicture();
+    const auto file = bitmap::readWholeFile(path);
+    if (file.status != bitmap::ReadStatus::ok)
+        return report(25, operationPrefix("LoadGIF") + std::string(msg::kCannotOpenForReading));
+    bitmap::GifReader reader(file.bytes);
+    lastGifReadResult_ = reader.load();
+    // A GIF that cannot be read fails without a report of its own; the
+    // reader's code stays available in lastGifReadResult().
+    if (lastGifReadResult_ != 0)
+        return 0;
+    auto frame = reader.takePicture();
+    if (!frame)
+        return 0;
+    auto grey = imageProc_.changeBitmapFormatFromSimple(*frame, 0, 0, 8);
+    if (!grey)
+        return reportCore(13, imageProc_.lastError());
+    replacePicture(std::move(grey));
+    return 1;
+}
+
+bool CCodec::loadPngWithFallbackReader(const std::string& path) {
+    bitmap::PngFallbackReader reader;
+    int code = reader.open(path);
+    if (code == 0)
+        code = reader.readHeader();
+    if (code == 0)
+        code = reader.readImage();
+    if (code != 0)
+        return false;
+    auto block = reader.makeBitmap();
+    reader.close();
+    if (!block || block->size() < bitmap::kInfoHeaderSize)
+        return false;
+    const auto header = bitmap::BitmapInfoHeader::parse(*block);
+    const std::span<uint8_t> pixels = std::span(*block).subspan(bitmap::kInfoHeaderSize);
+    // Transparent parts of the picture are shown on white paper.
+    bitmap::compositeOverWhite(pixels);
+    auto grey = imageProc_.changeBitmapFormatFrom32(header, pixels, 0, 0, 8);
+    if (!grey)
+        return false;
+    replacePicture(std::move(grey));
+    return true;
+}
+
+int CCodec::LoadPNG(const std::string& path) {
+    releasePicture();
+    if (auto picture = imageProc_.readPNGFile(path)) {
+        replacePicture(std::move(picture));
+        return 1;
+    }
+    // The library decoder refused the file; libpng may still read it. Its
+    // codes are not shown: the library decoder's message says what is wrong.
+    const std::string libraryError = imageProc_.lastError();
+    if (loadPngWithFallbackReader(path))
+        return 1;
+    return reportCore(26, libraryError);
 }
 
 }  // namespace codec

@@ -1,5 +1,7 @@
 // Writing the current picture and keeping the undo file.
 #include "bitmap/FileIO.h"
+#include "bitmap/GifErrors.h"
+#include "bitmap/GifWriter.h"
 #include "codec/CCodec.h"
 #include "codec/CodecMessages.h"
 #include "codec/FormatCodes.h"
@@ -30,15 +32,49 @@ int CCodec::SaveWBMP(const std::string& path) {
     return 1;
 }
 
-namespace {
-// Formats this build can write.
-bool canWrite(int code) {
-    return code == kFormatBmp || code == kFormatWbmp;
-}
-}  // namespace
-
+// Writes by format code; every known code but JPEG's.
 int CCodec::saveInFormat(int code, const std::string& path) {
-    return code == kFormatBmp ? SaveBMP(path) : SaveWBMP(path);
+    switch (code) {
+        case kFormatBmp:
+            return SaveBMP(path);
+        case kFormatWbmp:
+            return SaveWBMP(path);
+        case kFormatGif:
+            return SaveGIF(path);
+        case kFormatPng:
+            return SavePNG(path);
+        default:
+            return SavePNGTransparentWhite(path);
+    }
+}
+
+int CCodec::SaveGIF(const std::string& path) {
+    if (!picture_)
+        return reportNoPicture("SaveGIF");
+    const bitmap::GifWriter writer(*picture_);
+    lastWriterResult_ = writer.save(path, true);
+    if (lastWriterResult_ == 0)
+        return 1;
+    std::string text(msg::kGifSaveError);
+    text.replace(text.find("%d"), 2, std::to_string(lastWriterResult_));
+    text.replace(text.find("%s"), 2, bitmap::gifErrorMessage(lastWriterResult_));
+    return report(20, text);
+}
+
+int CCodec::SavePNG(const std::string& path) {
+    if (!picture_)
+        return reportNoPicture("SavePNG");
+    if (!imageProc_.savePNG(path, *picture_))
+        return reportCore(27, imageProc_.lastError());
+    return 1;
+}
+
+int CCodec::SavePNGTransparentWhite(const std::string& path) {
+    if (!picture_)
+        return reportNoPicture("SavePNGTransparentWhite");
+    if (!imageProc_.savePNGTransparentWhite(path, *picture_))
+        return reportCore(27, imageProc_.lastError());
+    return 1;
 }
 
 int CCodec::SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
@@ -53,9 +89,6 @@ int CCodec::SaveAs(const std::string& path, const std::string& format, int refus
         text.replace(text.find("%s"), 2, format);
         return report(0, text);
     }
-    if (!canWrite(code))
-        return report(21,
-                      operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
     return saveInFormat(code, path);
 }
 
@@ -65,7 +98,9 @@ int CCodec::MakeUndoFile() {
     int code = formatCodeOf(undoFile_);
     if (code == kFormatUnknown)
         code = kFormatGif;
-    if (!canWrite(code))
+    // JPEG cannot be written, and a transparent PNG is no use as an undo
+    // picture.
+    if (code == kFormatJpeg || code == kFormatPngTransparent)
         return report(24, operationPrefix("MakeUndoFile") + std::string(msg::kCannotSaveInFormat));
     return saveInFormat(code, undoFile_);
 }

@@ -20,6 +20,8 @@ inline constexpr std::string_view kSavingNotSupported = "Ukládání %s není po
 inline constexpr std::string_view kCannotSaveInFormat = "Nelze ukládat v daném formátu";
 inline constexpr std::string_view kCannotOpenForReading = "Nelze otevřít soubor pro čtení";
 inline constexpr std::string_view kBadPreviewArea = "Neplatná oblast náhledu";
+inline constexpr std::string_view kGifSaveError = "Chyba #%d při ukládání GIF souboru: %s";
+inline constexpr std::string_view kGifReadError = "Chyba #%d při čtení GIF souboru: %s";
 
 // Names of the facade's properties and operations, in their published order.
 inline constexpr std::array<std::string_view, 46> kOperationNames{

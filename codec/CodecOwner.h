@@ -31,6 +31,11 @@ public:
     int ReadImageHeader(const std::string& path) { return codec_->ReadImageHeader(path); }
     int LoadBmp(const std::string& path) { return codec_->LoadBmp(path); }
     int LoadWBMP(const std::string& path) { return codec_->LoadWBMP(path); }
+    int LoadJPEGToBMP(const std::string& path, int bitCount) {
+        return codec_->LoadJPEGToBMP(path, bitCount);
+    }
+    int LoadGIF(const std::string& path) { return codec_->LoadGIF(path); }
+    int LoadPNG(const std::string& path) { return codec_->LoadPNG(path); }
     int ConvertWBMPToBMP() { return codec_->ConvertWBMPToBMP(); }
     int ImageInfo() { return codec_->ImageInfo(); }
     int GetBMPInfo(int& width, int& height, int& bitCount) {
@@ -45,6 +50,11 @@ public:
     int SaveBMP(const std::string& path) { return codec_->SaveBMP(path); }
     int ConvertBMPToWBMP(int type) { return codec_->ConvertBMPToWBMP(type); }
     int SaveWBMP(const std::string& path) { return codec_->SaveWBMP(path); }
+    int SaveGIF(const std::string& path) { return codec_->SaveGIF(path); }
+    int SavePNG(const std::string& path) { return codec_->SavePNG(path); }
+    int SavePNGTransparentWhite(const std::string& path) {
+        return codec_->SavePNGTransparentWhite(path);
+    }
     int SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
         return codec_->SaveAs(path, format, refuseIfExists);
     }

@@ -163,7 +163,7 @@ TEST(CliConvert, BadUsageExitsWithTwo) {
         {"convert", "-o", dir.file("x.wbmp")},
         {"convert", input, "-o", dir.file("x.wbmp"), "-t", "256"},
         {"convert", input, "-o", dir.file("x.wbmp"), "-m", "smudge"},
-        {"convert", input, "-o", dir.file("x.wbmp"), "-f", "gif"},
+        {"convert", input, "-o", dir.file("x.wbmp"), "-f", "tiff"},
         {"convert", input, "-o", dir.file("x.wbmp"), "--fit", "96x0"},
         {"convert", input, "-o", dir.file("x.wbmp"), "--fit", "9x9", "--percent", "50"},
         {"convert", input, "-o"},
