@@ -1,0 +1,185 @@
+// The codec with GIF, JPEG and PNG files: dispatch by content, the writers
+// behind SaveAs and the undo file, and the failure reports of each format.
+#include <gtest/gtest.h>
+
+#include "bitmap/FileIO.h"
+#include "bitmap/ImageProc.h"
+#include "codec/CCodec.h"
+#include "support/TestSupport.h"
+
+using codec::CCodec;
+using testing_support::quote;
+using testing_support::readFile;
+using testing_support::runCommand;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+namespace {
+
+const std::string kInternal = "Interní funkce nalezla či způsobila tuto chybu:\n";
+
+// A codec holding a 12 x 6 grey pattern, dithered to black and white.
+void loadPattern(CCodec& codec, const TempDir& dir) {
+    auto dib = testing_support::makeGreyDib(12, 6, 8);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 12; ++x) testing_support::setPixel(dib, x, y, ((x + y) % 3) * 127);
+    bitmap::ImageProc proc;
+    ASSERT_TRUE(proc.saveBitmap(dir.file("pattern.bmp"), dib));
+    codec.setThrowException(false);
+    ASSERT_EQ(codec.LoadImage(dir.file("pattern.bmp"), ""), 1);
+    ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 100), 1);
+}
+
+std::vector<uint8_t> pixelsOf(const CCodec& codec) {
+    const auto pixels = codec.picture()->pixels();
+    return {pixels.begin(), pixels.end()};
+}
+
+TEST(CodecFormats, EveryWritableFormatReadsBackTheSamePicture) {
+    TempDir dir;
+    CCodec codec;
+    loadPattern(codec, dir);
+    // Back in grey form, black and white are 0 and 255.
+    ASSERT_EQ(codec.SaveAs(dir.file("ref.bmp"), "bmp", 0), 1);
+    CCodec reference;
+    reference.setThrowException(false);
+    ASSERT_EQ(reference.LoadImage(dir.file("ref.bmp"), ""), 1);
+    const auto expected = pixelsOf(reference);
+
+    for (const std::string format : {"wbmp", "gif", "png", "png-trans"}) {
+        // Names without a matching extension: the content decides on loading.
+        const std::string path = dir.file("out-" + format + ".data");
+        ASSERT_EQ(codec.SaveAs(path, format, 1), 1) << format << ": " << codec.errordescription();
+        CCodec reader;
+        reader.setThrowException(false);
+        ASSERT_EQ(reader.LoadImage(path, ""), 1) << format << ": " << reader.errordescription();
+        EXPECT_EQ(reader.FileFormat(), format == "png-trans" ? "png" : format);
+        EXPECT_EQ(pixelsOf(reader), expected) << format;
+    }
+    const auto gif = readFile(dir.file("out-gif.data"));
+    EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF87a");
+    EXPECT_EQ(gif[gif.size() - 2], 0x00);
+    EXPECT_EQ(gif.back(), 0x3B);
+    EXPECT_EQ(gif[13 + 3 * 256 + 9] & 0x40, 0x40) << "interlaced";
+}
+
+TEST(CodecFormats, UndoFileFormatFollowsItsExtensionAndUnknownMeansGif) {
+    TempDir dir;
+    CCodec codec;
+    loadPattern(codec, dir);
+    for (const std::string name : {"undo.tmp", "undo.gif", "undo.png", "undo.WBMP"}) {
+        codec.setUndoFile(dir.file(name));
+        ASSERT_EQ(codec.TransformBMP(0, 0, 8), 1) << name << ": " << codec.errordescription();
+        ASSERT_EQ(codec.ReadImageHeader(dir.file(name)), 1);
+        const std::string expected =
+            name == "undo.tmp" ? "gif" : name == "undo.WBMP" ? "wbmp" : name.substr(5);
+        EXPECT_EQ(codec.FileFormat(), expected) << name;
+    }
+    codec.setUndoFile(dir.file("undo.png-trans"));
+    EXPECT_EQ(codec.MakeUndoFile(), 0);
+    EXPECT_EQ(codec.errorcode(), 24);
+}
+
+TEST(CodecFormats, GifFailuresAreSilentButExplained) {
+    TempDir dir;
+    CCodec codec;
+    loadPattern(codec, dir);
+    ASSERT_EQ(codec.SaveGIF(dir.file("good.gif")), 1);
+    EXPECT_EQ(codec.lastWriterResult(), 0);
+
+    // Reading a broken GIF fails without touching the error report.
+    auto bytes = readFile(dir.file("good.gif"));
+    bytes.resize(bytes.size() / 2);
+    writeFile(dir.file("broken.gif"), bytes);
+    codec.SaveBMP("");  // leaves a known report behind
+    const int code = codec.errorcode();
+    const std::string text = codec.errordescription();
+    EXPECT_EQ(codec.LoadImage(dir.file("broken.gif"), ""), 0);
+    EXPECT_EQ(codec.errorcode(), code);
+    EXPECT_EQ(codec.errordescription(), text);
+    EXPECT_NE(codec.lastGifReadResult(), 0);
+    EXPECT_EQ(codec.BMPExists(), 0);
+
+    // A GIF that cannot be opened is reported.
+    EXPECT_EQ(codec.LoadGIF(dir.file("missing.gif")), 0);
+    EXPECT_EQ(codec.errorcode(), 25);
+    EXPECT_EQ(codec.errordescription(), "CCodec::LoadGIF: Nelze otevřít soubor pro čtení");
+
+    // A failed write names the writer's code and its text.
+    loadPattern(codec, dir);
+    EXPECT_EQ(codec.SaveGIF(dir.file("no/folder/x.gif")), 0);
+    EXPECT_EQ(codec.errorcode(), 20);
+    EXPECT_EQ(codec.lastWriterResult(), 12);
+    EXPECT_EQ(codec.errordescription(), "Chyba #12 při ukládání GIF souboru: Cannot create file");
+}
+
+TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
+    if (!testing_support::hasTool("cjpeg")) GTEST_SKIP() << "cjpeg is not installed";
+    TempDir dir;
+    // A 16 x 8 grey gradient as PGM, compressed by cjpeg.
+    std::string pgm = "P5\n16 8\n255\n";
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) pgm += static_cast<char>(x * 16);
+    writeFile(dir.file("g.pgm"), pgm);
+    ASSERT_EQ(runCommand("cjpeg -quality 95 " + quote(dir.file("g.pgm")) + " > " +
+                         quote(dir.file("g.png")))
+                  .exitCode,
+              0);
+    CCodec codec;
+    codec.setThrowException(false);
+    ASSERT_EQ(codec.LoadImage(dir.file("g.png"), ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.FileFormat(), "jpg");
+    EXPECT_EQ(codec.ImageWidth(), 16);
+    EXPECT_EQ(codec.GetBMPBpp(), 8);
+    EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 15, 3), 240, 6);
+
+    auto bytes = readFile(dir.file("g.png"));
+    bytes.resize(bytes.size() / 3);
+    writeFile(dir.file("cut.jpg"), bytes);
+    EXPECT_EQ(codec.LoadImage(dir.file("cut.jpg"), ""), 0);
+    EXPECT_EQ(codec.errorcode(), 5);
+    EXPECT_TRUE(codec.errordescription().starts_with(kInternal + "ImageProc::readJPEGFile: "))
+        << codec.errordescription();
+}
+
+TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
+    if (!testing_support::hasTool("convert")) GTEST_SKIP() << "ImageMagick is not installed";
+    TempDir dir;
+    // Fully transparent black pixels: white paper, not black ink.
+    ASSERT_EQ(runCommand("convert -size 5x3 xc:'rgba(0,0,0,0)' PNG32:" + quote(dir.file("t.png")))
+                  .exitCode,
+              0);
+    CCodec codec;
+    codec.setThrowException(false);
+    ASSERT_EQ(codec.LoadImage(dir.file("t.png"), ""), 1) << codec.errordescription();
+    EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 2, 1), 255);
+
+    // A damaged ancillary chunk: our decoder refuses the CRC, libpng skips
+    // the chunk and reads the picture.
+    ASSERT_EQ(runCommand("convert -size 4x4 xc:gray50 -set comment hello PNG24:" +
+                         quote(dir.file("c.png")))
+                  .exitCode,
+              0);
+    auto bytes = readFile(dir.file("c.png"));
+    const std::string data(bytes.begin(), bytes.end());
+    const auto text = data.find("tEXt");
+    ASSERT_NE(text, std::string::npos);
+    const uint32_t length = (bytes[text - 4] << 24) | (bytes[text - 3] << 16) |
+                            (bytes[text - 2] << 8) | bytes[text - 1];
+    bytes[text + 4 + length] ^= 0xFF;  // first CRC byte
+    writeFile(dir.file("crc.png"), bytes);
+    bitmap::ImageProc proc;
+    EXPECT_FALSE(proc.readPNGFile(dir.file("crc.png")));
+    EXPECT_EQ(proc.lastError(), "ImageProc::readPNGFile: Nerozpoznaná chyba");
+    ASSERT_EQ(codec.LoadImage(dir.file("crc.png"), ""), 1) << codec.errordescription();
+    EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 1, 1), 127, 2);
+
+    // Neither reader can make anything of a cut-off file.
+    bytes.resize(40);
+    writeFile(dir.file("cut.png"), bytes);
+    EXPECT_EQ(codec.LoadImage(dir.file("cut.png"), ""), 0);
+    EXPECT_EQ(codec.errorcode(), 26);
+    EXPECT_TRUE(codec.errordescription().starts_with(kInternal + "ImageProc::readPNGFile: "));
+}
+
+}  // namespace
