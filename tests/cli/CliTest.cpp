@@ -155,6 +155,36 @@ TEST(CliConvert, BadInputsFailAloneAndLeaveNoOutput) {
     EXPECT_EQ(loadWbmp(dir.file("target.wbmp")).width(), 8);
 }
 
+TEST(CliConvert, WritesEveryFormatAndReadsItBack) {
+    TempDir dir;
+    const auto input = gradientBmp(dir, "g.bmp", 24, 10);
+    const std::string out = dir.file("out");
+    for (const std::string format : {"gif", "png", "png-trans", "bmp"}) {
+        const auto run = cli({"convert", input, "-f", format, "-m", "4", "-o", out + "/"});
+        ASSERT_EQ(run.status, 0) << format << ": " << run.err;
+    }
+    // png-trans is written with the .png extension, beside the plain PNG.
+    for (const char* name : {"g.bmp", "g.gif", "g.png", "g(1).png"}) {
+        const auto run =
+            cli({"convert", out + "/" + name, "-o", dir.file(std::string(name) + ".wbmp")});
+        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(readFile(dir.file(std::string(name) + ".wbmp")), readFile(dir.file("g.bmp.wbmp")))
+            << name;
+    }
+    const auto info = cli({"info", out + "/g.gif", out + "/g.png"});
+    EXPECT_EQ(info.out, out + "/g.gif\tgif\t24\t10\n" + out + "/g.png\tpng\t24\t10\n");
+}
+
+TEST(CliConvert, UnreadableGifSaysWhy) {
+    TempDir dir;
+    writeFile(dir.file("bad.gif"), std::string("GIF89a\x04\x00\x04\x00\x00\x00\x00\x00", 14));
+    const auto run = cli({"convert", dir.file("bad.gif"), "-o", dir.file("bad.wbmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(dir.file("bad.gif") + ": Chyba #"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("při čtení GIF souboru: "), std::string::npos) << run.err;
+    EXPECT_FALSE(bitmap::fileExists(dir.file("bad.wbmp")));
+}
+
 TEST(CliConvert, BadUsageExitsWithTwo) {
     TempDir dir;
     const auto input = gradientBmp(dir, "g.bmp", 4, 4);
