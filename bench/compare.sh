@@ -4,14 +4,11 @@
 #   bench/compare.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build_dir=${1:-build}
-runs=${2:-20}
-cli="$build_dir/cli/glyphon-cli"
+runs=${2:-5}
+cli="$(cd "$build_dir" && pwd)/cli/glyphon-cli"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-# A 1024 x 768 colour photograph-like test picture, made by ImageMagick.
-convert -size 1024x768 plasma:fractal -seed 7 -type TrueColor "BMP3:$work/photo.bmp" 2>/dev/null \
-  || convert -size 1024x768 gradient:red-blue -type TrueColor "BMP3:$work/photo.bmp"
+cd "$work"
 
 # Seconds for `runs` runs of a shell command.
 time_runs() {
@@ -19,16 +16,59 @@ time_runs() {
   start=$(date +%s%N)
   for _ in $(seq "$runs"); do bash -c "$1" >/dev/null 2>&1; done
   end=$(date +%s%N)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", (b - a) / 1e9 }' 
+  awk -v a="$start" -v b="$end" -v n="$runs" 'BEGIN { printf "%.4f", (b - a) / 1e9 / n }'
 }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+size() { stat -c %s "$1"; }
 
-ours=$(time_runs "'$cli' convert '$work/photo.bmp' --fit 96x60 -o '$work/ours.wbmp'")
-magick=$(time_runs "convert '$work/photo.bmp' -colorspace Gray -resize 96x60 -dither FloydSteinberg -monochrome '$work/magick.wbmp'")
-netpbm=$(time_runs "bmptopnm '$work/photo.bmp' | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > '$work/netpbm.wbmp'")
+# compare TITLE OURS_COMMAND PEER_NAME PEER_COMMAND [PEER_NAME PEER_COMMAND ...]
+compare() {
+  local title=$1 ours_cmd=$2
+  shift 2
+  local ours
+  ours=$(time_runs "$ours_cmd")
+  printf '%s\n  %-28s %8.3f s\n' "$title" "glyphon-cli" "$ours"
+  while [ $# -gt 0 ]; do
+    local theirs
+    theirs=$(time_runs "$2")
+    printf '  %-28s %8.3f s   ratio %s\n' "$1" "$theirs" "$(ratio "$ours" "$theirs")"
+    shift 2
+  done
+}
 
-printf 'BMP 1024x768 -> WBMP fitted to 96x60, Floyd-Steinberg, %d runs each\n' "$runs"
-printf '  glyphon-cli  %8.3f s\n' "$ours"
-printf '  ImageMagick  %8.3f s   ratio %s\n' "$magick" "$(ratio "$ours" "$magick")"
-printf '  netpbm chain %8.3f s   ratio %s\n' "$netpbm" "$(ratio "$ours" "$netpbm")"
+echo "Making test pictures..."
+convert -size 1024x768 -seed 7 plasma:fractal -type TrueColor BMP3:photo.bmp
+convert -size 4000x3000 -seed 7 plasma:fractal photo.ppm
+cjpeg -quality 85 -sample 2x2 photo.ppm > photo.jpg
+convert photo.ppm -resize 3000x2000! big.ppm
+pnmtopng big.ppm > big.png
+convert photo.bmp -colorspace Gray -depth 8 grey.pgm
+convert grey.pgm -type Grayscale BMP3:grey.bmp
+echo
+
+compare "BMP 1024x768 -> WBMP fitted to 96x60, Floyd-Steinberg" \
+  "'$cli' convert photo.bmp --fit 96x60 -o ours.wbmp" \
+  "ImageMagick" "convert photo.bmp -colorspace Gray -resize 96x60 -dither FloydSteinberg -monochrome magick.wbmp" \
+  "netpbm chain" "bmptopnm photo.bmp | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > netpbm.wbmp"
+
+compare "JPEG 4000x3000 (12 MP, 4:2:0) -> BMP" \
+  "'$cli' convert photo.jpg -f bmp -o ours.bmp" \
+  "djpeg -bmp" "djpeg -bmp photo.jpg > djpeg.bmp" \
+  "djpeg -grayscale -bmp" "djpeg -grayscale -bmp photo.jpg > djpeg-grey.bmp"
+
+compare "PNG 3000x2000 RGB decode (-> BMP)" \
+  "'$cli' convert big.png -f bmp -o ours-png.bmp" \
+  "pngtopnm" "pngtopnm big.png > peer.ppm"
+
+compare "PNG encode of a 1024x768 grey picture" \
+  "'$cli' convert grey.bmp -f png -o ours.png" \
+  "pnmtopng" "pnmtopng grey.pgm > peer.png"
+printf '  output size: ours %d bytes, pnmtopng %d bytes\n' "$(size ours.png)" "$(size peer.png)"
+
+# Peak memory of the JPEG conversion against the size of its decoded picture.
+if command -v /usr/bin/time >/dev/null; then
+  peak_kb=$(/usr/bin/time -f %M "$cli" convert photo.jpg -f bmp -o mem.bmp 2>&1 >/dev/null | tail -1)
+  printf 'Peak memory of the JPEG conversion: %d MB (decoded picture: %d MB)\n' \
+    $((peak_kb / 1024)) $((4000 * 3000 * 4 / 1048576))
+fi
