@@ -13,7 +13,7 @@ packages=(
   # sanitizer and fuzzing toolchain
   clang libclang-rt-14-dev
   # peers for reference decoding and benchmarks
-  libjpeg-turbo-progs netpbm imagemagick giflib-tools time
+  libjpeg-turbo-progs netpbm imagemagick giflib-tools time pngcheck
 )
 
 missing=()
