@@ -27,9 +27,18 @@ constexpr size_t kBufferSize = 2 * kWindowSize + 1024;
 
 constexpr std::array<unsigned, 4> kChainLimits{1, 64, 128, std::numeric_limits<unsigned>::max()};
 
-// The 15-bit hash of three bytes: the low five bits of each.
+// The 15-bit hash of three bytes that defines the search order: the low
+// five bits of each.
 inline uint16_t hashOf(const uint8_t* p) {
     return static_cast<uint16_t>((p[0] & 0x1F) | ((p[1] * 32) & 0x3FF) | ((p[2] * 1024) & 0x7FFF));
+}
+
+// The three bytes themselves, and the hash that files them for lookup.
+inline uint32_t trigramOf(const uint8_t* p) {
+    return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+}
+inline uint16_t trigramSlotOf(uint32_t trigram) {
+    return static_cast<uint16_t>((trigram * 2654435761u) >> 17);
 }
 
 // Length of the common run of a and b, at most limit bytes.
@@ -72,6 +81,15 @@ private:
 // The tables of one stream. Positions are counted from the start of the
 // stream ("absolute"); the buffer holds the bytes from `base` on. A chain
 // node is identified by its window slot (absolute position mod 32768).
+//
+// The search order is that of chains per 15-bit hash, newest first, of
+// which at most chainLimit live nodes are examined. Only nodes whose three
+// bytes equal the current ones can give a run of 3 or more, so the chains
+// kept here link the positions of equal trigrams instead, and each node
+// remembers its number within its 15-bit hash's chain: a node is among the
+// first chainLimit of that chain exactly when fewer than chainLimit
+// positions of the same hash were entered after it. This gives the same
+// matches without visiting the nodes that merely share the hash.
 struct PNGDeflateEncoder::State {
     unsigned chainLimit = 0;
     uint32_t adler = 1;
@@ -82,11 +100,14 @@ struct PNGDeflateEncoder::State {
     size_t end = 0;       // end of the bytes received
     size_t hashedTo = 0;  // positions before this are in the chains
 
-    // Newest slot of each hash; per slot, the next older slot of its chain
-    // and the hash it was entered under.
+    // Newest slot per trigram hash; per slot, the next older slot of its
+    // chain, its trigram, and its number among the positions of its 15-bit
+    // hash. entered counts the positions entered per 15-bit hash.
     std::array<uint16_t, kHashSize> heads;
     std::array<uint16_t, kWindowSize> older;
-    std::array<uint16_t, kWindowSize> slotHash;
+    std::array<uint32_t, kWindowSize> slotTrigram;
+    std::array<uint32_t, kWindowSize> slotNumber;
+    std::array<uint32_t, kHashSize> entered{};
 
     std::array<uint16_t, kEntryCapacity> entries;
     size_t entryCount = 0;
@@ -113,12 +134,18 @@ void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
     for (; hashedTo < position; ++hashedTo) {
         const uint64_t absolute = base + hashedTo;
         const auto slot = static_cast<uint16_t>(absolute & kWindowMask);
-        if (absolute >= kWindowSize && heads[slotHash[slot]] == slot)
-            heads[slotHash[slot]] = kNoSlot;
-        const uint16_t h = hashOf(&buffer[hashedTo]);
-        older[slot] = heads[h];
-        heads[h] = slot;
-        slotHash[slot] = h;
+        if (absolute >= kWindowSize) {
+            const uint16_t oldHead = trigramSlotOf(slotTrigram[slot]);
+            if (heads[oldHead] == slot)
+                heads[oldHead] = kNoSlot;
+        }
+        const uint8_t* p = &buffer[hashedTo];
+        const uint32_t trigram = trigramOf(p);
+        const uint16_t head = trigramSlotOf(trigram);
+        older[slot] = heads[head];
+        heads[head] = slot;
+        slotTrigram[slot] = trigram;
+        slotNumber[slot] = ++entered[hashOf(p)];
     }
 }
 
@@ -132,16 +159,24 @@ void PNGDeflateEncoder::State::findMatch(unsigned& length, unsigned& distance) {
     const auto available = static_cast<unsigned>(std::min<size_t>(end - current, kMaxMatch));
     const uint8_t* here = &buffer[current];
     const uint64_t absolute = base + current;
-    uint16_t slot = heads[hashOf(here)];
+    const uint32_t trigram = trigramOf(here);
+    const uint32_t newest = entered[hashOf(here)];
+    uint16_t slot = heads[trigramSlotOf(trigram)];
     unsigned previousDistance = 0;
-    unsigned examined = 0;
-    while (slot != kNoSlot && examined < chainLimit) {
+    while (slot != kNoSlot) {
         const auto d = static_cast<unsigned>(((absolute - slot - 1) & kWindowMask) + 1);
         // Along a chain distances grow; a smaller one means the link leads
         // to a slot that has been reused since.
         if (d <= previousDistance)
             break;
-        ++examined;
+        previousDistance = d;
+        if (slotTrigram[slot] != trigram) {
+            slot = older[slot];  // another trigram filed under the same head
+            continue;
+        }
+        // Position in the 15-bit hash's chain, 1 for the newest node.
+        if (newest - slotNumber[slot] + 1 > chainLimit)
+            break;
         const unsigned limit = std::min(available, d);
         const uint8_t* there = here - d;
         // Only a run longer than the best one counts, so a candidate that
@@ -155,7 +190,6 @@ void PNGDeflateEncoder::State::findMatch(unsigned& length, unsigned& distance) {
                     break;
             }
         }
-        previousDistance = d;
         slot = older[slot];
     }
 }
