@@ -55,6 +55,7 @@ void JpegComponent::setUpStores(bool progressive) {
 }
 
 void JpegComponent::release() {
+    scratch_.fill(0);
     std::vector<uint8_t>().swap(samples_);
     std::vector<int16_t>().swap(coefficients_);
 }
@@ -64,13 +65,17 @@ std::span<int16_t, 64> JpegComponent::coefficientBlock(uint32_t row, uint32_t co
     return std::span<int16_t, 64>(coefficients_.data() + index, 64);
 }
 
-void JpegComponent::transformInto(std::span<const int16_t, 64> block, uint32_t row,
-                                  uint32_t column) {
+std::span<uint8_t> JpegComponent::blockSamples(uint32_t row, uint32_t column) {
     const size_t stride = planeStride();
     const size_t offset = static_cast<size_t>(row) * 8 * stride + static_cast<size_t>(column) * 8;
+    return std::span(samples_).subspan(offset, 7 * stride + 8);
+}
+
+void JpegComponent::transformInto(std::span<const int16_t, 64> block, uint32_t row,
+                                  uint32_t column) {
     JpegIdct::transform(block, std::span<const int32_t, 64>(quantization_->scaled()),
                         std::span<const int16_t, 64>(quantization_->limits()),
-                        std::span(samples_).subspan(offset, 7 * stride + 8), stride);
+                        blockSamples(row, column), planeStride());
 }
 
 void JpegComponent::transformAll() {

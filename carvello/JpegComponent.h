@@ -88,6 +88,9 @@ public:
 private:
     std::span<int16_t, 64> coefficientBlock(uint32_t row, uint32_t column);
     void transformInto(std::span<const int16_t, 64> block, uint32_t row, uint32_t column);
+    // The plane bytes an 8 x 8 block at (row, column) covers, rows apart by
+    // planeStride().
+    std::span<uint8_t> blockSamples(uint32_t row, uint32_t column);
 
     int hRatio_ = 1;
     int vRatio_ = 1;

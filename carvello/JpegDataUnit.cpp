@@ -5,6 +5,7 @@
 #include "carvello/JpegBitReader.h"
 #include "carvello/JpegComponent.h"
 #include "carvello/JpegDecoder.h"
+#include "carvello/JpegIdct.h"
 
 namespace Carvello {
 
@@ -28,9 +29,21 @@ inline int dcDifference(JpegBitReader& bits, const JpegHuffmanTable& table) {
 }  // namespace
 
 void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t column) {
-    std::fill(scratch_.begin(), scratch_.end(), int16_t{0});
+    // scratch_ is all zero between blocks: the positions written here are
+    // remembered and cleared after the transform.
+    std::array<uint8_t, 64> written;
+    size_t writtenCount = 0;
+    const std::array<int16_t, 64>& limits = quantization_->limits();
+    int wide = 0;
+    const auto place = [&](int natural, int value) {
+        scratch_[static_cast<size_t>(natural)] = wrap16(value);
+        written[writtenCount++] = static_cast<uint8_t>(natural);
+        const int magnitude = value < 0 ? -value : value;
+        wide |= magnitude > limits[static_cast<size_t>(natural)];
+    };
+
     dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
-    scratch_[0] = static_cast<int16_t>(dcPrediction_);
+    place(0, static_cast<int16_t>(dcPrediction_));
 
     const JpegHuffmanTable& ac = *ac_;
     for (int k = 1; k <= 63;) {
@@ -40,7 +53,7 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
             k += run;
             if (k > 63)
                 throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-            scratch_[kJpegNaturalOrder[static_cast<size_t>(k)]] = static_cast<int16_t>(value);
+            place(kJpegNaturalOrder[static_cast<size_t>(k)], value);
             ++k;
             continue;
         }
@@ -56,12 +69,15 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
         k += r;
         if (k > 63)
             throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-        scratch_[kJpegNaturalOrder[static_cast<size_t>(k)]] = wrap16(bits.receiveExtend(size));
+        place(kJpegNaturalOrder[static_cast<size_t>(k)], wrap16(bits.receiveExtend(size)));
         ++k;
     }
-    if (samples_.empty())
-        return;
-    transformInto(scratch_, row, column);
+    if (!samples_.empty()) {
+        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()),
+                            wide != 0, blockSamples(row, column), planeStride());
+    }
+    for (size_t i = 0; i < writtenCount; ++i)
+        scratch_[written[i]] = 0;
 }
 
 void JpegComponent::decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int al) {

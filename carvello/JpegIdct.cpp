@@ -173,9 +173,17 @@ std::array<int16_t, 64> inputLimits(std::span<const int32_t, 64> table) {
 }
 
 void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
-               std::span<const int16_t, 64> limits, std::span<uint8_t> output, size_t stride) {
+               bool wide, std::span<uint8_t> output, size_t stride) {
     if (stride < 8 || output.size() < 7 * stride + 8)
         throw std::length_error("inverse DCT output too small");
+    if (wide)
+        transformIn<int64_t>(coefficients, table, output.data(), stride);
+    else
+        transformIn<int32_t>(coefficients, table, output.data(), stride);
+}
+
+void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
+               std::span<const int16_t, 64> limits, std::span<uint8_t> output, size_t stride) {
     // 32-bit arithmetic when every dequantized input is small enough, which
     // holds for all but extreme blocks; both give the same samples.
     int outside = 0;
@@ -184,10 +192,7 @@ void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_
         const int magnitude = c < 0 ? -c : c;
         outside |= magnitude > limits[i];
     }
-    if (outside)
-        transformIn<int64_t>(coefficients, table, output.data(), stride);
-    else
-        transformIn<int32_t>(coefficients, table, output.data(), stride);
+    transform(coefficients, table, outside != 0, output, stride);
 }
 
 }  // namespace Carvello::JpegIdct

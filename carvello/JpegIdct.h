@@ -27,6 +27,10 @@ std::array<int16_t, 64> inputLimits(std::span<const int32_t, 64> table);
 // 8 rows of 8 samples. output must hold 7 x stride + 8 bytes; stride >= 8.
 void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
                std::span<const int16_t, 64> limits, std::span<uint8_t> output, size_t stride);
+// The same when the caller has already compared the coefficients with the
+// limits as it placed them: wide is true when any exceeded its limit.
+void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
+               bool wide, std::span<uint8_t> output, size_t stride);
 
 }  // namespace JpegIdct
 
