@@ -11,6 +11,7 @@ namespace fuzzing {
 void fuzzBmp(const uint8_t* data, size_t size);
 void fuzzWbmp(const uint8_t* data, size_t size);
 void fuzzGif(const uint8_t* data, size_t size);
+void fuzzJpeg(const uint8_t* data, size_t size);
 // PNG files through the library's decoder, and bare zlib streams through
 // its inflate decoder.
 void fuzzPng(const uint8_t* data, size_t size);

@@ -32,6 +32,9 @@ TEST(FuzzCorpus, Wbmp) {
 TEST(FuzzCorpus, Gif) {
     replay("gif", fuzzing::fuzzGif);
 }
+TEST(FuzzCorpus, Jpeg) {
+    replay("jpeg", fuzzing::fuzzJpeg);
+}
 TEST(FuzzCorpus, Png) {
     replay("png", fuzzing::fuzzPng);
 }
