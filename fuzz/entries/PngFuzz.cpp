@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "carvello/BufferedByteStream.h"
+#include "carvello/Checksums.h"
 #include "carvello/GraphicsException.h"
 #include "carvello/PngDecoder.h"
 #include "carvello/PngInflateDecoder.h"
@@ -13,7 +14,32 @@
 
 namespace fuzzing {
 
-void fuzzPng(const uint8_t* data, size_t size) {
+namespace {
+
+// A copy of the bytes with every chunk's CRC made right, so that mutations
+// reach the chunk handlers and the image data instead of stopping at the
+// CRC check.
+std::vector<uint8_t> withFixedCrcs(const uint8_t* data, size_t size) {
+    std::vector<uint8_t> copy(data, data + size);
+    size_t at = 8;
+    while (at + 12 <= copy.size()) {
+        const uint64_t length = (uint64_t{copy[at]} << 24) | (uint64_t{copy[at + 1]} << 16) |
+                                (uint64_t{copy[at + 2]} << 8) | copy[at + 3];
+        if (length == 0 || length > copy.size() - at - 12)
+            break;
+        const auto typeAndData = std::span<const uint8_t>(copy).subspan(at + 4, length + 4);
+        const uint32_t crc = Carvello::updateCrc32(0, typeAndData);
+        uint8_t* out = copy.data() + at + 8 + length;
+        out[0] = static_cast<uint8_t>(crc >> 24);
+        out[1] = static_cast<uint8_t>(crc >> 16);
+        out[2] = static_cast<uint8_t>(crc >> 8);
+        out[3] = static_cast<uint8_t>(crc);
+        at += 12 + length;
+    }
+    return copy;
+}
+
+void decodeOnce(const uint8_t* data, size_t size) {
     Carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
     Carvello::RasterImage image;
     Carvello::PngDecoder decoder;
@@ -36,6 +62,14 @@ void fuzzPng(const uint8_t* data, size_t size) {
         sum += b;
     volatile unsigned sink = sum;
     (void)sink;
+}
+
+}  // namespace
+
+void fuzzPng(const uint8_t* data, size_t size) {
+    decodeOnce(data, size);
+    const auto fixed = withFixedCrcs(data, size);
+    decodeOnce(fixed.data(), fixed.size());
 }
 
 void fuzzInflate(const uint8_t* data, size_t size) {
