@@ -133,8 +133,6 @@ WriteStatus writeFileAtomically(const std::string& path,
         ::umask(mask);
         if (ok && ::fchmod(fd, 0666 & ~mask) != 0)
             ok = false;
-        if (ok && ::fsync(fd) != 0)
-            ok = false;
     }
     if (ok && ::rename(temp.c_str(), path.c_str()) != 0)
         ok = false;

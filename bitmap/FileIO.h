@@ -31,7 +31,7 @@ std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size
 enum class WriteStatus { ok, cannotOpen, writeError };
 
 // Writes the pieces one after another into a temporary file beside the
-// target and renames it over the target once everything is on disk, so a
+// target and renames it over the target once everything is written, so a
 // failed write leaves any existing file untouched and no partial file behind.
 WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces);

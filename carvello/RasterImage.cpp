@@ -1,7 +1,5 @@
 #include "carvello/RasterImage.h"
 
-#include <new>
-
 #include "carvello/GraphicsException.h"
 
 namespace Carvello {
@@ -10,17 +8,17 @@ void RasterImage::setSize(uint32_t width, uint32_t height) {
     clear();
     const uint64_t count = uint64_t{width} * height;
     if (count > kMaxPixels) throw GraphicsException("Image dimensions too large");
-    try {
-        pixels_.assign(static_cast<size_t>(count) * 4, 0);
-    } catch (const std::bad_alloc&) {
-        throw GraphicsException("Out of memory");
+    if (count > 0) {
+        pixels_.reset(static_cast<uint8_t*>(std::calloc(static_cast<size_t>(count), 4)));
+        if (!pixels_)
+            throw GraphicsException("Out of memory");
     }
     width_ = width;
     height_ = height;
 }
 
 void RasterImage::clear() {
-    std::vector<uint8_t>().swap(pixels_);
+    pixels_.reset();
     width_ = 0;
     height_ = 0;
 }

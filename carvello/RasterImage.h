@@ -2,8 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
-#include <vector>
 
 namespace Carvello {
 
@@ -26,20 +27,28 @@ public:
     // Frees the pixels; width and height become 0.
     void clear();
 
-    std::span<uint8_t> pixels() { return pixels_; }
-    std::span<const uint8_t> pixels() const { return pixels_; }
+    std::span<uint8_t> pixels() { return {pixels_.get(), byteCount()}; }
+    std::span<const uint8_t> pixels() const { return {pixels_.get(), byteCount()}; }
     // The 4 x width bytes of row y (0 = top).
     std::span<uint8_t> row(uint32_t y) {
-        return std::span(pixels_).subspan(size_t{y} * width_ * 4, size_t{width_} * 4);
+        return pixels().subspan(size_t{y} * width_ * 4, size_t{width_} * 4);
     }
     std::span<const uint8_t> row(uint32_t y) const {
-        return std::span(pixels_).subspan(size_t{y} * width_ * 4, size_t{width_} * 4);
+        return pixels().subspan(size_t{y} * width_ * 4, size_t{width_} * 4);
     }
 
 private:
     uint32_t width_ = 0;
     uint32_t height_ = 0;
-    std::vector<uint8_t> pixels_;
+    // Zeroed memory from calloc: large blocks come as fresh zero pages from
+    // the system, so a new picture costs no pass over its bytes.
+    struct FreeDeleter {
+        void operator()(uint8_t* p) const { std::free(p); }
+    };
+
+    size_t byteCount() const { return static_cast<size_t>(pixelCount()) * 4; }
+
+    std::unique_ptr<uint8_t[], FreeDeleter> pixels_;
 };
 
 }  // namespace Carvello
