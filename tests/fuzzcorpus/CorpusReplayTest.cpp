@@ -44,9 +44,11 @@ TEST(FuzzCorpus, Inflate) {
 TEST(FuzzCorpus, Deflate) {
     replay("deflate", fuzzing::fuzzDeflateRoundTrip);
 }
+// Every picture corpus also goes through the codec's loader, as a user's
+// file would.
 TEST(FuzzCorpus, CodecLoad) {
-    replay("bmp", fuzzing::fuzzCodecLoad);
-    replay("wbmp", fuzzing::fuzzCodecLoad);
+    for (const char* folder : {"bmp", "wbmp", "gif", "jpeg", "png"})
+        replay(folder, fuzzing::fuzzCodecLoad);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ double psnr(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
         return -1.0;
     double sum = 0;
     for (size_t i = 0; i < a.size(); ++i) {
-        const double d = double{a[i]} - double{b[i]};
+        const double d = static_cast<double>(a[i]) - static_cast<double>(b[i]);
         sum += d * d;
     }
     if (sum == 0)

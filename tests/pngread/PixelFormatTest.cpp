@@ -225,7 +225,7 @@ TEST(PixelFormats, SmallAndOddSizesInterlaced) {
     const std::pair<uint32_t, uint32_t> sizes[] = {{1, 1}, {2, 1}, {1, 2}, {3, 3},  {4, 5},
                                                    {5, 4}, {8, 8}, {9, 9}, {1, 17}, {33, 1}};
     unsigned seed = 100;
-    for (const auto [w, h] : sizes) {
+    for (const auto& [w, h] : sizes) {
         for (const Format f : {Format{0, 1}, Format{2, 8}, Format{6, 16}, Format{3, 4}}) {
             const Picture p = randomPicture(w, h, f, seed++);
             Carvello::RasterImage image;

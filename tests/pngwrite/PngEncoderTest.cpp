@@ -160,8 +160,10 @@ TEST(PngEncoder, ChunkWriterNeverLeavesAnEmptyLastChunk) {
     writer.endChunk();
     // Two full chunks of 12 + 65536 bytes each, nothing more.
     EXPECT_EQ(file.size(), 2 * (12 + Carvello::PngChunkWriter::kChunkBufferSize));
-    std::vector<uint8_t> withSignature{137, 80, 78, 71, 13, 10, 26, 10};
-    withSignature.insert(withSignature.end(), file.begin(), file.end());
+    const uint8_t kSignature[] = {137, 80, 78, 71, 13, 10, 26, 10};
+    std::vector<uint8_t> withSignature(sizeof kSignature + file.size());
+    std::copy(std::begin(kSignature), std::end(kSignature), withSignature.begin());
+    std::copy(file.begin(), file.end(), withSignature.begin() + sizeof kSignature);
     const auto chunks = readChunks(withSignature).chunks;
     ASSERT_EQ(chunks.size(), 2u);
     for (const auto& c : chunks) {
