@@ -10,10 +10,8 @@ namespace bitmap {
 
 int LzwDecoder::start(int minCodeSize, std::span<const uint8_t> data) {
     ready_ = false;
-    if (minCodeSize > kLzwMaxMinCodeSize)
-        return gifcode::kLzwWidthTooBig;
-    if (minCodeSize < 1)
-        return gifcode::kLzwInitFailed;
+    if (const int refusal = checkLzwMinCodeSize(minCodeSize))
+        return refusal;
     try {
         prefix_.assign(kLzwMaxCodes, 0);
         suffix_.assign(kLzwMaxCodes, 0);

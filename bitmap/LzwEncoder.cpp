@@ -21,10 +21,8 @@ size_t slotOf(uint32_t key) {
 
 int LzwEncoder::start(int minCodeSize) {
     ready_ = false;
-    if (minCodeSize > kLzwMaxMinCodeSize)
-        return gifcode::kLzwWidthTooBig;
-    if (minCodeSize < 1)
-        return gifcode::kLzwInitFailed;
+    if (const int refusal = checkLzwMinCodeSize(minCodeSize))
+        return refusal;
     try {
         keys_.assign(kSlots, 0);
         codes_.assign(kSlots, 0);
