@@ -127,7 +127,7 @@ Bytes BitWriter::finish() {
 }
 
 std::string suiteFolder() {
-    return testing_support::sourceDir() + "/../shared/testdata/pngsuite/png";
+    return testing_support::sourceDir() + "/tests/data/pngsuite/png";
 }
 
 }  // namespace pngtest
