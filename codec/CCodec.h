@@ -12,6 +12,8 @@
 
 namespace codec {
 
+class DownloadProgress;
+
 // The one object through which the program loads, converts, resizes and
 // saves pictures. It owns the current picture (after every load an 8 bpp
 // grey DIB) and the current WBMP. Operations return 1 for success and 0 for
@@ -37,6 +39,9 @@ public:
     int ImageHeight() const { return imageHeight_; }
     bool ShowDownloadProgress() const { return showDownloadProgress_; }
     void setShowDownloadProgress(bool on) { showDownloadProgress_ = on; }
+    // Where downloads report their course while ShowDownloadProgress is on;
+    // null for nowhere. Not owned.
+    void setDownloadProgress(DownloadProgress* sink) { downloadProgress_ = sink; }
     // Result code of the last GIF write or tiling.
     int lastWriterResult() const { return lastWriterResult_; }
     // Result code of the last GIF read (0 for success). A GIF that cannot be
@@ -62,6 +67,10 @@ public:
     int LoadPNG(const std::string& path);
     int ConvertWBMPToBMP();
     int ImageInfo();
+    // Downloads the URL into localPath (a temporary file when empty) and
+    // loads it. On failure errorText says why.
+    int LoadFromURL(const std::string& url, const std::string& localPath, std::string& errorText,
+                    bool showProgress);
 
     // Queries on the current picture.
     int GetBMPInfo(int& width, int& height, int& bitCount);
@@ -119,6 +128,7 @@ private:
     int imageWidth_ = 0;
     int imageHeight_ = 0;
     bool showDownloadProgress_ = false;
+    DownloadProgress* downloadProgress_ = nullptr;
     int lastWriterResult_ = 0;
     int lastGifReadResult_ = 0;
     unsigned errorSerial_ = 0;

@@ -72,15 +72,20 @@ Recognised recognise(std::span<const uint8_t> head, uint64_t fileLength) {
 
 }  // namespace
 
-int CCodec::LoadImage(const std::string& name, const std::string& /*localPath*/) {
+int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     releasePicture();
     const PictureName target = classifyPictureName(name);
-    if (target.kind == PictureName::Kind::url || !bitmap::pathExists(target.location)) {
-        // Pictures behind URLs are not fetched by this build; they are
-        // reported like any other name that names no file.
+    if (target.kind == PictureName::Kind::url) {
+        // A URL is not a missing file: only the download's own failure is
+        // reported.
+        std::string errorText;
+        if (!LoadFromURL(name, localPath, errorText, showDownloadProgress_))
+            return 0;
+        return ImageInfo();
+    }
+    if (!bitmap::pathExists(target.location))
         return report(15,
                       operationPrefix("LoadImage") + replaceFirst(msg::kFileDoesNotExist, name));
-    }
     if (!LoadImageFile(target.location))
         return 0;
     return ImageInfo();

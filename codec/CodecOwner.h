@@ -20,6 +20,7 @@ public:
     void disableThrowException() { codec_->setThrowException(false); }
     void setUndoFile(const std::string& path) { codec_->setUndoFile(path); }
     void setShowDownloadProgress(bool on) { codec_->setShowDownloadProgress(on); }
+    void setDownloadProgress(DownloadProgress* sink) { codec_->setDownloadProgress(sink); }
     const std::string& FileFormat() const { return codec_->FileFormat(); }
     int ImageWidth() const { return codec_->ImageWidth(); }
     int ImageHeight() const { return codec_->ImageHeight(); }
@@ -28,6 +29,10 @@ public:
         return codec_->LoadImage(name, localPath);
     }
     int LoadImageFile(const std::string& path) { return codec_->LoadImageFile(path); }
+    int LoadFromURL(const std::string& url, const std::string& localPath, std::string& errorText,
+                    bool showProgress) {
+        return codec_->LoadFromURL(url, localPath, errorText, showProgress);
+    }
     int ReadImageHeader(const std::string& path) { return codec_->ReadImageHeader(path); }
     int LoadBmp(const std::string& path) { return codec_->LoadBmp(path); }
     int LoadWBMP(const std::string& path) { return codec_->LoadWBMP(path); }

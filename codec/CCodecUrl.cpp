@@ -1,0 +1,81 @@
+// Loading a picture named by a URL.
+#include <unistd.h>
+
+#include "codec/CCodec.h"
+#include "codec/DownloadFile.h"
+#include "codec/DownloadProgress.h"
+#include "codec/UrlLoader.h"
+
+namespace codec {
+namespace {
+
+// Tells the progress sink that the download is over on every way out.
+class ProgressSession {
+public:
+    ProgressSession(DownloadProgress* sink, const std::string& url) : sink_(sink) {
+        if (sink_) {
+            sink_->started();
+            sink_->connecting(url);
+        }
+    }
+    ~ProgressSession() {
+        if (sink_)
+            sink_->finished();
+    }
+    ProgressSession(const ProgressSession&) = delete;
+    ProgressSession& operator=(const ProgressSession&) = delete;
+    DownloadProgress* sink() const { return sink_; }
+
+private:
+    DownloadProgress* sink_;
+};
+
+}  // namespace
+
+int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
+                        std::string& errorText, bool showProgress) {
+    auto fail = [&](int code, std::string text) {
+        errorText = text;
+        return report(code, operationPrefix("LoadFromURL") + text);
+    };
+    // The download goes to a file of its own; a caller's file is only
+    // replaced once the picture in it has loaded.
+    std::optional<DownloadFile> file = localPath.empty()
+                                           ? DownloadFile::inTemporaryFolder(urlExtension(url))
+                                           : DownloadFile::beside(localPath);
+    if (!file) {
+        return fail(1, "Nelze vytvořit lokální soubor '" +
+                           (localPath.empty() ? std::string("tmp") : localPath) + "'");
+    }
+    {
+        ProgressSession session(showProgress ? downloadProgress_ : nullptr, url);
+        DownloadStatus status = downloadUrl(url, file->stream(), session.sink());
+        if (!file->close() && status == DownloadStatus::ok)
+            status = DownloadStatus::transferFailed;
+        switch (status) {
+            case DownloadStatus::ok:
+                break;
+            case DownloadStatus::htmlRefused:
+                if (!localPath.empty())
+                    ::unlink(localPath.c_str());
+                return fail(16, "Server odmítl HTTP spojení pro obrázek '" + url + "'");
+            case DownloadStatus::cannotConnect:
+                return fail(17, "Nepodařilo se připojit k URL '" + url +
+                                    "'\nUjistěte se, zda máte správné URL");
+            case DownloadStatus::transferFailed:
+            case DownloadStatus::tooLarge:
+                return fail(18, "Chyba během stahování z " + url);
+        }
+    }
+    if (!LoadImageFile(file->path())) {
+        releasePicture();
+        return fail(15, "Chyba během načítání obrázku z " + url + " do kodeku");
+    }
+    if (!localPath.empty() && !file->moveTo(localPath)) {
+        releasePicture();
+        return fail(1, "Nelze vytvořit lokální soubor '" + localPath + "'");
+    }
+    return 1;
+}
+
+}  // namespace codec

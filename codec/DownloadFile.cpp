@@ -1,0 +1,115 @@
+#include "codec/DownloadFile.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <vector>
+
+namespace codec {
+namespace {
+
+std::string temporaryFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    std::string path = folder && *folder ? folder : "/tmp";
+    if (!path.ends_with('/'))
+        path += '/';
+    return path;
+}
+
+// Only short extensions made of letters, digits and "-" are kept, so a URL
+// cannot put separators or odd characters into a file name.
+std::string safeExtension(std::string_view extension) {
+    if (extension.empty() || extension.size() > 16)
+        return {};
+    for (const char c : extension) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+            return {};
+    }
+    return "." + std::string(extension);
+}
+
+std::string_view withoutSchemeAndHost(std::string_view url) {
+    const auto scheme = url.find("://");
+    if (scheme == std::string_view::npos)
+        return url;
+    const auto path = url.find('/', scheme + 3);
+    return path == std::string_view::npos ? std::string_view{} : url.substr(path);
+}
+
+}  // namespace
+
+std::string urlLastSegment(std::string_view url) {
+    std::string_view path = withoutSchemeAndHost(url);
+    path = path.substr(0, path.find_first_of("?#"));
+    while (path.ends_with('/'))
+        path.remove_suffix(1);
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string urlExtension(std::string_view url) {
+    const std::string segment = urlLastSegment(url);
+    const auto dot = segment.rfind('.');
+    return dot == std::string::npos ? std::string{} : segment.substr(dot + 1);
+}
+
+std::optional<DownloadFile> DownloadFile::create(std::string pattern, size_t suffixLength) {
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkstemps(name.data(), static_cast<int>(suffixLength));
+    if (fd < 0)
+        return std::nullopt;
+    std::FILE* stream = ::fdopen(fd, "wb");
+    if (!stream) {
+        ::close(fd);
+        ::unlink(name.data());
+        return std::nullopt;
+    }
+    return DownloadFile(name.data(), stream);
+}
+
+std::optional<DownloadFile> DownloadFile::inTemporaryFolder(std::string_view extension) {
+    const std::string suffix = safeExtension(extension);
+    return create(temporaryFolder() + "tmpXXXXXX" + suffix, suffix.size());
+}
+
+std::optional<DownloadFile> DownloadFile::beside(const std::string& target) {
+    const auto slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    const std::string suffix =
+        dot == std::string::npos ? "" : safeExtension(std::string_view(name).substr(dot + 1));
+    return create(folder + ".download-XXXXXX" + suffix, suffix.size());
+}
+
+DownloadFile::DownloadFile(DownloadFile&& other) noexcept
+    : path_(std::move(other.path_)), stream_(other.stream_), kept_(other.kept_) {
+    other.stream_ = nullptr;
+    other.kept_ = true;
+}
+
+DownloadFile::~DownloadFile() {
+    close();
+    if (!kept_)
+        ::unlink(path_.c_str());
+}
+
+bool DownloadFile::close() {
+    if (!stream_)
+        return true;
+    const bool good = std::fclose(stream_) == 0;
+    stream_ = nullptr;
+    return good;
+}
+
+bool DownloadFile::moveTo(const std::string& target) {
+    if (!close() || std::rename(path_.c_str(), target.c_str()) != 0)
+        return false;
+    kept_ = true;
+    return true;
+}
+
+}  // namespace codec
