@@ -15,6 +15,11 @@ bool loadPicture(codec::CCodec& codec, const std::string& input) {
     return codec.LoadImage(input, "") != 0;
 }
 
+void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink) {
+    codec.setDownloadProgress(&sink);
+    codec.setShowDownloadProgress(true);
+}
+
 namespace {
 
 bool resize(codec::CCodec& codec, const ConversionOptions& options) {

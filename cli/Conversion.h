@@ -6,6 +6,7 @@
 #include "bitmap/DitherMethod.h"
 #include "cli/Arguments.h"
 #include "codec/CCodec.h"
+#include "codec/DownloadProgress.h"
 
 namespace cli {
 
@@ -28,8 +29,11 @@ struct ConversionOptions {
 // undo file is written, and resizing always averages.
 void prepareCodec(codec::CCodec& codec);
 
-// Loads a picture by name (file name or file:// name).
+// Loads a picture by name (file name, file:// name or URL).
 bool loadPicture(codec::CCodec& codec, const std::string& input);
+
+// Has the codec report its downloads to the sink (which must outlive them).
+void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink);
 
 // Load, resize, convert to black and white and save one picture. When
 // refuseExisting is set, an existing output file is never replaced.

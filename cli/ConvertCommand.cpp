@@ -3,6 +3,7 @@
 #include "bitmap/FileIO.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
+#include "cli/DownloadProgressLine.h"
 #include "cli/OutputNames.h"
 #include "cli/ParallelRunner.h"
 #include "cli/ProgressLine.h"
@@ -17,7 +18,9 @@ constexpr const char* kConvertHelp =
     "                           [--fit WxH | --size WxH | --percent P]\n"
     "\n"
     "Loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides the\n"
-    "format), resizes it, converts it to black and white and saves it.\n"
+    "format), resizes it, converts it to black and white and saves it. An\n"
+    "INPUT may be an http://, https://, ftp:// or file:// URL; its output is\n"
+    "named after the URL's last path segment.\n"
     "\n"
     "Options:\n"
     "  -o OUT          the output file when there is one INPUT and OUT is not a\n"
@@ -167,17 +170,22 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     std::set<std::string> reserved;
     for (const auto& input : request->inputs) {
         outputs.push_back(toFolder
-                              ? uniqueOutputPath(request->output, baseNameWithoutExtension(input),
+                              ? uniqueOutputPath(request->output, inputStem(input),
                                                  outputExtension(request->options.format), reserved)
                               : request->output);
     }
 
     std::vector<std::optional<std::string>> failures(request->inputs.size());
+    // A single download is shown on its own line; with several inputs the
+    // line counts pictures instead.
+    DownloadProgressLine download(err, stderrIsTerminal() && request->inputs.size() == 1);
     {
         ProgressLine progress(err, stderrIsTerminal(), request->inputs.size());
         runInParallel(
             request->inputs.size(), request->workers,
             [&](size_t i, codec::CCodec& codec) {
+                if (request->inputs.size() == 1)
+                    reportDownloads(codec, download);
                 failures[i] = convertPicture(codec, request->inputs[i], outputs[i],
                                              request->options, toFolder);
             },

@@ -1,7 +1,13 @@
+#include <optional>
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "cli/DownloadProgressLine.h"
+#include "cli/ProgressLine.h"
 #include "codec/CCodec.h"
+#include "codec/DownloadFile.h"
+#include "codec/PictureName.h"
+#include "codec/UrlLoader.h"
 
 namespace cli {
 namespace {
@@ -9,11 +15,39 @@ namespace {
 constexpr const char* kInfoHelp =
     "Usage: glyphon-cli info FILE...\n"
     "\n"
+    "A FILE may also be an http://, https://, ftp:// or file:// URL; it is\n"
+    "downloaded to a temporary file that is removed afterwards.\n"
     "Prints one line per file, tab-separated: the file name, its format as\n"
     "recognised from its content (bmp, wbmp, jpg, gif, png, or 'unknown'),\n"
     "its width and its height. Formats whose header does not give the size\n"
     "report -1; unrecognised files report 0 (or -1 when they start like a\n"
     "WBMP but their length does not match).\n";
+
+// Reads the header of a local file, or of a URL's resource downloaded into
+// a temporary file; on failure returns the reason.
+std::optional<std::string> readHeader(codec::CCodec& codec, const std::string& name,
+                                      codec::DownloadProgress& progress) {
+    const codec::PictureName target = codec::classifyPictureName(name);
+    if (target.kind == codec::PictureName::Kind::localFile) {
+        if (codec.ReadImageHeader(target.location))
+            return std::nullopt;
+        return codec.errordescription();
+    }
+    auto file = codec::DownloadFile::inTemporaryFolder(codec::urlExtension(name));
+    if (!file)
+        return "Nelze vytvořit lokální soubor 'tmp'";
+    progress.started();
+    progress.connecting(name);
+    auto status = codec::downloadUrl(name, file->stream(), &progress);
+    progress.finished();
+    if (!file->close() && status == codec::DownloadStatus::ok)
+        status = codec::DownloadStatus::transferFailed;
+    if (status != codec::DownloadStatus::ok)
+        return codec::downloadErrorText(status, name);
+    if (codec.ReadImageHeader(file->path()))
+        return std::nullopt;
+    return codec.errordescription();
+}
 
 }  // namespace
 
@@ -30,10 +64,11 @@ int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     codec::CCodec codec;
     codec.setThrowException(false);
+    DownloadProgressLine download(err, stderrIsTerminal());
     int status = kExitOk;
     for (const auto& file : args) {
-        if (!codec.ReadImageHeader(file)) {
-            err << file << ": " << codec.errordescription() << '\n';
+        if (const auto failure = readHeader(codec, file, download)) {
+            err << file << ": " << *failure << '\n';
             status = kExitFailed;
             continue;
         }

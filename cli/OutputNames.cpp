@@ -1,6 +1,8 @@
 #include "cli/OutputNames.h"
 
 #include "bitmap/FileIO.h"
+#include "codec/DownloadFile.h"
+#include "codec/PictureName.h"
 
 namespace cli {
 
@@ -13,6 +15,14 @@ std::string baseNameWithoutExtension(std::string_view input) {
     if (dot != std::string_view::npos && dot > 0)
         name = name.substr(0, dot);
     return name.empty() ? std::string("picture") : std::string(name);
+}
+
+std::string inputStem(std::string_view input) {
+    if (codec::classifyPictureName(input).kind == codec::PictureName::Kind::url) {
+        const std::string segment = codec::urlLastSegment(input);
+        return baseNameWithoutExtension(segment.empty() ? std::string("picture") : segment);
+    }
+    return baseNameWithoutExtension(input);
 }
 
 std::string uniqueOutputPath(const std::string& folder, const std::string& stem,

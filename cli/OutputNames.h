@@ -10,6 +10,11 @@ namespace cli {
 // "/a/b/photo.jpg" -> "photo".
 std::string baseNameWithoutExtension(std::string_view input);
 
+// The name an input's output is named after: for a URL the stem of its
+// last path segment ("http://h/a/pic.gif?x=1" -> "pic"), otherwise
+// baseNameWithoutExtension.
+std::string inputStem(std::string_view input);
+
 // A name in the folder for "stem.extension" that names no existing file and
 // is not among the names already reserved: "a.wbmp", then "a(1).wbmp",
 // "a(2).wbmp", ... The name returned is added to the reserved ones.

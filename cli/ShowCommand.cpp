@@ -2,6 +2,8 @@
 
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
+#include "cli/DownloadProgressLine.h"
+#include "cli/ProgressLine.h"
 #include "cli/TerminalPicture.h"
 
 namespace cli {
@@ -9,6 +11,7 @@ namespace {
 
 constexpr const char* kShowHelp =
     "Usage: glyphon-cli show [--invert] FILE\n"
+    "       glyphon-cli show [--invert] URL\n"
     "\n"
     "Prints the picture with Unicode half-block characters, two picture rows\n"
     "per text line. Grey pictures are first converted to black and white with\n"
@@ -40,6 +43,8 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     codec::CCodec codec;
     prepareCodec(codec);
+    DownloadProgressLine download(err, stderrIsTerminal());
+    reportDownloads(codec, download);
     const unsigned serial = codec.errorSerial();
     if (!loadPicture(codec, file) || !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
         err << file << ": " << failureText(codec, serial) << '\n';

@@ -52,22 +52,26 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
         DownloadStatus status = downloadUrl(url, file->stream(), session.sink());
         if (!file->close() && status == DownloadStatus::ok)
             status = DownloadStatus::transferFailed;
-        switch (status) {
-            case DownloadStatus::ok:
-                break;
-            case DownloadStatus::htmlRefused:
-                if (!localPath.empty())
-                    ::unlink(localPath.c_str());
-                return fail(16, "Server odmítl HTTP spojení pro obrázek '" + url + "'");
-            case DownloadStatus::cannotConnect:
-                return fail(17, "Nepodařilo se připojit k URL '" + url +
-                                    "'\nUjistěte se, zda máte správné URL");
-            case DownloadStatus::transferFailed:
-            case DownloadStatus::tooLarge:
-                return fail(18, "Chyba během stahování z " + url);
+        if (status != DownloadStatus::ok) {
+            // An HTML answer takes the caller's file with it.
+            if (status == DownloadStatus::htmlRefused && !localPath.empty())
+                ::unlink(localPath.c_str());
+            return fail(downloadErrorCode(status), downloadErrorText(status, url));
         }
     }
-    if (!LoadImageFile(file->path())) {
+    // The loader's own failure is replaced by the download's, so it must
+    // not throw on its own.
+    const bool throwing = throwOnError_;
+    throwOnError_ = false;
+    int loaded = 0;
+    try {
+        loaded = LoadImageFile(file->path());
+    } catch (...) {
+        throwOnError_ = throwing;
+        throw;
+    }
+    throwOnError_ = throwing;
+    if (!loaded) {
         releasePicture();
         return fail(15, "Chyba během načítání obrázku z " + url + " do kodeku");
     }

@@ -174,6 +174,34 @@ bool looksLikeHtml(const char* block, size_t length) {
     return false;
 }
 
+int downloadErrorCode(DownloadStatus status) {
+    switch (status) {
+        case DownloadStatus::ok:
+            return 0;
+        case DownloadStatus::htmlRefused:
+            return 16;
+        case DownloadStatus::cannotConnect:
+            return 17;
+        case DownloadStatus::transferFailed:
+        case DownloadStatus::tooLarge:
+            break;
+    }
+    return 18;
+}
+
+std::string downloadErrorText(DownloadStatus status, const std::string& url) {
+    switch (downloadErrorCode(status)) {
+        case 0:
+            return {};
+        case 16:
+            return "Server odmítl HTTP spojení pro obrázek '" + url + "'";
+        case 17:
+            return "Nepodařilo se připojit k URL '" + url + "'\nUjistěte se, zda máte správné URL";
+        default:
+            return "Chyba během stahování z " + url;
+    }
+}
+
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,
                            const DownloadLimits& limits) {
     initialiseCurlOnce();

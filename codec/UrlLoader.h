@@ -30,6 +30,10 @@ struct DownloadLimits {
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,
                            const DownloadLimits& limits = {});
 
+// The codec error code (16, 17 or 18) and the text for a failed download.
+int downloadErrorCode(DownloadStatus status);
+std::string downloadErrorText(DownloadStatus status, const std::string& url);
+
 // True when the first block of an answer is an HTML page: up to its first
 // zero byte it holds "<html" followed by ">" or white space, in any case.
 bool looksLikeHtml(const char* block, size_t length);

@@ -1,0 +1,37 @@
+#include "cli/DownloadProgressLine.h"
+
+#include <ostream>
+
+namespace cli {
+namespace {
+constexpr uint64_t kBarWidth = 30;
+constexpr const char* kClearLine = "\r\033[K";
+}  // namespace
+
+DownloadProgressLine::DownloadProgressLine(std::ostream& stream, bool isTerminal)
+    : stream_(stream), active_(isTerminal) {}
+
+void DownloadProgressLine::connecting(const std::string& url) {
+    if (active_)
+        stream_ << kClearLine << "Connecting to " << url << std::flush;
+}
+
+void DownloadProgressLine::received(uint64_t soFar, uint64_t total) {
+    if (!active_)
+        return;
+    stream_ << kClearLine;
+    if (total > 0) {
+        const uint64_t filled = soFar >= total ? kBarWidth : soFar * kBarWidth / total;
+        stream_ << '[' << std::string(filled, '#') << std::string(kBarWidth - filled, ' ') << "] "
+                << soFar << '/' << total << " bytes" << std::flush;
+    } else {
+        stream_ << soFar << " bytes" << std::flush;
+    }
+}
+
+void DownloadProgressLine::finished() {
+    if (active_)
+        stream_ << kClearLine << std::flush;
+}
+
+}  // namespace cli
