@@ -38,6 +38,8 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
         errorText = text;
         return report(code, operationPrefix("LoadFromURL") + text);
     };
+    // Like every loader, this one lets the old picture go first.
+    releasePicture();
     // The download goes to a file of its own; a caller's file is only
     // replaced once the picture in it has loaded.
     std::optional<DownloadFile> file = localPath.empty()

@@ -41,6 +41,13 @@ TEST_F(UrlLoad, WritesTheDownloadToTheCallersPathAndFollowsRedirects) {
     EXPECT_EQ(readFile(local), pictureBytes);
     EXPECT_EQ(filesIn(work.path()), std::vector<std::string>{"copy.bmp"});
     EXPECT_TRUE(temporaryFiles().empty());
+
+    // A local path in a missing folder cannot be written.
+    const std::string nowhere = work.file("none/x.bmp");
+    EXPECT_EQ(codec.LoadFromURL(http.url("/files/pic.bmp"), nowhere, errorText, false), 0);
+    EXPECT_EQ(codec.errorcode(), 1);
+    EXPECT_EQ(errorText, "Nelze vytvořit lokální soubor '" + nowhere + "'");
+    EXPECT_EQ(codec.BMPExists(), 0);
 }
 
 TEST_F(UrlLoad, RefusesHtmlAnswersAndRemovesTheLocalFile) {
