@@ -99,6 +99,16 @@ public:
     int ResizeTo(int width, int height, int exact);
     int ResizePercentual(int percentage);
 
+    // Tiles and counters.
+    // Cuts the current picture into tiles of tileWidth (rounded down to a
+    // multiple of 4) x tileHeight written as folder/column.row.ext; leaves the
+    // grid's columns and rows in ImageWidth/ImageHeight.
+    int Split(int tileWidth, int tileHeight, const std::string& folder, const std::string& format);
+    // Writes value with digitCount positions (leading zeros) as one WBMP,
+    // built from the pictures 0..9 in digitFolder; never replaces a file.
+    int WBMPCounter(const std::string& digitFolder, const std::string& outputPath, int value,
+                    int digitCount);
+
     // A 1 bpp DIB (header, two-entry colour table, rows) of the given
     // rectangle of the current picture, (x, y) counted from the top-left
     // corner, dithered as asked. Parts of the rectangle outside the picture

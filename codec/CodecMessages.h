@@ -22,6 +22,13 @@ inline constexpr std::string_view kCannotOpenForReading = "Nelze otevřít soubo
 inline constexpr std::string_view kBadPreviewArea = "Neplatná oblast náhledu";
 inline constexpr std::string_view kGifSaveError = "Chyba #%d při ukládání GIF souboru: %s";
 inline constexpr std::string_view kGifReadError = "Chyba #%d při čtení GIF souboru: %s";
+inline constexpr std::string_view kCannotCreateFolder = "Nelze vytvořit složku";
+inline constexpr std::string_view kFolderExists = "Složka již existuje";
+inline constexpr std::string_view kSplitFailed = "Nepodařilo se rozdělit obrázek";
+inline constexpr std::string_view kBadTileSize = "Neplatná velikost dílku";
+inline constexpr std::string_view kDigitPictureMissing = "Nepodařilo se načíst obrázek pro číslici %d";
+inline constexpr std::string_view kCannotSaveCounter = "Nelze uložit výsledný WBMP obrázek";
+inline constexpr std::string_view kBadCounterValue = "Neplatná hodnota počítadla";
 
 // Names of the facade's properties and operations, in their published order.
 inline constexpr std::array<std::string_view, 46> kOperationNames{

@@ -74,6 +74,14 @@ public:
         return codec_->ResizeTo(width, height, exact);
     }
     int ResizePercentual(int percentage) { return codec_->ResizePercentual(percentage); }
+    int Split(int tileWidth, int tileHeight, const std::string& folder,
+              const std::string& format) {
+        return codec_->Split(tileWidth, tileHeight, folder, format);
+    }
+    int WBMPCounter(const std::string& digitFolder, const std::string& outputPath, int value,
+                    int digitCount) {
+        return codec_->WBMPCounter(digitFolder, outputPath, value, digitCount);
+    }
     std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method,
                                     int threshold) {
         return codec_->GetPreview(x, y, width, height, method, threshold);
