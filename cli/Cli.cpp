@@ -17,6 +17,8 @@ constexpr const char* kUsage =
     "  convert INPUT... -o OUT   convert pictures to WBMP or BMP\n"
     "  info FILE...              print each file's format, width and height\n"
     "  show FILE                 print a picture in the terminal\n"
+    "  split INPUT -o FOLDER     cut a picture into tiles (--tile WxH)\n"
+    "  counter FOLDER NUMBER     build a counter WBMP from digit pictures\n"
     "\n"
     "Run 'glyphon-cli COMMAND --help' for the options of a command.\n";
 
@@ -39,6 +41,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return infoCommand(rest, out, err);
     if (command == "show")
         return showCommand(rest, out, err);
+    if (command == "split")
+        return splitCommand(rest, out, err);
+    if (command == "counter")
+        return counterCommand(rest, out, err);
     err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
     return kExitUsage;
 }

@@ -16,5 +16,7 @@ inline constexpr int kExitUsage = 2;
 int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

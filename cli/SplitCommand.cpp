@@ -1,0 +1,136 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "cli/Conversion.h"
+#include "codec/FormatCodes.h"
+#include "codec/TileGrid.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kSplitHelp =
+    "Usage: glyphon-cli split INPUT -o FOLDER --tile WxH [-f FORMAT] [-m METHOD]\n"
+    "                         [-t THRESHOLD]\n"
+    "\n"
+    "Loads INPUT and cuts it into tiles of WxH pixels, written into FOLDER as\n"
+    "COLUMN.ROW.EXT (0.0 is the top-left tile). The grid starts at the picture's\n"
+    "top-left corner; the tiles at the right and bottom edges are filled with\n"
+    "white where the picture ends. The tile width is rounded down to a multiple\n"
+    "of 4.\n"
+    "\n"
+    "Options:\n"
+    "  -o FOLDER       the folder for the tiles, created when missing (one level);\n"
+    "                  an existing folder is used, its tiles of the same names\n"
+    "                  are replaced\n"
+    "  --tile WxH      tile size, at least 4x1\n"
+    "  -f FORMAT       wbmp (default), bmp, gif, png, or png-trans (PNG with white\n"
+    "                  as the transparent colour, written as .png)\n"
+    "  -m METHOD       0-4 or thresholding, random, display, print,\n"
+    "                  floyd-steinberg (default floyd-steinberg); tiles other\n"
+    "                  than WBMP are black and white only when -m is given\n"
+    "  -t THRESHOLD    0-255 (default 128)\n"
+    "  -h, --help      show this text\n"
+    "\n"
+    "Prints the grid (columns x rows) and the name of every tile written.\n"
+    "Exit status: 0 when every tile was written, 1 on failure, 2 for bad usage.\n";
+
+struct SplitRequest {
+    std::string input;
+    std::string folder;
+    Size tile;
+    ConversionOptions options;
+};
+
+std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ostream& err,
+                                  bool& helpAsked) {
+    SplitRequest request;
+    ArgumentCursor cursor(args);
+    auto bad = [&](const std::string& why) {
+        err << "glyphon-cli split: " << why << "\nRun 'glyphon-cli split --help' for usage.\n";
+        return std::nullopt;
+    };
+    while (!cursor.done()) {
+        const std::string arg = cursor.take();
+        if (arg == "-h" || arg == "--help") {
+            helpAsked = true;
+            return std::nullopt;
+        }
+        if (arg == "-o" || arg == "-f" || arg == "-m" || arg == "-t" || arg == "--tile") {
+            const auto value = cursor.value();
+            if (!value)
+                return bad("option " + arg + " needs a value");
+            if (arg == "-o") {
+                request.folder = *value;
+            } else if (arg == "-f") {
+                if (*value != "wbmp" && *value != "bmp" && *value != "gif" && *value != "png" &&
+                    *value != "png-trans")
+                    return bad("unsupported tile format '" + *value + "'");
+                request.options.format = *value;
+            } else if (arg == "-m") {
+                request.options.method = parseDitherMethod(*value);
+                if (!request.options.method)
+                    return bad("unknown method '" + *value + "'");
+            } else if (arg == "-t") {
+                const auto t = parseInt(*value, 0, 255);
+                if (!t)
+                    return bad("threshold must be a whole number from 0 to 255");
+                request.options.threshold = *t;
+            } else {
+                const auto size = parseSize(*value);
+                if (!size || size->width < 4)
+                    return bad("tile size must look like 48x48, at least 4 wide");
+                request.tile = *size;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return bad("unknown option '" + arg + "'");
+        } else if (!request.input.empty()) {
+            return bad("give one input picture");
+        } else {
+            request.input = arg;
+        }
+    }
+    if (request.input.empty())
+        return bad("no input picture");
+    if (request.folder.empty())
+        return bad("no output folder given (-o)");
+    if (request.tile.width == 0)
+        return bad("no tile size given (--tile)");
+    return request;
+}
+
+}  // namespace
+
+int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    bool helpAsked = false;
+    const auto request = parse(args, err, helpAsked);
+    if (helpAsked) {
+        out << kSplitHelp;
+        return kExitOk;
+    }
+    if (!request)
+        return kExitUsage;
+
+    codec::CCodec codec;
+    prepareCodec(codec);
+    const auto& options = request->options;
+    const unsigned serial = codec.errorSerial();
+    const bool done =
+        loadPicture(codec, request->input) &&
+        (!options.convertsToMonochrome() ||
+         codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold)) &&
+        codec.Split(request->tile.width, request->tile.height, request->folder, options.format);
+    if (!done) {
+        err << request->input << ": " << failureText(codec, serial) << '\n';
+        return kExitFailed;
+    }
+    const int columns = codec.ImageWidth();
+    const int rows = codec.ImageHeight();
+    out << columns << " x " << rows << " tiles\n";
+    const int code = codec::formatCodeOfName(options.format);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            out << codec::tileFileName(request->folder, column, row, code) << '\n';
+    return kExitOk;
+}
+
+}  // namespace cli
