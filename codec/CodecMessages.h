@@ -26,7 +26,8 @@ inline constexpr std::string_view kCannotCreateFolder = "Nelze vytvořit složku
 inline constexpr std::string_view kFolderExists = "Složka již existuje";
 inline constexpr std::string_view kSplitFailed = "Nepodařilo se rozdělit obrázek";
 inline constexpr std::string_view kBadTileSize = "Neplatná velikost dílku";
-inline constexpr std::string_view kDigitPictureMissing = "Nepodařilo se načíst obrázek pro číslici %d";
+inline constexpr std::string_view kDigitPictureMissing =
+    "Nepodařilo se načíst obrázek pro číslici %d";
 inline constexpr std::string_view kCannotSaveCounter = "Nelze uložit výsledný WBMP obrázek";
 inline constexpr std::string_view kBadCounterValue = "Neplatná hodnota počítadla";
 

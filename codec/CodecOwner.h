@@ -74,8 +74,7 @@ public:
         return codec_->ResizeTo(width, height, exact);
     }
     int ResizePercentual(int percentage) { return codec_->ResizePercentual(percentage); }
-    int Split(int tileWidth, int tileHeight, const std::string& folder,
-              const std::string& format) {
+    int Split(int tileWidth, int tileHeight, const std::string& folder, const std::string& format) {
         return codec_->Split(tileWidth, tileHeight, folder, format);
     }
     int WBMPCounter(const std::string& digitFolder, const std::string& outputPath, int value,
