@@ -7,6 +7,7 @@
 #include "bitmap/WBMPCoder.h"
 #include "cli/Cli.h"
 #include "cli/DownloadProgressLine.h"
+#include "cli/OutputNames.h"
 
 namespace {
 
@@ -52,6 +53,13 @@ TEST_F(UrlCli, InfoAndShowAcceptUrls) {
     run = cli({"show", url});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 15);
+}
+
+TEST(UrlOutputNames, StemComesFromTheLastPathSegment) {
+    EXPECT_EQ(cli::inputStem("http://h.example/a/photo.jpg?w=1"), "photo");
+    EXPECT_EQ(cli::inputStem("ftp://h.example/dir/"), "dir");
+    EXPECT_EQ(cli::inputStem("http://h.example"), "picture");
+    EXPECT_EQ(cli::inputStem("/local/a.b/pic.gif"), "pic");
 }
 
 TEST(DownloadProgressLine, DrawsOnlyOnTerminals) {
