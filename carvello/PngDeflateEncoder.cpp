@@ -17,6 +17,10 @@ using namespace deflate;
 constexpr uint32_t kWindowSize = 32768;
 constexpr uint32_t kWindowMask = kWindowSize - 1;
 constexpr uint32_t kHashSize = 32768;
+// Heads of the trigram chains: more slots than the window has positions,
+// so that distinct trigrams seldom share a chain.
+constexpr unsigned kTrigramSlotBits = 17;
+constexpr uint32_t kTrigramSlots = uint32_t{1} << kTrigramSlotBits;
 constexpr uint16_t kNoSlot = 0xFFFF;
 // A block is written once this many symbol entries are buffered; a match
 // adds two entries, so the buffer holds one entry more than that.
@@ -37,8 +41,8 @@ inline uint16_t hashOf(const uint8_t* p) {
 inline uint32_t trigramOf(const uint8_t* p) {
     return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
 }
-inline uint16_t trigramSlotOf(uint32_t trigram) {
-    return static_cast<uint16_t>((trigram * 2654435761u) >> 17);
+inline uint32_t trigramSlotOf(uint32_t trigram) {
+    return (trigram * 2654435761u) >> (32 - kTrigramSlotBits);
 }
 
 // Length of the common run of a and b, at most limit bytes.
@@ -103,7 +107,7 @@ struct PNGDeflateEncoder::State {
     // Newest slot per trigram hash; per slot, the next older slot of its
     // chain, its trigram, and its number among the positions of its 15-bit
     // hash. entered counts the positions entered per 15-bit hash.
-    std::array<uint16_t, kHashSize> heads;
+    std::array<uint16_t, kTrigramSlots> heads;
     std::array<uint16_t, kWindowSize> older;
     std::array<uint32_t, kWindowSize> slotTrigram;
     std::array<uint32_t, kWindowSize> slotNumber;
@@ -135,13 +139,13 @@ void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
         const uint64_t absolute = base + hashedTo;
         const auto slot = static_cast<uint16_t>(absolute & kWindowMask);
         if (absolute >= kWindowSize) {
-            const uint16_t oldHead = trigramSlotOf(slotTrigram[slot]);
+            const uint32_t oldHead = trigramSlotOf(slotTrigram[slot]);
             if (heads[oldHead] == slot)
                 heads[oldHead] = kNoSlot;
         }
         const uint8_t* p = &buffer[hashedTo];
         const uint32_t trigram = trigramOf(p);
-        const uint16_t head = trigramSlotOf(trigram);
+        const uint32_t head = trigramSlotOf(trigram);
         older[slot] = heads[head];
         heads[head] = slot;
         slotTrigram[slot] = trigram;
