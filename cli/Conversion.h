@@ -25,6 +25,15 @@ struct ConversionOptions {
     bool convertsToMonochrome() const { return format == "wbmp" || method.has_value(); }
 };
 
+// The options shared by the commands that convert pictures: -f FORMAT,
+// -m METHOD and -t THRESHOLD.
+bool isConversionOption(const std::string& option);
+// Applies one of them with its value; nothing when taken, otherwise what is
+// wrong with the value.
+std::optional<std::string> applyConversionOption(const std::string& option,
+                                                 const std::string& value,
+                                                 ConversionOptions& options);
+
 // A codec set up for the command line: errors come back as results, no
 // undo file is written, and resizing always averages.
 void prepareCodec(codec::CCodec& codec);

@@ -73,32 +73,21 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             helpAsked = true;
             return std::nullopt;
         }
-        if (arg == "-o" || arg == "-f" || arg == "-m" || arg == "-t" || arg == "--fit" ||
-            arg == "--size" || arg == "--percent" || arg == "-j") {
+        if (arg == "-o" || isConversionOption(arg) || arg == "--fit" || arg == "--size" ||
+            arg == "--percent" || arg == "-j") {
             const auto value = cursor.value();
             if (!value)
                 return bad("option " + arg + " needs a value");
             if (arg == "-o") {
                 request.output = *value;
-            } else if (arg == "-f") {
-                if (*value != "wbmp" && *value != "bmp" && *value != "gif" && *value != "png" &&
-                    *value != "png-trans")
-                    return bad("unsupported format '" + *value + "'");
-                request.options.format = *value;
-            } else if (arg == "-m") {
-                request.options.method = parseDitherMethod(*value);
-                if (!request.options.method)
-                    return bad("unknown method '" + *value + "'");
+            } else if (isConversionOption(arg)) {
+                if (const auto why = applyConversionOption(arg, *value, request.options))
+                    return bad(*why);
             } else if (arg == "-j") {
                 const auto workers = parseInt(*value, 1, 64);
                 if (!workers)
                     return bad("-j takes a number of workers from 1 to 64");
                 request.workers = *workers;
-            } else if (arg == "-t") {
-                const auto t = parseInt(*value, 0, 255);
-                if (!t)
-                    return bad("threshold must be a whole number from 0 to 255");
-                request.options.threshold = *t;
             } else {
                 if (resizeGiven)
                     return bad("give only one of --fit, --size and --percent");

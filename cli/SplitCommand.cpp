@@ -55,26 +55,15 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
             helpAsked = true;
             return std::nullopt;
         }
-        if (arg == "-o" || arg == "-f" || arg == "-m" || arg == "-t" || arg == "--tile") {
+        if (arg == "-o" || isConversionOption(arg) || arg == "--tile") {
             const auto value = cursor.value();
             if (!value)
                 return bad("option " + arg + " needs a value");
             if (arg == "-o") {
                 request.folder = *value;
-            } else if (arg == "-f") {
-                if (*value != "wbmp" && *value != "bmp" && *value != "gif" && *value != "png" &&
-                    *value != "png-trans")
-                    return bad("unsupported tile format '" + *value + "'");
-                request.options.format = *value;
-            } else if (arg == "-m") {
-                request.options.method = parseDitherMethod(*value);
-                if (!request.options.method)
-                    return bad("unknown method '" + *value + "'");
-            } else if (arg == "-t") {
-                const auto t = parseInt(*value, 0, 255);
-                if (!t)
-                    return bad("threshold must be a whole number from 0 to 255");
-                request.options.threshold = *t;
+            } else if (isConversionOption(arg)) {
+                if (const auto why = applyConversionOption(arg, *value, request.options))
+                    return bad(*why);
             } else {
                 const auto size = parseSize(*value);
                 if (!size || size->width < 4)

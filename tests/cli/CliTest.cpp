@@ -9,6 +9,7 @@
 #include "bitmap/ImageProc.h"
 #include "bitmap/WBMPCoder.h"
 #include "cli/Cli.h"
+#include "support/CliRun.h"
 #include "support/TestSupport.h"
 
 using testing_support::readFile;
@@ -17,28 +18,13 @@ using testing_support::writeFile;
 
 namespace {
 
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Run cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return {status, out.str(), err.str()};
+testing_support::CliRun cli(const std::vector<std::string>& args) {
+    return testing_support::runCli(args);
 }
 
 // A grey gradient BMP of the given size.
 std::string gradientBmp(const TempDir& dir, const std::string& name, int w, int h) {
-    auto dib = testing_support::makeGreyDib(w, h, 8);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            testing_support::setPixel(dib, x, y, (x * 255) / std::max(1, w - 1));
-    bitmap::ImageProc proc;
-    const auto path = dir.file(name);
-    EXPECT_TRUE(proc.saveBitmap(path, dib));
-    return path;
+    return testing_support::writeGradientBmp(dir.file(name), w, h);
 }
 
 bitmap::WBMPCoder loadWbmp(const std::string& path) {

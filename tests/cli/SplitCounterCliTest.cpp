@@ -6,33 +6,20 @@
 #include "bitmap/ImageProc.h"
 #include "bitmap/WBMPCoder.h"
 #include "cli/Cli.h"
+#include "support/CliRun.h"
 #include "support/TestSupport.h"
 
 using testing_support::TempDir;
 
 namespace {
 
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Run cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return {status, out.str(), err.str()};
+testing_support::CliRun cli(const std::vector<std::string>& args) {
+    return testing_support::runCli(args);
 }
 
 // A grey picture of w x h: a horizontal gradient.
 std::string greyBmp(const std::string& path, int w, int h) {
-    auto dib = testing_support::makeGreyDib(w, h, 8);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            testing_support::setPixel(dib, x, y, (x * 255) / std::max(1, w - 1));
-    bitmap::ImageProc proc;
-    EXPECT_TRUE(proc.saveBitmap(path, dib));
-    return path;
+    return testing_support::writeGradientBmp(path, w, h);
 }
 
 TEST(CliSplit, WritesTheGridAndNamesIt) {

@@ -8,19 +8,12 @@
 #include "cli/Cli.h"
 #include "cli/DownloadProgressLine.h"
 #include "cli/OutputNames.h"
+#include "support/CliRun.h"
 
 namespace {
 
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Run cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return {status, out.str(), err.str()};
+testing_support::CliRun cli(const std::vector<std::string>& args) {
+    return testing_support::runCli(args);
 }
 
 using UrlCli = UrlTest;
