@@ -1,6 +1,6 @@
 #include "cli/Conversion.h"
 
-#include "bitmap/GifErrors.h"
+#include "codec/CodecMessages.h"
 #include "codec/FormatCodes.h"
 
 namespace cli {
@@ -80,10 +80,7 @@ std::optional<std::string> convertPicture(codec::CCodec& codec, const std::strin
 std::string failureText(const codec::CCodec& codec, unsigned serialBefore) {
     if (codec.errorSerial() != serialBefore || codec.lastGifReadResult() == 0)
         return codec.errordescription();
-    std::string text =
-        "Chyba #" + std::to_string(codec.lastGifReadResult()) + " při čtení GIF souboru: ";
-    text.append(bitmap::gifErrorMessage(codec.lastGifReadResult()));
-    return text;
+    return codec::msg::gifResultText(codec::msg::kGifReadError, codec.lastGifReadResult());
 }
 
 std::string outputExtension(const std::string& format) {

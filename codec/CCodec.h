@@ -120,6 +120,8 @@ private:
     int report(int code, std::string message);
     int reportCore(int code, const std::string& coreText);
     int reportNoPicture(std::string_view operation);
+    // Code 0: the format is known but this program cannot write it.
+    int reportSavingNotSupported(std::string_view format);
     void replacePicture(std::optional<bitmap::Dib> dib);
     void releasePicture();
     // Loads through the libpng reader; false when it yields no picture.

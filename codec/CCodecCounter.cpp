@@ -129,9 +129,8 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
                 pictures[d] = std::move(picture_);
         }
         if (!pictures[d]) {
-            std::string text(msg::kDigitPictureMissing);
-            text.replace(text.find("%d"), 2, std::to_string(d));
-            return report(25, operationPrefix("WBMPCounter") + text);
+            return report(25, operationPrefix("WBMPCounter") +
+                                  msg::fillIn(msg::kDigitPictureMissing, "%d", std::to_string(d)));
         }
     }
 

@@ -18,14 +18,6 @@ namespace {
 
 constexpr size_t kHeaderProbeBytes = 1024;
 
-std::string replaceFirst(std::string_view pattern, std::string_view value) {
-    std::string text(pattern);
-    const auto at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, value);
-    return text;
-}
-
 bool startsWith(std::span<const uint8_t> bytes, std::string_view text, size_t at = 0) {
     if (bytes.size() < at + text.size())
         return false;
@@ -84,8 +76,8 @@ int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
         return ImageInfo();
     }
     if (!bitmap::pathExists(target.location))
-        return report(15,
-                      operationPrefix("LoadImage") + replaceFirst(msg::kFileDoesNotExist, name));
+        return report(
+            15, operationPrefix("LoadImage") + msg::fillIn(msg::kFileDoesNotExist, "%s", name));
     if (!LoadImageFile(target.location))
         return 0;
     return ImageInfo();

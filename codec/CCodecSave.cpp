@@ -48,6 +48,10 @@ int CCodec::saveInFormat(int code, const std::string& path) {
     }
 }
 
+int CCodec::reportSavingNotSupported(std::string_view format) {
+    return report(0, msg::fillIn(msg::kSavingNotSupported, "%s", format));
+}
+
 int CCodec::SaveGIF(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SaveGIF");
@@ -55,10 +59,7 @@ int CCodec::SaveGIF(const std::string& path) {
     lastWriterResult_ = writer.save(path, true);
     if (lastWriterResult_ == 0)
         return 1;
-    std::string text(msg::kGifSaveError);
-    text.replace(text.find("%d"), 2, std::to_string(lastWriterResult_));
-    text.replace(text.find("%s"), 2, bitmap::gifErrorMessage(lastWriterResult_));
-    return report(20, text);
+    return report(20, msg::gifResultText(msg::kGifSaveError, lastWriterResult_));
 }
 
 int CCodec::SavePNG(const std::string& path) {
@@ -84,11 +85,8 @@ int CCodec::SaveAs(const std::string& path, const std::string& format, int refus
                       operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
     if (refuseIfExists && bitmap::fileExists(path))
         return report(1, operationPrefix("SaveAs") + std::string(msg::kFileExists));
-    if (code == kFormatJpeg) {
-        std::string text(msg::kSavingNotSupported);
-        text.replace(text.find("%s"), 2, format);
-        return report(0, text);
-    }
+    if (code == kFormatJpeg)
+        return reportSavingNotSupported(format);
     return saveInFormat(code, path);
 }
 
@@ -104,5 +102,11 @@ int CCodec::MakeUndoFile() {
         return report(24, operationPrefix("MakeUndoFile") + std::string(msg::kCannotSaveInFormat));
     return saveInFormat(code, undoFile_);
 }
+
+namespace msg {
+std::string gifResultText(std::string_view pattern, int code) {
+    return fillIn(fillIn(pattern, "%d", std::to_string(code)), "%s", bitmap::gifErrorMessage(code));
+}
+}  // namespace msg
 
 }  // namespace codec

@@ -31,11 +31,8 @@ int CCodec::Split(int tileWidth, int tileHeight, const std::string& folder,
     const int code = formatCodeOfName(format);
     if (code == kFormatUnknown)
         return report(21, operationPrefix("Split") + std::string(msg::kUnknownFileFormat) + format);
-    if (code == kFormatJpeg) {
-        std::string text(msg::kSavingNotSupported);
-        text.replace(text.find("%s"), 2, format);
-        return report(0, text);
-    }
+    if (code == kFormatJpeg)
+        return reportSavingNotSupported(format);
     const auto grid = planTiles(picture_->width(), picture_->height(), tileWidth, tileHeight);
     if (!grid)
         return report(28, operationPrefix("Split") + std::string(msg::kBadTileSize));

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+
+#include "bitmap/Messages.h"
 
 // The codec facade's message texts and the names of its properties and
 // operations, in one place.
 namespace codec::msg {
 
 inline constexpr std::string_view kInternal = "Interní funkce nalezla či způsobila tuto chybu:\n";
-inline constexpr std::string_view kNoBitmap = "BMP obrázek dosud nebyl vytvořen";
+// The same texts as the bitmap core's.
+using bitmap::msg::kNoBitmap;
+using bitmap::msg::kUnrecognised;
 inline constexpr std::string_view kNoWbmp = "WBMP obrázek dosud nebyl vytvořen";
-inline constexpr std::string_view kUnrecognised = "Nerozpoznaná chyba";
 inline constexpr std::string_view kTo8bppFailed = "Nepodařilo se zkonvertovat do 8bpp";
 inline constexpr std::string_view kFileDoesNotExist = "Soubor '%s' neexistuje!";
 inline constexpr std::string_view kUnknownFormat = "Neznámý formát";
@@ -80,5 +84,20 @@ inline constexpr std::array<std::string_view, 46> kOperationNames{
     "GetPreview",
     "GetImageAsString",
 };
+
+// The pattern with its first occurrence of the placeholder ("%s", "%d")
+// replaced by the value.
+inline std::string fillIn(std::string_view pattern, std::string_view placeholder,
+                          std::string_view value) {
+    std::string text(pattern);
+    const auto at = text.find(placeholder);
+    if (at != std::string::npos)
+        text.replace(at, placeholder.size(), value);
+    return text;
+}
+
+// A GIF result pattern ("Chyba #%d ...: %s") filled with the reader's or
+// writer's code and its text.
+std::string gifResultText(std::string_view pattern, int code);
 
 }  // namespace codec::msg
