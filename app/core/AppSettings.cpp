@@ -1,0 +1,79 @@
+#include "app/core/AppSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+#include "app/core/SettingsStore.h"
+#include "app/core/TempFilePatterns.h"
+
+namespace app {
+namespace {
+
+const QString kSettingsGroup = "Settings/";
+
+std::string withTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+std::string withoutTrailingSlash(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
+AppSettings::AppSettings()
+    : tempFolder(withTrailingSlash(toStdString(QDir::tempPath()))),
+      undoFilePath(tempFolder + "TMPUndo.bmp") {}
+
+void AppSettings::ReadSettings() {
+    SettingsStore store;
+    tempFolder = withTrailingSlash(toStdString(QDir::tempPath()));
+    const auto saved = store.readString(kSettingsGroup + "DSD");
+    saveFolder = saved && !saved->empty() ? *saved : tempFolder;
+    workingFolder = store.readString(kSettingsGroup + "DWD").value_or(tempFolder);
+    helpFile = store.readString(kSettingsGroup + "HelpFile")
+                   .value_or(toStdString(QDir::currentPath()) + "/help/index.htm");
+    ditheringMethod = store.readInt(kSettingsGroup + "IxDithering").value_or(0);
+    threshold = store.readInt(kSettingsGroup + "TresholdValue").value_or(128);
+}
+
+void AppSettings::CreateCodec() {
+    codec_ = std::make_unique<codec::CodecOwner>();
+    codec_->disableThrowException();
+    undoFilePath = tempFolder + "TMPUndo.bmp";
+    codec_->setUndoFile(undoFilePath);
+    codec_->setShowDownloadProgress(true);
+}
+
+void AppSettings::WriteSettings() {
+    SettingsStore store;
+    QSettings& settings = store.settings();
+    settings.setValue(kSettingsGroup + "DSD", toQString(saveFolder));
+    settings.setValue(kSettingsGroup + "DWD", toQString(workingFolder));
+    settings.setValue(kSettingsGroup + "IxDithering", ditheringMethod);
+    settings.setValue(kSettingsGroup + "TresholdValue", threshold);
+    settings.sync();
+    codec_.reset();
+}
+
+void AppSettings::RemoveTempFiles() const {
+    const std::string folder = withTrailingSlash(exchangeFolder());
+    for (const std::string& pattern : temporaryFilePatterns(folder, undoFilePath))
+        removeFilesMatching(pattern);
+}
+
+std::string AppSettings::exchangeFolder() const {
+    return withoutTrailingSlash(workingFolder.empty() ? tempFolder : workingFolder);
+}
+
+std::string AppSettings::saveFolderOrTemp() const {
+    return withoutTrailingSlash(saveFolder.empty() ? tempFolder : saveFolder);
+}
+
+}  // namespace app

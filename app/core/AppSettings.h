@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "codec/CodecOwner.h"
+
+// The program-wide settings: the user's folders, the dithering used for
+// conversion to black and white, the help file, and the program's one codec.
+// They are read from the settings store at start-up and written back at
+// exit (group "Settings" of organisation "Vendra", application "WAP Glyphon").
+namespace app {
+
+class AppSettings {
+public:
+    AppSettings();
+
+    // Default folder of Open, Save As, new pictures, downloads, counters
+    // and pasted pictures.
+    std::string saveFolder;
+    // Folder of the temporary exchange files; may be empty.
+    std::string workingFolder;
+    // The system's temporary folder, ending in "/".
+    std::string tempFolder;
+    // The one-level undo picture: tempFolder + "TMPUndo.bmp".
+    std::string undoFilePath;
+    int ditheringMethod = 0;  // 0..4
+    int threshold = 128;      // 0..255
+    std::string helpFile;
+
+    // Fills the settings from the store; missing values keep their defaults.
+    void ReadSettings();
+    // Creates the codec and sets it up: errors as results, the undo file in
+    // the temporary folder, download progress shown.
+    void CreateCodec();
+    // Writes the folders, method and threshold back (never the help file)
+    // and deletes the codec.
+    void WriteSettings();
+    // Deletes the program's temporary files; files that cannot be deleted
+    // are left alone.
+    void RemoveTempFiles() const;
+
+    // The folder of the temporary exchange files: the working folder, or the
+    // temporary folder when the working folder is empty. No trailing "/".
+    std::string exchangeFolder() const;
+    // The save folder, or the temporary folder when it is empty. No
+    // trailing "/".
+    std::string saveFolderOrTemp() const;
+
+    // The codec, or null before CreateCodec and after WriteSettings.
+    codec::CodecOwner* codec() const { return codec_.get(); }
+
+private:
+    std::unique_ptr<codec::CodecOwner> codec_;
+};
+
+}  // namespace app

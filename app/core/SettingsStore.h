@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <optional>
+#include <string>
+
+// The program's settings store: organisation "Vendra", application
+// "WAP Glyphon" (on Linux ~/.config/Vendra/WAP Glyphon.conf, or wherever
+// QSettings::setPath points the user scope).
+namespace app {
+
+inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
+inline std::string toStdString(const QString& text) { return text.toStdString(); }
+
+class SettingsStore {
+public:
+    SettingsStore() : settings_(QSettings::UserScope, "Vendra", "WAP Glyphon") {}
+    QSettings& settings() { return settings_; }
+
+    // A text value, or nothing when it is missing or not text.
+    std::optional<std::string> readString(const QString& key) const;
+    // A whole number, or nothing when it is missing or not a number.
+    std::optional<int> readInt(const QString& key) const;
+
+private:
+    QSettings settings_;
+};
+
+}  // namespace app
