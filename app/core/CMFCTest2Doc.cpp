@@ -1,0 +1,234 @@
+#include "app/core/CMFCTest2Doc.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/core/DocumentTexts.h"
+#include "app/core/PackedDib.h"
+#include "app/core/PhoneTable.h"
+#include "app/core/TextFormat.h"
+#include "bitmap/FileIO.h"
+
+namespace app {
+namespace {
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The palette of a packed DIB's colour table, one entry per colour.
+std::vector<PaletteEntry> paletteOf(std::span<const uint8_t> dib, const PackedDibInfo& info) {
+    std::vector<PaletteEntry> palette;
+    palette.reserve(info.colourCount);
+    size_t at = info.headerSize;
+    for (uint32_t i = 0; i < info.colourCount; ++i, at += info.colourEntrySize)
+        palette.push_back({dib[at + 2], dib[at + 1], dib[at]});
+    return palette;
+}
+
+}  // namespace
+
+CMFCTest2Doc::CMFCTest2Doc(AppSettings& settings, UserInterface& ui, DocumentHost& host)
+    : settings_(settings), ui_(ui), host_(host) {}
+
+void CMFCTest2Doc::setPathName(const std::string& path, bool addToRecent) {
+    pathName_ = path;
+    const auto slash = path.rfind('/');
+    title_ = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (addToRecent)
+        host_.addToRecentFiles(path);
+}
+
+std::string CMFCTest2Doc::exchangeFile(const char* name) const {
+    return settings_.exchangeFolder() + "/" + name;
+}
+
+void CMFCTest2Doc::DeleteContents() {
+    dib_.clear();
+    dib_.shrink_to_fit();
+    palette_.clear();
+    width_ = 1;
+    height_ = 1;
+}
+
+bool CMFCTest2Doc::AttachDib(std::vector<uint8_t> dib) {
+    DeleteContents();
+    PackedDibInfo info;
+    switch (inspectPackedDib(dib, info)) {
+        case DibCheck::negativeSize:
+            ui_.inform(std::string(text::kDibTooLarge), "", MessageIcon::information);
+            return false;
+        case DibCheck::unusable:
+            ui_.inform(std::string(text::kCannotLoadDib), "", MessageIcon::information);
+            return false;
+        case DibCheck::ok:
+            break;
+    }
+    width_ = info.width;
+    height_ = info.height;
+    palette_ = paletteOf(dib, info);
+    dib_ = std::move(dib);
+    return true;
+}
+
+int CMFCTest2Doc::LoadDibFromFile(const std::string& path, bool recordPath, bool addToRecent) {
+    DeleteContents();
+    bool notBmp = false;
+    auto dib = readDibFile(path, notBmp);
+    if (!dib) {
+        if (notBmp)
+            ui_.inform(std::string(text::kCannotLoadDib), "", MessageIcon::information);
+        else
+            ui_.inform(std::string(text::kFailedToOpenDocument), "", MessageIcon::error);
+        return result::kDocumentReadFailed;
+    }
+    if (!AttachDib(std::move(*dib)))
+        return result::kDocumentReadFailed;
+    if (recordPath)
+        setPathName(path, addToRecent);
+    return result::kOk;
+}
+
+int CMFCTest2Doc::writeDib(const std::string& path, bool clearModified) {
+    if (dib_.empty())
+        return 0;
+    switch (writeDibFile(path, dib_)) {
+        case DibWrite::written:
+            if (clearModified)
+                modified_ = false;
+            return 1;
+        case DibWrite::refused:
+            ui_.inform(std::string(text::kCannotSaveDib), "", MessageIcon::information);
+            return 0;
+        case DibWrite::cannotCreate:
+            break;
+    }
+    ui_.inform(std::string(text::kFailedToSaveDocument), "", MessageIcon::error);
+    return result::kCannotCreateFile;
+}
+
+int CMFCTest2Doc::WriteDibToFile(const std::string& path) {
+    return writeDib(path, true);
+}
+
+int CMFCTest2Doc::ReloadFromCodec() {
+    WaitCursor wait(ui_);
+    const std::string path = exchangeFile("TMPUpdate.bmp");
+    if (!codec().SaveBMP(path))
+        return result::kCodecSaveBmpFailed;
+    const int loaded = LoadDibFromFile(path, false, false);
+    std::remove(path.c_str());
+    host_.pictureChanged();
+    return loaded;
+}
+
+int CMFCTest2Doc::CommitChange() {
+    const std::string path = exchangeFile("TMPChange.bmp");
+    int outcome = SavePictureBmp(path);
+    if (outcome == result::kOk) {
+        outcome = codec().LoadBmp(path) ? ReloadFromCodec() : result::kCommitLoadFailed;
+    }
+    std::remove(path.c_str());
+    modified_ = true;
+    host_.pictureChanged();
+    return outcome;
+}
+
+void CMFCTest2Doc::SnapshotForUndo(bool write) {
+    // The undo copy is not a save of the document: the modified flag stays.
+    if (write && hasPicture())
+        writeDib(settings_.undoFilePath, false);
+    undoUsed_ = false;
+}
+
+void CMFCTest2Doc::restoreCodecPicture() {
+    if (!hasPicture())
+        return;
+    const std::string path = exchangeFile("TMPUpdate.bmp");
+    if (writeDibFile(path, dib_) == DibWrite::written)
+        codec().LoadBmp(path);
+    std::remove(path.c_str());
+}
+
+int CMFCTest2Doc::OpenPicture(const std::string& path, bool keepPath) {
+    WaitCursor wait(ui_);
+    if (!codec().LoadImage(path, "")) {
+        // The document keeps its picture (and its name), and the codec
+        // gets it back so that both still show the same picture.
+        restoreCodecPicture();
+        return result::kCodecLoadFailed;
+    }
+    if (!keepPath)
+        setPathName(path, true);
+    const int reloaded = ReloadFromCodec();
+    if (reloaded != result::kOk)
+        return reloaded;
+    monochrome_ = lowerCase(path).find("wbmp") != std::string::npos;
+    return result::kOk;
+}
+
+int CMFCTest2Doc::ConvertToMonochrome() {
+    if (!codec().BMPExists())
+        return result::kNoBmp;
+    if (!codec().ConvertBMPToMonochrome(settings_.ditheringMethod, settings_.threshold))
+        return result::kConversionFailed;
+    SnapshotForUndo(false);
+    const int committed = CommitChange();
+    monochrome_ = true;
+    return committed;
+}
+
+int CMFCTest2Doc::ResizeToBox(int width, int height) {
+    SnapshotForUndo(false);
+    if (!codec().ResizeTo(width, height, 0))
+        return result::kResizeFailed;
+    return ReloadFromCodec();
+}
+
+int CMFCTest2Doc::FitToPhone(int phoneIndex) {
+    if (!codec().BMPExists())
+        return result::kNoBmp;
+    PhoneTable phones;
+    return ResizeToBox(phones.PhoneWidth(phoneIndex + 1), phones.PhoneHeight(phoneIndex + 1));
+}
+
+int CMFCTest2Doc::FetchUrl(const std::string& url, std::string& localPath, std::string& errorText) {
+    int loaded = 0;
+    {
+        WaitCursor wait(ui_);
+        if (localPath.empty()) {
+            const auto slash = url.rfind('/');
+            localPath = settings_.saveFolderOrTemp() + "/download." +
+                        (slash == std::string::npos ? url : url.substr(slash + 1));
+        }
+        const bool readInPlace = url.find("file://") != std::string::npos;
+        loaded = codec().LoadImage(url, readInPlace ? std::string() : localPath);
+    }
+    if (!loaded) {
+        errorText = codec().errordescription();
+        restoreCodecPicture();
+        return result::kFetchFailed;
+    }
+    const int reloaded = ReloadFromCodec();
+    if (reloaded != result::kOk)
+        return reloaded;
+    modified_ = false;
+    setPathName(localPath.empty() ? url : localPath, false);
+    return result::kOk;
+}
+
+int CMFCTest2Doc::SavePictureBmp(const std::string& path) {
+    if (!codec().BMPExists())
+        return result::kNoBmp;
+    return codec().SaveBMP(path) ? result::kOk : result::kCodecSaveBmpFailed;
+}
+
+int CMFCTest2Doc::SavePictureWbmp(const std::string& path) {
+    if (!codec().WBMPExists())
+        return result::kNoWbmp;
+    return codec().SaveWBMP(path) ? result::kOk : result::kCodecSaveWbmpFailed;
+}
+
+}  // namespace app

@@ -1,0 +1,178 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/core/AppSettings.h"
+#include "app/core/DocumentHost.h"
+#include "app/core/UserInterface.h"
+
+// The image document: the picture the view shows, kept as a packed DIB
+// (info header, colour table, rows) with its palette and size, and every
+// file and picture command. The codec keeps its own copy of the picture; the
+// two are kept in step through temporary BMP files in the exchange folder:
+// the reload cycle (the codec writes TMPUpdate.bmp, the document reads it)
+// and the commit cycle (the codec writes TMPChange.bmp and loads it back,
+// then the reload cycle).
+//
+// Operations return 0 for success and one of the codes below otherwise.
+namespace app {
+
+namespace result {
+inline constexpr int kOk = 0;
+inline constexpr int kCommitLoadFailed = 1;     // the codec could not load a committed BMP
+inline constexpr int kDocumentReadFailed = 2;   // the document could not read the codec's BMP
+inline constexpr int kWbmpReloadFailed = 3;     // the codec could not reload a saved WBMP
+inline constexpr int kCodecSaveBmpFailed = 6;   // the codec could not save its picture as BMP
+inline constexpr int kCodecSaveWbmpFailed = 7;  // the codec could not save its picture as WBMP
+inline constexpr int kCannotCreateFile = 8;     // the document could not create a file
+inline constexpr int kNoBmp = 9;                // the codec holds no picture
+inline constexpr int kNoWbmp = 10;              // the codec holds no WBMP picture
+inline constexpr int kConversionFailed = 17;    // conversion to black and white failed
+inline constexpr int kResizeFailed = 18;        // resizing failed
+inline constexpr int kFetchFailed = 21;         // fetching a URL failed
+inline constexpr int kCodecLoadFailed = 26;     // the codec could not load the file
+}  // namespace result
+
+// One entry of the painting palette.
+struct PaletteEntry {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+};
+
+// The save dialog's types, in the order of its filter list.
+enum class SaveType { wbmp = 1, bmp = 2, png = 3 };
+
+// What Save did: wrote (or deliberately skipped) the file, or needs the
+// Save As dialog first.
+enum class SaveOutcome { done, saveAsRequired };
+
+class CMFCTest2Doc {
+public:
+    CMFCTest2Doc(AppSettings& settings, UserInterface& ui, DocumentHost& host);
+
+    // --- State -----------------------------------------------------------
+    bool hasPicture() const { return !dib_.empty(); }
+    // The packed DIB (empty when there is no picture).
+    const std::vector<uint8_t>& dib() const { return dib_; }
+    std::vector<uint8_t>& mutableDib() { return dib_; }
+    const std::vector<PaletteEntry>& palette() const { return palette_; }
+    int pictureWidth() const { return width_; }
+    int pictureHeight() const { return height_; }
+    bool isMonochrome() const { return monochrome_; }
+    void setMonochrome(bool on) { monochrome_ = on; }
+    bool saveAsFirst() const { return saveAsFirst_; }
+    void setSaveAsFirst(bool on) { saveAsFirst_ = on; }
+    bool isModified() const { return modified_; }
+    void setModified(bool on) { modified_ = on; }
+    // The last action was an undo from the undo file.
+    bool undoUsed() const { return undoUsed_; }
+    void clearUndoUsed() { undoUsed_ = false; }
+    const std::string& pathName() const { return pathName_; }
+    void setPathName(const std::string& path, bool addToRecent);
+    const std::string& title() const { return title_; }
+    void setTitle(const std::string& title) { title_ = title; }
+    const std::string& lastFolder() const { return lastFolder_; }
+    void setLastFolder(const std::string& folder) { lastFolder_ = folder; }
+    AppSettings& settings() { return settings_; }
+    codec::CodecOwner& codec() { return *settings_.codec(); }
+
+    // --- Operations ------------------------------------------------------
+    // Reads a BMP file into the document (emptied first) -> 0 or 2.
+    int LoadDibFromFile(const std::string& path, bool recordPath, bool addToRecent);
+    // Writes the picture as a BMP file -> 1 (written), 0 (not written) or 8
+    // (the file could not be created).
+    int WriteDibToFile(const std::string& path);
+    // The same write for an exchange or undo copy: the document's modified
+    // flag stays as it is.
+    int WriteDibCopy(const std::string& path) { return writeDib(path, false); }
+    int ReloadFromCodec();
+    int CommitChange();
+    // Writes the picture being replaced to the undo file (when asked and
+    // there is one) and forgets a previous undo.
+    void SnapshotForUndo(bool write);
+    int OpenPicture(const std::string& path, bool keepPath);
+    int ConvertToMonochrome();
+    int ResizeToBox(int width, int height);
+    int FitToPhone(int phoneIndex);
+    // Fetches a URL into localPath (made from the save folder when empty)
+    // and loads it; on failure errorText says why.
+    int FetchUrl(const std::string& url, std::string& localPath, std::string& errorText);
+    int SavePictureBmp(const std::string& path);
+    int SavePictureWbmp(const std::string& path);
+    // Takes a packed DIB as the picture -> false (and a message) when it is
+    // unusable; the document is then empty.
+    bool AttachDib(std::vector<uint8_t> dib);
+    // Frees the picture and palette; the size becomes 1 x 1.
+    void DeleteContents();
+
+    // --- Commands (after their dialogs) ----------------------------------
+    // Open with a chosen file: ends editing, resets flags and zoom, keeps
+    // the old picture for undo, opens; a failure is shown. True when opened.
+    bool openChosenFile(const std::string& path);
+    // The framework's open of a named document (command line, recent files).
+    bool openDocument(const std::string& path);
+    // Files dropped on the window: the first one that opens.
+    void dropFiles(const std::vector<std::string>& paths);
+    SaveOutcome save();
+    void saveAs(const std::string& chosenPath, SaveType type);
+    // Undo from the undo file.
+    void undoFromFile();
+    void convertToMonochromeCommand();
+    void resizeByPercentage(int percentage);
+    void setHeightCommand(int height);
+    void setWidthCommand(int width);
+    void fitToBoxCommand(int width, int height, bool ignoreAspectRatio);
+    void fitToPhoneCommand(int phoneIndex);
+    // The download dialog's text: "counter://", "info://" or a URL to fetch
+    // into `folder`.
+    void downloadText(const std::string& text, const std::string& folder);
+
+    // The path Save As writes for a chosen name and type: the chosen name up
+    // to its last "." (when there is one after the first character, within
+    // the file name) plus the type's extension.
+    static std::string saveAsTarget(const std::string& chosenPath, SaveType type);
+    // The box the set-height and set-width commands fit the picture into:
+    // the typed side exactly, the other side 10 pixels loose so that the
+    // typed side decides. Nothing for an empty picture.
+    struct Box {
+        int width = 0;
+        int height = 0;
+    };
+    static std::optional<Box> boxForHeight(int width, int height, int newHeight);
+    static std::optional<Box> boxForWidth(int width, int height, int newWidth);
+
+private:
+    int writeDib(const std::string& path, bool clearModified);
+    // Puts the document's picture back into the codec after a failed load
+    // emptied it, so the two still agree.
+    void restoreCodecPicture();
+    // Snapshot, the codec call, then the commit cycle; a failure is shown.
+    void resizeCommand(const std::function<int()>& codecCall);
+    void showSavePngFailure();
+    void counterText(const std::string& spec, const std::string& folder);
+    void infoText(const std::string& path);
+    std::string exchangeFile(const char* name) const;
+
+    AppSettings& settings_;
+    UserInterface& ui_;
+    DocumentHost& host_;
+
+    std::vector<uint8_t> dib_;
+    std::vector<PaletteEntry> palette_;
+    int width_ = 1;
+    int height_ = 1;
+    bool monochrome_ = false;
+    bool saveAsFirst_ = false;
+    bool modified_ = false;
+    bool undoUsed_ = false;
+    std::string pathName_;
+    std::string title_ = "Untitled";
+    std::string lastFolder_;
+};
+
+}  // namespace app

@@ -1,0 +1,268 @@
+// The document's file and picture commands, run after their dialogs.
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+#include "app/core/CMFCTest2Doc.h"
+#include "app/core/DocumentTexts.h"
+#include "app/core/PhoneTable.h"
+#include "app/core/TextFormat.h"
+#include "bitmap/FileIO.h"
+
+namespace app {
+namespace {
+
+std::string extensionOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+const char* extensionFor(SaveType type) {
+    switch (type) {
+        case SaveType::wbmp:
+            return "wbmp";
+        case SaveType::bmp:
+            return "bmp";
+        case SaveType::png:
+            return "png";
+    }
+    return "wbmp";
+}
+
+}  // namespace
+
+std::string CMFCTest2Doc::saveAsTarget(const std::string& chosenPath, SaveType type) {
+    const auto slash = chosenPath.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const auto dot = chosenPath.rfind('.');
+    // A dot that starts the name (".hidden") or sits in a folder name is
+    // not an extension.
+    const bool hasExtension = dot != std::string::npos && dot > nameStart;
+    const std::string stem = hasExtension ? chosenPath.substr(0, dot + 1) : chosenPath + ".";
+    return stem + extensionFor(type);
+}
+
+bool CMFCTest2Doc::openChosenFile(const std::string& path) {
+    if (host_.isEditing())
+        host_.endEditing();
+    monochrome_ = false;
+    modified_ = false;
+    host_.resetZoom();
+    WaitCursor wait(ui_);
+    SnapshotForUndo(true);
+    const int opened = OpenPicture(path, false);
+    if (opened != result::kOk) {
+        ui_.error(formatText(text::kCannotOpenFile, {codec().errordescription()}));
+        return false;
+    }
+    lastFolder_ = folderOf(path);
+    return true;
+}
+
+bool CMFCTest2Doc::openDocument(const std::string& path) {
+    modified_ = false;
+    if (!bitmap::fileExists(path)) {
+        ui_.inform(std::string(text::kFileDoesNotExist), "", MessageIcon::information);
+        return false;
+    }
+    if (host_.isEditing())
+        host_.endEditing();
+    host_.resetZoom();
+    WaitCursor wait(ui_);
+    SnapshotForUndo(true);
+    return OpenPicture(path, false) == result::kOk;
+}
+
+void CMFCTest2Doc::dropFiles(const std::vector<std::string>& paths) {
+    if (paths.size() > 1)
+        ui_.inform(std::string(text::kSeveralDropped), std::string(text::kCaptionInfo),
+                   MessageIcon::information);
+    for (const std::string& path : paths) {
+        if (host_.isEditing())
+            host_.endEditing();
+        host_.resetZoom();
+        WaitCursor wait(ui_);
+        SnapshotForUndo(true);
+        if (OpenPicture(path, false) == result::kOk)
+            return;
+    }
+    ui_.inform(std::string(text::kNothingDroppedOpened), std::string(text::kCaptionInfo),
+               MessageIcon::information);
+}
+
+void CMFCTest2Doc::showSavePngFailure() {
+    ui_.error(formatText(text::kSavePngFailed,
+                         {codec().errordescription(), static_cast<long long>(codec().errorcode())}),
+              std::string(text::kCaptionSaveError));
+}
+
+SaveOutcome CMFCTest2Doc::save() {
+    if (saveAsFirst_)
+        return SaveOutcome::saveAsRequired;
+    undoUsed_ = false;
+    if (host_.isEditing()) {
+        host_.takeEditedPicture();
+        if (WriteDibToFile(pathName_) != 1) {
+            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+            return SaveOutcome::done;
+        }
+        codec().LoadBmp(pathName_);
+    }
+    const std::string extension = extensionOf(pathName_);
+    if (extension == "bmp") {
+        if (SavePictureBmp(pathName_) != result::kOk)
+            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+        else
+            modified_ = false;
+    } else if (extension == "wbmp") {
+        if (!codec().ConvertBMPToMonochrome(0, 128))
+            ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+        if (SavePictureWbmp(pathName_) != result::kOk)
+            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+        else
+            modified_ = false;
+    } else if (extension == "png") {
+        if (codec().SavePNG(pathName_))
+            modified_ = false;
+        else
+            showSavePngFailure();
+    } else if (extension == "gif") {
+        return SaveOutcome::saveAsRequired;
+    }
+    return SaveOutcome::done;
+}
+
+void CMFCTest2Doc::saveAs(const std::string& chosenPath, SaveType type) {
+    WaitCursor wait(ui_);
+    undoUsed_ = false;
+    if (host_.isEditing()) {
+        host_.takeEditedPicture();
+        std::srand(static_cast<unsigned>(std::time(nullptr)));
+        const std::string editFile =
+            settings_.exchangeFolder() + "/" + formatText("TMPEdit%d.bmp", {std::rand()});
+        if (WriteDibToFile(editFile) == 1)
+            codec().LoadBmp(editFile);
+    }
+    const std::string target = saveAsTarget(chosenPath, type);
+    bool saved = false;
+    switch (type) {
+        case SaveType::wbmp: {
+            const bool converted = monochrome_
+                                       ? codec().ConvertBMPToMonochrome(0, 128)
+                                       : codec().ConvertBMPToMonochrome(settings_.ditheringMethod,
+                                                                        settings_.threshold);
+            if (!converted || codec().ConvertBMPToWBMP(0) != 1) {
+                ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+            } else if (SavePictureWbmp(target) == result::kOk) {
+                saved = true;
+                codec().LoadImage(target, "");
+                monochrome_ = true;
+                ReloadFromCodec();
+                host_.pictureChanged();
+            } else {
+                ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+            }
+            break;
+        }
+        case SaveType::bmp:
+            saved = SavePictureBmp(target) == result::kOk;
+            if (!saved)
+                ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+            break;
+        case SaveType::png:
+            saved = codec().SavePNG(target) != 0;
+            if (!saved)
+                showSavePngFailure();
+            break;
+    }
+    lastFolder_ = folderOf(target);
+    // A picture that was not written keeps its name and stays modified, so
+    // nothing suggests it is safe on disk.
+    if (!saved)
+        return;
+    saveAsFirst_ = false;
+    setPathName(target, true);
+    modified_ = false;
+}
+
+void CMFCTest2Doc::undoFromFile() {
+    undoUsed_ = true;
+    OpenPicture(settings_.undoFilePath, true);
+}
+
+void CMFCTest2Doc::convertToMonochromeCommand() {
+    const int depth = codec().BMPExists() ? codec().GetBMPBpp() : 0;
+    if (depth != 4 && depth != 8) {
+        ui_.inform(std::string(text::kUnsupportedDepth), "", MessageIcon::information);
+        return;
+    }
+    WaitCursor wait(ui_);
+    const int converted = ConvertToMonochrome();
+    if (converted == result::kConversionFailed)
+        ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+}
+
+void CMFCTest2Doc::resizeCommand(const std::function<int()>& codecCall) {
+    WaitCursor wait(ui_);
+    SnapshotForUndo(false);
+    if (!codecCall() || CommitChange() != result::kOk)
+        ui_.error(std::string(text::kResizeFailed));
+}
+
+void CMFCTest2Doc::resizeByPercentage(int percentage) {
+    resizeCommand([&] { return codec().ResizePercentual(percentage); });
+}
+
+namespace {
+
+int clampToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+std::optional<CMFCTest2Doc::Box> CMFCTest2Doc::boxForHeight(int width, int height, int newHeight) {
+    if (width <= 0 || height <= 0)
+        return std::nullopt;
+    return Box{clampToInt(static_cast<long long>(width) * newHeight / height + 10), newHeight};
+}
+
+std::optional<CMFCTest2Doc::Box> CMFCTest2Doc::boxForWidth(int width, int height, int newWidth) {
+    if (width <= 0 || height <= 0)
+        return std::nullopt;
+    return Box{newWidth, clampToInt(static_cast<long long>(height) * newWidth / width + 10)};
+}
+
+void CMFCTest2Doc::setHeightCommand(int height) {
+    const auto box = boxForHeight(codec().GetBMPWidth(), codec().GetBMPHeight(), height);
+    resizeCommand([&] { return box ? codec().ResizeTo(box->width, box->height, 0) : 0; });
+}
+
+void CMFCTest2Doc::setWidthCommand(int width) {
+    const auto box = boxForWidth(codec().GetBMPWidth(), codec().GetBMPHeight(), width);
+    resizeCommand([&] { return box ? codec().ResizeTo(box->width, box->height, 0) : 0; });
+}
+
+void CMFCTest2Doc::fitToBoxCommand(int width, int height, bool ignoreAspectRatio) {
+    resizeCommand([&] { return codec().ResizeTo(width, height, ignoreAspectRatio ? 1 : 0); });
+}
+
+void CMFCTest2Doc::fitToPhoneCommand(int phoneIndex) {
+    PhoneTable phones;
+    const int width = phones.PhoneWidth(phoneIndex + 1);
+    const int height = phones.PhoneHeight(phoneIndex + 1);
+    resizeCommand([&] { return codec().ResizeTo(width, height, 0); });
+}
+
+}  // namespace app

@@ -1,0 +1,143 @@
+#include "app/core/SplitCommand.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/core/PhoneTable.h"
+#include "app/core/SplitPages.h"
+#include "app/core/TextFormat.h"
+#include "bitmap/FileIO.h"
+
+namespace app {
+namespace {
+
+constexpr std::string_view kFolderMissing = "Výstupní složka neexistuje. Mám ji vytvořit?";
+constexpr std::string_view kFolderMissingCaption = "Vytvořit složku";
+constexpr std::string_view kCannotPrepare = "Nelze připravit obrázek: %s";
+constexpr std::string_view kSplitFailed = "Chyba při rozdělování obrázku: %s";
+constexpr std::string_view kSplitDone = "Obrázek rozdělen.\nVýsledky uloženy v '%sX.Y.%s'\n";
+constexpr std::string_view kPagesWritten = "WML stránky vytvořeny";
+constexpr std::string_view kPagesWrittenIn = " a uloženy v ";
+constexpr std::string_view kDoneCaption = "Operace kompletní";
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string withSlash(const std::string& folder) {
+    return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
+}
+
+}  // namespace
+
+std::string splitSourcePath(const CMFCTest2Doc& document, const AppSettings& settings) {
+    if (!document.pathName().empty())
+        return document.pathName();
+    return withSlash(settings.saveFolder) + "CurrentImage.bmp";
+}
+
+void prepareSplitSettings(SplitSettings& split, const std::string& sourcePath,
+                          const std::string& saveFolder) {
+    if (split.displayPosition < 0 || split.displayPosition >= kBuiltInPhoneCount)
+        split.displayPosition = 4;
+    const BuiltInPhone& phone = builtInPhone(split.displayPosition);
+    if (split.tileWidth == 0)
+        split.tileWidth = phone.width;
+    if (split.tileHeight == 0)
+        split.tileHeight = phone.height;
+    if (split.outputFolder.empty())
+        split.outputFolder = saveFolder.empty() ? folderOf(sourcePath) : saveFolder;
+    if (split.wmlFolder.empty())
+        split.wmlFolder = saveFolder;
+}
+
+TileSize splitTileSize(const SplitSettings& split, int pictureWidth, int pictureHeight) {
+    TileSize size{split.tileWidth, split.tileHeight};
+    if (split.sizeMode == 1) {
+        const int position = std::clamp(split.displayPosition, 0, kBuiltInPhoneCount - 1);
+        size = {builtInPhone(position).width, builtInPhone(position).height};
+    }
+    // Compared as unsigned numbers: a negative size counts as huge.
+    const auto clampTo = [](int value, long long limit) {
+        const auto unsignedValue = static_cast<unsigned long long>(static_cast<unsigned>(value));
+        return limit >= 0 && unsignedValue > static_cast<unsigned long long>(limit)
+                   ? static_cast<int>(limit)
+                   : value;
+    };
+    size.height = clampTo(size.height, pictureHeight);
+    size.width = clampTo(size.width, static_cast<long long>(pictureWidth) + 3);
+    return size;
+}
+
+std::string splitBaseName(const std::string& sourcePath) {
+    const auto slash = sourcePath.rfind('/');
+    std::string name = slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    return name;
+}
+
+bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
+                     SplitFormat format, int pictureWidth, int pictureHeight) {
+    if (!bitmap::directoryExists(split.outputFolder) &&
+        !ui.askYesNo(std::string(kFolderMissing), std::string(kFolderMissingCaption),
+                     MessageIcon::question))
+        return false;
+
+    WaitCursor wait(ui);
+    AppSettings& settings = document.settings();
+    const std::string sourcePath = splitSourcePath(document, settings);
+    const std::string savedPicture = settings.exchangeFolder() + "/TMPSplitSave.bmp";
+    document.WriteDibCopy(savedPicture);
+
+    int prepared = document.ResizeToBox(pictureWidth, pictureHeight);
+    if (prepared == result::kOk && format == SplitFormat::wbmp)
+        prepared = document.ConvertToMonochrome();
+    auto& codec = document.codec();
+    if (prepared != result::kOk) {
+        ui.error(formatText(kCannotPrepare, {codec.errordescription()}));
+        return false;
+    }
+
+    const TileSize tile = splitTileSize(split, pictureWidth, pictureHeight);
+    const std::string tileFolder = withSlash(split.outputFolder);
+    const std::string extension = format == SplitFormat::bmp ? "bmp" : "wbmp";
+    const bool cut = codec.Split(tile.width, tile.height, tileFolder, extension) != 0;
+    const int columns = codec.ImageWidth();
+    const int rows = codec.ImageHeight();
+    if (!cut) {
+        ui.error(formatText(kSplitFailed, {codec.errordescription()}));
+        return false;
+    }
+
+    if (split.createPages) {
+        SplitPageSet pages;
+        pages.folder = split.separateWmlFolder ? withSlash(split.wmlFolder) : tileFolder;
+        pages.baseName = splitBaseName(sourcePath);
+        pages.extension = extension;
+        pages.sourcePrefix = split.prefixEnabled ? split.prefix + "/" : std::string();
+        pages.tileWidth = tile.width;
+        pages.tileHeight = tile.height;
+        pages.columns = columns;
+        pages.rows = rows;
+        writeSplitPages(pages);
+    }
+
+    // The document gets back the picture it had before the command.
+    if (codec.LoadBmp(savedPicture))
+        document.ReloadFromCodec();
+    std::remove(savedPicture.c_str());
+
+    std::string report = formatText(kSplitDone, {tileFolder, extension});
+    if (split.createPages) {
+        report += kPagesWritten;
+        if (split.separateWmlFolder)
+            report += std::string(kPagesWrittenIn) + split.wmlFolder;
+    }
+    ui.inform(report, std::string(kDoneCaption), MessageIcon::information);
+    return true;
+}
+
+}  // namespace app

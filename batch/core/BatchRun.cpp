@@ -1,0 +1,250 @@
+#include "batch/core/BatchRun.h"
+
+#include <cstdio>
+
+#include "app/core/TextFormat.h"
+#include "batch/core/BatchTexts.h"
+#include "batch/core/UniqueFileName.h"
+
+namespace batch {
+namespace {
+
+using app::formatText;
+
+const char* extensionFor(int format) {
+    switch (format) {
+        case kFormatBmp:
+            return ".bmp";
+        case kFormatWbmp:
+            return ".wbmp";
+        case kFormatGif:
+            return ".gif";
+        case kFormatPng:
+        case kFormatPngTransparent:
+            return ".png";
+        default:
+            return nullptr;
+    }
+}
+
+// The output file of an entry: its file name in the output folder with the
+// new extension (a dot in a folder name is not an extension).
+std::string outputPathFor(const std::string& outputFolder, const std::string& entry,
+                          const std::string& extension) {
+    const auto slash = entry.rfind('/');
+    std::string name = slash == std::string::npos ? entry : entry.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    std::string folder = outputFolder;
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder + name + extension;
+}
+
+}  // namespace
+
+struct BatchRun::Entry {
+    std::string name;
+    std::string outputPath;
+};
+
+int countEntries(const std::string& fileList) {
+    int count = 0;
+    for (char c : fileList)
+        count += c == '\n' ? 1 : 0;
+    return count;
+}
+
+std::string confirmationText(const std::string& fileList, bool stopOnError) {
+    return formatText(text::kConfirmation, {fileList, stopOnError ? text::kYes : text::kNo});
+}
+
+BatchRun::BatchRun(app::CMFCTest2Doc& document, app::UserInterface& ui, BatchProgress& progress)
+    : document_(document), ui_(ui), progress_(progress) {}
+
+void BatchRun::show(const std::string& status, const std::string& file) {
+    progress_.update(done_ + errors_, total_ - done_ - errors_, errors_, file, status);
+}
+
+void BatchRun::fail(const std::string& message) {
+    ++errors_;
+    errorList_ += message;
+    // Each failure on a line of its own, also those whose text has no line
+    // end, so the summary stays readable.
+    if (!message.empty() && message.back() != '\n')
+        errorList_ += '\n';
+    if (options_->stopOnError)
+        ui_.error(message);
+}
+
+void BatchRun::removeTemporaryDownload() {
+    if (!temporaryDownload_.empty())
+        std::remove(temporaryDownload_.c_str());
+    temporaryDownload_.clear();
+}
+
+BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
+                           const BatchRunOptions& options) {
+    settings_ = &settings;
+    options_ = &options;
+    total_ = done_ = errors_ = 0;
+    errorList_.clear();
+    temporaryDownload_.clear();
+
+    BatchSummary summary;
+    progress_.update(0, -1, 0, std::string(text::kNoFile), std::string(text::kCountingPictures));
+    total_ = countEntries(fileList);
+    progress_.update(0, total_, 0, std::string(text::kNoFile), std::string(text::kStarting));
+    const char* extension = extensionFor(settings.outputFormat);
+    if (!extension) {
+        ui_.error(std::string(text::kUnknownFormat));
+        return summary;
+    }
+    extension_ = extension;
+    summary.ran = true;
+
+    size_t start = 0;
+    while (start < fileList.size()) {
+        const size_t end = fileList.find('\n', start);
+        if (end == std::string::npos)
+            break;
+        removeTemporaryDownload();
+        Entry entry{fileList.substr(start, end - start), {}};
+        start = end + 1;
+        if (convertEntry(entry)) {
+            ++done_;
+            show(std::string(text::kFinished), entry.name);
+        }
+    }
+    removeTemporaryDownload();
+
+    summary.total = total_;
+    summary.done = done_;
+    summary.errors = errors_;
+    summary.errorList = errorList_;
+    summary.text = errorList_.empty()
+                       ? formatText(text::kAllConverted, {static_cast<long long>(done_)})
+                       : formatText(text::kSomeFailed,
+                                    {static_cast<long long>(done_), static_cast<long long>(total_),
+                                     static_cast<long long>(errors_), errorList_});
+    ui_.inform(summary.text, std::string(text::kSummaryCaption), app::MessageIcon::information);
+    return summary;
+}
+
+bool BatchRun::convertEntry(Entry& entry) {
+    auto& codec = document_.codec();
+    const app::AppSettings& app = document_.settings();
+
+    if (entry.name.find("://") != std::string::npos) {
+        std::string localPath;
+        std::string errorText;
+        if (document_.FetchUrl(entry.name, localPath, errorText) != app::result::kOk) {
+            fail(errorText);
+            return false;
+        }
+        entry.name = localPath;
+        temporaryDownload_ = localPath;
+    }
+
+    show(std::string(text::kCreatingOutput), entry.name);
+    if (options_->singleOutputPath) {
+        entry.outputPath = *options_->singleOutputPath;
+    } else {
+        entry.outputPath = outputPathFor(settings_->outputFolder, entry.name, extension_);
+        MakeUniqueFileName(entry.outputPath);
+    }
+
+    show(std::string(text::kLoading), entry.name);
+    if (document_.OpenPicture(entry.name, false) != app::result::kOk) {
+        fail(formatText(text::kLoadFailed, {entry.name, codec.errordescription()}));
+        return false;
+    }
+
+    const int depth = codec.GetBMPBpp();
+    if (depth != 4 && depth != 8) {
+        if (options_->stopOnError)
+            ui_.error(formatText(text::kDepthShown, {entry.name}));
+        ++errors_;
+        errorList_ += formatText(text::kDepthListed, {static_cast<long long>(depth), entry.name});
+        return false;
+    }
+
+    const int method =
+        settings_->ditheringMethod >= 0 ? settings_->ditheringMethod : app.ditheringMethod;
+    const int threshold = settings_->threshold >= 0 ? settings_->threshold : app.threshold;
+    auto convert = [&] {
+        show(std::string(text::kConverting), entry.name);
+        if (!codec.ConvertBMPToMonochrome(method, threshold)) {
+            fail(formatText(text::kConversionFailed, {entry.name}));
+            return false;
+        }
+        return true;
+    };
+    auto resize = [&] {
+        const bool extra = options_->extraResize != ExtraResize::none;
+        if (!settings_->resizeEnabled && !extra)
+            return true;
+        show(std::string(text::kResizing), entry.name);
+        int outcome = app::result::kOk;
+        if (extra) {
+            const int resized = options_->extraResize == ExtraResize::exactSize
+                                    ? codec.ResizeTo(options_->extraWidth, options_->extraHeight, 1)
+                                    : codec.ResizePercentual(options_->percentage);
+            outcome = resized ? document_.ReloadFromCodec() : app::result::kResizeFailed;
+        } else if (settings_->resizeMode == ResizeMode::phone) {
+            outcome = document_.FitToPhone(settings_->phoneIndex);
+        } else {
+            outcome = document_.ResizeToBox(settings_->boxWidth, settings_->boxHeight);
+        }
+        if (outcome != app::result::kOk) {
+            fail(formatText(text::kResizeFailed, {entry.name}));
+            return false;
+        }
+        return true;
+    };
+    const bool prepared =
+        options_->convertAfterResize ? resize() && convert() : convert() && resize();
+    if (!prepared)
+        return false;
+
+    const int width = codec.GetBMPWidth();
+    const int height = codec.GetBMPHeight();
+
+    show(std::string(text::kSaving), entry.name);
+    bool saved = false;
+    switch (settings_->outputFormat) {
+        case kFormatBmp:
+            saved = codec.SaveBMP(entry.outputPath) != 0;
+            break;
+        case kFormatWbmp:
+            saved = codec.ConvertBMPToWBMP(0) && codec.SaveWBMP(entry.outputPath);
+            break;
+        case kFormatGif:
+            saved = codec.SaveAs(entry.outputPath, "gif", 0) != 0;
+            break;
+        case kFormatPng:
+            saved = codec.SaveAs(entry.outputPath, "png", 0) != 0;
+            break;
+        case kFormatPngTransparent:
+            saved = codec.SaveAs(entry.outputPath, "png-trans", 0) != 0;
+            break;
+    }
+    if (!saved) {
+        fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}));
+        return false;
+    }
+
+    if (settings_->createWmlPages) {
+        show(std::string(text::kWritingPage), entry.name);
+        const PicturePageResult page =
+            writePicturePage(entry.outputPath, settings_->wml, width, height);
+        if (!page.written) {
+            fail(formatText(text::kPageFailed, {page.pagePath}));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace batch

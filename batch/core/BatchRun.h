@@ -1,0 +1,92 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/core/CMFCTest2Doc.h"
+#include "app/core/UserInterface.h"
+#include "batch/core/BatchSettings.h"
+
+// The batch run: converts every entry of a file list (paths and URLs, each
+// followed by "\n") through the program's document and codec -- fetch, load,
+// check the depth, convert to black and white, resize, save under a unique
+// name, and optionally write a WML page -- reporting its course to a
+// progress sink and its failures to the user.
+namespace batch {
+
+// Where the run shows how far it got. Before the total is known, remaining
+// is negative.
+class BatchProgress {
+public:
+    virtual ~BatchProgress() = default;
+    virtual void update(int processed, int remaining, int errors, const std::string& file,
+                        const std::string& status) = 0;
+};
+
+// Extra resizing for the command-line tool, beyond the box and the phone.
+enum class ExtraResize { none, exactSize, percentage };
+
+struct BatchRunOptions {
+    bool stopOnError = false;
+    // Off: black and white first, then resize (the desktop program). On:
+    // the grey picture is resized first and converted afterwards, which
+    // gives cleaner results (the command-line tool).
+    bool convertAfterResize = false;
+    // With one entry: the output file itself instead of a unique name in
+    // the output folder; an existing file is replaced once the new one is
+    // complete.
+    std::optional<std::string> singleOutputPath;
+    ExtraResize extraResize = ExtraResize::none;
+    int extraWidth = 0;   // exact size
+    int extraHeight = 0;  // exact size
+    int percentage = 100;
+};
+
+struct BatchSummary {
+    bool ran = false;  // false when the run ended before the first entry
+    int total = 0;
+    int done = 0;
+    int errors = 0;
+    std::string errorList;
+    // The summary box's text (empty when the run did not get that far).
+    std::string text;
+};
+
+class BatchRun {
+public:
+    BatchRun(app::CMFCTest2Doc& document, app::UserInterface& ui, BatchProgress& progress);
+
+    // Runs the whole list. The settings keep the separators the WML pages
+    // added. Shows the summary box at the end.
+    BatchSummary run(BatchSettings& settings, const std::string& fileList,
+                     const BatchRunOptions& options);
+
+private:
+    struct Entry;
+    // One entry's steps; false when it failed (the error is already counted).
+    bool convertEntry(Entry& entry);
+    void fail(const std::string& message);
+    void show(const std::string& status, const std::string& file);
+    void removeTemporaryDownload();
+
+    app::CMFCTest2Doc& document_;
+    app::UserInterface& ui_;
+    BatchProgress& progress_;
+
+    BatchSettings* settings_ = nullptr;
+    const BatchRunOptions* options_ = nullptr;
+    std::string extension_;
+    int total_ = 0;
+    int done_ = 0;
+    int errors_ = 0;
+    std::string errorList_;
+    std::string temporaryDownload_;
+};
+
+// The confirmation text shown before a run when the user asked for one.
+std::string confirmationText(const std::string& fileList, bool stopOnError);
+
+// The number of "\n"-ended entries of a file list.
+int countEntries(const std::string& fileList);
+
+}  // namespace batch

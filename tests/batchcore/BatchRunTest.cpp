@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "batch/core/BatchRun.h"
+#include "bitmap/FileIO.h"
+#include "bitmap/GifWriter.h"
+#include "support/CliRun.h"
+#include "tests/appcore/DocumentFixture.h"
+
+using batch::BatchRun;
+using batch::BatchRunOptions;
+using batch::BatchSettings;
+using testing_support::readFile;
+using testing_support::writeGradientBmp;
+
+namespace {
+
+struct ProgressStep {
+    int processed, remaining, errors;
+    std::string file, status;
+};
+
+class RecordingProgress : public batch::BatchProgress {
+public:
+    void update(int processed, int remaining, int errors, const std::string& file,
+                const std::string& status) override {
+        steps.push_back({processed, remaining, errors, file, status});
+    }
+    std::vector<ProgressStep> steps;
+};
+
+struct BatchRunTest : testing_support::DocumentFixture {
+    BatchRunTest() {
+        out = work.path() + "/out";
+        ::mkdir(out.c_str(), 0777);
+        batchSettings.outputFolder = out;
+        batchSettings.outputFormat = batch::kFormatWbmp;
+    }
+    batch::BatchSummary run(const std::string& list, BatchRunOptions options = {}) {
+        return BatchRun(doc, ui, progress).run(batchSettings, list, options);
+    }
+    std::string out;
+    BatchSettings batchSettings;
+    RecordingProgress progress;
+};
+
+TEST_F(BatchRunTest, SameNamesGetNumberedAndPagesFollowThem) {
+    const auto a = writeGradientBmp(work.file("a.bmp"), 20, 10);
+    ASSERT_TRUE(
+        bitmap::GifWriter(testing_support::makeGreyDib(8, 8, 8)).save(work.file("a.gif"), true) ==
+        0);
+    batchSettings.createWmlPages = true;
+    const auto summary = run(a + "\n" + work.file("a.gif") + "\n");
+    EXPECT_EQ(summary.done, 2);
+    EXPECT_EQ(summary.errors, 0);
+    EXPECT_TRUE(bitmap::fileExists(out + "/a.wbmp"));
+    EXPECT_TRUE(bitmap::fileExists(out + "/a(1).wbmp"));
+    EXPECT_TRUE(bitmap::fileExists(out + "/a.wml"));
+    EXPECT_TRUE(bitmap::fileExists(out + "/a(1).wml"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Všech 2 obrázků bylo zkonvertováno úspěšně");
+    EXPECT_EQ(ui.messages[0].caption, "Dávková konverze kompletní");
+    // The document holds the last picture.
+    EXPECT_EQ(doc.pathName(), work.file("a.gif"));
+    const std::string page(reinterpret_cast<const char*>(readFile(out + "/a(1).wml").data()),
+                           readFile(out + "/a(1).wml").size());
+    EXPECT_NE(page.find("<img src=\"a(1).wbmp\" width=\"8\" height=\"8\" alt=\"a(1).wbmp\"/>"),
+              std::string::npos);
+}
+
+TEST_F(BatchRunTest, ProgressTextsComeInOrder) {
+    const auto a = writeGradientBmp(work.file("a.bmp"), 20, 10);
+    batchSettings.resizeEnabled = true;
+    batchSettings.resizeMode = batch::ResizeMode::box;
+    batchSettings.boxWidth = 10;
+    batchSettings.boxHeight = 10;
+    batchSettings.createWmlPages = true;
+    run(a + "\n");
+    std::vector<std::string> statuses;
+    for (const auto& step : progress.steps)
+        statuses.push_back(step.status);
+    EXPECT_EQ(statuses, (std::vector<std::string>{
+                            "Počítám obrázky", "Začínám...", "Vytvářím výstupní soubor",
+                            "Nahrávám obrázek", "Konvertuji do černobíla...", "Měním velikost",
+                            "Ukládám zkonvertovaný obrázek", "Vytvářím WML stránku", "Ukončeno"}));
+    EXPECT_EQ(progress.steps.front().remaining, -1);
+    EXPECT_EQ(progress.steps[1].remaining, 1);
+    EXPECT_EQ(progress.steps.back().processed, 1);
+    EXPECT_EQ(progress.steps.back().remaining, 0);
+    // Resized after conversion into the 10 x 10 box.
+    const auto wbmp = readFile(out + "/a.wbmp");
+    EXPECT_EQ(wbmp[2], 10);
+    EXPECT_EQ(wbmp[3], 5);
+}
+
+TEST_F(BatchRunTest, FailuresAreCountedListedAndSummarisedInOrder) {
+    const auto good = writeGradientBmp(work.file("good.bmp"), 8, 8);
+    testing_support::writeFile(work.file("bad.bmp"), std::string("nothing"));
+    batchSettings.createWmlPages = true;
+    batchSettings.wml.separateFolder = true;
+    batchSettings.wml.folder = work.file("no/such/folder");
+    const auto summary = run(work.file("bad.bmp") + "\n" + good + "\n");
+    EXPECT_EQ(summary.total, 2);
+    EXPECT_EQ(summary.done, 0);
+    EXPECT_EQ(summary.errors, 2);
+    // The failed page leaves the picture saved.
+    EXPECT_TRUE(bitmap::fileExists(out + "/good.wbmp"));
+    EXPECT_FALSE(bitmap::fileExists(out + "/bad.wbmp"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const std::string& text = ui.messages[0].text;
+    EXPECT_EQ(text.rfind("0 Souborů zkonvertováno úspěšně (z 2 celkem).\n\nNastalo 2 chyb:\n"
+                         "Nepodařilo se nahrát soubor " +
+                             work.file("bad.bmp") + ": ",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find("\nNepodařilo se vytvořit WML soubor '" + work.file("no/such/folder") +
+                        "/good.wml'\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(BatchRunTest, StopOnErrorShowsEachFailure) {
+    testing_support::writeFile(work.file("bad.bmp"), std::string("nothing"));
+    BatchRunOptions options;
+    options.stopOnError = true;
+    run(work.file("bad.bmp") + "\n" + work.file("missing.jpg") + "\n", options);
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[0].caption, "Chyba");
+    EXPECT_EQ(ui.messages[0].icon, app::MessageIcon::error);
+    EXPECT_EQ(
+        ui.messages[1].text.rfind("Nepodařilo se nahrát soubor " + work.file("missing.jpg"), 0),
+        0u);
+    EXPECT_EQ(ui.messages[2].caption, "Dávková konverze kompletní");
+}
+
+TEST_F(BatchRunTest, UnknownFormatEndsTheRunWithoutSummary) {
+    batchSettings.outputFormat = 7;
+    const auto summary = run(writeGradientBmp(work.file("a.bmp"), 4, 4) + "\n");
+    EXPECT_FALSE(summary.ran);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Kritická chyba: Neznámý formát");
+    EXPECT_FALSE(bitmap::fileExists(out + "/a.wbmp"));
+}
+
+TEST_F(BatchRunTest, ExistingPicturesAreNeverOverwritten) {
+    testing_support::writeFile(out + "/a.bmp", std::string("keep me"));
+    batchSettings.outputFormat = batch::kFormatBmp;
+    const auto a = writeGradientBmp(work.file("a.jpeg.bmp"), 4, 4);
+    ::mkdir(work.file("sub.d").c_str(), 0777);
+    const auto b = writeGradientBmp(work.file("sub.d/a.bmp"), 4, 4);
+    (void)a;
+    run(b + "\n");
+    EXPECT_EQ(readFile(out + "/a.bmp").size(), 7u);
+    EXPECT_TRUE(bitmap::fileExists(out + "/a(1).bmp"));
+}
+
+TEST(BatchTexts, ConfirmationAndCounting) {
+    EXPECT_EQ(batch::confirmationText("a.bmp\nb.bmp\n", true),
+              "Soubory ke zkonvertování:\n\na.bmp\nb.bmp\n\nZastavit při chybě: Ano\n");
+    EXPECT_EQ(batch::countEntries("a\nb\nc"), 2);
+    EXPECT_EQ(batch::countEntries(""), 0);
+}
+
+}  // namespace
