@@ -1,0 +1,47 @@
+// dotwerk-host: edits one WBMP or BMP picture in the Dotwerk control.
+//   dotwerk-host [picture] [--screenshot out.png]
+// Without a picture it starts from a blank 96 x 64 one; --screenshot saves
+// the window as it first appears and quits (for use without a display).
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "dotwerk/host/HostWindow.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QStringList arguments = QApplication::arguments().mid(1);
+    QString screenshot;
+    if (const auto at = arguments.indexOf(QStringLiteral("--screenshot"));
+        at >= 0 && at + 1 < arguments.size()) {
+        screenshot = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
+
+    dotwerk_host::HostWindow window;
+    QString reason;
+    if (!window.createEditor(&reason)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Dotwerk host"),
+                              QStringLiteral("The editor could not be started: %1").arg(reason));
+        return 1;
+    }
+    QString error;
+    if (!arguments.isEmpty()) {
+        if (!window.openPicture(arguments.front(), &error)) {
+            QMessageBox::critical(nullptr, QStringLiteral("Dotwerk host"), error);
+            return 1;
+        }
+    } else {
+        window.editor().InitFromDimensions(96, 64);
+        window.editor().SetMode(dotwerk::kModePencil);
+        window.editor().control()->show();
+    }
+    window.show();
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, &screenshot] {
+            window.grab().save(screenshot);
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
+}
