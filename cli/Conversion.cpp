@@ -26,6 +26,7 @@ std::optional<std::string> applyConversionOption(const std::string& option,
         if (!threshold)
             return std::string("threshold must be a whole number from 0 to 255");
         options.threshold = *threshold;
+        options.thresholdGiven = true;
     }
     return std::nullopt;
 }
@@ -43,44 +44,6 @@ bool loadPicture(codec::CCodec& codec, const std::string& input) {
 void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink) {
     codec.setDownloadProgress(&sink);
     codec.setShowDownloadProgress(true);
-}
-
-namespace {
-
-bool resize(codec::CCodec& codec, const ConversionOptions& options) {
-    switch (options.resize) {
-        case ResizeKind::none:
-            return true;
-        case ResizeKind::fit:
-            return codec.ResizeTo(options.size.width, options.size.height, 0);
-        case ResizeKind::exact:
-            return codec.ResizeTo(options.size.width, options.size.height, 1);
-        case ResizeKind::percent:
-            return codec.ResizePercentual(options.percent);
-    }
-    return false;
-}
-
-}  // namespace
-
-std::optional<std::string> convertPicture(codec::CCodec& codec, const std::string& input,
-                                          const std::string& output,
-                                          const ConversionOptions& options, bool refuseExisting) {
-    const unsigned serial = codec.errorSerial();
-    const bool done =
-        loadPicture(codec, input) && resize(codec, options) &&
-        (!options.convertsToMonochrome() ||
-         codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold)) &&
-        codec.SaveAs(output, options.format, refuseExisting ? 1 : 0);
-    if (done)
-        return std::nullopt;
-    return failureText(codec, serial);
-}
-
-std::string failureText(const codec::CCodec& codec, unsigned serialBefore) {
-    if (codec.errorSerial() != serialBefore || codec.lastGifReadResult() == 0)
-        return codec.errordescription();
-    return codec::msg::gifResultText(codec::msg::kGifReadError, codec.lastGifReadResult());
 }
 
 std::string outputExtension(const std::string& format) {

@@ -7,6 +7,7 @@
 #include "cli/Arguments.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadProgress.h"
+#include "codec/FailureText.h"
 
 namespace cli {
 
@@ -16,6 +17,7 @@ struct ConversionOptions {
     std::string format = "wbmp";  // wbmp, bmp, gif, png or png-trans
     std::optional<int> method;    // given with -m
     int threshold = 128;
+    bool thresholdGiven = false;  // -t was given
     ResizeKind resize = ResizeKind::none;
     Size size;          // for fit and exact
     int percent = 100;  // for percent
@@ -44,17 +46,7 @@ bool loadPicture(codec::CCodec& codec, const std::string& input);
 // Has the codec report its downloads to the sink (which must outlive them).
 void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink);
 
-// Load, resize, convert to black and white and save one picture. When
-// refuseExisting is set, an existing output file is never replaced.
-// Returns nothing on success, otherwise the reason it failed.
-std::optional<std::string> convertPicture(codec::CCodec& codec, const std::string& input,
-                                          const std::string& output,
-                                          const ConversionOptions& options, bool refuseExisting);
-
-// Why the codec's last operation failed: its error text when the operation
-// reported one (the codec's error serial moved past `serialBefore`),
-// otherwise the reason a GIF could not be read.
-std::string failureText(const codec::CCodec& codec, unsigned serialBefore);
+using codec::failureText;
 
 // The file-name extension of an output format ("png" for png-trans).
 std::string outputExtension(const std::string& format);

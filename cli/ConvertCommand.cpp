@@ -1,26 +1,29 @@
 #include <ostream>
 
+#include "batch/core/BatchRun.h"
 #include "bitmap/FileIO.h"
+#include "cli/BatchProgressLine.h"
+#include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
-#include "cli/DownloadProgressLine.h"
-#include "cli/OutputNames.h"
-#include "cli/ParallelRunner.h"
+#include "cli/FolderCreation.h"
+#include "cli/PhoneChoice.h"
 #include "cli/ProgressLine.h"
-
-#include <sys/stat.h>
 
 namespace cli {
 namespace {
 
 constexpr const char* kConvertHelp =
     "Usage: glyphon-cli convert INPUT... -o OUT [-f FORMAT] [-m METHOD] [-t THRESHOLD]\n"
-    "                           [--fit WxH | --size WxH | --percent P]\n"
+    "                           [--fit WxH | --phone N|NAME | --size WxH | --percent P]\n"
+    "                           [--wml [--wml-dir D] [--prefix P] [--alt TEXT]]\n"
+    "                           [--stop-on-error]\n"
     "\n"
-    "Loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides the\n"
-    "format), resizes it, converts it to black and white and saves it. An\n"
-    "INPUT may be an http://, https://, ftp:// or file:// URL; its output is\n"
-    "named after the URL's last path segment.\n"
+    "Converts the pictures one after another, as the program's batch conversion\n"
+    "does: loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides\n"
+    "the format), resizes it, converts it to black and white and saves it. An\n"
+    "INPUT may be an http:// or ftp:// URL (downloaded first, and named\n"
+    "download.NAME after its last path segment) or a file:// name.\n"
     "\n"
     "Options:\n"
     "  -o OUT          the output file when there is one INPUT and OUT is not a\n"
@@ -32,29 +35,45 @@ constexpr const char* kConvertHelp =
     "  -f FORMAT       wbmp (default), bmp, gif, png, or png-trans (PNG with white\n"
     "                  as the transparent colour, written as .png)\n"
     "  -m METHOD       0-4 or thresholding, random, display, print,\n"
-    "                  floyd-steinberg (default floyd-steinberg); output other\n"
-    "                  than WBMP is converted to black and white only when -m\n"
-    "                  is given\n"
-    "  -t THRESHOLD    0-255 (default 128), for thresholding, random and\n"
-    "                  floyd-steinberg\n"
-    "  --fit WxH       scale by the largest whole percentage that fits WxH,\n"
-    "                  keeping the aspect ratio (small pictures are enlarged)\n"
+    "                  floyd-steinberg (default: the program's setting)\n"
+    "  -t THRESHOLD    0-255 (default: the program's setting), for thresholding,\n"
+    "                  random and floyd-steinberg\n"
+    "  --fit WxH       fit into WxH keeping the aspect ratio\n"
+    "  --phone N|NAME  fit to the display of a phone of the phone table\n"
+    "                  (see 'glyphon-cli phones list')\n"
     "  --size WxH      scale to exactly WxH\n"
     "  --percent P     scale to P percent\n"
-    "  -j N            convert up to N pictures at once (default: one per core,\n"
-    "                  at most 8)\n"
+    "  --wml           write a WML page showing each picture beside it\n"
+    "  --wml-dir D     write the pages into folder D instead\n"
+    "  --prefix P      put P/ before the picture's name in the pages\n"
+    "  --alt TEXT      the pages' alternative text (default: the picture's name)\n"
+    "  --stop-on-error report each failure at once (the run still goes on)\n"
     "  -h, --help      show this text\n"
     "\n"
-    "Resizing averages the source pixels that cover each new pixel.\n"
+    "Pictures are resized before they are converted to black and white;\n"
+    "resizing averages the source pixels that cover each new pixel. The\n"
+    "method and threshold default to those the desktop program uses.\n"
     "Exit status: 0 when every picture was converted, 1 when any failed,\n"
     "2 for bad usage.\n";
 
 struct ConvertRequest {
     std::vector<std::string> inputs;
     std::string output;
-    ConversionOptions options;
-    int workers = defaultWorkerCount();
+    ConversionOptions conversion;
+    std::optional<Size> fitBox;
+    std::string phone;
+    bool wml = false;
+    std::optional<std::string> wmlFolder;
+    std::optional<std::string> prefix;
+    std::optional<std::string> altText;
+    bool stopOnError = false;
 };
+
+bool takesValue(const std::string& arg) {
+    return arg == "-o" || isConversionOption(arg) || arg == "--fit" || arg == "--size" ||
+           arg == "--percent" || arg == "--phone" || arg == "--wml-dir" || arg == "--prefix" ||
+           arg == "--alt";
+}
 
 // Parses the arguments; on bad usage writes the reason to err and returns
 // nothing.
@@ -62,7 +81,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                                     bool& helpAsked) {
     ConvertRequest request;
     ArgumentCursor cursor(args);
-    bool resizeGiven = false;
+    int resizeOptions = 0;
     auto bad = [&](const std::string& why) {
         err << "glyphon-cli convert: " << why << "\nRun 'glyphon-cli convert --help' for usage.\n";
         return std::nullopt;
@@ -73,42 +92,50 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             helpAsked = true;
             return std::nullopt;
         }
-        if (arg == "-o" || isConversionOption(arg) || arg == "--fit" || arg == "--size" ||
-            arg == "--percent" || arg == "-j") {
+        if (arg == "--wml") {
+            request.wml = true;
+        } else if (arg == "--stop-on-error") {
+            request.stopOnError = true;
+        } else if (takesValue(arg)) {
             const auto value = cursor.value();
             if (!value)
                 return bad("option " + arg + " needs a value");
             if (arg == "-o") {
                 request.output = *value;
             } else if (isConversionOption(arg)) {
-                if (const auto why = applyConversionOption(arg, *value, request.options))
+                if (const auto why = applyConversionOption(arg, *value, request.conversion))
                     return bad(*why);
-            } else if (arg == "-j") {
-                const auto workers = parseInt(*value, 1, 64);
-                if (!workers)
-                    return bad("-j takes a number of workers from 1 to 64");
-                request.workers = *workers;
+            } else if (arg == "--wml-dir") {
+                request.wmlFolder = *value;
+            } else if (arg == "--prefix") {
+                request.prefix = *value;
+            } else if (arg == "--alt") {
+                request.altText = *value;
             } else {
-                if (resizeGiven)
-                    return bad("give only one of --fit, --size and --percent");
-                resizeGiven = true;
-                if (arg == "--percent") {
+                if (++resizeOptions > 1)
+                    return bad("give only one of --fit, --phone, --size and --percent");
+                if (arg == "--phone") {
+                    request.phone = *value;
+                } else if (arg == "--percent") {
                     const auto p = parseInt(*value, 1, 100000);
                     if (!p)
                         return bad("percentage must be a whole number from 1 to 100000");
-                    request.options.resize = ResizeKind::percent;
-                    request.options.percent = *p;
+                    request.conversion.resize = ResizeKind::percent;
+                    request.conversion.percent = *p;
                 } else {
                     const auto size = parseSize(*value);
                     if (!size)
                         return bad("size must look like 96x60");
-                    request.options.resize = arg == "--fit" ? ResizeKind::fit : ResizeKind::exact;
-                    request.options.size = *size;
+                    request.conversion.resize =
+                        arg == "--fit" ? ResizeKind::fit : ResizeKind::exact;
+                    request.conversion.size = *size;
                 }
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
             return bad("unknown option '" + arg + "'");
         } else {
+            if (arg.find('\n') != std::string::npos)
+                return bad("input names cannot hold line breaks");
             request.inputs.push_back(arg);
         }
     }
@@ -116,24 +143,36 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
         return bad("no input pictures");
     if (request.output.empty())
         return bad("no output given (-o)");
+    if (!request.wml && (request.wmlFolder || request.prefix || request.altText))
+        return bad("--wml-dir, --prefix and --alt need --wml");
     return request;
 }
 
-bool ensureFolder(const std::string& folder, std::ostream& err) {
-    if (bitmap::directoryExists(folder))
-        return true;
-    std::string path;
-    for (size_t i = 0; i <= folder.size(); ++i) {
-        if (i == folder.size() || (folder[i] == '/' && i > 0)) {
-            path = folder.substr(0, i);
-            if (!bitmap::directoryExists(path) && ::mkdir(path.c_str(), 0777) != 0 &&
-                !bitmap::directoryExists(path)) {
-                err << "glyphon-cli convert: cannot create folder '" << folder << "'\n";
-                return false;
-            }
-        }
-    }
-    return true;
+int formatCode(const std::string& format) {
+    if (format == "bmp")
+        return batch::kFormatBmp;
+    if (format == "gif")
+        return batch::kFormatGif;
+    if (format == "png")
+        return batch::kFormatPng;
+    if (format == "png-trans")
+        return batch::kFormatPngTransparent;
+    return batch::kFormatWbmp;
+}
+
+// "file://" names are read where they are: the batch takes them as paths.
+std::string batchEntry(const std::string& input) {
+    if (input.size() >= 7 && std::equal(input.begin(), input.begin() + 7, "file://",
+                                        [](char a, char b) { return std::tolower(a) == b; }))
+        return input.substr(7);
+    return input;
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
@@ -148,49 +187,97 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!request)
         return kExitUsage;
 
+    batch::BatchSettings settings;
+    batch::BatchRunOptions options;
+    options.convertAfterResize = true;
+    options.stopOnError = request->stopOnError;
+    switch (request->conversion.resize) {
+        case ResizeKind::none:
+            break;
+        case ResizeKind::fit:
+            settings.resizeEnabled = true;
+            settings.resizeMode = batch::ResizeMode::box;
+            settings.boxWidth = request->conversion.size.width;
+            settings.boxHeight = request->conversion.size.height;
+            break;
+        case ResizeKind::exact:
+            options.extraResize = batch::ExtraResize::exactSize;
+            options.extraWidth = request->conversion.size.width;
+            options.extraHeight = request->conversion.size.height;
+            break;
+        case ResizeKind::percent:
+            options.extraResize = batch::ExtraResize::percentage;
+            options.percentage = request->conversion.percent;
+            break;
+    }
+    if (!request->phone.empty()) {
+        std::string why;
+        const auto display = resolvePhone(request->phone, why);
+        if (!display) {
+            err << "glyphon-cli convert: " << why << '\n';
+            return kExitUsage;
+        }
+        // The phone's display as the box, as fitting to a phone does.
+        settings.resizeEnabled = true;
+        settings.resizeMode = batch::ResizeMode::box;
+        settings.boxWidth = display->width;
+        settings.boxHeight = display->height;
+    }
+    if (request->conversion.method)
+        settings.ditheringMethod = *request->conversion.method;
+    if (request->conversion.thresholdGiven)
+        settings.threshold = request->conversion.threshold;
+    settings.outputFormat = formatCode(request->conversion.format);
+    settings.createWmlPages = request->wml;
+    if (request->wmlFolder) {
+        settings.wml.separateFolder = true;
+        settings.wml.folder = *request->wmlFolder;
+    }
+    if (request->prefix) {
+        settings.wml.prefixEnabled = true;
+        settings.wml.prefix = *request->prefix;
+    }
+    if (request->altText) {
+        settings.wml.altTextMode = 1;
+        settings.wml.customAltText = *request->altText;
+    }
+
     const bool toFolder = request->inputs.size() > 1 || request->output.ends_with('/') ||
                           bitmap::directoryExists(request->output);
-    if (toFolder && !ensureFolder(request->output, err))
+    if (toFolder) {
+        if (!createFolders(request->output, err))
+            return kExitFailed;
+        settings.outputFolder = request->output;
+    } else {
+        options.singleOutputPath = request->output;
+        settings.outputFolder = folderOf(request->output);
+    }
+    if (request->wmlFolder && !createFolders(*request->wmlFolder, err))
         return kExitFailed;
 
-    // Output names are fixed before any conversion starts, so they do not
-    // depend on which worker finishes first.
-    std::vector<std::string> outputs;
-    std::set<std::string> reserved;
-    for (const auto& input : request->inputs) {
-        outputs.push_back(toFolder
-                              ? uniqueOutputPath(request->output, inputStem(input),
-                                                 outputExtension(request->options.format), reserved)
-                              : request->output);
+    CliSession session(out, err);
+    if (!session.ready()) {
+        err << "glyphon-cli convert: cannot create a temporary folder\n";
+        return kExitFailed;
     }
+    std::string fileList;
+    for (const auto& input : request->inputs)
+        fileList += batchEntry(input) + "\n";
+    if (toFolder)
+        options.pictureSaved = [&](const std::string& entry, const std::string& output) {
+            out << entry << " -> " << output << '\n';
+        };
 
-    std::vector<std::optional<std::string>> failures(request->inputs.size());
-    // A single download is shown on its own line; with several inputs the
-    // line counts pictures instead.
-    DownloadProgressLine download(err, stderrIsTerminal() && request->inputs.size() == 1);
+    batch::BatchSummary summary;
     {
-        ProgressLine progress(err, stderrIsTerminal(), request->inputs.size());
-        runInParallel(
-            request->inputs.size(), request->workers,
-            [&](size_t i, codec::CCodec& codec) {
-                if (request->inputs.size() == 1)
-                    reportDownloads(codec, download);
-                failures[i] = convertPicture(codec, request->inputs[i], outputs[i],
-                                             request->options, toFolder);
-            },
-            [&](size_t done) { progress.update(done); });
+        BatchProgressLine progress(err, stderrIsTerminal());
+        options.showSummary = false;
+        summary = batch::BatchRun(session.document(), session.ui(), progress)
+                      .run(settings, fileList, options);
     }
-
-    int status = kExitOk;
-    for (size_t i = 0; i < request->inputs.size(); ++i) {
-        if (failures[i]) {
-            err << request->inputs[i] << ": " << *failures[i] << '\n';
-            status = kExitFailed;
-        } else if (toFolder) {
-            out << request->inputs[i] << " -> " << outputs[i] << '\n';
-        }
-    }
-    return status;
+    if (summary.ran)
+        (summary.errors == 0 ? out : err) << summary.text << '\n';
+    return summary.ran && summary.errors == 0 ? kExitOk : kExitFailed;
 }
 
 }  // namespace cli

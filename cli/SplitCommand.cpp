@@ -1,7 +1,11 @@
 #include <ostream>
 
+#include "app/core/SplitCommand.h"
+#include "app/core/SplitPages.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
+#include "cli/FolderCreation.h"
+#include "cli/PhoneChoice.h"
 #include "codec/FormatCodes.h"
 #include "codec/TileGrid.h"
 
@@ -9,8 +13,9 @@ namespace cli {
 namespace {
 
 constexpr const char* kSplitHelp =
-    "Usage: glyphon-cli split INPUT -o FOLDER --tile WxH [-f FORMAT] [-m METHOD]\n"
-    "                         [-t THRESHOLD]\n"
+    "Usage: glyphon-cli split INPUT -o FOLDER (--tile WxH | --phone N|NAME)\n"
+    "                         [-f FORMAT] [-m METHOD] [-t THRESHOLD]\n"
+    "                         [--wml [--wml-dir D] [--prefix P]]\n"
     "\n"
     "Loads INPUT and cuts it into tiles of WxH pixels, written into FOLDER as\n"
     "COLUMN.ROW.EXT (0.0 is the top-left tile). The grid starts at the picture's\n"
@@ -22,13 +27,20 @@ constexpr const char* kSplitHelp =
     "  -o FOLDER       the folder for the tiles, created when missing (one level);\n"
     "                  an existing folder is used, its tiles of the same names\n"
     "                  are replaced\n"
-    "  --tile WxH      tile size, at least 4x1\n"
+    "  --tile WxH      tile size, at least 4x1; a tile is never higher than the\n"
+    "                  picture, nor wider than the picture's width + 3\n"
+    "  --phone N|NAME  tiles the size of a phone's display from the phone table\n"
+    "                  (see 'glyphon-cli phones list')\n"
     "  -f FORMAT       wbmp (default), bmp, gif, png, or png-trans (PNG with white\n"
     "                  as the transparent colour, written as .png)\n"
     "  -m METHOD       0-4 or thresholding, random, display, print,\n"
     "                  floyd-steinberg (default floyd-steinberg); tiles other\n"
     "                  than WBMP are black and white only when -m is given\n"
     "  -t THRESHOLD    0-255 (default 128)\n"
+    "  --wml           write one WML page per tile (NAME.COLUMN.ROW.wml, NAME\n"
+    "                  being INPUT's name) with links to the tiles around it\n"
+    "  --wml-dir D     write the pages into folder D instead of FOLDER\n"
+    "  --prefix P      put P/ before the tiles' names in the pages\n"
     "  -h, --help      show this text\n"
     "\n"
     "Prints the grid (columns x rows) and the name of every tile written.\n"
@@ -38,7 +50,11 @@ struct SplitRequest {
     std::string input;
     std::string folder;
     Size tile;
+    std::string phone;
     ConversionOptions options;
+    bool wml = false;
+    std::optional<std::string> wmlFolder;
+    std::optional<std::string> prefix;
 };
 
 std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ostream& err,
@@ -55,7 +71,12 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
             helpAsked = true;
             return std::nullopt;
         }
-        if (arg == "-o" || isConversionOption(arg) || arg == "--tile") {
+        if (arg == "--wml") {
+            request.wml = true;
+            continue;
+        }
+        if (arg == "-o" || isConversionOption(arg) || arg == "--tile" || arg == "--phone" ||
+            arg == "--wml-dir" || arg == "--prefix") {
             const auto value = cursor.value();
             if (!value)
                 return bad("option " + arg + " needs a value");
@@ -64,6 +85,12 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
             } else if (isConversionOption(arg)) {
                 if (const auto why = applyConversionOption(arg, *value, request.options))
                     return bad(*why);
+            } else if (arg == "--phone") {
+                request.phone = *value;
+            } else if (arg == "--wml-dir") {
+                request.wmlFolder = *value;
+            } else if (arg == "--prefix") {
+                request.prefix = *value;
             } else {
                 const auto size = parseSize(*value);
                 if (!size || size->width < 4)
@@ -82,8 +109,12 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
         return bad("no input picture");
     if (request.folder.empty())
         return bad("no output folder given (-o)");
-    if (request.tile.width == 0)
-        return bad("no tile size given (--tile)");
+    if (request.tile.width == 0 && request.phone.empty())
+        return bad("no tile size given (--tile or --phone)");
+    if (request.tile.width != 0 && !request.phone.empty())
+        return bad("give only one of --tile and --phone");
+    if (!request.wml && (request.wmlFolder || request.prefix))
+        return bad("--wml-dir and --prefix need --wml");
     return request;
 }
 
@@ -99,15 +130,34 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     if (!request)
         return kExitUsage;
 
+    Size tile = request->tile;
+    if (!request->phone.empty()) {
+        std::string why;
+        const auto display = resolvePhone(request->phone, why);
+        if (!display) {
+            err << "glyphon-cli split: " << why << '\n';
+            return kExitUsage;
+        }
+        tile = *display;
+    }
+    if (request->wmlFolder && !createFolders(*request->wmlFolder, err, "split"))
+        return kExitFailed;
+
     codec::CCodec codec;
     prepareCodec(codec);
     const auto& options = request->options;
     const unsigned serial = codec.errorSerial();
-    const bool done =
-        loadPicture(codec, request->input) &&
-        (!options.convertsToMonochrome() ||
-         codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold)) &&
-        codec.Split(request->tile.width, request->tile.height, request->folder, options.format);
+    bool done = loadPicture(codec, request->input) &&
+                (!options.convertsToMonochrome() ||
+                 codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold));
+    app::TileSize clamped{tile.width, tile.height};
+    if (done) {
+        app::SplitSettings sizes;
+        sizes.tileWidth = tile.width;
+        sizes.tileHeight = tile.height;
+        clamped = app::splitTileSize(sizes, codec.GetBMPWidth(), codec.GetBMPHeight());
+        done = codec.Split(clamped.width, clamped.height, request->folder, options.format);
+    }
     if (!done) {
         err << request->input << ": " << failureText(codec, serial) << '\n';
         return kExitFailed;
@@ -119,7 +169,28 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             out << codec::tileFileName(request->folder, column, row, code) << '\n';
-    return kExitOk;
+    if (!request->wml)
+        return kExitOk;
+
+    app::SplitPageSet pages;
+    const std::string tileFolder =
+        request->folder.ends_with('/') ? request->folder : request->folder + "/";
+    pages.folder =
+        request->wmlFolder
+            ? (request->wmlFolder->ends_with('/') ? *request->wmlFolder : *request->wmlFolder + "/")
+            : tileFolder;
+    pages.baseName = app::splitBaseName(request->input);
+    pages.extension = std::string(codec::formatName(code));
+    pages.sourcePrefix = request->prefix ? *request->prefix + "/" : std::string();
+    pages.tileWidth = clamped.width;
+    pages.tileHeight = clamped.height;
+    pages.columns = columns;
+    pages.rows = rows;
+    const app::SplitPagesResult written = app::writeSplitPages(pages);
+    for (const auto& failed : written.failed)
+        err << "glyphon-cli split: cannot write page '" << failed << "'\n";
+    out << written.written << " WML pages\n";
+    return written.failed.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace cli

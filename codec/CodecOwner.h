@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "codec/CCodec.h"
+#include "codec/FailureText.h"
 
 namespace codec {
 
@@ -21,6 +22,12 @@ public:
     void setUndoFile(const std::string& path) { codec_->setUndoFile(path); }
     void setShowDownloadProgress(bool on) { codec_->setShowDownloadProgress(on); }
     void setDownloadProgress(DownloadProgress* sink) { codec_->setDownloadProgress(sink); }
+    void setAlwaysHalftone(bool on) { codec_->setAlwaysHalftone(on); }
+    unsigned errorSerial() const { return codec_->errorSerial(); }
+    // Why the last operation failed (see codec::failureText).
+    std::string failureText(unsigned serialBefore) const {
+        return codec::failureText(*codec_, serialBefore);
+    }
     const std::string& FileFormat() const { return codec_->FileFormat(); }
     int ImageWidth() const { return codec_->ImageWidth(); }
     int ImageHeight() const { return codec_->ImageHeight(); }

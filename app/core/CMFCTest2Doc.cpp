@@ -154,7 +154,9 @@ void CMFCTest2Doc::restoreCodecPicture() {
 
 int CMFCTest2Doc::OpenPicture(const std::string& path, bool keepPath) {
     WaitCursor wait(ui_);
+    const unsigned serial = codec().errorSerial();
     if (!codec().LoadImage(path, "")) {
+        loadErrorText_ = codec().failureText(serial);
         // The document keeps its picture (and its name), and the codec
         // gets it back so that both still show the same picture.
         restoreCodecPicture();

@@ -96,6 +96,9 @@ public:
     // there is one) and forgets a previous undo.
     void SnapshotForUndo(bool write);
     int OpenPicture(const std::string& path, bool keepPath);
+    // Why the last OpenPicture failed: the codec's error description, or
+    // the reason a GIF could not be read.
+    const std::string& loadErrorText() const { return loadErrorText_; }
     int ConvertToMonochrome();
     int ResizeToBox(int width, int height);
     int FitToPhone(int phoneIndex);
@@ -173,6 +176,7 @@ private:
     std::string pathName_;
     std::string title_ = "Untitled";
     std::string lastFolder_;
+    std::string loadErrorText_;
 };
 
 }  // namespace app

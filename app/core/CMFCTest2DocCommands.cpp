@@ -63,7 +63,7 @@ bool CMFCTest2Doc::openChosenFile(const std::string& path) {
     SnapshotForUndo(true);
     const int opened = OpenPicture(path, false);
     if (opened != result::kOk) {
-        ui_.error(formatText(text::kCannotOpenFile, {codec().errordescription()}));
+        ui_.error(formatText(text::kCannotOpenFile, {loadErrorText_}));
         return false;
     }
     lastFolder_ = folderOf(path);

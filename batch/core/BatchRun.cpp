@@ -128,7 +128,8 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
                        : formatText(text::kSomeFailed,
                                     {static_cast<long long>(done_), static_cast<long long>(total_),
                                      static_cast<long long>(errors_), errorList_});
-    ui_.inform(summary.text, std::string(text::kSummaryCaption), app::MessageIcon::information);
+    if (options.showSummary)
+        ui_.inform(summary.text, std::string(text::kSummaryCaption), app::MessageIcon::information);
     return summary;
 }
 
@@ -157,7 +158,7 @@ bool BatchRun::convertEntry(Entry& entry) {
 
     show(std::string(text::kLoading), entry.name);
     if (document_.OpenPicture(entry.name, false) != app::result::kOk) {
-        fail(formatText(text::kLoadFailed, {entry.name, codec.errordescription()}));
+        fail(formatText(text::kLoadFailed, {entry.name, document_.loadErrorText()}));
         return false;
     }
 
@@ -234,6 +235,9 @@ bool BatchRun::convertEntry(Entry& entry) {
         fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}));
         return false;
     }
+
+    if (options_->pictureSaved)
+        options_->pictureSaved(entry.name, entry.outputPath);
 
     if (settings_->createWmlPages) {
         show(std::string(text::kWritingPage), entry.name);

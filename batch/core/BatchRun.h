@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,10 @@ struct BatchRunOptions {
     int extraWidth = 0;   // exact size
     int extraHeight = 0;  // exact size
     int percentage = 100;
+    // Off: the caller shows the summary itself.
+    bool showSummary = true;
+    // Told of every picture saved, with the file it went to.
+    std::function<void(const std::string& entry, const std::string& output)> pictureSaved;
 };
 
 struct BatchSummary {

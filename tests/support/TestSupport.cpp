@@ -18,6 +18,34 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Every test process, and every program it starts, keeps its settings (the
+// program's settings store and phone table) in a folder of its own instead
+// of the user's configuration.
+class IsolatedConfiguration {
+public:
+    IsolatedConfiguration() {
+        std::string pattern = (fs::temp_directory_path() / "glyphon-test-config-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) {
+            folder_ = pattern;
+            ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        }
+    }
+    ~IsolatedConfiguration() {
+        std::error_code ignored;
+        if (!folder_.empty())
+            fs::remove_all(folder_, ignored);
+    }
+
+private:
+    std::string folder_;
+};
+
+const IsolatedConfiguration isolatedConfiguration;
+
+}  // namespace
+
 TempDir::TempDir() {
     std::string pattern = (fs::temp_directory_path() / "glyphon-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))

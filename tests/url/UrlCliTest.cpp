@@ -7,7 +7,6 @@
 #include "bitmap/WBMPCoder.h"
 #include "cli/Cli.h"
 #include "cli/DownloadProgressLine.h"
-#include "cli/OutputNames.h"
 #include "support/CliRun.h"
 
 namespace {
@@ -18,11 +17,13 @@ testing_support::CliRun cli(const std::vector<std::string>& args) {
 
 using UrlCli = UrlTest;
 
-TEST_F(UrlCli, ConvertNamesTheOutputAfterTheUrl) {
+TEST_F(UrlCli, ConvertNamesTheOutputAfterTheDownload) {
+    // As in the program's batch: the download is named download. + the
+    // URL's last segment, and the picture after the download.
     const auto run = cli({"convert", http.url("/files/pic.bmp?size=1"), "-o", work.path() + "/"});
     ASSERT_EQ(run.status, 0) << run.err;
     bitmap::WBMPCoder coder;
-    ASSERT_TRUE(coder.loadWBMP(work.file("pic.wbmp"))) << run.out;
+    ASSERT_TRUE(coder.loadWBMP(work.file("download.pic.wbmp"))) << run.out;
     EXPECT_EQ(coder.width(), 40);
     EXPECT_TRUE(temporaryFiles().empty());
 
@@ -46,13 +47,6 @@ TEST_F(UrlCli, InfoAndShowAcceptUrls) {
     run = cli({"show", url});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 15);
-}
-
-TEST(UrlOutputNames, StemComesFromTheLastPathSegment) {
-    EXPECT_EQ(cli::inputStem("http://h.example/a/photo.jpg?w=1"), "photo");
-    EXPECT_EQ(cli::inputStem("ftp://h.example/dir/"), "dir");
-    EXPECT_EQ(cli::inputStem("http://h.example"), "picture");
-    EXPECT_EQ(cli::inputStem("/local/a.b/pic.gif"), "pic");
 }
 
 TEST(DownloadProgressLine, DrawsOnlyOnTerminals) {

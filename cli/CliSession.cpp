@@ -1,0 +1,36 @@
+#include "cli/CliSession.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "cli/ProgressLine.h"
+
+namespace cli {
+
+CliSession::CliSession(std::ostream& out, std::ostream& err)
+    : ui_(out, err), document_(settings_, ui_, host_), download_(err, stderrIsTerminal()) {
+    settings_.ReadSettings();
+    std::string pattern = settings_.tempFolder + "glyphon-cli-XXXXXX";
+    if (::mkdtemp(pattern.data()))
+        privateFolder_ = pattern;
+    const std::string folder = privateFolder_.empty() ? settings_.tempFolder : privateFolder_ + "/";
+    settings_.tempFolder = folder;
+    settings_.workingFolder = folder;
+    settings_.saveFolder = folder;
+    settings_.CreateCodec();
+    // No undo picture is needed: nobody can undo a command-line run.
+    settings_.codec()->setUndoFile("");
+    settings_.codec()->setAlwaysHalftone(true);
+    settings_.codec()->setDownloadProgress(&download_);
+}
+
+CliSession::~CliSession() {
+    if (privateFolder_.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(privateFolder_, ignored);
+}
+
+}  // namespace cli
