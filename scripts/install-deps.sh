@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config ccache make
   # libraries
-  libpng-dev libcurl4-openssl-dev qt6-base-dev zlib1g-dev
+  libpng-dev libcurl4-openssl-dev qt6-base-dev qt6-qpa-plugins zlib1g-dev
   # tests and measuring
   libgtest-dev libgmock-dev libbenchmark-dev python3 python3-pyftpdlib fonts-dejavu-core
   # sanitizer and fuzzing toolchain
