@@ -1,0 +1,7 @@
+// glyphon: the WAP Glyphon desktop program.
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    return 0;
+}
