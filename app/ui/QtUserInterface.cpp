@@ -1,6 +1,6 @@
 #include "QtUserInterface.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QGuiApplication>
 
 #include <utility>
@@ -27,6 +27,20 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The buttons speak the program's language whatever Qt translations the
+// system has.
+void nameButtonsInCzech(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Yes, "&Ano"},
+        {QMessageBox::No, "&Ne"},
+        {QMessageBox::Cancel, "Storno"},
+    };
+    for (const auto& [button, name] : names)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(name));
 }
 
 }  // namespace
@@ -61,6 +75,9 @@ QMessageBox::StandardButton QtUserInterface::show(const std::string& text,
     QMessageBox box(boxIcon(icon), request.caption, request.text, buttons, parent_);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(defaultButton);
+    if (buttons.testFlag(QMessageBox::Cancel))
+        box.setEscapeButton(QMessageBox::Cancel);
+    nameButtonsInCzech(box);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     if (waiting)
         QGuiApplication::restoreOverrideCursor();
@@ -82,6 +99,20 @@ bool QtUserInterface::askOkCancel(const std::string& text, const std::string& ca
                                   MessageIcon icon) {
     return show(text, caption, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
            QMessageBox::Ok;
+}
+
+QtUserInterface::Answer QtUserInterface::askYesNoCancel(const std::string& text,
+                                                        const std::string& caption,
+                                                        MessageIcon icon) {
+    switch (show(text, caption, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                 QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            return Answer::yes;
+        case QMessageBox::No:
+            return Answer::no;
+        default:
+            return Answer::cancel;
+    }
 }
 
 void QtUserInterface::beginWait() {

@@ -34,6 +34,10 @@ public:
     bool askYesNo(const std::string& text, const std::string& caption, MessageIcon icon) override;
     bool askOkCancel(const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    // A question with Yes, No and Cancel (Escape cancels).
+    enum class Answer { yes, no, cancel };
+    Answer askYesNoCancel(const std::string& text, const std::string& caption, MessageIcon icon);
+
     void beginWait() override;
     void endWait() override;
 
