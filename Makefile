@@ -1,12 +1,15 @@
 # Set-up and everyday commands. `make run` and `make test` install what is
-# missing, configure, build and then run the demo or the whole test suite.
+# missing, configure, build and then run the program (or, without a display,
+# the command-line demo) or the whole test suite.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan fuzz bench format clean
+PREFIX ?=
+
+.PHONY: deps configure build run install test test-asan fuzz bench format clean
 
 deps:
 	./scripts/install-deps.sh
@@ -19,8 +22,15 @@ configure: $(BUILD_DIR)/build.ninja
 build: deps configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The desktop program with the sample picture, or the command-line demo when
+# there is no display.
 run: build
 	./scripts/demo.sh $(BUILD_DIR)
+
+# glyphon, glyphon-cli, the help page, menu entry and icon under the
+# configured prefix (/usr/local unless PREFIX=... is given).
+install: build
+	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
