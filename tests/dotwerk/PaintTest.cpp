@@ -181,8 +181,25 @@ TEST(DotwerkCursors, EachToolHasItsCursorWithTheTipAtTheHotSpot) {
         {kModeEllipse, {8, 8}, false}, {kModeSelect, {8, 8}, false},
         {kModeLine, {8, 8}, false},
     };
+    QImage sheet(32 * 4, 32, QImage::Format_RGB32);
+    sheet.fill(qRgb(128, 160, 128));
     for (const auto& e : expected) {
         editor->SetMode(e.mode);
+        if (e.mode == kModePencil || e.mode == kModeEraser || e.mode == kModeFill ||
+            e.mode == kModeLine) {
+            // Black where the bitmap is set, white where only the mask is.
+            const QCursor shown = editor.control()->cursor();
+            const QImage bits = shown.bitmap().toImage();
+            const QImage mask = shown.mask().toImage();
+            const int left = 32 * (e.mode == kModePencil   ? 0
+                                   : e.mode == kModeEraser ? 1
+                                   : e.mode == kModeFill   ? 2
+                                                           : 3);
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x)
+                    if (mask.pixelIndex(x, y) == 1)
+                        sheet.setPixel(left + x, y, bits.pixelIndex(x, y) == 1 ? kBlack : kWhite);
+        }
         const QCursor cursor = editor.control()->cursor();
         EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << e.mode;
         EXPECT_EQ(cursor.hotSpot(), e.hotSpot) << e.mode;
@@ -190,6 +207,7 @@ TEST(DotwerkCursors, EachToolHasItsCursorWithTheTipAtTheHotSpot) {
         ASSERT_EQ(image.size(), QSize(32, 32)) << e.mode;
         EXPECT_EQ(image.pixelIndex(e.hotSpot) == 1, e.tipDrawn) << e.mode;
     }
+    saveScreenshot(sheet.scaled(sheet.size() * 4), QStringLiteral("cursors"));
     editor->SetMode(kModeNone);
     EXPECT_EQ(editor.control()->cursor().shape(), Qt::ArrowCursor);
 }
