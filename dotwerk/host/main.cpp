@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstdio>
+
 #include "dotwerk/host/HostWindow.h"
 
 int main(int argc, char** argv) {
@@ -18,19 +20,22 @@ int main(int argc, char** argv) {
         arguments.remove(at, 2);
     }
 
+    // Failures go to standard error, and to a message box unless the run is
+    // unattended.
+    const auto fail = [&screenshot](const QString& message) {
+        std::fprintf(stderr, "dotwerk-host: %s\n", qPrintable(message));
+        if (screenshot.isEmpty())
+            QMessageBox::critical(nullptr, QStringLiteral("Dotwerk host"), message);
+        return 1;
+    };
     dotwerk_host::HostWindow window;
     QString reason;
-    if (!window.createEditor(&reason)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Dotwerk host"),
-                              QStringLiteral("The editor could not be started: %1").arg(reason));
-        return 1;
-    }
+    if (!window.createEditor(&reason))
+        return fail(QStringLiteral("The editor could not be started: %1").arg(reason));
     QString error;
     if (!arguments.isEmpty()) {
-        if (!window.openPicture(arguments.front(), &error)) {
-            QMessageBox::critical(nullptr, QStringLiteral("Dotwerk host"), error);
-            return 1;
-        }
+        if (!window.openPicture(arguments.front(), &error))
+            return fail(error);
     } else {
         window.editor().InitFromDimensions(96, 64);
         window.editor().SetMode(dotwerk::kModePencil);
