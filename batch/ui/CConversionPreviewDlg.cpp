@@ -1,0 +1,239 @@
+#include "batch/ui/CConversionPreviewDlg.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "app/core/AppSettings.h"
+#include "batch/ui/DialogTexts.h"
+#include "batch/ui/IntegerEdit.h"
+#include "batch/ui/StepButtons.h"
+#include "codec/CodecOwner.h"
+
+namespace {
+
+namespace text = batchui::text;
+
+// The wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QImage screenImage(const batch::MonoRows& rows) {
+    QImage image(rows.width, rows.height, QImage::Format_Mono);
+    if (image.isNull())
+        return image;
+    image.setColorTable({0xff000000u | rows.colours[0], 0xff000000u | rows.colours[1]});
+    for (int y = 0; y < rows.height; ++y)
+        std::memcpy(image.scanLine(y), rows.row(y).data(), static_cast<size_t>(rows.rowBytes));
+    return image;
+}
+
+}  // namespace
+
+CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::CodecOwner& codec,
+                                             QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      codec_(codec),
+      method_(std::clamp(settings.ditheringMethod, 0, 4)),
+      threshold_(settings.threshold) {
+    setWindowTitle(QString::fromUtf8(text::kConversionTitle));
+
+    // Methods.
+    auto* group = new QGroupBox(QString::fromUtf8(text::kDitheringGroup), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    methods_ = new QButtonGroup(this);
+    const std::array names{text::kMethodThresholding, text::kMethodRandom,
+                           text::kMethodMatrixDisplayingTitle, text::kMethodMatrixPrintingTitle,
+                           text::kMethodFloydSteinberg};
+    for (int id = 0; id < static_cast<int>(names.size()); ++id) {
+        auto* button = new QRadioButton(QString::fromUtf8(names[static_cast<size_t>(id)]), group);
+        methods_->addButton(button, id);
+        groupLayout->addWidget(button);
+    }
+    methods_->button(method_)->setChecked(true);
+    connect(methods_, &QButtonGroup::idClicked, this, [this](int id) {
+        method_ = id;
+        redrawPreview();
+    });
+
+    // Threshold: an edit with arrows that step it.
+    auto* thresholdLabel = new QLabel(QString::fromUtf8(text::kThresholdLabel), this);
+    thresholdEdit_ = new QLineEdit(QString::number(threshold_), this);
+    thresholdEdit_->setObjectName("thresholdEdit");
+    thresholdEdit_->setMaxLength(10);
+    thresholdEdit_->setMaximumWidth(thresholdEdit_->fontMetrics().horizontalAdvance("0000000"));
+    thresholdEdit_->installEventFilter(this);
+    thresholdLabel->setBuddy(thresholdEdit_);
+    auto* steps = new StepButtons(this);
+    steps->setObjectName("thresholdSteps");
+    steps->setFixedHeight(thresholdEdit_->sizeHint().height());
+    connect(steps, &StepButtons::stepped, this, &CConversionPreviewDlg::stepThreshold);
+    connect(thresholdEdit_, &QLineEdit::editingFinished, this,
+            &CConversionPreviewDlg::takeTypedThreshold);
+    auto* thresholdRow = new QHBoxLayout;
+    thresholdRow->setSpacing(0);
+    thresholdRow->addWidget(thresholdEdit_);
+    thresholdRow->addWidget(steps);
+    thresholdRow->addStretch();
+
+    // Position of the window on the picture.
+    auto* positionCaption = new QLabel(QString::fromUtf8(text::kCurrentPosition), this);
+    positionLabel_ = new QLabel(this);
+    positionLabel_->setObjectName("positionLabel");
+    // Fixed-pitch digits keep the numbers right-aligned in their places.
+    positionLabel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(group);
+    left->addWidget(thresholdLabel);
+    left->addLayout(thresholdRow);
+    left->addStretch();
+    left->addWidget(positionCaption);
+    left->addWidget(positionLabel_);
+
+    // The preview with a slider above it and one to its left.
+    pictureWidth_ = codec_.BMPExists() ? codec_.GetBMPWidth() : 0;
+    pictureHeight_ = codec_.BMPExists() ? codec_.GetBMPHeight() : 0;
+    horizontal_ = batch::panAxis(pictureWidth_, kPreviewWidth);
+    vertical_ = batch::panAxis(pictureHeight_, kPreviewHeight);
+    horizontalSlider_ = makeSlider(Qt::Horizontal, horizontal_);
+    horizontalSlider_->setObjectName("horizontalSlider");
+    verticalSlider_ = makeSlider(Qt::Vertical, vertical_);
+    verticalSlider_->setObjectName("verticalSlider");
+    // The top of the picture is at the top of the slider.
+    verticalSlider_->setInvertedAppearance(true);
+    verticalSlider_->setInvertedControls(true);
+
+    previewLabel_ = new QLabel(this);
+    previewLabel_->setObjectName("previewLabel");
+    previewLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    previewLabel_->setWordWrap(true);
+    const int frame = previewLabel_->frameWidth();
+    previewLabel_->setFixedSize(kPreviewWidth + 2 * frame, kPreviewHeight + 2 * frame);
+
+    auto* previewGrid = new QGridLayout;
+    previewGrid->addWidget(horizontalSlider_, 0, 1);
+    previewGrid->addWidget(verticalSlider_, 1, 0);
+    previewGrid->addWidget(previewLabel_, 1, 1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addSpacing(12);
+    columns->addLayout(previewGrid);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CConversionPreviewDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CConversionPreviewDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    showPosition();
+    redrawPreview();
+}
+
+QSlider* CConversionPreviewDlg::makeSlider(Qt::Orientation orientation,
+                                           const batch::PanAxis& axis) {
+    auto* slider = new QSlider(orientation, this);
+    slider->setRange(0, batch::kSliderMaximum);
+    slider->setValue(0);
+    slider->setPageStep(10);
+    slider->setEnabled(axis.enabled);
+    connect(slider, &QSlider::valueChanged, this, [this] {
+        showPosition();
+        redrawPreview();
+    });
+    return slider;
+}
+
+int CConversionPreviewDlg::windowX() const {
+    return batch::panOffset(horizontalSlider_->value(), horizontal_);
+}
+
+int CConversionPreviewDlg::windowY() const {
+    return batch::panOffset(verticalSlider_->value(), vertical_);
+}
+
+void CConversionPreviewDlg::showPosition() {
+    positionLabel_->setText(QString::fromStdString(batch::positionText(windowX(), windowY())));
+}
+
+void CConversionPreviewDlg::stepThreshold(int step) {
+    threshold_ = batch::steppedThreshold(batchui::integerIn(*thresholdEdit_), threshold_, step);
+    thresholdEdit_->setText(QString::number(threshold_));
+    redrawPreview();
+}
+
+void CConversionPreviewDlg::takeTypedThreshold() {
+    // Only a threshold that could be stored reaches the preview; anything
+    // else waits for OK, which names the range.
+    const auto typed = batchui::integerIn(*thresholdEdit_);
+    if (!typed || *typed < 0 || *typed > 255 || *typed == threshold_)
+        return;
+    threshold_ = *typed;
+    redrawPreview();
+}
+
+bool CConversionPreviewDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys in the threshold edit step it like the arrow buttons.
+    if (watched == thresholdEdit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepThreshold(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CConversionPreviewDlg::redrawPreview() {
+    const WaitCursor wait;
+    const std::vector<uint8_t> dib =
+        codec_.GetPreview(windowX(), windowY(), kPreviewWidth, kPreviewHeight, method_, threshold_);
+    const auto rows = batch::monoRowsFromDib(dib);
+    preview_ = rows ? screenImage(*rows) : QImage();
+    if (preview_.isNull()) {
+        previewLabel_->setAlignment(Qt::AlignCenter);
+        previewLabel_->setPixmap(QPixmap());
+        previewLabel_->setText(QString::fromUtf8(text::kNoPreview));
+        return;
+    }
+    // Only the part of the window that lies on the picture is shown; the
+    // codec fills the rest with black, which the picture may not have.
+    const int shownWidth = std::clamp(pictureWidth_ - windowX(), 0, kPreviewWidth);
+    const int shownHeight = std::clamp(pictureHeight_ - windowY(), 0, kPreviewHeight);
+    previewLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    previewLabel_->setPixmap(QPixmap::fromImage(preview_.copy(0, 0, shownWidth, shownHeight)));
+}
+
+void CConversionPreviewDlg::accept() {
+    const auto threshold = batchui::readIntegerInRange(*thresholdEdit_, 0, 255);
+    if (!threshold)
+        return;
+    settings_.threshold = *threshold;
+    settings_.ditheringMethod = methods_->checkedId();
+    QDialog::accept();
+}

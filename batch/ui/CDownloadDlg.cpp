@@ -1,0 +1,105 @@
+#include "batch/ui/CDownloadDlg.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/core/AppSettings.h"
+#include "batch/ui/CFolderPickerDlg.h"
+#include "batch/ui/DialogTexts.h"
+#include "batch/ui/MessageBoxes.h"
+#include "codec/UrlCheck.h"
+
+namespace {
+namespace text = batchui::text;
+constexpr int kUrlMaxLength = 256;
+}  // namespace
+
+CDownloadDlg::Remembered& CDownloadDlg::remembered() {
+    static Remembered values;
+    return values;
+}
+
+CDownloadDlg::CDownloadDlg(const app::AppSettings& settings, Mode mode, QWidget* parent)
+    : QDialog(parent), mode_(mode) {
+    Remembered& values = remembered();
+    if (values.downloadFolder.empty())
+        values.downloadFolder = settings.saveFolderOrTemp();
+
+    setWindowTitle(QString::fromUtf8(text::kDownloadTitle));
+    auto* urlLabel = new QLabel(QString::fromUtf8(text::kUrlPrompt), this);
+    urlEdit_ = new QLineEdit(QString::fromStdString(values.lastUrl), this);
+    urlEdit_->setObjectName("urlEdit");
+    urlEdit_->setMaxLength(kUrlMaxLength);
+    urlEdit_->setMinimumWidth(urlEdit_->fontMetrics().averageCharWidth() * 48);
+    urlLabel->setBuddy(urlEdit_);
+
+    auto* folderLabel = new QLabel(QString::fromUtf8(text::kSaveToFolder), this);
+    folderLabel->setObjectName("folderLabel");
+    folderEdit_ = new QLineEdit(QString::fromStdString(values.downloadFolder), this);
+    folderEdit_->setObjectName("folderEdit");
+    folderLabel->setBuddy(folderEdit_);
+    auto* browseButton = new QPushButton(QString::fromUtf8(text::kBrowse), this);
+    browseButton->setObjectName("browseButton");
+    browseButton->setAutoDefault(false);
+    connect(browseButton, &QPushButton::clicked, this, &CDownloadDlg::browse);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDownloadDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDownloadDlg::reject);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(urlLabel, 0, 0, 1, 2);
+    grid->addWidget(urlEdit_, 1, 0, 1, 2);
+    grid->addWidget(folderLabel, 2, 0, 1, 2);
+    grid->addWidget(folderEdit_, 3, 0);
+    grid->addWidget(browseButton, 3, 1);
+    grid->setColumnStretch(0, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const bool showFolder = mode_ == withFolder;
+    folderLabel->setVisible(showFolder);
+    folderEdit_->setVisible(showFolder);
+    browseButton->setVisible(showFolder);
+    urlEdit_->setFocus();
+    urlEdit_->selectAll();
+}
+
+void CDownloadDlg::browse() {
+    std::string folder = folderEdit_->text().toStdString();
+    CFolderPickerDlg picker(folder, this);
+    if (picker.exec() == QDialog::Accepted)
+        folderEdit_->setText(QString::fromStdString(folder));
+}
+
+void CDownloadDlg::accept() {
+    Remembered& values = remembered();
+    values.lastUrl = urlEdit_->text().toStdString();
+    if (mode_ == withFolder)
+        values.downloadFolder = folderEdit_->text().toStdString();
+
+    const codec::UrlCheckResult check =
+        codec::checkDownloadUrl(values.lastUrl, values.downloadFolder);
+    if (!check.accepted()) {
+        batchui::showMessage(this, {QString::fromStdString(check.message),
+                                    QString::fromStdString(check.caption), QMessageBox::Critical});
+        QLineEdit* wrong =
+            check.refusal == codec::UrlCheckResult::Refusal::folderMissing && mode_ == withFolder
+                ? folderEdit_
+                : urlEdit_;
+        wrong->setFocus();
+        wrong->selectAll();
+        return;
+    }
+    url_ = check.url;
+    QDialog::accept();
+}

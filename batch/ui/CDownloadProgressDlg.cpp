@@ -1,0 +1,86 @@
+#include "batch/ui/CDownloadProgressDlg.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "batch/ui/DialogTexts.h"
+
+namespace {
+namespace text = batchui::text;
+// Lengths beyond what the bar counts in are shown in thousandths.
+constexpr uint64_t kBarLimit = std::numeric_limits<int>::max();
+constexpr int kScaledMaximum = 1000;
+}  // namespace
+
+CDownloadProgressDlg::CDownloadProgressDlg(QWidget* parent)
+    : QDialog(parent),
+      bar_(new QProgressBar(this)),
+      urlLabel_(new QLabel(this)),
+      statusLabel_(new QLabel(this)) {
+    setWindowTitle(QString::fromUtf8(text::kProgressTitle));
+    setModal(false);
+    bar_->setTextVisible(false);
+    bar_->setMinimumWidth(320);
+    urlLabel_->setObjectName("urlLine");
+    urlLabel_->setTextFormat(Qt::PlainText);
+    urlLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusLabel_->setObjectName("statusLine");
+    statusLabel_->setTextFormat(Qt::PlainText);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bar_);
+    layout->addWidget(urlLabel_);
+    layout->addWidget(statusLabel_);
+}
+
+QString CDownloadProgressDlg::urlLine() const {
+    return urlLabel_->text();
+}
+
+QString CDownloadProgressDlg::statusLine() const {
+    return statusLabel_->text();
+}
+
+void CDownloadProgressDlg::started() {
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    statusLabel_->setText(QString::fromUtf8(text::kStatusStarting));
+    urlLabel_->setText(QString::fromUtf8(text::kUrlEvaluating));
+    present();
+}
+
+void CDownloadProgressDlg::connecting(const std::string& url) {
+    url_ = QString::fromStdString(url);
+    urlLabel_->setText(QString::fromUtf8(text::kUrlConnecting).arg(url_));
+    urlLabel_->setToolTip(url_);
+    statusLabel_->setText(QString::fromUtf8(text::kStatusConnecting));
+    present();
+}
+
+void CDownloadProgressDlg::received(uint64_t soFar, uint64_t total) {
+    if (total < soFar)
+        total = soFar;
+    if (total <= kBarLimit) {
+        bar_->setRange(0, static_cast<int>(total));
+        bar_->setValue(static_cast<int>(soFar));
+    } else {
+        bar_->setRange(0, kScaledMaximum);
+        bar_->setValue(static_cast<int>(soFar / (total / kScaledMaximum + 1)));
+    }
+    statusLabel_->setText(QString::fromUtf8(text::kStatusReceived).arg(soFar));
+    urlLabel_->setText(QString::fromUtf8(text::kUrlReceiving).arg(url_));
+    present();
+}
+
+void CDownloadProgressDlg::finished() {
+    hide();
+}
+
+void CDownloadProgressDlg::present() {
+    if (!isVisible())
+        show();
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -1,0 +1,186 @@
+#include "batch/ui/CFolderPickerDlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+#include "batch/ui/CNewFolderDlg.h"
+#include "batch/ui/DialogTexts.h"
+#include "batch/ui/MessageBoxes.h"
+
+namespace {
+
+namespace text = batchui::text;
+
+// A path that shortens itself in the middle when it does not fit; the whole
+// path is its tool tip.
+class PathLabel : public QLabel {
+public:
+    explicit PathLabel(QWidget* parent) : QLabel(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    void setPath(const QString& path) {
+        path_ = path;
+        setToolTip(path);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+
+private:
+    void fit() {
+        setText(fontMetrics().elidedText(path_, Qt::ElideMiddle, contentsRect().width()));
+    }
+    QString path_;
+};
+
+bool isSystemMount(const QString& root) {
+    static const std::array<QString, 5> hidden{"/proc", "/sys", "/dev", "/run", "/snap"};
+    if (root.startsWith("/run/media/"))
+        return false;
+    return std::any_of(hidden.begin(), hidden.end(), [&](const QString& prefix) {
+        return root == prefix || root.startsWith(prefix + "/");
+    });
+}
+
+QPushButton* dialogButton(const char* label, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(label), parent);
+    // Return in the list goes into a folder; it must not close the dialog.
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+std::vector<std::string> CFolderPickerDlg::systemDrives() {
+    std::vector<std::string> drives{"/", QDir::homePath().toStdString()};
+    std::vector<std::string> volumes;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !isSystemMount(root))
+            volumes.push_back(root.toStdString());
+    }
+    std::sort(volumes.begin(), volumes.end());
+    for (const std::string& volume : volumes) {
+        if (std::find(drives.begin(), drives.end(), volume) == drives.end())
+            drives.push_back(volume);
+    }
+    return drives;
+}
+
+CFolderPickerDlg::CFolderPickerDlg(std::string& folder, QWidget* parent,
+                                   const std::string& fallbackFolder)
+    : QDialog(parent),
+      folder_(folder),
+      browser_(batch::startFolder(folder, fallbackFolder.empty() ? QDir::homePath().toStdString()
+                                                                 : fallbackFolder),
+               systemDrives()) {
+    setWindowTitle(QString::fromUtf8(text::kFolderPickerTitle));
+
+    folderLabel_ = new PathLabel(this);
+    folderLabel_->setObjectName("folderLabel");
+    list_ = new QListWidget(this);
+    list_->setObjectName("folderList");
+    list_->setMinimumSize(260, 220);
+    connect(list_, &QListWidget::itemActivated, this, &CFolderPickerDlg::enter);
+
+    auto* driveLabel = new QLabel(QString::fromUtf8(text::kChangeDrive), this);
+    drives_ = new QComboBox(this);
+    drives_->setObjectName("driveBox");
+    driveLabel->setBuddy(drives_);
+    for (const std::string& drive : browser_.drives())
+        drives_->addItem(QString::fromStdString(drive));
+    connect(drives_, &QComboBox::activated, this, &CFolderPickerDlg::chooseDrive);
+
+    auto* ok = dialogButton(text::kOk, this);
+    ok->setObjectName("okButton");
+    auto* cancel = dialogButton(text::kCancel, this);
+    cancel->setObjectName("cancelButton");
+    auto* newFolder = dialogButton(text::kNewFolderButton, this);
+    newFolder->setObjectName("newFolderButton");
+    connect(ok, &QPushButton::clicked, this, &CFolderPickerDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CFolderPickerDlg::reject);
+    connect(newFolder, &QPushButton::clicked, this, &CFolderPickerDlg::makeNewFolder);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addSpacing(12);
+    buttons->addWidget(newFolder);
+    buttons->addStretch();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(folderLabel_, 0, 0);
+    layout->addWidget(list_, 1, 0);
+    layout->addLayout(buttons, 1, 1);
+    layout->addWidget(driveLabel, 2, 0);
+    layout->addWidget(drives_, 3, 0);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(0, 1);
+
+    refresh();
+    list_->setFocus();
+}
+
+void CFolderPickerDlg::refresh() {
+    static_cast<PathLabel*>(folderLabel_)->setPath(QString::fromStdString(browser_.current()));
+    list_->clear();
+    for (const std::string& entry : browser_.entries())
+        list_->addItem(QString::fromStdString(entry));
+    if (list_->count() > 0)
+        list_->setCurrentRow(0);
+    drives_->setCurrentIndex(browser_.currentDrive());
+}
+
+void CFolderPickerDlg::enter(QListWidgetItem* item) {
+    if (!item)
+        return;
+    // A folder removed since it was listed is simply not entered; the list
+    // is read again either way.
+    browser_.enter(item->text().toStdString());
+    refresh();
+}
+
+void CFolderPickerDlg::chooseDrive(int index) {
+    browser_.chooseDrive(index);
+    refresh();
+}
+
+void CFolderPickerDlg::makeNewFolder() {
+    CNewFolderDlg ask(this);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    using Result = batch::FolderBrowser::CreateResult;
+    switch (browser_.createFolder(ask.name().toStdString())) {
+        case Result::created:
+            refresh();
+            break;
+        case Result::exists:
+            batchui::showMessage(this,
+                                 {QString::fromUtf8(text::kFolderExists),
+                                  QString::fromUtf8(text::kCaptionError), QMessageBox::Critical});
+            break;
+        case Result::failed:
+            batchui::showMessage(this,
+                                 {QString::fromUtf8(text::kCannotCreateFolder),
+                                  QString::fromUtf8(text::kCaptionError), QMessageBox::Critical});
+            break;
+    }
+}
+
+void CFolderPickerDlg::accept() {
+    folder_ = browser_.current();
+    QDialog::accept();
+}

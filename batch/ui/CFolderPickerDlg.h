@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "batch/core/FolderBrowser.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
+// "Najít složku": chooses a folder among the sub-folders of the current one,
+// changing "drives" (the file system's root, the home folder and mounted
+// volumes) and making new folders on the way. OK writes the chosen folder
+// back into the caller's string.
+class CFolderPickerDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Opens at `folder`, or at the nearest existing folder above it; a name
+    // without any folder in it opens at `fallbackFolder` (the home folder
+    // when that is empty).
+    explicit CFolderPickerDlg(std::string& folder, QWidget* parent = nullptr,
+                              const std::string& fallbackFolder = {});
+
+    const std::string& currentFolder() const { return browser_.current(); }
+
+    // The root, the home folder and the mounted volumes a user would look
+    // at, each once.
+    static std::vector<std::string> systemDrives();
+
+    void accept() override;
+
+private:
+    void refresh();
+    void enter(QListWidgetItem* item);
+    void chooseDrive(int index);
+    void makeNewFolder();
+
+    std::string& folder_;
+    batch::FolderBrowser browser_;
+    QLabel* folderLabel_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QComboBox* drives_ = nullptr;
+};

@@ -1,0 +1,35 @@
+#include "batch/ui/CNewFolderDlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "batch/ui/DialogTexts.h"
+
+CNewFolderDlg::CNewFolderDlg(QWidget* parent) : QDialog(parent), nameEdit_(new QLineEdit(this)) {
+    namespace text = batchui::text;
+    setWindowTitle(QString::fromUtf8(text::kNewFolderTitle));
+    nameEdit_->setObjectName("nameEdit");
+    nameEdit_->setMinimumWidth(nameEdit_->fontMetrics().averageCharWidth() * 32);
+    auto* prompt = new QLabel(QString::fromUtf8(text::kNewFolderPrompt), this);
+    prompt->setBuddy(nameEdit_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(nameEdit_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString CNewFolderDlg::name() const {
+    // Blanks around a typed name are slips of the keyboard, not part of it.
+    return nameEdit_->text().trimmed();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+// The small dialog that asks for the name of a new folder.
+class CNewFolderDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CNewFolderDlg(QWidget* parent = nullptr);
+
+    QString name() const;
+
+private:
+    QLineEdit* nameEdit_;
+};

@@ -1,0 +1,72 @@
+#include "BatchuiTestSupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+#include "bitmap/ImageProc.h"
+#include "support/TestSupport.h"
+
+namespace batchui_test {
+
+MessageRecorder::MessageRecorder()
+    : previous_(batchui::setMessageSink(
+          [this](const batchui::Message& message) { messages.push_back(message); })) {}
+
+MessageRecorder::~MessageRecorder() {
+    batchui::setMessageSink(std::move(previous_));
+}
+
+void whenModalOpens(std::function<void(QWidget&)> handler) {
+    // Looks for the dialog every few milliseconds until it is there.
+    auto poll = std::make_shared<QTimer>();
+    auto tries = std::make_shared<int>(0);
+    poll->setInterval(5);
+    QObject::connect(poll.get(), &QTimer::timeout, [poll, tries, handler] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (++*tries > 1000) {
+                poll->stop();
+                ADD_FAILURE() << "no modal dialog opened";
+            }
+            return;
+        }
+        poll->stop();
+        QPointer<QWidget> opened(modal);
+        handler(*modal);
+        QTimer::singleShot(3000, [opened] {
+            if (auto* dialog = qobject_cast<QDialog*>(opened.data());
+                dialog && dialog->isVisible()) {
+                ADD_FAILURE() << "dialog '" << dialog->windowTitle().toStdString()
+                              << "' was left open";
+                dialog->reject();
+            }
+        });
+    });
+    poll->start();
+}
+
+void saveScreenshot(QWidget& widget, const std::string& name) {
+    widget.show();
+    widget.adjustSize();
+    QApplication::processEvents();
+    const QString folder = QStringLiteral(BATCHUI_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    const QString path = folder + "/batchui-" + QString::fromStdString(name) + ".png";
+    EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
+}
+
+std::string writeGreyBmp(const std::string& path, int width, int height,
+                         const std::function<int(int, int)>& shade) {
+    bitmap::Dib dib = testing_support::makeGreyDib(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            testing_support::setPixel(dib, x, y, shade(x, y));
+    EXPECT_TRUE(bitmap::ImageProc().saveBitmap(path, dib)) << path;
+    return path;
+}
+
+}  // namespace batchui_test

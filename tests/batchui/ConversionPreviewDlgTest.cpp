@@ -1,0 +1,215 @@
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include "BatchuiTestSupport.h"
+#include "app/core/AppSettings.h"
+#include "batch/core/PreviewWindow.h"
+#include "batch/ui/CConversionPreviewDlg.h"
+#include "batch/ui/StepButtons.h"
+#include "codec/CodecOwner.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using batchui_test::MessageRecorder;
+
+constexpr int kPw = CConversionPreviewDlg::kPreviewWidth;
+constexpr int kPh = CConversionPreviewDlg::kPreviewHeight;
+
+class ConversionPreviewTest : public ::testing::Test {
+protected:
+    ConversionPreviewTest() {
+        owner.disableThrowException();
+        settings.ditheringMethod = 2;
+        settings.threshold = 77;
+    }
+
+    void load(int width, int height, const std::function<int(int, int)>& shade) {
+        const auto path = batchui_test::writeGreyBmp(dir.file("p.bmp"), width, height, shade);
+        ASSERT_TRUE(owner.LoadImageFile(path));
+    }
+
+    template <typename T>
+    static T& child(QWidget& dialog, const char* name) {
+        T* found = dialog.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+
+    static QRadioButton& methodButton(QWidget& dialog, const QString& text) {
+        for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
+            if (button->text() == text)
+                return *button;
+        ADD_FAILURE() << "no button " << text.toStdString();
+        return *dialog.findChild<QRadioButton*>();
+    }
+
+    // What the codec itself gives for that window, as top-down pixels.
+    QImage expectedPreview(int x, int y, int method, int threshold) {
+        const auto rows =
+            batch::monoRowsFromDib(owner.GetPreview(x, y, kPw, kPh, method, threshold));
+        EXPECT_TRUE(rows);
+        QImage image(kPw, kPh, QImage::Format_RGB32);
+        for (int row = 0; row < kPh; ++row)
+            for (int column = 0; column < kPw; ++column) {
+                const int bit = (rows->row(row)[column / 8] >> (7 - column % 8)) & 1;
+                image.setPixel(column, row, 0xff000000u | rows->colours[bit]);
+            }
+        return image;
+    }
+
+    static QImage shown(const CConversionPreviewDlg& dialog) {
+        return dialog.previewImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    testing_support::TempDir dir;
+    app::AppSettings settings;
+    codec::CodecOwner owner;
+};
+
+// A picture with something to see everywhere: black and white squares of
+// 8 pixels, and a grey ramp for the threshold to cut.
+int pattern(int x, int y) {
+    return ((x / 8 + y / 8) % 2) ? 255 : (x * 3 + y) % 256;
+}
+
+}  // namespace
+
+TEST_F(ConversionPreviewTest, PictureNoLargerThanThePreviewCannotPan) {
+    load(kPw, kPh - 40, pattern);
+    CConversionPreviewDlg dialog(settings, owner);
+    EXPECT_FALSE(child<QSlider>(dialog, "horizontalSlider").isEnabled());
+    EXPECT_FALSE(child<QSlider>(dialog, "verticalSlider").isEnabled());
+    EXPECT_EQ(child<QLabel>(dialog, "positionLabel").text(), "[   0,   0 ]");
+    EXPECT_EQ(dialog.windowX(), 0);
+    EXPECT_EQ(dialog.windowY(), 0);
+    // The dialog opens with the settings' values.
+    EXPECT_TRUE(methodButton(dialog, "Matrix for Displaying").isChecked());
+    EXPECT_EQ(child<QLineEdit>(dialog, "thresholdEdit").text(), "77");
+    ASSERT_EQ(dialog.previewImage().size(), QSize(kPw, kPh));
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 77));
+    // On the screen only the part that lies on the picture.
+    EXPECT_EQ(child<QLabel>(dialog, "previewLabel").pixmap().size(), QSize(kPw, kPh - 40));
+    batchui_test::saveScreenshot(dialog, "conversion-settings");
+}
+
+TEST_F(ConversionPreviewTest, SlidersMoveTheWindowOverThePicture) {
+    // Dark above row 100, light below; 100 pixels wider and 60 taller than
+    // the preview.
+    load(kPw + 100, kPh + 60, [](int x, int y) { return y < 100 ? pattern(x, y) / 4 : 230; });
+    CConversionPreviewDlg dialog(settings, owner);
+    auto& horizontal = child<QSlider>(dialog, "horizontalSlider");
+    auto& vertical = child<QSlider>(dialog, "verticalSlider");
+    EXPECT_TRUE(horizontal.isEnabled());
+    EXPECT_TRUE(vertical.isEnabled());
+    EXPECT_EQ(horizontal.minimum(), 0);
+    EXPECT_EQ(horizontal.maximum(), 100);
+    EXPECT_EQ(horizontal.value(), 0);
+
+    horizontal.setValue(50);
+    EXPECT_EQ(dialog.windowX(), 50);
+    EXPECT_EQ(child<QLabel>(dialog, "positionLabel").text(), "[  50,   0 ]");
+    EXPECT_EQ(shown(dialog), expectedPreview(50, 0, 2, 77));
+
+    vertical.setValue(100);
+    EXPECT_EQ(dialog.windowY(), 60);
+    EXPECT_EQ(child<QLabel>(dialog, "positionLabel").text(), "[  50,  60 ]");
+    const QImage preview = shown(dialog);
+    EXPECT_EQ(preview, expectedPreview(50, 60, 2, 77));
+    // Top down on the screen: picture row 60 (dark) at the top, the light
+    // rows at the bottom.
+    EXPECT_EQ(preview.pixel(0, kPh - 1), 0xffffffffu);
+    int darkInTopRow = 0;
+    for (int x = 0; x < kPw; ++x)
+        darkInTopRow += preview.pixel(x, 0) == 0xff000000u;
+    EXPECT_GT(darkInTopRow, kPw / 4);
+}
+
+TEST_F(ConversionPreviewTest, CancelStoresNothingOkStoresMethodAndThreshold) {
+    load(300, 300, pattern);
+    {
+        CConversionPreviewDlg dialog(settings, owner);
+        methodButton(dialog, "Floyd - Steinberg").click();
+        child<StepButtons>(dialog, "thresholdSteps").upButton()->click();
+        EXPECT_EQ(child<QLineEdit>(dialog, "thresholdEdit").text(), "78");
+        EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 4, 78));
+        dialog.reject();
+    }
+    EXPECT_EQ(settings.ditheringMethod, 2);
+    EXPECT_EQ(settings.threshold, 77);
+
+    CConversionPreviewDlg dialog(settings, owner);
+    methodButton(dialog, "Random").click();
+    child<QLineEdit>(dialog, "thresholdEdit").setText(" 200 ");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.ditheringMethod, 1);
+    EXPECT_EQ(settings.threshold, 200);
+}
+
+TEST_F(ConversionPreviewTest, ThresholdOutsideTheRangeKeepsTheDialogOpen) {
+    load(100, 100, pattern);
+    CConversionPreviewDlg dialog(settings, owner);
+    dialog.show();
+    auto& edit = child<QLineEdit>(dialog, "thresholdEdit");
+    for (const char* typed : {"256", "-1", "abc", ""}) {
+        MessageRecorder recorder;
+        edit.setText(typed);
+        dialog.accept();
+        ASSERT_EQ(recorder.messages.size(), 1u) << typed;
+        EXPECT_EQ(recorder.messages[0].text.toStdString(), "Zadejte celé číslo mezi 0 a 255.");
+        EXPECT_EQ(recorder.messages[0].caption.toStdString(), "WAP Glyphon");
+        EXPECT_TRUE(dialog.isVisible()) << typed;
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(settings.threshold, 77);
+    }
+    // The limits themselves are fine.
+    edit.setText("255");
+    dialog.accept();
+    EXPECT_EQ(settings.threshold, 255);
+}
+
+TEST_F(ConversionPreviewTest, StepsAndTypedThresholdsRedrawThePreview) {
+    load(300, 300, pattern);
+    CConversionPreviewDlg dialog(settings, owner);
+    dialog.show();
+    auto& edit = child<QLineEdit>(dialog, "thresholdEdit");
+    auto& steps = child<StepButtons>(dialog, "thresholdSteps");
+
+    // A typed value is taken when the edit is left and is where steps start.
+    edit.setText("100");
+    emit edit.editingFinished();
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 100));
+    steps.downButton()->click();
+    EXPECT_EQ(edit.text(), "99");
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 99));
+
+    // Steps from a value typed but not yet taken, too.
+    edit.setText("254");
+    steps.upButton()->click();
+    steps.upButton()->click();
+    EXPECT_EQ(edit.text(), "255");
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_Down);
+    EXPECT_EQ(edit.text(), "254");
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 254));
+
+    // A value outside the range never reaches the preview.
+    edit.setText("999");
+    emit edit.editingFinished();
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 254));
+}
+
+TEST_F(ConversionPreviewTest, WithoutAPictureThereIsNoPreview) {
+    CConversionPreviewDlg dialog(settings, owner);
+    EXPECT_TRUE(dialog.previewImage().isNull());
+    EXPECT_EQ(child<QLabel>(dialog, "previewLabel").text().toStdString(),
+              "Náhled není k dispozici");
+    EXPECT_FALSE(child<QSlider>(dialog, "horizontalSlider").isEnabled());
+    EXPECT_EQ(child<QLabel>(dialog, "positionLabel").text(), "[   0,   0 ]");
+}
