@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  show FILE                 print a picture in the terminal\n"
     "  split INPUT -o FOLDER     cut a picture into tiles (--tile WxH)\n"
     "  counter FOLDER NUMBER     build a counter WBMP from digit pictures\n"
+    "  phones list|add|remove    show or edit the table of phones\n"
     "\n"
     "Run 'glyphon-cli COMMAND --help' for the options of a command.\n";
 
@@ -45,6 +46,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return splitCommand(rest, out, err);
     if (command == "counter")
         return counterCommand(rest, out, err);
+    if (command == "phones")
+        return phonesCommand(rest, out, err);
     err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
     return kExitUsage;
 }

@@ -18,5 +18,6 @@ int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
 int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

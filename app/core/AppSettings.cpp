@@ -19,6 +19,16 @@ std::string withTrailingSlash(std::string folder) {
     return folder;
 }
 
+// The system temporary folder with a trailing "/". Qt gives an empty path
+// when TMPDIR names a folder that does not exist; "/tmp" is used then, as
+// when TMPDIR is not set, rather than the root folder.
+std::string systemTempFolder() {
+    QString path = QDir::tempPath();
+    if (path.isEmpty())
+        path = QStringLiteral("/tmp");
+    return withTrailingSlash(toStdString(path));
+}
+
 std::string withoutTrailingSlash(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
@@ -28,12 +38,11 @@ std::string withoutTrailingSlash(std::string folder) {
 }  // namespace
 
 AppSettings::AppSettings()
-    : tempFolder(withTrailingSlash(toStdString(QDir::tempPath()))),
-      undoFilePath(tempFolder + "TMPUndo.bmp") {}
+    : tempFolder(systemTempFolder()), undoFilePath(tempFolder + "TMPUndo.bmp") {}
 
 void AppSettings::ReadSettings() {
     SettingsStore store;
-    tempFolder = withTrailingSlash(toStdString(QDir::tempPath()));
+    tempFolder = systemTempFolder();
     const auto saved = store.readString(kSettingsGroup + "DSD");
     saveFolder = saved && !saved->empty() ? *saved : tempFolder;
     workingFolder = store.readString(kSettingsGroup + "DWD").value_or(tempFolder);

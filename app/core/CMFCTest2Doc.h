@@ -157,7 +157,7 @@ private:
     // Snapshot, the codec call, then the commit cycle; a failure is shown.
     void resizeCommand(const std::function<int()>& codecCall);
     void showSavePngFailure();
-    void counterText(const std::string& spec, const std::string& folder);
+    void counterText(const std::string& counterRequest, const std::string& folder);
     void infoText(const std::string& path);
     std::string exchangeFile(const char* name) const;
 

@@ -65,10 +65,12 @@ void CMFCTest2Doc::downloadText(const std::string& text, const std::string& fold
         ui_.error(errorText);
 }
 
-void CMFCTest2Doc::counterText(const std::string& spec, const std::string& folder) {
-    const auto colon = spec.rfind(':');
-    const std::string numberPart = colon == std::string::npos ? spec : spec.substr(colon + 1);
-    const std::string source = colon == std::string::npos ? std::string() : spec.substr(0, colon);
+void CMFCTest2Doc::counterText(const std::string& counterRequest, const std::string& folder) {
+    const auto colon = counterRequest.rfind(':');
+    const std::string numberPart =
+        colon == std::string::npos ? counterRequest : counterRequest.substr(colon + 1);
+    const std::string source =
+        colon == std::string::npos ? std::string() : counterRequest.substr(0, colon);
     if (numberPart.empty()) {
         ui_.error(std::string(text::kNoCounterNumber));
         return;

@@ -1,0 +1,177 @@
+#include <QList>
+#include <QString>
+#include <limits>
+#include <ostream>
+
+#include "app/core/PhoneTable.h"
+#include "app/core/SettingsStore.h"
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kPhonesHelp =
+    "Usage: glyphon-cli phones list\n"
+    "       glyphon-cli phones add NAME WIDTH HEIGHT\n"
+    "       glyphon-cli phones remove NUMBER\n"
+    "\n"
+    "Shows and edits the table of phones whose displays pictures are fitted to.\n"
+    "The desktop program uses the same table (settings of \"Vendra\", \"WAP\n"
+    "Glyphon\"). The first use of a missing table writes the 17 built-in phones.\n"
+    "\n"
+    "  list                    print one line per phone: its number, its name\n"
+    "                          cut or padded to 25 characters and its display\n"
+    "                          size, as in \"1. Nokia 7110                ( 96x 44)\"\n"
+    "  add NAME WIDTH HEIGHT   add a phone at the end of the table. NAME has 1 to\n"
+    "                          25 characters and is neither a number nor the name\n"
+    "                          of a phone in the table (letters compared without\n"
+    "                          regard to case); WIDTH and HEIGHT are the display's\n"
+    "                          size in pixels, whole numbers from 1 to 9000\n"
+    "  remove NUMBER           remove the phone with that number; the phones\n"
+    "                          after it move up by one\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help      show this text\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the phone table could not be written,\n"
+    "2 for bad usage.\n";
+
+// As the program's new-phone dialog limits the name.
+constexpr int kLongestName = 25;
+// The dialog takes 0 to 9000; a display of 0 pixels cannot be fitted to.
+constexpr int kSmallestSide = 1;
+constexpr int kLargestSide = 9000;
+
+int usage(std::ostream& err, const std::string& why) {
+    err << "glyphon-cli phones: " << why << "\nRun 'glyphon-cli phones --help' for usage.\n";
+    return kExitUsage;
+}
+
+int writeFailed(std::ostream& err) {
+    app::SettingsStore store;
+    err << "glyphon-cli phones: the phone table could not be written to "
+        << app::toStdString(store.settings().fileName()) << '\n';
+    return kExitFailed;
+}
+
+std::string rangeText(int count) {
+    if (count == 1)
+        return "the table has phone 1 only";
+    return "the table has phones 1 to " + std::to_string(count);
+}
+
+// Why the name cannot be a new phone's name, or empty when it can.
+std::string nameProblem(const std::string& name, const app::PhoneTable& table) {
+    const QString text = QString::fromStdString(name);
+    if (text.toStdString() != name)
+        return "the phone name is not valid UTF-8";
+    const QList<uint> characters = text.toUcs4();
+    if (text.trimmed().isEmpty())
+        return "the phone name is empty";
+    if (characters.size() > kLongestName)
+        return "the phone name has " + std::to_string(characters.size()) + " characters; at most " +
+               std::to_string(kLongestName) + " are allowed";
+    for (uint c : characters) {
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+            return "the phone name contains a control character";
+    }
+    const std::string trimmed = text.trimmed().toStdString();
+    if (parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()))
+        return "the phone name '" + name +
+               "' is a number, which --phone would take for a phone's number";
+    for (int k = 1; k <= table.PhoneCount(); ++k) {
+        const QString other = QString::fromStdString(table.PhoneName(k)).trimmed();
+        if (other.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
+            return "phone " + std::to_string(k) + " is already named '" + other.toStdString() + "'";
+    }
+    return {};
+}
+
+int listPhones(std::ostream& out, std::ostream& err) {
+    const app::PhoneTable table;
+    if (!table.lastWriteSucceeded())
+        return writeFailed(err);
+    for (int k = 1; k <= table.PhoneCount(); ++k) {
+        const std::string entry = table.ListEntry(k);
+        out << k << ". " << entry << '\n';
+        if (entry.empty())
+            err << "glyphon-cli phones: phone " << k << " cannot be read\n";
+    }
+    return kExitOk;
+}
+
+int addPhone(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
+    if (operands.size() != 3)
+        return usage(err, "add needs a NAME, a WIDTH and a HEIGHT");
+    const auto width = parseInt(operands[1], kSmallestSide, kLargestSide);
+    if (!width)
+        return usage(err, "WIDTH must be a whole number from 1 to 9000, not '" + operands[1] + "'");
+    const auto height = parseInt(operands[2], kSmallestSide, kLargestSide);
+    if (!height)
+        return usage(err,
+                     "HEIGHT must be a whole number from 1 to 9000, not '" + operands[2] + "'");
+    app::PhoneTable table;
+    if (!table.lastWriteSucceeded())
+        return writeFailed(err);
+    if (const std::string problem = nameProblem(operands[0], table); !problem.empty())
+        return usage(err, problem);
+    table.AddPhone(operands[0], *width, *height);
+    if (!table.lastWriteSucceeded())
+        return writeFailed(err);
+    out << table.PhoneCount() << ". " << table.ListEntry(table.PhoneCount()) << '\n';
+    return kExitOk;
+}
+
+int removePhone(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
+    if (operands.size() != 1)
+        return usage(err, "remove needs one phone NUMBER");
+    app::PhoneTable table;
+    if (!table.lastWriteSucceeded())
+        return writeFailed(err);
+    const int count = table.PhoneCount();
+    if (count == 0)
+        return usage(err, "the phone table is empty");
+    const auto number =
+        parseInt(operands[0], std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    if (!number)
+        return usage(err, "NUMBER must be a phone's number from 1 to " + std::to_string(count) +
+                              ", not '" + operands[0] + "'");
+    if (*number < 1 || *number > count)
+        return usage(err, "no phone " + operands[0] + ": " + rangeText(count));
+    const std::string entry = table.ListEntry(*number);
+    table.RemovePhone(*number);
+    if (!table.lastWriteSucceeded())
+        return writeFailed(err);
+    out << "removed " << *number << ". " << entry << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    for (const auto& arg : args) {
+        if (arg == "-h" || arg == "--help") {
+            out << kPhonesHelp;
+            return kExitOk;
+        }
+    }
+    if (args.empty()) {
+        err << kPhonesHelp;
+        return kExitUsage;
+    }
+    const std::string& action = args.front();
+    const std::vector<std::string> operands(args.begin() + 1, args.end());
+    if (action == "list") {
+        if (!operands.empty())
+            return usage(err, "list takes no arguments");
+        return listPhones(out, err);
+    }
+    if (action == "add")
+        return addPhone(operands, out, err);
+    if (action == "remove")
+        return removePhone(operands, out, err);
+    return usage(err, "unknown action '" + action + "' (list, add or remove)");
+}
+
+}  // namespace cli
