@@ -51,7 +51,7 @@ TEST_F(BatchRunTest, SameNamesGetNumberedAndPagesFollowThem) {
         bitmap::GifWriter(testing_support::makeGreyDib(8, 8, 8)).save(work.file("a.gif"), true) ==
         0);
     batchSettings.createWmlPages = true;
-    const auto summary = run(a + "\n" + work.file("a.gif") + "\n");
+    const auto summary = run(a + "\n" + second + "\n");
     EXPECT_EQ(summary.done, 2);
     EXPECT_EQ(summary.errors, 0);
     EXPECT_TRUE(bitmap::fileExists(out + "/a.wbmp"));
@@ -62,7 +62,7 @@ TEST_F(BatchRunTest, SameNamesGetNumberedAndPagesFollowThem) {
     EXPECT_EQ(ui.messages[0].text, "Všech 2 obrázků bylo zkonvertováno úspěšně");
     EXPECT_EQ(ui.messages[0].caption, "Dávková konverze kompletní");
     // The document holds the last picture.
-    EXPECT_EQ(doc.pathName(), work.file("a.gif"));
+    EXPECT_EQ(doc.pathName(), second);
     const std::string page(reinterpret_cast<const char*>(readFile(out + "/a(1).wml").data()),
                            readFile(out + "/a(1).wml").size());
     EXPECT_NE(page.find("<img src=\"a(1).wbmp\" width=\"8\" height=\"8\" alt=\"a(1).wbmp\"/>"),
@@ -119,6 +119,22 @@ TEST_F(BatchRunTest, FailuresAreCountedListedAndSummarisedInOrder) {
                         "/good.wml'\n"),
               std::string::npos)
         << text;
+}
+
+TEST_F(BatchRunTest, SummaryNumbersComeDoneTotalErrors) {
+    const auto one = writeGradientBmp(work.file("one.bmp"), 8, 8);
+    const auto two = writeGradientBmp(work.file("two.bmp"), 8, 8);
+    const auto summary = run(one + "\n" + work.file("missing.bmp") + "\n" + two + "\n");
+    EXPECT_EQ(summary.done, 2);
+    EXPECT_EQ(summary.total, 3);
+    EXPECT_EQ(summary.errors, 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("2 Souborů zkonvertováno úspěšně (z 3 celkem).\n\nNastalo "
+                                        "1 chyb:\nNepodařilo se nahrát soubor " +
+                                            work.file("missing.bmp") + ": ",
+                                        0),
+              0u)
+        << ui.messages[0].text;
 }
 
 TEST_F(BatchRunTest, StopOnErrorShowsEachFailure) {
