@@ -47,9 +47,17 @@ struct BatchRunTest : testing_support::DocumentFixture {
 
 TEST_F(BatchRunTest, SameNamesGetNumberedAndPagesFollowThem) {
     const auto a = writeGradientBmp(work.file("a.bmp"), 20, 10);
-    ASSERT_TRUE(
-        bitmap::GifWriter(testing_support::makeGreyDib(8, 8, 8)).save(work.file("a.gif"), true) ==
-        0);
+    // The second source: a JPEG when cjpeg can make one, else a GIF.
+    std::string second = work.file("a.gif");
+    ASSERT_TRUE(bitmap::GifWriter(testing_support::makeGreyDib(8, 8, 8)).save(second, true) == 0);
+    if (testing_support::hasTool("cjpeg")) {
+        const auto source = writeGradientBmp(work.file("src.bmp"), 8, 8);
+        second = work.file("a.jpg");
+        ASSERT_EQ(testing_support::runCommand("cjpeg -outfile " + testing_support::quote(second) +
+                                              " " + testing_support::quote(source))
+                      .exitCode,
+                  0);
+    }
     batchSettings.createWmlPages = true;
     const auto summary = run(a + "\n" + second + "\n");
     EXPECT_EQ(summary.done, 2);
