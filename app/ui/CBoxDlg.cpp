@@ -1,0 +1,42 @@
+#include "app/ui/CBoxDlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/ui/CMFCTest2ViewTexts.h"
+#include "app/ui/CNumberDlg.h"
+
+namespace app::ui {
+
+CBoxDlg::CBoxDlg(int width, int height, app::UserInterface& ui, QWidget* parent)
+    : QDialog(parent), ui_(ui), width_(width), height_(height) {
+    setWindowTitle(QString::fromUtf8(text::kBoxTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* fields = new QFormLayout;
+    widthEdit_ = new QLineEdit(QString::number(width), this);
+    heightEdit_ = new QLineEdit(QString::number(height), this);
+    fields->addRow(QString::fromUtf8(text::kNewWidth), widthEdit_);
+    fields->addRow(QString::fromUtf8(text::kNewHeight), heightEdit_);
+    layout->addLayout(fields);
+    ignoreBox_ = new QCheckBox(QString::fromUtf8(text::kIgnoreAspectRatio), this);
+    layout->addWidget(ignoreBox_);
+    layout->addWidget(makeOkCancelButtons(*this));
+}
+
+void CBoxDlg::accept() {
+    const auto width = readWholeNumber(*widthEdit_, kMinimumSide, kMaximumSide, ui_);
+    if (!width)
+        return;
+    const auto height = readWholeNumber(*heightEdit_, kMinimumSide, kMaximumSide, ui_);
+    if (!height)
+        return;
+    width_ = *width;
+    height_ = *height;
+    ignoreAspectRatio_ = ignoreBox_->isChecked();
+    QDialog::accept();
+}
+
+}  // namespace app::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <limits>
+#include <optional>
+
+#include "app/core/UserInterface.h"
+
+class QDialogButtonBox;
+class QLineEdit;
+
+namespace app::ui {
+
+// Reads a whole number typed into an edit. A text that is no whole number,
+// or one outside minimum..maximum, is answered with a message naming what is
+// expected; the edit then gets the focus with its text selected, so that the
+// dialog stays open for a correction.
+std::optional<int> readWholeNumber(QLineEdit& edit, int minimum, int maximum,
+                                   app::UserInterface& ui);
+
+// The OK and Storno buttons of the program's dialogs, wired to accept and
+// reject of `dialog`.
+QDialogButtonBox* makeOkCancelButtons(QDialog& dialog);
+
+// The number dialog: one prompt (by default "Zadejte číslo:") and one edit
+// for any whole number.
+class CNumberDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CNumberDlg(const QString& prompt, int initialValue, app::UserInterface& ui,
+               QWidget* parent = nullptr);
+
+    // The number typed, valid after the dialog was accepted.
+    int value() const { return value_; }
+    QLineEdit& edit() { return *edit_; }
+
+    void accept() override;
+
+private:
+    app::UserInterface& ui_;
+    QLineEdit* edit_ = nullptr;
+    int value_ = 0;
+};
+
+}  // namespace app::ui
