@@ -112,15 +112,6 @@ TEST_F(PhoneDialogsTest, RemovingAPhoneAsksFirst) {
     EXPECT_TRUE(dialog.byPhoneButton().isChecked());
 }
 
-TEST_F(PhoneDialogsTest, RemovingTheLastRowRemovesTheLastPhone) {
-    CNewPictureDlg dialog(ui);
-    dialog.phoneList().setCurrentRow(16);
-    dialog.removeSelectedPhone();
-    EXPECT_EQ(dialog.phoneList().count(), 16);
-    EXPECT_EQ(dialog.phoneList().item(15)->text(), entry(16));
-    EXPECT_TRUE(dialog.phoneList().item(15)->text().startsWith("Alcatel One Touch 500"));
-}
-
 TEST_F(PhoneDialogsTest, AddedPhoneJoinsTheTableAndTheList) {
     CNewPictureDlg dialog(ui);
     QString shownTitle;
