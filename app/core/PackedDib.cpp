@@ -81,14 +81,18 @@ std::optional<std::vector<uint8_t>> readDibFile(const std::string& path, bool& n
     bitmap::FileContents file = bitmap::readWholeFile(path);
     if (file.status != bitmap::ReadStatus::ok)
         return std::nullopt;
-    if (file.bytes.size() < kFileHeaderSize || file.bytes[0] != 'B' || file.bytes[1] != 'M') {
-        notBmp = true;
+    auto dib = dibBlockOfBmpFile(file.bytes);
+    notBmp = !dib;
+    return dib;
+}
+
+std::optional<std::vector<uint8_t>> dibBlockOfBmpFile(std::span<const uint8_t> file) {
+    if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M')
         return std::nullopt;
-    }
     // The block keeps the file's length: the bytes after the file header,
     // then zeros.
-    std::vector<uint8_t> dib(file.bytes.size(), 0);
-    std::copy(file.bytes.begin() + kFileHeaderSize, file.bytes.end(), dib.begin());
+    std::vector<uint8_t> dib(file.size(), 0);
+    std::copy(file.begin() + kFileHeaderSize, file.end(), dib.begin());
     return dib;
 }
 

@@ -21,5 +21,7 @@ void fuzzCodecLoad(const uint8_t* data, size_t size);
 // The first byte picks a compression level, the rest is compressed by our
 // deflate encoder and must come back unchanged through zlib and our inflate.
 void fuzzDeflateRoundTrip(const uint8_t* data, size_t size);
+// BMP file bytes taken as the image document's picture.
+void fuzzDocumentDib(const uint8_t* data, size_t size);
 
 }  // namespace fuzzing

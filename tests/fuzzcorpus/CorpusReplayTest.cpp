@@ -26,6 +26,9 @@ void replay(const std::string& folder, void (*entry)(const uint8_t*, size_t)) {
 TEST(FuzzCorpus, Bmp) {
     replay("bmp", fuzzing::fuzzBmp);
 }
+TEST(FuzzCorpus, DocumentDib) {
+    replay("bmp", fuzzing::fuzzDocumentDib);
+}
 TEST(FuzzCorpus, Wbmp) {
     replay("wbmp", fuzzing::fuzzWbmp);
 }
