@@ -1,7 +1,14 @@
 // glyphon: the WAP Glyphon desktop program.
 #include <QApplication>
 
+#include "app/ui/GlyphonApp.h"
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    return 0;
+    app::ui::GlyphonApp glyphon;
+    if (!glyphon.start(QApplication::arguments()))
+        return 1;
+    const int status = QApplication::exec();
+    glyphon.closeMainFrame();
+    return status;
 }

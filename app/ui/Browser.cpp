@@ -17,8 +17,7 @@ BrowserOpener& opener() {
 // "www.example.org" and "www.example.org/page" are web sites; a name such
 // as "index.htm" is a file.
 bool looksLikeHostName(const QString& target) {
-    return target.startsWith(QLatin1String("www."), Qt::CaseInsensitive) &&
-           !QDir().exists(target);
+    return target.startsWith(QLatin1String("www."), Qt::CaseInsensitive) && !QDir().exists(target);
 }
 
 }  // namespace

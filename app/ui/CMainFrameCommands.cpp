@@ -31,8 +31,7 @@ constexpr std::array kCommands{
     CommandDescription{ID_FILE_MRU_FILE2, "", "Otevřít tento dokument"},
     CommandDescription{ID_FILE_MRU_FILE3, "", "Otevřít tento dokument"},
     CommandDescription{ID_FILE_MRU_FILE4, "", "Otevřít tento dokument"},
-    CommandDescription{ID_APP_EXIT, "&Konec",
-                       "Ukončit aplikaci; nabídne uložení dokumentů\nKonec"},
+    CommandDescription{ID_APP_EXIT, "&Konec", "Ukončit aplikaci; nabídne uložení dokumentů\nKonec"},
     // Upravit
     CommandDescription{ID_EDIT_UNDO, "&Zpět\tCtrl+Z", "Vrátit zpět poslední akci\nZpět"},
     CommandDescription{ID_EDIT_CUT, "Vyj&mout\tCtrl+X",

@@ -198,8 +198,8 @@ Drawing drawingFor(int id) {
                 p.setPen(Qt::NoPen);
                 p.setBrush(kInk);
                 QPolygonF arrow;
-                arrow << QPointF(6.5, 8) << QPointF(9.5, 8) << QPointF(9.5, 11)
-                      << QPointF(12, 11) << QPointF(8, 15.5) << QPointF(4, 11) << QPointF(6.5, 11);
+                arrow << QPointF(6.5, 8) << QPointF(9.5, 8) << QPointF(9.5, 11) << QPointF(12, 11)
+                      << QPointF(8, 15.5) << QPointF(4, 11) << QPointF(6.5, 11);
                 p.drawPolygon(arrow);
             };
         case ID_SPLIT:
@@ -248,8 +248,7 @@ Drawing drawingFor(int id) {
                 p.setPen(pen(kInk));
                 p.setBrush(QColor(236, 160, 170));
                 QPolygonF block;
-                block << QPointF(9, 2) << QPointF(14.5, 7.5) << QPointF(7.5, 14.5)
-                      << QPointF(2, 9);
+                block << QPointF(9, 2) << QPointF(14.5, 7.5) << QPointF(7.5, 14.5) << QPointF(2, 9);
                 p.drawPolygon(block);
                 p.drawLine(QPointF(5.5, 5.5), QPointF(11, 11));
             };

@@ -1,0 +1,64 @@
+#include "CDirectories.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "CMainFrameTexts.h"
+#include "batch/ui/CFolderPickerDlg.h"
+
+namespace app::ui {
+
+CDirectories::CDirectories(QWidget* parent)
+    : QWidget(parent),
+      saveFolderEdit_(new QLineEdit(this)),
+      workingFolderEdit_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("CDirectories"));
+    saveFolderEdit_->setObjectName(QStringLiteral("saveFolder"));
+    workingFolderEdit_->setObjectName(QStringLiteral("workingFolder"));
+
+    auto* layout = new QVBoxLayout(this);
+    const auto addRow = [this, layout](const char* label, QLineEdit* edit,
+                                       const QString& buttonName) {
+        auto* caption = new QLabel(QString::fromUtf8(label), this);
+        caption->setBuddy(edit);
+        auto* browseButton = new QPushButton(QString::fromUtf8(text::kBrowse), this);
+        browseButton->setObjectName(buttonName);
+        connect(browseButton, &QPushButton::clicked, this, [this, edit] { browse(*edit); });
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit, 1);
+        row->addWidget(browseButton);
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
+        layout->addWidget(caption);
+        layout->addLayout(row);
+    };
+    addRow(text::kSaveFolderLabel, saveFolderEdit_, QStringLiteral("browseSaveFolder"));
+    layout->addSpacing(8);
+    addRow(text::kWorkingFolderLabel, workingFolderEdit_, QStringLiteral("browseWorkingFolder"));
+    layout->addStretch(1);
+}
+
+void CDirectories::setFolders(const std::string& saveFolder, const std::string& workingFolder) {
+    saveFolderEdit_->setText(QString::fromStdString(saveFolder));
+    workingFolderEdit_->setText(QString::fromStdString(workingFolder));
+}
+
+std::string CDirectories::saveFolder() const {
+    return saveFolderEdit_->text().trimmed().toStdString();
+}
+
+std::string CDirectories::workingFolder() const {
+    return workingFolderEdit_->text().trimmed().toStdString();
+}
+
+void CDirectories::browse(QLineEdit& edit) {
+    std::string folder = edit.text().trimmed().toStdString();
+    CFolderPickerDlg picker(folder, this);
+    if (picker.exec() == QDialog::Accepted)
+        edit.setText(QString::fromStdString(folder));
+}
+
+}  // namespace app::ui

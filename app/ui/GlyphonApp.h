@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+#include "app/core/AppSettings.h"
+
+// The program's start-up and shutdown around the main window.
+namespace app::ui {
+
+class CMainFrame;
+
+class GlyphonApp {
+public:
+    GlyphonApp();
+    // Removes the program's temporary files (leaving the program).
+    ~GlyphonApp();
+    GlyphonApp(const GlyphonApp&) = delete;
+    GlyphonApp& operator=(const GlyphonApp&) = delete;
+
+    // Starts the program, in this order: the settings store's names, the
+    // settings read from the store, the codec created (a picture named on
+    // the command line needs it), the main window, the picture named on the
+    // command line (the first argument after the program's name), the
+    // window shown. False when the named picture cannot be opened: the
+    // program then ends.
+    bool start(const QStringList& arguments);
+
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    app::AppSettings& settings() { return settings_; }
+
+    // Destroys the main window, which writes the settings back and deletes
+    // the codec.
+    void closeMainFrame();
+
+private:
+    app::AppSettings settings_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+// The help page shipped with the program, for a help file that does not
+// exist where the settings say: beside the program ("help/index.htm") or in
+// the installed data folder ("../share/glyphon/help/index.htm"). Empty when
+// neither exists.
+QString installedHelpFile(const QString& programFolder);
+
+}  // namespace app::ui

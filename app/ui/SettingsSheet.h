@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/core/AppSettings.h"
+#include "app/core/UserInterface.h"
+
+class CDithering;
+class QTabWidget;
+
+// The settings sheet "Settings": the dithering page and the folders page,
+// filled from the program's settings; OK takes the values (see
+// app::applyPreferences), Cancel leaves everything as it was.
+namespace app::ui {
+
+class CDirectories;
+
+class SettingsSheet final : public QDialog {
+    Q_OBJECT
+public:
+    SettingsSheet(app::AppSettings& settings, app::UserInterface& ui, QWidget* parent = nullptr);
+
+    CDithering& ditheringPage() { return *dithering_; }
+    CDirectories& directoriesPage() { return *directories_; }
+    QTabWidget& tabs() { return *tabs_; }
+
+    // Checks the pages; on a wrong value the sheet stays open on its page.
+    void accept() override;
+
+private:
+    app::AppSettings& settings_;
+    app::UserInterface& ui_;
+    QTabWidget* tabs_;
+    CDithering* dithering_;
+    CDirectories* directories_;
+};
+
+}  // namespace app::ui
