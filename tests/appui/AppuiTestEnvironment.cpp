@@ -1,0 +1,31 @@
+// Every test of the suite runs with a QApplication on the offscreen
+// platform; test processes keep their settings store in a folder of their
+// own (see TestSupport.cpp), and each test points it at a fresh one.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <memory>
+
+namespace {
+
+class QtEnvironment final : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "test_appui";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+// gtest takes ownership of the environment.
+[[maybe_unused]] ::testing::Environment* const environment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
