@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QPointer>
 #include <QTimer>
-#include <memory>
 
 #include "bitmap/ImageProc.h"
 #include "support/TestSupport.h"
@@ -22,19 +21,18 @@ MessageRecorder::~MessageRecorder() {
 
 void whenModalOpens(std::function<void(QWidget&)> handler) {
     // Looks for the dialog every few milliseconds until it is there.
-    auto poll = std::make_shared<QTimer>();
-    auto tries = std::make_shared<int>(0);
+    auto* poll = new QTimer(QCoreApplication::instance());
     poll->setInterval(5);
-    QObject::connect(poll.get(), &QTimer::timeout, [poll, tries, handler] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, handler, tries = 0]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && ++tries <= 1000)
+            return;
+        poll->stop();
+        poll->deleteLater();
         if (!modal) {
-            if (++*tries > 1000) {
-                poll->stop();
-                ADD_FAILURE() << "no modal dialog opened";
-            }
+            ADD_FAILURE() << "no modal dialog opened";
             return;
         }
-        poll->stop();
         QPointer<QWidget> opened(modal);
         handler(*modal);
         QTimer::singleShot(3000, [opened] {
