@@ -4,9 +4,6 @@
 #include <vector>
 
 #include "batch/core/PreviewWindow.h"
-#include "bitmap/ImageProc.h"
-#include "codec/CCodec.h"
-#include "support/TestSupport.h"
 
 namespace {
 
@@ -123,28 +120,6 @@ TEST(PreviewRows, MalformedBlocksAreRefused) {
     EXPECT_FALSE(broken(10, 0x7f));  // height far beyond the block
     EXPECT_FALSE(broken(32, 3));     // more colours than one bit can index
     EXPECT_FALSE(broken(4, 0));      // no width
-}
-
-TEST(PreviewRows, CodecPreviewTurnsTopDown) {
-    // A grey ramp, dark at the top: the codec's preview of it must show the
-    // dark rows first once turned.
-    auto dib = testing_support::makeGreyDib(40, 30);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x)
-            testing_support::setPixel(dib, x, y, y < 10 ? 0 : 255);
-    testing_support::TempDir dir;
-    const std::string path = dir.file("ramp.bmp");
-    ASSERT_TRUE(bitmap::ImageProc().saveBitmap(path, dib));
-    codec::CCodec codec;
-    codec.setThrowException(false);
-    ASSERT_TRUE(codec.LoadImageFile(path));
-    const auto preview = codec.GetPreview(0, 0, 40, 30, 0, 128);
-    const auto rows = monoRowsFromDib(preview);
-    ASSERT_TRUE(rows);
-    ASSERT_EQ(rows->height, 30);
-    const auto pixel = [&](int x, int y) { return (rows->row(y)[x / 8] >> (7 - x % 8)) & 1; };
-    EXPECT_EQ(rows->colours[pixel(5, 0)], 0x000000u);
-    EXPECT_EQ(rows->colours[pixel(5, 29)], 0xffffffu);
 }
 
 TEST(PreviewThreshold, StepsFromTheTypedValueWithinTheRange) {
