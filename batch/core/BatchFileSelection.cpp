@@ -1,0 +1,78 @@
+#include "batch/core/BatchFileSelection.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string_view>
+
+#include "app/core/TextFormat.h"
+
+namespace batch {
+namespace {
+
+constexpr std::string_view kNoFilesYet = "0 souborů";
+constexpr std::string_view kFilesReady = "Souborů připraveno: %d%s";
+constexpr std::string_view kFileScheme = "file://";
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+std::string initialSelectionStatus() {
+    return std::string(kNoFilesYet);
+}
+
+std::string selectionStatus(int count) {
+    return app::formatText(kFilesReady, {static_cast<long long>(count), count == 1 ? "" : " "});
+}
+
+bool isDroppablePicture(const std::string& path) {
+    static constexpr std::array<std::string_view, 7> kExtensions{"bmp",  "wbmp", "wbm", "jpg",
+                                                                 "jpeg", "gif",  "png"};
+    const auto slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    const std::string extension = lowerCase(name.substr(dot + 1));
+    return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
+}
+
+std::string listedUrl(const std::string& url) {
+    if (url.size() >= kFileScheme.size() &&
+        lowerCase(url.substr(0, kFileScheme.size())) == kFileScheme)
+        return url.substr(kFileScheme.size());
+    return url;
+}
+
+bool isListableEntry(const std::string& entry) {
+    return !entry.empty() && entry.find_first_of("\r\n") == std::string::npos;
+}
+
+std::string buildFileList(const std::vector<std::string>& entries) {
+    std::string list;
+    for (const std::string& entry : entries)
+        list += entry + "\n";
+    return list;
+}
+
+std::vector<std::string> fileListEntries(const std::string& fileList) {
+    std::vector<std::string> entries;
+    size_t start = 0;
+    while (start < fileList.size()) {
+        const size_t end = fileList.find('\n', start);
+        if (end == std::string::npos) {
+            entries.push_back(fileList.substr(start));
+            break;
+        }
+        entries.push_back(fileList.substr(start, end - start));
+        start = end + 1;
+    }
+    return entries;
+}
+
+}  // namespace batch
