@@ -1,0 +1,176 @@
+#include "batch/ui/CBatchSelectDlg.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "app/core/AppSettings.h"
+#include "batch/core/BatchFileSelection.h"
+#include "batch/ui/BatchSheetTexts.h"
+#include "batch/ui/CDownloadDlg.h"
+
+namespace {
+
+namespace text = batchui::text;
+
+QString filter(const char* description, const char* patterns) {
+    QString spaced = QString::fromUtf8(patterns);
+    spaced.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return QString::fromUtf8(description) + QStringLiteral(" (") + spaced + QLatin1Char(')');
+}
+
+QPushButton* pageButton(const char* label, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(label), parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CBatchSelectDlg::CBatchSelectDlg(const std::string& fileList, std::string& lastAddFolder,
+                                 const app::AppSettings& settings, QWidget* parent)
+    : QWidget(parent),
+      lastAddFolder_(lastAddFolder),
+      settings_(settings),
+      list_(new QListWidget(this)),
+      status_(new QLabel(this)) {
+    setWindowTitle(QString::fromUtf8(text::kSelectPageTitle));
+    setAcceptDrops(true);
+
+    list_->setObjectName("entryList");
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setMinimumSize(360, 200);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &CBatchSelectDlg::removeEntry);
+    status_->setObjectName("statusLine");
+    status_->setTextFormat(Qt::PlainText);
+
+    auto* add = pageButton(text::kAddFiles, "addFilesButton", this);
+    auto* addUrl = pageButton(text::kAddUrl, "addUrlButton", this);
+    auto* remove = pageButton(text::kRemove, "removeButton", this);
+    connect(add, &QPushButton::clicked, this, &CBatchSelectDlg::addFiles);
+    connect(addUrl, &QPushButton::clicked, this, &CBatchSelectDlg::addUrl);
+    connect(remove, &QPushButton::clicked, this, &CBatchSelectDlg::removeSelected);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(addUrl);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(list_, 1);
+    row->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row, 1);
+    layout->addWidget(status_);
+
+    for (const std::string& entry : batch::fileListEntries(fileList))
+        list_->addItem(QString::fromStdString(entry));
+    // A list refilled when the sheet comes back shows its count at once.
+    if (list_->count() > 0)
+        showCount();
+    else
+        status_->setText(QString::fromStdString(batch::initialSelectionStatus()));
+}
+
+std::string CBatchSelectDlg::fileList() const {
+    std::vector<std::string> entries;
+    for (int row = 0; row < list_->count(); ++row)
+        entries.push_back(list_->item(row)->text().toStdString());
+    return batch::buildFileList(entries);
+}
+
+QStringList CBatchSelectDlg::entries() const {
+    QStringList texts;
+    for (int row = 0; row < list_->count(); ++row)
+        texts.append(list_->item(row)->text());
+    return texts;
+}
+
+QString CBatchSelectDlg::statusText() const {
+    return status_->text();
+}
+
+void CBatchSelectDlg::showCount() {
+    status_->setText(QString::fromStdString(batch::selectionStatus(list_->count())));
+}
+
+void CBatchSelectDlg::addEntries(const QStringList& entries) {
+    for (const QString& entry : entries)
+        if (batch::isListableEntry(entry.toStdString()))
+            list_->addItem(entry);
+    showCount();
+}
+
+void CBatchSelectDlg::addFiles() {
+    QFileDialog dialog(this, QString::fromUtf8(text::kAddFilesTitle),
+                       QString::fromStdString(lastAddFolder_));
+    // The program's own dialog: the same on every desktop, and its patterns
+    // match names in any case.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({filter(text::kFilterAll, text::kFilterAllPatterns),
+                           filter(text::kFilterBmp, text::kFilterBmpPatterns),
+                           filter(text::kFilterWbmp, text::kFilterWbmpPatterns),
+                           filter(text::kFilterJpeg, text::kFilterJpegPatterns),
+                           filter(text::kFilterGif, text::kFilterGifPatterns)});
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return;
+    addEntries(chosen);
+    lastAddFolder_ = dialog.directory().absolutePath().toStdString();
+}
+
+void CBatchSelectDlg::addUrl() {
+    CDownloadDlg dialog(settings_, CDownloadDlg::urlOnly, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    addEntries({QString::fromStdString(batch::listedUrl(dialog.url()))});
+}
+
+void CBatchSelectDlg::removeSelected() {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    for (QListWidgetItem* item : selected)
+        std::unique_ptr<QListWidgetItem> removed(list_->takeItem(list_->row(item)));
+    showCount();
+}
+
+void CBatchSelectDlg::removeEntry(QListWidgetItem* item) {
+    if (!item)
+        return;
+    std::unique_ptr<QListWidgetItem> removed(list_->takeItem(list_->row(item)));
+    showCount();
+}
+
+void CBatchSelectDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CBatchSelectDlg::dropEvent(QDropEvent* event) {
+    QStringList pictures;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        // A folder is not a picture, whatever its name.
+        if (batch::isDroppablePicture(path.toStdString()) && !QFileInfo(path).isDir())
+            pictures.append(path);
+    }
+    event->acceptProposedAction();
+    if (!pictures.isEmpty())
+        addEntries(pictures);
+}
