@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "BatchAndSplitCommands.h"
 #include "Browser.h"
 #include "CMFCTest2View.h"
 #include "CMainFrameCommands.h"
@@ -52,6 +53,7 @@ CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     setWindowIcon(programIcon());
     view_ = new CMFCTest2View(*document_, settings_, ui_, this);
     setCentralWidget(view_);
+    batchAndSplit_ = std::make_unique<BatchAndSplitCommands>(*document_, ui_, *view_, *this);
     downloadProgress_ = new CDownloadProgressDlg(this);
     if (settings_.codec())
         settings_.codec()->setDownloadProgress(downloadProgress_);
@@ -382,14 +384,18 @@ void CMainFrame::connectCommands() {
                 items.at(position)->setEnabled(enabled);
     });
 
-    // Commands that later versions of the program bring: the split and the
-    // batch conversion, and the editing mode with its drawing tools.
+    // Batch conversion and split (BatchAndSplitCommands.cpp).
+    on(ID_BATCH, [this] { batchAndSplit_->runBatch(); });
+    on(ID_SPLIT, [this] { batchAndSplit_->runSplit(); });
+    addRule(ID_BATCH, enabledWhen([this] { return batchAndSplit_->canRunBatch(isEditing()); }));
+    addRule(ID_SPLIT, enabledWhen([this] { return batchAndSplit_->canRunSplit(isEditing()); }));
+
+    // Commands that a later version of the program brings: the editing mode
+    // with its drawing tools.
     const auto notYet = [](QAction& command) {
         command.setEnabled(false);
         command.setChecked(false);
     };
-    addRule(ID_SPLIT, notYet);
-    addRule(ID_BATCH, notYet);
     for (const int id : kEditingCommands)
         addRule(id, notYet);
     addRule(ID_DRAW_MOVE, [this, notYet](QAction& command) {

@@ -23,6 +23,7 @@ class QToolBar;
 
 namespace app::ui {
 
+class BatchAndSplitCommands;
 class CMFCTest2View;
 
 // The program's main window: the menu bar, the main, link and drawing
@@ -44,6 +45,8 @@ public:
     QtUserInterface& userInterface() { return ui_; }
     app::AppSettings& settings() { return settings_; }
     const RecentFiles& recentFiles() const { return recentFiles_; }
+    // The batch conversion and split commands with their kept options.
+    BatchAndSplitCommands& batchAndSplit() { return *batchAndSplit_; }
     // The window that follows downloads; the codec reports to it.
     CDownloadProgressDlg& downloadProgress() { return *downloadProgress_; }
 
@@ -128,6 +131,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     CMFCTest2View* view_ = nullptr;
     CDownloadProgressDlg* downloadProgress_ = nullptr;
+    std::unique_ptr<BatchAndSplitCommands> batchAndSplit_;
 
     std::map<int, QAction*> actions_;
     std::vector<std::pair<int, UpdateRule>> rules_;

@@ -19,7 +19,7 @@ constexpr std::array kCommands{
                        "Stáhnout obrázek z Internetu\nStáhnout z internetu"},
     CommandDescription{ID_SPLIT, "&Rozdělit obrázek...",
                        "Rozdělit obrázek na menší části\nRozdělit"},
-    CommandDescription{ID_BATCH, "&Dávková konverze...\tCtrl+D",
+    CommandDescription{ID_BATCH, "&Dávkové zpracování...\tCtrl+D",
                        "Dávkové zpracování více souborů\nDávková konverze"},
     CommandDescription{ID_FILE_PRINT, "&Tisk...\tCtrl+P", "Vytisknout aktivní dokument\nTisk"},
     CommandDescription{ID_FILE_PRINT_DIRECT, "Tisk", "Vytisknout aktivní dokument\nTisk"},
