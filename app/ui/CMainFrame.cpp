@@ -67,6 +67,7 @@ CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     setAcceptDrops(true);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::updateCommands);
+    connect(view_, &CMFCTest2View::commandStateChanged, this, &CMainFrame::updateCommands);
     resize(640, 480);
     updateTitle();
     updateCommands();
