@@ -1,10 +1,44 @@
 #include "batch/ui/BatchCommand.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include "app/core/CMFCTest2Doc.h"
 #include "batch/ui/BatchSheet.h"
 #include "batch/ui/CBatchProgressDlg.h"
+
+namespace {
+
+// The run lets the windows repaint between its steps; a request to close
+// the main window that arrives meanwhile is refused, so the document stays
+// with the run until it is over.
+class CloseRefusal : public QObject {
+public:
+    explicit CloseRefusal(QWidget* window) : window_(window) {
+        if (window_)
+            window_->installEventFilter(this);
+    }
+    ~CloseRefusal() override {
+        if (window_)
+            window_->removeEventFilter(this);
+    }
+    CloseRefusal(const CloseRefusal&) = delete;
+    CloseRefusal& operator=(const CloseRefusal&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
 
 batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterface& ui,
                                     batch::BatchProgramState& state, QWidget* window) {
@@ -17,6 +51,7 @@ batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterf
     if (!batch::chooseBatchRun(state.settings, values, ui, showSheet))
         return {};
 
+    const CloseRefusal refusal(window);
     CBatchProgressDlg progress(window);
     batch::BatchRunOptions options;
     options.stopOnError = values.stopOnError;

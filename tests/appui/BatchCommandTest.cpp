@@ -290,6 +290,12 @@ TEST_F(BatchCommandTest, TwoHundredPicturesWithPagesKeepEveryEntryOnce) {
         files.push_back(writeGradientBmp(sources + name, 6 + i % 5, 4 + i % 3));
     }
     ProgressWatcher watcher(&frame().view());
+    // Closing the main window in the middle of the run is refused.
+    bool closeAccepted = true;
+    watcher.onStep = [&](size_t step) {
+        if (step == 300)
+            closeAccepted = frame().close();
+    };
     ModalScript script;
     script.then<BatchSheet>([&](BatchSheet& sheet) {
         dropFiles(sheet.selection(), files);
@@ -300,6 +306,8 @@ TEST_F(BatchCommandTest, TwoHundredPicturesWithPagesKeepEveryEntryOnce) {
     });
     run(ID_BATCH, script);
 
+    EXPECT_FALSE(closeAccepted);
+    EXPECT_TRUE(frame().isVisible());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text.toStdString(), "Všech 200 obrázků bylo zkonvertováno úspěšně");
     const auto names = filesIn(out);

@@ -42,6 +42,8 @@ bool ProgressWatcher::eventFilter(QObject* watched, QEvent* event) {
                 steps.push_back({progress->fileText(), progress->statusText(),
                                  progress->processedText(), progress->remainingText(),
                                  progress->errorsText(), progressPaints_, viewPaints_});
+                if (onStep)
+                    onStep(steps.size() - 1);
             });
         }
     } else if (event->type() == QEvent::Paint) {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <string>
 #include <vector>
 
 // Follows a batch run from the outside: every text of the progress window
@@ -26,6 +28,8 @@ public:
     ~ProgressWatcher() override;
 
     std::vector<Step> steps;
+    // Called after each step is recorded, with its index.
+    std::function<void(size_t)> onStep;
     // The status texts in order, without "Status: ".
     std::vector<std::string> statuses() const;
     // The steps that ended an entry.
