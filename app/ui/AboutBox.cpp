@@ -12,17 +12,17 @@
 namespace app::ui {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(text::kProgramTitle));
+    setWindowTitle(QString::fromUtf8(frametext::kProgramTitle));
     setObjectName(QStringLiteral("AboutBox"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* version = new QLabel(QString::fromUtf8(text::kAboutVersion), this);
+    auto* version = new QLabel(QString::fromUtf8(frametext::kAboutVersion), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* copyright = new QLabel(QString::fromUtf8(text::kAboutCopyright), this);
-    auto* contact = new QLabel(QString::fromUtf8(text::kAboutContact), this);
+    auto* copyright = new QLabel(QString::fromUtf8(frametext::kAboutCopyright), this);
+    auto* contact = new QLabel(QString::fromUtf8(frametext::kAboutContact), this);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* texts = new QVBoxLayout;
@@ -31,7 +31,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     texts->addWidget(contact);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(frametext::kOk));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;

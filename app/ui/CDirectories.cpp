@@ -25,7 +25,7 @@ CDirectories::CDirectories(QWidget* parent)
                                        const QString& buttonName) {
         auto* caption = new QLabel(QString::fromUtf8(label), this);
         caption->setBuddy(edit);
-        auto* browseButton = new QPushButton(QString::fromUtf8(text::kBrowse), this);
+        auto* browseButton = new QPushButton(QString::fromUtf8(frametext::kBrowse), this);
         browseButton->setObjectName(buttonName);
         connect(browseButton, &QPushButton::clicked, this, [this, edit] { browse(*edit); });
         auto* row = new QHBoxLayout;
@@ -35,9 +35,10 @@ CDirectories::CDirectories(QWidget* parent)
         layout->addWidget(caption);
         layout->addLayout(row);
     };
-    addRow(text::kSaveFolderLabel, saveFolderEdit_, QStringLiteral("browseSaveFolder"));
+    addRow(frametext::kSaveFolderLabel, saveFolderEdit_, QStringLiteral("browseSaveFolder"));
     layout->addSpacing(8);
-    addRow(text::kWorkingFolderLabel, workingFolderEdit_, QStringLiteral("browseWorkingFolder"));
+    addRow(frametext::kWorkingFolderLabel, workingFolderEdit_,
+           QStringLiteral("browseWorkingFolder"));
     layout->addStretch(1);
 }
 

@@ -41,7 +41,7 @@ QStringList dialogTexts(const std::vector<FileFilter>& filters) {
 
 std::vector<FileFilter> openFilters() {
     return {
-        {QString::fromUtf8(text::kAllSupportedFormats) +
+        {QString::fromUtf8(frametext::kAllSupportedFormats) +
              QStringLiteral(" (BMP, JPEG, WBMP, GIF, PNG)"),
          QStringLiteral("*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF;*.PNG")},
         {QStringLiteral("BMP File"), QStringLiteral("*.BMP")},
@@ -90,7 +90,7 @@ bool CMainFrame::saveModified() {
         return true;
     const std::string& name =
         document_->pathName().empty() ? document_->title() : document_->pathName();
-    switch (ui_.askYesNoCancel(app::formatText(text::kAskToSave, {name}), "",
+    switch (ui_.askYesNoCancel(app::formatText(frametext::kAskToSave, {name}), "",
                                app::MessageIcon::warning)) {
         case QtUserInterface::Answer::no:
             return true;
@@ -120,7 +120,7 @@ bool CMainFrame::doSaveAs() {
     int filterIndex = 1;
     QString chosenName;
     for (;;) {
-        QFileDialog dialog(this, QString::fromUtf8(text::kSaveAsTitle), initialFolder());
+        QFileDialog dialog(this, QString::fromUtf8(frametext::kSaveAsTitle), initialFolder());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // The file that is written has the chosen type's extension, which
@@ -137,8 +137,8 @@ bool CMainFrame::doSaveAs() {
         const auto type = static_cast<app::SaveType>(filterIndex);
         const std::string target = app::CMFCTest2Doc::saveAsTarget(toStd(chosen), type);
         if (QFileInfo::exists(QString::fromStdString(target)) &&
-            !ui_.askYesNo(app::formatText(text::kReplaceFile, {target}),
-                          std::string(text::kSaveAsTitle), app::MessageIcon::warning)) {
+            !ui_.askYesNo(app::formatText(frametext::kReplaceFile, {target}),
+                          std::string(frametext::kSaveAsTitle), app::MessageIcon::warning)) {
             chosenName = chosen;
             continue;
         }
@@ -162,7 +162,7 @@ void CMainFrame::onFileOpen() {
     if (!saveModified())
         return;
     const QStringList filters = dialogTexts(openFilters());
-    QFileDialog dialog(this, QString::fromUtf8(text::kOpenFileTitle), initialFolder());
+    QFileDialog dialog(this, QString::fromUtf8(frametext::kOpenFileTitle), initialFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     prepare(dialog, filters, openFilterIndex_);
@@ -186,10 +186,10 @@ bool CMainFrame::openDocumentFile(const QString& path) {
 }
 
 void CMainFrame::onFrameworkOpen() {
-    QFileDialog dialog(this, QString::fromUtf8(text::kFrameworkOpenTitle), initialFolder());
+    QFileDialog dialog(this, QString::fromUtf8(frametext::kFrameworkOpenTitle), initialFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    prepare(dialog, {QString::fromUtf8(text::kAllFiles) + QStringLiteral(" (*)")}, 1);
+    prepare(dialog, {QString::fromUtf8(frametext::kAllFiles) + QStringLiteral(" (*)")}, 1);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     if (saveModified())
@@ -222,21 +222,21 @@ void CMainFrame::onConvert() {
 }
 
 void CMainFrame::onResizePercent() {
-    CNumberDlg dialog(QString::fromUtf8(text::kPromptPercentage), 100, ui_, this);
+    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptPercentage), 100, ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->resizeByPercentage(dialog.value());
 }
 
 void CMainFrame::onSetHeight() {
-    CNumberDlg dialog(QString::fromUtf8(text::kPromptHeight), document_->codec().GetBMPHeight(),
-                      ui_, this);
+    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptHeight),
+                      document_->codec().GetBMPHeight(), ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->setHeightCommand(dialog.value());
 }
 
 void CMainFrame::onSetWidth() {
-    CNumberDlg dialog(QString::fromUtf8(text::kPromptWidth), document_->codec().GetBMPWidth(), ui_,
-                      this);
+    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptWidth), document_->codec().GetBMPWidth(),
+                      ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->setWidthCommand(dialog.value());
 }

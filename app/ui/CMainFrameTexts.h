@@ -2,7 +2,7 @@
 
 // The main window's texts (UTF-8): menu items, status-bar prompts and
 // tooltips, dialog titles and file filters, and the shell's messages.
-namespace app::ui::text {
+namespace app::ui::frametext {
 
 inline constexpr const char* kProgramTitle = "WAP Glyphon";
 inline constexpr const char* kReady = "Připraven";
@@ -65,4 +65,4 @@ inline constexpr const char* kAboutVersion = "WAP Glyphon verze 3.5";
 inline constexpr const char* kAboutCopyright = "Copyright © Vendra";
 inline constexpr const char* kAboutContact = "Web: www.vendra.cz\nE-mail: info@vendra.cz";
 
-}  // namespace app::ui::text
+}  // namespace app::ui::frametext

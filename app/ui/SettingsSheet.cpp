@@ -23,17 +23,17 @@ SettingsSheet::SettingsSheet(app::AppSettings& settings, app::UserInterface& ui,
       dithering_(new CDithering(tabs_)),
       directories_(new CDirectories(tabs_)) {
     setObjectName(QStringLiteral("SettingsSheet"));
-    setWindowTitle(QString::fromUtf8(text::kSettingsSheetTitle));
+    setWindowTitle(QString::fromUtf8(frametext::kSettingsSheetTitle));
     tabs_->addTab(dithering_, QString::fromUtf8(batchui::text::kDitheringPageTitle));
-    tabs_->addTab(directories_, QString::fromUtf8(text::kDirectoriesPage));
+    tabs_->addTab(directories_, QString::fromUtf8(frametext::kDirectoriesPage));
 
     const app::Preferences current = app::currentPreferences(settings_);
     dithering_->setValues(current.ditheringMethod, current.threshold);
     directories_->setFolders(current.saveFolder, current.workingFolder);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(frametext::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(frametext::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SettingsSheet::reject);
 
@@ -59,7 +59,7 @@ void SettingsSheet::accept() {
         const std::string folder = edit->text().trimmed().toStdString();
         if (const auto problem = app::folderProblem(folder)) {
             tabs_->setCurrentWidget(directories_);
-            ui_.error(app::formatText(text::kFolderUnusable, {folder, *problem}));
+            ui_.error(app::formatText(frametext::kFolderUnusable, {folder, *problem}));
             edit->setFocus();
             edit->selectAll();
             return;
