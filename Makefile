@@ -55,7 +55,7 @@ bench: build
 	$(BUILD_DIR)/bench/glyphon-bench
 
 format:
-	find carvello bitmap codec cli tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find carvello bitmap codec app batch dotwerk cli tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
