@@ -1,6 +1,6 @@
-// Every test of the suite runs with a QApplication on the offscreen
-// platform. Test processes keep their settings in a folder of their own
-// (see TestSupport.cpp).
+// Every test of a widget suite runs with a QApplication on the offscreen
+// platform. Test processes keep their settings store in a folder of their
+// own (see TestSupport.cpp).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,7 +18,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "test_batchui";
+    char name_[16] = "glyphon-tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
