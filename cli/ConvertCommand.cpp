@@ -1,5 +1,7 @@
 #include <ostream>
 
+#include "app/core/PathText.h"
+#include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchRun.h"
 #include "bitmap/FileIO.h"
 #include "cli/BatchProgressLine.h"
@@ -160,21 +162,6 @@ int formatCode(const std::string& format) {
     return batch::kFormatWbmp;
 }
 
-// "file://" names are read where they are: the batch takes them as paths.
-std::string batchEntry(const std::string& input) {
-    if (input.size() >= 7 && std::equal(input.begin(), input.begin() + 7, "file://",
-                                        [](char a, char b) { return std::tolower(a) == b; }))
-        return input.substr(7);
-    return input;
-}
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 }  // namespace
 
 int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -250,7 +237,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         settings.outputFolder = request->output;
     } else {
         options.singleOutputPath = request->output;
-        settings.outputFolder = folderOf(request->output);
+        settings.outputFolder = app::folderOf(request->output);
     }
     if (request->wmlFolder && !createFolders(*request->wmlFolder, err))
         return kExitFailed;
@@ -262,7 +249,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     std::string fileList;
     for (const auto& input : request->inputs)
-        fileList += batchEntry(input) + "\n";
+        fileList += batch::listedUrl(input) + "\n";
     if (toFolder)
         options.pictureSaved = [&](const std::string& entry, const std::string& output) {
             out << entry << " -> " << output << '\n';

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "app/core/PathText.h"
 #include "app/core/SplitCommand.h"
 #include "app/core/SplitPages.h"
 #include "cli/Commands.h"
@@ -173,12 +174,8 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return kExitOk;
 
     app::SplitPageSet pages;
-    const std::string tileFolder =
-        request->folder.ends_with('/') ? request->folder : request->folder + "/";
     pages.folder =
-        request->wmlFolder
-            ? (request->wmlFolder->ends_with('/') ? *request->wmlFolder : *request->wmlFolder + "/")
-            : tileFolder;
+        app::withTrailingSlash(request->wmlFolder ? *request->wmlFolder : request->folder);
     pages.baseName = app::splitBaseName(request->input);
     pages.extension = std::string(codec::formatName(code));
     pages.sourcePrefix = request->prefix ? *request->prefix + "/" : std::string();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/core/PathText.h"
 #include "app/core/SettingsStore.h"
 #include "app/core/TempFilePatterns.h"
 
@@ -12,12 +13,6 @@ namespace app {
 namespace {
 
 const QString kSettingsGroup = "Settings/";
-
-std::string withTrailingSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
 
 // The system temporary folder with a trailing "/". Qt gives an empty path
 // when TMPDIR names a folder that does not exist; "/tmp" is used then, as

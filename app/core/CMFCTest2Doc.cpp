@@ -5,18 +5,13 @@
 
 #include "app/core/DocumentTexts.h"
 #include "app/core/PackedDib.h"
+#include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "bitmap/FileIO.h"
 
 namespace app {
 namespace {
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // The palette of a packed DIB's colour table, one entry per colour.
 std::vector<PaletteEntry> paletteOf(std::span<const uint8_t> dib, const PackedDibInfo& info) {
@@ -35,8 +30,7 @@ CMFCTest2Doc::CMFCTest2Doc(AppSettings& settings, UserInterface& ui, DocumentHos
 
 void CMFCTest2Doc::setPathName(const std::string& path, bool addToRecent) {
     pathName_ = path;
-    const auto slash = path.rfind('/');
-    title_ = slash == std::string::npos ? path : path.substr(slash + 1);
+    title_ = fileNameOf(path);
     if (addToRecent)
         host_.addToRecentFiles(path);
 }
@@ -127,12 +121,16 @@ int CMFCTest2Doc::ReloadFromCodec() {
 int CMFCTest2Doc::CommitChange() {
     const std::string path = exchangeFile("TMPChange.bmp");
     int outcome = SavePictureBmp(path);
-    if (outcome == result::kOk) {
-        outcome = codec().LoadBmp(path) ? ReloadFromCodec() : result::kCommitLoadFailed;
-    }
+    const bool loaded = outcome == result::kOk && codec().LoadBmp(path);
+    // The reload cycle repaints the views itself.
+    if (loaded)
+        outcome = ReloadFromCodec();
+    else if (outcome == result::kOk)
+        outcome = result::kCommitLoadFailed;
     std::remove(path.c_str());
     modified_ = true;
-    host_.pictureChanged();
+    if (!loaded)
+        host_.pictureChanged();
     return outcome;
 }
 
@@ -201,9 +199,7 @@ int CMFCTest2Doc::FetchUrl(const std::string& url, std::string& localPath, std::
     {
         WaitCursor wait(ui_);
         if (localPath.empty()) {
-            const auto slash = url.rfind('/');
-            localPath = settings_.saveFolderOrTemp() + "/download." +
-                        (slash == std::string::npos ? url : url.substr(slash + 1));
+            localPath = settings_.saveFolderOrTemp() + "/download." + fileNameOf(url);
         }
         const bool readInPlace = url.find("file://") != std::string::npos;
         loaded = codec().LoadImage(url, readInPlace ? std::string() : localPath);

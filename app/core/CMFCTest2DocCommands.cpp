@@ -5,6 +5,7 @@
 
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/DocumentTexts.h"
+#include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "bitmap/FileIO.h"
@@ -12,20 +13,10 @@
 namespace app {
 namespace {
 
+// The extension in lower case (empty when there is none).
 std::string extensionOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const auto dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    const size_t dot = extensionDot(path);
+    return dot == std::string::npos ? std::string() : lowerCase(path.substr(dot + 1));
 }
 
 const char* extensionFor(SaveType type) {
@@ -43,11 +34,10 @@ const char* extensionFor(SaveType type) {
 }  // namespace
 
 std::string CMFCTest2Doc::saveAsTarget(const std::string& chosenPath, SaveType type) {
-    const auto slash = chosenPath.rfind('/');
+    const size_t slash = chosenPath.rfind('/');
     const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const auto dot = chosenPath.rfind('.');
-    // A dot that starts the name (".hidden") or sits in a folder name is
-    // not an extension.
+    const size_t dot = extensionDot(chosenPath);
+    // A dot that starts the name (".hidden") is not an extension either.
     const bool hasExtension = dot != std::string::npos && dot > nameStart;
     const std::string stem = hasExtension ? chosenPath.substr(0, dot + 1) : chosenPath + ".";
     return stem + extensionFor(type);
@@ -169,7 +159,6 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, SaveType type) {
                 codec().LoadImage(target, "");
                 monochrome_ = true;
                 ReloadFromCodec();
-                host_.pictureChanged();
             } else {
                 ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
             }

@@ -10,15 +10,6 @@
 namespace app {
 namespace {
 
-bool startsWithNoCase(const std::string& text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
-}
-
 // The number at the start of the text, with the count of its digits; a
 // value too large for the counter is capped rather than wrapped.
 int leadingNumber(const std::string& text, int& digitCount) {

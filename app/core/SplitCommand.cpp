@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/SplitPages.h"
 #include "app/core/TextFormat.h"
@@ -20,21 +21,12 @@ constexpr std::string_view kPagesWritten = "WML stránky vytvořeny";
 constexpr std::string_view kPagesWrittenIn = " a uloženy v ";
 constexpr std::string_view kDoneCaption = "Operace kompletní";
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-std::string withSlash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
-}
-
 }  // namespace
 
 std::string splitSourcePath(const CMFCTest2Doc& document, const AppSettings& settings) {
     if (!document.pathName().empty())
         return document.pathName();
-    return withSlash(settings.saveFolder) + "CurrentImage.bmp";
+    return withTrailingSlash(settings.saveFolder) + "CurrentImage.bmp";
 }
 
 void prepareSplitSettings(SplitSettings& split, const std::string& sourcePath,
@@ -71,12 +63,7 @@ TileSize splitTileSize(const SplitSettings& split, int pictureWidth, int picture
 }
 
 std::string splitBaseName(const std::string& sourcePath) {
-    const auto slash = sourcePath.rfind('/');
-    std::string name = slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1);
-    const auto dot = name.rfind('.');
-    if (dot != std::string::npos)
-        name.erase(dot);
-    return name;
+    return withoutExtension(fileNameOf(sourcePath));
 }
 
 bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
@@ -102,7 +89,7 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
     }
 
     const TileSize tile = splitTileSize(split, pictureWidth, pictureHeight);
-    const std::string tileFolder = withSlash(split.outputFolder);
+    const std::string tileFolder = withTrailingSlash(split.outputFolder);
     const std::string extension = format == SplitFormat::bmp ? "bmp" : "wbmp";
     const bool cut = codec.Split(tile.width, tile.height, tileFolder, extension) != 0;
     const int columns = codec.ImageWidth();
@@ -114,7 +101,7 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
 
     if (split.createPages) {
         SplitPageSet pages;
-        pages.folder = split.separateWmlFolder ? withSlash(split.wmlFolder) : tileFolder;
+        pages.folder = split.separateWmlFolder ? withTrailingSlash(split.wmlFolder) : tileFolder;
         pages.baseName = splitBaseName(sourcePath);
         pages.extension = extension;
         pages.sourcePrefix = split.prefixEnabled ? split.prefix + "/" : std::string();

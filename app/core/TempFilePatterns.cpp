@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/core/PathText.h"
+
 namespace app {
 
 std::vector<std::string> temporaryFilePatterns(const std::string& folder,
@@ -17,7 +19,7 @@ void removeFilesMatching(const std::string& pattern) {
     namespace fs = std::filesystem;
     const auto slash = pattern.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
-    const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    const std::string namePattern = fileNameOf(pattern);
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
     if (ec)

@@ -15,3 +15,13 @@ using FormatArgument = std::variant<std::string_view, long long>;
 std::string formatText(std::string_view pattern, const std::vector<FormatArgument>& arguments);
 
 }  // namespace app
+
+namespace app {
+
+// The text with ASCII letters in lower case.
+std::string lowerCase(std::string text);
+// Whether the text begins with the prefix, ASCII letters compared without
+// regard to case.
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
+
+}  // namespace app

@@ -1,4 +1,5 @@
 #include "batch/core/BatchFileSelection.h"
+#include "app/core/PathText.h"
 
 #include <algorithm>
 #include <array>
@@ -14,12 +15,6 @@ constexpr std::string_view kNoFilesYet = "0 souborů";
 constexpr std::string_view kFilesReady = "Souborů připraveno: %d%s";
 constexpr std::string_view kFileScheme = "file://";
 
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 }  // namespace
 
 std::string initialSelectionStatus() {
@@ -33,18 +28,15 @@ std::string selectionStatus(int count) {
 bool isDroppablePicture(const std::string& path) {
     static constexpr std::array<std::string_view, 7> kExtensions{"bmp",  "wbmp", "wbm", "jpg",
                                                                  "jpeg", "gif",  "png"};
-    const auto slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto dot = name.rfind('.');
+    const size_t dot = app::extensionDot(path);
     if (dot == std::string::npos)
         return false;
-    const std::string extension = lowerCase(name.substr(dot + 1));
+    const std::string extension = app::lowerCase(path.substr(dot + 1));
     return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
 }
 
 std::string listedUrl(const std::string& url) {
-    if (url.size() >= kFileScheme.size() &&
-        lowerCase(url.substr(0, kFileScheme.size())) == kFileScheme)
+    if (app::startsWithNoCase(url, kFileScheme))
         return url.substr(kFileScheme.size());
     return url;
 }

@@ -1,4 +1,5 @@
 #include "batch/core/BatchRun.h"
+#include "app/core/PathText.h"
 
 #include <cstdio>
 
@@ -31,15 +32,9 @@ const char* extensionFor(int format) {
 // new extension (a dot in a folder name is not an extension).
 std::string outputPathFor(const std::string& outputFolder, const std::string& entry,
                           const std::string& extension) {
-    const auto slash = entry.rfind('/');
-    std::string name = slash == std::string::npos ? entry : entry.substr(slash + 1);
-    const auto dot = name.rfind('.');
-    if (dot != std::string::npos)
-        name.erase(dot);
-    std::string folder = outputFolder;
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder + name + extension;
+    const std::string name = app::withoutExtension(app::fileNameOf(entry));
+    return (outputFolder.empty() ? outputFolder : app::withTrailingSlash(outputFolder)) + name +
+           extension;
 }
 
 }  // namespace

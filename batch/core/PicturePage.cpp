@@ -1,4 +1,5 @@
 #include "batch/core/PicturePage.h"
+#include "app/core/PathText.h"
 
 #include <cstdint>
 #include <span>
@@ -8,6 +9,9 @@
 
 namespace batch {
 namespace {
+
+using app::fileNameOf;
+using app::withoutExtension;
 
 std::string folderWithSeparator(const std::string& folder) {
     if (folder.empty() || folder.back() == '/')
@@ -24,21 +28,6 @@ std::string prefixWithSeparator(const std::string& prefix) {
     if (last == '/' || last == ':' || last == '\\')
         return prefix;
     return prefix + "/";
-}
-
-// The file name after the last "/".
-std::string fileNameOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The path without its extension; a "." in a folder name is no extension.
-std::string withoutExtension(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return path;
-    return path.substr(0, dot);
 }
 
 }  // namespace

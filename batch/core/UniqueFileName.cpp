@@ -1,4 +1,5 @@
 #include "batch/core/UniqueFileName.h"
+#include "app/core/PathText.h"
 
 #include <algorithm>
 #include <limits>
@@ -27,9 +28,8 @@ void MakeUniqueFileName(std::string& path) {
 void MakeUniqueFileName(std::string& path, const std::function<bool(const std::string&)>& exists) {
     while (exists(path)) {
         // A name without any "." gets its counter at the end.
-        const size_t slash = path.rfind('/');
-        size_t dot = path.rfind('.');
-        if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        size_t dot = app::extensionDot(path);
+        if (dot == std::string::npos)
             dot = path.size();
         const std::string extension = path.substr(dot);
         const size_t open = path.rfind('(', dot);
