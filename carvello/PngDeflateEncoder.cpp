@@ -8,26 +8,27 @@
 
 #include "carvello/Checksums.h"
 #include "carvello/PngDeflateBlockWriter.h"
+#include "carvello/PngDeflateChains.h"
 
 namespace Carvello {
 namespace {
 
 using namespace deflate;
 
-constexpr uint32_t kWindowSize = 32768;
-constexpr uint32_t kWindowMask = kWindowSize - 1;
 constexpr uint32_t kHashSize = 32768;
-// Heads of the trigram chains: more slots than the window has positions,
-// so that distinct trigrams seldom share a chain.
-constexpr unsigned kTrigramSlotBits = 17;
-constexpr uint32_t kTrigramSlots = uint32_t{1} << kTrigramSlotBits;
-constexpr uint16_t kNoSlot = 0xFFFF;
 // A block is written once this many symbol entries are buffered; a match
 // adds two entries, so the buffer holds one entry more than that.
 constexpr size_t kBlockEntries = 16383;
 constexpr size_t kEntryCapacity = kBlockEntries + 1;
 // History kept in front of the current position, plus room for new input.
-constexpr size_t kBufferSize = 2 * kWindowSize + 1024;
+constexpr size_t kBufferCapacity = 2 * kWindowSize + 1024;
+// Keys are read as whole words, a few bytes past the last position entered.
+constexpr size_t kBufferPadding = 8;
+// Runs of this many bytes or more (two RGB pixels) are looked for along the
+// chains of positions whose first kLongKey bytes are equal, when the chain
+// limit is long enough for that to pay.
+constexpr unsigned kLongKey = 6;
+constexpr unsigned kLongKeyMinimumChainLimit = 8;
 
 constexpr std::array<unsigned, 4> kChainLimits{1, 64, 128, std::numeric_limits<unsigned>::max()};
 
@@ -37,12 +38,18 @@ inline uint16_t hashOf(const uint8_t* p) {
     return static_cast<uint16_t>((p[0] & 0x1F) | ((p[1] * 32) & 0x3FF) | ((p[2] * 1024) & 0x7FFF));
 }
 
-// The three bytes themselves, and the hash that files them for lookup.
+// The keys of the two kinds of chains: three bytes, and kLongKey bytes.
 inline uint32_t trigramOf(const uint8_t* p) {
     return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
 }
-inline uint32_t trigramSlotOf(uint32_t trigram) {
-    return (trigram * 2654435761u) >> (32 - kTrigramSlotBits);
+inline uint64_t longKeyOf(const uint8_t* p) {
+    uint64_t key;
+    std::memcpy(&key, p, sizeof key);
+    static_assert(kLongKey < sizeof key);
+    if constexpr (std::endian::native == std::endian::little)
+        return key & ((uint64_t{1} << (8 * kLongKey)) - 1);
+    else
+        return key >> (8 * (sizeof key - kLongKey));
 }
 
 // Length of the common run of a and b, at most limit bytes.
@@ -83,33 +90,37 @@ private:
 }  // namespace
 
 // The tables of one stream. Positions are counted from the start of the
-// stream ("absolute"); the buffer holds the bytes from `base` on. A chain
-// node is identified by its window slot (absolute position mod 32768).
+// stream ("absolute"); the buffer holds the bytes from `base` on.
 //
 // The search order is that of chains per 15-bit hash, newest first, of
 // which at most chainLimit live nodes are examined. Only nodes whose three
 // bytes equal the current ones can give a run of 3 or more, so the chains
-// kept here link the positions of equal trigrams instead, and each node
+// kept here link the positions of equal trigrams instead, and each position
 // remembers its number within its 15-bit hash's chain: a node is among the
 // first chainLimit of that chain exactly when fewer than chainLimit
 // positions of the same hash were entered after it. This gives the same
 // matches without visiting the nodes that merely share the hash.
+//
+// A second set of chains links the positions whose first kLongKey bytes are
+// equal. Every run of kLongKey bytes or more starts at such a position, so
+// when that shorter chain holds one, the longest run and its newest
+// position are found there; only when it holds none is the trigram chain
+// walked for the shorter runs.
 struct PNGDeflateEncoder::State {
     unsigned chainLimit = 0;
+    bool useLongKeys = false;
     uint32_t adler = 1;
 
-    std::vector<uint8_t> buffer = std::vector<uint8_t>(kBufferSize);
+    std::vector<uint8_t> buffer = std::vector<uint8_t>(kBufferCapacity + kBufferPadding);
     uint64_t base = 0;    // absolute position of buffer[0]
     size_t current = 0;   // next byte to encode
     size_t end = 0;       // end of the bytes received
     size_t hashedTo = 0;  // positions before this are in the chains
 
-    // Newest slot per trigram hash; per slot, the next older slot of its
-    // chain, its trigram, and its number among the positions of its 15-bit
-    // hash. entered counts the positions entered per 15-bit hash.
-    std::array<uint16_t, kTrigramSlots> heads;
-    std::array<uint16_t, kWindowSize> older;
-    std::array<uint32_t, kWindowSize> slotTrigram;
+    KeyedChains<uint32_t, 17> trigramChains;
+    KeyedChains<uint64_t, 16> longKeyChains;
+    // Per slot, its number among the positions of its 15-bit hash; entered
+    // counts the positions entered per 15-bit hash.
     std::array<uint32_t, kWindowSize> slotNumber;
     std::array<uint32_t, kHashSize> entered{};
 
@@ -120,36 +131,72 @@ struct PNGDeflateEncoder::State {
 
     BitWriter bits;
 
-    State() { heads.fill(kNoSlot); }
-
     void insertPositionsBefore(size_t position);
     void findMatch(unsigned& length, unsigned& distance);
+    template <typename Chains, typename Key>
+    void searchChain(const Chains& chains, Key key, unsigned minimum, unsigned available,
+                     unsigned& length, unsigned& distance) const;
     void encode(size_t keep, OutputBytes& out);
     void writeBlock(bool final, OutputBytes& out);
     void slide();
 };
 
 // Enters the positions from hashedTo to position - 1 into the chains. Each
-// is hashed with the two bytes after it, which have arrived by the time a
-// search needs it. A slot that is reused leaves its old chain: it is that
-// chain's oldest node, so only a head pointing at it needs clearing; links
-// from newer nodes to it are recognised as stale by the search.
+// is keyed with the bytes after it, which have arrived by the time a search
+// needs it: while input may follow, 257 bytes wait behind the current
+// position. Only at the end may a long key reach past the input, and then
+// no later position has kLongKey bytes left to match it.
 void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
     for (; hashedTo < position; ++hashedTo) {
         const uint64_t absolute = base + hashedTo;
         const auto slot = static_cast<uint16_t>(absolute & kWindowMask);
-        if (absolute >= kWindowSize) {
-            const uint32_t oldHead = trigramSlotOf(slotTrigram[slot]);
-            if (heads[oldHead] == slot)
-                heads[oldHead] = kNoSlot;
-        }
+        const bool reused = absolute >= kWindowSize;
         const uint8_t* p = &buffer[hashedTo];
-        const uint32_t trigram = trigramOf(p);
-        const uint32_t head = trigramSlotOf(trigram);
-        older[slot] = heads[head];
-        heads[head] = slot;
-        slotTrigram[slot] = trigram;
+        trigramChains.enter(slot, trigramOf(p), reused);
+        if (useLongKeys)
+            longKeyChains.enter(slot, longKeyOf(p), reused);
         slotNumber[slot] = ++entered[hashOf(p)];
+    }
+}
+
+// Walks the chain of `key` from its newest position for the longest run of
+// at least `minimum` bytes that is longer than `length`, as the plain search
+// over the 15-bit hash's chain would find it.
+template <typename Chains, typename Key>
+void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsigned minimum,
+                                           unsigned available, unsigned& length,
+                                           unsigned& distance) const {
+    const uint8_t* here = &buffer[current];
+    const uint64_t absolute = base + current;
+    const uint32_t newest = entered[hashOf(here)];
+    uint16_t slot = chains.newest(key);
+    unsigned previousDistance = 0;
+    while (slot != kNoSlot) {
+        const auto d = static_cast<unsigned>(((absolute - slot - 1) & kWindowMask) + 1);
+        if (d <= previousDistance)
+            break;  // a stale link to a reused slot
+        previousDistance = d;
+        if (chains.keyOf(slot) != key) {
+            slot = chains.older(slot);  // another key filed under the same head
+            continue;
+        }
+        // Position in the 15-bit hash's chain, 1 for the newest node.
+        if (newest - slotNumber[slot] + 1 > chainLimit)
+            break;
+        const unsigned limit = std::min(available, d);
+        const uint8_t* there = here - d;
+        // Only a run longer than the best one counts, so a candidate that
+        // differs at the best length cannot win.
+        if (limit > length && there[length] == here[length]) {
+            const unsigned run = commonRun(there, here, limit);
+            if (run >= minimum && run > length) {
+                length = run;
+                distance = d;
+                if (run == available)
+                    break;
+            }
+        }
+        slot = chains.older(slot);
     }
 }
 
@@ -162,40 +209,12 @@ void PNGDeflateEncoder::State::findMatch(unsigned& length, unsigned& distance) {
     distance = 0;
     const auto available = static_cast<unsigned>(std::min<size_t>(end - current, kMaxMatch));
     const uint8_t* here = &buffer[current];
-    const uint64_t absolute = base + current;
-    const uint32_t trigram = trigramOf(here);
-    const uint32_t newest = entered[hashOf(here)];
-    uint16_t slot = heads[trigramSlotOf(trigram)];
-    unsigned previousDistance = 0;
-    while (slot != kNoSlot) {
-        const auto d = static_cast<unsigned>(((absolute - slot - 1) & kWindowMask) + 1);
-        // Along a chain distances grow; a smaller one means the link leads
-        // to a slot that has been reused since.
-        if (d <= previousDistance)
-            break;
-        previousDistance = d;
-        if (slotTrigram[slot] != trigram) {
-            slot = older[slot];  // another trigram filed under the same head
-            continue;
-        }
-        // Position in the 15-bit hash's chain, 1 for the newest node.
-        if (newest - slotNumber[slot] + 1 > chainLimit)
-            break;
-        const unsigned limit = std::min(available, d);
-        const uint8_t* there = here - d;
-        // Only a run longer than the best one counts, so a candidate that
-        // differs at the best length cannot win.
-        if (limit > length && there[length] == here[length]) {
-            const unsigned run = commonRun(there, here, limit);
-            if (run >= kMinMatch && run > length) {
-                length = run;
-                distance = d;
-                if (run == available)
-                    break;
-            }
-        }
-        slot = older[slot];
+    if (useLongKeys && available >= kLongKey) {
+        searchChain(longKeyChains, longKeyOf(here), kLongKey, available, length, distance);
+        if (length != 0)
+            return;
     }
+    searchChain(trigramChains, trigramOf(here), kMinMatch, available, length, distance);
 }
 
 // Encodes while more than `keep` bytes wait (257 while input may follow,
@@ -252,6 +271,7 @@ void PNGDeflateEncoder::begin(DeflateOutput& output) {
     if (level_ < 0 || level_ > 3)
         throw PNGDeflateError("Invalid Compression Level");
     state->chainLimit = kChainLimits[static_cast<size_t>(level_)];
+    state->useLongKeys = state->chainLimit >= kLongKeyMinimumChainLimit;
     const unsigned flags = static_cast<unsigned>(level_) * 64;
     const unsigned check = 31 - (0x7800 + flags) % 31;
     const std::array<uint8_t, 2> header{0x78, static_cast<uint8_t>(flags + check)};
@@ -266,9 +286,9 @@ void PNGDeflateEncoder::compress(DeflateOutput& output, std::span<const uint8_t>
     OutputBytes out(output);
     s.adler = updateAdler32(s.adler, bytes);
     while (!bytes.empty()) {
-        if (s.end == s.buffer.size())
+        if (s.end == kBufferCapacity)
             s.slide();
-        const size_t n = std::min(bytes.size(), s.buffer.size() - s.end);
+        const size_t n = std::min(bytes.size(), kBufferCapacity - s.end);
         std::memcpy(&s.buffer[s.end], bytes.data(), n);
         s.end += n;
         bytes = bytes.subspan(n);

@@ -52,6 +52,17 @@ std::map<std::string, std::vector<uint8_t>> sampleInputs() {
     inputs["text 60000"] = textBytes(60000);
     inputs["random 40000"] = randomBytes(40000, 1);
     inputs["picture 120000"] = pictureBytes(120000);
+    // Rows of grey RGB pixels with some noise, as the program saves them:
+    // most runs are one or two pixels long, so runs of 3, 6 and 9 bytes
+    // compete among many candidates of equal first bytes.
+    std::vector<uint8_t> grey;
+    uint32_t x = 11;
+    for (size_t i = 0; grey.size() < 100000; ++i) {
+        x = x * 1664525u + 1013904223u;
+        const auto v = static_cast<uint8_t>((i % 640) / 40 + (i / 640) / 8 + ((x >> 29) & 1));
+        grey.insert(grey.end(), {v, v, v});
+    }
+    inputs["grey pixels 100000"] = grey;
     // Bytes that all share one hash (equal low five bits) but rarely match.
     auto colliding = randomBytes(20000, 2);
     for (auto& b : colliding)
