@@ -117,8 +117,8 @@ struct PNGDeflateEncoder::State {
     size_t end = 0;       // end of the bytes received
     size_t hashedTo = 0;  // positions before this are in the chains
 
-    KeyedChains<uint32_t, 17> trigramChains;
-    KeyedChains<uint64_t, 16> longKeyChains;
+    KeyedChains<uint32_t, 15> trigramChains;
+    KeyedChains<uint64_t, 15> longKeyChains;
     // Per slot, its number among the positions of its 15-bit hash; entered
     // counts the positions entered per 15-bit hash.
     std::array<uint32_t, kWindowSize> slotNumber;
