@@ -29,6 +29,9 @@ constexpr size_t kBufferPadding = 8;
 // limit is long enough for that to pay.
 constexpr unsigned kLongKey = 6;
 constexpr unsigned kLongKeyMinimumChainLimit = 8;
+// The newest position of each four-byte key (by a hash of it) tells
+// whether any run can be longer than three bytes.
+constexpr unsigned kQuadSlotBits = 15;
 
 constexpr std::array<unsigned, 4> kChainLimits{1, 64, 128, std::numeric_limits<unsigned>::max()};
 
@@ -41,6 +44,11 @@ inline uint16_t hashOf(const uint8_t* p) {
 // The keys of the two kinds of chains: three bytes, and kLongKey bytes.
 inline uint32_t trigramOf(const uint8_t* p) {
     return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+}
+inline uint32_t quadSlotOf(const uint8_t* p) {
+    uint32_t quad;
+    std::memcpy(&quad, p, sizeof quad);
+    return (quad * 2654435761u) >> (32 - kQuadSlotBits);
 }
 inline uint64_t longKeyOf(const uint8_t* p) {
     uint64_t key;
@@ -123,6 +131,8 @@ struct PNGDeflateEncoder::State {
     // counts the positions entered per 15-bit hash.
     std::array<uint32_t, kWindowSize> slotNumber;
     std::array<uint32_t, kHashSize> entered{};
+    // Absolute position + 1 of the newest position per four-byte key slot.
+    std::array<uint64_t, size_t{1} << kQuadSlotBits> newestQuad{};
 
     std::array<uint16_t, kEntryCapacity> entries;
     size_t entryCount = 0;
@@ -133,9 +143,10 @@ struct PNGDeflateEncoder::State {
 
     void insertPositionsBefore(size_t position);
     void findMatch(unsigned& length, unsigned& distance);
+    bool noRunLongerThanThree() const;
     template <typename Chains, typename Key>
     void searchChain(const Chains& chains, Key key, unsigned minimum, unsigned available,
-                     unsigned& length, unsigned& distance) const;
+                     unsigned longest, unsigned& length, unsigned& distance) const;
     void encode(size_t keep, OutputBytes& out);
     void writeBlock(bool final, OutputBytes& out);
     void slide();
@@ -153,18 +164,21 @@ void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
         const bool reused = absolute >= kWindowSize;
         const uint8_t* p = &buffer[hashedTo];
         trigramChains.enter(slot, trigramOf(p), reused);
-        if (useLongKeys)
+        if (useLongKeys) {
             longKeyChains.enter(slot, longKeyOf(p), reused);
+            newestQuad[quadSlotOf(p)] = absolute + 1;
+        }
         slotNumber[slot] = ++entered[hashOf(p)];
     }
 }
 
 // Walks the chain of `key` from its newest position for the longest run of
 // at least `minimum` bytes that is longer than `length`, as the plain search
-// over the 15-bit hash's chain would find it.
+// over the 15-bit hash's chain would find it. The walk ends at a run of
+// `longest` bytes, when no candidate can have a longer one.
 template <typename Chains, typename Key>
 void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsigned minimum,
-                                           unsigned available, unsigned& length,
+                                           unsigned available, unsigned longest, unsigned& length,
                                            unsigned& distance) const {
     const uint8_t* here = &buffer[current];
     const uint64_t absolute = base + current;
@@ -192,7 +206,7 @@ void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsign
             if (run >= minimum && run > length) {
                 length = run;
                 distance = d;
-                if (run == available)
+                if (run >= longest)
                     break;
             }
         }
@@ -209,12 +223,35 @@ void PNGDeflateEncoder::State::findMatch(unsigned& length, unsigned& distance) {
     distance = 0;
     const auto available = static_cast<unsigned>(std::min<size_t>(end - current, kMaxMatch));
     const uint8_t* here = &buffer[current];
+    unsigned longest = available;
     if (useLongKeys && available >= kLongKey) {
-        searchChain(longKeyChains, longKeyOf(here), kLongKey, available, length, distance);
+        searchChain(longKeyChains, longKeyOf(here), kLongKey, available, available, length,
+                    distance);
         if (length != 0)
             return;
+        longest = kLongKey - 1;
+        if (noRunLongerThanThree())
+            longest = kMinMatch;
     }
-    searchChain(trigramChains, trigramOf(here), kMinMatch, available, length, distance);
+    searchChain(trigramChains, trigramOf(here), kMinMatch, available, longest, length, distance);
+}
+
+// True when no candidate within the chain limit starts with the four bytes
+// at `current`: the newest position of those four bytes is known unless
+// another key has taken its slot since, and older ones rank lower still.
+bool PNGDeflateEncoder::State::noRunLongerThanThree() const {
+    const uint8_t* here = &buffer[current];
+    const uint64_t entry = newestQuad[quadSlotOf(here)];
+    if (entry == 0)
+        return true;
+    const uint64_t absolute = base + current;
+    const uint64_t d = absolute - (entry - 1);
+    if (d > kWindowSize)
+        return true;  // every position with these bytes has left the window
+    if (std::memcmp(here - d, here, 4) != 0)
+        return false;  // the slot belongs to other bytes now: nothing known
+    const auto slot = static_cast<uint16_t>((entry - 1) & kWindowMask);
+    return entered[hashOf(here)] - slotNumber[slot] + 1 > chainLimit;
 }
 
 // Encodes while more than `keep` bytes wait (257 while input may follow,

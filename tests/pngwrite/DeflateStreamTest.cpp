@@ -63,6 +63,20 @@ std::map<std::string, std::vector<uint8_t>> sampleInputs() {
         grey.insert(grey.end(), {v, v, v});
     }
     inputs["grey pixels 100000"] = grey;
+    // Four bytes whose only earlier occurrence ranks just inside or just
+    // outside the chain limits of levels 1 and 2, behind many positions
+    // that share only their first three bytes.
+    std::vector<uint8_t> ranks;
+    uint8_t first = 8;
+    for (const unsigned rank : {63u, 64u, 65u, 127u, 128u, 129u}) {
+        const uint8_t a = first, b = first + 1, c = first + 2, d = first + 3;
+        ranks.insert(ranks.end(), {a, b, c, d, 250});
+        for (unsigned i = 1; i < rank; ++i)
+            ranks.insert(ranks.end(), {a, b, c, static_cast<uint8_t>(d + 1 + i % 3)});
+        ranks.insert(ranks.end(), {254, a, b, c, d, 251, 0, 0});
+        first += 40;
+    }
+    inputs["chain limit ranks"] = ranks;
     // Bytes that all share one hash (equal low five bits) but rarely match.
     auto colliding = randomBytes(20000, 2);
     for (auto& b : colliding)
