@@ -113,7 +113,9 @@ private:
 // equal. Every run of kLongKey bytes or more starts at such a position, so
 // when that shorter chain holds one, the longest run and its newest
 // position are found there; only when it holds none is the trigram chain
-// walked for the shorter runs.
+// walked for the shorter runs. That walk ends at the first run of three
+// bytes when the newest position of the first four bytes (kept per hash of
+// them) ranks beyond the chain limit, as no longer run can exist then.
 struct PNGDeflateEncoder::State {
     unsigned chainLimit = 0;
     bool useLongKeys = false;
@@ -161,11 +163,10 @@ void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
     for (; hashedTo < position; ++hashedTo) {
         const uint64_t absolute = base + hashedTo;
         const auto slot = static_cast<uint16_t>(absolute & kWindowMask);
-        const bool reused = absolute >= kWindowSize;
         const uint8_t* p = &buffer[hashedTo];
-        trigramChains.enter(slot, trigramOf(p), reused);
+        trigramChains.enter(slot, trigramOf(p));
         if (useLongKeys) {
-            longKeyChains.enter(slot, longKeyOf(p), reused);
+            longKeyChains.enter(slot, longKeyOf(p));
             newestQuad[quadSlotOf(p)] = absolute + 1;
         }
         slotNumber[slot] = ++entered[hashOf(p)];
@@ -191,6 +192,8 @@ void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsign
             break;  // a stale link to a reused slot
         previousDistance = d;
         if (chains.keyOf(slot) != key) {
+            if (!chains.sameHead(slot, key))
+                break;                  // a stale head
             slot = chains.older(slot);  // another key filed under the same head
             continue;
         }
