@@ -118,7 +118,6 @@ private:
 // them) ranks beyond the chain limit, as no longer run can exist then.
 struct PNGDeflateEncoder::State {
     unsigned chainLimit = 0;
-    bool useLongKeys = false;
     uint32_t adler = 1;
 
     std::vector<uint8_t> buffer = std::vector<uint8_t>(kBufferCapacity + kBufferPadding);
@@ -143,11 +142,25 @@ struct PNGDeflateEncoder::State {
 
     BitWriter bits;
 
+    // The position a match is sought for.
+    struct Search {
+        const uint8_t* here;
+        uint64_t absolute;
+        unsigned available;    // bytes a run may cover: at most 258
+        uint32_t hashEntered;  // positions entered so far under its 15-bit hash
+    };
+
+    bool useLongKeys() const { return chainLimit >= kLongKeyMinimumChainLimit; }
     void insertPositionsBefore(size_t position);
     void findMatch(unsigned& length, unsigned& distance);
-    bool noRunLongerThanThree() const;
+    // Whether the position in `slot` ranks beyond the chain limit in the
+    // 15-bit hash's chain, newest first.
+    bool beyondChainLimit(const Search& search, uint16_t slot) const {
+        return search.hashEntered - slotNumber[slot] + 1 > chainLimit;
+    }
+    bool noRunLongerThanThree(const Search& search) const;
     template <typename Chains, typename Key>
-    void searchChain(const Chains& chains, Key key, unsigned minimum, unsigned available,
+    void searchChain(const Search& search, const Chains& chains, Key key, unsigned minimum,
                      unsigned longest, unsigned& length, unsigned& distance) const;
     void encode(size_t keep, OutputBytes& out);
     void writeBlock(bool final, OutputBytes& out);
@@ -165,7 +178,7 @@ void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
         const auto slot = static_cast<uint16_t>(absolute & kWindowMask);
         const uint8_t* p = &buffer[hashedTo];
         trigramChains.enter(slot, trigramOf(p));
-        if (useLongKeys) {
+        if (useLongKeys()) {
             longKeyChains.enter(slot, longKeyOf(p));
             newestQuad[quadSlotOf(p)] = absolute + 1;
         }
@@ -178,16 +191,14 @@ void PNGDeflateEncoder::State::insertPositionsBefore(size_t position) {
 // over the 15-bit hash's chain would find it. The walk ends at a run of
 // `longest` bytes, when no candidate can have a longer one.
 template <typename Chains, typename Key>
-void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsigned minimum,
-                                           unsigned available, unsigned longest, unsigned& length,
+void PNGDeflateEncoder::State::searchChain(const Search& search, const Chains& chains, Key key,
+                                           unsigned minimum, unsigned longest, unsigned& length,
                                            unsigned& distance) const {
-    const uint8_t* here = &buffer[current];
-    const uint64_t absolute = base + current;
-    const uint32_t newest = entered[hashOf(here)];
+    const uint8_t* here = search.here;
     uint16_t slot = chains.newest(key);
     unsigned previousDistance = 0;
     while (slot != kNoSlot) {
-        const auto d = static_cast<unsigned>(((absolute - slot - 1) & kWindowMask) + 1);
+        const auto d = static_cast<unsigned>(((search.absolute - slot - 1) & kWindowMask) + 1);
         if (d <= previousDistance)
             break;  // a stale link to a reused slot
         previousDistance = d;
@@ -197,10 +208,9 @@ void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsign
             slot = chains.older(slot);  // another key filed under the same head
             continue;
         }
-        // Position in the 15-bit hash's chain, 1 for the newest node.
-        if (newest - slotNumber[slot] + 1 > chainLimit)
+        if (beyondChainLimit(search, slot))
             break;
-        const unsigned limit = std::min(available, d);
+        const unsigned limit = std::min(search.available, d);
         const uint8_t* there = here - d;
         // Only a run longer than the best one counts, so a candidate that
         // differs at the best length cannot win.
@@ -224,37 +234,36 @@ void PNGDeflateEncoder::State::searchChain(const Chains& chains, Key key, unsign
 void PNGDeflateEncoder::State::findMatch(unsigned& length, unsigned& distance) {
     length = 0;
     distance = 0;
-    const auto available = static_cast<unsigned>(std::min<size_t>(end - current, kMaxMatch));
     const uint8_t* here = &buffer[current];
-    unsigned longest = available;
-    if (useLongKeys && available >= kLongKey) {
-        searchChain(longKeyChains, longKeyOf(here), kLongKey, available, available, length,
-                    distance);
+    const Search search{here, base + current,
+                        static_cast<unsigned>(std::min<size_t>(end - current, kMaxMatch)),
+                        entered[hashOf(here)]};
+    unsigned longest = search.available;
+    if (useLongKeys() && search.available >= kLongKey) {
+        searchChain(search, longKeyChains, longKeyOf(here), kLongKey, longest, length, distance);
         if (length != 0)
             return;
         longest = kLongKey - 1;
-        if (noRunLongerThanThree())
+        if (noRunLongerThanThree(search))
             longest = kMinMatch;
     }
-    searchChain(trigramChains, trigramOf(here), kMinMatch, available, longest, length, distance);
+    searchChain(search, trigramChains, trigramOf(here), kMinMatch, longest, length, distance);
 }
 
 // True when no candidate within the chain limit starts with the four bytes
 // at `current`: the newest position of those four bytes is known unless
 // another key has taken its slot since, and older ones rank lower still.
-bool PNGDeflateEncoder::State::noRunLongerThanThree() const {
-    const uint8_t* here = &buffer[current];
+bool PNGDeflateEncoder::State::noRunLongerThanThree(const Search& search) const {
+    const uint8_t* here = search.here;
     const uint64_t entry = newestQuad[quadSlotOf(here)];
     if (entry == 0)
         return true;
-    const uint64_t absolute = base + current;
-    const uint64_t d = absolute - (entry - 1);
+    const uint64_t d = search.absolute - (entry - 1);
     if (d > kWindowSize)
         return true;  // every position with these bytes has left the window
     if (std::memcmp(here - d, here, 4) != 0)
         return false;  // the slot belongs to other bytes now: nothing known
-    const auto slot = static_cast<uint16_t>((entry - 1) & kWindowMask);
-    return entered[hashOf(here)] - slotNumber[slot] + 1 > chainLimit;
+    return beyondChainLimit(search, static_cast<uint16_t>((entry - 1) & kWindowMask));
 }
 
 // Encodes while more than `keep` bytes wait (257 while input may follow,
@@ -311,7 +320,6 @@ void PNGDeflateEncoder::begin(DeflateOutput& output) {
     if (level_ < 0 || level_ > 3)
         throw PNGDeflateError("Invalid Compression Level");
     state->chainLimit = kChainLimits[static_cast<size_t>(level_)];
-    state->useLongKeys = state->chainLimit >= kLongKeyMinimumChainLimit;
     const unsigned flags = static_cast<unsigned>(level_) * 64;
     const unsigned check = 31 - (0x7800 + flags) % 31;
     const std::array<uint8_t, 2> header{0x78, static_cast<uint8_t>(flags + check)};
