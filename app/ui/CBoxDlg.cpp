@@ -27,14 +27,11 @@ CBoxDlg::CBoxDlg(int width, int height, app::UserInterface& ui, QWidget* parent)
 }
 
 void CBoxDlg::accept() {
-    const auto width = readWholeNumber(*widthEdit_, kMinimumSide, kMaximumSide, ui_);
-    if (!width)
+    const auto size = readWholeSize(*widthEdit_, *heightEdit_, kMinimumSide, kMaximumSide, ui_);
+    if (!size)
         return;
-    const auto height = readWholeNumber(*heightEdit_, kMinimumSide, kMaximumSide, ui_);
-    if (!height)
-        return;
-    width_ = *width;
-    height_ = *height;
+    width_ = size->width;
+    height_ = size->height;
     ignoreAspectRatio_ = ignoreBox_->isChecked();
     QDialog::accept();
 }

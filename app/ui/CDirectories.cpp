@@ -56,10 +56,7 @@ std::string CDirectories::workingFolder() const {
 }
 
 void CDirectories::browse(QLineEdit& edit) {
-    std::string folder = edit.text().trimmed().toStdString();
-    CFolderPickerDlg picker(folder, this);
-    if (picker.exec() == QDialog::Accepted)
-        edit.setText(QString::fromStdString(folder));
+    CFolderPickerDlg::chooseInto(edit, edit.text().trimmed().toStdString(), this);
 }
 
 }  // namespace app::ui

@@ -26,17 +26,14 @@ CNewPhoneDlg::CNewPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialog(pa
 }
 
 void CNewPhoneDlg::accept() {
-    const auto width = readWholeNumber(*widthEdit_, kMinimumSide, kMaximumSide, ui_);
-    if (!width)
-        return;
-    const auto height = readWholeNumber(*heightEdit_, kMinimumSide, kMaximumSide, ui_);
-    if (!height)
+    const auto size = readWholeSize(*widthEdit_, *heightEdit_, kMinimumSide, kMaximumSide, ui_);
+    if (!size)
         return;
     // The edit holds at most 25 characters; a pasted longer text is cut the
     // same way.
     name_ = nameEdit_->text().left(kMaximumNameLength).toStdString();
-    width_ = *width;
-    height_ = *height;
+    width_ = size->width;
+    height_ = size->height;
     QDialog::accept();
 }
 

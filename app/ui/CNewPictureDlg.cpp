@@ -95,14 +95,11 @@ void CNewPictureDlg::removeSelectedPhone() {
 
 void CNewPictureDlg::accept() {
     if (inPixels_->isChecked()) {
-        const auto width = readWholeNumber(*widthEdit_, kMinimumSide, kMaximumSide, ui_);
-        if (!width)
+        const auto size = readWholeSize(*widthEdit_, *heightEdit_, kMinimumSide, kMaximumSide, ui_);
+        if (!size)
             return;
-        const auto height = readWholeNumber(*heightEdit_, kMinimumSide, kMaximumSide, ui_);
-        if (!height)
-            return;
-        width_ = *width;
-        height_ = *height;
+        width_ = size->width;
+        height_ = size->height;
     } else if (byPhone_->isChecked()) {
         const int row = list_->currentRow();
         if (row < 0) {

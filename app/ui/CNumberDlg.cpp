@@ -29,6 +29,17 @@ std::optional<int> readWholeNumber(QLineEdit& edit, int minimum, int maximum,
     return std::nullopt;
 }
 
+std::optional<WholeSize> readWholeSize(QLineEdit& widthEdit, QLineEdit& heightEdit, int minimum,
+                                       int maximum, app::UserInterface& ui) {
+    const auto width = readWholeNumber(widthEdit, minimum, maximum, ui);
+    if (!width)
+        return std::nullopt;
+    const auto height = readWholeNumber(heightEdit, minimum, maximum, ui);
+    if (!height)
+        return std::nullopt;
+    return WholeSize{*width, *height};
+}
+
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));

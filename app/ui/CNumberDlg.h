@@ -19,6 +19,15 @@ namespace app::ui {
 std::optional<int> readWholeNumber(QLineEdit& edit, int minimum, int maximum,
                                    app::UserInterface& ui);
 
+// A width and a height read as above, each in minimum..maximum; the width
+// is checked first.
+struct WholeSize {
+    int width = 0;
+    int height = 0;
+};
+std::optional<WholeSize> readWholeSize(QLineEdit& widthEdit, QLineEdit& heightEdit, int minimum,
+                                       int maximum, app::UserInterface& ui);
+
 // The OK and Storno buttons of the program's dialogs, wired to accept and
 // reject of `dialog`.
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog);

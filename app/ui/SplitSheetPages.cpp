@@ -44,14 +44,6 @@ QPushButton* browseButton(QWidget* parent) {
     return button;
 }
 
-// Opens the folder picker on the edit's text; OK puts the choice back.
-void pickFolder(QLineEdit& edit, const std::string& fallback, QWidget* parent) {
-    std::string folder = edit.text().toStdString();
-    CFolderPickerDlg picker(folder, parent, fallback);
-    if (picker.exec() == QDialog::Accepted)
-        edit.setText(QString::fromStdString(folder));
-}
-
 }  // namespace
 
 SplitPicturePage::SplitPicturePage(app::SplitSettings& split, app::SplitFormat& format,
@@ -140,7 +132,8 @@ void SplitPicturePage::applyEnablingRule() {
 }
 
 void SplitPicturePage::browse() {
-    pickFolder(*folderEdit_, pickerFallback_, this);
+    CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+                                 pickerFallback_);
 }
 
 bool SplitPicturePage::leave() {
@@ -213,7 +206,8 @@ void SplitWmlPage::applyEnablingRule() {
 }
 
 void SplitWmlPage::browse() {
-    pickFolder(*folderEdit_, pickerFallback_, this);
+    CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+                                 pickerFallback_);
 }
 
 void SplitWmlPage::leave() {

@@ -134,10 +134,8 @@ void CBatchSettings::applyEnablingRule() {
 }
 
 void CBatchSettings::browse() {
-    std::string folder = folderEdit_->text().toStdString();
-    CFolderPickerDlg picker(folder, this, settings_.outputFolder);
-    if (picker.exec() == QDialog::Accepted)
-        folderEdit_->setText(QString::fromStdString(folder));
+    CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+                                 settings_.outputFolder);
 }
 
 bool CBatchSettings::leave() {

@@ -75,10 +75,7 @@ CDownloadDlg::CDownloadDlg(const app::AppSettings& settings, Mode mode, QWidget*
 }
 
 void CDownloadDlg::browse() {
-    std::string folder = folderEdit_->text().toStdString();
-    CFolderPickerDlg picker(folder, this);
-    if (picker.exec() == QDialog::Accepted)
-        folderEdit_->setText(QString::fromStdString(folder));
+    CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this);
 }
 
 void CDownloadDlg::accept() {

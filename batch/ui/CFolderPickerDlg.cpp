@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -183,4 +184,12 @@ void CFolderPickerDlg::makeNewFolder() {
 void CFolderPickerDlg::accept() {
     folder_ = browser_.current();
     QDialog::accept();
+}
+
+void CFolderPickerDlg::chooseInto(QLineEdit& edit, const std::string& start, QWidget* parent,
+                                  const std::string& fallbackFolder) {
+    std::string folder = start;
+    CFolderPickerDlg picker(folder, parent, fallbackFolder);
+    if (picker.exec() == QDialog::Accepted)
+        edit.setText(QString::fromStdString(folder));
 }

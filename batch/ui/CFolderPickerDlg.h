@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
@@ -25,6 +26,12 @@ public:
                               const std::string& fallbackFolder = {});
 
     const std::string& currentFolder() const { return browser_.current(); }
+
+    // What a "Browse" button beside a folder edit does: opens the picker at
+    // `start` (as the constructor does) and, on OK, puts the chosen folder
+    // into the edit.
+    static void chooseInto(QLineEdit& edit, const std::string& start, QWidget* parent,
+                           const std::string& fallbackFolder = {});
 
     // The root, the home folder and the mounted volumes a user would look
     // at, each once.
