@@ -8,6 +8,7 @@
 #include "app/core/WmlText.h"
 #include "support/TestSupport.h"
 
+using testing_support::readText;
 using testing_support::TempDir;
 
 namespace {
@@ -37,11 +38,6 @@ app::SplitPageSet photoGrid(const std::string& folder, int columns, int rows) {
     pages.columns = columns;
     pages.rows = rows;
     return pages;
-}
-
-std::string readText(const std::string& path) {
-    const auto bytes = testing_support::readFile(path);
-    return {bytes.begin(), bytes.end()};
 }
 
 // The link lines of a page, in page order.

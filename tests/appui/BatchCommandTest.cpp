@@ -27,6 +27,7 @@
 #include "batch/ui/CBatchSettings.h"
 #include "batch/ui/CBatchWML.h"
 #include "batch/ui/CDownloadDlg.h"
+#include "qtsupport/ChildControl.h"
 #include "url/LocalServer.h"
 
 namespace fs = std::filesystem;
@@ -34,21 +35,11 @@ using namespace app::ui;
 using appui_test::ModalScript;
 using appui_test::ProgressWatcher;
 using appui_test::writeGradientBmp;
+using testing_support::readText;
+
+using qt_test::child;
 
 namespace {
-
-template <typename T>
-T& child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *found;
-}
-
-std::string readText(const std::string& path) {
-    const auto bytes = testing_support::readFile(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 void dropFiles(QWidget& target, const std::vector<std::string>& paths) {
     QMimeData data;

@@ -18,25 +18,16 @@
 #include "app/ui/SplitSheet.h"
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/MessageBoxes.h"
+#include "qtsupport/ChildControl.h"
 
 namespace fs = std::filesystem;
 using namespace app::ui;
 using appui_test::ModalScript;
+using testing_support::readText;
+
+using qt_test::child;
 
 namespace {
-
-template <typename T>
-T& child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *found;
-}
-
-std::string readText(const std::string& path) {
-    const auto bytes = testing_support::readFile(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 class SplitCommandUiTest : public appui_test::FrameTest {
 protected:

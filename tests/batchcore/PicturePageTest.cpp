@@ -6,6 +6,7 @@
 #include "batch/core/PicturePage.h"
 #include "support/TestSupport.h"
 
+using testing_support::readText;
 using testing_support::TempDir;
 
 namespace {
@@ -23,11 +24,6 @@ std::string expectedPage(const std::string& imgLine) {
            "    </p>\r\n"
            "  </card>\r\n"
            "</wml>\r\n";
-}
-
-std::string readText(const std::string& path) {
-    const auto bytes = testing_support::readFile(path);
-    return {bytes.begin(), bytes.end()};
 }
 
 batch::WmlPageOptions withPrefix(const std::string& prefix) {

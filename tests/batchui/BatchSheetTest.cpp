@@ -27,20 +27,15 @@
 #include "batch/ui/CDithering.h"
 #include "batch/ui/CDownloadDlg.h"
 #include "batch/ui/CFolderPickerDlg.h"
+#include "qtsupport/ChildControl.h"
 #include "support/TestSupport.h"
+
+using qt_test::child;
 
 namespace {
 
 using batchui_test::MessageRecorder;
 using batchui_test::whenModalOpens;
-
-template <typename T>
-T& child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *found;
-}
 
 // Drops local files on a widget as a file manager would.
 void dropFiles(QWidget& target, const QStringList& paths) {

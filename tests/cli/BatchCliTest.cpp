@@ -8,16 +8,12 @@
 #include "support/CliRun.h"
 #include "tests/appcore/DocumentFixture.h"
 
-using testing_support::readFile;
+using testing_support::readText;
 using testing_support::runCli;
 using testing_support::TempDir;
 using testing_support::writeGradientBmp;
 
 namespace {
-
-std::string text(const std::vector<uint8_t>& bytes) {
-    return {bytes.begin(), bytes.end()};
-}
 
 bitmap::WBMPCoder loadWbmp(const std::string& path) {
     bitmap::WBMPCoder coder;
@@ -56,7 +52,7 @@ TEST(CliBatch, PagesPrefixAltTextAndPhone) {
     const auto coder = loadWbmp(dir.file("out/Tom & Jerry.wbmp"));
     EXPECT_EQ(coder.width(), 88);
     EXPECT_EQ(coder.height(), 44);
-    const std::string page = text(readFile(dir.file("pages/Tom & Jerry.wml")));
+    const std::string page = readText(dir.file("pages/Tom & Jerry.wml"));
     EXPECT_NE(page.find("       <img src=\"pics/Tom &amp; Jerry.wbmp\" width=\"88\" height=\"44\" "
                         "alt=\"A &lt;b&gt;\"/>\r\n"),
               std::string::npos)
@@ -99,7 +95,7 @@ TEST(CliSplit, PhoneSizedTilesWithPages) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("1 x 1 tiles\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("1 WML pages\n"), std::string::npos) << run.out;
-    const std::string page = text(readFile(dir.file("tiles/photo.0.0.wml")));
+    const std::string page = readText(dir.file("tiles/photo.0.0.wml"));
     EXPECT_NE(page.find("<img src='http://h/t/0.0.wbmp' alt='photo(0,0)'  width='153' "
                         "height='100'/><br/>\r\n"),
               std::string::npos)

@@ -28,6 +28,8 @@ private:
 };
 
 std::vector<uint8_t> readFile(const std::string& path);
+// The file's bytes as a string (pages, reports).
+std::string readText(const std::string& path);
 void writeFile(const std::string& path, std::span<const uint8_t> bytes);
 void writeFile(const std::string& path, const std::string& text);
 
