@@ -4,8 +4,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -14,18 +12,12 @@
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
 
+using testing_support::readText;
 using testing_support::SettingsSandbox;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 QSettings store() {
     return QSettings(QSettings::UserScope, "Vendra", "WAP Glyphon");
@@ -105,7 +97,7 @@ TEST_F(PhoneTableTest, TheFirstUseWritesTheBuiltInPhones) {
         EXPECT_EQ(table.PhoneHeight(k), builtIn(k).height);
     }
     // On disk, with the value names as the program has always spelled them.
-    const std::string file = slurp(sandbox.settingsFile());
+    const std::string file = readText(sandbox.settingsFile());
     EXPECT_NE(file.find("[Phones]\n"), std::string::npos) << file;
     EXPECT_NE(file.find("Phones%20Count=17\n"), std::string::npos) << file;
     EXPECT_NE(file.find("Phone1\\Phone%20name=Nokia 7110\n"), std::string::npos) << file;
@@ -257,7 +249,7 @@ TEST_F(PhoneTableTest, AddPhoneWritesTheCountAndTheNewGroup) {
     EXPECT_EQ(table.PhoneCount(), 18);
     EXPECT_EQ(table.ListEntry(18), padded("Nokia 3310", 15) + " ( 84x 48)");
     EXPECT_EQ(stored(18), (Stored{"Nokia 3310", 84, 48}));
-    const std::string file = slurp(sandbox.settingsFile());
+    const std::string file = readText(sandbox.settingsFile());
     EXPECT_NE(file.find("Phones%20Count=18\n"), std::string::npos) << file;
     EXPECT_NE(file.find("Phone18\\Phone%20heigth=48\n"), std::string::npos) << file;
     app::PhoneTable next;
@@ -293,7 +285,7 @@ TEST_F(PhoneTableTest, RemovingPhone1Of17) {
     EXPECT_FALSE(settings.childGroups().contains("Phone17"));
     EXPECT_EQ(settings.childGroups().size(), 16);
     EXPECT_EQ(settings.value("Phones Count").toInt(), 16);
-    const std::string file = slurp(sandbox.settingsFile());
+    const std::string file = readText(sandbox.settingsFile());
     EXPECT_EQ(file.find("Phone17\\"), std::string::npos) << file;
     EXPECT_NE(file.find("Phones%20Count=16\n"), std::string::npos) << file;
     app::PhoneTable next;
@@ -314,17 +306,17 @@ TEST_F(PhoneTableTest, RemovingTheLastPhoneOnlyDeletesItsGroup) {
     QSettings settings = store();
     settings.beginGroup("Phones");
     EXPECT_FALSE(settings.childGroups().contains("Phone17"));
-    EXPECT_EQ(slurp(sandbox.settingsFile()).find("Phone17"), std::string::npos);
+    EXPECT_EQ(readText(sandbox.settingsFile()).find("Phone17"), std::string::npos);
 }
 
 TEST_F(PhoneTableTest, RemovingANumberBeyondTheTableDoesNothing) {
     app::PhoneTable table;
-    const std::string before = slurp(sandbox.settingsFile());
+    const std::string before = readText(sandbox.settingsFile());
     for (int number : {18, 1000, 0, -1}) {
         table.RemovePhone(number);
         EXPECT_EQ(table.PhoneCount(), 17) << number;
     }
-    EXPECT_EQ(slurp(sandbox.settingsFile()), before);
+    EXPECT_EQ(readText(sandbox.settingsFile()), before);
     EXPECT_FALSE(store().childGroups().isEmpty());
     QSettings settings = store();
     settings.beginGroup("Phones");
@@ -368,7 +360,7 @@ TEST_F(PhoneTableTest, DeletingTheCountBringsTheBuiltInPhonesBack) {
     EXPECT_EQ(next.PhoneCount(), 17);
     for (int k = 1; k <= 17; ++k)
         EXPECT_EQ(stored(k), builtIn(k)) << k;
-    EXPECT_NE(slurp(sandbox.settingsFile()).find("Phones%20Count=17\n"), std::string::npos);
+    EXPECT_NE(readText(sandbox.settingsFile()).find("Phones%20Count=17\n"), std::string::npos);
 }
 
 TEST_F(PhoneTableTest, ACountThatIsNoNumberOfPhonesCountsAsMissing) {

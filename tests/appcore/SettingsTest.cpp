@@ -7,8 +7,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include <netinet/in.h>
@@ -22,6 +20,7 @@
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
 
+using testing_support::readText;
 using testing_support::ScopedEnv;
 using testing_support::SettingsSandbox;
 using testing_support::TempDir;
@@ -29,13 +28,6 @@ using testing_support::TempDir;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Writes the settings file by hand, as another program (or a user) would.
 void writeSettingsFile(const SettingsSandbox& sandbox, const std::string& text) {
@@ -73,7 +65,7 @@ TEST(SettingsSandboxTest, TheStoreLandsInTheTemporaryFolder) {
         settings.ReadSettings();
         settings.WriteSettings();
         EXPECT_TRUE(fs::exists(sandbox.settingsFile()));
-        EXPECT_NE(slurp(sandbox.settingsFile()).find("[Settings]"), std::string::npos);
+        EXPECT_NE(readText(sandbox.settingsFile()).find("[Settings]"), std::string::npos);
     }
     // Outside a sandbox the store is the test program's own folder, never
     // the user's.
@@ -130,7 +122,7 @@ TEST_F(SettingsTest, ExitWritesFoldersMethodAndThresholdButNeverTheHelpFile) {
     keys.sort();
     EXPECT_EQ(keys, (QStringList{"DSD", "DWD", "IxDithering", "TresholdValue"}));
     // On disk, as the next start reads them.
-    const std::string file = slurp(sandbox.settingsFile());
+    const std::string file = readText(sandbox.settingsFile());
     EXPECT_NE(file.find("DSD=/pictures/saved\n"), std::string::npos) << file;
     EXPECT_NE(file.find("DWD=/pictures/work\n"), std::string::npos) << file;
     EXPECT_NE(file.find("IxDithering=4\n"), std::string::npos) << file;
@@ -153,7 +145,7 @@ TEST_F(SettingsTest, AStoredHelpFileIsReadAndKept) {
     EXPECT_EQ(settings.helpFile, "/opt/glyphon/help/start.htm");
     settings.helpFile = "/changed.htm";
     settings.WriteSettings();
-    EXPECT_NE(slurp(sandbox.settingsFile()).find("HelpFile=/opt/glyphon/help/start.htm\n"),
+    EXPECT_NE(readText(sandbox.settingsFile()).find("HelpFile=/opt/glyphon/help/start.htm\n"),
               std::string::npos);
 }
 
@@ -175,7 +167,7 @@ TEST_F(SettingsTest, AnEmptyWorkingFolderStaysEmpty) {
     EXPECT_EQ(settings.exchangeFolder() + "/", tempFolder);
     // It is written back empty and read back empty.
     settings.WriteSettings();
-    EXPECT_NE(slurp(sandbox.settingsFile()).find("DWD=\n"), std::string::npos);
+    EXPECT_NE(readText(sandbox.settingsFile()).find("DWD=\n"), std::string::npos);
     app::AppSettings next;
     next.ReadSettings();
     EXPECT_EQ(next.workingFolder, "");
