@@ -8,6 +8,7 @@
 
 #include "app/core/TextFormat.h"
 #include "app/ui/CMFCTest2ViewTexts.h"
+#include "batch/ui/OkCancelButtons.h"
 
 namespace app::ui {
 
@@ -41,12 +42,7 @@ std::optional<WholeSize> readWholeSize(QLineEdit& widthEdit, QLineEdit& heightEd
 }
 
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    return buttons;
+    return batchui::makeOkCancelButtons(dialog, text::kOk, text::kCancel);
 }
 
 CNumberDlg::CNumberDlg(const QString& prompt, int initialValue, app::UserInterface& ui,

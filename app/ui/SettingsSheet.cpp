@@ -12,6 +12,7 @@
 #include "app/core/TextFormat.h"
 #include "batch/ui/CDithering.h"
 #include "batch/ui/DialogTexts.h"
+#include "batch/ui/OkCancelButtons.h"
 
 namespace app::ui {
 
@@ -31,11 +32,7 @@ SettingsSheet::SettingsSheet(app::AppSettings& settings, app::UserInterface& ui,
     dithering_->setValues(current.ditheringMethod, current.threshold);
     directories_->setFolders(current.saveFolder, current.workingFolder);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(frametext::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(frametext::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &SettingsSheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SettingsSheet::reject);
+    auto* buttons = batchui::makeOkCancelButtons(*this, frametext::kOk, frametext::kCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

@@ -20,6 +20,7 @@
 #include "app/core/AppSettings.h"
 #include "batch/ui/DialogTexts.h"
 #include "batch/ui/IntegerEdit.h"
+#include "batch/ui/OkCancelButtons.h"
 #include "batch/ui/StepButtons.h"
 #include "codec/CodecOwner.h"
 
@@ -140,11 +141,7 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     columns->addSpacing(12);
     columns->addLayout(previewGrid);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CConversionPreviewDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CConversionPreviewDlg::reject);
+    auto* buttons = batchui::makeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);

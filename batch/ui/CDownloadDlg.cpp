@@ -11,6 +11,7 @@
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/DialogTexts.h"
 #include "batch/ui/MessageBoxes.h"
+#include "batch/ui/OkCancelButtons.h"
 #include "codec/UrlCheck.h"
 
 namespace {
@@ -47,11 +48,7 @@ CDownloadDlg::CDownloadDlg(const app::AppSettings& settings, Mode mode, QWidget*
     browseButton->setAutoDefault(false);
     connect(browseButton, &QPushButton::clicked, this, &CDownloadDlg::browse);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDownloadDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDownloadDlg::reject);
+    auto* buttons = batchui::makeOkCancelButtons(*this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(urlLabel, 0, 0, 1, 2);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "batch/ui/DialogTexts.h"
+#include "batch/ui/OkCancelButtons.h"
 
 CNewFolderDlg::CNewFolderDlg(QWidget* parent) : QDialog(parent), nameEdit_(new QLineEdit(this)) {
     namespace text = batchui::text;
@@ -16,11 +17,7 @@ CNewFolderDlg::CNewFolderDlg(QWidget* parent) : QDialog(parent), nameEdit_(new Q
     auto* prompt = new QLabel(QString::fromUtf8(text::kNewFolderPrompt), this);
     prompt->setBuddy(nameEdit_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = batchui::makeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

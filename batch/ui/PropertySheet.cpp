@@ -6,17 +6,14 @@
 #include <QVBoxLayout>
 
 #include "batch/ui/DialogTexts.h"
+#include "batch/ui/OkCancelButtons.h"
 
 PropertySheet::PropertySheet(const QString& title, QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(title);
     tabs_->setObjectName("pages");
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = batchui::makeOkCancelButtons(*this);
     buttons->setObjectName("sheetButtons");
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(batchui::text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(batchui::text::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::tabChosen);
 
     auto* layout = new QVBoxLayout(this);
