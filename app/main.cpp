@@ -1,7 +1,7 @@
 // glyphon: the WAP Glyphon desktop program.
 #include <QApplication>
 
-#include "app/ui/GlyphonApp.h"
+#include "app/ui/frame/GlyphonApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bitmap/ImageProc.h"
-#include "carvello/JpegDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegDecoder.h"
 
 namespace {
 

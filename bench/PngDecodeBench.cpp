@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/PngDecoder.h"
-#include "carvello/PngInflateDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngDecoder.h"
+#include "carvello/zlib/InflateDecoder.h"
 
 namespace {
 

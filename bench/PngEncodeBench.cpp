@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "carvello/PngDeflateEncoder.h"
-#include "carvello/PngEncoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngEncoder.h"
+#include "carvello/zlib/DeflateEncoder.h"
 
 namespace {
 

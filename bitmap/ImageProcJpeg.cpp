@@ -1,9 +1,9 @@
 // ImageProc's bridge to the codec library's JPEG decoder.
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
-#include "carvello/GraphicsException.h"
-#include "carvello/JpegDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/GraphicsException.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegDecoder.h"
 
 namespace bitmap {
 

@@ -7,9 +7,9 @@
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
-#include "carvello/GraphicsException.h"
-#include "carvello/PngDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/GraphicsException.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngDecoder.h"
 
 namespace bitmap {
 namespace {

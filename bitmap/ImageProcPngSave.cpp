@@ -5,8 +5,8 @@
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
-#include "carvello/PngEncoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngEncoder.h"
 
 namespace bitmap {
 namespace {

@@ -1,6 +1,6 @@
 #include "codec/CCodec.h"
 
-#include "carvello/GraphicsException.h"
+#include "carvello/core/GraphicsException.h"
 #include "codec/CodecMessages.h"
 
 namespace codec {

@@ -8,10 +8,10 @@
 #include <span>
 #include <vector>
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/Checksums.h"
-#include "carvello/PngDeflateEncoder.h"
-#include "carvello/PngInflateDecoder.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/zlib/Checksums.h"
+#include "carvello/zlib/DeflateEncoder.h"
+#include "carvello/zlib/InflateDecoder.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

@@ -3,8 +3,8 @@
 // its pixels, each of which is read.
 #include <cstdlib>
 
-#include "carvello/JpegDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegDecoder.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/Checksums.h"
-#include "carvello/GraphicsException.h"
-#include "carvello/PngDecoder.h"
-#include "carvello/PngInflateDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/GraphicsException.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngDecoder.h"
+#include "carvello/zlib/Checksums.h"
+#include "carvello/zlib/InflateDecoder.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

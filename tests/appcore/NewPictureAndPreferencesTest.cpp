@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "DocumentFixture.h"
 #include "app/core/NewPictureCommand.h"
 #include "app/core/Preferences.h"
+#include "appcore/DocumentFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AppuiTestSupport.h"
+#include "appui/AppuiTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,7 @@
 
 #include <filesystem>
 
-#include "app/ui/Browser.h"
+#include "app/ui/frame/Browser.h"
 #include "bitmap/ImageProc.h"
 
 namespace appui_test {

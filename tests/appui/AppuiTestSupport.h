@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/core/AppSettings.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/QtUserInterface.h"
+#include "app/ui/frame/CMainFrame.h"
+#include "app/ui/frame/QtUserInterface.h"
 #include "appcore/DocumentFixture.h"
 #include "support/TestSupport.h"
 

@@ -15,12 +15,12 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "AppuiTestSupport.h"
-#include "BatchTestSupport.h"
-#include "WbmpReading.h"
-#include "app/ui/BatchAndSplitCommands.h"
-#include "app/ui/CMFCTest2View.h"
-#include "app/ui/CommandIds.h"
+#include "app/ui/frame/BatchAndSplitCommands.h"
+#include "app/ui/frame/CommandIds.h"
+#include "app/ui/view/CMFCTest2View.h"
+#include "appui/AppuiTestSupport.h"
+#include "appui/BatchTestSupport.h"
+#include "appui/WbmpReading.h"
 #include "batch/ui/BatchSheet.h"
 #include "batch/ui/CBatchProgressDlg.h"
 #include "batch/ui/CBatchSelectDlg.h"
@@ -28,7 +28,7 @@
 #include "batch/ui/CBatchWML.h"
 #include "batch/ui/CDownloadDlg.h"
 #include "qtsupport/ChildControl.h"
-#include "url/LocalServer.h"
+#include "support/LocalServer.h"
 
 namespace fs = std::filesystem;
 using namespace app::ui;

@@ -1,4 +1,4 @@
-#include "BatchTestSupport.h"
+#include "appui/BatchTestSupport.h"
 
 #include <QApplication>
 #include <QEvent>

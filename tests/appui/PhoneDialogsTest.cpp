@@ -6,9 +6,9 @@
 #include <QRadioButton>
 
 #include "app/core/PhoneTable.h"
-#include "app/ui/CFitToPhoneDlg.h"
-#include "app/ui/CNewPhoneDlg.h"
-#include "app/ui/CNewPictureDlg.h"
+#include "app/ui/dialogs/CFitToPhoneDlg.h"
+#include "app/ui/dialogs/CNewPhoneDlg.h"
+#include "app/ui/dialogs/CNewPictureDlg.h"
 #include "tests/appui/ViewTestSupport.h"
 
 using app::ui::CFitToPhoneDlg;

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/ui/CBoxDlg.h"
-#include "app/ui/CNumberDlg.h"
+#include "app/ui/dialogs/CBoxDlg.h"
+#include "app/ui/dialogs/CNumberDlg.h"
 #include "tests/appui/ViewTestSupport.h"
 
 using app::ui::CBoxDlg;

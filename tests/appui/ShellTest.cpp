@@ -14,15 +14,15 @@
 
 #include <filesystem>
 
-#include "AppuiTestSupport.h"
-#include "app/ui/AboutBox.h"
-#include "app/ui/Browser.h"
-#include "app/ui/CDirectories.h"
-#include "app/ui/CMFCTest2View.h"
-#include "app/ui/CNewPictureDlg.h"
-#include "app/ui/CommandIds.h"
-#include "app/ui/GlyphonApp.h"
-#include "app/ui/SettingsSheet.h"
+#include "app/ui/dialogs/AboutBox.h"
+#include "app/ui/dialogs/CDirectories.h"
+#include "app/ui/dialogs/CNewPictureDlg.h"
+#include "app/ui/dialogs/SettingsSheet.h"
+#include "app/ui/frame/Browser.h"
+#include "app/ui/frame/CommandIds.h"
+#include "app/ui/frame/GlyphonApp.h"
+#include "app/ui/view/CMFCTest2View.h"
+#include "appui/AppuiTestSupport.h"
 #include "batch/ui/CConversionPreviewDlg.h"
 
 namespace appui_test {

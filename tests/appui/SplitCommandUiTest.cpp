@@ -10,12 +10,12 @@
 #include <QTabWidget>
 #include <filesystem>
 
-#include "AppuiTestSupport.h"
-#include "WbmpReading.h"
-#include "app/ui/BatchAndSplitCommands.h"
-#include "app/ui/CMFCTest2View.h"
-#include "app/ui/CommandIds.h"
-#include "app/ui/SplitSheet.h"
+#include "app/ui/frame/BatchAndSplitCommands.h"
+#include "app/ui/frame/CommandIds.h"
+#include "app/ui/split/SplitSheet.h"
+#include "app/ui/view/CMFCTest2View.h"
+#include "appui/AppuiTestSupport.h"
+#include "appui/WbmpReading.h"
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/MessageBoxes.h"
 #include "qtsupport/ChildControl.h"

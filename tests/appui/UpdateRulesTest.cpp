@@ -12,8 +12,8 @@
 #include <map>
 #include <set>
 
-#include "AppuiTestSupport.h"
-#include "app/ui/CommandIds.h"
+#include "app/ui/frame/CommandIds.h"
+#include "appui/AppuiTestSupport.h"
 
 namespace appui_test {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "app/core/ClipboardDib.h"
 #include "app/core/DocumentTexts.h"
-#include "app/ui/DibImage.h"
+#include "app/ui/view/DibImage.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/FileIO.h"
 #include "support/CliRun.h"

@@ -6,7 +6,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 
-#include "app/ui/CPictureInfoDlg.h"
+#include "app/ui/dialogs/CPictureInfoDlg.h"
 #include "bitmap/ImageProc.h"
 #include "support/CliRun.h"
 #include "tests/appui/ViewTestSupport.h"

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/ui/CMFCTest2View.h"
+#include "app/ui/view/CMFCTest2View.h"
 #include "tests/appcore/DocumentFixture.h"
 
 // Helpers of the view and dialog tests: a document with its view, modal

@@ -17,17 +17,17 @@
 
 #include <filesystem>
 
-#include "AppuiTestSupport.h"
-#include "WbmpReading.h"
 #include "app/core/PhoneTable.h"
-#include "app/ui/CFitToPhoneDlg.h"
-#include "app/ui/CMFCTest2View.h"
-#include "app/ui/CommandIds.h"
+#include "app/ui/dialogs/CFitToPhoneDlg.h"
+#include "app/ui/frame/CommandIds.h"
+#include "app/ui/view/CMFCTest2View.h"
+#include "appui/AppuiTestSupport.h"
+#include "appui/WbmpReading.h"
 #include "batch/ui/CConversionPreviewDlg.h"
 #include "batch/ui/CDownloadDlg.h"
 #include "batch/ui/CDownloadProgressDlg.h"
 #include "bitmap/GifWriter.h"
-#include "url/LocalServer.h"
+#include "support/LocalServer.h"
 
 namespace appui_test {
 namespace {

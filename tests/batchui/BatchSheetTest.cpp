@@ -16,7 +16,6 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "BatchuiTestSupport.h"
 #include "app/core/AppSettings.h"
 #include "appcore/DocumentFixture.h"
 #include "batch/ui/BatchSheet.h"
@@ -27,6 +26,7 @@
 #include "batch/ui/CDithering.h"
 #include "batch/ui/CDownloadDlg.h"
 #include "batch/ui/CFolderPickerDlg.h"
+#include "batchui/BatchuiTestSupport.h"
 #include "qtsupport/ChildControl.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "BatchuiTestSupport.h"
+#include "batchui/BatchuiTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>

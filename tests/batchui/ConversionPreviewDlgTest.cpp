@@ -6,11 +6,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "BatchuiTestSupport.h"
 #include "app/core/AppSettings.h"
 #include "batch/core/PreviewWindow.h"
 #include "batch/ui/CConversionPreviewDlg.h"
 #include "batch/ui/StepButtons.h"
+#include "batchui/BatchuiTestSupport.h"
 #include "codec/CodecOwner.h"
 #include "support/TestSupport.h"
 

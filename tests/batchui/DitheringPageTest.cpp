@@ -1,8 +1,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "BatchuiTestSupport.h"
 #include "batch/ui/CDithering.h"
+#include "batchui/BatchuiTestSupport.h"
 
 namespace {
 

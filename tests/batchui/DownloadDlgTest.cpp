@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "BatchuiTestSupport.h"
 #include "app/core/AppSettings.h"
 #include "batch/ui/CDownloadDlg.h"
 #include "batch/ui/CFolderPickerDlg.h"
+#include "batchui/BatchuiTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <QProgressBar>
 #include <filesystem>
 
-#include "BatchuiTestSupport.h"
 #include "batch/ui/CDownloadProgressDlg.h"
+#include "batchui/BatchuiTestSupport.h"
 #include "codec/CodecOwner.h"
 #include "support/TestSupport.h"
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "BatchuiTestSupport.h"
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/CNewFolderDlg.h"
+#include "batchui/BatchuiTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

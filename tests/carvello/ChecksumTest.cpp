@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "carvello/Checksums.h"
+#include "carvello/zlib/Checksums.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ TEST(Checksums, KnownValuesAndSplitUpdates) {
 
     // Long inputs, fed in one piece or in odd pieces, give the same value.
     std::vector<uint8_t> data(100000);
-    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(255 - i % 251);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<uint8_t>(255 - i % 251);
     const std::span<const uint8_t> all(data);
     uint32_t crc = 0, adler = 1;
     for (size_t at = 0; at < data.size(); at += 7777) {

@@ -2,10 +2,10 @@
 
 #include <numeric>
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/GraphicsException.h"
-#include "carvello/ImageCoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/GraphicsException.h"
+#include "carvello/core/ImageCoder.h"
+#include "carvello/core/RasterImage.h"
 #include "support/TestSupport.h"
 
 using Carvello::BufferedByteStream;
@@ -15,7 +15,8 @@ namespace {
 
 std::vector<uint8_t> countingBytes(size_t n) {
     std::vector<uint8_t> bytes(n);
-    for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
+    for (size_t i = 0; i < n; ++i)
+        bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
     return bytes;
 }
 

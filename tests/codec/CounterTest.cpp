@@ -7,7 +7,7 @@
 #include "bitmap/GifWriter.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/WBMPCoder.h"
-#include "carvello/GraphicsException.h"
+#include "carvello/core/GraphicsException.h"
 #include "codec/CCodec.h"
 #include "support/TestSupport.h"
 

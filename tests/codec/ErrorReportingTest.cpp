@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "bitmap/FileIO.h"
-#include "carvello/GraphicsException.h"
+#include "carvello/core/GraphicsException.h"
 #include "codec/CCodec.h"
 #include "codec/CodecOwner.h"
 #include "support/TestSupport.h"

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 namespace dotwerk_test {
 namespace {

@@ -1,4 +1,4 @@
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 #include <QApplication>
 #include <QDir>

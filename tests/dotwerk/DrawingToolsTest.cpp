@@ -2,7 +2,7 @@
 // on the pixels LoadDIB writes back.
 #include <algorithm>
 
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

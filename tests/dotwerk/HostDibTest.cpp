@@ -2,7 +2,7 @@
 // form, and refusing blocks that do not hold what their header says.
 #include <random>
 
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

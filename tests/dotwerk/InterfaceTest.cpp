@@ -1,7 +1,7 @@
 // The dispatch interface: properties, methods, events and undo.
 #include <QMetaMethod>
 
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

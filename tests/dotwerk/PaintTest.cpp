@@ -3,7 +3,7 @@
 // screenshots of the suite.
 #include <QBitmap>
 
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

@@ -6,9 +6,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "DotwerkTestSupport.h"
 #include "dotwerk/ComponentStore.h"
 #include "dotwerk/DotwerkCreation.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

@@ -1,5 +1,5 @@
 // Selecting, copying and moving pieces, and how writing Mode treats them.
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "DotwerkTestSupport.h"
+#include "dotwerk/DotwerkTestSupport.h"
 
 using namespace dotwerk;
 using namespace dotwerk_test;

@@ -5,10 +5,10 @@
 
 #include <sstream>
 
-#include "GifTestSupport.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/GifReader.h"
 #include "bitmap/GifWriter.h"
+#include "gif/GifTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <numeric>
 
-#include "GifTestSupport.h"
 #include "bitmap/GifErrors.h"
 #include "bitmap/GifReader.h"
+#include "gif/GifTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "GifTestSupport.h"
+#include "gif/GifTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,13 @@
 
 #include <random>
 
-#include "GifTestSupport.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/GifErrors.h"
 #include "bitmap/GifReader.h"
 #include "bitmap/GifWriter.h"
 #include "bitmap/LzwDecoder.h"
+#include "gif/GifTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <random>
 #include <vector>
 
-#include "GifTestSupport.h"
 #include "bitmap/GifErrors.h"
 #include "bitmap/LzwDecoder.h"
 #include "bitmap/LzwEncoder.h"
+#include "gif/GifTestSupport.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <random>
 
-#include "JpegTestSupport.h"
 #include "bitmap/ImageProc.h"
-#include "carvello/GraphicsAbort.h"
-#include "carvello/JpegDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/GraphicsAbort.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegDecoder.h"
+#include "jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "JpegTestSupport.h"
 #include "bitmap/ImageProc.h"
-#include "carvello/JpegDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegDecoder.h"
+#include "jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

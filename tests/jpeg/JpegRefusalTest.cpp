@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "JpegTestSupport.h"
-#include "carvello/BufferedByteStream.h"
-#include "carvello/JpegDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegDecoder.h"
+#include "jpeg/JpegTestSupport.h"
 
 namespace {
 

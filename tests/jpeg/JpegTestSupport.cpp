@@ -1,4 +1,4 @@
-#include "JpegTestSupport.h"
+#include "jpeg/JpegTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
 
 // Helpers of the JPEG tests: source pictures, peer tools, picture comparison
 // and a builder for hand-made JPEG streams.

@@ -6,13 +6,13 @@
 #include <numbers>
 #include <random>
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/JpegBitReader.h"
-#include "carvello/JpegColour.h"
-#include "carvello/JpegHuffman.h"
-#include "carvello/JpegIdct.h"
-#include "carvello/JpegQuantization.h"
-#include "carvello/JpegUpsample.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/jpeg/JpegBitReader.h"
+#include "carvello/jpeg/JpegColour.h"
+#include "carvello/jpeg/JpegHuffman.h"
+#include "carvello/jpeg/JpegIdct.h"
+#include "carvello/jpeg/JpegQuantization.h"
+#include "carvello/jpeg/JpegUpsample.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // reader.
 #include <gtest/gtest.h>
 
-#include "PngTestFiles.h"
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/PngFallbackReader.h"
+#include "pngread/PngTestFiles.h"
 #include "support/TestSupport.h"
 
 using namespace pngtest;

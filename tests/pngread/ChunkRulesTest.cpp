@@ -1,9 +1,9 @@
 // Every chunk rule of the decoder, one hand-made file each.
 #include <gtest/gtest.h>
 
-#include "DecodeHelpers.h"
-#include "carvello/PngDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngDecoder.h"
+#include "pngread/DecodeHelpers.h"
 
 using namespace pngtest;
 

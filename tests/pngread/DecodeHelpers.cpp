@@ -1,7 +1,7 @@
-#include "DecodeHelpers.h"
+#include "pngread/DecodeHelpers.h"
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/PngDecoder.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/png/PngDecoder.h"
 
 namespace pngtest {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "PngTestFiles.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "pngread/PngTestFiles.h"
 
 namespace pngtest {
 

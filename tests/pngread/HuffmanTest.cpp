@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <random>
 
-#include "carvello/BufferedByteStream.h"
-#include "carvello/PngInflateDecoder.h"
-#include "carvello/PngInflateHuffman.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/zlib/InflateDecoder.h"
+#include "carvello/zlib/InflateHuffman.h"
 
 using Carvello::BufferedByteStream;
 using Carvello::InflateBitReader;

@@ -5,10 +5,10 @@
 #include <functional>
 #include <random>
 
-#include "PngTestFiles.h"
-#include "carvello/BufferedByteStream.h"
-#include "carvello/Checksums.h"
-#include "carvello/PngInflateDecoder.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/zlib/Checksums.h"
+#include "carvello/zlib/InflateDecoder.h"
+#include "pngread/PngTestFiles.h"
 
 using Carvello::BufferedByteStream;
 using Carvello::InputByteStream;

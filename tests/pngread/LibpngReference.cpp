@@ -1,4 +1,4 @@
-#include "LibpngReference.h"
+#include "pngread/LibpngReference.h"
 
 #include <png.h>
 

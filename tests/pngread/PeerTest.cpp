@@ -2,10 +2,10 @@
 // the library decoder gives libpng's pixels, or the fallback reads them.
 #include <gtest/gtest.h>
 
-#include "DecodeHelpers.h"
-#include "LibpngReference.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/PngFallbackReader.h"
+#include "pngread/DecodeHelpers.h"
+#include "pngread/LibpngReference.h"
 #include "support/TestSupport.h"
 
 using namespace pngtest;

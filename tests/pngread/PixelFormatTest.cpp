@@ -5,10 +5,10 @@
 #include <functional>
 #include <random>
 
-#include "DecodeHelpers.h"
-#include "carvello/BufferedByteStream.h"
-#include "carvello/PngDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngDecoder.h"
+#include "pngread/DecodeHelpers.h"
 
 using namespace pngtest;
 

@@ -1,8 +1,8 @@
-#include "PngTestFiles.h"
+#include "pngread/PngTestFiles.h"
 
 #include <stdexcept>
 
-#include "carvello/Checksums.h"
+#include "carvello/zlib/Checksums.h"
 #include "support/TestSupport.h"
 
 namespace pngtest {

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <set>
 
-#include "DecodeHelpers.h"
-#include "LibpngReference.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/PngFallbackReader.h"
+#include "pngread/DecodeHelpers.h"
+#include "pngread/LibpngReference.h"
 #include "support/TestSupport.h"
 
 using namespace pngtest;

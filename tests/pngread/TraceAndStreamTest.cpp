@@ -2,11 +2,11 @@
 // stream's own operations.
 #include <gtest/gtest.h>
 
-#include "DecodeHelpers.h"
-#include "carvello/BufferedByteStream.h"
-#include "carvello/PngChunkStream.h"
-#include "carvello/PngDecoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngChunkStream.h"
+#include "carvello/png/PngDecoder.h"
+#include "pngread/DecodeHelpers.h"
 
 using namespace pngtest;
 using Carvello::PngChunkStream;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "carvello/PngDeflateCodeLengths.h"
+#include "carvello/zlib/DeflateCodeLengths.h"
 
 namespace {
 

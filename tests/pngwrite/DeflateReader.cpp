@@ -1,4 +1,4 @@
-#include "DeflateReader.h"
+#include "pngwrite/DeflateReader.h"
 
 #include <array>
 #include <stdexcept>

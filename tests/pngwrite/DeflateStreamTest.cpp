@@ -6,12 +6,12 @@
 #include <map>
 #include <string>
 
-#include "DeflateReader.h"
-#include "ReferenceMatcher.h"
-#include "TestData.h"
-#include "carvello/Checksums.h"
-#include "carvello/PngDeflateCodeLengths.h"
-#include "carvello/PngDeflateEncoder.h"
+#include "carvello/zlib/Checksums.h"
+#include "carvello/zlib/DeflateCodeLengths.h"
+#include "carvello/zlib/DeflateEncoder.h"
+#include "pngwrite/DeflateReader.h"
+#include "pngwrite/ReferenceMatcher.h"
+#include "pngwrite/TestData.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "carvello/PngEncodeFilters.h"
+#include "carvello/png/PngEncodeFilters.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "PngFileReader.h"
-#include "carvello/PngChunkWriter.h"
-#include "carvello/PngEncoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngChunkWriter.h"
+#include "carvello/png/PngEncoder.h"
+#include "pngwrite/PngFileReader.h"
 #include "support/TestSupport.h"
 
 namespace {

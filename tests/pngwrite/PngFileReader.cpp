@@ -1,12 +1,12 @@
-#include "PngFileReader.h"
+#include "pngwrite/PngFileReader.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <stdexcept>
 
-#include "DeflateReader.h"
-#include "carvello/Checksums.h"
+#include "carvello/zlib/Checksums.h"
+#include "pngwrite/DeflateReader.h"
 
 namespace pngwrite_test {
 namespace {

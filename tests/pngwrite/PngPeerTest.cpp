@@ -2,11 +2,11 @@
 // where installed, pngcheck; and zlib on the IDAT data.
 #include <gtest/gtest.h>
 
-#include "DeflateReader.h"
-#include "PngFileReader.h"
-#include "TestData.h"
-#include "carvello/PngEncoder.h"
-#include "carvello/RasterImage.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/png/PngEncoder.h"
+#include "pngwrite/DeflateReader.h"
+#include "pngwrite/PngFileReader.h"
+#include "pngwrite/TestData.h"
 #include "support/TestSupport.h"
 
 namespace {

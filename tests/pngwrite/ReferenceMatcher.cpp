@@ -1,4 +1,4 @@
-#include "ReferenceMatcher.h"
+#include "pngwrite/ReferenceMatcher.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "DeflateReader.h"
+#include "pngwrite/DeflateReader.h"
 
 // A slow, plain model of the deflate encoder's matching: per hash a list of
 // all earlier positions, searched newest first up to the level's limit,

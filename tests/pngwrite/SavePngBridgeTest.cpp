@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "PngFileReader.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
+#include "pngwrite/PngFileReader.h"
 #include "support/TestSupport.h"
 
 namespace {

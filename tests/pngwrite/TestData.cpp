@@ -1,4 +1,4 @@
-#include "TestData.h"
+#include "pngwrite/TestData.h"
 
 #include <filesystem>
 #include <string>

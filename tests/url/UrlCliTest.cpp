@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "UrlFixture.h"
 #include "bitmap/WBMPCoder.h"
 #include "cli/Cli.h"
 #include "cli/DownloadProgressLine.h"
 #include "support/CliRun.h"
+#include "url/UrlFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "UrlFixture.h"
+#include "url/UrlFixture.h"
 
 #include <dirent.h>
 

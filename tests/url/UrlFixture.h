@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "LocalServer.h"
 #include "codec/DownloadProgress.h"
+#include "support/LocalServer.h"
 #include "support/TestSupport.h"
 
 // Pictures to serve in one folder, the system's temporary folder pointed at

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "UrlFixture.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"
 #include "codec/CCodec.h"
+#include "url/UrlFixture.h"
 
 using testing_support::readFile;
 using testing_support::writeFile;

@@ -1,0 +1,62 @@
+#include "app/ui/dialogs/CDirectories.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/frame/CMainFrameTexts.h"
+#include "batch/ui/CFolderPickerDlg.h"
+
+namespace app::ui {
+
+CDirectories::CDirectories(QWidget* parent)
+    : QWidget(parent),
+      saveFolderEdit_(new QLineEdit(this)),
+      workingFolderEdit_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("CDirectories"));
+    saveFolderEdit_->setObjectName(QStringLiteral("saveFolder"));
+    workingFolderEdit_->setObjectName(QStringLiteral("workingFolder"));
+
+    auto* layout = new QVBoxLayout(this);
+    const auto addRow = [this, layout](const char* label, QLineEdit* edit,
+                                       const QString& buttonName) {
+        auto* caption = new QLabel(QString::fromUtf8(label), this);
+        caption->setBuddy(edit);
+        auto* browseButton = new QPushButton(QString::fromUtf8(frametext::kBrowse), this);
+        browseButton->setObjectName(buttonName);
+        connect(browseButton, &QPushButton::clicked, this, [this, edit] { browse(*edit); });
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit, 1);
+        row->addWidget(browseButton);
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
+        layout->addWidget(caption);
+        layout->addLayout(row);
+    };
+    addRow(frametext::kSaveFolderLabel, saveFolderEdit_, QStringLiteral("browseSaveFolder"));
+    layout->addSpacing(8);
+    addRow(frametext::kWorkingFolderLabel, workingFolderEdit_,
+           QStringLiteral("browseWorkingFolder"));
+    layout->addStretch(1);
+}
+
+void CDirectories::setFolders(const std::string& saveFolder, const std::string& workingFolder) {
+    saveFolderEdit_->setText(QString::fromStdString(saveFolder));
+    workingFolderEdit_->setText(QString::fromStdString(workingFolder));
+}
+
+std::string CDirectories::saveFolder() const {
+    return saveFolderEdit_->text().trimmed().toStdString();
+}
+
+std::string CDirectories::workingFolder() const {
+    return workingFolderEdit_->text().trimmed().toStdString();
+}
+
+void CDirectories::browse(QLineEdit& edit) {
+    CFolderPickerDlg::chooseInto(edit, edit.text().trimmed().toStdString(), this);
+}
+
+}  // namespace app::ui

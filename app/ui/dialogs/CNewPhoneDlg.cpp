@@ -1,0 +1,40 @@
+#include "app/ui/dialogs/CNewPhoneDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/ui/dialogs/CNumberDlg.h"
+#include "app/ui/view/CMFCTest2ViewTexts.h"
+
+namespace app::ui {
+
+CNewPhoneDlg::CNewPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+    setWindowTitle(QString::fromUtf8(text::kNewPhoneTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* fields = new QFormLayout;
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setMaxLength(kMaximumNameLength);
+    widthEdit_ = new QLineEdit(QStringLiteral("0"), this);
+    heightEdit_ = new QLineEdit(QStringLiteral("0"), this);
+    fields->addRow(QString::fromUtf8(text::kPhoneName), nameEdit_);
+    fields->addRow(QString::fromUtf8(text::kDisplayWidth), widthEdit_);
+    fields->addRow(QString::fromUtf8(text::kDisplayHeight), heightEdit_);
+    layout->addLayout(fields);
+    layout->addWidget(makeOkCancelButtons(*this));
+}
+
+void CNewPhoneDlg::accept() {
+    const auto size = readWholeSize(*widthEdit_, *heightEdit_, kMinimumSide, kMaximumSide, ui_);
+    if (!size)
+        return;
+    // The edit holds at most 25 characters; a pasted longer text is cut the
+    // same way.
+    name_ = nameEdit_->text().left(kMaximumNameLength).toStdString();
+    width_ = size->width;
+    height_ = size->height;
+    QDialog::accept();
+}
+
+}  // namespace app::ui

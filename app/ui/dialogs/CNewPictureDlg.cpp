@@ -1,0 +1,125 @@
+#include "app/ui/dialogs/CNewPictureDlg.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/core/PhoneTable.h"
+#include "app/ui/dialogs/CFitToPhoneDlg.h"
+#include "app/ui/dialogs/CNewPhoneDlg.h"
+#include "app/ui/dialogs/CNumberDlg.h"
+#include "app/ui/view/CMFCTest2ViewTexts.h"
+
+namespace app::ui {
+
+CNewPictureDlg::CNewPictureDlg(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+    setWindowTitle(QString::fromUtf8(text::kNewPictureTitle));
+    auto* layout = new QVBoxLayout(this);
+
+    byPhone_ = new QRadioButton(QString::fromUtf8(text::kByPhone), this);
+    layout->addWidget(byPhone_);
+    list_ = new QListWidget(this);
+    layout->addWidget(list_);
+    auto* phoneButtons = new QHBoxLayout;
+    removeButton_ = new QPushButton(QString::fromUtf8(text::kRemovePhone), this);
+    addButton_ = new QPushButton(QString::fromUtf8(text::kAddPhone), this);
+    removeButton_->setAutoDefault(false);
+    addButton_->setAutoDefault(false);
+    phoneButtons->addStretch();
+    phoneButtons->addWidget(removeButton_);
+    phoneButtons->addWidget(addButton_);
+    layout->addLayout(phoneButtons);
+
+    inPixels_ = new QRadioButton(QString::fromUtf8(text::kInPixels), this);
+    layout->addWidget(inPixels_);
+    auto* fields = new QFormLayout;
+    widthEdit_ = new QLineEdit(this);
+    heightEdit_ = new QLineEdit(this);
+    fields->addRow(QString::fromUtf8(text::kWidth), widthEdit_);
+    fields->addRow(QString::fromUtf8(text::kHeight), heightEdit_);
+    layout->addLayout(fields);
+    layout->addWidget(makeOkCancelButtons(*this));
+
+    auto* choice = new QButtonGroup(this);
+    choice->addButton(byPhone_);
+    choice->addButton(inPixels_);
+    connect(byPhone_, &QRadioButton::toggled, this, &CNewPictureDlg::applyChoice);
+    connect(removeButton_, &QPushButton::clicked, this, &CNewPictureDlg::removeSelectedPhone);
+    connect(addButton_, &QPushButton::clicked, this, &CNewPictureDlg::addPhone);
+
+    showOpeningState();
+    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
+}
+
+void CNewPictureDlg::showOpeningState() {
+    byPhone_->setChecked(true);
+    const app::PhoneTable phones;
+    fillPhoneList(*list_, phones);
+    widthEdit_->setText(QStringLiteral("0"));
+    heightEdit_->setText(QStringLiteral("0"));
+    applyChoice();
+}
+
+void CNewPictureDlg::applyChoice() {
+    const bool byPhone = byPhone_->isChecked();
+    list_->setEnabled(byPhone);
+    removeButton_->setEnabled(byPhone);
+    addButton_->setEnabled(byPhone);
+    widthEdit_->setEnabled(!byPhone);
+    heightEdit_->setEnabled(!byPhone);
+}
+
+void CNewPictureDlg::addPhone() {
+    CNewPhoneDlg dialog(ui_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        app::PhoneTable phones;
+        phones.AddPhone(dialog.phoneName(), dialog.displayWidth(), dialog.displayHeight());
+    }
+    showOpeningState();
+}
+
+void CNewPictureDlg::removeSelectedPhone() {
+    const int row = list_->currentRow();
+    if (row >= 0 && ui_.askYesNo(text::kRemovePhoneQuestion, "", app::MessageIcon::question)) {
+        app::PhoneTable phones;
+        phones.RemovePhone(row + 1);
+    }
+    showOpeningState();
+}
+
+void CNewPictureDlg::accept() {
+    if (inPixels_->isChecked()) {
+        const auto size = readWholeSize(*widthEdit_, *heightEdit_, kMinimumSide, kMaximumSide, ui_);
+        if (!size)
+            return;
+        width_ = size->width;
+        height_ = size->height;
+    } else if (byPhone_->isChecked()) {
+        const int row = list_->currentRow();
+        if (row < 0) {
+            ui_.inform(text::kChoosePhone, "", app::MessageIcon::warning);
+            return;
+        }
+        const app::PhoneTable phones;
+        const int width = phones.PhoneWidth(row + 1);
+        const int height = phones.PhoneHeight(row + 1);
+        if (width < 0 || height < 0) {
+            ui_.inform(text::kPhoneUnreadable, "", app::MessageIcon::warning);
+            return;
+        }
+        width_ = width;
+        height_ = height;
+    } else {
+        width_ = kFallbackWidth;
+        height_ = kFallbackHeight;
+    }
+    QDialog::accept();
+}
+
+}  // namespace app::ui

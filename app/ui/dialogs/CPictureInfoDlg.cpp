@@ -1,0 +1,75 @@
+#include "app/ui/dialogs/CPictureInfoDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdint>
+
+#include "app/ui/view/CMFCTest2ViewTexts.h"
+#include "codec/CodecOwner.h"
+
+namespace app::ui {
+namespace {
+
+QLineEdit* readOnlyField(QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14);
+    return field;
+}
+
+}  // namespace
+
+CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromUtf8(text::kPictureInfoTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* fields = new QFormLayout;
+    width_ = readOnlyField(this);
+    height_ = readOnlyField(this);
+    depth_ = readOnlyField(this);
+    size_ = readOnlyField(this);
+    type_ = readOnlyField(this);
+    fields->addRow(QString::fromUtf8(text::kInfoWidth), width_);
+    fields->addRow(QString::fromUtf8(text::kInfoHeight), height_);
+    fields->addRow(QString::fromUtf8(text::kInfoDepth), depth_);
+    fields->addRow(QString::fromUtf8(text::kInfoSize), size_);
+    fields->addRow(QString::fromUtf8(text::kInfoType), type_);
+    layout->addLayout(fields);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+
+    int width = 0;
+    int height = 0;
+    int bitCount = 0;
+    if (codec == nullptr || !codec->BMPExists() || !codec->GetBMPInfo(width, height, bitCount))
+        return;
+    // In 64 bits: a large picture's byte count does not fit 32.
+    const int64_t bytes = int64_t{height} * width * bitCount / 8;
+    width_->setText(QString::number(width));
+    height_->setText(QString::number(height));
+    depth_->setText(QString::number(bitCount));
+    size_->setText(QString::number(bytes));
+    type_->setText(QString::fromUtf8(text::kInfoTypeBmp));
+}
+
+QString CPictureInfoDlg::widthText() const {
+    return width_->text();
+}
+QString CPictureInfoDlg::heightText() const {
+    return height_->text();
+}
+QString CPictureInfoDlg::depthText() const {
+    return depth_->text();
+}
+QString CPictureInfoDlg::sizeText() const {
+    return size_->text();
+}
+QString CPictureInfoDlg::typeText() const {
+    return type_->text();
+}
+
+}  // namespace app::ui

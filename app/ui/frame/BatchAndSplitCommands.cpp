@@ -1,0 +1,30 @@
+#include "app/ui/frame/BatchAndSplitCommands.h"
+
+#include "app/ui/split/SplitCommandUi.h"
+#include "batch/ui/BatchCommand.h"
+
+namespace app::ui {
+
+BatchAndSplitCommands::BatchAndSplitCommands(app::CMFCTest2Doc& document, app::UserInterface& ui,
+                                             CMFCTest2View& view, QWidget& window)
+    : document_(document), ui_(ui), view_(view), window_(window) {}
+
+void BatchAndSplitCommands::runBatch() {
+    runBatchCommand(document_, ui_, batch_, &window_);
+}
+
+void BatchAndSplitCommands::runSplit() {
+    // A folder text that names no folder opens the picker where the batch
+    // run saves its pictures.
+    runSplitCommandUi(document_, ui_, view_, split_, batch_.settings.outputFolder, &window_);
+}
+
+bool BatchAndSplitCommands::canRunBatch(bool editing) const {
+    return !editing;
+}
+
+bool BatchAndSplitCommands::canRunSplit(bool editing) const {
+    return !editing && document_.hasPicture();
+}
+
+}  // namespace app::ui

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/core/AppSettings.h"
+#include "app/core/CMFCTest2Doc.h"
+#include "app/core/DocumentHost.h"
+#include "app/ui/frame/QtUserInterface.h"
+#include "app/ui/frame/RecentFiles.h"
+
+class CDownloadProgressDlg;
+class QAction;
+class QPrinter;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace app::ui {
+
+class BatchAndSplitCommands;
+class CMFCTest2View;
+
+// The program's main window: the menu bar, the main, link and drawing
+// toolbars, the status bar, the document and its view. Every command is
+// one QAction carrying its command id; each has an update rule that sets
+// its enabled and checked state, run after every command, when the
+// clipboard changes and before a menu opens.
+class CMainFrame final : public QMainWindow, public app::DocumentHost {
+    Q_OBJECT
+public:
+    // The settings must hold the codec (CreateCodec) before a picture is
+    // opened. Destroying the window writes the settings back and deletes the
+    // codec.
+    explicit CMainFrame(app::AppSettings& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    app::CMFCTest2Doc& document() { return *document_; }
+    CMFCTest2View& view() { return *view_; }
+    QtUserInterface& userInterface() { return ui_; }
+    app::AppSettings& settings() { return settings_; }
+    const RecentFiles& recentFiles() const { return recentFiles_; }
+    // The batch conversion and split commands with their kept options.
+    BatchAndSplitCommands& batchAndSplit() { return *batchAndSplit_; }
+    // The window that follows downloads; the codec reports to it.
+    CDownloadProgressDlg& downloadProgress() { return *downloadProgress_; }
+
+    // The action of a command id (null for an unknown id).
+    QAction* action(int commandId) const;
+    // Runs a command as a click on its menu item would.
+    void runCommand(int commandId);
+    // Runs every update rule.
+    void updateCommands();
+
+    QToolBar* mainToolBar() const { return mainToolBar_; }
+    QToolBar* linkToolBar() const { return linkToolBar_; }
+    QToolBar* drawingToolBar() const { return drawingToolBar_; }
+    QMenu* zoomMenu() const { return zoomMenu_; }
+    QMenu* drawingMenu() const { return drawingMenu_; }
+    QMenu* fileMenu() const { return fileMenu_; }
+
+    // Opens a file as the command line, the recent-file list or Ctrl+O do;
+    // a failure is shown. True when the picture opened.
+    bool openDocumentFile(const QString& path);
+
+    // DocumentHost
+    void pictureChanged() override;
+    void resetZoom() override;
+    void addToRecentFiles(const std::string& path) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    using UpdateRule = std::function<void(QAction&)>;
+
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void connectCommands();
+    void addRule(int commandId, UpdateRule rule);
+    void rebuildRecentFileMenu();
+    void updateTitle();
+    QMenu* addMenu(QMenu* parent, const char* title);
+    void addItems(QMenu* menu, std::initializer_list<int> ids);
+
+    // Commands of the file and picture menus (CMainFrameFile.cpp).
+    bool saveModified();
+    bool doSave();
+    bool doSaveAs();
+    void onFileNew();
+    void onFileOpen();
+    void onFrameworkOpen();
+    void onOpenRecentFile(int position);
+    void onDownload();
+    void onResizePercent();
+    void onSetHeight();
+    void onSetWidth();
+    void onFitToBox();
+    void onFitToPhone();
+    void onConversionSettings();
+    void onConvert();
+    // Shell commands (CMainFrameShell.cpp).
+    void onSettings();
+    void onAbout();
+    // Printing goes through one printer for the whole run, so that what
+    // the print setup chose is what the next print uses.
+    QPrinter& printer();
+    void onPrint();
+    void onPrintDirect();
+    void onPrintPreview();
+    void onPrintSetup();
+
+    // Where the file dialogs start: the last folder, or the save folder.
+    QString initialFolder() const;
+    bool hasPicture() const;
+    bool pictureCommandsEnabled() const;
+
+    app::AppSettings& settings_;
+    QtUserInterface ui_;
+    RecentFiles recentFiles_;
+    std::unique_ptr<app::CMFCTest2Doc> document_;
+    std::unique_ptr<QPrinter> printer_;
+    CMFCTest2View* view_ = nullptr;
+    CDownloadProgressDlg* downloadProgress_ = nullptr;
+    std::unique_ptr<BatchAndSplitCommands> batchAndSplit_;
+
+    std::map<int, QAction*> actions_;
+    std::vector<std::pair<int, UpdateRule>> rules_;
+    std::vector<QAction*> recentFileActions_;
+    QAction* recentFilePlaceholder_ = nullptr;
+
+    QMenu* fileMenu_ = nullptr;
+    QMenu* drawingMenu_ = nullptr;
+    QMenu* zoomMenu_ = nullptr;
+    QToolBar* mainToolBar_ = nullptr;
+    QToolBar* linkToolBar_ = nullptr;
+    QToolBar* drawingToolBar_ = nullptr;
+
+    // The file dialogs' remembered filter (1-based) for the whole run.
+    int openFilterIndex_ = 1;
+    bool updating_ = false;
+};
+
+}  // namespace app::ui

@@ -1,0 +1,264 @@
+// The file and picture commands of the main window: the dialogs that come
+// before the document's commands, and the save question.
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/core/DocumentTexts.h"
+#include "app/core/NewPictureCommand.h"
+#include "app/core/TextFormat.h"
+#include "app/ui/dialogs/CBoxDlg.h"
+#include "app/ui/dialogs/CFitToPhoneDlg.h"
+#include "app/ui/dialogs/CNewPictureDlg.h"
+#include "app/ui/dialogs/CNumberDlg.h"
+#include "app/ui/frame/CMainFrame.h"
+#include "app/ui/frame/CMainFrameTexts.h"
+#include "app/ui/view/CMFCTest2View.h"
+#include "batch/ui/CConversionPreviewDlg.h"
+#include "batch/ui/CDownloadDlg.h"
+
+namespace app::ui {
+namespace {
+
+// A filter of a file dialog: its description and its patterns, which match
+// without regard to case.
+struct FileFilter {
+    QString description;
+    QString patterns;  // separated by ";"
+    QString dialogText() const {
+        QString spaced = patterns;
+        spaced.replace(QLatin1Char(';'), QLatin1Char(' '));
+        return description + QStringLiteral(" (") + spaced + QLatin1Char(')');
+    }
+};
+
+QStringList dialogTexts(const std::vector<FileFilter>& filters) {
+    QStringList texts;
+    for (const FileFilter& filter : filters)
+        texts.append(filter.dialogText());
+    return texts;
+}
+
+std::vector<FileFilter> openFilters() {
+    return {
+        {QString::fromUtf8(frametext::kAllSupportedFormats) +
+             QStringLiteral(" (BMP, JPEG, WBMP, GIF, PNG)"),
+         QStringLiteral("*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF;*.PNG")},
+        {QStringLiteral("BMP File"), QStringLiteral("*.BMP")},
+        {QStringLiteral("WBMP File"), QStringLiteral("*.WBM;*.WBMP")},
+        {QStringLiteral("JPEG File"), QStringLiteral("*.JPG;*.JPEG")},
+        {QStringLiteral("GIF File"), QStringLiteral("*.GIF")},
+        {QStringLiteral("PNG File"), QStringLiteral("*.PNG")},
+    };
+}
+
+std::vector<FileFilter> saveFilters() {
+    return {
+        {QStringLiteral("WBMP File"), QStringLiteral("*.WBMP")},
+        {QStringLiteral("BMP File"), QStringLiteral("*.BMP")},
+        {QStringLiteral("PNG File"), QStringLiteral("*.PNG")},
+    };
+}
+
+// The program's own file dialog (the same on every desktop, and one the
+// tests can fill in).
+void prepare(QFileDialog& dialog, const QStringList& filters, int filterIndex) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(std::clamp(filterIndex, 1, int(filters.size())) - 1));
+}
+
+int chosenFilterIndex(const QFileDialog& dialog, const QStringList& filters) {
+    return std::max(1, int(filters.indexOf(dialog.selectedNameFilter())) + 1);
+}
+
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+QString CMainFrame::initialFolder() const {
+    const std::string& last = document_->lastFolder();
+    return QString::fromStdString(last.empty() ? settings_.saveFolderOrTemp() : last);
+}
+
+bool CMainFrame::saveModified() {
+    const bool modified = document_->isModified() || editorModified();
+    document_->setModified(modified);
+    if (!hasPicture() || !(modified || document_->undoUsed()))
+        return true;
+    const std::string& name =
+        document_->pathName().empty() ? document_->title() : document_->pathName();
+    switch (ui_.askYesNoCancel(app::formatText(frametext::kAskToSave, {name}), "",
+                               app::MessageIcon::warning)) {
+        case QtUserInterface::Answer::no:
+            return true;
+        case QtUserInterface::Answer::cancel:
+            return false;
+        case QtUserInterface::Answer::yes:
+            break;
+    }
+    if (!doSave())
+        return false;
+    // A picture that Save could not write (a JPEG, a failed write) is not
+    // safe yet: ask where to put it rather than drop the changes.
+    if (document_->isModified() || document_->undoUsed())
+        return doSaveAs();
+    return true;
+}
+
+bool CMainFrame::doSave() {
+    if (document_->save() == app::SaveOutcome::saveAsRequired)
+        return doSaveAs();
+    updateTitle();
+    return true;
+}
+
+bool CMainFrame::doSaveAs() {
+    const QStringList filters = dialogTexts(saveFilters());
+    int filterIndex = 1;
+    QString chosenName;
+    for (;;) {
+        QFileDialog dialog(this, QString::fromUtf8(frametext::kSaveAsTitle), initialFolder());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The file that is written has the chosen type's extension, which
+        // may not be the name typed: the question is asked below, about
+        // the file that would really be replaced.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        prepare(dialog, filters, filterIndex);
+        if (!chosenName.isEmpty())
+            dialog.selectFile(chosenName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        const QString chosen = dialog.selectedFiles().constFirst();
+        filterIndex = chosenFilterIndex(dialog, filters);
+        const auto type = static_cast<app::SaveType>(filterIndex);
+        const std::string target = app::CMFCTest2Doc::saveAsTarget(toStd(chosen), type);
+        if (QFileInfo::exists(QString::fromStdString(target)) &&
+            !ui_.askYesNo(app::formatText(frametext::kReplaceFile, {target}),
+                          std::string(frametext::kSaveAsTitle), app::MessageIcon::warning)) {
+            chosenName = chosen;
+            continue;
+        }
+        document_->saveAs(toStd(chosen), type);
+        updateTitle();
+        return document_->pathName() == target && !document_->isModified();
+    }
+}
+
+void CMainFrame::onFileNew() {
+    if (!saveModified())
+        return;
+    CNewPictureDlg dialog(ui_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    app::newPictureCommand(*document_, *this, ui_, dialog.pictureWidth(), dialog.pictureHeight());
+    updateTitle();
+}
+
+void CMainFrame::onFileOpen() {
+    if (!saveModified())
+        return;
+    const QStringList filters = dialogTexts(openFilters());
+    QFileDialog dialog(this, QString::fromUtf8(frametext::kOpenFileTitle), initialFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, filters, openFilterIndex_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    openFilterIndex_ = chosenFilterIndex(dialog, filters);
+    document_->openChosenFile(toStd(dialog.selectedFiles().constFirst()));
+    updateTitle();
+}
+
+bool CMainFrame::openDocumentFile(const QString& path) {
+    const bool existed = QFileInfo::exists(path);
+    const bool opened = document_->openDocument(toStd(path));
+    // A missing file has been reported by the document; a file that is
+    // there but cannot be read is reported here, with the reason.
+    if (!opened && existed)
+        ui_.error(app::formatText(app::text::kCannotOpenFile, {document_->loadErrorText()}));
+    updateTitle();
+    updateCommands();
+    return opened;
+}
+
+void CMainFrame::onFrameworkOpen() {
+    QFileDialog dialog(this, QString::fromUtf8(frametext::kFrameworkOpenTitle), initialFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, {QString::fromUtf8(frametext::kAllFiles) + QStringLiteral(" (*)")}, 1);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (saveModified())
+        openDocumentFile(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::onOpenRecentFile(int position) {
+    const QString path = recentFiles_.paths().value(position);
+    if (path.isEmpty() || !saveModified())
+        return;
+    // An entry that no longer opens leaves the list.
+    if (!openDocumentFile(path)) {
+        recentFiles_.remove(path);
+        rebuildRecentFileMenu();
+    }
+}
+
+void CMainFrame::onDownload() {
+    if (!saveModified())
+        return;
+    CDownloadDlg dialog(settings_, CDownloadDlg::withFolder, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    document_->downloadText(dialog.url(), CDownloadDlg::remembered().downloadFolder);
+    updateTitle();
+}
+
+void CMainFrame::onConvert() {
+    document_->convertToMonochromeCommand();
+}
+
+void CMainFrame::onResizePercent() {
+    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptPercentage), 100, ui_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        document_->resizeByPercentage(dialog.value());
+}
+
+void CMainFrame::onSetHeight() {
+    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptHeight),
+                      document_->codec().GetBMPHeight(), ui_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        document_->setHeightCommand(dialog.value());
+}
+
+void CMainFrame::onSetWidth() {
+    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptWidth), document_->codec().GetBMPWidth(),
+                      ui_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        document_->setWidthCommand(dialog.value());
+}
+
+void CMainFrame::onFitToBox() {
+    CBoxDlg dialog(document_->codec().GetBMPWidth(), document_->codec().GetBMPHeight(), ui_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        document_->fitToBoxCommand(dialog.boxWidth(), dialog.boxHeight(),
+                                   dialog.ignoreAspectRatio());
+}
+
+void CMainFrame::onFitToPhone() {
+    CFitToPhoneDlg dialog(ui_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        document_->fitToPhoneCommand(CFitToPhoneDlg::chosenPosition());
+}
+
+void CMainFrame::onConversionSettings() {
+    CConversionPreviewDlg dialog(settings_, document_->codec(), this);
+    dialog.exec();
+    // The picture as it is now is the one an undo goes back to.
+    document_->SnapshotForUndo(true);
+}
+
+}  // namespace app::ui

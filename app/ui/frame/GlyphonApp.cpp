@@ -1,0 +1,54 @@
+#include "app/ui/frame/GlyphonApp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/ui/frame/CMainFrame.h"
+
+namespace app::ui {
+
+QString installedHelpFile(const QString& programFolder) {
+    const QDir folder(programFolder);
+    for (const QString& candidate :
+         {QStringLiteral("help/index.htm"), QStringLiteral("../share/glyphon/help/index.htm")}) {
+        const QString path = QDir::cleanPath(folder.absoluteFilePath(candidate));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+GlyphonApp::GlyphonApp() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Vendra"));
+    QCoreApplication::setApplicationName(QStringLiteral("WAP Glyphon"));
+}
+
+GlyphonApp::~GlyphonApp() {
+    closeMainFrame();
+    settings_.RemoveTempFiles();
+}
+
+bool GlyphonApp::start(const QStringList& arguments) {
+    settings_.ReadSettings();
+    // The help file defaults to "help/index.htm" in the folder the program
+    // was started from; an installed program keeps it elsewhere.
+    if (!QFileInfo::exists(QString::fromStdString(settings_.helpFile))) {
+        const QString shipped = installedHelpFile(QCoreApplication::applicationDirPath());
+        if (!shipped.isEmpty())
+            settings_.helpFile = shipped.toStdString();
+    }
+    settings_.CreateCodec();
+
+    frame_ = std::make_unique<CMainFrame>(settings_);
+    if (arguments.size() > 1 && !frame_->openDocumentFile(arguments.at(1)))
+        return false;
+    frame_->show();
+    return true;
+}
+
+void GlyphonApp::closeMainFrame() {
+    frame_.reset();
+}
+
+}  // namespace app::ui

@@ -1,0 +1,27 @@
+#include "carvello/core/RasterImage.h"
+
+#include "carvello/core/GraphicsException.h"
+
+namespace Carvello {
+
+void RasterImage::setSize(uint32_t width, uint32_t height) {
+    clear();
+    const uint64_t count = uint64_t{width} * height;
+    if (count > kMaxPixels)
+        throw GraphicsException("Image dimensions too large");
+    if (count > 0) {
+        pixels_.reset(static_cast<uint8_t*>(std::calloc(static_cast<size_t>(count), 4)));
+        if (!pixels_)
+            throw GraphicsException("Out of memory");
+    }
+    width_ = width;
+    height_ = height;
+}
+
+void RasterImage::clear() {
+    pixels_.reset();
+    width_ = 0;
+    height_ = 0;
+}
+
+}  // namespace Carvello

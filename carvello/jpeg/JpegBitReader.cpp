@@ -1,0 +1,152 @@
+#include "carvello/jpeg/JpegBitReader.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "carvello/jpeg/JpegDecoder.h"
+
+namespace Carvello {
+
+namespace {
+
+inline uint64_t byteSwap(uint64_t v) {
+    v = ((v & 0x00FF00FF00FF00FFull) << 8) | ((v >> 8) & 0x00FF00FF00FF00FFull);
+    v = ((v & 0x0000FFFF0000FFFFull) << 16) | ((v >> 16) & 0x0000FFFF0000FFFFull);
+    return (v << 32) | (v >> 32);
+}
+
+}  // namespace
+
+void JpegBitReader::enter() {
+    accumulator_ = 0;
+    bits_ = 0;
+    padBits_ = 0;
+    stuffedFlags_ = 0;
+    stop_ = Stop::none;
+    stream_.setBitPosition(8);
+}
+
+void JpegBitReader::leave() {
+    // Whole bytes still unused go back to the stream, with their stuffing.
+    const int unused = realBits() / 8;
+    if (unused > 0) {
+        const uint64_t mask = (uint64_t{1} << unused) - 1;
+        const uint64_t back = static_cast<uint64_t>(unused) + std::popcount(stuffedFlags_ & mask);
+        stream_.seek(stream_.tell() - back);
+    }
+    accumulator_ = 0;
+    bits_ = 0;
+    padBits_ = 0;
+    stuffedFlags_ = 0;
+    stop_ = Stop::none;
+    stream_.setBitPosition(-1);
+}
+
+inline void JpegBitReader::load(uint8_t byte, bool stuffed) {
+    accumulator_ |= uint64_t{byte} << (56 - bits_);
+    bits_ += 8;
+    stuffedFlags_ = (stuffedFlags_ << 1) | (stuffed ? 1 : 0);
+}
+
+void JpegBitReader::fill() {
+    while (bits_ <= 56) {
+        if (stop_ != Stop::none) {
+            // Zero padding: never used as data (see failShort), it only keeps
+            // the lookahead defined.
+            bits_ += 8;
+            padBits_ += 8;
+            continue;
+        }
+        const auto buffer = stream_.buffered();
+        const uint8_t* p = buffer.data();
+        const size_t size = buffer.size();
+        size_t i = 0;
+        // Whole words without 0xFF go in at once.
+        while (bits_ <= 56 && i + 8 <= size) {
+            uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if (((~word - 0x0101010101010101ull) & word & 0x8080808080808080ull) != 0)
+                break;
+            if constexpr (std::endian::native == std::endian::little)
+                word = byteSwap(word);
+            const int count = (64 - bits_) >> 3;
+            accumulator_ |= (word >> (64 - 8 * count)) << (64 - bits_ - 8 * count);
+            bits_ += 8 * count;
+            stuffedFlags_ <<= count;
+            i += static_cast<size_t>(count);
+        }
+        while (bits_ <= 56 && i < size) {
+            const uint8_t byte = p[i];
+            if (byte != 0xFF) {
+                load(byte, false);
+                ++i;
+                continue;
+            }
+            if (i + 1 >= size)
+                break;  // the byte after 0xFF is in the next buffer
+            if (p[i + 1] != 0) {
+                stop_ = Stop::marker;
+                break;
+            }
+            load(0xFF, true);
+            i += 2;
+        }
+        stream_.consume(i);
+        if (bits_ <= 56 && stop_ == Stop::none)
+            fillSlowly();
+    }
+}
+
+// One byte across a buffer boundary, or the end of the data.
+void JpegBitReader::fillSlowly() {
+    if (stream_.endReached()) {
+        stop_ = Stop::end;
+        return;
+    }
+    const uint8_t byte = stream_.getByte();
+    if (byte != 0xFF) {
+        load(byte, false);
+        return;
+    }
+    if (stream_.endReached()) {
+        // 0xFF as the last byte: its stuffing is missing.
+        stream_.seek(stream_.tell() - 1);
+        stop_ = Stop::end;
+        return;
+    }
+    const uint8_t next = stream_.getByte();
+    if (next == 0) {
+        load(0xFF, true);
+        return;
+    }
+    stream_.seek(stream_.tell() - 2);
+    stop_ = Stop::marker;
+}
+
+int JpegBitReader::decodeLong(const JpegHuffmanTable& table) {
+    // Codes longer than the lookahead: continue the walk one length at a
+    // time as far as 16 bits.
+    int length = std::max(table.shortestLength(), JpegHuffmanTable::kLookaheadBits + 1);
+    for (; length <= JpegHuffmanTable::kMaxCodeLength; ++length) {
+        if (length > realBits())
+            failShort(realBits() >= table.shortestLength());
+        const int32_t code = static_cast<int32_t>(accumulator_ >> (64 - length));
+        if (code <= table.largestCode(length)) {
+            accumulator_ <<= length;
+            bits_ -= length;
+            return table.symbolFor(length, code);
+        }
+    }
+    throw JpegDecoder::JpegBadStream("Bad Huffman Code Length");
+}
+
+void JpegBitReader::failShort(bool singleBit) const {
+    if (stop_ == Stop::marker)
+        throw InputByteStream::StreamError(singleBit ? "Invalid Marker in Compressed Data"
+                                                     : "Invalid Marker in Compressed Stream");
+    throw InputByteStream::StreamError(singleBit ? "Premature end of stream"
+                                                 : "Premature end of file");
+}
+
+}  // namespace Carvello

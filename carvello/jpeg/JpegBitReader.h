@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+
+#include "carvello/core/InputByteStream.h"
+#include "carvello/jpeg/JpegHuffman.h"
+
+namespace Carvello {
+
+// Reads the entropy-coded data of a JPEG scan from an InputByteStream, most
+// significant bit first, dropping the 0x00 stuffed after each 0xFF. Bytes are
+// taken into a 64-bit accumulator ahead of need; a marker (0xFF followed by
+// anything but 0x00) or the end of the data stops the filling, and only
+// using bits beyond that point is an error. leave() hands the bytes not yet
+// used back to the stream, so the stream stands after the last byte whose
+// bits were used.
+class JpegBitReader {
+public:
+    explicit JpegBitReader(InputByteStream& stream) : stream_(stream) {}
+
+    // Starts reading bits at the stream's position.
+    void enter();
+    // Back to byte mode after the last byte touched.
+    void leave();
+
+    // n bits (1 to 16) as an unsigned value.
+    int getBits(int n) {
+        if (bits_ < 32)
+            fill();
+        if (n > realBits())
+            failShort(false);
+        const int value = static_cast<int>(accumulator_ >> (64 - n));
+        accumulator_ <<= n;
+        bits_ -= n;
+        return value;
+    }
+    // One bit.
+    int getBit() {
+        if (bits_ < 1)
+            fill();
+        if (realBits() < 1)
+            failShort(true);
+        const int value = static_cast<int>(accumulator_ >> 63);
+        accumulator_ <<= 1;
+        bits_ -= 1;
+        return value;
+    }
+    // s bits read and sign-extended as in T.81 (EXTEND); 0 for s = 0.
+    int receiveExtend(int s) {
+        if (s == 0)
+            return 0;
+        const int v = getBits(s);
+        return v < (1 << (s - 1)) ? v - (1 << s) + 1 : v;
+    }
+    // One AC coefficient of the sequential kind, when its code and extra bits
+    // are short: returns true with the run and the value, having used the
+    // bits. Otherwise uses nothing and returns false.
+    bool fastCoefficient(const JpegHuffmanTable& table, int& run, int& value) {
+        if (bits_ < 32)
+            fill();
+        const int32_t fast = table.fastCoefficient(
+            static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
+        const int used = fast & 0xFF;
+        if (fast == 0 || used > realBits())
+            return false;
+        run = (fast >> 8) & 0x0F;
+        value = fast >> 16;
+        accumulator_ <<= used;
+        bits_ -= used;
+        return true;
+    }
+    // One Huffman symbol.
+    int decode(const JpegHuffmanTable& table) {
+        if (bits_ < 32)
+            fill();
+        const uint16_t entry = table.lookahead(
+            static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
+        if (entry != 0) {
+            const int length = entry >> 8;
+            if (length > realBits())
+                failShort(realBits() >= table.shortestLength());
+            accumulator_ <<= length;
+            bits_ -= length;
+            return entry & 0xFF;
+        }
+        return decodeLong(table);
+    }
+
+private:
+    enum class Stop { none, marker, end };
+
+    int realBits() const { return bits_ - padBits_; }
+    void fill();
+    void fillSlowly();
+    void load(uint8_t byte, bool stuffed);
+    int decodeLong(const JpegHuffmanTable& table);
+    // Throws the error for bits wanted past a marker or the end; singleBit
+    // picks the single-bit reader's texts.
+    [[noreturn]] void failShort(bool singleBit) const;
+
+    InputByteStream& stream_;
+    uint64_t accumulator_ = 0;   // valid bits at the top
+    int bits_ = 0;               // valid bits, padding included
+    int padBits_ = 0;            // zero bits added after a stop
+    uint64_t stuffedFlags_ = 0;  // one bit per loaded byte, newest lowest: had a stuffed 0x00
+    Stop stop_ = Stop::none;
+};
+
+}  // namespace Carvello

@@ -1,0 +1,87 @@
+#include "carvello/jpeg/JpegColour.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+namespace Carvello {
+
+static_assert(std::endian::native == std::endian::little,
+              "pixels are stored as little-endian words");
+
+const JpegColourTables& JpegColourTables::get() {
+    static const JpegColourTables tables = [] {
+        JpegColourTables t;
+        for (int c = 0; c < 256; ++c) {
+            const double d = c - 128;
+            t.red[static_cast<size_t>(c)] = static_cast<int32_t>(std::lround(1.402 * d));
+            t.blue[static_cast<size_t>(c)] = static_cast<int32_t>(std::lround(1.772 * d));
+            t.greenCb[static_cast<size_t>(c)] =
+                static_cast<int32_t>(std::lround(0.34414 * d * 65536.0));
+            t.greenCr[static_cast<size_t>(c)] =
+                static_cast<int32_t>(std::lround(0.71414 * d * 65536.0));
+        }
+        return t;
+    }();
+    return tables;
+}
+
+namespace {
+
+inline uint32_t clampSample(int32_t v) {
+    return static_cast<uint32_t>(std::clamp(v, 0, 255));
+}
+
+}  // namespace
+
+void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out) {
+    const size_t count = out.size() / 4;
+    if (y.size() < count)
+        throw std::length_error("grey row too short");
+    const uint8_t* in = y.data();
+    uint8_t* p = out.data();
+    for (size_t x = 0; x < count; ++x) {
+        const uint32_t pixel = in[x] * 0x010101u | 0xFF000000u;
+        std::memcpy(p + 4 * x, &pixel, 4);
+    }
+}
+
+void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::span<int16_t> red,
+                 std::span<int16_t> green, std::span<int16_t> blue) {
+    const size_t count = red.size();
+    if (cb.size() < count || cr.size() < count || green.size() < count || blue.size() < count)
+        throw std::length_error("chroma row too short");
+    const JpegColourTables& t = JpegColourTables::get();
+    for (size_t x = 0; x < count; ++x) {
+        const uint8_t b = cb[x];
+        const uint8_t r = cr[x];
+        red[x] = static_cast<int16_t>(t.red[r]);
+        blue[x] = static_cast<int16_t>(t.blue[b]);
+        green[x] = static_cast<int16_t>((t.greenCb[b] + t.greenCr[r] + 0x8000) >> 16);
+    }
+}
+
+void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
+                       std::span<const int16_t> green, std::span<const int16_t> blue,
+                       std::span<uint8_t> out) {
+    const size_t count = out.size() / 4;
+    if (y.size() < count || red.size() < count || green.size() < count || blue.size() < count)
+        throw std::length_error("colour row too short");
+    const uint8_t* py = y.data();
+    const int16_t* pr = red.data();
+    const int16_t* pg = green.data();
+    const int16_t* pb = blue.data();
+    uint8_t* p = out.data();
+    for (size_t x = 0; x < count; ++x) {
+        const int32_t luma = py[x];
+        const uint32_t b = clampSample(luma + pb[x]);
+        const uint32_t g = clampSample(luma - pg[x]);
+        const uint32_t r = clampSample(luma + pr[x]);
+        const uint32_t pixel = b | (g << 8) | (r << 16) | 0xFF000000u;
+        std::memcpy(p + 4 * x, &pixel, 4);  // bytes blue, green, red, alpha
+    }
+}
+
+}  // namespace Carvello

@@ -1,0 +1,447 @@
+// JpegDecoder: the public entry points, the marker parser and the table and
+// frame segments. Scan decoding is in JpegScan.cpp.
+#include "carvello/jpeg/JpegDecoder.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "carvello/core/BufferedByteStream.h"
+#include "carvello/core/GraphicsAbort.h"
+#include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegMarkers.h"
+
+namespace Carvello {
+
+namespace {
+
+using BadStream = JpegDecoder::JpegBadStream;
+
+// Skips count bytes (nothing for count <= 0); stops quietly at the end.
+void skipBytes(InputByteStream& stream, int64_t count) {
+    std::array<uint8_t, 512> scratch;
+    while (count > 0) {
+        const size_t chunk = static_cast<size_t>(std::min<int64_t>(count, scratch.size()));
+        const size_t got = stream.read(std::span(scratch).first(chunk));
+        if (got == 0)
+            return;
+        count -= static_cast<int64_t>(got);
+    }
+}
+
+// The next byte, or "Premature end of file" when the data end.
+uint8_t nextByte(InputByteStream& stream) {
+    if (stream.endReached())
+        throw BadStream("Premature end of file");
+    return stream.getByte();
+}
+
+}  // namespace
+
+JpegDecoder::JpegDecoder() : components_(255), pixelLimit_(RasterImage::kMaxPixels) {}
+
+JpegDecoder::~JpegDecoder() = default;
+
+void JpegDecoder::setPixelLimit(uint64_t pixels) {
+    pixelLimit_ = std::min(pixels, RasterImage::kMaxPixels);
+}
+
+void JpegDecoder::readImageFile(const std::string& path, RasterImage& image) {
+    BufferedByteStream stream;
+    if (!stream.open(path))
+        throw JpegError("Can't open input file");
+    try {
+        readImage(stream, image);
+    } catch (const InputByteStream::StreamError& error) {
+        throw JpegError(error.what());
+    }
+}
+
+void JpegDecoder::readImage(std::span<const uint8_t> memory, RasterImage& image) {
+    if (memory.data() == nullptr && !memory.empty())
+        throw JpegError("Error while passing image buffer to JPEG decoder");
+    BufferedByteStream stream(memory);
+    try {
+        readImage(stream, image);
+    } catch (const InputByteStream::StreamError& error) {
+        throw JpegError(error.what());
+    }
+}
+
+void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
+    image_ = &image;
+    stream_ = &stream;
+    scansDone_ = 0;
+    scanCount_ = 0;
+    restartInterval_ = 0;
+    decoding_ = true;
+    try {
+        if (hasProgressFunction())
+            scanCount_ = countScans(stream);
+        decode(stream);
+    } catch (const GraphicsAbort&) {
+        // A cancel leaves nothing half made.
+        releaseStores();
+        image.clear();
+        image_ = nullptr;
+        stream_ = nullptr;
+        decoding_ = false;
+        throw;
+    } catch (...) {
+        // Whatever was decoded is still turned into pixels.
+        try {
+            if (image_ != nullptr)
+                finishImage(image);
+        } catch (...) {
+        }
+        releaseStores();
+        image_ = nullptr;
+        stream_ = nullptr;
+        decoding_ = false;
+        throw;
+    }
+    image_ = nullptr;
+    stream_ = nullptr;
+}
+
+void JpegDecoder::decode(InputByteStream& stream) {
+    image_->clear();
+    endSeen_ = false;
+    frameSeen_ = false;
+    frame_ = JpegFrameGeometry{};
+    frameComponents_.clear();
+    for (auto& component : components_) {
+        component.inFrame = false;
+        component.release();
+    }
+
+    readStartOfFile(stream);
+    while (!endSeen_) {
+        uint8_t byte = nextByte(stream);
+        if (byte != 0xFF)
+            continue;  // stray bytes between segments
+        do {
+            byte = nextByte(stream);
+        } while (byte == 0xFF);
+        readMarker(stream, byte);
+    }
+
+    finishImage(*image_);
+    releaseStores();
+    decoding_ = false;
+    if (!endSeen_)
+        throw BadStream("End of Image Marker Not Found");
+    checkAfterEnd(stream);
+}
+
+void JpegDecoder::readStartOfFile(InputByteStream& stream) {
+    if (stream.endReached() || stream.getByte() != 0xFF || stream.endReached() ||
+        stream.getByte() != jpeg::kSOI)
+        throw BadStream("Missing SOI Marker");
+    if (verbose())
+        std::cout << "{ Start Of Image }\n";
+    if (stream.endReached() || stream.getByte() != 0xFF || stream.endReached() ||
+        stream.getByte() != jpeg::kAPP0)
+        throw BadStream("Missing JFIF APP0 Marker");
+
+    const uint16_t length = stream.getBigEndianWord();
+    std::array<uint8_t, 5> identifier{};
+    for (auto& b : identifier)
+        b = stream.getByte();
+    const uint8_t major = stream.getByte();
+    const uint8_t minor = stream.getByte();
+    const uint8_t units = stream.getByte();
+    const uint16_t xDensity = stream.getBigEndianWord();
+    const uint16_t yDensity = stream.getBigEndianWord();
+    const uint8_t thumbnailWidth = stream.getByte();
+    const uint8_t thumbnailHeight = stream.getByte();
+    if (identifier[0] != 'J' || identifier[1] != 'F' || identifier[2] != 'I' ||
+        identifier[3] != 'F')
+        throw BadStream("Not a JFIF file");
+    if (verbose()) {
+        static const char* const kUnits[] = {" (aspect ratio)", " (pixels per inch)",
+                                             " (pixels/cm)"};
+        std::cout << "{ JFIF APP0 Marker\n"
+                  << "  Length: " << length << '\n'
+                  << "  Version: " << int{major} << '.' << int{minor} << '\n'
+                  << "  Density Unit: " << int{units} << (units < 3 ? kUnits[units] : " (??]")
+                  << '\n'
+                  << "  X Density: " << xDensity << '\n'
+                  << "  Y Density: " << yDensity << '\n'
+                  << "  Thumbnail Width: " << int{thumbnailWidth} << '\n'
+                  << "  Thumbnail Height: " << int{thumbnailHeight} << '\n'
+                  << "}\n";
+    }
+    skipBytes(stream, int64_t{length} - 16);
+}
+
+void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
+    switch (code) {
+        case jpeg::kSOF0:
+        case jpeg::kSOF1:
+        case jpeg::kSOF2:
+            readFrame(stream, code);
+            return;
+        case jpeg::kSOF3:
+            throw BadStream("Lossless Huffman Coding Not Supported");
+        case jpeg::kDHT:
+            readHuffmanTables(stream);
+            return;
+        case jpeg::kSOF5:
+            throw BadStream("Differential Sequential Huffman Coding Not Supported");
+        case jpeg::kSOF6:
+            throw BadStream("Differential Progressive Huffman Coding Not Supported");
+        case jpeg::kSOF7:
+            throw BadStream("Differential Lossless Huffman Coding Not Supported");
+        case 0xC9:
+        case 0xCA:
+        case 0xCB:
+        case 0xCD:
+        case 0xCE:
+        case 0xCF:
+            throw BadStream("Cannot read image - Arithmetic Coding covered by patents");
+        case jpeg::kSOI:
+            if (verbose())
+                std::cout << "{ Start Of Image }\n";
+            return;
+        case jpeg::kEOI:
+            if (verbose())
+                std::cout << "{ End Of Image }\n";
+            endSeen_ = true;
+            return;
+        case jpeg::kSOS:
+            readScan(stream);
+            return;
+        case jpeg::kDQT:
+            readQuantizationTables(stream);
+            return;
+        case jpeg::kDRI:
+            readRestartInterval(stream);
+            return;
+        case jpeg::kDHP:
+            throw BadStream("DHP marker not supported");
+        case jpeg::kCOM:
+            readApplication(stream, code);
+            return;
+        default:
+            if (code >= jpeg::kAPP0 && code <= jpeg::kAPP15) {
+                readApplication(stream, code);
+                return;
+            }
+            stream.getByte();
+            throw BadStream("Unknown, unsupported, or reserved marker encountered");
+    }
+}
+
+void JpegDecoder::readApplication(InputByteStream& stream, uint8_t code) {
+    const uint16_t length = stream.getBigEndianWord();
+    int64_t remaining = int64_t{length} - 2;
+    std::string identifier;
+    while (remaining > 0 && identifier.size() < 511) {
+        const uint8_t byte = stream.getByte();
+        --remaining;
+        if (byte == 0)
+            break;
+        identifier.push_back(static_cast<char>(byte));
+    }
+    if (verbose()) {
+        if (code == jpeg::kCOM)
+            std::cout << "( Comment Marker\n";
+        else
+            std::cout << "{ APP" << std::hex << (code - jpeg::kAPP0) << std::dec << " Marker\n";
+        std::cout << "Length: " << length << '\n' << "ID: " << identifier << '\n' << "}\n";
+    }
+    skipBytes(stream, remaining);
+}
+
+void JpegDecoder::readQuantizationTables(InputByteStream& stream) {
+    const uint16_t length = stream.getBigEndianWord();
+    int64_t remaining = int64_t{length} - 2;
+    if (verbose())
+        std::cout << "{ Define Quantization Table\n  Length: " << length << '\n';
+    while (remaining > 0) {
+        const uint8_t info = stream.getByte();
+        const int index = info & 0x0F;
+        const int precision = info >> 4;
+        if (index > 3)
+            throw BadStream("Quantization Table Index Too Large");
+        if (precision == 1)
+            throw BadStream("Only 8-bit Data is Supported");
+        if (precision != 0)
+            throw BadStream("Invalid Quantization Table Precision");
+        std::array<uint16_t, 64> values{};
+        for (auto& value : values) {
+            value = stream.getByte();
+            if (value == 0)
+                throw BadStream("Zero value in quantization table");
+        }
+        quantizationTables_[static_cast<size_t>(index)].set(values);
+        remaining -= 65;
+        if (verbose()) {
+            std::cout << "  Table Index: " << index << "\n  Table Precision: " << precision
+                      << "\n  Table Values: \n";
+            for (int row = 0; row < 8; ++row) {
+                std::cout << "        ";
+                for (int col = 0; col < 8; ++col)
+                    std::cout << values[static_cast<size_t>(row * 8 + col)] << ' ';
+                std::cout << '\n';
+            }
+        }
+    }
+    if (verbose())
+        std::cout << "}\n";
+}
+
+void JpegDecoder::readHuffmanTables(InputByteStream& stream) {
+    const uint16_t length = stream.getBigEndianWord();
+    int64_t remaining = int64_t{length} - 2;
+    if (verbose())
+        std::cout << "{ Define Huffman Table\n";
+    while (remaining > 0) {
+        const uint8_t info = stream.getByte();
+        const int index = info & 0x0F;
+        const bool ac = (info >> 4) != 0;
+        if (index > 3)
+            throw BadStream("Huffman Table Index outside range [0..3]");
+        std::array<uint8_t, 16> counts{};
+        int total = 0;
+        for (auto& count : counts) {
+            count = stream.getByte();
+            total += count;
+        }
+        if (total > 256)
+            throw BadStream("Huffman count > 256");
+        std::array<uint8_t, 256> values{};
+        for (int i = 0; i < total; ++i)
+            values[static_cast<size_t>(i)] = stream.getByte();
+        JpegHuffmanTable& table = (ac ? acTables_ : dcTables_)[static_cast<size_t>(index)];
+        table.build(counts, std::span(values).first(static_cast<size_t>(total)));
+        remaining -= 17 + total;
+        if (verbose()) {
+            std::cout << "   Table Index " << index << '\n'
+                      << (ac ? "   Table Class: AC\n" : "   Table Class: DC\n");
+            table.dump(std::cout);
+        }
+    }
+    if (verbose())
+        std::cout << "}\n";
+}
+
+void JpegDecoder::readRestartInterval(InputByteStream& stream) {
+    const uint16_t length = stream.getBigEndianWord();
+    restartInterval_ = stream.getBigEndianWord();
+    if (verbose())
+        std::cout << "{ Define Restart Interval\n  Length:  " << length
+                  << "\n  Interval: " << restartInterval_ << "\n}\n";
+}
+
+void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
+    const bool progressive = code == jpeg::kSOF2;
+    const uint16_t length = stream.getBigEndianWord();
+    const uint8_t precision = stream.getByte();
+    if (precision != 8)
+        throw BadStream("Only 8-bit data supported");
+    const uint16_t height = stream.getBigEndianWord();
+    const uint16_t width = stream.getBigEndianWord();
+    const uint8_t count = stream.getByte();
+    if (count != 1 && count != 3)
+        throw BadStream("JFIF only supports 1 and 3 component streams");
+    if (length != 3 * count + 8)
+        throw BadStream("Invalid Frame Size");
+    if (verbose())
+        std::cout << "{ Start Of Frame \n  Length: " << length
+                  << "\n  Precision: " << int{precision} << "\n  Height: " << height
+                  << "\n  Width: " << width << "\n  Component Count: " << int{count} << '\n';
+
+    // A second frame header starts the frame afresh.
+    for (const uint8_t id : frameComponents_) {
+        components_[id].inFrame = false;
+        components_[id].release();
+    }
+    frameComponents_.clear();
+    frameSeen_ = false;
+
+    int maxH = 1;
+    int maxV = 1;
+    for (int i = 0; i < count; ++i) {
+        const uint8_t id = stream.getByte();
+        if (strictIds_) {
+            if (count == 1 && id != 1)
+                throw BadStream("Component ID not 1");
+            if (count != 1 && id != i + 1)
+                throw BadStream("Invalid Component ID or ID out of order");
+        }
+        // Identifiers index the 255 component slots 0..254.
+        if (id == 255)
+            throw BadStream("Component ID 255 not supported");
+        if (components_[id].inFrame)
+            throw BadStream("Duplicate Component ID in frame");
+        const uint8_t sampling = stream.getByte();
+        const int h = sampling >> 4;
+        const int v = sampling & 0x0F;
+        if (h < 1 || h > 4)
+            throw JpegError("Sampling Frequency Outside the Range 1-4");
+        if (v < 1 || v > 4)
+            throw JpegError("Vertical Sampling Frequency Outside the Range 1-4");
+        const uint8_t table = stream.getByte();
+        if (table > 3)
+            throw BadStream("Bad Quantization Table Index");
+        JpegComponent& component = components_[id];
+        component.inFrame = true;
+        component.h = h;
+        component.v = v;
+        component.quantizationIndex = table;
+        frameComponents_.push_back(id);
+        maxH = std::max(maxH, h);
+        maxV = std::max(maxV, v);
+        if (verbose())
+            std::cout << "   Component " << int{id} << "\n   Horizontal Frequency: " << h
+                      << "\n   Vertical Frequency: " << v
+                      << "\n   Quantization Table: " << int{table} << '\n';
+    }
+    if (verbose())
+        std::cout << "}\n";
+
+    frameCode_ = code;
+    frame_.width = width;
+    frame_.height = height;
+    frame_.maxH = maxH;
+    frame_.maxV = maxV;
+    frame_.progressive = progressive;
+    frame_.mcuRows = (uint32_t{height} + 8u * maxV - 1) / (8u * maxV);
+    frame_.mcuColumns = (uint32_t{width} + 8u * maxH - 1) / (8u * maxH);
+    // Refuse oversized frames before anything is allocated.
+    if (uint64_t{width} * height > pixelLimit_)
+        throw BadStream("Image dimensions too large");
+    for (const uint8_t id : frameComponents_)
+        components_[id].configure(frame_);
+    image_->setSize(width, height);
+    frameSeen_ = true;
+}
+
+void JpegDecoder::checkAfterEnd(InputByteStream& stream) {
+    while (!stream.endReached()) {
+        const uint8_t byte = stream.getByte();
+        if (byte != '\r' && byte != '\n')
+            throw BadStream("Extra Data After End of Image Marker");
+    }
+}
+
+unsigned JpegDecoder::countScans(InputByteStream& stream) {
+    const uint64_t start = stream.tell();
+    unsigned scans = 0;
+    while (!stream.endReached()) {
+        if (stream.getByte() != 0xFF)
+            continue;
+        uint8_t code = 0xFF;
+        while (code == 0xFF && !stream.endReached())
+            code = stream.getByte();
+        if (code == jpeg::kSOS)
+            ++scans;
+        if (code == jpeg::kEOI)
+            break;
+    }
+    stream.seek(start);
+    return scans;
+}
+
+}  // namespace Carvello

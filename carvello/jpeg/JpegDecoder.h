@@ -1,0 +1,100 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "carvello/core/GraphicsException.h"
+#include "carvello/core/ImageCoder.h"
+#include "carvello/jpeg/JpegComponent.h"
+#include "carvello/jpeg/JpegHuffman.h"
+#include "carvello/jpeg/JpegQuantization.h"
+
+namespace Carvello {
+
+class JpegBitReader;
+
+// Reads JFIF files (baseline, extended sequential and progressive Huffman
+// coding, 8-bit samples, one or three components) into a RasterImage.
+// Every failure is thrown: JpegError for usage and file errors, JpegBadStream
+// for malformed or unsupported data.
+class JpegDecoder : public ImageDecoder {
+public:
+    class JpegError : public GraphicsException {
+    public:
+        using GraphicsException::GraphicsException;
+    };
+    class JpegBadStream : public JpegError {
+    public:
+        using JpegError::JpegError;
+    };
+
+    JpegDecoder();
+    ~JpegDecoder() override;
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    // Decodes a file; stream errors arrive as JpegError with their text.
+    void readImageFile(const std::string& path, RasterImage& image) override;
+    // Decodes a block of memory, with stream errors turned into JpegError too.
+    void readImage(std::span<const uint8_t> memory, RasterImage& image);
+    // Decodes from the stream's position. Errors of the bit reader and of the
+    // stream itself pass as InputByteStream::StreamError.
+    void readImage(InputByteStream& stream, RasterImage& image) override;
+
+    // Frames of more pixels than this are refused before anything is
+    // allocated (at most RasterImage::kMaxPixels).
+    void setPixelLimit(uint64_t pixels);
+    // With the strict check, frame component identifiers must be 1, 2, 3.
+    void setStrictComponentIds(bool on) { strictIds_ = on; }
+
+protected:
+    void finishImage(RasterImage& image) override;
+
+private:
+    void decode(InputByteStream& stream);
+    void readStartOfFile(InputByteStream& stream);
+    void readMarker(InputByteStream& stream, uint8_t code);
+    void readApplication(InputByteStream& stream, uint8_t code);
+    void readQuantizationTables(InputByteStream& stream);
+    void readHuffmanTables(InputByteStream& stream);
+    void readRestartInterval(InputByteStream& stream);
+    void readFrame(InputByteStream& stream, uint8_t code);
+    void readScan(InputByteStream& stream);
+    void checkAfterEnd(InputByteStream& stream);
+    unsigned countScans(InputByteStream& stream);
+
+    // Scan decoding (JpegScan.cpp).
+    void decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al);
+    void processRestart(JpegBitReader& bits);
+    void reportRow(uint32_t row, uint32_t rows);
+    void buildPixels(RasterImage& image);
+    void releaseStores();
+
+    std::array<JpegHuffmanTable, 4> dcTables_;
+    std::array<JpegHuffmanTable, 4> acTables_;
+    std::array<JpegQuantizationTable, 4> quantizationTables_;
+    // One slot per component identifier 0..254.
+    std::vector<JpegComponent> components_;
+    std::vector<uint8_t> frameComponents_;
+    std::vector<uint8_t> scanComponents_;
+
+    JpegFrameGeometry frame_;
+    uint8_t frameCode_ = 0;
+    uint16_t restartInterval_ = 0;
+    int nextRestart_ = 0;
+    unsigned scansDone_ = 0;
+    unsigned scanCount_ = 0;
+    bool frameSeen_ = false;
+    bool endSeen_ = false;
+    bool decoding_ = false;
+    bool strictIds_ = false;
+    uint64_t pixelLimit_;
+    RasterImage* image_ = nullptr;
+    InputByteStream* stream_ = nullptr;
+};
+
+}  // namespace Carvello

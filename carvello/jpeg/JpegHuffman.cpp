@@ -1,0 +1,86 @@
+#include "carvello/jpeg/JpegHuffman.h"
+
+#include <algorithm>
+#include <iomanip>
+#include <ostream>
+
+namespace Carvello {
+
+void JpegHuffmanTable::build(std::span<const uint8_t, 16> counts, std::span<const uint8_t> values) {
+    std::copy(counts.begin(), counts.end(), counts_.begin());
+    valueCount_ = static_cast<int>(std::min<size_t>(values.size(), values_.size()));
+    std::copy_n(values.begin(), valueCount_, values_.begin());
+
+    // Canonical codes: within a length they count up; each longer length
+    // continues from the next code shifted left by one.
+    int32_t code = 0;
+    int32_t index = 0;
+    shortestLength_ = 0;
+    for (int length = 1; length <= kMaxCodeLength; ++length) {
+        const int count = counts_[static_cast<size_t>(length - 1)];
+        if (count == 0) {
+            minCode_[length] = code;
+            maxCode_[length] = -1;
+            valuePointer_[length] = index;
+        } else {
+            if (shortestLength_ == 0)
+                shortestLength_ = length;
+            minCode_[length] = code;
+            valuePointer_[length] = index;
+            code += count;
+            index += count;
+            maxCode_[length] = code - 1;
+        }
+        code <<= 1;
+    }
+    if (shortestLength_ == 0)
+        shortestLength_ = kMaxCodeLength + 1;
+
+    // The lookahead table follows the bit-by-bit walk exactly: starting at
+    // the shortest length, a length is taken once the code is not above its
+    // largest code.
+    for (uint32_t bits = 0; bits < lookahead_.size(); ++bits) {
+        uint16_t entry = 0;
+        for (int length = shortestLength_; length <= kLookaheadBits; ++length) {
+            const int32_t prefix = static_cast<int32_t>(bits >> (kLookaheadBits - length));
+            if (prefix <= maxCode_[length]) {
+                entry = static_cast<uint16_t>((length << 8) | symbolFor(length, prefix));
+                break;
+            }
+        }
+        lookahead_[bits] = entry;
+
+        // A run/size symbol whose extra bits also fit: the coefficient's
+        // value (EXTEND of those bits) is ready in the table.
+        int32_t fast = 0;
+        const int length = entry >> 8;
+        const int size = entry & 0x0F;
+        const int run = (entry >> 4) & 0x0F;
+        if (entry != 0 && size != 0 && length + size <= kLookaheadBits) {
+            const int extra =
+                static_cast<int>((bits >> (kLookaheadBits - length - size)) & ((1u << size) - 1));
+            const int value = extra < (1 << (size - 1)) ? extra - (1 << size) + 1 : extra;
+            fast = static_cast<int32_t>(static_cast<uint32_t>(value) << 16) | (run << 8) |
+                   (length + size);
+        }
+        fastCoefficient_[bits] = fast;
+    }
+    defined_ = true;
+}
+
+void JpegHuffmanTable::dump(std::ostream& out) const {
+    out << "   Code Values: ";
+    for (int i = 0; i < valueCount_; ++i)
+        out << static_cast<int>(values_[static_cast<size_t>(i)]) << ' ';
+    out << '\n';
+    out << "  Length  Mincode  Maxcode  Valptr\n";
+    out << "  -------------------------------\n";
+    for (int length = 1; length <= kMaxCodeLength; ++length) {
+        if (maxCode_[length] < 0)
+            continue;
+        out << std::setw(8) << length << std::setw(9) << minCode_[length] << std::setw(9)
+            << maxCode_[length] << std::setw(8) << valuePointer_[length] << '\n';
+    }
+}
+
+}  // namespace Carvello
