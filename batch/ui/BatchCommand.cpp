@@ -7,6 +7,8 @@
 #include "batch/ui/BatchSheet.h"
 #include "batch/ui/CBatchProgressDlg.h"
 
+namespace batchui {
+
 namespace {
 
 // The run lets the windows repaint between its steps; a request to close
@@ -58,3 +60,5 @@ batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterf
     batch::BatchRun run(document, ui, progress);
     return run.run(state.settings, values.fileList, options);
 }
+
+}  // namespace batchui

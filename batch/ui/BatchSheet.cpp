@@ -6,6 +6,8 @@
 #include "batch/ui/CBatchWML.h"
 #include "batch/ui/CDithering.h"
 
+namespace batchui {
+
 BatchSheet::BatchSheet(batch::BatchProgramState& state, batch::BatchSheetValues& values,
                        const app::AppSettings& program, QWidget* parent)
     : PropertySheet(QString::fromUtf8(batchui::text::kSheetTitle), parent),
@@ -29,3 +31,5 @@ void BatchSheet::confirmed() {
     // The list is taken only when the sheet is confirmed.
     values_.fileList = select_->fileList();
 }
+
+}  // namespace batchui

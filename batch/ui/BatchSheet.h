@@ -3,14 +3,16 @@
 #include "batch/core/BatchCommandFlow.h"
 #include "batch/ui/PropertySheet.h"
 
+namespace app {
+class AppSettings;
+}
+
+namespace batchui {
+
 class CBatchSelectDlg;
 class CBatchSettings;
 class CBatchWML;
 class CDithering;
-
-namespace app {
-class AppSettings;
-}
 
 // "Dávková konverze": the batch sheet with its four pages in order (file
 // selection, settings, dithering, WML pages) and OK and Cancel. The
@@ -41,3 +43,5 @@ private:
     CDithering* dithering_;
     CBatchWML* wml_;
 };
+
+}  // namespace batchui

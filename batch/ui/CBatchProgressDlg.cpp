@@ -6,6 +6,8 @@
 
 #include "batch/ui/BatchSheetTexts.h"
 
+namespace batchui {
+
 namespace {
 
 namespace text = batchui::text;
@@ -86,3 +88,5 @@ QString CBatchProgressDlg::remainingText() const {
 QString CBatchProgressDlg::errorsText() const {
     return errors_->text();
 }
+
+}  // namespace batchui

@@ -6,6 +6,8 @@
 
 class QLabel;
 
+namespace batchui {
+
 // "Probíhá konverze...": the modeless window that follows a batch run. It
 // has no buttons; each update sets its five lines and shows it. The run
 // holds the event loop, so every update also lets the windows repaint
@@ -36,3 +38,5 @@ private:
     QLabel* processed_;
     QLabel* errors_;
 };
+
+}  // namespace batchui

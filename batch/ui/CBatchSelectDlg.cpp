@@ -18,6 +18,8 @@
 #include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CDownloadDlg.h"
 
+namespace batchui {
+
 namespace {
 
 namespace text = batchui::text;
@@ -174,3 +176,5 @@ void CBatchSelectDlg::dropEvent(QDropEvent* event) {
     if (!pictures.isEmpty())
         addEntries(pictures);
 }
+
+}  // namespace batchui

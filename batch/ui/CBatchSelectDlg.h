@@ -12,6 +12,8 @@ namespace app {
 class AppSettings;
 }
 
+namespace batchui {
+
 // The batch sheet's page "Výběr souboru": the files and URLs of one run, in
 // the order added (duplicates allowed), with buttons to add files, add a
 // URL and remove the selected entries, files dropped from a file manager,
@@ -50,3 +52,5 @@ private:
     QListWidget* list_;
     QLabel* status_;
 };
+
+}  // namespace batchui

@@ -19,6 +19,8 @@
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/IntegerEdit.h"
 
+namespace batchui {
+
 namespace {
 
 namespace text = batchui::text;
@@ -158,3 +160,5 @@ bool CBatchSettings::leave() {
     values_.waitForConfirmation = waitForConfirmation_->isChecked();
     return true;
 }
+
+}  // namespace batchui

@@ -11,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace batchui {
+
 // The batch sheet's page "Nastavení": the output folder and format, the
 // run's stop-on-error and confirmation flags, and the resizing after the
 // conversion (into a box or for a phone of the phone table).
@@ -44,3 +46,5 @@ private:
     QLineEdit* boxHeight_;
     QComboBox* phones_;
 };
+
+}  // namespace batchui

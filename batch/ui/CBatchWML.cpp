@@ -14,6 +14,8 @@
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/DialogTexts.h"
 
+namespace batchui {
+
 namespace {
 
 namespace text = batchui::text;
@@ -112,3 +114,5 @@ void CBatchWML::leave() {
     wml.altTextMode = altCustom_->isChecked() ? 1 : 0;
     wml.customAltText = altEdit_->text().toStdString();
 }
+
+}  // namespace batchui

@@ -9,6 +9,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace batchui {
+
 // The batch sheet's page "WML stránky": whether a WML page is written for
 // every picture, the prefix put before the picture's name, a folder of the
 // pages' own and the pictures' alternative text.
@@ -35,3 +37,5 @@ private:
     QRadioButton* altCustom_;
     QLineEdit* altEdit_;
 };
+
+}  // namespace batchui

@@ -24,6 +24,8 @@
 #include "batch/ui/StepButtons.h"
 #include "codec/CodecOwner.h"
 
+namespace batchui {
+
 namespace {
 
 namespace text = batchui::text;
@@ -234,3 +236,5 @@ void CConversionPreviewDlg::accept() {
     settings_.ditheringMethod = methods_->checkedId();
     QDialog::accept();
 }
+
+}  // namespace batchui

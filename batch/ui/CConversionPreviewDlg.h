@@ -17,6 +17,8 @@ namespace codec {
 class CodecOwner;
 }
 
+namespace batchui {
+
 // "Nastavení konverze": the program's dithering method and threshold, chosen
 // while watching a black-and-white preview of a window of the codec's
 // picture. Two sliders move the window over the picture. OK stores the two
@@ -67,3 +69,5 @@ private:
     QLabel* previewLabel_ = nullptr;
     QImage preview_;
 };
+
+}  // namespace batchui

@@ -12,6 +12,8 @@
 #include "batch/ui/DialogTexts.h"
 #include "batch/ui/IntegerEdit.h"
 
+namespace batchui {
+
 CDithering::CDithering(QWidget* parent) : QWidget(parent), methods_(new QButtonGroup(this)) {
     setWindowTitle(QString::fromUtf8(batchui::text::kDitheringPageTitle));
 
@@ -64,3 +66,5 @@ bool CDithering::readValues(int& method, int& threshold) {
     threshold = *value;
     return true;
 }
+
+}  // namespace batchui

@@ -5,6 +5,8 @@
 class QButtonGroup;
 class QLineEdit;
 
+namespace batchui {
+
 // The batch sheet's page "Dithering": the dithering method and the threshold
 // of one run. The sheet fills it before showing it and reads it back when
 // the page is left and after OK.
@@ -25,3 +27,5 @@ private:
     QButtonGroup* methods_;
     QLineEdit* thresholdEdit_;
 };
+
+}  // namespace batchui

@@ -14,6 +14,8 @@
 #include "batch/ui/OkCancelButtons.h"
 #include "codec/UrlCheck.h"
 
+namespace batchui {
+
 namespace {
 namespace text = batchui::text;
 constexpr int kUrlMaxLength = 256;
@@ -97,3 +99,5 @@ void CDownloadDlg::accept() {
     url_ = check.url;
     QDialog::accept();
 }
+
+}  // namespace batchui

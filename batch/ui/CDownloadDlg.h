@@ -11,6 +11,8 @@ namespace app {
 class AppSettings;
 }
 
+namespace batchui {
+
 // "Stahování obrázku": asks for the URL of a picture and, for the download
 // command, the folder to keep it in. OK checks the text (known schemes, an
 // empty text, the folder) and puts "http://" or "file://" before a bare name;
@@ -47,3 +49,5 @@ private:
     QLineEdit* urlEdit_ = nullptr;
     QLineEdit* folderEdit_ = nullptr;
 };
+
+}  // namespace batchui

@@ -8,6 +8,8 @@
 
 #include "batch/ui/DialogTexts.h"
 
+namespace batchui {
+
 namespace {
 namespace text = batchui::text;
 // Lengths beyond what the bar counts in are shown in thousandths.
@@ -84,3 +86,5 @@ void CDownloadProgressDlg::present() {
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+}  // namespace batchui

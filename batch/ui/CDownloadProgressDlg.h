@@ -7,6 +7,8 @@
 class QLabel;
 class QProgressBar;
 
+namespace batchui {
+
 // "Probíhá stahování": the modeless window that follows a download with a
 // progress bar, the URL and a status line. The codec reports to it; it shows
 // itself when a download starts and hides when it is over.
@@ -34,3 +36,5 @@ private:
     QLabel* statusLabel_;
     QString url_;
 };
+
+}  // namespace batchui

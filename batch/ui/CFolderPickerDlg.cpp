@@ -17,6 +17,8 @@
 #include "batch/ui/DialogTexts.h"
 #include "batch/ui/MessageBoxes.h"
 
+namespace batchui {
+
 namespace {
 
 namespace text = batchui::text;
@@ -193,3 +195,5 @@ void CFolderPickerDlg::chooseInto(QLineEdit& edit, const std::string& start, QWi
     if (picker.exec() == QDialog::Accepted)
         edit.setText(QString::fromStdString(folder));
 }
+
+}  // namespace batchui

@@ -12,6 +12,8 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
+namespace batchui {
+
 // "Najít složku": chooses a folder among the sub-folders of the current one,
 // changing "drives" (the file system's root, the home folder and mounted
 // volumes) and making new folders on the way. OK writes the chosen folder
@@ -51,3 +53,5 @@ private:
     QListWidget* list_ = nullptr;
     QComboBox* drives_ = nullptr;
 };
+
+}  // namespace batchui

@@ -9,6 +9,8 @@
 #include "batch/ui/DialogTexts.h"
 #include "batch/ui/OkCancelButtons.h"
 
+namespace batchui {
+
 CNewFolderDlg::CNewFolderDlg(QWidget* parent) : QDialog(parent), nameEdit_(new QLineEdit(this)) {
     namespace text = batchui::text;
     setWindowTitle(QString::fromUtf8(text::kNewFolderTitle));
@@ -30,3 +32,5 @@ QString CNewFolderDlg::name() const {
     // Blanks around a typed name are slips of the keyboard, not part of it.
     return nameEdit_->text().trimmed();
 }
+
+}  // namespace batchui

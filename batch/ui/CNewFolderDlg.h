@@ -4,6 +4,8 @@
 
 class QLineEdit;
 
+namespace batchui {
+
 // The small dialog that asks for the name of a new folder.
 class CNewFolderDlg : public QDialog {
     Q_OBJECT
@@ -15,3 +17,5 @@ public:
 private:
     QLineEdit* nameEdit_;
 };
+
+}  // namespace batchui

@@ -8,6 +8,8 @@
 #include "batch/ui/DialogTexts.h"
 #include "batch/ui/OkCancelButtons.h"
 
+namespace batchui {
+
 PropertySheet::PropertySheet(const QString& title, QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(title);
@@ -67,3 +69,5 @@ void PropertySheet::accept() {
     confirmed();
     QDialog::accept();
 }
+
+}  // namespace batchui

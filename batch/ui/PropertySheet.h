@@ -6,6 +6,8 @@
 
 class QTabWidget;
 
+namespace batchui {
+
 // A property sheet: pages on tabs with OK and Cancel below. Each page may
 // have a leave step that checks and stores it; when it refuses, the user
 // stays on the page, whether they chose another tab or OK. Cancel closes
@@ -41,3 +43,5 @@ private:
     int shown_ = 0;
     bool switching_ = false;
 };
+
+}  // namespace batchui

@@ -4,6 +4,8 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+namespace batchui {
+
 StepButtons::StepButtons(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
     auto* layout = new QVBoxLayout(this);
@@ -20,3 +22,5 @@ StepButtons::StepButtons(QWidget* parent)
         connect(button, &QToolButton::clicked, this, [this, s = step] { emit stepped(s); });
     }
 }
+
+}  // namespace batchui

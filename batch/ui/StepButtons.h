@@ -4,6 +4,8 @@
 
 class QToolButton;
 
+namespace batchui {
+
 // A pair of small arrow buttons beside an edit that step its number up or
 // down; held down, they repeat.
 class StepButtons : public QWidget {
@@ -22,3 +24,5 @@ private:
     QToolButton* up_;
     QToolButton* down_;
 };
+
+}  // namespace batchui

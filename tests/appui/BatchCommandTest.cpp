@@ -54,18 +54,18 @@ void dropFiles(QWidget& target, const std::vector<std::string>& paths) {
 }
 
 // The settings page's choices of the runs below.
-void chooseOutput(BatchSheet& sheet, const std::string& folder, bool wbmp, bool stopOnError,
-                  bool confirm) {
-    ASSERT_TRUE(sheet.showPage(BatchSheet::kSettingsPage));
-    CBatchSettings& page = sheet.settingsPage();
+void chooseOutput(batchui::BatchSheet& sheet, const std::string& folder, bool wbmp,
+                  bool stopOnError, bool confirm) {
+    ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kSettingsPage));
+    batchui::CBatchSettings& page = sheet.settingsPage();
     child<QLineEdit>(page, "outputFolderEdit").setText(QString::fromStdString(folder));
     child<QRadioButton>(page, wbmp ? "wbmpButton" : "bmpButton").click();
     child<QCheckBox>(page, "stopOnErrorCheck").setChecked(stopOnError);
     child<QCheckBox>(page, "confirmationCheck").setChecked(confirm);
 }
 
-void chooseWmlPages(BatchSheet& sheet) {
-    ASSERT_TRUE(sheet.showPage(BatchSheet::kWmlPage));
+void chooseWmlPages(batchui::BatchSheet& sheet) {
+    ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kWmlPage));
     auto& create = child<QCheckBox>(sheet.wml(), "createPagesCheck");
     if (!create.isChecked())
         create.click();
@@ -128,14 +128,14 @@ TEST_F(BatchCommandTest, MixedFilesAndAUrlBecomeWbmpPicturesWithPages) {
     ProgressWatcher watcher(&frame().view());
     ModalScript script;
     script
-        .then<BatchSheet>([&](BatchSheet& sheet) {
+        .then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
             dropFiles(sheet.selection(), files);
             child<QPushButton>(sheet.selection(), "addUrlButton").click();
             chooseOutput(sheet, out, true, false, false);
             chooseWmlPages(sheet);
             sheet.accept();
         })
-        .then<CDownloadDlg>([&](CDownloadDlg& dialog) {
+        .then<batchui::CDownloadDlg>([&](batchui::CDownloadDlg& dialog) {
             child<QLineEdit>(dialog, "urlEdit")
                 .setText(QString::fromStdString(server.url("/files/remote.bmp")));
             dialog.accept();
@@ -189,7 +189,7 @@ TEST_F(BatchCommandTest, MixedFilesAndAUrlBecomeWbmpPicturesWithPages) {
     EXPECT_EQ(finished.back().file.toStdString(),
               "Zpracovávám obrázek: " + saveFolder + "/download.remote.bmp");
     // The progress window is gone; the document holds the last picture.
-    EXPECT_TRUE(frame().findChildren<CBatchProgressDlg*>().isEmpty());
+    EXPECT_TRUE(frame().findChildren<batchui::CBatchProgressDlg*>().isEmpty());
     EXPECT_EQ(doc().pictureWidth(), 30);
 }
 
@@ -199,7 +199,7 @@ TEST_F(BatchCommandTest, ErrorsStopInBoxesAndTheConfirmationLeadsBackToTheSheet)
     testing_support::writeFile(broken, std::string("BM not a picture"));
     int sheetsShown = 0;
     ModalScript script;
-    const auto fill = [&](BatchSheet& sheet) {
+    const auto fill = [&](batchui::BatchSheet& sheet) {
         ++sheetsShown;
         if (sheetsShown == 1) {
             dropFiles(sheet.selection(), {broken, good});
@@ -212,7 +212,7 @@ TEST_F(BatchCommandTest, ErrorsStopInBoxesAndTheConfirmationLeadsBackToTheSheet)
         }
         sheet.accept();
     };
-    script.then<BatchSheet>(fill).then<BatchSheet>(fill);
+    script.then<batchui::BatchSheet>(fill).then<batchui::BatchSheet>(fill);
     answers = {QMessageBox::Cancel, QMessageBox::Ok};
     run(ID_BATCH, script);
 
@@ -238,7 +238,7 @@ TEST_F(BatchCommandTest, ErrorsStopInBoxesAndTheConfirmationLeadsBackToTheSheet)
 
 TEST_F(BatchCommandTest, EmptyListAndCancelConvertNothingAndSettingsLastTheProgram) {
     ModalScript cancelled;
-    cancelled.then<BatchSheet>([&](BatchSheet& sheet) {
+    cancelled.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
         chooseOutput(sheet, out, true, false, false);
         sheet.reject();
     });
@@ -247,7 +247,7 @@ TEST_F(BatchCommandTest, EmptyListAndCancelConvertNothingAndSettingsLastTheProgr
     EXPECT_EQ(frame().batchAndSplit().batchState().settings.outputFolder, saveFolder);
 
     ModalScript empty;
-    empty.then<BatchSheet>([&](BatchSheet& sheet) {
+    empty.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
         chooseOutput(sheet, out, true, false, false);
         sheet.accept();
     });
@@ -260,7 +260,7 @@ TEST_F(BatchCommandTest, EmptyListAndCancelConvertNothingAndSettingsLastTheProgr
 
     // The next command opens with what the last one stored.
     ModalScript again;
-    again.then<BatchSheet>([&](BatchSheet& sheet) {
+    again.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
         EXPECT_EQ(child<QLineEdit>(sheet.settingsPage(), "outputFolderEdit").text().toStdString(),
                   out);
         EXPECT_TRUE(child<QRadioButton>(sheet.settingsPage(), "wbmpButton").isChecked());
@@ -288,7 +288,7 @@ TEST_F(BatchCommandTest, TwoHundredPicturesWithPagesKeepEveryEntryOnce) {
             closeAccepted = frame().close();
     };
     ModalScript script;
-    script.then<BatchSheet>([&](BatchSheet& sheet) {
+    script.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
         dropFiles(sheet.selection(), files);
         EXPECT_EQ(sheet.selection().statusText().toStdString(), "Souborů připraveno: 200 ");
         chooseOutput(sheet, out, true, false, false);

@@ -36,9 +36,10 @@ bool ProgressWatcher::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     if (event->type() == QEvent::Show) {
         // The window shows itself in its first update, before it says so.
-        if (auto* progress = qobject_cast<CBatchProgressDlg*>(widget); progress && !seen_) {
+        if (auto* progress = qobject_cast<batchui::CBatchProgressDlg*>(widget);
+            progress && !seen_) {
             seen_ = true;
-            connect(progress, &CBatchProgressDlg::updated, this, [this, progress] {
+            connect(progress, &batchui::CBatchProgressDlg::updated, this, [this, progress] {
                 steps.push_back({progress->fileText(), progress->statusText(),
                                  progress->processedText(), progress->remainingText(),
                                  progress->errorsText(), progressPaints_, viewPaints_});
@@ -47,7 +48,7 @@ bool ProgressWatcher::eventFilter(QObject* watched, QEvent* event) {
             });
         }
     } else if (event->type() == QEvent::Paint) {
-        if (qobject_cast<CBatchProgressDlg*>(widget->window()))
+        if (qobject_cast<batchui::CBatchProgressDlg*>(widget->window()))
             ++progressPaints_;
         else if (view_ && (widget == view_ || view_->isAncestorOf(widget)))
             ++viewPaints_;

@@ -313,7 +313,7 @@ TEST_F(ShellTest, Screenshots) {
     saveScreenshot(frame().grab().toImage(), "main-window-zoom3");
 
     ModalScript script;
-    script.then<CConversionPreviewDlg>([this](CConversionPreviewDlg& dialog) {
+    script.then<batchui::CConversionPreviewDlg>([this](batchui::CConversionPreviewDlg& dialog) {
         QApplication::processEvents();
         QImage shot = frame().grab().toImage();
         const QImage over = dialog.grab().toImage();

@@ -153,7 +153,7 @@ TEST_F(SplitCommandUiTest, SplitWritesTilesAndPagesAndPutsTheViewBack) {
             child<QCheckBox>(sheet.wmlPage(), "separateFolderCheck").click();
             sheet.accept();
         })
-        .then<CFolderPickerDlg>([&](CFolderPickerDlg& picker) {
+        .then<batchui::CFolderPickerDlg>([&](batchui::CFolderPickerDlg& picker) {
             pickerOpenedAt = picker.currentFolder();
             picker.reject();
         });

@@ -80,7 +80,7 @@ TEST_F(WorkflowTest, FromAPictureToAWbmpFittedToAPhone) {
     // becomes the undo picture.
     fs::remove(settings.undoFilePath);
     ModalScript preview;
-    preview.then<CConversionPreviewDlg>([](CConversionPreviewDlg& dialog) {
+    preview.then<batchui::CConversionPreviewDlg>([](batchui::CConversionPreviewDlg& dialog) {
         auto* floyd = dialog.findChildren<QAbstractButton*>().value(0);
         for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
             if (button->text() == QStringLiteral("Floyd - Steinberg"))
@@ -327,7 +327,7 @@ protected:
     }
     void download(const std::string& url, const std::string& folder) {
         ModalScript script;
-        script.then<CDownloadDlg>([url, folder](CDownloadDlg& dialog) {
+        script.then<batchui::CDownloadDlg>([url, folder](batchui::CDownloadDlg& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("urlEdit"))
                 ->setText(QString::fromStdString(url));
             dialog.findChild<QLineEdit*>(QStringLiteral("folderEdit"))

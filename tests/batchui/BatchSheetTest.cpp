@@ -55,13 +55,13 @@ void dropFiles(QWidget& target, const QStringList& paths) {
 class BatchSheetTest : public ::testing::Test {
 protected:
     BatchSheetTest() {
-        CDownloadDlg::remembered() = {};
+        batchui::CDownloadDlg::remembered() = {};
         program.saveFolder = dir.path();
         program.ditheringMethod = 2;
         program.threshold = 90;
         values = batch::openingSheetValues(state.settings, program);
     }
-    ~BatchSheetTest() override { CDownloadDlg::remembered() = {}; }
+    ~BatchSheetTest() override { batchui::CDownloadDlg::remembered() = {}; }
 
     std::string touch(const std::string& name) {
         testing_support::writeFile(dir.file(name), std::string("x"));
@@ -76,7 +76,7 @@ protected:
 };
 
 TEST_F(BatchSheetTest, PagesComeInOrderUnderTheirTitles) {
-    BatchSheet sheet(state, values, program);
+    batchui::BatchSheet sheet(state, values, program);
     EXPECT_EQ(sheet.windowTitle().toStdString(), "Dávková konverze");
     QTabWidget& tabs = *sheet.tabs();
     ASSERT_EQ(tabs.count(), 4);
@@ -108,8 +108,8 @@ TEST_F(BatchSheetTest, SelectionPageAddsRemovesAndCounts) {
     const std::string png = touch("photo.png");
     std::filesystem::create_directory(dir.file("folder.png"));
 
-    BatchSheet sheet(state, values, program);
-    CBatchSelectDlg& page = sheet.selection();
+    batchui::BatchSheet sheet(state, values, program);
+    batchui::CBatchSelectDlg& page = sheet.selection();
     EXPECT_EQ(page.statusText().toStdString(), "0 souborů");
 
     // Two files from the add-files dialog, chosen together.
@@ -135,7 +135,7 @@ TEST_F(BatchSheetTest, SelectionPageAddsRemovesAndCounts) {
 
     // A file URL is listed as its path.
     whenModalOpens([&](QWidget& widget) {
-        auto* dialog = qobject_cast<CDownloadDlg*>(&widget);
+        auto* dialog = qobject_cast<batchui::CDownloadDlg*>(&widget);
         ASSERT_NE(dialog, nullptr);
         EXPECT_FALSE(child<QLineEdit>(*dialog, "folderEdit").isVisibleTo(dialog));
         child<QLineEdit>(*dialog, "urlEdit").setText(QString::fromStdString("FILE://" + png));
@@ -176,24 +176,24 @@ TEST_F(BatchSheetTest, SelectionPageAddsRemovesAndCounts) {
 
 TEST_F(BatchSheetTest, RefilledListShowsItsCount) {
     values.fileList = "/a.bmp\n/b.bmp\n";
-    BatchSheet sheet(state, values, program);
+    batchui::BatchSheet sheet(state, values, program);
     EXPECT_EQ(sheet.selection().entries(), (QStringList{"/a.bmp", "/b.bmp"}));
     EXPECT_EQ(sheet.selection().statusText().toStdString(), "Souborů připraveno: 2 ");
 }
 
 TEST_F(BatchSheetTest, BoxSizeOutOfRangeKeepsTheUserOnTheSettingsPage) {
-    BatchSheet sheet(state, values, program);
-    ASSERT_TRUE(sheet.showPage(BatchSheet::kSettingsPage));
+    batchui::BatchSheet sheet(state, values, program);
+    ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kSettingsPage));
     auto& width = child<QLineEdit>(sheet.settingsPage(), "boxWidthEdit");
     auto& height = child<QLineEdit>(sheet.settingsPage(), "boxHeightEdit");
     for (const char* wrong : {"0", "1281", "abc"}) {
         MessageRecorder recorder;
         width.setText(wrong);
-        EXPECT_FALSE(sheet.showPage(BatchSheet::kDitheringPage)) << wrong;
-        EXPECT_EQ(sheet.currentPage(), BatchSheet::kSettingsPage);
+        EXPECT_FALSE(sheet.showPage(batchui::BatchSheet::kDitheringPage)) << wrong;
+        EXPECT_EQ(sheet.currentPage(), batchui::BatchSheet::kSettingsPage);
         // A click on a tab is refused the same way.
-        sheet.tabs()->setCurrentIndex(BatchSheet::kWmlPage);
-        EXPECT_EQ(sheet.currentPage(), BatchSheet::kSettingsPage);
+        sheet.tabs()->setCurrentIndex(batchui::BatchSheet::kWmlPage);
+        EXPECT_EQ(sheet.currentPage(), batchui::BatchSheet::kSettingsPage);
         sheet.accept();
         EXPECT_EQ(sheet.result(), QDialog::Rejected);
         ASSERT_EQ(recorder.messages.size(), 3u) << wrong;
@@ -204,13 +204,13 @@ TEST_F(BatchSheetTest, BoxSizeOutOfRangeKeepsTheUserOnTheSettingsPage) {
     {
         MessageRecorder recorder;
         height.setText("1025");
-        EXPECT_FALSE(sheet.showPage(BatchSheet::kDitheringPage));
+        EXPECT_FALSE(sheet.showPage(batchui::BatchSheet::kDitheringPage));
         ASSERT_EQ(recorder.messages.size(), 1u);
         EXPECT_NE(recorder.messages[0].text.indexOf("1024"), -1);
     }
     height.setText("1");
     MessageRecorder none;
-    EXPECT_TRUE(sheet.showPage(BatchSheet::kDitheringPage));
+    EXPECT_TRUE(sheet.showPage(batchui::BatchSheet::kDitheringPage));
     EXPECT_TRUE(none.messages.empty());
     EXPECT_EQ(state.settings.boxWidth, 1280);
     EXPECT_EQ(state.settings.boxHeight, 1);
@@ -220,8 +220,8 @@ TEST_F(BatchSheetTest, CancelKeepsWhatNoPageStored) {
     state.settings.boxWidth = 120;
     values = batch::openingSheetValues(state.settings, program);
     {
-        BatchSheet sheet(state, values, program);
-        ASSERT_TRUE(sheet.showPage(BatchSheet::kSettingsPage));
+        batchui::BatchSheet sheet(state, values, program);
+        ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kSettingsPage));
         child<QLineEdit>(sheet.settingsPage(), "boxWidthEdit").setText("640");
         child<QLineEdit>(sheet.settingsPage(), "outputFolderEdit").setText("/elsewhere");
         child<QCheckBox>(sheet.settingsPage(), "resizeCheck").click();
@@ -234,11 +234,11 @@ TEST_F(BatchSheetTest, CancelKeepsWhatNoPageStored) {
     // A page that was left has stored its own settings; the output folder
     // and the dithering values wait for OK.
     {
-        BatchSheet sheet(state, values, program);
-        ASSERT_TRUE(sheet.showPage(BatchSheet::kSettingsPage));
+        batchui::BatchSheet sheet(state, values, program);
+        ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kSettingsPage));
         child<QLineEdit>(sheet.settingsPage(), "boxWidthEdit").setText("640");
         child<QLineEdit>(sheet.settingsPage(), "outputFolderEdit").setText("/elsewhere");
-        ASSERT_TRUE(sheet.showPage(BatchSheet::kWmlPage));
+        ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kWmlPage));
         sheet.reject();
     }
     EXPECT_EQ(state.settings.boxWidth, 640);
@@ -248,8 +248,8 @@ TEST_F(BatchSheetTest, CancelKeepsWhatNoPageStored) {
 
 TEST_F(BatchSheetTest, SettingsPageEnablingRuleAndPhoneList) {
     state.settings.phoneIndex = 6;
-    BatchSheet sheet(state, values, program);
-    CBatchSettings& page = sheet.settingsPage();
+    batchui::BatchSheet sheet(state, values, program);
+    batchui::CBatchSettings& page = sheet.settingsPage();
     auto& resize = child<QCheckBox>(page, "resizeCheck");
     auto& boxMode = child<QRadioButton>(page, "boxModeButton");
     auto& phoneMode = child<QRadioButton>(page, "phoneModeButton");
@@ -270,7 +270,7 @@ TEST_F(BatchSheetTest, SettingsPageEnablingRuleAndPhoneList) {
     child<QRadioButton>(page, "wbmpButton").click();
     child<QCheckBox>(page, "stopOnErrorCheck").click();
     // The page stores what it shows when it is left (here by OK).
-    ASSERT_TRUE(sheet.showPage(BatchSheet::kSettingsPage));
+    ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kSettingsPage));
     sheet.accept();
     EXPECT_EQ(sheet.result(), QDialog::Accepted);
     EXPECT_TRUE(state.settings.resizeEnabled);
@@ -282,8 +282,8 @@ TEST_F(BatchSheetTest, SettingsPageEnablingRuleAndPhoneList) {
 }
 
 TEST_F(BatchSheetTest, WmlPageEnablingRuleAndStore) {
-    BatchSheet sheet(state, values, program);
-    CBatchWML& page = sheet.wml();
+    batchui::BatchSheet sheet(state, values, program);
+    batchui::CBatchWML& page = sheet.wml();
     auto& create = child<QCheckBox>(page, "createPagesCheck");
     auto& prefix = child<QCheckBox>(page, "prefixCheck");
     auto& prefixEdit = child<QLineEdit>(page, "prefixEdit");
@@ -304,7 +304,7 @@ TEST_F(BatchSheetTest, WmlPageEnablingRuleAndStore) {
                 altEdit.isEnabled());
     prefixEdit.setText("pics");
     altEdit.setText("Obrázek");
-    ASSERT_TRUE(sheet.showPage(BatchSheet::kWmlPage));
+    ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kWmlPage));
     sheet.accept();
     EXPECT_TRUE(state.settings.createWmlPages);
     EXPECT_TRUE(state.settings.wml.prefixEnabled);
@@ -316,13 +316,13 @@ TEST_F(BatchSheetTest, WmlPageEnablingRuleAndStore) {
 
 TEST_F(BatchSheetTest, FolderPickerOpensAtTheNearestExistingParent) {
     std::filesystem::create_directories(dir.file("kept/inner"));
-    BatchSheet sheet(state, values, program);
-    ASSERT_TRUE(sheet.showPage(BatchSheet::kSettingsPage));
+    batchui::BatchSheet sheet(state, values, program);
+    ASSERT_TRUE(sheet.showPage(batchui::BatchSheet::kSettingsPage));
     auto& edit = child<QLineEdit>(sheet.settingsPage(), "outputFolderEdit");
     edit.setText(QString::fromStdString(dir.file("kept/inner/gone/deeper")));
     std::string opened;
     whenModalOpens([&](QWidget& widget) {
-        auto* picker = qobject_cast<CFolderPickerDlg*>(&widget);
+        auto* picker = qobject_cast<batchui::CFolderPickerDlg*>(&widget);
         ASSERT_NE(picker, nullptr);
         opened = picker->currentFolder();
         picker->accept();
@@ -334,7 +334,7 @@ TEST_F(BatchSheetTest, FolderPickerOpensAtTheNearestExistingParent) {
 }
 
 TEST(BatchProgressDlg, TextsBeforeAndDuringTheRun) {
-    CBatchProgressDlg progress;
+    batchui::CBatchProgressDlg progress;
     EXPECT_EQ(progress.windowTitle().toStdString(), "Probíhá konverze...");
     EXPECT_FALSE(progress.isVisible());
     EXPECT_EQ(progress.fileText().toStdString(), "No File");

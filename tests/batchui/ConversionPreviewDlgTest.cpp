@@ -18,8 +18,8 @@ namespace {
 
 using batchui_test::MessageRecorder;
 
-constexpr int kPw = CConversionPreviewDlg::kPreviewWidth;
-constexpr int kPh = CConversionPreviewDlg::kPreviewHeight;
+constexpr int kPw = batchui::CConversionPreviewDlg::kPreviewWidth;
+constexpr int kPh = batchui::CConversionPreviewDlg::kPreviewHeight;
 
 class ConversionPreviewTest : public ::testing::Test {
 protected:
@@ -63,7 +63,7 @@ protected:
         return image;
     }
 
-    static QImage shown(const CConversionPreviewDlg& dialog) {
+    static QImage shown(const batchui::CConversionPreviewDlg& dialog) {
         return dialog.previewImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -82,7 +82,7 @@ int pattern(int x, int y) {
 
 TEST_F(ConversionPreviewTest, PictureNoLargerThanThePreviewCannotPan) {
     load(kPw, kPh - 40, pattern);
-    CConversionPreviewDlg dialog(settings, owner);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
     EXPECT_FALSE(child<QSlider>(dialog, "horizontalSlider").isEnabled());
     EXPECT_FALSE(child<QSlider>(dialog, "verticalSlider").isEnabled());
     EXPECT_EQ(child<QLabel>(dialog, "positionLabel").text(), "[   0,   0 ]");
@@ -102,7 +102,7 @@ TEST_F(ConversionPreviewTest, SlidersMoveTheWindowOverThePicture) {
     // Dark above row 100, light below; 100 pixels wider and 60 taller than
     // the preview.
     load(kPw + 100, kPh + 60, [](int x, int y) { return y < 100 ? pattern(x, y) / 4 : 230; });
-    CConversionPreviewDlg dialog(settings, owner);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
     auto& horizontal = child<QSlider>(dialog, "horizontalSlider");
     auto& vertical = child<QSlider>(dialog, "verticalSlider");
     EXPECT_TRUE(horizontal.isEnabled());
@@ -133,9 +133,9 @@ TEST_F(ConversionPreviewTest, SlidersMoveTheWindowOverThePicture) {
 TEST_F(ConversionPreviewTest, CancelStoresNothingOkStoresMethodAndThreshold) {
     load(300, 300, pattern);
     {
-        CConversionPreviewDlg dialog(settings, owner);
+        batchui::CConversionPreviewDlg dialog(settings, owner);
         methodButton(dialog, "Floyd - Steinberg").click();
-        child<StepButtons>(dialog, "thresholdSteps").upButton()->click();
+        child<batchui::StepButtons>(dialog, "thresholdSteps").upButton()->click();
         EXPECT_EQ(child<QLineEdit>(dialog, "thresholdEdit").text(), "78");
         EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 4, 78));
         dialog.reject();
@@ -143,7 +143,7 @@ TEST_F(ConversionPreviewTest, CancelStoresNothingOkStoresMethodAndThreshold) {
     EXPECT_EQ(settings.ditheringMethod, 2);
     EXPECT_EQ(settings.threshold, 77);
 
-    CConversionPreviewDlg dialog(settings, owner);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
     methodButton(dialog, "Random").click();
     child<QLineEdit>(dialog, "thresholdEdit").setText(" 200 ");
     dialog.accept();
@@ -154,7 +154,7 @@ TEST_F(ConversionPreviewTest, CancelStoresNothingOkStoresMethodAndThreshold) {
 
 TEST_F(ConversionPreviewTest, ThresholdOutsideTheRangeKeepsTheDialogOpen) {
     load(100, 100, pattern);
-    CConversionPreviewDlg dialog(settings, owner);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
     dialog.show();
     auto& edit = child<QLineEdit>(dialog, "thresholdEdit");
     for (const char* typed : {"256", "-1", "abc", ""}) {
@@ -176,10 +176,10 @@ TEST_F(ConversionPreviewTest, ThresholdOutsideTheRangeKeepsTheDialogOpen) {
 
 TEST_F(ConversionPreviewTest, StepsAndTypedThresholdsRedrawThePreview) {
     load(300, 300, pattern);
-    CConversionPreviewDlg dialog(settings, owner);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
     dialog.show();
     auto& edit = child<QLineEdit>(dialog, "thresholdEdit");
-    auto& steps = child<StepButtons>(dialog, "thresholdSteps");
+    auto& steps = child<batchui::StepButtons>(dialog, "thresholdSteps");
 
     // A typed value is taken when the edit is left and is where steps start.
     edit.setText("100");
@@ -206,7 +206,7 @@ TEST_F(ConversionPreviewTest, StepsAndTypedThresholdsRedrawThePreview) {
 }
 
 TEST_F(ConversionPreviewTest, WithoutAPictureThereIsNoPreview) {
-    CConversionPreviewDlg dialog(settings, owner);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
     EXPECT_TRUE(dialog.previewImage().isNull());
     EXPECT_EQ(child<QLabel>(dialog, "previewLabel").text().toStdString(),
               "Náhled není k dispozici");

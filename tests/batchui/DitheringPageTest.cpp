@@ -6,7 +6,7 @@
 
 namespace {
 
-QRadioButton* checkedMethod(CDithering& page) {
+QRadioButton* checkedMethod(batchui::CDithering& page) {
     for (QRadioButton* button : page.findChildren<QRadioButton*>())
         if (button->isChecked())
             return button;
@@ -16,7 +16,7 @@ QRadioButton* checkedMethod(CDithering& page) {
 }  // namespace
 
 TEST(DitheringPage, ValuesGoInAndComeBack) {
-    CDithering page;
+    batchui::CDithering page;
     EXPECT_EQ(page.windowTitle(), "Dithering");
     page.setValues(3, 90);
     ASSERT_NE(checkedMethod(page), nullptr);
@@ -46,7 +46,7 @@ TEST(DitheringPage, ValuesGoInAndComeBack) {
 }
 
 TEST(DitheringPage, ThresholdOutsideTheRangeKeepsTheUserOnThePage) {
-    CDithering page;
+    batchui::CDithering page;
     page.show();
     page.setValues(1, 128);
     auto* edit = page.findChild<QLineEdit*>("thresholdEdit");

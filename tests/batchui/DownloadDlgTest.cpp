@@ -18,20 +18,21 @@ class DownloadDlgTest : public ::testing::Test {
 protected:
     DownloadDlgTest() {
         // Every test starts as a fresh program would.
-        CDownloadDlg::remembered() = {};
+        batchui::CDownloadDlg::remembered() = {};
         settings.saveFolder = dir.path();
     }
-    ~DownloadDlgTest() override { CDownloadDlg::remembered() = {}; }
+    ~DownloadDlgTest() override { batchui::CDownloadDlg::remembered() = {}; }
 
-    static QLineEdit& urlEdit(CDownloadDlg& dialog) {
+    static QLineEdit& urlEdit(batchui::CDownloadDlg& dialog) {
         return *dialog.findChild<QLineEdit*>("urlEdit");
     }
-    static QLineEdit& folderEdit(CDownloadDlg& dialog) {
+    static QLineEdit& folderEdit(batchui::CDownloadDlg& dialog) {
         return *dialog.findChild<QLineEdit*>("folderEdit");
     }
 
     // Types the text, presses OK and gives the messages shown.
-    static std::vector<batchui::Message> submit(CDownloadDlg& dialog, const QString& text) {
+    static std::vector<batchui::Message> submit(batchui::CDownloadDlg& dialog,
+                                                const QString& text) {
         MessageRecorder recorder;
         urlEdit(dialog).setText(text);
         dialog.accept();
@@ -45,21 +46,21 @@ protected:
 }  // namespace
 
 TEST_F(DownloadDlgTest, AcceptsTheNormalisedUrlAndRemembersTheText) {
-    CDownloadDlg dialog(settings, CDownloadDlg::urlOnly);
+    batchui::CDownloadDlg dialog(settings, batchui::CDownloadDlg::urlOnly);
     EXPECT_EQ(dialog.windowTitle().toStdString(), "Stahování obrázku");
     EXPECT_EQ(urlEdit(dialog).maxLength(), 256);
     EXPECT_TRUE(submit(dialog, "www.example.com/logo.gif").empty());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.url(), "http://www.example.com/logo.gif");
-    EXPECT_EQ(CDownloadDlg::remembered().lastUrl, "www.example.com/logo.gif");
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().lastUrl, "www.example.com/logo.gif");
 
     // The next dialog opens with the text typed last.
-    CDownloadDlg next(settings, CDownloadDlg::urlOnly);
+    batchui::CDownloadDlg next(settings, batchui::CDownloadDlg::urlOnly);
     EXPECT_EQ(urlEdit(next).text(), "www.example.com/logo.gif");
 }
 
 TEST_F(DownloadDlgTest, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
-    CDownloadDlg dialog(settings, CDownloadDlg::withFolder);
+    batchui::CDownloadDlg dialog(settings, batchui::CDownloadDlg::withFolder);
     dialog.show();
 
     auto messages = submit(dialog, "gopher://host/a.gif");
@@ -69,7 +70,7 @@ TEST_F(DownloadDlgTest, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
     EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(urlEdit(dialog).text(), "gopher://host/a.gif");
-    EXPECT_EQ(CDownloadDlg::remembered().lastUrl, "gopher://host/a.gif");
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().lastUrl, "gopher://host/a.gif");
 
     messages = submit(dialog, "");
     ASSERT_EQ(messages.size(), 1u);
@@ -91,23 +92,23 @@ TEST_F(DownloadDlgTest, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
     EXPECT_TRUE(submit(dialog, "http://host/a.gif").empty());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(CDownloadDlg::remembered().downloadFolder, dir.path());
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().downloadFolder, dir.path());
 }
 
 TEST_F(DownloadDlgTest, UrlOnlyModeHidesTheFolderButStillNeedsIt) {
-    CDownloadDlg withFolder(settings, CDownloadDlg::withFolder);
+    batchui::CDownloadDlg withFolder(settings, batchui::CDownloadDlg::withFolder);
     withFolder.show();
     for (const char* name : {"folderLabel", "folderEdit", "browseButton"})
         EXPECT_TRUE(withFolder.findChild<QWidget*>(name)->isVisible()) << name;
     batchui_test::saveScreenshot(withFolder, "download");
 
-    CDownloadDlg urlOnly(settings, CDownloadDlg::urlOnly);
+    batchui::CDownloadDlg urlOnly(settings, batchui::CDownloadDlg::urlOnly);
     urlOnly.show();
     for (const char* name : {"folderLabel", "folderEdit", "browseButton"})
         EXPECT_FALSE(urlOnly.findChild<QWidget*>(name)->isVisible()) << name;
     batchui_test::saveScreenshot(urlOnly, "download-url-only");
 
-    CDownloadDlg::remembered().downloadFolder = dir.file("gone");
+    batchui::CDownloadDlg::remembered().downloadFolder = dir.file("gone");
     const auto messages = submit(urlOnly, "host/a.gif");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text.toStdString(), "Složka nenalezena: '" + dir.file("gone") + "'");
@@ -115,32 +116,32 @@ TEST_F(DownloadDlgTest, UrlOnlyModeHidesTheFolderButStillNeedsIt) {
 }
 
 TEST_F(DownloadDlgTest, DownloadFolderStartsAtTheSaveFolderAndCancelKeepsValues) {
-    CDownloadDlg first(settings, CDownloadDlg::withFolder);
+    batchui::CDownloadDlg first(settings, batchui::CDownloadDlg::withFolder);
     EXPECT_EQ(folderEdit(first).text().toStdString(), dir.path());
-    EXPECT_EQ(CDownloadDlg::remembered().downloadFolder, dir.path());
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().downloadFolder, dir.path());
 
     // Without a save folder, the temporary folder.
-    CDownloadDlg::remembered() = {};
+    batchui::CDownloadDlg::remembered() = {};
     settings.saveFolder.clear();
-    CDownloadDlg second(settings, CDownloadDlg::withFolder);
-    EXPECT_EQ(CDownloadDlg::remembered().downloadFolder, settings.saveFolderOrTemp());
+    batchui::CDownloadDlg second(settings, batchui::CDownloadDlg::withFolder);
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().downloadFolder, settings.saveFolderOrTemp());
 
     // Cancel remembers neither the text nor the folder.
-    CDownloadDlg::remembered() = {"http://before/", dir.path()};
-    CDownloadDlg cancelled(settings, CDownloadDlg::withFolder);
+    batchui::CDownloadDlg::remembered() = {"http://before/", dir.path()};
+    batchui::CDownloadDlg cancelled(settings, batchui::CDownloadDlg::withFolder);
     urlEdit(cancelled).setText("http://typed/");
     folderEdit(cancelled).setText("/elsewhere");
     cancelled.reject();
-    EXPECT_EQ(CDownloadDlg::remembered().lastUrl, "http://before/");
-    EXPECT_EQ(CDownloadDlg::remembered().downloadFolder, dir.path());
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().lastUrl, "http://before/");
+    EXPECT_EQ(batchui::CDownloadDlg::remembered().downloadFolder, dir.path());
 }
 
 TEST_F(DownloadDlgTest, BrowseChoosesTheFolderInThePicker) {
     std::filesystem::create_directories(dir.file("pictures"));
-    CDownloadDlg dialog(settings, CDownloadDlg::withFolder);
+    batchui::CDownloadDlg dialog(settings, batchui::CDownloadDlg::withFolder);
     dialog.show();
     batchui_test::whenModalOpens([&](QWidget& widget) {
-        auto* picker = qobject_cast<CFolderPickerDlg*>(&widget);
+        auto* picker = qobject_cast<batchui::CFolderPickerDlg*>(&widget);
         ASSERT_NE(picker, nullptr);
         EXPECT_EQ(picker->currentFolder(), dir.path());
         auto* list = picker->findChild<QListWidget*>("folderList");

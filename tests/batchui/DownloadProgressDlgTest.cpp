@@ -9,10 +9,10 @@
 namespace {
 
 // Remembers every line the window showed while a download ran.
-class WatchedProgress : public CDownloadProgressDlg {
+class WatchedProgress : public batchui::CDownloadProgressDlg {
 public:
     void received(uint64_t soFar, uint64_t total) override {
-        CDownloadProgressDlg::received(soFar, total);
+        batchui::CDownloadProgressDlg::received(soFar, total);
         statuses.push_back(statusLine().toStdString());
         shownWhileReceiving = shownWhileReceiving && isVisible();
     }
@@ -23,7 +23,7 @@ public:
 }  // namespace
 
 TEST(DownloadProgress, LinesFollowTheDownload) {
-    CDownloadProgressDlg window;
+    batchui::CDownloadProgressDlg window;
     EXPECT_EQ(window.windowTitle().toStdString(), "Probíhá stahování");
     EXPECT_FALSE(window.isVisible());
 

@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using batchui_test::MessageRecorder;
 
-QStringList listed(CFolderPickerDlg& dialog) {
+QStringList listed(batchui::CFolderPickerDlg& dialog) {
     QStringList entries;
     auto* list = dialog.findChild<QListWidget*>("folderList");
     for (int i = 0; i < list->count(); ++i)
@@ -26,7 +26,7 @@ QStringList listed(CFolderPickerDlg& dialog) {
     return entries;
 }
 
-void doubleClick(CFolderPickerDlg& dialog, const QString& entry) {
+void doubleClick(batchui::CFolderPickerDlg& dialog, const QString& entry) {
     auto* list = dialog.findChild<QListWidget*>("folderList");
     QApplication::processEvents();  // lets the list lay its items out
     const auto found = list->findItems(entry, Qt::MatchExactly);
@@ -47,7 +47,7 @@ void doubleClick(CFolderPickerDlg& dialog, const QString& entry) {
 // Answers the new folder dialog with a name.
 void answerNewFolder(const QString& name) {
     batchui_test::whenModalOpens([name](QWidget& widget) {
-        auto* ask = qobject_cast<CNewFolderDlg*>(&widget);
+        auto* ask = qobject_cast<batchui::CNewFolderDlg*>(&widget);
         ASSERT_NE(ask, nullptr);
         ask->findChild<QLineEdit*>("nameEdit")->setText(name);
         ask->accept();
@@ -62,7 +62,7 @@ TEST(FolderPicker, OpensAtTheNearestExistingFolder) {
     fs::create_directories(dir.file("a/.hidden"));
 
     std::string folder = dir.file("a/gone/deeper");
-    CFolderPickerDlg dialog(folder, nullptr);
+    batchui::CFolderPickerDlg dialog(folder, nullptr);
     EXPECT_EQ(dialog.currentFolder(), dir.file("a"));
     EXPECT_EQ(dialog.findChild<QLabel*>("folderLabel")->toolTip().toStdString(), dir.file("a"));
     EXPECT_EQ(listed(dialog), (QStringList{"[..]", "[.hidden]", "[b]"}));
@@ -70,7 +70,7 @@ TEST(FolderPicker, OpensAtTheNearestExistingFolder) {
 
     // A bare name falls back to the folder the caller names.
     std::string bare = "nothing-like-this";
-    CFolderPickerDlg fallback(bare, nullptr, dir.file("a/b"));
+    batchui::CFolderPickerDlg fallback(bare, nullptr, dir.file("a/b"));
     EXPECT_EQ(fallback.currentFolder(), dir.file("a/b"));
 }
 
@@ -79,7 +79,7 @@ TEST(FolderPicker, DoubleClicksMoveOkWritesBackCancelDoesNot) {
     fs::create_directories(dir.file("a/b"));
     std::string folder = dir.file("a");
     {
-        CFolderPickerDlg dialog(folder, nullptr);
+        batchui::CFolderPickerDlg dialog(folder, nullptr);
         dialog.show();
         doubleClick(dialog, "[b]");
         EXPECT_EQ(dialog.currentFolder(), dir.file("a/b"));
@@ -88,7 +88,7 @@ TEST(FolderPicker, DoubleClicksMoveOkWritesBackCancelDoesNot) {
     }
     EXPECT_EQ(folder, dir.file("a"));
 
-    CFolderPickerDlg dialog(folder, nullptr);
+    batchui::CFolderPickerDlg dialog(folder, nullptr);
     dialog.show();
     doubleClick(dialog, "[..]");
     EXPECT_EQ(dialog.currentFolder(), dir.path());
@@ -102,7 +102,7 @@ TEST(FolderPicker, DoubleClicksMoveOkWritesBackCancelDoesNot) {
 TEST(FolderPicker, NewFolderIsMadeAndEnteredRefusalsAreShown) {
     testing_support::TempDir dir;
     std::string folder = dir.path();
-    CFolderPickerDlg dialog(folder, nullptr);
+    batchui::CFolderPickerDlg dialog(folder, nullptr);
     dialog.show();
     auto* newFolder = dialog.findChild<QPushButton*>("newFolderButton");
 
@@ -145,7 +145,7 @@ TEST(FolderPicker, DriveBoxGoesBackToTheFolderLastUsedOnADrive) {
         GTEST_SKIP() << "the temporary folder lies in the home folder";
     fs::create_directories(dir.file("a"));
     std::string folder = dir.file("a");
-    CFolderPickerDlg dialog(folder, nullptr);
+    batchui::CFolderPickerDlg dialog(folder, nullptr);
     auto* drives = dialog.findChild<QComboBox*>("driveBox");
     ASSERT_GE(drives->count(), 2);
     EXPECT_EQ(drives->itemText(0), "/");

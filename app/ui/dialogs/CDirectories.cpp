@@ -56,7 +56,7 @@ std::string CDirectories::workingFolder() const {
 }
 
 void CDirectories::browse(QLineEdit& edit) {
-    CFolderPickerDlg::chooseInto(edit, edit.text().trimmed().toStdString(), this);
+    batchui::CFolderPickerDlg::chooseInto(edit, edit.text().trimmed().toStdString(), this);
 }
 
 }  // namespace app::ui

@@ -21,7 +21,7 @@ SettingsSheet::SettingsSheet(app::AppSettings& settings, app::UserInterface& ui,
       settings_(settings),
       ui_(ui),
       tabs_(new QTabWidget(this)),
-      dithering_(new CDithering(tabs_)),
+      dithering_(new batchui::CDithering(tabs_)),
       directories_(new CDirectories(tabs_)) {
     setObjectName(QStringLiteral("SettingsSheet"));
     setWindowTitle(QString::fromUtf8(frametext::kSettingsSheetTitle));

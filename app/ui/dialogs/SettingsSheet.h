@@ -5,7 +5,9 @@
 #include "app/core/AppSettings.h"
 #include "app/core/UserInterface.h"
 
+namespace batchui {
 class CDithering;
+}
 class QTabWidget;
 
 // The settings sheet "Settings": the dithering page and the folders page,
@@ -20,7 +22,7 @@ class SettingsSheet final : public QDialog {
 public:
     SettingsSheet(app::AppSettings& settings, app::UserInterface& ui, QWidget* parent = nullptr);
 
-    CDithering& ditheringPage() { return *dithering_; }
+    batchui::CDithering& ditheringPage() { return *dithering_; }
     CDirectories& directoriesPage() { return *directories_; }
     QTabWidget& tabs() { return *tabs_; }
 
@@ -31,7 +33,7 @@ private:
     app::AppSettings& settings_;
     app::UserInterface& ui_;
     QTabWidget* tabs_;
-    CDithering* dithering_;
+    batchui::CDithering* dithering_;
     CDirectories* directories_;
 };
 

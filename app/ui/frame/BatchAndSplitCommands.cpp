@@ -10,7 +10,7 @@ BatchAndSplitCommands::BatchAndSplitCommands(app::CMFCTest2Doc& document, app::U
     : document_(document), ui_(ui), view_(view), window_(window) {}
 
 void BatchAndSplitCommands::runBatch() {
-    runBatchCommand(document_, ui_, batch_, &window_);
+    batchui::runBatchCommand(document_, ui_, batch_, &window_);
 }
 
 void BatchAndSplitCommands::runSplit() {

@@ -54,7 +54,7 @@ CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     view_ = new CMFCTest2View(*document_, settings_, ui_, this);
     setCentralWidget(view_);
     batchAndSplit_ = std::make_unique<BatchAndSplitCommands>(*document_, ui_, *view_, *this);
-    downloadProgress_ = new CDownloadProgressDlg(this);
+    downloadProgress_ = new batchui::CDownloadProgressDlg(this);
     if (settings_.codec())
         settings_.codec()->setDownloadProgress(downloadProgress_);
 

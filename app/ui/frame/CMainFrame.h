@@ -14,7 +14,9 @@
 #include "app/ui/frame/QtUserInterface.h"
 #include "app/ui/frame/RecentFiles.h"
 
+namespace batchui {
 class CDownloadProgressDlg;
+}
 class QAction;
 class QPrinter;
 class QLabel;
@@ -48,7 +50,7 @@ public:
     // The batch conversion and split commands with their kept options.
     BatchAndSplitCommands& batchAndSplit() { return *batchAndSplit_; }
     // The window that follows downloads; the codec reports to it.
-    CDownloadProgressDlg& downloadProgress() { return *downloadProgress_; }
+    batchui::CDownloadProgressDlg& downloadProgress() { return *downloadProgress_; }
 
     // The action of a command id (null for an unknown id).
     QAction* action(int commandId) const;
@@ -130,7 +132,7 @@ private:
     std::unique_ptr<app::CMFCTest2Doc> document_;
     std::unique_ptr<QPrinter> printer_;
     CMFCTest2View* view_ = nullptr;
-    CDownloadProgressDlg* downloadProgress_ = nullptr;
+    batchui::CDownloadProgressDlg* downloadProgress_ = nullptr;
     std::unique_ptr<BatchAndSplitCommands> batchAndSplit_;
 
     std::map<int, QAction*> actions_;

@@ -210,10 +210,10 @@ void CMainFrame::onOpenRecentFile(int position) {
 void CMainFrame::onDownload() {
     if (!saveModified())
         return;
-    CDownloadDlg dialog(settings_, CDownloadDlg::withFolder, this);
+    batchui::CDownloadDlg dialog(settings_, batchui::CDownloadDlg::withFolder, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    document_->downloadText(dialog.url(), CDownloadDlg::remembered().downloadFolder);
+    document_->downloadText(dialog.url(), batchui::CDownloadDlg::remembered().downloadFolder);
     updateTitle();
 }
 
@@ -255,7 +255,7 @@ void CMainFrame::onFitToPhone() {
 }
 
 void CMainFrame::onConversionSettings() {
-    CConversionPreviewDlg dialog(settings_, document_->codec(), this);
+    batchui::CConversionPreviewDlg dialog(settings_, document_->codec(), this);
     dialog.exec();
     // The picture as it is now is the one an undo goes back to.
     document_->SnapshotForUndo(true);

@@ -7,7 +7,7 @@ namespace app::ui {
 SplitSheet::SplitSheet(app::SplitSettings& split, app::SplitFormat& format,
                        const SplitSheetContext& context, const std::string& saveFolder,
                        QWidget* parent)
-    : PropertySheet(QString::fromUtf8(text::kSplitSheetTitle), parent) {
+    : batchui::PropertySheet(QString::fromUtf8(text::kSplitSheetTitle), parent) {
     app::prepareSplitSettings(split, context.sourcePath, saveFolder);
     picture_ = new SplitPicturePage(split, format, context, this);
     wml_ = new SplitWmlPage(split, context, this);

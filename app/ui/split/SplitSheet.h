@@ -9,7 +9,7 @@ namespace app::ui {
 // stránka". Opening it fills in the settings' first-use values (display
 // position, tile size, folders); each page stores into the settings when
 // it is left.
-class SplitSheet : public PropertySheet {
+class SplitSheet : public batchui::PropertySheet {
     Q_OBJECT
 public:
     SplitSheet(app::SplitSettings& split, app::SplitFormat& format,

@@ -132,8 +132,8 @@ void SplitPicturePage::applyEnablingRule() {
 }
 
 void SplitPicturePage::browse() {
-    CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
-                                 pickerFallback_);
+    batchui::CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+                                          pickerFallback_);
 }
 
 bool SplitPicturePage::leave() {
@@ -206,8 +206,8 @@ void SplitWmlPage::applyEnablingRule() {
 }
 
 void SplitWmlPage::browse() {
-    CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
-                                 pickerFallback_);
+    batchui::CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+                                          pickerFallback_);
 }
 
 void SplitWmlPage::leave() {
