@@ -9,6 +9,8 @@
 #include <memory>
 #include <new>
 
+#include "bitmap/TemporaryFile.h"
+
 namespace bitmap {
 namespace {
 
@@ -19,29 +21,6 @@ struct FdCloser {
             ::close(fd);
     }
 };
-
-bool writeAll(int fd, std::span<const uint8_t> data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
 
 }  // namespace
 
@@ -115,32 +94,14 @@ WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces) {
     if (path.empty() || directoryExists(path))
         return WriteStatus::cannotOpen;
-    std::string temp = folderOf(path) + "/.glyphon-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    auto file = TemporaryFile::beside(path, ".glyphon-");
+    if (!file)
         return WriteStatus::cannotOpen;
-    bool ok = true;
-    {
-        FdCloser closer{fd};
-        for (const auto& piece : pieces) {
-            if (!writeAll(fd, piece)) {
-                ok = false;
-                break;
-            }
-        }
-        // Keep the permissions an ordinary newly created file would get.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        if (ok && ::fchmod(fd, 0666 & ~mask) != 0)
-            ok = false;
+    for (const auto& piece : pieces) {
+        if (!file->write(piece))
+            return WriteStatus::writeError;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0)
-        ok = false;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return WriteStatus::writeError;
-    }
-    return WriteStatus::ok;
+    return file->commit(path) ? WriteStatus::ok : WriteStatus::writeError;
 }
 
 bool fileExists(const std::string& path) {

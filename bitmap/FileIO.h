@@ -33,6 +33,7 @@ enum class WriteStatus { ok, cannotOpen, writeError };
 // Writes the pieces one after another into a temporary file beside the
 // target and renames it over the target once everything is written, so a
 // failed write leaves any existing file untouched and no partial file behind.
+// A replaced file's mode is kept; a new file gets 0666 less the umask.
 WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces);
 

@@ -2,7 +2,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
+#include <vector>
 
+#include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
 #include "carvello/core/RasterImage.h"
@@ -47,7 +50,12 @@ bool savePngFile(ImageProc& proc, const std::string& path, const Dib& dib, bool 
         Carvello::PngEncoder encoder;
         if (transparentWhite)
             encoder.setTransparentWhite(true);
-        encoder.writeImageFile(path, image);
+        const std::vector<uint8_t> file = encoder.encode(image);
+        const std::span<const uint8_t> piece(file);
+        if (writeFileAtomically(path, std::span(&piece, 1)) != WriteStatus::ok) {
+            proc.fail(msg::kSavePNG, msg::kPngSaveError);
+            return false;
+        }
         return true;
     } catch (...) {
         proc.fail(msg::kSavePNG, msg::kPngSaveError);

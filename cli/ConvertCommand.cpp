@@ -8,7 +8,9 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
+#include "cli/ConversionOptionSpec.h"
 #include "cli/FolderCreation.h"
+#include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
 #include "cli/ProgressLine.h"
 
@@ -71,76 +73,73 @@ struct ConvertRequest {
     bool stopOnError = false;
 };
 
-bool takesValue(const std::string& arg) {
-    return arg == "-o" || isConversionOption(arg) || arg == "--fit" || arg == "--size" ||
-           arg == "--percent" || arg == "--phone" || arg == "--wml-dir" || arg == "--prefix" ||
-           arg == "--alt";
-}
-
 // Parses the arguments; on bad usage writes the reason to err and returns
 // nothing.
 std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::ostream& err,
                                     bool& helpAsked) {
     ConvertRequest request;
-    ArgumentCursor cursor(args);
     int resizeOptions = 0;
+    // --fit, --phone, --size and --percent exclude each other.
+    auto resize = [&](auto take) {
+        return
+            [&resizeOptions, take](const std::string& name, const std::string& value) -> Refusal {
+                if (++resizeOptions > 1)
+                    return "give only one of --fit, --phone, --size and --percent";
+                return take(name, value);
+            };
+    };
+    const OptionTable table{
+        .options =
+            {
+                flagOption({"--wml"}, request.wml),
+                flagOption({"--stop-on-error"}, request.stopOnError),
+                textOption({"-o"}, request.output),
+                conversionOptionSpec(request.conversion),
+                textOption({"--wml-dir"}, request.wmlFolder),
+                textOption({"--prefix"}, request.prefix),
+                textOption({"--alt"}, request.altText),
+                {{"--phone"}, true, resize([&](const std::string&, const std::string& value) {
+                     request.phone = value;
+                     return Refusal();
+                 })},
+                {{"--percent"}, true, resize([&](const std::string&, const std::string& value) {
+                     const auto p = parseInt(value, 1, 100000);
+                     if (!p)
+                         return Refusal("percentage must be a whole number from 1 to 100000");
+                     request.conversion.resize = ResizeKind::percent;
+                     request.conversion.percent = *p;
+                     return Refusal();
+                 })},
+                {{"--fit", "--size"},
+                 true,
+                 resize([&](const std::string& name, const std::string& value) {
+                     const auto size = parseSize(value);
+                     if (!size)
+                         return Refusal("size must look like 96x60");
+                     request.conversion.resize =
+                         name == "--fit" ? ResizeKind::fit : ResizeKind::exact;
+                     request.conversion.size = *size;
+                     return Refusal();
+                 })},
+            },
+        .operand = [&](const std::string& input) -> Refusal {
+            if (input.find('\n') != std::string::npos)
+                return "input names cannot hold line breaks";
+            request.inputs.push_back(input);
+            return std::nullopt;
+        },
+    };
+    const ParseResult parsed = parseOptions(args, table);
+    if (parsed.status == ParseResult::Status::help) {
+        helpAsked = true;
+        return std::nullopt;
+    }
     auto bad = [&](const std::string& why) {
-        err << "glyphon-cli convert: " << why << "\nRun 'glyphon-cli convert --help' for usage.\n";
+        usageError(err, "convert", why);
         return std::nullopt;
     };
-    while (!cursor.done()) {
-        const std::string arg = cursor.take();
-        if (arg == "-h" || arg == "--help") {
-            helpAsked = true;
-            return std::nullopt;
-        }
-        if (arg == "--wml") {
-            request.wml = true;
-        } else if (arg == "--stop-on-error") {
-            request.stopOnError = true;
-        } else if (takesValue(arg)) {
-            const auto value = cursor.value();
-            if (!value)
-                return bad("option " + arg + " needs a value");
-            if (arg == "-o") {
-                request.output = *value;
-            } else if (isConversionOption(arg)) {
-                if (const auto why = applyConversionOption(arg, *value, request.conversion))
-                    return bad(*why);
-            } else if (arg == "--wml-dir") {
-                request.wmlFolder = *value;
-            } else if (arg == "--prefix") {
-                request.prefix = *value;
-            } else if (arg == "--alt") {
-                request.altText = *value;
-            } else {
-                if (++resizeOptions > 1)
-                    return bad("give only one of --fit, --phone, --size and --percent");
-                if (arg == "--phone") {
-                    request.phone = *value;
-                } else if (arg == "--percent") {
-                    const auto p = parseInt(*value, 1, 100000);
-                    if (!p)
-                        return bad("percentage must be a whole number from 1 to 100000");
-                    request.conversion.resize = ResizeKind::percent;
-                    request.conversion.percent = *p;
-                } else {
-                    const auto size = parseSize(*value);
-                    if (!size)
-                        return bad("size must look like 96x60");
-                    request.conversion.resize =
-                        arg == "--fit" ? ResizeKind::fit : ResizeKind::exact;
-                    request.conversion.size = *size;
-                }
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return bad("unknown option '" + arg + "'");
-        } else {
-            if (arg.find('\n') != std::string::npos)
-                return bad("input names cannot hold line breaks");
-            request.inputs.push_back(arg);
-        }
-    }
+    if (parsed.status == ParseResult::Status::refused)
+        return bad(parsed.reason);
     if (request.inputs.empty())
         return bad("no input pictures");
     if (request.output.empty())

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
+#include "cli/OptionParser.h"
 
 namespace cli {
 namespace {
@@ -33,28 +34,24 @@ std::optional<CounterRequest> parse(const std::vector<std::string>& args, std::o
                                     bool& helpAsked) {
     CounterRequest request;
     std::vector<std::string> operands;
-    ArgumentCursor cursor(args);
+    const OptionTable table{
+        .options = {textOption({"-o"}, request.output)},
+        .operand = [&](const std::string& operand) -> Refusal {
+            operands.push_back(operand);
+            return std::nullopt;
+        },
+    };
+    const ParseResult parsed = parseOptions(args, table);
+    if (parsed.status == ParseResult::Status::help) {
+        helpAsked = true;
+        return std::nullopt;
+    }
     auto bad = [&](const std::string& why) {
-        err << "glyphon-cli counter: " << why << "\nRun 'glyphon-cli counter --help' for usage.\n";
+        usageError(err, "counter", why);
         return std::nullopt;
     };
-    while (!cursor.done()) {
-        const std::string arg = cursor.take();
-        if (arg == "-h" || arg == "--help") {
-            helpAsked = true;
-            return std::nullopt;
-        }
-        if (arg == "-o") {
-            const auto value = cursor.value();
-            if (!value)
-                return bad("option -o needs a value");
-            request.output = *value;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return bad("unknown option '" + arg + "'");
-        } else {
-            operands.push_back(arg);
-        }
-    }
+    if (parsed.status == ParseResult::Status::refused)
+        return bad(parsed.reason);
     if (operands.size() != 2)
         return bad("give a digit folder and a number");
     request.folder = operands[0];

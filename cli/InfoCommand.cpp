@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/DownloadProgressLine.h"
+#include "cli/OptionParser.h"
 #include "cli/ProgressLine.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
@@ -52,13 +53,20 @@ std::optional<std::string> readHeader(codec::CCodec& codec, const std::string& n
 }  // namespace
 
 int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    for (const auto& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            out << kInfoHelp;
-            return kExitOk;
-        }
+    std::vector<std::string> files;
+    // Anything but the help options names a file, "-x" too.
+    const OptionTable table{
+        .operand = [&](const std::string& file) -> Refusal {
+            files.push_back(file);
+            return std::nullopt;
+        },
+        .unknownOption = nullptr,
+    };
+    if (parseOptions(args, table).status == ParseResult::Status::help) {
+        out << kInfoHelp;
+        return kExitOk;
     }
-    if (args.empty()) {
+    if (files.empty()) {
         err << kInfoHelp;
         return kExitUsage;
     }
@@ -66,7 +74,7 @@ int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     codec.setThrowException(false);
     DownloadProgressLine download(err, stderrIsTerminal());
     int status = kExitOk;
-    for (const auto& file : args) {
+    for (const auto& file : files) {
         if (const auto failure = readHeader(codec, file, download)) {
             err << file << ": " << *failure << '\n';
             status = kExitFailed;

@@ -7,6 +7,7 @@
 #include "app/core/SettingsStore.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/OptionParser.h"
 
 namespace cli {
 namespace {
@@ -44,8 +45,7 @@ constexpr int kSmallestSide = 1;
 constexpr int kLargestSide = 9000;
 
 int usage(std::ostream& err, const std::string& why) {
-    err << "glyphon-cli phones: " << why << "\nRun 'glyphon-cli phones --help' for usage.\n";
-    return kExitUsage;
+    return usageError(err, "phones", why);
 }
 
 int writeFailed(std::ostream& err) {
@@ -150,18 +150,25 @@ int removePhone(const std::vector<std::string>& operands, std::ostream& out, std
 }  // namespace
 
 int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    for (const auto& arg : args) {
-        if (arg == "-h" || arg == "--help") {
-            out << kPhonesHelp;
-            return kExitOk;
-        }
+    std::vector<std::string> words;
+    // Anything but the help options is an action or its operand ("-1" too).
+    const OptionTable table{
+        .operand = [&](const std::string& word) -> Refusal {
+            words.push_back(word);
+            return std::nullopt;
+        },
+        .unknownOption = nullptr,
+    };
+    if (parseOptions(args, table).status == ParseResult::Status::help) {
+        out << kPhonesHelp;
+        return kExitOk;
     }
-    if (args.empty()) {
+    if (words.empty()) {
         err << kPhonesHelp;
         return kExitUsage;
     }
-    const std::string& action = args.front();
-    const std::vector<std::string> operands(args.begin() + 1, args.end());
+    const std::string& action = words.front();
+    const std::vector<std::string> operands(words.begin() + 1, words.end());
     if (action == "list") {
         if (!operands.empty())
             return usage(err, "list takes no arguments");

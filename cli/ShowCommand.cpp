@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/DownloadProgressLine.h"
+#include "cli/OptionParser.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalPicture.h"
 
@@ -23,19 +24,25 @@ constexpr const char* kShowHelp =
 int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     bool invert = false;
-    for (const auto& arg : args) {
-        if (arg == "-h" || arg == "--help") {
-            out << kShowHelp;
-            return kExitOk;
-        }
-        if (arg == "--invert") {
-            invert = true;
-        } else if (file.empty() && !(arg.size() > 1 && arg[0] == '-')) {
+    auto unexpected = [](const std::string& arg) { return "unexpected argument '" + arg + "'"; };
+    const OptionTable table{
+        .options = {flagOption({"--invert"}, invert)},
+        .operand = [&](const std::string& arg) -> Refusal {
+            if (!file.empty())
+                return unexpected(arg);
             file = arg;
-        } else {
-            err << "glyphon-cli show: unexpected argument '" << arg << "'\n" << kShowHelp;
-            return kExitUsage;
-        }
+            return std::nullopt;
+        },
+        .unknownOption = unexpected,
+    };
+    const ParseResult parsed = parseOptions(args, table);
+    if (parsed.status == ParseResult::Status::help) {
+        out << kShowHelp;
+        return kExitOk;
+    }
+    if (parsed.status == ParseResult::Status::refused) {
+        err << "glyphon-cli show: " << parsed.reason << '\n' << kShowHelp;
+        return kExitUsage;
     }
     if (file.empty()) {
         err << kShowHelp;

@@ -5,7 +5,9 @@
 #include "app/core/SplitPages.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
+#include "cli/ConversionOptionSpec.h"
 #include "cli/FolderCreation.h"
+#include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
 #include "codec/FormatCodes.h"
 #include "codec/TileGrid.h"
@@ -61,51 +63,43 @@ struct SplitRequest {
 std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ostream& err,
                                   bool& helpAsked) {
     SplitRequest request;
-    ArgumentCursor cursor(args);
+    const OptionTable table{
+        .options =
+            {
+                flagOption({"--wml"}, request.wml),
+                textOption({"-o"}, request.folder),
+                conversionOptionSpec(request.options),
+                textOption({"--phone"}, request.phone),
+                textOption({"--wml-dir"}, request.wmlFolder),
+                textOption({"--prefix"}, request.prefix),
+                {{"--tile"},
+                 true,
+                 [&](const std::string&, const std::string& value) -> Refusal {
+                     const auto size = parseSize(value);
+                     if (!size || size->width < 4)
+                         return "tile size must look like 48x48, at least 4 wide";
+                     request.tile = *size;
+                     return std::nullopt;
+                 }},
+            },
+        .operand = [&](const std::string& input) -> Refusal {
+            if (!request.input.empty())
+                return "give one input picture";
+            request.input = input;
+            return std::nullopt;
+        },
+    };
+    const ParseResult parsed = parseOptions(args, table);
+    if (parsed.status == ParseResult::Status::help) {
+        helpAsked = true;
+        return std::nullopt;
+    }
     auto bad = [&](const std::string& why) {
-        err << "glyphon-cli split: " << why << "\nRun 'glyphon-cli split --help' for usage.\n";
+        usageError(err, "split", why);
         return std::nullopt;
     };
-    while (!cursor.done()) {
-        const std::string arg = cursor.take();
-        if (arg == "-h" || arg == "--help") {
-            helpAsked = true;
-            return std::nullopt;
-        }
-        if (arg == "--wml") {
-            request.wml = true;
-            continue;
-        }
-        if (arg == "-o" || isConversionOption(arg) || arg == "--tile" || arg == "--phone" ||
-            arg == "--wml-dir" || arg == "--prefix") {
-            const auto value = cursor.value();
-            if (!value)
-                return bad("option " + arg + " needs a value");
-            if (arg == "-o") {
-                request.folder = *value;
-            } else if (isConversionOption(arg)) {
-                if (const auto why = applyConversionOption(arg, *value, request.options))
-                    return bad(*why);
-            } else if (arg == "--phone") {
-                request.phone = *value;
-            } else if (arg == "--wml-dir") {
-                request.wmlFolder = *value;
-            } else if (arg == "--prefix") {
-                request.prefix = *value;
-            } else {
-                const auto size = parseSize(*value);
-                if (!size || size->width < 4)
-                    return bad("tile size must look like 48x48, at least 4 wide");
-                request.tile = *size;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return bad("unknown option '" + arg + "'");
-        } else if (!request.input.empty()) {
-            return bad("give one input picture");
-        } else {
-            request.input = arg;
-        }
-    }
+    if (parsed.status == ParseResult::Status::refused)
+        return bad(parsed.reason);
     if (request.input.empty())
         return bad("no input picture");
     if (request.folder.empty())

@@ -1,11 +1,7 @@
 #include "codec/DownloadFile.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdlib>
-#include <vector>
 
 namespace codec {
 namespace {
@@ -55,61 +51,23 @@ std::string urlExtension(std::string_view url) {
     return dot == std::string::npos ? std::string{} : segment.substr(dot + 1);
 }
 
-std::optional<DownloadFile> DownloadFile::create(std::string pattern, size_t suffixLength) {
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemps(name.data(), static_cast<int>(suffixLength));
-    if (fd < 0)
+std::optional<DownloadFile> DownloadFile::from(std::optional<bitmap::TemporaryFile> file) {
+    if (!file)
         return std::nullopt;
-    std::FILE* stream = ::fdopen(fd, "wb");
-    if (!stream) {
-        ::close(fd);
-        ::unlink(name.data());
-        return std::nullopt;
-    }
-    return DownloadFile(name.data(), stream);
+    return DownloadFile(std::move(*file));
 }
 
 std::optional<DownloadFile> DownloadFile::inTemporaryFolder(std::string_view extension) {
-    const std::string suffix = safeExtension(extension);
-    return create(temporaryFolder() + "tmpXXXXXX" + suffix, suffix.size());
+    return from(bitmap::TemporaryFile::create(temporaryFolder(), "tmp", safeExtension(extension)));
 }
 
 std::optional<DownloadFile> DownloadFile::beside(const std::string& target) {
     const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     const auto dot = name.rfind('.');
     const std::string suffix =
         dot == std::string::npos ? "" : safeExtension(std::string_view(name).substr(dot + 1));
-    return create(folder + ".download-XXXXXX" + suffix, suffix.size());
-}
-
-DownloadFile::DownloadFile(DownloadFile&& other) noexcept
-    : path_(std::move(other.path_)), stream_(other.stream_), kept_(other.kept_) {
-    other.stream_ = nullptr;
-    other.kept_ = true;
-}
-
-DownloadFile::~DownloadFile() {
-    close();
-    if (!kept_)
-        ::unlink(path_.c_str());
-}
-
-bool DownloadFile::close() {
-    if (!stream_)
-        return true;
-    const bool good = std::fclose(stream_) == 0;
-    stream_ = nullptr;
-    return good;
-}
-
-bool DownloadFile::moveTo(const std::string& target) {
-    if (!close() || std::rename(path_.c_str(), target.c_str()) != 0)
-        return false;
-    kept_ = true;
-    return true;
+    return from(bitmap::TemporaryFile::beside(target, ".download-", suffix));
 }
 
 }  // namespace codec

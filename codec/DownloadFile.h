@@ -5,10 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "bitmap/TemporaryFile.h"
+
 namespace codec {
 
 // A uniquely named file that a download is written into. It is removed when
-// the object goes away unless it was moved to its final name first.
+// the object goes away unless it was moved to its final name first; a file
+// moved into place gets the mode of the file it replaces, or that of an
+// ordinary new file.
 class DownloadFile {
 public:
     // "tmpXXXXXX.ext" in the system's temporary folder.
@@ -17,26 +21,18 @@ public:
     // renamed over it once the download is good.
     static std::optional<DownloadFile> beside(const std::string& target);
 
-    ~DownloadFile();
-    DownloadFile(DownloadFile&& other) noexcept;
-    DownloadFile(const DownloadFile&) = delete;
-    DownloadFile& operator=(const DownloadFile&) = delete;
-    DownloadFile& operator=(DownloadFile&&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::FILE* stream() const { return stream_; }
+    const std::string& path() const { return file_.path(); }
+    std::FILE* stream() const { return file_.stream(); }
     // Closes the stream; false when buffered data could not be written.
-    bool close();
+    bool close() { return file_.close(); }
     // Renames the (closed) file to `target`; afterwards it is not removed.
-    bool moveTo(const std::string& target);
+    bool moveTo(const std::string& target) { return file_.commit(target); }
 
 private:
-    DownloadFile(std::string path, std::FILE* stream) : path_(std::move(path)), stream_(stream) {}
-    static std::optional<DownloadFile> create(std::string pattern, size_t suffixLength);
+    explicit DownloadFile(bitmap::TemporaryFile file) : file_(std::move(file)) {}
+    static std::optional<DownloadFile> from(std::optional<bitmap::TemporaryFile> file);
 
-    std::string path_;
-    std::FILE* stream_;
-    bool kept_ = false;
+    bitmap::TemporaryFile file_;
 };
 
 // The extension of a URL's last path segment (query and fragment left

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 
 namespace Carvello {
@@ -17,13 +18,18 @@ using ProgressFunction = std::function<void(ImageCoder& coder, void* userData, u
 
 // Base of the library's decoders and encoders: the progress callback and
 // the verbose trace switch.
+//
+// The trace is off by default. setVerbose(&stream) switches it on and sends
+// it to that stream (which must outlive the decoding); setVerbose(nullptr)
+// switches it off again. Some decoders run extra checks while it is on.
 class ImageCoder {
 public:
     virtual ~ImageCoder();
 
     void setProgressFunction(ProgressFunction function, void* userData = nullptr);
-    bool verbose() const { return verbose_; }
-    void setVerbose(bool on) { verbose_ = on; }
+    bool verbose() const { return trace_ != nullptr; }
+    void setVerbose(std::ostream* trace) { trace_ = trace; }
+    std::ostream* traceSink() const { return trace_; }
 
 protected:
     // Decoders: turns the decoded data into the image's pixels.
@@ -33,11 +39,13 @@ protected:
     // cancel. The percentage is clamped to 100.
     bool reportProgress(unsigned pass, unsigned passCount, unsigned percent);
     bool hasProgressFunction() const { return static_cast<bool>(progress_); }
+    // Where the trace goes; only while verbose().
+    std::ostream& trace() const { return *trace_; }
 
 private:
     ProgressFunction progress_;
     void* userData_ = nullptr;
-    bool verbose_ = false;
+    std::ostream* trace_ = nullptr;
 };
 
 // A coder that reads pictures.

@@ -3,7 +3,7 @@
 #include "carvello/jpeg/JpegDecoder.h"
 
 #include <algorithm>
-#include <iostream>
+#include <ostream>
 
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/GraphicsAbort.h"
@@ -138,7 +138,7 @@ void JpegDecoder::readStartOfFile(InputByteStream& stream) {
         stream.getByte() != jpeg::kSOI)
         throw BadStream("Missing SOI Marker");
     if (verbose())
-        std::cout << "{ Start Of Image }\n";
+        trace() << "{ Start Of Image }\n";
     if (stream.endReached() || stream.getByte() != 0xFF || stream.endReached() ||
         stream.getByte() != jpeg::kAPP0)
         throw BadStream("Missing JFIF APP0 Marker");
@@ -160,16 +160,15 @@ void JpegDecoder::readStartOfFile(InputByteStream& stream) {
     if (verbose()) {
         static const char* const kUnits[] = {" (aspect ratio)", " (pixels per inch)",
                                              " (pixels/cm)"};
-        std::cout << "{ JFIF APP0 Marker\n"
-                  << "  Length: " << length << '\n'
-                  << "  Version: " << int{major} << '.' << int{minor} << '\n'
-                  << "  Density Unit: " << int{units} << (units < 3 ? kUnits[units] : " (??]")
-                  << '\n'
-                  << "  X Density: " << xDensity << '\n'
-                  << "  Y Density: " << yDensity << '\n'
-                  << "  Thumbnail Width: " << int{thumbnailWidth} << '\n'
-                  << "  Thumbnail Height: " << int{thumbnailHeight} << '\n'
-                  << "}\n";
+        trace() << "{ JFIF APP0 Marker\n"
+                << "  Length: " << length << '\n'
+                << "  Version: " << int{major} << '.' << int{minor} << '\n'
+                << "  Density Unit: " << int{units} << (units < 3 ? kUnits[units] : " (??]") << '\n'
+                << "  X Density: " << xDensity << '\n'
+                << "  Y Density: " << yDensity << '\n'
+                << "  Thumbnail Width: " << int{thumbnailWidth} << '\n'
+                << "  Thumbnail Height: " << int{thumbnailHeight} << '\n'
+                << "}\n";
     }
     skipBytes(stream, int64_t{length} - 16);
 }
@@ -201,11 +200,11 @@ void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
             throw BadStream("Cannot read image - Arithmetic Coding covered by patents");
         case jpeg::kSOI:
             if (verbose())
-                std::cout << "{ Start Of Image }\n";
+                trace() << "{ Start Of Image }\n";
             return;
         case jpeg::kEOI:
             if (verbose())
-                std::cout << "{ End Of Image }\n";
+                trace() << "{ End Of Image }\n";
             endSeen_ = true;
             return;
         case jpeg::kSOS:
@@ -245,10 +244,10 @@ void JpegDecoder::readApplication(InputByteStream& stream, uint8_t code) {
     }
     if (verbose()) {
         if (code == jpeg::kCOM)
-            std::cout << "( Comment Marker\n";
+            trace() << "( Comment Marker\n";
         else
-            std::cout << "{ APP" << std::hex << (code - jpeg::kAPP0) << std::dec << " Marker\n";
-        std::cout << "Length: " << length << '\n' << "ID: " << identifier << '\n' << "}\n";
+            trace() << "{ APP" << std::hex << (code - jpeg::kAPP0) << std::dec << " Marker\n";
+        trace() << "Length: " << length << '\n' << "ID: " << identifier << '\n' << "}\n";
     }
     skipBytes(stream, remaining);
 }
@@ -257,7 +256,7 @@ void JpegDecoder::readQuantizationTables(InputByteStream& stream) {
     const uint16_t length = stream.getBigEndianWord();
     int64_t remaining = int64_t{length} - 2;
     if (verbose())
-        std::cout << "{ Define Quantization Table\n  Length: " << length << '\n';
+        trace() << "{ Define Quantization Table\n  Length: " << length << '\n';
     while (remaining > 0) {
         const uint8_t info = stream.getByte();
         const int index = info & 0x0F;
@@ -277,25 +276,25 @@ void JpegDecoder::readQuantizationTables(InputByteStream& stream) {
         quantizationTables_[static_cast<size_t>(index)].set(values);
         remaining -= 65;
         if (verbose()) {
-            std::cout << "  Table Index: " << index << "\n  Table Precision: " << precision
-                      << "\n  Table Values: \n";
+            trace() << "  Table Index: " << index << "\n  Table Precision: " << precision
+                    << "\n  Table Values: \n";
             for (int row = 0; row < 8; ++row) {
-                std::cout << "        ";
+                trace() << "        ";
                 for (int col = 0; col < 8; ++col)
-                    std::cout << values[static_cast<size_t>(row * 8 + col)] << ' ';
-                std::cout << '\n';
+                    trace() << values[static_cast<size_t>(row * 8 + col)] << ' ';
+                trace() << '\n';
             }
         }
     }
     if (verbose())
-        std::cout << "}\n";
+        trace() << "}\n";
 }
 
 void JpegDecoder::readHuffmanTables(InputByteStream& stream) {
     const uint16_t length = stream.getBigEndianWord();
     int64_t remaining = int64_t{length} - 2;
     if (verbose())
-        std::cout << "{ Define Huffman Table\n";
+        trace() << "{ Define Huffman Table\n";
     while (remaining > 0) {
         const uint8_t info = stream.getByte();
         const int index = info & 0x0F;
@@ -317,21 +316,21 @@ void JpegDecoder::readHuffmanTables(InputByteStream& stream) {
         table.build(counts, std::span(values).first(static_cast<size_t>(total)));
         remaining -= 17 + total;
         if (verbose()) {
-            std::cout << "   Table Index " << index << '\n'
-                      << (ac ? "   Table Class: AC\n" : "   Table Class: DC\n");
-            table.dump(std::cout);
+            trace() << "   Table Index " << index << '\n'
+                    << (ac ? "   Table Class: AC\n" : "   Table Class: DC\n");
+            table.dump(trace());
         }
     }
     if (verbose())
-        std::cout << "}\n";
+        trace() << "}\n";
 }
 
 void JpegDecoder::readRestartInterval(InputByteStream& stream) {
     const uint16_t length = stream.getBigEndianWord();
     restartInterval_ = stream.getBigEndianWord();
     if (verbose())
-        std::cout << "{ Define Restart Interval\n  Length:  " << length
-                  << "\n  Interval: " << restartInterval_ << "\n}\n";
+        trace() << "{ Define Restart Interval\n  Length:  " << length
+                << "\n  Interval: " << restartInterval_ << "\n}\n";
 }
 
 void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
@@ -348,9 +347,9 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     if (length != 3 * count + 8)
         throw BadStream("Invalid Frame Size");
     if (verbose())
-        std::cout << "{ Start Of Frame \n  Length: " << length
-                  << "\n  Precision: " << int{precision} << "\n  Height: " << height
-                  << "\n  Width: " << width << "\n  Component Count: " << int{count} << '\n';
+        trace() << "{ Start Of Frame \n  Length: " << length << "\n  Precision: " << int{precision}
+                << "\n  Height: " << height << "\n  Width: " << width
+                << "\n  Component Count: " << int{count} << '\n';
 
     // A second frame header starts the frame afresh.
     for (const uint8_t id : frameComponents_) {
@@ -394,12 +393,12 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
         maxH = std::max(maxH, h);
         maxV = std::max(maxV, v);
         if (verbose())
-            std::cout << "   Component " << int{id} << "\n   Horizontal Frequency: " << h
-                      << "\n   Vertical Frequency: " << v
-                      << "\n   Quantization Table: " << int{table} << '\n';
+            trace() << "   Component " << int{id} << "\n   Horizontal Frequency: " << h
+                    << "\n   Vertical Frequency: " << v << "\n   Quantization Table: " << int{table}
+                    << '\n';
     }
     if (verbose())
-        std::cout << "}\n";
+        trace() << "}\n";
 
     frameCode_ = code;
     frame_.width = width;

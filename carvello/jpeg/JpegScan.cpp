@@ -1,7 +1,7 @@
 // JpegDecoder: scan headers, the order in which a scan's data units are
 // decoded, restart markers, and the final pixels.
 #include <algorithm>
-#include <iostream>
+#include <ostream>
 
 #include "carvello/core/GraphicsAbort.h"
 #include "carvello/core/RasterImage.h"
@@ -29,7 +29,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     if (count < 1 || count > 3)
         throw BadStream("Invalid component count in scan");
     if (verbose())
-        std::cout << "{ Start Of Scan \n  Length:  " << length << '\n';
+        trace() << "{ Start Of Scan \n  Length:  " << length << '\n';
 
     scanComponents_.clear();
     for (int i = 0; i < count; ++i) {
@@ -45,8 +45,8 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         components_[id].acTableIndex = ac;
         scanComponents_.push_back(id);
         if (verbose())
-            std::cout << "  Component ID: " << int{id} << "\n  DC Entropy Table: " << dc
-                      << "\n  AC Entropy Table: " << ac << '\n';
+            trace() << "  Component ID: " << int{id} << "\n  DC Entropy Table: " << dc
+                    << "\n  AC Entropy Table: " << ac << '\n';
     }
     const int ss = stream.getByte();
     const int se = stream.getByte();
@@ -54,9 +54,9 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     const int ah = approximation >> 4;
     const int al = approximation & 0x0F;
     if (verbose())
-        std::cout << " Spectral Selection Start: " << ss << "\n Spectral Selection End: " << se
-                  << "\n Successive Approximation High: " << ah
-                  << "\n Successive Approximation Low: " << al << "\n}\n";
+        trace() << " Spectral Selection Start: " << ss << "\n Spectral Selection End: " << se
+                << "\n Successive Approximation High: " << ah
+                << "\n Successive Approximation Low: " << al << "\n}\n";
 
     const bool progressive = frame_.progressive;
     if (progressive) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
+#include <ostream>
 #include <vector>
 
 #include "carvello/core/RasterImage.h"
@@ -80,7 +80,7 @@ void PngDecoder::decode(PngChunkStream& chunks, RasterImage& image) {
     paletteEntries_ = 0;
     background_ = {};
     gamma_ = 0;
-    inflate_.setVerbose(verbose());
+    inflate_.setVerbose(traceSink());
 
     if (!chunks.readSignature())
         refuse("Not a PNG file");
@@ -102,9 +102,9 @@ void PngDecoder::processChunk(PngChunkStream& chunks, RasterImage& image) {
     const std::string_view type = chunks.chunkType();
     const auto data = chunks.chunkData();
     if (verbose()) {
-        std::cout << "{\n"
-                  << " Block Type: " << type << '\n'
-                  << " Length: " << uint64_t{chunks.chunkLength()} + 4 << '\n';
+        trace() << "{\n"
+                << " Block Type: " << type << '\n'
+                << " Length: " << uint64_t{chunks.chunkLength()} + 4 << '\n';
     }
     const bool isData = type == "IDAT";
     if (type == "IHDR") {
@@ -147,7 +147,7 @@ void PngDecoder::processChunk(PngChunkStream& chunks, RasterImage& image) {
     }
     previousWasData_ = isData;
     if (verbose())
-        std::cout << "}\n";
+        trace() << "}\n";
 }
 
 void PngDecoder::readHeader(std::span<const uint8_t> data, RasterImage& image) {
@@ -163,16 +163,16 @@ void PngDecoder::readHeader(std::span<const uint8_t> data, RasterImage& image) {
     filter_ = data[11];
     interlace_ = data[12];
     if (verbose()) {
-        std::cout << " Image Dimensions: " << width_ << " x " << height_ << '\n'
-                  << " Bit Depth: " << bitDepth_ << '\n'
-                  << " Color Type: (" << colorType_ << ") " << colorTypeName(colorType_) << '\n'
-                  << " Compression Method: " << compression_ << '\n'
-                  << " Filter Method: " << filter_ << '\n'
-                  << " Interlace Method: (" << interlace_ << ") "
-                  << (interlace_ == 0   ? "none"
-                      : interlace_ == 1 ? "Adam7"
-                                        : "unknown")
-                  << '\n';
+        trace() << " Image Dimensions: " << width_ << " x " << height_ << '\n'
+                << " Bit Depth: " << bitDepth_ << '\n'
+                << " Color Type: (" << colorType_ << ") " << colorTypeName(colorType_) << '\n'
+                << " Compression Method: " << compression_ << '\n'
+                << " Filter Method: " << filter_ << '\n'
+                << " Interlace Method: (" << interlace_ << ") "
+                << (interlace_ == 0   ? "none"
+                    : interlace_ == 1 ? "Adam7"
+                                      : "unknown")
+                << '\n';
     }
     if (compression_ != 0)
         refuse("Invalid Compression Method");
@@ -228,7 +228,7 @@ void PngDecoder::readBackground(std::span<const uint8_t> data) {
                 refuse("bKGD palette index too large");
             background_ = {data[0], data[0], data[0]};
             if (verbose())
-                std::cout << "Background Grayscale: " << unsigned{data[0]} << '\n';
+                trace() << "Background Grayscale: " << unsigned{data[0]} << '\n';
             break;
         case 2:
         case 6:
@@ -236,8 +236,8 @@ void PngDecoder::readBackground(std::span<const uint8_t> data) {
                 refuse("bKGD Chunk too small");
             background_ = {data[0], data[2], data[4]};
             if (verbose()) {
-                std::cout << "Background RGB: " << bigEndian16(data, 0) << " "
-                          << bigEndian16(data, 2) << " " << bigEndian16(data, 4) << '\n';
+                trace() << "Background RGB: " << bigEndian16(data, 0) << " " << bigEndian16(data, 2)
+                        << " " << bigEndian16(data, 4) << '\n';
             }
             break;
         default:
@@ -254,7 +254,7 @@ void PngDecoder::readGamma(std::span<const uint8_t> data) {
         refuse("gAMA chunk too small");
     gamma_ = bigEndian32(data, 0) * 0.00001;
     if (verbose())
-        std::cout << " Gamma: " << gamma_ << '\n';
+        trace() << " Gamma: " << gamma_ << '\n';
 }
 
 void PngDecoder::checkChromaticities(std::span<const uint8_t> data) {
@@ -269,7 +269,7 @@ void PngDecoder::checkChromaticities(std::span<const uint8_t> data) {
             "  White Point X: ", "  White Point y: ", "  Red X:         ", "  Red Y:         ",
             "  Green X:       ", "  Green Y:       ", "  Blue X:        ", "  Blue Y:        "};
         for (size_t i = 0; i < kNames.size(); ++i)
-            std::cout << kNames[i] << bigEndian32(data, i * 4) * 0.00001 << '\n';
+            trace() << kNames[i] << bigEndian32(data, i * 4) * 0.00001 << '\n';
     }
 }
 
@@ -282,7 +282,7 @@ void PngDecoder::checkHistogram(std::span<const uint8_t> data) {
         refuse("Bad size for hIST chunk");
     if (verbose()) {
         for (unsigned i = 0; i < paletteEntries_; ++i)
-            std::cout << "  " << i << ") " << bigEndian16(data, 2 * i) << '\n';
+            trace() << "  " << i << ") " << bigEndian16(data, 2 * i) << '\n';
     }
 }
 
@@ -295,9 +295,9 @@ void PngDecoder::checkPhysicalSize(std::span<const uint8_t> data) {
         refuse("pHYs contains an invalid unit");
     if (verbose()) {
         const char* unit = data[8] == 0 ? "unknown unit" : "meter";
-        std::cout << "  " << bigEndian32(data, 0) << " per " << unit << '\n'
-                  << "  " << bigEndian32(data, 4) << " per " << unit << '\n'
-                  << "  Unit: " << unit << '\n';
+        trace() << "  " << bigEndian32(data, 0) << " per " << unit << '\n'
+                << "  " << bigEndian32(data, 4) << " per " << unit << '\n'
+                << "  Unit: " << unit << '\n';
     }
 }
 
@@ -314,18 +314,18 @@ void PngDecoder::checkSignificantBits(std::span<const uint8_t> data) {
     if (verbose()) {
         switch (colorType_) {
             case 0:
-                std::cout << "  Significant Bits: " << unsigned{data[0]} << '\n';
+                trace() << "  Significant Bits: " << unsigned{data[0]} << '\n';
                 break;
             case 4:
-                std::cout << " Significant Bits: " << unsigned{data[0]} << '\n'
-                          << " Significant Alpha Bits: " << unsigned{data[1]} << '\n';
+                trace() << " Significant Bits: " << unsigned{data[0]} << '\n'
+                        << " Significant Alpha Bits: " << unsigned{data[1]} << '\n';
                 break;
             default:
-                std::cout << " Significant Red Bits: " << unsigned{data[0]} << '\n'
-                          << " Significant Green Bits: " << unsigned{data[1]} << '\n'
-                          << " Significant Blue Bits: " << unsigned{data[2]} << '\n';
+                trace() << " Significant Red Bits: " << unsigned{data[0]} << '\n'
+                        << " Significant Green Bits: " << unsigned{data[1]} << '\n'
+                        << " Significant Blue Bits: " << unsigned{data[2]} << '\n';
                 if (colorType_ == 6)
-                    std::cout << " Significant Alpha Bits: " << unsigned{data[3]} << '\n';
+                    trace() << " Significant Alpha Bits: " << unsigned{data[3]} << '\n';
                 break;
         }
     }
@@ -345,12 +345,12 @@ void PngDecoder::checkText(std::string_view type, std::span<const uint8_t> data)
     const std::string keyword(reinterpret_cast<const char*>(data.data()), keywordLength);
     const auto rest = data.subspan(keywordLength + 1);
     if (compressed) {
-        std::cout << "Keyword: '" << keyword << "'\n"
-                  << "Compression Method: " << (rest.empty() ? 0u : unsigned{rest[0]}) << '\n';
+        trace() << "Keyword: '" << keyword << "'\n"
+                << "Compression Method: " << (rest.empty() ? 0u : unsigned{rest[0]}) << '\n';
     } else {
-        std::cout << " Keyword: '" << keyword << "'\n"
-                  << " Value: '"
-                  << std::string(reinterpret_cast<const char*>(rest.data()), rest.size()) << "'\n";
+        trace() << " Keyword: '" << keyword << "'\n"
+                << " Value: '"
+                << std::string(reinterpret_cast<const char*>(rest.data()), rest.size()) << "'\n";
     }
 }
 
@@ -358,12 +358,12 @@ void PngDecoder::checkTime(std::span<const uint8_t> data) {
     if (data.size() != 7)
         refuse("tIME chunk size invalid");
     if (verbose()) {
-        std::cout << "  Year: " << bigEndian16(data, 0) << '\n'
-                  << "  Month: " << unsigned{data[2]} << '\n'
-                  << "  Day: " << unsigned{data[3]} << '\n'
-                  << "  Hour: " << unsigned{data[4]} << '\n'
-                  << "  Minute: " << unsigned{data[5]} << '\n'
-                  << "  Second: " << unsigned{data[6]} << '\n';
+        trace() << "  Year: " << bigEndian16(data, 0) << '\n'
+                << "  Month: " << unsigned{data[2]} << '\n'
+                << "  Day: " << unsigned{data[3]} << '\n'
+                << "  Hour: " << unsigned{data[4]} << '\n'
+                << "  Minute: " << unsigned{data[5]} << '\n'
+                << "  Second: " << unsigned{data[6]} << '\n';
     }
 }
 
@@ -381,19 +381,19 @@ void PngDecoder::checkTransparency(std::span<const uint8_t> data) {
             if (data.size() != paletteEntries_)
                 refuse("tRNS block length invalid");
             for (uint8_t alpha : data)
-                std::cout << "  Transparency: " << unsigned{alpha} << '\n';
+                trace() << "  Transparency: " << unsigned{alpha} << '\n';
             break;
         case 0:
             if (data.size() < 2)
                 refuse("tRNS chunk length invalid");
-            std::cout << "  Transparency: " << bigEndian16(data, 0) << '\n';
+            trace() << "  Transparency: " << bigEndian16(data, 0) << '\n';
             break;
         case 2:
             if (data.size() < 6)
                 refuse("tRNS chunk length invalid");
-            std::cout << "  Red Transparency: " << bigEndian16(data, 0) << '\n'
-                      << "  Green Transparency: " << bigEndian16(data, 2) << '\n'
-                      << "  Blue Transparency: " << bigEndian16(data, 4) << '\n';
+            trace() << "  Red Transparency: " << bigEndian16(data, 0) << '\n'
+                    << "  Green Transparency: " << bigEndian16(data, 2) << '\n'
+                    << "  Blue Transparency: " << bigEndian16(data, 4) << '\n';
             break;
         default:
             refuse("Invalid Color Type of tRNS chunk");

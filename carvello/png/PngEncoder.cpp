@@ -80,12 +80,20 @@ public:
         return std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size() &&
                std::fflush(file_.get()) == 0;
     }
-    // Closes the file and renames it to the target.
+    // Closes the file and renames it to the target. A file it replaces
+    // passes its permissions on; a new one keeps those it was created with.
     bool commit(const std::string& target) {
         if (std::fclose(file_.release()) != 0)
             return false;
+        namespace fs = std::filesystem;
         std::error_code ec;
-        std::filesystem::rename(path_, target, ec);
+        const fs::file_status replaced = fs::status(target, ec);
+        if (fs::is_regular_file(replaced)) {
+            fs::permissions(path_, replaced.permissions() & fs::perms::all, ec);
+            if (ec)
+                return false;
+        }
+        fs::rename(path_, target, ec);
         if (ec)
             return false;
         path_.clear();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
+#include <ostream>
 
 #include "carvello/core/InputByteStream.h"
 #include "carvello/zlib/Checksums.h"
@@ -98,11 +98,11 @@ void PNGInflateDecoder::openStream(InputByteStream& stream) {
     const uint64_t windowSize = uint64_t{1} << ((cmf >> 4) + 8);
     const unsigned level = flg / 64;
     const bool presetDictionary = (flg & 0x20) != 0;
-    if (verbose_) {
-        std::cout << " Compression Method: " << method << '\n'
-                  << " WindowSize: " << windowSize << '\n'
-                  << " Preset Dictionary: " << (presetDictionary ? "true" : "false") << '\n'
-                  << " Compression Level: " << level << '\n';
+    if (verbose()) {
+        *trace_ << " Compression Method: " << method << '\n'
+                << " WindowSize: " << windowSize << '\n'
+                << " Preset Dictionary: " << (presetDictionary ? "true" : "false") << '\n'
+                << " Compression Level: " << level << '\n';
     }
     if (method != 8)
         throw StreamError("Invalid Compression Method - Not (8) Deflate");
@@ -122,9 +122,9 @@ void PNGInflateDecoder::readBlockHeader(InputByteStream& stream) {
     for (;;) {
         finalBlock_ = bits_.take(stream, 1) != 0;
         const unsigned type = bits_.take(stream, 2);
-        if (verbose_) {
-            std::cout << " Final: " << finalBlock_ << '\n'
-                      << " Type:  (" << type << ") " << blockTypeName(type) << '\n';
+        if (verbose()) {
+            *trace_ << " Final: " << finalBlock_ << '\n'
+                    << " Type:  (" << type << ") " << blockTypeName(type) << '\n';
         }
         switch (type) {
             case 0:
@@ -163,10 +163,10 @@ void PNGInflateDecoder::readDynamicTables(InputByteStream& stream) {
     const unsigned literalCount = bits_.take(stream, 5) + 257;
     const unsigned distanceCount = bits_.take(stream, 5) + 1;
     const unsigned lengthCodeCount = bits_.take(stream, 4) + 4;
-    if (verbose_) {
-        std::cout << " Literal Code Count: " << literalCount << '\n'
-                  << " Distance Codes: " << distanceCount << '\n'
-                  << " Code Length Codes: " << lengthCodeCount << '\n';
+    if (verbose()) {
+        *trace_ << " Literal Code Count: " << literalCount << '\n'
+                << " Distance Codes: " << distanceCount << '\n'
+                << " Code Length Codes: " << lengthCodeCount << '\n';
     }
     if (lengthCodeCount > kLengthCodeOrder.size())
         throw StreamError("Invalid Huffman Code Length");
@@ -174,10 +174,10 @@ void PNGInflateDecoder::readDynamicTables(InputByteStream& stream) {
     std::array<uint8_t, 19> codeLengths{};
     for (unsigned i = 0; i < lengthCodeCount; ++i)
         codeLengths[kLengthCodeOrder[i]] = static_cast<uint8_t>(bits_.take(stream, 3));
-    if (verbose_) {
-        std::cout << "  Lengths\n";
+    if (verbose()) {
+        *trace_ << "  Lengths\n";
         for (uint8_t length : codeLengths)
-            std::cout << "   " << unsigned{length} << '\n';
+            *trace_ << "   " << unsigned{length} << '\n';
     }
     lengthCode_->build(codeLengths, 7);
 
@@ -201,8 +201,8 @@ void PNGInflateDecoder::readLengthRun(InputByteStream& stream, const InflateHuff
     while (i < lengths.size()) {
         const unsigned symbol = lengthCode.decode(bits_, stream);
         if (symbol < 16) {
-            if (verbose_)
-                std::cout << " Literal: " << symbol << '\n';
+            if (verbose())
+                *trace_ << " Literal: " << symbol << '\n';
             lengths[i++] = static_cast<uint8_t>(symbol);
             continue;
         }
@@ -213,16 +213,16 @@ void PNGInflateDecoder::readLengthRun(InputByteStream& stream, const InflateHuff
                 throw StreamError("Repeat Code Without Previous Length");
             repeat = 3 + bits_.take(stream, 2);
             value = lengths[i - 1];
-            if (verbose_)
-                std::cout << " Repeat: " << repeat << '\n';
+            if (verbose())
+                *trace_ << " Repeat: " << repeat << '\n';
         } else if (symbol == 17) {
             repeat = 3 + bits_.take(stream, 3);
-            if (verbose_)
-                std::cout << " Zero Run: " << repeat << '\n';
+            if (verbose())
+                *trace_ << " Zero Run: " << repeat << '\n';
         } else if (symbol == 18) {
             repeat = 11 + bits_.take(stream, 7);
-            if (verbose_)
-                std::cout << " Zero Run: " << repeat << '\n';
+            if (verbose())
+                *trace_ << " Zero Run: " << repeat << '\n';
         } else {
             throw StreamError("Bad Length Code");
         }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <iosfwd>
 #include <memory>
 #include <span>
 #include <string>
@@ -53,8 +54,10 @@ public:
     // True once the end-of-block code of the final block has been read.
     bool endOfData() const { return endOfData_; }
 
-    bool verbose() const { return verbose_; }
-    void setVerbose(bool on) { verbose_ = on; }
+    // The block headers and code lengths are traced to the stream, when
+    // one is given (off by default).
+    bool verbose() const { return trace_ != nullptr; }
+    void setVerbose(std::ostream* trace) { trace_ = trace; }
 
 private:
     void readBlockHeader(InputByteStream& stream);
@@ -86,7 +89,7 @@ private:
     std::unique_ptr<InflateHuffman> dynamicLiterals_;
     std::unique_ptr<InflateHuffman> dynamicDistances_;
     std::unique_ptr<InflateHuffman> lengthCode_;
-    bool verbose_ = false;
+    std::ostream* trace_ = nullptr;
 };
 
 }  // namespace Carvello

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 #include "bitmap/ImageProc.h"
 #include "carvello/core/GraphicsAbort.h"
@@ -132,10 +133,10 @@ TEST(JpegApi, VerboseTrace) {
         GTEST_SKIP();
     RasterImage image;
     JpegDecoder decoder;
-    decoder.setVerbose(true);
-    testing::internal::CaptureStdout();
+    std::ostringstream sink;
+    decoder.setVerbose(&sink);
     decoder.readImage(bytes, image);
-    const std::string trace = testing::internal::GetCapturedStdout();
+    const std::string trace = sink.str();
     for (const char* label :
          {"{ Start Of Image }", "{ JFIF APP0 Marker", "  Version: 1.", "  Density Unit: ",
 
@@ -150,12 +151,16 @@ TEST(JpegApi, VerboseTrace) {
     const std::vector<uint8_t> extra = {0xFF, 0xFE, 0, 7,   'h', 'e', 'l', 'l', 'o', 0xFF,
                                         0xEB, 0,    8, 'A', 'B', 0,   'x', 'y', 'z'};
     withComments.insert(withComments.begin() + 20, extra.begin(), extra.end());
-    testing::internal::CaptureStdout();
+    sink.str("");
     decoder.readImage(withComments, image);
-    const std::string segments = testing::internal::GetCapturedStdout();
+    const std::string segments = sink.str();
     for (const char* label : {"( Comment Marker", "ID: hello", "{ APPb Marker", "ID: AB"})
         EXPECT_NE(segments.find(label), std::string::npos) << label;
-    // Quiet by default.
+    // Switched off, the sink gets nothing more; quiet by default.
+    sink.str("");
+    decoder.setVerbose(nullptr);
+    decoder.readImage(bytes, image);
+    EXPECT_EQ(sink.str(), "");
     JpegDecoder quiet;
     testing::internal::CaptureStdout();
     quiet.readImage(bytes, image);

@@ -2,6 +2,8 @@
 // stream's own operations.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngChunkStream.h"
@@ -15,17 +17,17 @@ namespace {
 
 std::pair<std::string, std::string> traced(const Bytes& file) {
     Carvello::BufferedByteStream stream(file);
+    std::ostringstream trace;
     Carvello::PngDecoder decoder;
-    decoder.setVerbose(true);
+    decoder.setVerbose(&trace);
     Carvello::RasterImage image;
     std::string outcome = "ok";
-    ::testing::internal::CaptureStdout();
     try {
         decoder.readImage(stream, image);
     } catch (const std::exception& e) {
         outcome = e.what();
     }
-    return {outcome, ::testing::internal::GetCapturedStdout()};
+    return {outcome, trace.str()};
 }
 
 Bytes rgbData() {

@@ -333,9 +333,11 @@ TEST(PngEncoder, WriteImageFileIsAllOrNothing) {
     EXPECT_EQ(pngErrorOf([&] { failing.writeImageFile(target, noisy(3, 3)); }),
               "tEXt Keyword Too Long");
     EXPECT_EQ(testing_support::readFile(target), first);
-    // Overwriting succeeds and replaces the content.
+    // Overwriting succeeds, replaces the content and keeps the file's mode.
+    std::filesystem::permissions(target, std::filesystem::perms(0604));
     encoder.writeImageFile(target, solid(2, 2, 9, 9, 9));
     EXPECT_NE(testing_support::readFile(target), first);
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0604));
     size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
         ++files;

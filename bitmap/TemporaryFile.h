@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace bitmap {
+
+// A new file under a unique name, written through a stdio stream, that is
+// either moved to its final name once complete (commit) or removed when the
+// object goes away. Only its owner can read it while it is being written;
+// commit gives it the mode of the file it replaces, or the mode an ordinary
+// new file gets (0666 less the umask).
+class TemporaryFile {
+public:
+    // PREFIX + six random characters + SUFFIX in `folder` ("" is the current
+    // folder, otherwise a folder name with or without the trailing "/").
+    static std::optional<TemporaryFile> create(const std::string& folder, std::string_view prefix,
+                                               std::string_view suffix = {});
+    // The same in the folder of `target`, the file it is meant to become.
+    static std::optional<TemporaryFile> beside(const std::string& target, std::string_view prefix,
+                                               std::string_view suffix = {});
+
+    ~TemporaryFile();
+    TemporaryFile(TemporaryFile&& other) noexcept;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(TemporaryFile&&) = delete;
+
+    const std::string& path() const { return path_; }
+    // The open stream, or null once closed.
+    std::FILE* stream() const { return stream_; }
+    // False when the file is closed or the bytes could not be written.
+    bool write(std::span<const uint8_t> bytes);
+    // Closes the stream; false when buffered data could not be written.
+    bool close();
+    // Closes the file, gives it its final mode and renames it to `target`,
+    // replacing any file there; afterwards it is no longer removed.
+    bool commit(const std::string& target);
+
+private:
+    TemporaryFile(std::string path, std::FILE* stream) : path_(std::move(path)), stream_(stream) {}
+
+    std::string path_;
+    std::FILE* stream_;
+    bool kept_ = false;
+};
+
+}  // namespace bitmap
