@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <exception>
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
@@ -49,7 +50,9 @@ bool savePngFile(ImageProc& proc, const std::string& path, const Dib& dib, bool 
             encoder.setTransparentWhite(true);
         encoder.writeImageFile(path, image);
         return true;
-    } catch (...) {
+    } catch (const std::exception&) {
+        // The library's errors (a file that cannot be written among them)
+        // and memory running out: the same text for every failure.
         proc.fail(msg::kSavePNG, msg::kPngSaveError);
         return false;
     }
