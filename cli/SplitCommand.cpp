@@ -7,7 +7,7 @@
 #include "cli/Conversion.h"
 #include "cli/FolderCreation.h"
 #include "cli/PhoneChoice.h"
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 #include "codec/TileGrid.h"
 
 namespace cli {
