@@ -50,9 +50,12 @@ struct Layout {
     BitmapInfoHeader kept;  // resolution and the like, carried over as read
 };
 
-struct Failure {
-    std::string_view message;
-};
+using Carvello::Failure;
+using Carvello::Outcome;
+
+Failure refusal(std::string_view message) {
+    return Failure{0, std::string(message)};
+}
 
 bool knownHeaderSize(uint32_t size) {
     return size == kCoreHeaderSize || size == kInfoHeaderSize || size == kAdobeRgbHeaderSize ||
@@ -66,15 +69,16 @@ bool fits(std::span<const uint8_t> file, uint64_t offset, uint64_t length) {
 
 // Reads the file and info headers. The caller has checked the file holds
 // the file header and the info header's size field.
-std::optional<Failure> readLayout(std::span<const uint8_t> file, Layout& l) {
+Outcome<Layout> readLayout(std::span<const uint8_t> file) {
+    Layout l;
     if (file[0] != kSignature[0] || file[1] != kSignature[1])
-        return Failure{msg::kBmpBadHeader};
+        return refusal(msg::kBmpBadHeader);
     l.bfOffBits = readLe32(file, 10);
     l.headerSize = readLe32(file, kBmpFileHeaderSize);
     if (!knownHeaderSize(l.headerSize))
-        return Failure{msg::kBmpBadHeader};
+        return refusal(msg::kBmpBadHeader);
     if (!fits(file, kBmpFileHeaderSize, l.headerSize))
-        return Failure{msg::kBmpTruncated};
+        return refusal(msg::kBmpTruncated);
     const auto info = file.subspan(kBmpFileHeaderSize);
     l.tableOffset = kBmpFileHeaderSize + uint64_t{l.headerSize};
 
@@ -86,7 +90,7 @@ std::optional<Failure> readLayout(std::span<const uint8_t> file, Layout& l) {
         l.planes = readLe16(info, 8);
         l.bits = readLe16(info, 10);
         l.entrySize = 3;
-        return std::nullopt;
+        return l;
     }
 
     const BitmapInfoHeader h = BitmapInfoHeader::parse(info);
@@ -111,7 +115,7 @@ std::optional<Failure> readLayout(std::span<const uint8_t> file, Layout& l) {
     } else {
         l.masksOffset = kBmpFileHeaderSize + uint64_t{kInfoHeaderSize};
     }
-    return std::nullopt;
+    return l;
 }
 
 bool masksAre(std::span<const uint8_t> file, uint64_t at, uint32_t red, uint32_t green,
@@ -121,44 +125,41 @@ bool masksAre(std::span<const uint8_t> file, uint64_t at, uint32_t red, uint32_t
 }
 
 // Checks compression and depth and picks how pixels are carried over.
-std::optional<Failure> choosePixelFormat(std::span<const uint8_t> file, const Layout& l,
-                                         PixelFormat& format) {
+Outcome<PixelFormat> choosePixelFormat(std::span<const uint8_t> file, const Layout& l) {
     switch (l.compression) {
         case kRgb:
         case kBitFields:
             break;
         case kJpeg:
         case kPng:
-            return Failure{msg::kBmpEmbeddedImage};
+            return refusal(msg::kBmpEmbeddedImage);
         case kAlphaBitFields:
-            return Failure{msg::kBmpBitFields};
+            return refusal(msg::kBmpBitFields);
         default:
-            return Failure{msg::kBmpCompressed};  // run-length, CMYK and unknown ones
+            return refusal(msg::kBmpCompressed);  // run-length, CMYK and unknown ones
     }
     const uint16_t b = l.bits;
     if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
-        return Failure{msg::kBmpUnsupportedDepth};
+        return refusal(msg::kBmpUnsupportedDepth);
     if (l.headerSize == kCoreHeaderSize && (b == 16 || b == 32))
-        return Failure{msg::kBmpUnsupportedDepth};
+        return refusal(msg::kBmpUnsupportedDepth);
     if (l.planes != 1)
-        return Failure{msg::kBmpBadHeader};
+        return refusal(msg::kBmpBadHeader);
 
-    format = b == 16 ? PixelFormat::rgb555 : PixelFormat::copy;
+    const PixelFormat format = b == 16 ? PixelFormat::rgb555 : PixelFormat::copy;
     if (l.compression != kBitFields)
-        return std::nullopt;
+        return format;
     if (b != 16 && b != 32)
-        return Failure{msg::kBmpBitFields};
+        return refusal(msg::kBmpBitFields);
     if (!fits(file, l.masksOffset, 12))
-        return Failure{msg::kBmpTruncated};
+        return refusal(msg::kBmpTruncated);
     if (b == 32 && masksAre(file, l.masksOffset, 0x00FF0000, 0x0000FF00, 0x000000FF))
-        return std::nullopt;
+        return format;
     if (b == 16 && masksAre(file, l.masksOffset, 0x7C00, 0x03E0, 0x001F))
-        return std::nullopt;
-    if (b == 16 && masksAre(file, l.masksOffset, 0xF800, 0x07E0, 0x001F)) {
-        format = PixelFormat::rgb565;
-        return std::nullopt;
-    }
-    return Failure{msg::kBmpBitFields};
+        return format;
+    if (b == 16 && masksAre(file, l.masksOffset, 0xF800, 0x07E0, 0x001F))
+        return PixelFormat::rgb565;
+    return refusal(msg::kBmpBitFields);
 }
 
 // Scales a 5- or 6-bit channel value to the full 8-bit range.
@@ -194,27 +195,28 @@ void copyColourTable(std::span<const uint8_t> file, const Layout& l, std::span<u
 
 }  // namespace
 
-BmpDecodeResult decodeBmp(std::span<const uint8_t> file) {
-    auto refuse = [](std::string_view message) { return BmpDecodeResult{std::nullopt, message}; };
+Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
     // The file header and the info header's size field come first; the
     // rest of the info header is checked against the size it declares, so
     // a small OS/2 file may be shorter than kBmpMinimumFileSize.
     if (file.size() < kBmpFileHeaderSize + 4)
-        return refuse(msg::kBmpTruncated);
+        return refusal(msg::kBmpTruncated);
 
-    Layout l;
-    if (auto failure = readLayout(file, l))
-        return refuse(failure->message);
-    PixelFormat format = PixelFormat::copy;
-    if (auto failure = choosePixelFormat(file, l, format))
-        return refuse(failure->message);
+    const Outcome<Layout> layout = readLayout(file);
+    if (!layout)
+        return layout.failure();
+    const Layout& l = *layout;
+    const Outcome<PixelFormat> pixels = choosePixelFormat(file, l);
+    if (!pixels)
+        return pixels.failure();
+    const PixelFormat format = *pixels;
 
     if (l.width <= 0 || l.height == 0)
-        return refuse(msg::kBmpBadSize);
+        return refusal(msg::kBmpBadSize);
     const bool topDown = l.height < 0;
     const int64_t height = topDown ? -l.height : l.height;  // 64-bit: INT32_MIN negates safely
     if (l.width > kMaxDimension || height > kMaxDimension || l.width * height > kMaxPixels)
-        return refuse(msg::kBmpTooLarge);
+        return refusal(msg::kBmpTooLarge);
 
     // Colour table: the file declares biClrUsed entries (0 = the full table
     // for the depth); we keep at most what the depth can index.
@@ -222,17 +224,17 @@ BmpDecodeResult decodeBmp(std::span<const uint8_t> file) {
     const uint64_t declared = l.clrUsed != 0 ? l.clrUsed : fullTable;
     const uint64_t keptEntries = std::min(declared, fullTable);
     if (!fits(file, l.tableOffset, keptEntries * l.entrySize))
-        return refuse(msg::kBmpTruncated);
+        return refusal(msg::kBmpTruncated);
 
     // Rows start at bfOffBits, or straight after the declared table when it is 0.
     const uint64_t rowsOffset =
         l.bfOffBits != 0 ? l.bfOffBits : l.tableOffset + declared * l.entrySize;
     if (rowsOffset < l.tableOffset)
-        return refuse(msg::kBmpBadHeader);  // rows inside the header
+        return refusal(msg::kBmpBadHeader);  // rows inside the header
     // Width and height are at most 2^20 here, so none of this overflows.
     const uint64_t fileStride = ((static_cast<uint64_t>(l.width) * l.bits + 31) / 32) * 4;
     if (!fits(file, rowsOffset, fileStride * static_cast<uint64_t>(height)))
-        return refuse(msg::kBmpTruncated);
+        return refusal(msg::kBmpTruncated);
 
     BitmapInfoHeader h;
     h.biWidth = static_cast<int32_t>(l.width);
@@ -247,10 +249,10 @@ BmpDecodeResult decodeBmp(std::span<const uint8_t> file) {
     }
     h.biSizeImage = format == PixelFormat::copy ? l.kept.biSizeImage : 0;
     if (!dibBlockSize(h))
-        return refuse(msg::kBmpTooLarge);
+        return refusal(msg::kBmpTooLarge);
     auto dib = Dib::create(h);
     if (!dib)
-        return refuse(msg::kOutOfMemory);
+        return refusal(msg::kOutOfMemory);
     if (format != PixelFormat::copy) {
         h.biSizeImage = static_cast<uint32_t>(dib->stride() * static_cast<size_t>(height));
         dib->setHeader(h);
@@ -268,7 +270,7 @@ BmpDecodeResult decodeBmp(std::span<const uint8_t> file) {
         else
             convert16To24(in, out, l.width, format);
     }
-    return {std::move(dib), {}};
+    return std::move(*dib);
 }
 
 void stampBmpHeader(Dib& dib) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "bitmap/Dib.h"
+#include "carvello/core/Outcome.h"
 
 // BMP files in memory: decoding a whole file into a Dib and building the
 // file header that goes in front of a Dib when it is written out. Nothing
@@ -19,20 +20,14 @@ constexpr size_t kBmpFileHeaderSize = 14;
 // header (only the old 12-byte OS/2 header fits in less).
 constexpr size_t kBmpMinimumFileSize = kBmpFileHeaderSize + kInfoHeaderSize;
 
-struct BmpDecodeResult {
-    std::optional<Dib> dib;
-    // One of the texts in Messages.h when dib is empty, otherwise empty.
-    std::string_view message;
-};
-
 // Decodes a BMP file held in memory. Accepts the 12-byte OS/2 core header
 // and the 40, 52, 56, 64, 108 and 124-byte Windows headers; 1, 4, 8, 16, 24
 // and 32 bits per pixel; bottom-up and top-down rows. The Dib that comes out
 // always has a 40-byte header, positive height and no compression: 16-bit
 // pixels become 24-bit ones, 32-bit pixels with the standard B-G-R bit masks
 // become plain 32-bit ones. Run-length, JPEG/PNG and other bit-field files
-// are refused with a message.
-BmpDecodeResult decodeBmp(std::span<const uint8_t> file);
+// are refused with one of the texts in Messages.h.
+Carvello::Outcome<Dib> decodeBmp(std::span<const uint8_t> file);
 
 // Sets the fields a written file carries: biSizeImage = stride x height and
 // the resolution 3790 x 3780 pixels per metre.

@@ -24,12 +24,12 @@ std::optional<Dib> ImageProc::loadBitmap(const std::string& path) {
             fail(msg::kLoadBitmap, msg::kBmpReadError);
             return std::nullopt;
     }
-    BmpDecodeResult result = decodeBmp(contents.bytes);
-    if (!result.dib) {
-        fail(msg::kLoadBitmap, result.message);
+    Carvello::Outcome<Dib> decoded = decodeBmp(contents.bytes);
+    if (!decoded) {
+        fail(msg::kLoadBitmap, decoded.failure().text);
         return std::nullopt;
     }
-    return std::move(result.dib);
+    return std::move(*decoded);
 }
 
 bool ImageProc::saveBitmap(const std::string& path, Dib& dib) {

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <string_view>
 
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Messages.h"
 #include "carvello/core/GraphicsException.h"
+#include "carvello/core/InputByteStream.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngDecoder.h"
+#include "carvello/zlib/InflateDecoder.h"
 
 namespace bitmap {
 namespace {
@@ -67,18 +70,26 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
         fail(msg::kReadPNGFile, msg::kCannotOpen);
         return std::nullopt;
     }
+    auto refuse = [this](std::string_view text) {
+        fail(msg::kReadPNGFile, text);
+        return std::nullopt;
+    };
     Carvello::RasterImage image;
     try {
         Carvello::PngDecoder decoder;
         decoder.readImageFile(path, image);
+    } catch (const Carvello::InputByteStream::StreamError&) {
+        // A damaged chunk stream (a checksum, data cut short) and damaged
+        // compressed data are shown as unrecognised errors; the fallback
+        // reader may still read such a file.
+        return refuse(msg::kUnrecognised);
+    } catch (const Carvello::PNGInflateDecoder::StreamError&) {
+        return refuse(msg::kUnrecognised);
     } catch (const Carvello::GraphicsException& e) {
-        fail(msg::kReadPNGFile, e.what());
-        return std::nullopt;
-    } catch (...) {
-        // Stream, checksum and inflate errors are not the library's picture
-        // errors, and memory may run out.
-        fail(msg::kReadPNGFile, msg::kUnrecognised);
-        return std::nullopt;
+        return refuse(e.what());
+    } catch (const std::exception&) {
+        // Memory running out, above all.
+        return refuse(msg::kUnrecognised);
     }
 
     // The picture keeps the decoded alpha; what becomes grey is the picture

@@ -2,8 +2,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+<<<<<<< HEAD
 #include <span>
 #include <vector>
+=======
+#include <exception>
+>>>>>>> i15-formats
 
 #include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"
@@ -57,7 +61,9 @@ bool savePngFile(ImageProc& proc, const std::string& path, const Dib& dib, bool 
             return false;
         }
         return true;
-    } catch (...) {
+    } catch (const std::exception&) {
+        // The library's errors (a file that cannot be written among them)
+        // and memory running out: the same text for every failure.
         proc.fail(msg::kSavePNG, msg::kPngSaveError);
         return false;
     }

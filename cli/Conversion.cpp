@@ -1,7 +1,6 @@
 #include "cli/Conversion.h"
 
-#include "codec/CodecMessages.h"
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 
 namespace cli {
 
@@ -13,8 +12,7 @@ std::optional<std::string> applyConversionOption(const std::string& option,
                                                  const std::string& value,
                                                  ConversionOptions& options) {
     if (option == "-f") {
-        if (value != "wbmp" && value != "bmp" && value != "gif" && value != "png" &&
-            value != "png-trans")
+        if (!outputFormat(value))
             return "unsupported format '" + value + "'";
         options.format = value;
     } else if (option == "-m") {
@@ -46,8 +44,22 @@ void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink) {
     codec.setShowDownloadProgress(true);
 }
 
-std::string outputExtension(const std::string& format) {
-    return std::string(codec::formatName(codec::formatCodeOfName(format)));
+const codec::PictureFormat* outputFormat(std::string_view name) {
+    for (const codec::PictureFormat& format : codec::pictureFormats()) {
+        if (format.writable() && format.key() == name)
+            return &format;
+    }
+    return nullptr;
+}
+
+int outputFormatCode(const std::string& name) {
+    const codec::PictureFormat* format = outputFormat(name);
+    return format ? format->code : codec::kFormatWbmp;
+}
+
+bool ConversionOptions::convertsToMonochrome() const {
+    const codec::PictureFormat* written = outputFormat(format);
+    return (written && written->blackAndWhite) || method.has_value();
 }
 
 }  // namespace cli

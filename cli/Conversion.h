@@ -8,14 +8,16 @@
 #include "codec/CCodec.h"
 #include "codec/DownloadProgress.h"
 #include "codec/FailureText.h"
+#include "codec/PictureFormats.h"
 
 namespace cli {
 
 enum class ResizeKind { none, fit, exact, percent };
 
 struct ConversionOptions {
-    std::string format = "wbmp";  // wbmp, bmp, gif, png or png-trans
-    std::optional<int> method;    // given with -m
+    // The key of a writable format (wbmp, bmp, gif, png or png-trans).
+    std::string format{codec::formatByCode(codec::kFormatWbmp)->key()};
+    std::optional<int> method;  // given with -m
     int threshold = 128;
     bool thresholdGiven = false;  // -t was given
     ResizeKind resize = ResizeKind::none;
@@ -23,8 +25,9 @@ struct ConversionOptions {
     int percent = 100;  // for percent
 
     int effectiveMethod() const { return method.value_or(bitmap::kFloydSteinberg); }
-    // WBMP output is always black and white; BMP only when a method is given.
-    bool convertsToMonochrome() const { return format == "wbmp" || method.has_value(); }
+    // WBMP output is always black and white; other formats only when a
+    // method is given.
+    bool convertsToMonochrome() const;
 };
 
 // The options shared by the commands that convert pictures: -f FORMAT,
@@ -48,7 +51,10 @@ void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink);
 
 using codec::failureText;
 
-// The file-name extension of an output format ("png" for png-trans).
-std::string outputExtension(const std::string& format);
+// The writable format the command line names `name` (its key, as -f
+// takes it); null for none.
+const codec::PictureFormat* outputFormat(std::string_view name);
+// Its code; WBMP for a name that is none.
+int outputFormatCode(const std::string& name);
 
 }  // namespace cli

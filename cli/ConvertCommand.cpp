@@ -149,18 +149,6 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
     return request;
 }
 
-int formatCode(const std::string& format) {
-    if (format == "bmp")
-        return batch::kFormatBmp;
-    if (format == "gif")
-        return batch::kFormatGif;
-    if (format == "png")
-        return batch::kFormatPng;
-    if (format == "png-trans")
-        return batch::kFormatPngTransparent;
-    return batch::kFormatWbmp;
-}
-
 }  // namespace
 
 int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -213,7 +201,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         settings.ditheringMethod = *request->conversion.method;
     if (request->conversion.thresholdGiven)
         settings.threshold = request->conversion.threshold;
-    settings.outputFormat = formatCode(request->conversion.format);
+    settings.outputFormat = outputFormatCode(request->conversion.format);
     settings.createWmlPages = request->wml;
     if (request->wmlFolder) {
         settings.wml.separateFolder = true;

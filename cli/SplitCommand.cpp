@@ -9,7 +9,7 @@
 #include "cli/FolderCreation.h"
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 #include "codec/TileGrid.h"
 
 namespace cli {

@@ -15,8 +15,8 @@ std::string operationPrefix(std::string_view operation) {
 CCodec::CCodec() = default;
 CCodec::~CCodec() = default;
 
-int CCodec::report(int code, std::string message) {
-    errorCode_ = code;
+int CCodec::report(CodecError code, std::string message) {
+    errorCode_ = codeOf(code);
     errorText_ = std::move(message);
     ++errorSerial_;
     if (throwOnError_)
@@ -24,12 +24,12 @@ int CCodec::report(int code, std::string message) {
     return 0;
 }
 
-int CCodec::reportCore(int code, const std::string& coreText) {
+int CCodec::reportCore(CodecError code, const std::string& coreText) {
     return report(code, std::string(msg::kInternal) + coreText);
 }
 
 int CCodec::reportNoPicture(std::string_view operation) {
-    return report(7, operationPrefix(operation) + std::string(msg::kNoBitmap));
+    return report(CodecError::noPicture, operationPrefix(operation) + std::string(msg::kNoBitmap));
 }
 
 void CCodec::replacePicture(std::optional<bitmap::Dib> dib) {
@@ -48,7 +48,7 @@ int CCodec::GetBMPInfo(int& width, int& height, int& bitCount) {
     if (!picture_)
         return reportNoPicture("GetBMPInfo");
     if (!imageProc_.getBMPInfo(picture(), width, height, bitCount))
-        return reportCore(19, imageProc_.lastError());
+        return reportCore(CodecError::infoFailed, imageProc_.lastError());
     return 1;
 }
 

@@ -9,6 +9,7 @@
 #include "bitmap/Dib.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/WBMPCoder.h"
+#include "codec/CodecError.h"
 
 namespace codec {
 
@@ -117,8 +118,8 @@ public:
 
 private:
     // Records a failure (and throws when the switch is on); returns 0.
-    int report(int code, std::string message);
-    int reportCore(int code, const std::string& coreText);
+    int report(CodecError code, std::string message);
+    int reportCore(CodecError code, const std::string& coreText);
     int reportNoPicture(std::string_view operation);
     // Code 0: the format is known but this program cannot write it.
     int reportSavingNotSupported(std::string_view format);
@@ -126,8 +127,6 @@ private:
     void releasePicture();
     // Loads through the libpng reader; false when it yields no picture.
     bool loadPngWithFallbackReader(const std::string& path);
-    // Writes the current picture in the format of a writable format code.
-    int saveInFormat(int code, const std::string& path);
 
     std::optional<bitmap::Dib> picture_;
     bitmap::ImageProc imageProc_;
@@ -135,7 +134,7 @@ private:
     std::string errorText_;
     std::string undoFile_;
     std::string fileFormat_;
-    int errorCode_ = 0;
+    int errorCode_ = codeOf(CodecError::none);
     bool throwOnError_ = true;
     int imageWidth_ = 0;
     int imageHeight_ = 0;

@@ -7,7 +7,7 @@
 #include "bitmap/FileIO.h"
 #include "codec/CCodec.h"
 #include "codec/CodecMessages.h"
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 #include "codec/ScopeExit.h"
 
 namespace codec {
@@ -21,13 +21,13 @@ bool canOpenForReading(const std::string& path) {
     return bitmap::fileExists(path) && std::ifstream(path, std::ios::binary).is_open();
 }
 
-// folder + "/" + digit + "." + format name
-std::string digitFileName(const std::string& folder, int digit, int formatCode) {
+// folder + "/" + digit + "." + extension
+std::string digitFileName(const std::string& folder, int digit, std::string_view extension) {
     std::string name = folder;
     if (name.empty() || name.back() != '/')
         name.push_back('/');
     name += std::to_string(digit) + ".";
-    name.append(formatName(formatCode));
+    name.append(extension);
     return name;
 }
 
@@ -84,7 +84,8 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
     const std::string valueText = std::to_string(value);
     const int64_t positions = std::max<int64_t>(digitCount, static_cast<int64_t>(valueText.size()));
     if (value < 0 || positions > bitmap::kMaxDimension)
-        return report(28, operationPrefix("WBMPCounter") + std::string(msg::kBadCounterValue));
+        return report(CodecError::badArgument,
+                      operationPrefix("WBMPCounter") + std::string(msg::kBadCounterValue));
 
     // The digits are loaded through the current picture; the caller's picture
     // and what describes it come back however this ends.
@@ -116,8 +117,10 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
 
     DigitPictures pictures;
     for (int d = 0; d < 10; ++d) {
-        for (int code = kFormatBmp; code <= kFormatPng && !pictures[d]; ++code) {
-            const std::string name = digitFileName(digitFolder, d, code);
+        for (const PictureFormat& format : pictureFormats()) {
+            if (pictures[d] || format.variant)
+                continue;
+            const std::string name = digitFileName(digitFolder, d, format.name);
             if (!canOpenForReading(name))
                 continue;
             picture_.reset();
@@ -129,15 +132,19 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
                 pictures[d] = std::move(picture_);
         }
         if (!pictures[d]) {
-            return report(25, operationPrefix("WBMPCounter") +
-                                  msg::fillIn(msg::kDigitPictureMissing, "%d", std::to_string(d)));
+            return report(CodecError::cannotOpenFile,
+                          operationPrefix("WBMPCounter") +
+                              msg::fillIn(msg::kDigitPictureMissing, "%d", std::to_string(d)));
         }
     }
 
     picture_ = assembleCounter(pictures, counterDigits(valueText, static_cast<int>(positions)));
-    const bool saved = picture_ && quietly([&] { return SaveAs(outputPath, "wbmp", 1) != 0; });
+    const bool saved = picture_ && quietly([&] {
+                           return SaveAs(outputPath, std::string(formatName(kFormatWbmp)), 1) != 0;
+                       });
     if (!saved)
-        return report(10, operationPrefix("WBMPCounter") + std::string(msg::kCannotSaveCounter));
+        return report(CodecError::wbmpNotSaved,
+                      operationPrefix("WBMPCounter") + std::string(msg::kCannotSaveCounter));
     return 1;
 }
 

@@ -4,7 +4,7 @@
 #include "bitmap/FileIO.h"
 #include "codec/CCodec.h"
 #include "codec/CodecMessages.h"
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 #include "codec/ScopeExit.h"
 #include "codec/TileGrid.h"
 
@@ -28,29 +28,31 @@ int CCodec::Split(int tileWidth, int tileHeight, const std::string& folder,
                   const std::string& format) {
     if (!picture_)
         return reportNoPicture("Split");
-    const int code = formatCodeOfName(format);
-    if (code == kFormatUnknown)
-        return report(21, operationPrefix("Split") + std::string(msg::kUnknownFileFormat) + format);
-    if (code == kFormatJpeg)
+    const PictureFormat* written = formatOfName(format);
+    if (!written)
+        return report(CodecError::unknownFormat,
+                      operationPrefix("Split") + std::string(msg::kUnknownFileFormat) + format);
+    if (!written->writable())
         return reportSavingNotSupported(format);
     const auto grid = planTiles(picture_->width(), picture_->height(), tileWidth, tileHeight);
     if (!grid)
-        return report(28, operationPrefix("Split") + std::string(msg::kBadTileSize));
+        return report(CodecError::badArgument,
+                      operationPrefix("Split") + std::string(msg::kBadTileSize));
 
     const std::string dir = withoutTrailingSlashes(folder);
     if (::mkdir(dir.c_str(), 0777) != 0) {
         // A file of that name is no folder to write tiles into.
         if (!bitmap::directoryExists(dir))
-            return report(22, std::string(msg::kCannotCreateFolder));
+            return report(CodecError::folderUnavailable, std::string(msg::kCannotCreateFolder));
         if (throwOnError_)
-            return report(22, std::string(msg::kFolderExists));
+            return report(CodecError::folderUnavailable, std::string(msg::kFolderExists));
     }
 
     const auto header = picture_->header();
     if (header.biCompression != 0 || header.biBitCount != 8) {
         lastWriterResult_ =
             header.biCompression != 0 ? kUnsupportedCompression : kUnsupportedBitsPerPixel;
-        return report(23, std::string(msg::kSplitFailed));
+        return report(CodecError::splitFailed, std::string(msg::kSplitFailed));
     }
     imageWidth_ = grid->columns;
     imageHeight_ = grid->rows;
@@ -68,11 +70,11 @@ int CCodec::Split(int tileWidth, int tileHeight, const std::string& folder,
             picture_ = cutTile(*original, *grid, column, row);
             if (!picture_) {
                 lastWriterResult_ = kTilingFailed;
-                return report(23, std::string(msg::kSplitFailed));
+                return report(CodecError::splitFailed, std::string(msg::kSplitFailed));
             }
             // A tile that cannot be written has been reported by its writer;
             // the remaining tiles would leave an incomplete set behind.
-            if (!saveInFormat(code, tileFileName(dir, column, row, code)))
+            if (!written->save(*this, tileFileName(dir, column, row, written->code)))
                 return 0;
         }
     }

@@ -45,7 +45,7 @@ int CCodec::ConvertBMPToMonochrome(int method, int threshold) {
         return 1;
     threshold = std::clamp(threshold, 0, 255);
     if (!imageProc_.toMonochrome(*picture_, method, threshold))
-        return reportCore(14, imageProc_.lastError());
+        return reportCore(CodecError::monochromeFailed, imageProc_.lastError());
     return 1;
 }
 
@@ -58,7 +58,7 @@ int CCodec::TransformBMP(int width, int height, int bitCount) {
         alwaysHalftone_ ? bitmap::ResampleMode::halftone : bitmap::ResampleMode::automatic;
     auto result = imageProc_.changeBitmapFormatFromSimple(*picture_, width, height, bitCount, mode);
     if (!result)
-        return reportCore(13, imageProc_.lastError());
+        return reportCore(CodecError::transformFailed, imageProc_.lastError());
     replacePicture(std::move(result));
     return 1;
 }
@@ -99,7 +99,7 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     if (source->bitCount() != 8) {
         grey = imageProc_.changeBitmapFormatFromSimple(*source, 0, 0, 8);
         if (!grey) {
-            reportCore(13, imageProc_.lastError());
+            reportCore(CodecError::transformFailed, imageProc_.lastError());
             return {};
         }
         source = &*grey;
@@ -111,7 +111,8 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     header.biSizeImage = static_cast<uint32_t>(std::max(width, 0)) * std::max(height, 0);
     auto crop = bitmap::Dib::create(header);
     if (!crop) {
-        report(13, operationPrefix("GetPreview") + std::string(msg::kBadPreviewArea));
+        report(CodecError::transformFailed,
+               operationPrefix("GetPreview") + std::string(msg::kBadPreviewArea));
         return {};
     }
     std::copy(source->palette().begin(), source->palette().end(), crop->palette().begin());
@@ -134,12 +135,12 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     // preview never writes it.
     if (!bitmap::ImageProc::isAlreadyMonochrome(*crop) &&
         !imageProc_.toMonochrome(*crop, method, std::clamp(threshold, 0, 255))) {
-        reportCore(14, imageProc_.lastError());
+        reportCore(CodecError::monochromeFailed, imageProc_.lastError());
         return {};
     }
     auto mono = imageProc_.changeBitmapFormatFromSimple(*crop, 0, 0, 1);
     if (!mono) {
-        reportCore(13, imageProc_.lastError());
+        reportCore(CodecError::transformFailed, imageProc_.lastError());
         return {};
     }
     auto table = mono->palette();

@@ -4,6 +4,7 @@
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
 #include "codec/DownloadProgress.h"
+#include "codec/ScopeExit.h"
 #include "codec/UrlLoader.h"
 
 namespace codec {
@@ -34,7 +35,7 @@ private:
 
 int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
                         std::string& errorText, bool showProgress) {
-    auto fail = [&](int code, std::string text) {
+    auto fail = [&](CodecError code, std::string text) {
         errorText = text;
         return report(code, operationPrefix("LoadFromURL") + text);
     };
@@ -46,8 +47,9 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
                                            ? DownloadFile::inTemporaryFolder(urlExtension(url))
                                            : DownloadFile::beside(localPath);
     if (!file) {
-        return fail(1, "Nelze vytvořit lokální soubor '" +
-                           (localPath.empty() ? std::string("tmp") : localPath) + "'");
+        return fail(CodecError::cannotCreateFile,
+                    "Nelze vytvořit lokální soubor '" +
+                        (localPath.empty() ? std::string("tmp") : localPath) + "'");
     }
     {
         ProgressSession session(showProgress ? downloadProgress_ : nullptr, url);
@@ -65,21 +67,19 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
     // not throw on its own.
     const bool throwing = throwOnError_;
     throwOnError_ = false;
-    int loaded = 0;
-    try {
-        loaded = LoadImageFile(file->path());
-    } catch (...) {
-        throwOnError_ = throwing;
-        throw;
-    }
-    throwOnError_ = throwing;
+    const int loaded = [&] {
+        const ScopeExit back([&] { throwOnError_ = throwing; });
+        return LoadImageFile(file->path());
+    }();
     if (!loaded) {
         releasePicture();
-        return fail(15, "Chyba během načítání obrázku z " + url + " do kodeku");
+        return fail(CodecError::pictureNotFound,
+                    "Chyba během načítání obrázku z " + url + " do kodeku");
     }
     if (!localPath.empty() && !file->moveTo(localPath)) {
         releasePicture();
-        return fail(1, "Nelze vytvořit lokální soubor '" + localPath + "'");
+        return fail(CodecError::cannotCreateFile,
+                    "Nelze vytvořit lokální soubor '" + localPath + "'");
     }
     return 1;
 }

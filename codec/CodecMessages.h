@@ -1,13 +1,11 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "bitmap/Messages.h"
 
-// The codec facade's message texts and the names of its properties and
-// operations, in one place.
+// The codec facade's message texts, in one place.
 namespace codec::msg {
 
 inline constexpr std::string_view kInternal = "Interní funkce nalezla či způsobila tuto chybu:\n";
@@ -34,56 +32,6 @@ inline constexpr std::string_view kDigitPictureMissing =
     "Nepodařilo se načíst obrázek pro číslici %d";
 inline constexpr std::string_view kCannotSaveCounter = "Nelze uložit výsledný WBMP obrázek";
 inline constexpr std::string_view kBadCounterValue = "Neplatná hodnota počítadla";
-
-// Names of the facade's properties and operations, in their published order.
-inline constexpr std::array<std::string_view, 46> kOperationNames{
-    "errorcode",
-    "errordescription",
-    "ThrowException",
-    "UndoFile",
-    "ImageWidth",
-    "ImageHeight",
-    "FileFormat",
-    "LoadBmp",
-    "LoadWBMP",
-    "LoadJPEGToBMP",
-    "GetBMPInfo",
-    "GetWBMPInfo",
-    "GetBMPWidth",
-    "GetBMPHeight",
-    "GetBMPBpp",
-    "GetWBMPWidth",
-    "GetWBMPHeight",
-    "GetWBMPType",
-    "SaveBMP",
-    "SaveWBMP",
-    "ConvertWBMPToBMP",
-    "TransformBMP",
-    "ConvertBMPToMonochrome",
-    "BMPExists",
-    "WBMPExists",
-    "GetWBMP",
-    "ReadJPEGToWBMP",
-    "ConvertBMPToWBMP",
-    "LoadImage",
-    "LoadGIF",
-    "SaveGIF",
-    "ResizeTo",
-    "ResizePerentual",
-    "SaveAs",
-    "Split",
-    "LoadFromURL",
-    "ReadImageHeader",
-    "LoadPNG",
-    "SavePNG",
-    "ImageInfo",
-    "WBMPCounter",
-    "GetImage",
-    "DeleteFromDisk",
-    "FileExists",
-    "GetPreview",
-    "GetImageAsString",
-};
 
 // The pattern with its first occurrence of the placeholder ("%s", "%d")
 // replaced by the value.

@@ -1,23 +1,12 @@
 #include "codec/PictureName.h"
 
-#include <cctype>
 #include <cstdlib>
 
 #include "bitmap/FileIO.h"
+#include "codec/IgnoringCase.h"
 
 namespace codec {
 namespace {
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    }
-    return true;
-}
 
 bool looksLikeUrl(std::string_view name) {
     if (name.find("://") != std::string_view::npos)

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 
 namespace codec {
 

@@ -9,6 +9,8 @@
 #include <mutex>
 #include <string_view>
 
+#include "codec/IgnoringCase.h"
+
 namespace codec {
 namespace {
 
@@ -22,14 +24,6 @@ using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
 void initialiseCurlOnce() {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 // The state of one transfer, shared with curl's write callback.
@@ -174,32 +168,34 @@ bool looksLikeHtml(const char* block, size_t length) {
     return false;
 }
 
-int downloadErrorCode(DownloadStatus status) {
+CodecError downloadErrorCode(DownloadStatus status) {
     switch (status) {
         case DownloadStatus::ok:
-            return 0;
+            return CodecError::none;
         case DownloadStatus::htmlRefused:
-            return 16;
+            return CodecError::htmlRefused;
         case DownloadStatus::cannotConnect:
-            return 17;
+            return CodecError::cannotConnect;
         case DownloadStatus::transferFailed:
         case DownloadStatus::tooLarge:
             break;
     }
-    return 18;
+    return CodecError::downloadFailed;
 }
 
 std::string downloadErrorText(DownloadStatus status, const std::string& url) {
-    switch (downloadErrorCode(status)) {
-        case 0:
+    switch (status) {
+        case DownloadStatus::ok:
             return {};
-        case 16:
+        case DownloadStatus::htmlRefused:
             return "Server odmítl HTTP spojení pro obrázek '" + url + "'";
-        case 17:
+        case DownloadStatus::cannotConnect:
             return "Nepodařilo se připojit k URL '" + url + "'\nUjistěte se, zda máte správné URL";
-        default:
-            return "Chyba během stahování z " + url;
+        case DownloadStatus::transferFailed:
+        case DownloadStatus::tooLarge:
+            break;
     }
+    return "Chyba během stahování z " + url;
 }
 
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,

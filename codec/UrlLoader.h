@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "codec/CodecError.h"
 #include "codec/DownloadProgress.h"
 
 // Fetches a resource named by a URL (http, https, ftp, file) into an open
@@ -30,8 +31,9 @@ struct DownloadLimits {
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,
                            const DownloadLimits& limits = {});
 
-// The codec error code (16, 17 or 18) and the text for a failed download.
-int downloadErrorCode(DownloadStatus status);
+// The codec error of a failed download (htmlRefused, cannotConnect or
+// downloadFailed) and its text.
+CodecError downloadErrorCode(DownloadStatus status);
 std::string downloadErrorText(DownloadStatus status, const std::string& url);
 
 // True when the first block of an answer is an HTML page: up to its first

@@ -165,7 +165,8 @@ int CMFCTest2Doc::OpenPicture(const std::string& path, bool keepPath) {
     const int reloaded = ReloadFromCodec();
     if (reloaded != result::kOk)
         return reloaded;
-    monochrome_ = lowerCase(path).find("wbmp") != std::string::npos;
+    // A path naming WBMP anywhere counts as a black-and-white picture.
+    monochrome_ = lowerCase(path).find(codec::formatName(codec::kFormatWbmp)) != std::string::npos;
     return result::kOk;
 }
 

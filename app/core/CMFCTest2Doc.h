@@ -9,6 +9,7 @@
 #include "app/core/AppSettings.h"
 #include "app/core/DocumentHost.h"
 #include "app/core/UserInterface.h"
+#include "codec/PictureFormats.h"
 
 // The image document: the picture the view shows, kept as a packed DIB
 // (info header, colour table, rows) with its palette and size, and every
@@ -43,9 +44,6 @@ struct PaletteEntry {
     uint8_t green = 0;
     uint8_t blue = 0;
 };
-
-// The save dialog's types, in the order of its filter list.
-enum class SaveType { wbmp = 1, bmp = 2, png = 3 };
 
 // What Save did: wrote (or deliberately skipped) the file, or needs the
 // Save As dialog first.
@@ -122,7 +120,7 @@ public:
     // Files dropped on the window: the first one that opens.
     void dropFiles(const std::vector<std::string>& paths);
     SaveOutcome save();
-    void saveAs(const std::string& chosenPath, SaveType type);
+    void saveAs(const std::string& chosenPath, codec::FormatCode type);
     // Undo from the undo file.
     void undoFromFile();
     void convertToMonochromeCommand();
@@ -138,7 +136,7 @@ public:
     // The path Save As writes for a chosen name and type: the chosen name up
     // to its last "." (when there is one after the first character, within
     // the file name) plus the type's extension.
-    static std::string saveAsTarget(const std::string& chosenPath, SaveType type);
+    static std::string saveAsTarget(const std::string& chosenPath, codec::FormatCode type);
     // The box the set-height and set-width commands fit the picture into:
     // the typed side exactly, the other side 10 pixels loose so that the
     // typed side decides. Nothing for an empty picture.

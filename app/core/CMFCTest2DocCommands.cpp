@@ -19,28 +19,16 @@ std::string extensionOf(const std::string& path) {
     return dot == std::string::npos ? std::string() : lowerCase(path.substr(dot + 1));
 }
 
-const char* extensionFor(SaveType type) {
-    switch (type) {
-        case SaveType::wbmp:
-            return "wbmp";
-        case SaveType::bmp:
-            return "bmp";
-        case SaveType::png:
-            return "png";
-    }
-    return "wbmp";
-}
-
 }  // namespace
 
-std::string CMFCTest2Doc::saveAsTarget(const std::string& chosenPath, SaveType type) {
+std::string CMFCTest2Doc::saveAsTarget(const std::string& chosenPath, codec::FormatCode type) {
     const size_t slash = chosenPath.rfind('/');
     const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const size_t dot = extensionDot(chosenPath);
     // A dot that starts the name (".hidden") is not an extension either.
     const bool hasExtension = dot != std::string::npos && dot > nameStart;
     const std::string stem = hasExtension ? chosenPath.substr(0, dot + 1) : chosenPath + ".";
-    return stem + extensionFor(type);
+    return stem + std::string(codec::formatName(type));
 }
 
 bool CMFCTest2Doc::openChosenFile(const std::string& path) {
@@ -109,31 +97,34 @@ SaveOutcome CMFCTest2Doc::save() {
         }
         codec().LoadBmp(pathName_);
     }
-    const std::string extension = extensionOf(pathName_);
-    if (extension == "bmp") {
+    // The file's extension says how it is written; only a format's own name
+    // counts (a ".wbm" file is left alone).
+    const codec::PictureFormat* format = codec::formatNamed(extensionOf(pathName_));
+    const int code = format ? format->code : codec::kFormatUnknown;
+    if (code == codec::kFormatBmp) {
         if (SavePictureBmp(pathName_) != result::kOk)
             ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
         else
             modified_ = false;
-    } else if (extension == "wbmp") {
+    } else if (code == codec::kFormatWbmp) {
         if (!codec().ConvertBMPToMonochrome(0, 128))
             ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
         if (SavePictureWbmp(pathName_) != result::kOk)
             ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
         else
             modified_ = false;
-    } else if (extension == "png") {
+    } else if (code == codec::kFormatPng) {
         if (codec().SavePNG(pathName_))
             modified_ = false;
         else
             showSavePngFailure();
-    } else if (extension == "gif") {
+    } else if (code == codec::kFormatGif) {
         return SaveOutcome::saveAsRequired;
     }
     return SaveOutcome::done;
 }
 
-void CMFCTest2Doc::saveAs(const std::string& chosenPath, SaveType type) {
+void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type) {
     WaitCursor wait(ui_);
     undoUsed_ = false;
     if (host_.isEditing()) {
@@ -147,7 +138,7 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, SaveType type) {
     const std::string target = saveAsTarget(chosenPath, type);
     bool saved = false;
     switch (type) {
-        case SaveType::wbmp: {
+        case codec::kFormatWbmp: {
             const bool converted = monochrome_
                                        ? codec().ConvertBMPToMonochrome(0, 128)
                                        : codec().ConvertBMPToMonochrome(settings_.ditheringMethod,
@@ -164,15 +155,17 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, SaveType type) {
             }
             break;
         }
-        case SaveType::bmp:
+        case codec::kFormatBmp:
             saved = SavePictureBmp(target) == result::kOk;
             if (!saved)
                 ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
             break;
-        case SaveType::png:
+        case codec::kFormatPng:
             saved = codec().SavePNG(target) != 0;
             if (!saved)
                 showSavePngFailure();
+            break;
+        default:
             break;
     }
     lastFolder_ = folderOf(target);

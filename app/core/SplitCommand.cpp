@@ -67,7 +67,7 @@ std::string splitBaseName(const std::string& sourcePath) {
 }
 
 bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
-                     SplitFormat format, int pictureWidth, int pictureHeight) {
+                     codec::FormatCode format, int pictureWidth, int pictureHeight) {
     if (!bitmap::directoryExists(split.outputFolder) &&
         !ui.askYesNo(std::string(kFolderMissing), std::string(kFolderMissingCaption),
                      MessageIcon::question))
@@ -80,7 +80,7 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
     document.WriteDibCopy(savedPicture);
 
     int prepared = document.ResizeToBox(pictureWidth, pictureHeight);
-    if (prepared == result::kOk && format == SplitFormat::wbmp)
+    if (prepared == result::kOk && codec::formatByCode(format)->blackAndWhite)
         prepared = document.ConvertToMonochrome();
     auto& codec = document.codec();
     if (prepared != result::kOk) {
@@ -90,7 +90,7 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
 
     const TileSize tile = splitTileSize(split, pictureWidth, pictureHeight);
     const std::string tileFolder = withTrailingSlash(split.outputFolder);
-    const std::string extension = format == SplitFormat::bmp ? "bmp" : "wbmp";
+    const std::string extension(codec::formatName(format));
     const bool cut = codec.Split(tile.width, tile.height, tileFolder, extension) != 0;
     const int columns = codec.ImageWidth();
     const int rows = codec.ImageHeight();

@@ -4,6 +4,7 @@
 
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/UserInterface.h"
+#include "codec/PictureFormats.h"
 
 // Cutting the document's picture into tiles the size of a phone display,
 // with WML pages that let a phone user walk from tile to tile.
@@ -23,8 +24,6 @@ struct SplitSettings {
     bool prefixEnabled = false;
     std::string prefix;
 };
-
-enum class SplitFormat { bmp = 0, wbmp = 1 };
 
 // The picture the command splits: the document's path, or the save folder
 // + "/CurrentImage.bmp" when the document has none.
@@ -55,6 +54,6 @@ std::string splitBaseName(const std::string& sourcePath);
 // tiles, writes the pages, puts the document's picture back and reports.
 // True when the tiles were written.
 bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
-                     SplitFormat format, int pictureWidth, int pictureHeight);
+                     codec::FormatCode format, int pictureWidth, int pictureHeight);
 
 }  // namespace app

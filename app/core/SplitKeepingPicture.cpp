@@ -7,7 +7,7 @@
 namespace app {
 
 bool runSplitKeepingPicture(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
-                            SplitFormat format, int pictureWidth, int pictureHeight) {
+                            codec::FormatCode format, int pictureWidth, int pictureHeight) {
     const bool monochrome = document.isMonochrome();
     const bool modified = document.isModified();
     // Where the split command keeps the picture while it prepares the tiles;

@@ -11,6 +11,6 @@ namespace app {
 // aside for the command is put back as well, instead of leaving the
 // document with the resized black-and-white copy made for the tiles.
 bool runSplitKeepingPicture(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
-                            SplitFormat format, int pictureWidth, int pictureHeight);
+                            codec::FormatCode format, int pictureWidth, int pictureHeight);
 
 }  // namespace app

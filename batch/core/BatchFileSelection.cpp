@@ -1,12 +1,10 @@
 #include "batch/core/BatchFileSelection.h"
 #include "app/core/PathText.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
 #include <string_view>
 
 #include "app/core/TextFormat.h"
+#include "codec/PictureFormats.h"
 
 namespace batch {
 namespace {
@@ -26,13 +24,12 @@ std::string selectionStatus(int count) {
 }
 
 bool isDroppablePicture(const std::string& path) {
-    static constexpr std::array<std::string_view, 7> kExtensions{"bmp",  "wbmp", "wbm", "jpg",
-                                                                 "jpeg", "gif",  "png"};
+    // The extension after the last "." of the name itself, not of a folder.
     const size_t dot = app::extensionDot(path);
     if (dot == std::string::npos)
         return false;
-    const std::string extension = app::lowerCase(path.substr(dot + 1));
-    return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
+    const codec::PictureFormat* format = codec::formatOfPath(path.substr(dot));
+    return format && !format->variant;
 }
 
 std::string listedUrl(const std::string& url) {

@@ -12,22 +12,6 @@ namespace {
 
 using app::formatText;
 
-const char* extensionFor(int format) {
-    switch (format) {
-        case kFormatBmp:
-            return ".bmp";
-        case kFormatWbmp:
-            return ".wbmp";
-        case kFormatGif:
-            return ".gif";
-        case kFormatPng:
-        case kFormatPngTransparent:
-            return ".png";
-        default:
-            return nullptr;
-    }
-}
-
 // The output file of an entry: its file name in the output folder with the
 // new extension (a dot in a folder name is not an extension).
 std::string outputPathFor(const std::string& outputFolder, const std::string& entry,
@@ -91,12 +75,12 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     progress_.update(0, -1, 0, std::string(text::kNoFile), std::string(text::kCountingPictures));
     total_ = countEntries(fileList);
     progress_.update(0, total_, 0, std::string(text::kNoFile), std::string(text::kStarting));
-    const char* extension = extensionFor(settings.outputFormat);
-    if (!extension) {
+    const codec::PictureFormat* format = codec::formatByCode(settings.outputFormat);
+    if (!format || !format->writable()) {
         ui_.error(std::string(text::kUnknownFormat));
         return summary;
     }
-    extension_ = extension;
+    format_ = format;
     summary.ran = true;
 
     size_t start = 0;
@@ -147,7 +131,8 @@ bool BatchRun::convertEntry(Entry& entry) {
     if (options_->singleOutputPath) {
         entry.outputPath = *options_->singleOutputPath;
     } else {
-        entry.outputPath = outputPathFor(settings_->outputFolder, entry.name, extension_);
+        entry.outputPath =
+            outputPathFor(settings_->outputFolder, entry.name, "." + std::string(format_->name));
         MakeUniqueFileName(entry.outputPath);
     }
 
@@ -208,24 +193,7 @@ bool BatchRun::convertEntry(Entry& entry) {
     const int height = codec.GetBMPHeight();
 
     show(std::string(text::kSaving), entry.name);
-    bool saved = false;
-    switch (settings_->outputFormat) {
-        case kFormatBmp:
-            saved = codec.SaveBMP(entry.outputPath) != 0;
-            break;
-        case kFormatWbmp:
-            saved = codec.ConvertBMPToWBMP(0) && codec.SaveWBMP(entry.outputPath);
-            break;
-        case kFormatGif:
-            saved = codec.SaveAs(entry.outputPath, "gif", 0) != 0;
-            break;
-        case kFormatPng:
-            saved = codec.SaveAs(entry.outputPath, "png", 0) != 0;
-            break;
-        case kFormatPngTransparent:
-            saved = codec.SaveAs(entry.outputPath, "png-trans", 0) != 0;
-            break;
-    }
+    const bool saved = codec.SaveAs(entry.outputPath, std::string(format_->key()), 0) != 0;
     if (!saved) {
         fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}));
         return false;

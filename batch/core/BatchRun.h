@@ -80,7 +80,7 @@ private:
 
     BatchSettings* settings_ = nullptr;
     const BatchRunOptions* options_ = nullptr;
-    std::string extension_;
+    const codec::PictureFormat* format_ = nullptr;
     int total_ = 0;
     int done_ = 0;
     int errors_ = 0;

@@ -11,24 +11,15 @@ inline constexpr char kAddFiles[] = "&Přidat soubory";
 inline constexpr char kAddUrl[] = "Přidat &URL";
 inline constexpr char kRemove[] = "&Odstranit";
 inline constexpr char kAddFilesTitle[] = "Zvolte soubory pro přidání";
-inline constexpr char kFilterAll[] = "All Supported Image Files (BMP, JPEG, WBMP, GIF)";
-inline constexpr char kFilterAllPatterns[] = "*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF";
-inline constexpr char kFilterBmp[] = "BMP File";
-inline constexpr char kFilterBmpPatterns[] = "*.BMP";
-inline constexpr char kFilterWbmp[] = "WBMP File";
-inline constexpr char kFilterWbmpPatterns[] = "*.WBM;*.WBMP";
-inline constexpr char kFilterJpeg[] = "JPEG File";
-inline constexpr char kFilterJpegPatterns[] = "*.JPG;*.JPEG";
-inline constexpr char kFilterGif[] = "GIF File";
-inline constexpr char kFilterGifPatterns[] = "*.GIF";
+// The first filter of the add-files dialog, followed by the names of the
+// formats it offers.
+inline constexpr char kFilterAll[] = "All Supported Image Files";
 
 // Settings.
 inline constexpr char kSettingsPageTitle[] = "Nastavení";
 inline constexpr char kSaveIntoFolder[] = "Ukládat do složky:";
 inline constexpr char kBrowseAmp[] = "&Procházet";
 inline constexpr char kOutputFormat[] = "Výstupní formát";
-inline constexpr char kBmp[] = "BMP";
-inline constexpr char kWbmp[] = "WBMP";
 inline constexpr char kStopOnError[] = "&Zastavit při chybě";
 inline constexpr char kWaitForConfirmation[] = "Počkat na potvrzení";
 inline constexpr char kResize[] = "Změnit velikost";

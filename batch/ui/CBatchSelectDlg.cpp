@@ -17,18 +17,13 @@
 #include "batch/core/BatchFileSelection.h"
 #include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CDownloadDlg.h"
+#include "batch/ui/FormatFilters.h"
 
 namespace batchui {
 
 namespace {
 
 namespace text = batchui::text;
-
-QString filter(const char* description, const char* patterns) {
-    QString spaced = QString::fromUtf8(patterns);
-    spaced.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return QString::fromUtf8(description) + QStringLiteral(" (") + spaced + QLatin1Char(')');
-}
 
 QPushButton* pageButton(const char* label, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(label), parent);
@@ -122,11 +117,7 @@ void CBatchSelectDlg::addFiles() {
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters({filter(text::kFilterAll, text::kFilterAllPatterns),
-                           filter(text::kFilterBmp, text::kFilterBmpPatterns),
-                           filter(text::kFilterWbmp, text::kFilterWbmpPatterns),
-                           filter(text::kFilterJpeg, text::kFilterJpegPatterns),
-                           filter(text::kFilterGif, text::kFilterGifPatterns)});
+    dialog.setNameFilters(filterTexts(codec::batchAddDialogFilters(text::kFilterAll)));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList chosen = dialog.selectedFiles();

@@ -17,6 +17,7 @@
 #include "batch/core/BatchSheetRules.h"
 #include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CFolderPickerDlg.h"
+#include "batch/ui/FormatFilters.h"
 #include "batch/ui/IntegerEdit.h"
 
 namespace batchui {
@@ -58,11 +59,12 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     folderRow->addWidget(browse);
 
     auto* formatGroup = new QGroupBox(QString::fromUtf8(text::kOutputFormat), this);
-    auto* bmp = named(new QRadioButton(QString::fromUtf8(text::kBmp), formatGroup), "bmpButton");
-    auto* wbmp = named(new QRadioButton(QString::fromUtf8(text::kWbmp), formatGroup), "wbmpButton");
-    formats_->addButton(bmp, batch::kFormatBmp);
-    formats_->addButton(wbmp, batch::kFormatWbmp);
-    (settings.outputFormat == batch::kFormatWbmp ? wbmp : bmp)->setChecked(true);
+    auto* bmp = named(new QRadioButton(formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
+    auto* wbmp =
+        named(new QRadioButton(formatLabel(codec::kFormatWbmp), formatGroup), "wbmpButton");
+    formats_->addButton(bmp, codec::kFormatBmp);
+    formats_->addButton(wbmp, codec::kFormatWbmp);
+    (settings.outputFormat == codec::kFormatWbmp ? wbmp : bmp)->setChecked(true);
     auto* formatLayout = new QVBoxLayout(formatGroup);
     formatLayout->addWidget(bmp);
     formatLayout->addWidget(wbmp);

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <stdexcept>
+
+#include "carvello/core/GraphicsException.h"
 
 namespace Carvello {
 
@@ -12,9 +13,9 @@ namespace Carvello {
 class InputByteStream {
 public:
     // Errors of the byte streams and of the readers built on them.
-    class StreamError : public std::logic_error {
+    class StreamError : public GraphicsException {
     public:
-        using std::logic_error::logic_error;
+        using GraphicsException::GraphicsException;
     };
 
     virtual ~InputByteStream();

@@ -3,7 +3,12 @@
 #include "carvello/jpeg/JpegDecoder.h"
 
 #include <algorithm>
+<<<<<<< HEAD
 #include <ostream>
+=======
+#include <exception>
+#include <iostream>
+>>>>>>> i15-formats
 
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/GraphicsAbort.h"
@@ -86,12 +91,13 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
         stream_ = nullptr;
         decoding_ = false;
         throw;
-    } catch (...) {
-        // Whatever was decoded is still turned into pixels.
+    } catch (const std::exception&) {
+        // Whatever was decoded is still turned into pixels. The first error
+        // is the one reported: one while finishing is dropped.
         try {
             if (image_ != nullptr)
                 finishImage(image);
-        } catch (...) {
+        } catch (const std::exception&) {
         }
         releaseStores();
         image_ = nullptr;

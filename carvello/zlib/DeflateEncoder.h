@@ -2,11 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <exception>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "carvello/core/GraphicsException.h"
 
 namespace Carvello {
 
@@ -26,13 +27,9 @@ public:
 // only on the level and the bytes, not on how they are split among calls.
 class PNGDeflateEncoder {
 public:
-    class PNGDeflateError : public std::exception {
+    class PNGDeflateError : public GraphicsException {
     public:
-        explicit PNGDeflateError(std::string message) : message_(std::move(message)) {}
-        const char* what() const noexcept override { return message_.c_str(); }
-
-    private:
-        std::string message_;
+        using GraphicsException::GraphicsException;
     };
 
     static constexpr int kDefaultLevel = 2;

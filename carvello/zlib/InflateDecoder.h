@@ -2,12 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <exception>
 #include <iosfwd>
 #include <memory>
 #include <span>
 #include <string>
 
+#include "carvello/core/GraphicsException.h"
 #include "carvello/zlib/InflateBits.h"
 #include "carvello/zlib/InflateHuffman.h"
 
@@ -26,13 +26,9 @@ class PNGInflateDecoder {
 public:
     // Format errors of the compressed data. Running out of data is reported
     // by the stream itself with its own StreamError.
-    class StreamError : public std::exception {
+    class StreamError : public GraphicsException {
     public:
-        explicit StreamError(std::string message) : message_(std::move(message)) {}
-        const char* what() const noexcept override { return message_.c_str(); }
-
-    private:
-        std::string message_;
+        using GraphicsException::GraphicsException;
     };
 
     static constexpr size_t kWindowSize = 32768;

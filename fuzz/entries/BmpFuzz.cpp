@@ -12,13 +12,13 @@ namespace fuzzing {
 
 void fuzzBmp(const uint8_t* data, size_t size) {
     auto result = bitmap::decodeBmp(std::span<const uint8_t>(data, size));
-    if (!result.dib) {
+    if (!result.ok()) {
         // Every refusal must say why.
-        if (result.message.empty())
+        if (result.failure().text.empty())
             std::abort();
         return;
     }
-    bitmap::Dib& dib = *result.dib;
+    bitmap::Dib& dib = *result;
     unsigned sum = 0;
     for (uint8_t b : dib.palette())
         sum += b;
@@ -35,10 +35,10 @@ void fuzzBmp(const uint8_t* data, size_t size) {
     std::vector<uint8_t> file(header->begin(), header->end());
     file.insert(file.end(), dib.bytes().begin(), dib.bytes().end());
     const auto again = bitmap::decodeBmp(file);
-    if (!again.dib)
+    if (!again.ok())
         std::abort();
     const auto a = dib.bytes();
-    const auto b = again.dib->bytes();
+    const auto b = again->bytes();
     if (a.size() != b.size() || !std::equal(a.begin(), a.end(), b.begin()))
         std::abort();
 }

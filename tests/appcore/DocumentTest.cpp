@@ -11,7 +11,6 @@
 
 using app::CMFCTest2Doc;
 using app::MessageIcon;
-using app::SaveType;
 using testing_support::DocumentFixture;
 using testing_support::readFile;
 using testing_support::writeGradientBmp;
@@ -25,13 +24,13 @@ bool exists(const std::string& path) {
 }
 
 TEST(DocumentNames, SaveAsTargetReplacesTheLastExtension) {
-    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("a.b", SaveType::wbmp), "a.wbmp");
-    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/name", SaveType::wbmp), "/p/name.wbmp");
-    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/photo.jpg", SaveType::bmp), "/p/photo.bmp");
-    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/x.tar.gz", SaveType::png), "/p/x.tar.png");
+    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("a.b", codec::kFormatWbmp), "a.wbmp");
+    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/name", codec::kFormatWbmp), "/p/name.wbmp");
+    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/photo.jpg", codec::kFormatBmp), "/p/photo.bmp");
+    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/x.tar.gz", codec::kFormatPng), "/p/x.tar.png");
     // Dots in folder names and a leading dot are not extensions.
-    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p.d/name", SaveType::bmp), "/p.d/name.bmp");
-    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/.hidden", SaveType::bmp), "/p/.hidden.bmp");
+    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p.d/name", codec::kFormatBmp), "/p.d/name.bmp");
+    EXPECT_EQ(CMFCTest2Doc::saveAsTarget("/p/.hidden", codec::kFormatBmp), "/p/.hidden.bmp");
 }
 
 TEST(DocumentNames, TypedSideDecidesTheResizeBox) {
@@ -189,7 +188,7 @@ TEST_F(DocumentTest, SaveAsWbmpReloadsTheSavedPicture) {
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 16, 8)));
     doc.setSaveAsFirst(true);
     doc.setModified(true);
-    doc.saveAs(work.file("out.b"), SaveType::wbmp);
+    doc.saveAs(work.file("out.b"), codec::kFormatWbmp);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(exists(work.file("out.wbmp")));
     EXPECT_EQ(doc.pathName(), work.file("out.wbmp"));
@@ -206,14 +205,14 @@ TEST_F(DocumentTest, SaveAsWbmpReloadsTheSavedPicture) {
 TEST_F(DocumentTest, FailedSaveAsKeepsTheNameAndTheModifiedFlag) {
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 16, 8)));
     doc.setModified(true);
-    doc.saveAs(work.file("missing-folder/out.bmp"), SaveType::bmp);
+    doc.saveAs(work.file("missing-folder/out.bmp"), codec::kFormatBmp);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Chyba při ukládání obrázku");
     EXPECT_EQ(doc.pathName(), work.file("g.bmp"));
     EXPECT_TRUE(doc.isModified());
 
     ui.messages.clear();
-    doc.saveAs(work.file("missing-folder/out.png"), SaveType::png);
+    doc.saveAs(work.file("missing-folder/out.png"), codec::kFormatPng);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.rfind("SavePNG: ", 0), 0u);
     EXPECT_NE(ui.messages[0].text.find("(errcode "), std::string::npos);

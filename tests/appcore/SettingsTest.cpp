@@ -20,6 +20,8 @@
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
 
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::readText;
 using testing_support::ScopedEnv;
 using testing_support::SettingsSandbox;
@@ -326,7 +328,7 @@ TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     int loaded = -1;
     EXPECT_NO_THROW(loaded = codec->LoadImage(temp.file("missing.bmp"), ""));
     EXPECT_EQ(loaded, 0);
-    EXPECT_NE(codec->errorcode(), 0);
+    EXPECT_NE(codec->errorcode(), codeOf(CodecError::none));
     EXPECT_FALSE(codec->errordescription().empty());
 
     // The undo picture goes to the temporary folder.

@@ -5,7 +5,6 @@
 #include "support/CliRun.h"
 #include "tests/appcore/DocumentFixture.h"
 
-using app::SplitFormat;
 using app::SplitSettings;
 using testing_support::writeGradientBmp;
 
@@ -59,7 +58,7 @@ TEST_F(SplitCommandTest, SplitsWritesPagesAndRestoresThePicture) {
     split.outputFolder = work.file("tiles");
     split.tileWidth = 20;
     split.tileHeight = 10;
-    ASSERT_TRUE(app::runSplitCommand(doc, ui, split, SplitFormat::wbmp, 40, 20));
+    ASSERT_TRUE(app::runSplitCommand(doc, ui, split, codec::kFormatWbmp, 40, 20));
     // The folder question, then the report.
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, "Výstupní složka neexistuje. Mám ji vytvořit?");
@@ -83,7 +82,7 @@ TEST_F(SplitCommandTest, DecliningTheFolderQuestionDoesNothing) {
     split.outputFolder = work.file("tiles");
     split.tileWidth = 20;
     split.tileHeight = 10;
-    EXPECT_FALSE(app::runSplitCommand(doc, ui, split, SplitFormat::bmp, 40, 20));
+    EXPECT_FALSE(app::runSplitCommand(doc, ui, split, codec::kFormatBmp, 40, 20));
     EXPECT_FALSE(bitmap::pathExists(work.file("tiles")));
     EXPECT_EQ(ui.messages.size(), 1u);
 }
@@ -98,7 +97,7 @@ TEST_F(SplitCommandTest, SeparatePageFolderIsNamedInTheReport) {
     split.wmlFolder = work.path();
     split.prefixEnabled = true;
     split.prefix = "http://x";
-    ASSERT_TRUE(app::runSplitCommand(doc, ui, split, SplitFormat::bmp, 16, 8));
+    ASSERT_TRUE(app::runSplitCommand(doc, ui, split, codec::kFormatBmp, 16, 8));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("WML stránky vytvořeny a uloženy v " + work.path()),
               std::string::npos);

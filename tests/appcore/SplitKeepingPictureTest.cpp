@@ -29,7 +29,7 @@ TEST_F(SplitKeepingPictureTest, WbmpTilesLeaveTheGreyPictureAndItsFlags) {
     split.tileWidth = 20;
     split.tileHeight = 20;
     split.createPages = false;
-    ASSERT_TRUE(app::runSplitKeepingPicture(doc, ui, split, app::SplitFormat::wbmp, 40, 20));
+    ASSERT_TRUE(app::runSplitKeepingPicture(doc, ui, split, codec::kFormatWbmp, 40, 20));
     EXPECT_TRUE(bitmap::fileExists(work.file("tiles") + "/1.0.wbmp"));
     EXPECT_EQ(doc.dib(), before);
     // The picture is grey again: Save As WBMP must dither it with the
@@ -48,7 +48,7 @@ TEST_F(SplitKeepingPictureTest, AFailedSplitPutsThePictureBack) {
     split.outputFolder = blocked;
     split.tileWidth = 10;
     split.tileHeight = 10;
-    EXPECT_FALSE(app::runSplitKeepingPicture(doc, ui, split, app::SplitFormat::wbmp, 30, 16));
+    EXPECT_FALSE(app::runSplitKeepingPicture(doc, ui, split, codec::kFormatWbmp, 30, 16));
     ASSERT_EQ(ui.messages.size(), 2u);  // the folder question, then the failure
     EXPECT_EQ(ui.messages[1].text.rfind("Chyba při rozdělování obrázku: ", 0), 0u)
         << ui.messages[1].text;
@@ -66,7 +66,7 @@ TEST_F(SplitKeepingPictureTest, DecliningTheFolderIgnoresAnOldCopy) {
     split.outputFolder = work.file("never");
     split.tileWidth = split.tileHeight = 4;
     ui.answers = {false};
-    EXPECT_FALSE(app::runSplitKeepingPicture(doc, ui, split, app::SplitFormat::bmp, 12, 12));
+    EXPECT_FALSE(app::runSplitKeepingPicture(doc, ui, split, codec::kFormatBmp, 12, 12));
     EXPECT_EQ(doc.dib(), before);
     EXPECT_EQ(doc.pictureWidth(), 12);
     EXPECT_FALSE(bitmap::directoryExists(work.file("never")));

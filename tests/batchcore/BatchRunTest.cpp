@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "batch/core/BatchRun.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/GifWriter.h"
@@ -35,7 +37,7 @@ struct BatchRunTest : testing_support::DocumentFixture {
         out = work.path() + "/out";
         ::mkdir(out.c_str(), 0777);
         batchSettings.outputFolder = out;
-        batchSettings.outputFormat = batch::kFormatWbmp;
+        batchSettings.outputFormat = codec::kFormatWbmp;
     }
     batch::BatchSummary run(const std::string& list, BatchRunOptions options = {}) {
         return BatchRun(doc, ui, progress).run(batchSettings, list, options);
@@ -159,18 +161,22 @@ TEST_F(BatchRunTest, StopOnErrorShowsEachFailure) {
     EXPECT_EQ(ui.messages[2].caption, "Dávková konverze kompletní");
 }
 
-TEST_F(BatchRunTest, UnknownFormatEndsTheRunWithoutSummary) {
-    batchSettings.outputFormat = 7;
-    const auto summary = run(writeGradientBmp(work.file("a.bmp"), 4, 4) + "\n");
-    EXPECT_FALSE(summary.ran);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Kritická chyba: Neznámý formát");
-    EXPECT_FALSE(bitmap::fileExists(out + "/a.wbmp"));
+TEST_F(BatchRunTest, UnknownOrUnwritableFormatEndsTheRunWithoutSummary) {
+    const auto input = writeGradientBmp(work.file("a.bmp"), 4, 4) + "\n";
+    for (const int format : {7, int{codec::kFormatJpeg}}) {
+        ui.messages.clear();
+        batchSettings.outputFormat = format;
+        const auto summary = run(input);
+        EXPECT_FALSE(summary.ran) << format;
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "Kritická chyba: Neznámý formát");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out));
 }
 
 TEST_F(BatchRunTest, ExistingPicturesAreNeverOverwritten) {
     testing_support::writeFile(out + "/a.bmp", std::string("keep me"));
-    batchSettings.outputFormat = batch::kFormatBmp;
+    batchSettings.outputFormat = codec::kFormatBmp;
     const auto a = writeGradientBmp(work.file("a.jpeg.bmp"), 4, 4);
     ::mkdir(work.file("sub.d").c_str(), 0777);
     const auto b = writeGradientBmp(work.file("sub.d/a.bmp"), 4, 4);

@@ -276,7 +276,7 @@ TEST_F(BatchSheetTest, SettingsPageEnablingRuleAndPhoneList) {
     EXPECT_TRUE(state.settings.resizeEnabled);
     EXPECT_EQ(state.settings.resizeMode, batch::ResizeMode::phone);
     EXPECT_EQ(state.settings.phoneIndex, 2);
-    EXPECT_EQ(state.settings.outputFormat, batch::kFormatWbmp);
+    EXPECT_EQ(state.settings.outputFormat, codec::kFormatWbmp);
     EXPECT_TRUE(values.stopOnError);
     EXPECT_FALSE(values.waitForConfirmation);
 }

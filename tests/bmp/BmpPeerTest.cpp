@@ -254,11 +254,11 @@ TEST_F(PeerFiles, PeersReadOurFilesAndAgreeOnTopDownRows) {
             parts.table = bmptest::colourTable(1 << bits);
         parts.rows = bmptest::packRows(bmptest::pattern(kWidth, kHeight, bits), bits);
         auto decoded = bitmap::decodeBmp(bmptest::buildBmp(parts));
-        ASSERT_TRUE(decoded.dib);
-        ASSERT_TRUE(proc.saveBitmap(dir.file("ours.bmp"), *decoded.dib)) << proc.lastError();
+        ASSERT_TRUE(decoded.ok());
+        ASSERT_TRUE(proc.saveBitmap(dir.file("ours.bmp"), *decoded)) << proc.lastError();
         run("convert " + quote(dir.file("ours.bmp")) +
             " -depth 8 ppm:" + quote(dir.file("ours.ppm")));
-        expectSameColours(*decoded.dib, readPpm(dir.file("ours.ppm")));
+        expectSameColours(*decoded, readPpm(dir.file("ours.ppm")));
 
         // The same rows stored top row first: ImageMagick and we must agree.
         auto rows = bmptest::pattern(kWidth, kHeight, bits);

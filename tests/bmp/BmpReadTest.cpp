@@ -18,6 +18,11 @@ namespace msg = bitmap::msg;
 
 namespace {
 
+// A refusal's text; empty for a picture.
+std::string messageOf(const Carvello::Outcome<bitmap::Dib>& result) {
+    return result ? std::string() : result.failure().text;
+}
+
 // A picture of the given depth with the test pattern, rows bottom-up.
 BmpParts patternParts(int width, int height, int bits) {
     BmpParts p;
@@ -57,14 +62,14 @@ void expectPattern(const bitmap::Dib& dib, int width, int height, int bits) {
     }
 }
 
-bitmap::BmpDecodeResult decode(const BmpParts& p) {
+Carvello::Outcome<bitmap::Dib> decode(const BmpParts& p) {
     return bitmap::decodeBmp(bmptest::buildBmp(p));
 }
 
 void expectRefused(const BmpParts& p, std::string_view message) {
     const auto result = decode(p);
-    EXPECT_FALSE(result.dib);
-    EXPECT_EQ(result.message, message);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(messageOf(result), message);
 }
 
 class EveryDepth : public ::testing::TestWithParam<int> {};
@@ -73,9 +78,8 @@ TEST_P(EveryDepth, BottomUpRowsDecodeExactly) {
     const int bits = GetParam();
     for (int width : {1, 5, 9, 33}) {
         const auto result = decode(patternParts(width, 3, bits));
-        ASSERT_TRUE(result.dib) << result.message;
-        EXPECT_TRUE(result.message.empty());
-        expectPattern(*result.dib, width, 3, bits);
+        ASSERT_TRUE(result.ok()) << messageOf(result);
+        expectPattern(*result, width, 3, bits);
     }
 }
 
@@ -85,9 +89,9 @@ TEST_P(EveryDepth, TopDownRowsAreTurnedBottomUp) {
     p.height = -4;
     p.rows = bmptest::packRows(bmptest::pattern(7, 4, bits), bits);  // top row first
     const auto result = decode(p);
-    ASSERT_TRUE(result.dib) << result.message;
-    EXPECT_EQ(result.dib->header().biHeight, 4);
-    expectPattern(*result.dib, 7, 4, bits);
+    ASSERT_TRUE(result.ok()) << messageOf(result);
+    EXPECT_EQ(result->header().biHeight, 4);
+    expectPattern(*result, 7, 4, bits);
 }
 
 TEST_P(EveryDepth, LongerHeadersKeepTheirTableAfterTheDeclaredSize) {
@@ -96,8 +100,8 @@ TEST_P(EveryDepth, LongerHeadersKeepTheirTableAfterTheDeclaredSize) {
         BmpParts p = patternParts(6, 3, bits);
         p.headerSize = size;
         const auto result = decode(p);
-        ASSERT_TRUE(result.dib) << size << ": " << result.message;
-        expectPattern(*result.dib, 6, 3, bits);
+        ASSERT_TRUE(result.ok()) << size << ": " << messageOf(result);
+        expectPattern(*result, 6, 3, bits);
     }
 }
 
@@ -108,8 +112,8 @@ TEST(BmpReader, KeepsResolutionAndPlainHeaderFields) {
     p.xPels = 2835;
     p.yPels = 1234;
     const auto result = decode(p);
-    ASSERT_TRUE(result.dib);
-    const auto h = result.dib->header();
+    ASSERT_TRUE(result.ok());
+    const auto h = result->header();
     EXPECT_EQ(h.biXPelsPerMeter, 2835);
     EXPECT_EQ(h.biYPelsPerMeter, 1234);
     EXPECT_EQ(h.biPlanes, 1);
@@ -120,16 +124,16 @@ TEST(BmpReader, RowOffsetZeroMeansRowsFollowTheTable) {
     BmpParts p = patternParts(5, 3, 4);
     p.offBits = 0;
     const auto result = decode(p);
-    ASSERT_TRUE(result.dib) << result.message;
-    expectPattern(*result.dib, 5, 3, 4);
+    ASSERT_TRUE(result.ok()) << messageOf(result);
+    expectPattern(*result, 5, 3, 4);
 }
 
 TEST(BmpReader, RowsStartAtTheDeclaredOffset) {
     BmpParts p = patternParts(5, 3, 8);
     p.gap = 37;  // filler between table and rows, skipped through bfOffBits
     const auto result = decode(p);
-    ASSERT_TRUE(result.dib) << result.message;
-    expectPattern(*result.dib, 5, 3, 8);
+    ASSERT_TRUE(result.ok()) << messageOf(result);
+    expectPattern(*result, 5, 3, 8);
 
     p.offBits = 20;  // pointing into the info header
     expectRefused(p, msg::kBmpBadHeader);
@@ -148,13 +152,13 @@ TEST(BmpReader, ShortColourTableIsKeptAsDeclared) {
     for (std::optional<uint32_t> off : {std::optional<uint32_t>{}, std::optional<uint32_t>{0}}) {
         p.offBits = off;
         const auto result = decode(p);
-        ASSERT_TRUE(result.dib) << result.message;
-        EXPECT_EQ(result.dib->header().biClrUsed, 5u);
-        EXPECT_EQ(result.dib->palette().size(), 20u);
-        EXPECT_EQ(result.dib->bytes().size(), 40u + 20u + 8u * 3u);
+        ASSERT_TRUE(result.ok()) << messageOf(result);
+        EXPECT_EQ(result->header().biClrUsed, 5u);
+        EXPECT_EQ(result->palette().size(), 20u);
+        EXPECT_EQ(result->bytes().size(), 40u + 20u + 8u * 3u);
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 5; ++x)
-                EXPECT_EQ(bmptest::colourAt(*result.dib, x, y),
+                EXPECT_EQ(bmptest::colourAt(*result, x, y),
                           bmptest::tableColour(bmptest::patternValue(x, y, 8) % 5));
     }
 }
@@ -166,17 +170,17 @@ TEST(BmpReader, OversizedColourCountKeepsOnlyWhatTheDepthIndexes) {
     for (std::optional<uint32_t> off : {std::optional<uint32_t>{}, std::optional<uint32_t>{0}}) {
         p.offBits = off;  // with 0 the rows come after all 40 declared entries
         const auto result = decode(p);
-        ASSERT_TRUE(result.dib) << result.message;
-        EXPECT_EQ(result.dib->header().biClrUsed, 0u);
-        EXPECT_EQ(result.dib->palette().size(), 64u);
-        expectPattern(*result.dib, 5, 3, 4);
+        ASSERT_TRUE(result.ok()) << messageOf(result);
+        EXPECT_EQ(result->header().biClrUsed, 0u);
+        EXPECT_EQ(result->palette().size(), 64u);
+        expectPattern(*result, 5, 3, 4);
     }
     // An absurd count with rows placed explicitly: only 16 entries are read.
     p.clrUsed = 0xFFFFFFFF;
     p.offBits.reset();
     const auto result = decode(p);
-    ASSERT_TRUE(result.dib) << result.message;
-    expectPattern(*result.dib, 5, 3, 4);
+    ASSERT_TRUE(result.ok()) << messageOf(result);
+    expectPattern(*result, 5, 3, 4);
     // The same count with rows "after the table" points past the file.
     p.offBits = 0;
     expectRefused(p, msg::kBmpTruncated);
@@ -189,10 +193,10 @@ TEST(BmpReader, CoreHeaderHasThreeByteColourEntries) {
         if (bits <= 8)
             p.table = bmptest::colourTable(1 << bits, 3);
         const auto result = decode(p);
-        ASSERT_TRUE(result.dib) << bits << ": " << result.message;
-        expectPattern(*result.dib, 6, 3, bits);
-        for (size_t i = 3; i < result.dib->palette().size(); i += 4)
-            EXPECT_EQ(result.dib->palette()[i], 0);
+        ASSERT_TRUE(result.ok()) << bits << ": " << messageOf(result);
+        expectPattern(*result, 6, 3, bits);
+        for (size_t i = 3; i < result->palette().size(); i += 4)
+            EXPECT_EQ(result->palette()[i], 0);
     }
     BmpParts p = patternParts(6, 3, 32);
     p.headerSize = 12;
@@ -214,11 +218,11 @@ TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
             p.masks = {0x7C00, 0x03E0, 0x001F};
         }
         const auto result = decode(p);
-        ASSERT_TRUE(result.dib) << result.message;
-        EXPECT_EQ(result.dib->bitCount(), 24);
-        EXPECT_EQ(result.dib->header().biSizeImage, 16u);
+        ASSERT_TRUE(result.ok()) << messageOf(result);
+        EXPECT_EQ(result->bitCount(), 24);
+        EXPECT_EQ(result->header().biSizeImage, 16u);
         for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(bmptest::colourAt(*result.dib, x, 0), expected555[x]);
+            EXPECT_EQ(bmptest::colourAt(*result, x, 0), expected555[x]);
     }
 
     // 5-6-5 declared through masks, here inside a V5 header.
@@ -227,10 +231,10 @@ TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
     p.rows =
         bmptest::packRows({{0xFFFF, 0x001F, 0x07E0, 0xF800, (16u << 11) | (32u << 5) | 1u}}, 16);
     const auto result = decode(p);
-    ASSERT_TRUE(result.dib) << result.message;
+    ASSERT_TRUE(result.ok()) << messageOf(result);
     const std::vector<uint32_t> expected565 = {0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x848208};
     for (int x = 0; x < 5; ++x)
-        EXPECT_EQ(bmptest::colourAt(*result.dib, x, 0), expected565[x]);
+        EXPECT_EQ(bmptest::colourAt(*result, x, 0), expected565[x]);
 }
 
 TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
@@ -241,8 +245,8 @@ TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
         p.compression = 3;
         p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
         const auto result = decode(p);
-        ASSERT_TRUE(result.dib) << result.message;
-        expectPattern(*result.dib, 3, 2, 32);
+        ASSERT_TRUE(result.ok()) << messageOf(result);
+        expectPattern(*result, 3, 2, 32);
     }
     BmpParts p = patternParts(3, 2, 32);
     p.compression = 3;
@@ -313,13 +317,13 @@ TEST(BmpReader, BadHeaderFieldsAreRefused) {
         auto file = bmptest::buildBmp(p);
         bitmap::writeLe32(file, 14, size);
         const auto result = bitmap::decodeBmp(file);
-        EXPECT_FALSE(result.dib) << size;
-        EXPECT_EQ(result.message, msg::kBmpBadHeader) << size;
+        EXPECT_FALSE(result.ok()) << size;
+        EXPECT_EQ(messageOf(result), msg::kBmpBadHeader) << size;
     }
     auto file = bmptest::buildBmp(patternParts(4, 2, 8));
     file[0] = 'M';
     file[1] = 'B';
-    EXPECT_EQ(bitmap::decodeBmp(file).message, msg::kBmpBadHeader);
+    EXPECT_EQ(messageOf(bitmap::decodeBmp(file)), msg::kBmpBadHeader);
 }
 
 TEST(BmpReader, EveryCutShortFileIsRefused) {
@@ -329,18 +333,18 @@ TEST(BmpReader, EveryCutShortFileIsRefused) {
     samples[2].headerSize = 12;
     for (const auto& p : samples) {
         const auto file = bmptest::buildBmp(p);
-        ASSERT_TRUE(bitmap::decodeBmp(file).dib);
+        ASSERT_TRUE(bitmap::decodeBmp(file).ok());
         for (size_t length = 0; length < file.size(); ++length) {
             const auto result = bitmap::decodeBmp(std::span(file).first(length));
-            EXPECT_FALSE(result.dib) << length;
-            EXPECT_FALSE(result.message.empty()) << length;
+            EXPECT_FALSE(result.ok()) << length;
+            EXPECT_FALSE(messageOf(result).empty()) << length;
         }
     }
     // With a Windows header, everything shorter than file header plus info
     // header is reported as cut short.
     const auto file = bmptest::buildBmp(samples[0]);
     for (size_t length = 0; length < bitmap::kBmpMinimumFileSize; ++length)
-        EXPECT_EQ(bitmap::decodeBmp(std::span(file).first(length)).message, msg::kBmpTruncated);
+        EXPECT_EQ(messageOf(bitmap::decodeBmp(std::span(file).first(length))), msg::kBmpTruncated);
 }
 
 TEST(BmpReader, SmallCoreHeaderFileNeedsNoWindowsHeaderLength) {
@@ -350,8 +354,8 @@ TEST(BmpReader, SmallCoreHeaderFileNeedsNoWindowsHeaderLength) {
     const auto file = bmptest::buildBmp(p);
     ASSERT_LT(file.size(), bitmap::kBmpMinimumFileSize);
     const auto result = bitmap::decodeBmp(file);
-    ASSERT_TRUE(result.dib) << result.message;
-    expectPattern(*result.dib, 6, 3, 1);
+    ASSERT_TRUE(result.ok()) << messageOf(result);
+    expectPattern(*result, 6, 3, 1);
 }
 
 TEST(BmpReader, HugeDimensionsInATinyFileAllocateNothingLarge) {
@@ -374,8 +378,8 @@ TEST(BmpReader, HugeDimensionsInATinyFileAllocateNothingLarge) {
         bmptest::resetLargestAllocation();
         const auto result = bitmap::decodeBmp(file);
         EXPECT_LT(bmptest::largestAllocation(), 4096u) << c.width << "x" << c.height;
-        EXPECT_FALSE(result.dib);
-        EXPECT_EQ(result.message, c.message) << c.width << "x" << c.height;
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(messageOf(result), c.message) << c.width << "x" << c.height;
     }
 }
 
@@ -390,8 +394,8 @@ TEST(BmpReader, GarbageIsRefusedWithAMessage) {
             bytes[1] = 'M';
         }
         const auto result = bitmap::decodeBmp(bytes);
-        EXPECT_FALSE(result.dib) << round;
-        EXPECT_FALSE(result.message.empty()) << round;
+        EXPECT_FALSE(result.ok()) << round;
+        EXPECT_FALSE(messageOf(result).empty()) << round;
     }
 }
 

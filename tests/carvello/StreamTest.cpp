@@ -6,6 +6,8 @@
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/ImageCoder.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/zlib/DeflateEncoder.h"
+#include "carvello/zlib/InflateDecoder.h"
 #include "support/TestSupport.h"
 
 using Carvello::BufferedByteStream;
@@ -54,6 +56,17 @@ void checkStream(InputByteStream& stream, const std::vector<uint8_t>& bytes) {
     EXPECT_EQ(stream.bitPosition(), -1);
 }
 
+// The text of the library error an action throws.
+template <typename Action>
+std::string libraryErrorOf(Action action) {
+    try {
+        action();
+    } catch (const Carvello::GraphicsException& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
 TEST(ByteStreams, FileAndMemoryStreamsAgree) {
     const auto bytes = countingBytes(3 * 4096 + 123);
     testing_support::TempDir dir;
@@ -78,12 +91,26 @@ TEST(ByteStreams, EmptyAndUnopenedStreamsHaveNothingToGive) {
     BufferedByteStream empty(none);
     EXPECT_TRUE(empty.endReached());
     EXPECT_THROW(empty.getBigEndianWord(), InputByteStream::StreamError);
-    // A stream error is a logic error, not a picture error.
-    try {
-        empty.getByte();
-    } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(), "Premature end of stream");
-    }
+    // A stream error is one of the library's errors, with its text.
+    EXPECT_EQ(libraryErrorOf([&] { empty.getByte(); }), "Premature end of stream");
+}
+
+TEST(LibraryErrors, InflateAndDeflateErrorsShareTheRoot) {
+    const std::vector<uint8_t> badHeader{0x78, 0x9D, 0x03, 0x00};
+    EXPECT_EQ(libraryErrorOf([&] {
+                  BufferedByteStream stream(badHeader);
+                  Carvello::PNGInflateDecoder().openStream(stream);
+              }),
+              "Corrupt Compression Header flags");
+    struct Discard : Carvello::DeflateOutput {
+        void putBytes(std::span<const uint8_t>) override {}
+    } discard;
+    EXPECT_EQ(libraryErrorOf([&] {
+                  Carvello::PNGDeflateEncoder deflate;
+                  deflate.setCompressionLevel(9);
+                  deflate.begin(discard);
+              }),
+              "Invalid Compression Level");
 }
 
 TEST(RasterImage, SizeClearAndLimits) {

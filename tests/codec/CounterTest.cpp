@@ -12,6 +12,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::TempDir;
 
 namespace {
@@ -129,7 +131,7 @@ TEST(CodecCounter, EveryDigitMustLoadEvenIfTheValueLacksIt) {
     CCodec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.WBMPCounter(dir.path() + "/", dir.file("c.wbmp"), 123, 3), 0);
-    EXPECT_EQ(codec.errorcode(), 25);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
     EXPECT_EQ(codec.errordescription(),
               "CCodec::WBMPCounter: Nepodařilo se načíst obrázek pro číslici 4");
     EXPECT_FALSE(bitmap::pathExists(dir.file("c.wbmp")));
@@ -158,7 +160,7 @@ TEST(CodecCounter, NeverReplacesTheOutputAndKeepsTheCurrentPicture) {
             EXPECT_THROW(codec.WBMPCounter(dir.path(), out, 99, 3), Carvello::GraphicsException);
         else
             EXPECT_EQ(codec.WBMPCounter(dir.path(), out, 99, 3), 0);
-        EXPECT_EQ(codec.errorcode(), 10);
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
         EXPECT_EQ(codec.errordescription(),
                   "CCodec::WBMPCounter: Nelze uložit výsledný WBMP obrázek");
         EXPECT_EQ(testing_support::readFile(out), first);
@@ -174,7 +176,7 @@ TEST(CodecCounter, RefusesANegativeValue) {
     CCodec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), -5, 2), 0);
-    EXPECT_EQ(codec.errorcode(), 28);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::badArgument));
     EXPECT_EQ(codec.errordescription(), "CCodec::WBMPCounter: Neplatná hodnota počítadla");
 }
 

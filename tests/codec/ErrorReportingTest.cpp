@@ -9,6 +9,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 
 namespace {
 
@@ -16,7 +18,7 @@ const std::string kNoPicture = "BMP obrázek dosud nebyl vytvořen";
 
 TEST(CodecErrors, FreshCodecStateAndPropertyDefaults) {
     CCodec codec;
-    EXPECT_EQ(codec.errorcode(), 0);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::none));
     EXPECT_EQ(codec.errordescription(), "");
     EXPECT_TRUE(codec.ThrowException());
     EXPECT_FALSE(codec.ShowDownloadProgress());
@@ -32,7 +34,7 @@ TEST(CodecErrors, FailureWithoutThrowingIsKeptUntilTheNextFailure) {
     CCodec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.SaveBMP(dir.file("x.bmp")), 0);
-    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
 
     // A successful call leaves the last failure in place.
@@ -41,7 +43,7 @@ TEST(CodecErrors, FailureWithoutThrowingIsKeptUntilTheNextFailure) {
     auto copy = picture;
     ASSERT_TRUE(proc.saveBitmap(dir.file("in.bmp"), copy));
     EXPECT_EQ(codec.LoadImage(dir.file("in.bmp"), ""), 1);
-    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
 
     // SaveWBMP goes through ConvertBMPToWBMP and so carries its name.
@@ -60,20 +62,20 @@ TEST(CodecErrors, ThrowSwitchThrowsTheMessageAndStillRecordsTheCode) {
     } catch (const Carvello::GraphicsException& e) {
         EXPECT_EQ(std::string(e.what()), "CCodec::SaveBMP: " + kNoPicture);
     }
-    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
 }
 
 TEST(CodecErrors, QueriesWithoutPictureReportThroughGetBMPInfo) {
     CCodec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.GetBMPWidth(), 0);
-    EXPECT_EQ(codec.errorcode(), 7);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
     EXPECT_EQ(codec.errordescription(), "CCodec::GetBMPInfo: " + kNoPicture);
     EXPECT_EQ(codec.GetBMPBpp(), 0);
     EXPECT_EQ(codec.ImageInfo(), 0);
     EXPECT_EQ(codec.errordescription(), "CCodec::ImageInfo: " + kNoPicture);
     EXPECT_EQ(codec.ConvertWBMPToBMP(), 0);
-    EXPECT_EQ(codec.errorcode(), 8);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noWbmp));
     EXPECT_EQ(codec.errordescription(),
               "CCodec::ConvertWBMPToBMP: WBMP obrázek dosud nebyl vytvořen");
     for (auto [call, name] : std::initializer_list<std::pair<std::function<int()>, std::string>>{
@@ -82,7 +84,7 @@ TEST(CodecErrors, QueriesWithoutPictureReportThroughGetBMPInfo) {
              {[&] { return codec.ResizePercentual(50); }, "ResizePercentual"},
              {[&] { return codec.ConvertBMPToMonochrome(0, 128); }, "ConvertBMPToMonochrome"}}) {
         EXPECT_EQ(call(), 0) << name;
-        EXPECT_EQ(codec.errorcode(), 7) << name;
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture)) << name;
         EXPECT_EQ(codec.errordescription(), "CCodec::" + name + ": " + kNoPicture);
     }
 }
@@ -92,7 +94,7 @@ TEST(CodecErrors, OwnerForwardsAndOnlySwitchesThrowingOff) {
     codec::CodecOwner owner;
     owner.disableThrowException();
     EXPECT_EQ(owner.SaveBMP(dir.file("x.bmp")), 0);
-    EXPECT_EQ(owner.errorcode(), 7);
+    EXPECT_EQ(owner.errorcode(), codeOf(CodecError::noPicture));
     EXPECT_EQ(owner.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
 }
 

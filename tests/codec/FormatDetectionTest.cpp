@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "codec/CCodec.h"
-#include "codec/FormatCodes.h"
+#include "codec/PictureFormats.h"
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
@@ -35,6 +37,34 @@ TEST(FormatCodes, ExtensionsAreMatchedWithoutRegardToCase) {
     EXPECT_EQ(codec::formatName(5), "png");
     EXPECT_EQ(codec::formatName(1), "wbmp");
     EXPECT_EQ(codec::formatName(-1), "");
+}
+
+// The dialogs' filters are composed from the table; their texts are fixed.
+TEST(FormatTable, DialogFiltersKeepTheirTexts) {
+    using Filters = std::vector<std::pair<std::string, std::string>>;
+    auto pairs = [](const std::vector<codec::FileFilter>& filters) {
+        Filters out;
+        for (const auto& f : filters)
+            out.emplace_back(f.description, f.patterns);
+        return out;
+    };
+    EXPECT_EQ(
+        pairs(codec::openDialogFilters("All")),
+        (Filters{{"All (BMP, JPEG, WBMP, GIF, PNG)", "*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF;*.PNG"},
+                 {"BMP File", "*.BMP"},
+                 {"WBMP File", "*.WBM;*.WBMP"},
+                 {"JPEG File", "*.JPG;*.JPEG"},
+                 {"GIF File", "*.GIF"},
+                 {"PNG File", "*.PNG"}}));
+    EXPECT_EQ(pairs(codec::batchAddDialogFilters("Any")).front(),
+              (std::pair<std::string, std::string>{"Any (BMP, JPEG, WBMP, GIF)",
+                                                   "*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF"}));
+    EXPECT_EQ(pairs(codec::saveDialogFilters()),
+              (Filters{{"WBMP File", "*.WBMP"}, {"BMP File", "*.BMP"}, {"PNG File", "*.PNG"}}));
+    const std::vector<codec::FormatCode> saved(codec::saveDialogFormats().begin(),
+                                               codec::saveDialogFormats().end());
+    EXPECT_EQ(saved, (std::vector<codec::FormatCode>{codec::kFormatWbmp, codec::kFormatBmp,
+                                                     codec::kFormatPng}));
 }
 
 struct HeaderCase {
@@ -98,7 +128,7 @@ TEST(ReadImageHeader, UnreadableFileIsReported) {
     CCodec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.ReadImageHeader(dir.file("missing.bmp")), 0);
-    EXPECT_EQ(codec.errorcode(), 25);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
     EXPECT_EQ(codec.errordescription(), "CCodec::ReadImageHeader: Nelze otevřít soubor pro čtení");
     EXPECT_EQ(codec.ReadImageHeader(dir.path()), 0) << "a folder is not a picture";
 }
@@ -112,7 +142,7 @@ TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) 
     writeFile(dir.file("gif.bmp"), bytesOf({'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0}));
     EXPECT_EQ(codec.LoadImageFile(dir.file("gif.bmp")), 0);
     EXPECT_EQ(codec.FileFormat(), "gif");
-    EXPECT_NE(codec.errorcode(), 3);
+    EXPECT_NE(codec.errorcode(), codeOf(CodecError::bmpNotLoaded));
 
     // A PNG named .png-trans is recognised by its signature.
     writeFile(dir.file("p.png-trans"),
@@ -124,7 +154,7 @@ TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) 
     // Unrecognised content with a WBMP extension goes to the WBMP reader.
     writeFile(dir.file("junk.wbmp"), bytesOf({1, 2, 3}));
     EXPECT_EQ(codec.LoadImageFile(dir.file("junk.wbmp")), 0);
-    EXPECT_EQ(codec.errorcode(), 4);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotLoaded));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"
               "WBMPCoder::loadWBMP: Error while reading the file");
@@ -132,7 +162,7 @@ TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) 
     // Unrecognised content with an unknown extension.
     writeFile(dir.file("junk.dat"), bytesOf({1, 2, 3}));
     EXPECT_EQ(codec.LoadImageFile(dir.file("junk.dat")), 0);
-    EXPECT_EQ(codec.errorcode(), 21);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::unknownFormat));
     EXPECT_EQ(codec.errordescription(), "CCodec::LoadImageFile: Neznámý formát");
 }
 

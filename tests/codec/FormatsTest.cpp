@@ -8,6 +8,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::quote;
 using testing_support::readFile;
 using testing_support::runCommand;
@@ -22,7 +24,8 @@ const std::string kInternal = "Interní funkce nalezla či způsobila tuto chybu
 void loadPattern(CCodec& codec, const TempDir& dir) {
     auto dib = testing_support::makeGreyDib(12, 6, 8);
     for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 12; ++x) testing_support::setPixel(dib, x, y, ((x + y) % 3) * 127);
+        for (int x = 0; x < 12; ++x)
+            testing_support::setPixel(dib, x, y, ((x + y) % 3) * 127);
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("pattern.bmp"), dib));
     codec.setThrowException(false);
@@ -71,13 +74,14 @@ TEST(CodecFormats, UndoFileFormatFollowsItsExtensionAndUnknownMeansGif) {
         codec.setUndoFile(dir.file(name));
         ASSERT_EQ(codec.TransformBMP(0, 0, 8), 1) << name << ": " << codec.errordescription();
         ASSERT_EQ(codec.ReadImageHeader(dir.file(name)), 1);
-        const std::string expected =
-            name == "undo.tmp" ? "gif" : name == "undo.WBMP" ? "wbmp" : name.substr(5);
+        const std::string expected = name == "undo.tmp"    ? "gif"
+                                     : name == "undo.WBMP" ? "wbmp"
+                                                           : name.substr(5);
         EXPECT_EQ(codec.FileFormat(), expected) << name;
     }
     codec.setUndoFile(dir.file("undo.png-trans"));
     EXPECT_EQ(codec.MakeUndoFile(), 0);
-    EXPECT_EQ(codec.errorcode(), 24);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::undoFormatNotWritable));
 }
 
 TEST(CodecFormats, GifFailuresAreSilentButExplained) {
@@ -102,24 +106,26 @@ TEST(CodecFormats, GifFailuresAreSilentButExplained) {
 
     // A GIF that cannot be opened is reported.
     EXPECT_EQ(codec.LoadGIF(dir.file("missing.gif")), 0);
-    EXPECT_EQ(codec.errorcode(), 25);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
     EXPECT_EQ(codec.errordescription(), "CCodec::LoadGIF: Nelze otevřít soubor pro čtení");
 
     // A failed write names the writer's code and its text.
     loadPattern(codec, dir);
     EXPECT_EQ(codec.SaveGIF(dir.file("no/folder/x.gif")), 0);
-    EXPECT_EQ(codec.errorcode(), 20);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::gifNotSaved));
     EXPECT_EQ(codec.lastWriterResult(), 12);
     EXPECT_EQ(codec.errordescription(), "Chyba #12 při ukládání GIF souboru: Cannot create file");
 }
 
 TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
-    if (!testing_support::hasTool("cjpeg")) GTEST_SKIP() << "cjpeg is not installed";
+    if (!testing_support::hasTool("cjpeg"))
+        GTEST_SKIP() << "cjpeg is not installed";
     TempDir dir;
     // A 16 x 8 grey gradient as PGM, compressed by cjpeg.
     std::string pgm = "P5\n16 8\n255\n";
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) pgm += static_cast<char>(x * 16);
+        for (int x = 0; x < 16; ++x)
+            pgm += static_cast<char>(x * 16);
     writeFile(dir.file("g.pgm"), pgm);
     ASSERT_EQ(runCommand("cjpeg -quality 95 " + quote(dir.file("g.pgm")) + " > " +
                          quote(dir.file("g.png")))
@@ -137,13 +143,14 @@ TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
     bytes.resize(bytes.size() / 3);
     writeFile(dir.file("cut.jpg"), bytes);
     EXPECT_EQ(codec.LoadImage(dir.file("cut.jpg"), ""), 0);
-    EXPECT_EQ(codec.errorcode(), 5);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::jpegNotLoaded));
     EXPECT_TRUE(codec.errordescription().starts_with(kInternal + "ImageProc::readJPEGFile: "))
         << codec.errordescription();
 }
 
 TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
-    if (!testing_support::hasTool("convert")) GTEST_SKIP() << "ImageMagick is not installed";
+    if (!testing_support::hasTool("convert"))
+        GTEST_SKIP() << "ImageMagick is not installed";
     TempDir dir;
     // Fully transparent black pixels: white paper, not black ink.
     ASSERT_EQ(runCommand("convert -size 5x3 xc:'rgba(0,0,0,0)' PNG32:" + quote(dir.file("t.png")))
@@ -178,7 +185,7 @@ TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
     bytes.resize(40);
     writeFile(dir.file("cut.png"), bytes);
     EXPECT_EQ(codec.LoadImage(dir.file("cut.png"), ""), 0);
-    EXPECT_EQ(codec.errorcode(), 26);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pngNotLoaded));
     EXPECT_TRUE(codec.errordescription().starts_with(kInternal + "ImageProc::readPNGFile: "));
 }
 

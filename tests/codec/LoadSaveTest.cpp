@@ -7,6 +7,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::makeGreyDib;
 using testing_support::pixelAt;
 using testing_support::readFile;
@@ -72,7 +74,7 @@ TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
 
     const std::string missing = dir.file("nothing.bmp");
     EXPECT_EQ(codec.LoadImage(missing, ""), 0);
-    EXPECT_EQ(codec.errorcode(), 15);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureNotFound));
     EXPECT_EQ(codec.errordescription(), "CCodec::LoadImage: Soubor '" + missing + "' neexistuje!");
     EXPECT_EQ(codec.BMPExists(), 0) << "loading releases the old picture first";
 
@@ -81,7 +83,7 @@ TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
     bytes.resize(40);
     testing_support::writeFile(dir.file("short.bmp"), bytes);
     EXPECT_EQ(codec.LoadImage(dir.file("short.bmp"), ""), 0);
-    EXPECT_EQ(codec.errorcode(), 3);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::bmpNotLoaded));
     EXPECT_TRUE(codec.errordescription().starts_with(
         "Interní funkce nalezla či způsobila tuto chybu:\nImageProc::loadBitmap: "))
         << codec.errordescription();
@@ -107,16 +109,16 @@ TEST(CodecSave, SaveAsChoosesTheWriterAndRefusesWhatItCannotWrite) {
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 9, 2), ""), 1);
 
     EXPECT_EQ(codec.SaveAs(dir.file("out.x"), "jpg", 0), 0);
-    EXPECT_EQ(codec.errorcode(), 0);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::savingNotSupported));
     EXPECT_EQ(codec.errordescription(), "Ukládání jpg není podporováno");
 
     EXPECT_EQ(codec.SaveAs(dir.file("out.tif"), "tif", 0), 0);
-    EXPECT_EQ(codec.errorcode(), 21);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::unknownFormat));
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveAs: Neznámý formát souboru:tif");
 
     ASSERT_EQ(codec.SaveAs(dir.file("out.bmp"), "BMP", 0), 1) << codec.errordescription();
     EXPECT_EQ(codec.SaveAs(dir.file("out.bmp"), "bmp", 1), 0);
-    EXPECT_EQ(codec.errorcode(), 1);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotCreateFile));
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveAs: Soubor již existuje");
 
     // WBMP output of a dithered picture: 9 x 2 gives 4 header bytes and two
@@ -135,13 +137,13 @@ TEST(CodecSave, WriteFailureKeepsThePictureAndReportsTheCoreMessage) {
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 5, 5), ""), 1);
     EXPECT_EQ(codec.SaveBMP(dir.file("no/such/folder/x.bmp")), 0);
-    EXPECT_EQ(codec.errorcode(), 9);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::bmpNotSaved));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"
               "ImageProc::saveBitmap: Nepodařilo se otevřít soubor");
     EXPECT_EQ(codec.BMPExists(), 1);
     EXPECT_EQ(codec.SaveWBMP(dir.file("no/such/folder/x.wbmp")), 0);
-    EXPECT_EQ(codec.errorcode(), 10);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
 }
 
 TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
@@ -173,7 +175,7 @@ TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
     // An undo file in a format this build cannot write stops the change.
     codec.setUndoFile(dir.file("undo.jpg"));
     EXPECT_EQ(codec.TransformBMP(2, 2, 8), 0);
-    EXPECT_EQ(codec.errorcode(), 24);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::undoFormatNotWritable));
     EXPECT_EQ(codec.errordescription(), "CCodec::MakeUndoFile: Nelze ukládat v daném formátu");
     EXPECT_EQ(codec.GetBMPWidth(), 3) << "the picture is unchanged";
 }
@@ -190,7 +192,7 @@ TEST(CodecConvert, MonochromeConversionClampsTheThresholdAndReportsBadMethods) {
 
     ASSERT_EQ(codec.LoadImage(dir.file("g.bmp"), ""), 1);
     EXPECT_EQ(codec.ConvertBMPToMonochrome(9, 128), 0);
-    EXPECT_EQ(codec.errorcode(), 14);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"
               "ImageProc::change256GrayToMonochrome: Nepodporovaná metoda pro 8bpp");

@@ -7,6 +7,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::TempDir;
 
 namespace {
@@ -85,11 +87,11 @@ TEST_F(CodecPreview, BadRequestsReportAndReturnNothing) {
     ASSERT_TRUE(proc.saveBitmap(dir.file("grey.bmp"), grey));
     ASSERT_EQ(codec.LoadImage(dir.file("grey.bmp"), ""), 1);
     EXPECT_TRUE(codec.GetPreview(0, 0, 5, 5, 7, 128).empty());
-    EXPECT_EQ(codec.errorcode(), 14);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
     CCodec empty;
     empty.setThrowException(false);
     EXPECT_TRUE(empty.GetPreview(0, 0, 5, 5, 0, 128).empty());
-    EXPECT_EQ(empty.errorcode(), 7);
+    EXPECT_EQ(empty.errorcode(), codeOf(CodecError::noPicture));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::TempDir;
 
 namespace {
@@ -98,14 +100,14 @@ TEST(CodecResize, FailedTransformKeepsThePicture) {
     CCodec codec;
     loadPicture(codec, dir, 8, 8);
     EXPECT_EQ(codec.TransformBMP(4, 4, 24), 0);
-    EXPECT_EQ(codec.errorcode(), 13);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::transformFailed));
     EXPECT_TRUE(
         codec.errordescription().starts_with("Interní funkce nalezla či způsobila tuto "
                                              "chybu:\nImageProc::changeBitmapFormatFromSimple: "));
     EXPECT_EQ(codec.GetBMPWidth(), 8);
     // An absurd size is refused rather than allocated.
     EXPECT_EQ(codec.ResizePercentual(1000000000), 0);
-    EXPECT_EQ(codec.errorcode(), 13);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::transformFailed));
     EXPECT_EQ(codec.GetBMPWidth(), 8);
 }
 

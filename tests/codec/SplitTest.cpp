@@ -12,6 +12,8 @@
 #include "support/TestSupport.h"
 
 using codec::CCodec;
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::pixelAt;
 using testing_support::TempDir;
 
@@ -137,25 +139,27 @@ TEST(CodecSplit, EveryWritableFormatGivesLoadableTiles) {
 struct RefusalCase {
     int tileW, tileH;
     const char* format;
-    int code;
+    CodecError code;
     const char* message;
 };
 
 TEST(CodecSplit, RefusesBeforeCreatingTheFolder) {
     const RefusalCase cases[] = {
-        {3, 48, "wbmp", 28, "CCodec::Split: Neplatná velikost dílku"},
-        {48, 0, "wbmp", 28, "CCodec::Split: Neplatná velikost dílku"},
-        {-8, 4, "wbmp", 28, "CCodec::Split: Neplatná velikost dílku"},
-        {1 << 20, 1 << 20, "wbmp", 28, "CCodec::Split: Neplatná velikost dílku"},
-        {48, 48, "jpg", 0, "Ukládání jpg není podporováno"},
-        {48, 48, "tif", 21, "CCodec::Split: Neznámý formát souboru:tif"},
+        {3, 48, "wbmp", CodecError::badArgument, "CCodec::Split: Neplatná velikost dílku"},
+        {48, 0, "wbmp", CodecError::badArgument, "CCodec::Split: Neplatná velikost dílku"},
+        {-8, 4, "wbmp", CodecError::badArgument, "CCodec::Split: Neplatná velikost dílku"},
+        {1 << 20, 1 << 20, "wbmp", CodecError::badArgument,
+         "CCodec::Split: Neplatná velikost dílku"},
+        {48, 48, "jpg", CodecError::savingNotSupported, "Ukládání jpg není podporováno"},
+        {48, 48, "tif", CodecError::unknownFormat, "CCodec::Split: Neznámý formát souboru:tif"},
     };
     for (const auto& c : cases) {
         TempDir dir;
         CCodec codec;
         loadPattern(codec, dir, 10, 10);
         EXPECT_EQ(codec.Split(c.tileW, c.tileH, dir.file("t"), c.format), 0);
-        EXPECT_EQ(codec.errorcode(), c.code) << c.tileW << "x" << c.tileH << " " << c.format;
+        EXPECT_EQ(codec.errorcode(), codeOf(c.code))
+            << c.tileW << "x" << c.tileH << " " << c.format;
         EXPECT_EQ(codec.errordescription(), c.message);
         EXPECT_FALSE(bitmap::pathExists(dir.file("t")));
     }
@@ -176,14 +180,14 @@ TEST(CodecSplit, FolderRules) {
     // ... and refused while it is on.
     codec.setThrowException(true);
     EXPECT_THROW(codec.Split(8, 8, dir.file("t"), "wbmp"), Carvello::GraphicsException);
-    EXPECT_EQ(codec.errorcode(), 22);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::folderUnavailable));
     EXPECT_EQ(codec.errordescription(), "Složka již existuje");
     codec.setThrowException(false);
     // A folder whose parent is missing, and a file in the folder's place.
     testing_support::writeFile(dir.file("f"), std::string("x"));
     for (const auto& folder : {dir.file("missing/t"), dir.file("f")}) {
         EXPECT_EQ(codec.Split(8, 8, folder, "wbmp"), 0) << folder;
-        EXPECT_EQ(codec.errorcode(), 22);
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::folderUnavailable));
         EXPECT_EQ(codec.errordescription(), "Nelze vytvořit složku");
     }
 }
@@ -195,9 +199,10 @@ TEST(CodecSplit, ATileThatCannotBeWrittenFailsTheSplitAndKeepsThePicture) {
         bool throwing;
         int tileW;
         const char* format;
-        int code;
+        CodecError code;
     };
-    for (const auto& c : {WriterCase{false, 8, "wbmp", 10}, WriterCase{true, 65540, "gif", 20}}) {
+    for (const auto& c : {WriterCase{false, 8, "wbmp", CodecError::wbmpNotSaved},
+                          WriterCase{true, 65540, "gif", CodecError::gifNotSaved}}) {
         TempDir dir;
         CCodec codec;
         loadPattern(codec, dir, 16, 16);
@@ -214,7 +219,7 @@ TEST(CodecSplit, ATileThatCannotBeWrittenFailsTheSplitAndKeepsThePicture) {
             result = c.throwing ? 0 : -2;
         }
         EXPECT_EQ(result, 0) << c.format;
-        EXPECT_EQ(codec.errorcode(), c.code) << codec.errordescription();
+        EXPECT_EQ(codec.errorcode(), codeOf(c.code)) << codec.errordescription();
         ASSERT_NE(codec.picture(), nullptr);
         EXPECT_TRUE(std::ranges::equal(before.bytes(), codec.picture()->bytes()));
     }

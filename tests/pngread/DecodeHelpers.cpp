@@ -16,12 +16,12 @@ std::string decodeOutcome(const Bytes& file, Carvello::RasterImage& image) {
         return std::string("bad: ") + e.what();
     } catch (const PngDecoder::PngError& e) {
         return std::string("png: ") + e.what();
-    } catch (const Carvello::GraphicsException& e) {
-        return std::string("graphics: ") + e.what();
     } catch (const Carvello::InputByteStream::StreamError& e) {
         return std::string("stream: ") + e.what();
     } catch (const Carvello::PNGInflateDecoder::StreamError& e) {
         return std::string("inflate: ") + e.what();
+    } catch (const Carvello::GraphicsException& e) {
+        return std::string("graphics: ") + e.what();
     }
 }
 

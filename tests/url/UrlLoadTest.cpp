@@ -5,6 +5,8 @@
 #include "codec/CCodec.h"
 #include "url/UrlFixture.h"
 
+using codec::CodecError;
+using codec::codeOf;
 using testing_support::readFile;
 using testing_support::writeFile;
 
@@ -29,7 +31,7 @@ TEST_F(UrlLoad, LoadsAPictureIntoATemporaryFileAndRemovesIt) {
 
     // Through LoadImage: no "no such file" report is left behind.
     ASSERT_EQ(codec.LoadImage(url, ""), 1);
-    EXPECT_EQ(codec.errorcode(), 0);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::none));
     EXPECT_EQ(codec.ImageWidth(), 40);
     EXPECT_TRUE(temporaryFiles().empty());
 }
@@ -45,7 +47,7 @@ TEST_F(UrlLoad, WritesTheDownloadToTheCallersPathAndFollowsRedirects) {
     // A local path in a missing folder cannot be written.
     const std::string nowhere = work.file("none/x.bmp");
     EXPECT_EQ(codec.LoadFromURL(http.url("/files/pic.bmp"), nowhere, errorText, false), 0);
-    EXPECT_EQ(codec.errorcode(), 1);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotCreateFile));
     EXPECT_EQ(errorText, "Nelze vytvořit lokální soubor '" + nowhere + "'");
     EXPECT_EQ(codec.BMPExists(), 0);
 }
@@ -56,7 +58,7 @@ TEST_F(UrlLoad, RefusesHtmlAnswersAndRemovesTheLocalFile) {
         writeFile(local, std::string("old content"));
         const std::string url = http.url(path);
         EXPECT_EQ(codec.LoadImage(url, local), 0);
-        EXPECT_EQ(codec.errorcode(), 16);
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::htmlRefused));
         EXPECT_EQ(codec.errordescription(),
                   kPrefix + "Server odmítl HTTP spojení pro obrázek '" + url + "'");
         EXPECT_FALSE(bitmap::pathExists(local)) << path;
@@ -70,7 +72,7 @@ TEST_F(UrlLoad, RefusesHtmlAnswersAndRemovesTheLocalFile) {
 TEST_F(UrlLoad, AnEmptyBodyFailsToLoadAndLeavesTheCallersFileAlone) {
     const std::string url = http.url("/empty/pic.bmp");
     EXPECT_EQ(codec.LoadFromURL(url, "", errorText, false), 0);
-    EXPECT_EQ(codec.errorcode(), 15);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureNotFound));
     EXPECT_EQ(errorText, "Chyba během načítání obrázku z " + url + " do kodeku");
     EXPECT_EQ(codec.BMPExists(), 0);
     EXPECT_TRUE(temporaryFiles().empty());
@@ -94,7 +96,7 @@ TEST_F(UrlLoad, UnreachableAndMissingResourcesReportConnectionFailures) {
     };
     for (const auto& url : urls) {
         EXPECT_EQ(codec.LoadFromURL(url, local, errorText, false), 0) << url;
-        EXPECT_EQ(codec.errorcode(), 17) << url;
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotConnect)) << url;
         EXPECT_EQ(errorText,
                   "Nepodařilo se připojit k URL '" + url + "'\nUjistěte se, zda máte správné URL");
         EXPECT_EQ(codec.errordescription(), kPrefix + errorText);
@@ -108,7 +110,7 @@ TEST_F(UrlLoad, StopsDownloadsLargerThan64Megabytes) {
     for (const std::string path : {"/large/big.bmp", "/large-unannounced/big.bmp"}) {
         const std::string url = http.url(path);
         EXPECT_EQ(codec.LoadImage(url, work.file("big.bmp")), 0) << path;
-        EXPECT_EQ(codec.errorcode(), 18);
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::downloadFailed));
         EXPECT_EQ(codec.errordescription(), kPrefix + "Chyba během stahování z " + url);
         EXPECT_TRUE(filesIn(work.path()).empty()) << path;
         EXPECT_TRUE(temporaryFiles().empty()) << path;
@@ -160,7 +162,7 @@ TEST_F(UrlLoad, ThrowingCodecStillCleansUp) {
     codec.setThrowException(true);
     const std::string local = work.file("page.bmp");
     EXPECT_ANY_THROW(codec.LoadFromURL(http.url("/empty/x.bmp"), local, errorText, false));
-    EXPECT_EQ(codec.errorcode(), 15);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureNotFound));
     EXPECT_TRUE(filesIn(work.path()).empty());
     EXPECT_TRUE(temporaryFiles().empty());
 }
@@ -172,7 +174,7 @@ TEST_F(UrlLoad, LoadsOverFtpAndFromFileUrls) {
     EXPECT_EQ(codec.ImageWidth(), 40);
     EXPECT_EQ(readFile(work.file("f.bmp")), pictureBytes);
     EXPECT_EQ(codec.LoadFromURL(ftp.url("/none.bmp"), "", errorText, false), 0);
-    EXPECT_EQ(codec.errorcode(), 17);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotConnect));
 
     ASSERT_EQ(codec.LoadFromURL("file://" + served.file("pic.bmp"), "", errorText, false), 1);
     EXPECT_EQ(codec.GetBMPWidth(), 40);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "app/ui/view/CMFCTest2ViewTexts.h"
+#include "batch/ui/FormatFilters.h"
 #include "codec/CodecOwner.h"
 
 namespace app::ui {
@@ -53,7 +54,8 @@ CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent) : QD
     height_->setText(QString::number(height));
     depth_->setText(QString::number(bitCount));
     size_->setText(QString::number(bytes));
-    type_->setText(QString::fromUtf8(text::kInfoTypeBmp));
+    // The codec holds every picture as a BMP in memory.
+    type_->setText(batchui::formatLabel(codec::kFormatBmp));
 }
 
 QString CPictureInfoDlg::widthText() const {

@@ -16,49 +16,10 @@
 #include "app/ui/view/CMFCTest2View.h"
 #include "batch/ui/CConversionPreviewDlg.h"
 #include "batch/ui/CDownloadDlg.h"
+#include "batch/ui/FormatFilters.h"
 
 namespace app::ui {
 namespace {
-
-// A filter of a file dialog: its description and its patterns, which match
-// without regard to case.
-struct FileFilter {
-    QString description;
-    QString patterns;  // separated by ";"
-    QString dialogText() const {
-        QString spaced = patterns;
-        spaced.replace(QLatin1Char(';'), QLatin1Char(' '));
-        return description + QStringLiteral(" (") + spaced + QLatin1Char(')');
-    }
-};
-
-QStringList dialogTexts(const std::vector<FileFilter>& filters) {
-    QStringList texts;
-    for (const FileFilter& filter : filters)
-        texts.append(filter.dialogText());
-    return texts;
-}
-
-std::vector<FileFilter> openFilters() {
-    return {
-        {QString::fromUtf8(frametext::kAllSupportedFormats) +
-             QStringLiteral(" (BMP, JPEG, WBMP, GIF, PNG)"),
-         QStringLiteral("*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF;*.PNG")},
-        {QStringLiteral("BMP File"), QStringLiteral("*.BMP")},
-        {QStringLiteral("WBMP File"), QStringLiteral("*.WBM;*.WBMP")},
-        {QStringLiteral("JPEG File"), QStringLiteral("*.JPG;*.JPEG")},
-        {QStringLiteral("GIF File"), QStringLiteral("*.GIF")},
-        {QStringLiteral("PNG File"), QStringLiteral("*.PNG")},
-    };
-}
-
-std::vector<FileFilter> saveFilters() {
-    return {
-        {QStringLiteral("WBMP File"), QStringLiteral("*.WBMP")},
-        {QStringLiteral("BMP File"), QStringLiteral("*.BMP")},
-        {QStringLiteral("PNG File"), QStringLiteral("*.PNG")},
-    };
-}
 
 // The program's own file dialog (the same on every desktop, and one the
 // tests can fill in).
@@ -116,7 +77,7 @@ bool CMainFrame::doSave() {
 }
 
 bool CMainFrame::doSaveAs() {
-    const QStringList filters = dialogTexts(saveFilters());
+    const QStringList filters = batchui::filterTexts(codec::saveDialogFilters());
     int filterIndex = 1;
     QString chosenName;
     for (;;) {
@@ -134,7 +95,8 @@ bool CMainFrame::doSaveAs() {
             return false;
         const QString chosen = dialog.selectedFiles().constFirst();
         filterIndex = chosenFilterIndex(dialog, filters);
-        const auto type = static_cast<app::SaveType>(filterIndex);
+        const codec::FormatCode type =
+            codec::saveDialogFormats()[static_cast<size_t>(filterIndex - 1)];
         const std::string target = app::CMFCTest2Doc::saveAsTarget(toStd(chosen), type);
         if (QFileInfo::exists(QString::fromStdString(target)) &&
             !ui_.askYesNo(app::formatText(frametext::kReplaceFile, {target}),
@@ -161,7 +123,8 @@ void CMainFrame::onFileNew() {
 void CMainFrame::onFileOpen() {
     if (!saveModified())
         return;
-    const QStringList filters = dialogTexts(openFilters());
+    const QStringList filters =
+        batchui::filterTexts(codec::openDialogFilters(frametext::kAllSupportedFormats));
     QFileDialog dialog(this, QString::fromUtf8(frametext::kOpenFileTitle), initialFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -20,7 +20,7 @@ bool runSplitCommandUi(app::CMFCTest2Doc& document, app::UserInterface& ui, CMFC
     context.pictureHeight = picture.height;
     context.pickerFallback = pickerFallback;
     // The output format belongs to one showing and starts at WBMP.
-    app::SplitFormat format = app::SplitFormat::wbmp;
+    codec::FormatCode format = codec::kFormatWbmp;
     {
         SplitSheet sheet(split, format, context, document.settings().saveFolder, window);
         if (sheet.exec() != QDialog::Accepted)

@@ -4,7 +4,7 @@
 
 namespace app::ui {
 
-SplitSheet::SplitSheet(app::SplitSettings& split, app::SplitFormat& format,
+SplitSheet::SplitSheet(app::SplitSettings& split, codec::FormatCode& format,
                        const SplitSheetContext& context, const std::string& saveFolder,
                        QWidget* parent)
     : batchui::PropertySheet(QString::fromUtf8(text::kSplitSheetTitle), parent) {

@@ -12,7 +12,7 @@ namespace app::ui {
 class SplitSheet : public batchui::PropertySheet {
     Q_OBJECT
 public:
-    SplitSheet(app::SplitSettings& split, app::SplitFormat& format,
+    SplitSheet(app::SplitSettings& split, codec::FormatCode& format,
                const SplitSheetContext& context, const std::string& saveFolder,
                QWidget* parent = nullptr);
 

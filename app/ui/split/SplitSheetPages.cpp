@@ -16,6 +16,7 @@
 #include "app/core/SplitSheetRules.h"
 #include "app/ui/split/SplitSheetTexts.h"
 #include "batch/ui/CFolderPickerDlg.h"
+#include "batch/ui/FormatFilters.h"
 #include "batch/ui/IntegerEdit.h"
 
 namespace app::ui {
@@ -46,7 +47,7 @@ QPushButton* browseButton(QWidget* parent) {
 
 }  // namespace
 
-SplitPicturePage::SplitPicturePage(app::SplitSettings& split, app::SplitFormat& format,
+SplitPicturePage::SplitPicturePage(app::SplitSettings& split, codec::FormatCode& format,
                                    const SplitSheetContext& context, QWidget* parent)
     : QWidget(parent),
       split_(split),
@@ -104,11 +105,13 @@ SplitPicturePage::SplitPicturePage(app::SplitSettings& split, app::SplitFormat& 
     tileLayout->setColumnStretch(1, 1);
 
     auto* formatGroup = new QGroupBox(fromUtf8(text::kSplitFormatGroup), this);
-    auto* bmp = named(new QRadioButton(fromUtf8(text::kSplitBmp), formatGroup), "bmpButton");
-    auto* wbmp = named(new QRadioButton(fromUtf8(text::kSplitWbmp), formatGroup), "wbmpButton");
-    formats_->addButton(bmp, static_cast<int>(app::SplitFormat::bmp));
-    formats_->addButton(wbmp, static_cast<int>(app::SplitFormat::wbmp));
-    (format == app::SplitFormat::bmp ? bmp : wbmp)->setChecked(true);
+    auto* bmp =
+        named(new QRadioButton(batchui::formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
+    auto* wbmp = named(new QRadioButton(batchui::formatLabel(codec::kFormatWbmp), formatGroup),
+                       "wbmpButton");
+    formats_->addButton(bmp, codec::kFormatBmp);
+    formats_->addButton(wbmp, codec::kFormatWbmp);
+    (format == codec::kFormatBmp ? bmp : wbmp)->setChecked(true);
     auto* formatLayout = new QHBoxLayout(formatGroup);
     formatLayout->addWidget(bmp);
     formatLayout->addWidget(wbmp);
@@ -151,7 +154,7 @@ bool SplitPicturePage::leave() {
     if (displays_->currentRow() >= 0)
         split_.displayPosition = displays_->currentRow();
     split_.outputFolder = folderEdit_->text().toStdString();
-    format_ = static_cast<app::SplitFormat>(formats_->checkedId());
+    format_ = static_cast<codec::FormatCode>(formats_->checkedId());
     return true;
 }
 

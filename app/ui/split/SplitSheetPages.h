@@ -29,7 +29,7 @@ struct SplitSheetContext {
 class SplitPicturePage : public QWidget {
     Q_OBJECT
 public:
-    SplitPicturePage(app::SplitSettings& split, app::SplitFormat& format,
+    SplitPicturePage(app::SplitSettings& split, codec::FormatCode& format,
                      const SplitSheetContext& context, QWidget* parent = nullptr);
 
     // Checks the tile size (1..1024 each); a number out of range shows the
@@ -42,7 +42,7 @@ private:
     void applyEnablingRule();
 
     app::SplitSettings& split_;
-    app::SplitFormat& format_;
+    codec::FormatCode& format_;
     std::string pickerFallback_;
     QLineEdit* folderEdit_;
     QRadioButton* customSize_;

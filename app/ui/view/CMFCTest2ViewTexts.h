@@ -16,7 +16,6 @@ inline constexpr char kInfoHeight[] = "Výška:";
 inline constexpr char kInfoDepth[] = "Barevná hloubka (bity na pixel):";
 inline constexpr char kInfoSize[] = "Velikost (bajty):";
 inline constexpr char kInfoType[] = "Typ:";
-inline constexpr char kInfoTypeBmp[] = "BMP";
 
 // New picture.
 inline constexpr char kNewPictureTitle[] = "Nový obrázek";

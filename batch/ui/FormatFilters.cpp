@@ -1,0 +1,23 @@
+#include "batch/ui/FormatFilters.h"
+
+namespace batchui {
+
+QString formatLabel(codec::FormatCode code) {
+    const codec::PictureFormat* format = codec::formatByCode(code);
+    return format ? QString::fromUtf8(format->dialogName.data(),
+                                      static_cast<qsizetype>(format->dialogName.size()))
+                  : QString();
+}
+
+QStringList filterTexts(const std::vector<codec::FileFilter>& filters) {
+    QStringList texts;
+    for (const codec::FileFilter& filter : filters) {
+        QString spaced = QString::fromStdString(filter.patterns);
+        spaced.replace(QLatin1Char(';'), QLatin1Char(' '));
+        texts.append(QString::fromStdString(filter.description) + QStringLiteral(" (") + spaced +
+                     QLatin1Char(')'));
+    }
+    return texts;
+}
+
+}  // namespace batchui
