@@ -2,12 +2,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-<<<<<<< HEAD
+#include <exception>
 #include <span>
 #include <vector>
-=======
-#include <exception>
->>>>>>> i15-formats
 
 #include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"

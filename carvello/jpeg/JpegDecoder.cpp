@@ -3,12 +3,8 @@
 #include "carvello/jpeg/JpegDecoder.h"
 
 #include <algorithm>
-<<<<<<< HEAD
-#include <ostream>
-=======
 #include <exception>
-#include <iostream>
->>>>>>> i15-formats
+#include <ostream>
 
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/GraphicsAbort.h"
