@@ -78,14 +78,10 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
     try {
         Carvello::PngDecoder decoder;
         decoder.readImageFile(path, image);
-    } catch (const Carvello::InputByteStream::StreamError&) {
-        // A damaged chunk stream (a checksum, data cut short) and damaged
-        // compressed data are shown as unrecognised errors; the fallback
-        // reader may still read such a file.
-        return refuse(msg::kUnrecognised);
-    } catch (const Carvello::PNGInflateDecoder::StreamError&) {
-        return refuse(msg::kUnrecognised);
     } catch (const Carvello::GraphicsException& e) {
+        // Every decoder and stream error (a checksum, data cut short, damaged
+        // compressed data) says what went wrong; the fallback reader may
+        // still read such a file.
         return refuse(e.what());
     } catch (const std::exception&) {
         // Memory running out, above all.

@@ -177,7 +177,7 @@ TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
     writeFile(dir.file("crc.png"), bytes);
     bitmap::ImageProc proc;
     EXPECT_FALSE(proc.readPNGFile(dir.file("crc.png")));
-    EXPECT_EQ(proc.lastError(), "ImageProc::readPNGFile: Nerozpoznaná chyba");
+    EXPECT_EQ(proc.lastError(), "ImageProc::readPNGFile: Invalid Chunk CRC");
     ASSERT_EQ(codec.LoadImage(dir.file("crc.png"), ""), 1) << codec.errordescription();
     EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 1, 1), 127, 2);
 

@@ -108,7 +108,7 @@ TEST(ReadPngFile, FailureTexts) {
     const Case cases[] = {
         {"", "ImageProc::readPNGFile: Nepodařilo se otevřít soubor"},
         {dir.file("missing.png"), "ImageProc::readPNGFile: Can't open input file."},
-        {dir.file("crc.png"), "ImageProc::readPNGFile: Nerozpoznaná chyba"},
+        {dir.file("crc.png"), "ImageProc::readPNGFile: Invalid Chunk CRC"},
         {dir.file("type.png"), "ImageProc::readPNGFile: Invalid Color Type"},
     };
     for (const auto& c : cases) {
