@@ -110,40 +110,52 @@ std::optional<Dib> Dib::create(const BitmapInfoHeader& header) {
         return std::nullopt;
     }
     h.store(dib.block_);
-    dib.paletteOffset_ = kInfoHeaderSize;
-    dib.pixelOffset_ = static_cast<size_t>(pixelBitsOffset(h));
-    dib.stride_ = static_cast<size_t>(rowStride(h));
+    DibLayout& layout = dib.layout_;
+    layout.headerSize = kInfoHeaderSize;
+    layout.width = h.biWidth;
+    layout.height = h.biHeight;
+    layout.bitCount = h.biBitCount;
+    layout.compression = h.biCompression;
+    layout.colourCount = colourCount(h);
+    layout.paletteOffset = kInfoHeaderSize;
+    layout.pixelOffset = pixelBitsOffset(h);
+    layout.stride = rowStride(h);
     return dib;
 }
 
-int Dib::width() const {
-    return empty() ? 0 : readLeI32(block_, 4);
-}
-int Dib::height() const {
-    return empty() ? 0 : readLeI32(block_, 8);
-}
-int Dib::bitCount() const {
-    return empty() ? 0 : readLe16(block_, 14);
-}
-
-std::span<uint8_t> Dib::palette() {
-    return std::span(block_).subspan(paletteOffset_, pixelOffset_ - paletteOffset_);
-}
-std::span<const uint8_t> Dib::palette() const {
-    return std::span(block_).subspan(paletteOffset_, pixelOffset_ - paletteOffset_);
-}
-std::span<uint8_t> Dib::pixels() {
-    return std::span(block_).subspan(pixelOffset_);
-}
-std::span<const uint8_t> Dib::pixels() const {
-    return std::span(block_).subspan(pixelOffset_);
+AdoptedDib Dib::adopt(std::vector<uint8_t> block) {
+    AdoptedDib adopted;
+    DibLayout layout;
+    adopted.check = readDibLayout(block, layout);
+    if (adopted.check == DibCheck::ok) {
+        adopted.dib.block_ = std::move(block);
+        adopted.dib.layout_ = layout;
+    }
+    return adopted;
 }
 
-std::span<uint8_t> Dib::storedRow(int r) {
-    return std::span(block_).subspan(pixelOffset_ + static_cast<size_t>(r) * stride_, stride_);
+BitmapInfoHeader Dib::header() const {
+    if (empty())
+        return BitmapInfoHeader{0, 0, 0, 0};
+    if (layout_.headerSize >= kInfoHeaderSize)
+        return BitmapInfoHeader::parse(block_);
+    BitmapInfoHeader core;
+    core.biSize = layout_.headerSize;
+    core.biWidth = layout_.width;
+    core.biHeight = layout_.height;
+    core.biPlanes = readLe16(block_, 8);
+    core.biBitCount = layout_.bitCount;
+    return core;
 }
-std::span<const uint8_t> Dib::storedRow(int r) const {
-    return std::span(block_).subspan(pixelOffset_ + static_cast<size_t>(r) * stride_, stride_);
+
+void Dib::setHeader(const BitmapInfoHeader& header) {
+    if (empty() || layout_.headerSize < kInfoHeaderSize)
+        return;
+    header.store(block_);
+    layout_.width = header.biWidth;
+    layout_.height = header.biHeight;
+    layout_.bitCount = header.biBitCount;
+    layout_.compression = header.biCompression;
 }
 
 }  // namespace bitmap

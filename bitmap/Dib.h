@@ -6,18 +6,15 @@
 #include <span>
 #include <vector>
 
+#include "bitmap/DibLayout.h"
+#include "bitmap/DibView.h"
+
 // The in-memory picture: one owned block in the packed device-independent
 // bitmap layout -- a 40-byte info header, the colour table (blue, green, red,
 // reserved per entry) and the pixel rows, bottom row first, each padded to a
-// multiple of 4 bytes.
+// multiple of 4 bytes. A block taken over as it came (Dib::adopt) may carry
+// another header form; its layout says where everything lies.
 namespace bitmap {
-
-constexpr uint32_t kInfoHeaderSize = 40;
-
-// Limits on pictures built from untrusted sizes. Every allocation sized from
-// file data or user input is checked against these first.
-constexpr int64_t kMaxDimension = 1 << 20;
-constexpr int64_t kMaxPixels = int64_t{1} << 28;
 
 // The 40-byte bitmap info header, field by field.
 struct BitmapInfoHeader {
@@ -48,21 +45,7 @@ std::optional<uint64_t> dibBlockSize(const BitmapInfoHeader& h);
 // True when each of the first 2^bits entries of the table has blue = green = red.
 bool isGreyPalette(std::span<const uint8_t> table, int bits);
 
-// Colour index of pixel x in a row of a 1, 4 or 8 bpp picture (leftmost
-// pixel in the most significant bits); 0 at other depths.
-inline int indexInRow(std::span<const uint8_t> row, int x, int bitCount) {
-    switch (bitCount) {
-        case 1:
-            return (row[static_cast<size_t>(x) / 8] >> (7 - x % 8)) & 1;
-        case 4:
-            return x % 2 == 0 ? row[static_cast<size_t>(x) / 2] >> 4
-                              : row[static_cast<size_t>(x) / 2] & 0x0F;
-        case 8:
-            return row[static_cast<size_t>(x)];
-        default:
-            return 0;
-    }
-}
+struct AdoptedDib;
 
 class Dib {
 public:
@@ -72,39 +55,56 @@ public:
     // width within limits). Nothing when the sizes are out of range or memory
     // runs out.
     static std::optional<Dib> create(const BitmapInfoHeader& header);
+    // Takes over a packed DIB block as it comes from a file or the
+    // clipboard: any header readDibLayout accepts, rows bottom up. The block
+    // is kept byte for byte, also where it runs on past the last row.
+    static AdoptedDib adopt(std::vector<uint8_t> block);
 
     bool empty() const { return block_.empty(); }
-    // The header; an all-zero one for an empty picture.
-    BitmapInfoHeader header() const {
-        return empty() ? BitmapInfoHeader{0, 0, 0, 0} : BitmapInfoHeader::parse(block_);
-    }
-    // Rewrites header fields that do not change the block's layout
-    // (biSizeImage, resolution, biClrImportant and the like).
-    void setHeader(const BitmapInfoHeader& header) {
-        if (!empty())
-            header.store(block_);
-    }
+    // The header; an all-zero one for an empty picture. A block with the
+    // core header gives the fields that header has.
+    BitmapInfoHeader header() const;
+    // Rewrites the header in place. The block keeps its size, colour table
+    // and row stride; width, height, depth and compression are read from
+    // the header again, so that a header rewritten to disagree with its
+    // block is seen (and refused) by whatever reads the picture. Blocks with
+    // the core header are left alone.
+    void setHeader(const BitmapInfoHeader& header);
 
-    int width() const;
-    int height() const;
-    int bitCount() const;
-    size_t stride() const { return stride_; }
+    // Width, height, depth and compression as the header says; offsets and
+    // stride as the block is laid out.
+    const DibLayout& layout() const { return layout_; }
+    int width() const { return layout_.width; }
+    int height() const { return layout_.height; }
+    int bitCount() const { return layout_.bitCount; }
+    size_t stride() const { return static_cast<size_t>(layout_.stride); }
+
+    DibView view() const { return {block_, layout_}; }
+    MutableDibView view() { return {block_, layout_}; }
 
     std::span<uint8_t> bytes() { return block_; }
     std::span<const uint8_t> bytes() const { return block_; }
-    std::span<uint8_t> palette();
-    std::span<const uint8_t> palette() const;
-    std::span<uint8_t> pixels();
-    std::span<const uint8_t> pixels() const;
+    std::span<uint8_t> palette() { return view().palette(); }
+    std::span<const uint8_t> palette() const { return view().palette(); }
+    std::span<uint8_t> pixels() { return view().pixels(); }
+    std::span<const uint8_t> pixels() const { return view().pixels(); }
     // Stored row r (0 = bottom row of the picture).
-    std::span<uint8_t> storedRow(int r);
-    std::span<const uint8_t> storedRow(int r) const;
+    std::span<uint8_t> storedRow(int r) { return view().storedRow(r); }
+    std::span<const uint8_t> storedRow(int r) const { return view().storedRow(r); }
+
+    // Two pictures are equal when their blocks are.
+    bool operator==(const Dib& other) const { return block_ == other.block_; }
 
 private:
     std::vector<uint8_t> block_;
-    size_t paletteOffset_ = 0;
-    size_t pixelOffset_ = 0;
-    size_t stride_ = 0;
+    DibLayout layout_;
+};
+
+// What Dib::adopt made of a block: the picture when the check is ok, an
+// empty one otherwise.
+struct AdoptedDib {
+    DibCheck check = DibCheck::unusable;
+    Dib dib;
 };
 
 }  // namespace bitmap

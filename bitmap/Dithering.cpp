@@ -31,25 +31,15 @@ constexpr uint8_t kPrintMatrix[4][4] = {
 // (one byte per pixel), the rule's row(y, line) turns each grey into 0 or 1
 // in place, and the result goes back into the row with the padding cleared.
 template <typename Rule>
-void applyRule(const GreyRows& rows, const GreyLevels& grey, Rule& rule, std::span<uint8_t> line) {
-    const size_t width = line.size();
-    for (int y = 0; y < rows.height; ++y) {
-        const auto row = rows.bytes.subspan(static_cast<size_t>(y) * rows.stride, rows.stride);
-        uint8_t* p = row.data();
-        if (rows.bitCount == 8) {
-            for (size_t x = 0; x < width; ++x)
-                line[x] = grey[p[x]];
-            rule.row(y, line);
-            std::copy(line.begin(), line.end(), row.begin());
-            std::fill(row.begin() + static_cast<ptrdiff_t>(width), row.end(), uint8_t{0});
-        } else {
-            for (size_t x = 0; x < width; ++x)
-                line[x] = grey[(x & 1) ? (p[x >> 1] & 0x0F) : (p[x >> 1] >> 4)];
-            rule.row(y, line);
-            std::fill(row.begin(), row.end(), uint8_t{0});
-            for (size_t x = 0; x < width; ++x)
-                p[x >> 1] = static_cast<uint8_t>(p[x >> 1] | (line[x] << ((x & 1) ? 0 : 4)));
-        }
+void applyRule(const MutableDibView& picture, const GreyLevels& grey, Rule& rule,
+               std::span<uint8_t> line) {
+    const int bitCount = picture.bitCount();
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto row = picture.storedRow(y);
+        forEachIndex(row, bitCount, line.size(),
+                     [&](size_t x, int index) { line[x] = grey[index]; });
+        rule.row(y, line);
+        packIndices(line, bitCount, row);
     }
 }
 
@@ -128,15 +118,12 @@ private:
     std::vector<float> next_;
 };
 
-bool rowsAreValid(const GreyRows& rows) {
-    if (rows.bitCount != 4 && rows.bitCount != 8)
+bool rowsAreValid(const MutableDibView& picture) {
+    if (picture.bitCount() != 4 && picture.bitCount() != 8)
         return false;
-    if (rows.width <= 0 || rows.height <= 0)
+    if (picture.width() <= 0 || picture.height() <= 0)
         return false;
-    const size_t rowBytes = (static_cast<size_t>(rows.width) * rows.bitCount + 7) / 8;
-    if (rows.stride < rowBytes)
-        return false;
-    return rows.bytes.size() / static_cast<size_t>(rows.height) >= rows.stride;
+    return picture.stride() >= picture.rowBytes() && picture.holdsRows();
 }
 
 }  // namespace
@@ -149,40 +136,40 @@ GreyLevels greyLevels(std::span<const uint8_t> palette) {
     return levels;
 }
 
-DitherResult ditherRows(const GreyRows& rows, const GreyLevels& grey, int method,
+DitherResult ditherRows(const MutableDibView& picture, const GreyLevels& grey, int method,
                         uint8_t threshold) {
-    if (!rowsAreValid(rows))
+    if (!rowsAreValid(picture))
         return DitherResult::badRows;
     if (method < 0 || method >= kDitherMethodCount)
         return DitherResult::badMethod;
     // Everything that allocates does so before the first pixel changes.
     try {
-        std::vector<uint8_t> line(static_cast<size_t>(rows.width));
+        std::vector<uint8_t> line(static_cast<size_t>(picture.width()));
         switch (method) {
             case kThresholding: {
                 Thresholding rule{threshold};
-                applyRule(rows, grey, rule, line);
+                applyRule(picture, grey, rule, line);
                 break;
             }
             case kRandom: {
                 std::srand(static_cast<unsigned>(std::time(nullptr)));
                 RandomThreshold rule{threshold};
-                applyRule(rows, grey, rule, line);
+                applyRule(picture, grey, rule, line);
                 break;
             }
             case kMatrixForDisplaying: {
                 OrderedMatrix rule{kDisplayMatrix};
-                applyRule(rows, grey, rule, line);
+                applyRule(picture, grey, rule, line);
                 break;
             }
             case kMatrixForPrinting: {
                 OrderedMatrix rule{kPrintMatrix};
-                applyRule(rows, grey, rule, line);
+                applyRule(picture, grey, rule, line);
                 break;
             }
             default: {
                 FloydSteinberg rule(threshold, line.size());
-                applyRule(rows, grey, rule, line);
+                applyRule(picture, grey, rule, line);
                 break;
             }
         }

@@ -20,7 +20,7 @@ struct Prefixes {
 };
 
 // Reports a source the resampler refuses; true when it is readable.
-bool acceptSource(ImageProc& proc, const PixelSource& source, const Prefixes& prefixes) {
+bool acceptSource(ImageProc& proc, const DibView& source, const Prefixes& prefixes) {
     switch (checkSource(source)) {
         case SourceCheck::ok:
             return true;
@@ -54,7 +54,7 @@ BitmapInfoHeader resultHeader(const BitmapInfoHeader& source, int width, int hei
     return h;
 }
 
-std::optional<Dib> convert(ImageProc& proc, const PixelSource& source,
+std::optional<Dib> convert(ImageProc& proc, const DibView& source,
                            const BitmapInfoHeader& sourceHeader, int width, int height, int depth,
                            Sampling sampling, const Prefixes& prefixes) {
     auto result = Dib::create(resultHeader(sourceHeader, width, height, depth));
@@ -64,7 +64,7 @@ std::optional<Dib> convert(ImageProc& proc, const PixelSource& source,
     }
     if (!proc.makeGrayShadesPalette(result->palette(), depth))
         return std::nullopt;
-    switch (resample(source, *result, sampling)) {
+    switch (resample(source, result->view(), sampling)) {
         case ResampleResult::ok:
             return result;
         case ResampleResult::outOfMemory:
@@ -93,14 +93,7 @@ std::optional<Dib> ImageProc::changeBitmapFormatFromSimple(const Dib& source, in
         return std::nullopt;
     }
     const BitmapInfoHeader header = source.header();
-    PixelSource view;
-    view.width = header.biWidth;
-    view.height = header.biHeight;
-    view.bitCount = header.biBitCount;
-    view.palette = source.palette();
-    view.pixels = source.pixels();
-    view.stride = source.stride();
-    view.topRowFirst = false;
+    const DibView view = source.view();
     if (!acceptSource(*this, view, prefixes))
         return std::nullopt;
 
@@ -126,13 +119,14 @@ std::optional<Dib> ImageProc::changeBitmapFormatFrom32(const BitmapInfoHeader& h
         fail(prefixes.general, msg::kBadDepth);
         return std::nullopt;
     }
-    PixelSource view;
-    view.width = header.biWidth;
-    view.height = header.biHeight;
-    view.bitCount = header.biBitCount;
-    view.pixels = pixels;
-    view.stride = static_cast<size_t>(rowStride(header));
-    view.topRowFirst = true;
+    // Bare rows, top row first, with no header or colour table before them.
+    DibLayout rows;
+    rows.width = header.biWidth;
+    rows.height = header.biHeight;
+    rows.topDown = true;
+    rows.bitCount = header.biBitCount;
+    rows.stride = rowStride(header);
+    const DibView view(pixels, rows);
     if (!acceptSource(*this, view, prefixes))
         return std::nullopt;
     return convert(*this, view, header, width, height, depth, Sampling::areaAverage, prefixes);

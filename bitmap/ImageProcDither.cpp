@@ -29,13 +29,8 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
         proc.fail(entry.prefix, msg::kTooFewColours);
         return false;
     }
-    GreyRows rows;
-    rows.bytes = dib.pixels();
-    rows.stride = dib.stride();
-    rows.width = dib.width();
-    rows.height = dib.height();
-    rows.bitCount = entry.depth;
-    switch (ditherRows(rows, greyLevels(dib.palette()), method, static_cast<uint8_t>(threshold))) {
+    switch (ditherRows(dib.view(), greyLevels(dib.palette()), method,
+                       static_cast<uint8_t>(threshold))) {
         case DitherResult::ok:
             break;
         case DitherResult::outOfMemory:
@@ -51,17 +46,6 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
     }
     setBlackAndWhiteEntries(dib.palette());
     return true;
-}
-
-int indexAt(std::span<const uint8_t> row, size_t x, int bitCount) {
-    switch (bitCount) {
-        case 1:
-            return (row[x >> 3] >> (7 - (x & 7))) & 1;
-        case 4:
-            return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
-        default:
-            return row[x];
-    }
 }
 
 }  // namespace
@@ -92,16 +76,8 @@ bool ImageProc::isAlreadyMonochrome(const Dib& dib) {
 
     std::array<bool, 256> used{};
     const auto width = static_cast<size_t>(dib.width());
-    for (int y = 0; y < dib.height(); ++y) {
-        const auto row = dib.storedRow(y);
-        if (bits == 8) {
-            for (size_t x = 0; x < width; ++x)
-                used[row[x]] = true;
-        } else {
-            for (size_t x = 0; x < width; ++x)
-                used[indexAt(row, x, bits)] = true;
-        }
-    }
+    for (int y = 0; y < dib.height(); ++y)
+        forEachIndex(dib.storedRow(y), bits, width, [&](size_t, int index) { used[index] = true; });
     // The WBMP writer reads index 0 as black and every other index as white,
     // so the picture only counts as black and white when its colours agree.
     const auto palette = dib.palette();

@@ -36,20 +36,24 @@ using LumaTable = std::array<uint16_t, 256>;
 using IndexTable = std::array<uint8_t, 256>;
 
 // Fine luma of every colour index; indices past the table stay black.
-LumaTable indexLumas(std::span<const uint8_t> palette) {
+LumaTable indexLumas(const DibView& source) {
     LumaTable table{};
-    const size_t entries = std::min<size_t>(table.size(), palette.size() / 4);
-    for (size_t i = 0; i < entries; ++i)
-        table[i] = fineLuma(palette[i * 4], palette[i * 4 + 1], palette[i * 4 + 2]);
+    const size_t entries = std::min<size_t>(table.size(), source.layout().colourCount);
+    for (size_t i = 0; i < entries; ++i) {
+        const Bgr c = source.colour(i);
+        table[i] = fineLuma(c.blue, c.green, c.red);
+    }
     return table;
 }
 
 // For each 8-bit luma, the destination entry whose luma is nearest (the
 // lower index on a tie).
-IndexTable nearestEntries(std::span<const uint8_t> palette, size_t entries) {
+IndexTable nearestEntries(const DibView& destination, size_t entries) {
     std::array<int, 256> entryLuma{};
-    for (size_t i = 0; i < entries; ++i)
-        entryLuma[i] = coarseLuma(fineLuma(palette[i * 4], palette[i * 4 + 1], palette[i * 4 + 2]));
+    for (size_t i = 0; i < entries; ++i) {
+        const Bgr c = destination.colour(i);
+        entryLuma[i] = coarseLuma(fineLuma(c.blue, c.green, c.red));
+    }
     IndexTable table{};
     for (int v = 0; v < 256; ++v) {
         size_t best = 0;
@@ -66,53 +70,22 @@ IndexTable nearestEntries(std::span<const uint8_t> palette, size_t entries) {
 // out.size() pixels (checked by checkSource).
 void decodeLumaRow(std::span<const uint8_t> row, int bitCount, const LumaTable& lumas,
                    std::span<uint16_t> out) {
-    const uint8_t* p = row.data();
     const size_t n = out.size();
     switch (bitCount) {
-        case 1:
-            for (size_t x = 0; x < n; ++x)
-                out[x] = lumas[(p[x >> 3] >> (7 - (x & 7))) & 1];
-            break;
-        case 4:
-            for (size_t x = 0; x < n; ++x)
-                out[x] = lumas[(x & 1) ? (p[x >> 1] & 0x0F) : (p[x >> 1] >> 4)];
-            break;
-        case 8:
-            for (size_t x = 0; x < n; ++x)
-                out[x] = lumas[p[x]];
-            break;
         case 24:
-            for (size_t x = 0; x < n; ++x, p += 3)
-                out[x] = fineLuma(p[0], p[1], p[2]);
+            for (size_t x = 0; x < n; ++x) {
+                const Bgr c = bgrInRow(row, x, 24);
+                out[x] = fineLuma(c.blue, c.green, c.red);
+            }
             break;
         case 32:
-            for (size_t x = 0; x < n; ++x, p += 4)
-                out[x] = fineLuma(p[0], p[1], p[2]);
-            break;
-        default:
-            break;
-    }
-}
-
-// Writes one index per pixel into a destination row of 1, 4 or 8 bpp;
-// padding after the last pixel is cleared.
-void packRow(std::span<const uint8_t> indices, int bitCount, std::span<uint8_t> row) {
-    std::fill(row.begin(), row.end(), uint8_t{0});
-    const size_t n = indices.size();
-    switch (bitCount) {
-        case 1:
-            for (size_t x = 0; x < n; ++x)
-                row[x >> 3] =
-                    static_cast<uint8_t>(row[x >> 3] | ((indices[x] & 1) << (7 - (x & 7))));
-            break;
-        case 4:
             for (size_t x = 0; x < n; ++x) {
-                const int shift = (x & 1) ? 0 : 4;
-                row[x >> 1] = static_cast<uint8_t>(row[x >> 1] | ((indices[x] & 0x0F) << shift));
+                const Bgr c = bgrInRow(row, x, 32);
+                out[x] = fineLuma(c.blue, c.green, c.red);
             }
             break;
         default:
-            std::copy(indices.begin(), indices.end(), row.begin());
+            forEachIndex(row, bitCount, n, [&](size_t x, int index) { out[x] = lumas[index]; });
             break;
     }
 }
@@ -158,36 +131,30 @@ inline uint32_t centreSample(uint32_t d, uint32_t srcCount, uint32_t dstCount) {
 // luma once while it is the current row.
 class RowReader {
 public:
-    explicit RowReader(const PixelSource& source)
-        : source_(source),
-          rowBytes_((static_cast<size_t>(source.width) * source.bitCount + 7) / 8),
-          lumas_(indexLumas(source.palette)),
-          luma_(static_cast<size_t>(source.width)) {}
+    explicit RowReader(const DibView& source)
+        : source_(source), lumas_(indexLumas(source)), luma_(static_cast<size_t>(source.width())) {}
 
     // Luma of the row `y` rows below the top; the span stays valid until the
     // next call.
     std::span<const uint16_t> lumaRow(uint32_t y) {
         if (y != current_) {
-            const size_t stored =
-                source_.topRowFirst ? y : static_cast<size_t>(source_.height) - 1 - y;
-            decodeLumaRow(source_.pixels.subspan(stored * source_.stride, rowBytes_),
-                          source_.bitCount, lumas_, luma_);
+            decodeLumaRow(source_.row(static_cast<int>(y)), source_.bitCount(), lumas_, luma_);
             current_ = y;
         }
         return luma_;
     }
 
 private:
-    const PixelSource& source_;
-    size_t rowBytes_;
+    const DibView& source_;
     LumaTable lumas_;
     std::vector<uint16_t> luma_;
     uint32_t current_ = UINT32_MAX;
 };
 
-void sampleNearest(const PixelSource& source, Dib& destination, const IndexTable& nearest) {
-    const auto srcW = static_cast<uint32_t>(source.width);
-    const auto srcH = static_cast<uint32_t>(source.height);
+void sampleNearest(const DibView& source, const MutableDibView& destination,
+                   const IndexTable& nearest) {
+    const auto srcW = static_cast<uint32_t>(source.width());
+    const auto srcH = static_cast<uint32_t>(source.height());
     const auto dstW = static_cast<uint32_t>(destination.width());
     const auto dstH = static_cast<uint32_t>(destination.height());
     std::vector<uint32_t> columns(dstW);
@@ -199,8 +166,7 @@ void sampleNearest(const PixelSource& source, Dib& destination, const IndexTable
         const auto luma = reader.lumaRow(centreSample(dy, srcH, dstH));
         for (uint32_t dx = 0; dx < dstW; ++dx)
             indices[dx] = nearest[coarseLuma(luma[columns[dx]])];
-        packRow(indices, destination.bitCount(),
-                destination.storedRow(static_cast<int>(dstH - 1 - dy)));
+        packIndices(indices, destination.bitCount(), destination.row(static_cast<int>(dy)));
     }
 }
 
@@ -216,9 +182,10 @@ void filterRow(std::span<const uint16_t> luma, const Taps& taps, std::span<uint6
     }
 }
 
-void averageArea(const PixelSource& source, Dib& destination, const IndexTable& nearest) {
-    const auto srcW = static_cast<uint32_t>(source.width);
-    const auto srcH = static_cast<uint32_t>(source.height);
+void averageArea(const DibView& source, const MutableDibView& destination,
+                 const IndexTable& nearest) {
+    const auto srcW = static_cast<uint32_t>(source.width());
+    const auto srcH = static_cast<uint32_t>(source.height());
     const auto dstW = static_cast<uint32_t>(destination.width());
     const auto dstH = static_cast<uint32_t>(destination.height());
     const Taps across = makeTaps(srcW, dstW);
@@ -249,8 +216,7 @@ void averageArea(const PixelSource& source, Dib& destination, const IndexTable& 
         }
         for (uint32_t dx = 0; dx < dstW; ++dx)
             indices[dx] = nearest[(sums[dx] + half) / divisor];
-        packRow(indices, destination.bitCount(),
-                destination.storedRow(static_cast<int>(dstH - 1 - dy)));
+        packIndices(indices, destination.bitCount(), destination.row(static_cast<int>(dy)));
     }
 }
 
@@ -260,35 +226,38 @@ bool isSupportedSourceDepth(int bitCount) {
 
 }  // namespace
 
-SourceCheck checkSource(const PixelSource& source) {
-    if (!isSupportedSourceDepth(source.bitCount))
+SourceCheck checkSource(const DibView& source) {
+    if (!isSupportedSourceDepth(source.bitCount()))
         return SourceCheck::unsupportedDepth;
-    if (source.width <= 0 || source.height <= 0 || source.width > kMaxDimension ||
-        source.height > kMaxDimension || int64_t{source.width} * source.height > kMaxPixels)
+    const int width = source.width();
+    const int height = source.height();
+    if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension ||
+        int64_t{width} * height > kMaxPixels)
         return SourceCheck::badSize;
-    const size_t rowBytes = (static_cast<size_t>(source.width) * source.bitCount + 7) / 8;
-    if (source.stride < rowBytes)
+    if (source.stride() < source.rowBytes())
         return SourceCheck::badSize;
-    if (source.pixels.size() / static_cast<size_t>(source.height) < source.stride)
+    if (!source.holdsRows())
         return SourceCheck::shortBuffer;
     return SourceCheck::ok;
 }
 
-ResampleResult resample(const PixelSource& source, Dib& destination, Sampling sampling) {
+ResampleResult resample(const DibView& source, const MutableDibView& destination,
+                        Sampling sampling) {
     if (checkSource(source) != SourceCheck::ok)
         return ResampleResult::badSource;
     const int depth = destination.bitCount();
-    if (destination.empty() || (depth != 1 && depth != 4 && depth != 8))
+    if (destination.empty() || (depth != 1 && depth != 4 && depth != 8) ||
+        destination.width() <= 0 || destination.stride() < destination.rowBytes() ||
+        !destination.holdsRows())
         return ResampleResult::badDestination;
-    const auto palette = destination.palette();
-    const size_t entries = std::min(palette.size() / 4, size_t{1} << depth);
+    const size_t entries = std::min(size_t{destination.layout().colourCount}, size_t{1} << depth);
     if (entries == 0)
         return ResampleResult::badDestination;
 
-    const IndexTable nearest = nearestEntries(palette, entries);
+    const IndexTable nearest = nearestEntries(destination, entries);
     // At the same size the average of each area is its one pixel.
     const bool sameSize =
-        source.width == destination.width() && source.height == destination.height();
+        source.width() == destination.width() && source.height() == destination.height();
     try {
         if (sampling == Sampling::nearestPixel || sameSize)
             sampleNearest(source, destination, nearest);

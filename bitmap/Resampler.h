@@ -1,25 +1,10 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <span>
-
-#include "bitmap/Dib.h"
+#include "bitmap/DibView.h"
 
 // Draws a picture of any common depth into a grey picture of another size:
 // our replacement for the stretching blit of desktop graphics libraries.
 namespace bitmap {
-
-// A read-only view of the pixels to resample.
-struct PixelSource {
-    int width = 0;
-    int height = 0;
-    int bitCount = 0;                  // 1, 4, 8, 24 or 32
-    std::span<const uint8_t> palette;  // colour table (blue, green, red, reserved) for <= 8 bpp
-    std::span<const uint8_t> pixels;   // `height` rows of `stride` bytes
-    size_t stride = 0;
-    bool topRowFirst = false;  // rows run top row first instead of bottom row first
-};
 
 enum class Sampling {
     areaAverage,   // each destination pixel is the exact average of the source area under it
@@ -30,12 +15,13 @@ enum class SourceCheck {
     ok,
     unsupportedDepth,  // not 1, 4, 8, 24 or 32 bits per pixel
     badSize,           // width or height out of range, or rows too short for the width
-    shortBuffer,       // fewer than stride x height bytes of pixels
+    shortBuffer,       // the block holds fewer than height rows at the stride
 };
 
-// Whether the resampler can read the view. Call before allocating anything
-// for the result.
-SourceCheck checkSource(const PixelSource& source);
+// Whether the resampler can read the view: a picture of 1, 4 or 8 bpp with
+// its colour table, or 24 or 32 bpp rows, in either row order. Call before
+// allocating anything for the result.
+SourceCheck checkSource(const DibView& source);
 
 enum class ResampleResult { ok, badSource, badDestination, outOfMemory };
 
@@ -44,6 +30,7 @@ enum class ResampleResult { ok, badSource, badDestination, outOfMemory };
 // (0.299 R + 0.587 G + 0.114 B); each destination pixel gets the index of the
 // table entry nearest to the luma of its sample. Colour indices beyond the
 // source's table read as black.
-ResampleResult resample(const PixelSource& source, Dib& destination, Sampling sampling);
+ResampleResult resample(const DibView& source, const MutableDibView& destination,
+                        Sampling sampling);
 
 }  // namespace bitmap

@@ -305,13 +305,10 @@ bool WBMPCoder::convBMPToWBMP(const Dib& dib, int type) {
         const auto in = dib.storedRow(height_ - 1 - r);
         const auto out =
             std::span(data_).subspan(rowOffset + static_cast<size_t>(r) * outRowBytes, outRowBytes);
-        for (int x = 0; x < width_; ++x) {
-            const size_t xi = static_cast<size_t>(x);
-            const int index =
-                bits == 8 ? in[xi] : (xi % 2 == 0 ? in[xi / 2] >> 4 : in[xi / 2] & 0x0F);
+        forEachIndex(in, bits, static_cast<size_t>(width_), [&](size_t x, int index) {
             if (index != 0)
-                out[xi / 8] = static_cast<uint8_t>(out[xi / 8] | (0x80u >> (xi % 8)));
-        }
+                out[x / 8] = static_cast<uint8_t>(out[x / 8] | (0x80u >> (x % 8)));
+        });
     }
     return true;
 }

@@ -9,12 +9,11 @@ std::string renderHalfBlocks(const bitmap::Dib& picture, bool invert) {
     const auto grey = bitmap::greyLevels(picture.palette());
     const int width = picture.width();
     const int height = picture.height();
+    const bitmap::DibView view = picture.view();
     const auto lit = [&](int x, int y) {
         if (y >= height)
             return false;
-        const auto row = picture.storedRow(height - 1 - y);
-        const int index = bitmap::indexInRow(row, x, picture.bitCount());
-        return (grey[static_cast<size_t>(index)] >= 128) != invert;
+        return (grey[static_cast<size_t>(view.index(x, y))] >= 128) != invert;
     };
     std::string text;
     for (int y = 0; y < height; y += 2) {

@@ -11,19 +11,6 @@
 #include "bitmap/FileIO.h"
 
 namespace app {
-namespace {
-
-// The palette of a packed DIB's colour table, one entry per colour.
-std::vector<PaletteEntry> paletteOf(std::span<const uint8_t> dib, const PackedDibInfo& info) {
-    std::vector<PaletteEntry> palette;
-    palette.reserve(info.colourCount);
-    size_t at = info.headerSize;
-    for (uint32_t i = 0; i < info.colourCount; ++i, at += info.colourEntrySize)
-        palette.push_back({dib[at + 2], dib[at + 1], dib[at]});
-    return palette;
-}
-
-}  // namespace
 
 CMFCTest2Doc::CMFCTest2Doc(AppSettings& settings, UserInterface& ui, DocumentHost& host)
     : settings_(settings), ui_(ui), host_(host) {}
@@ -39,31 +26,35 @@ std::string CMFCTest2Doc::exchangeFile(const char* name) const {
     return settings_.exchangeFolder() + "/" + name;
 }
 
+std::vector<PaletteEntry> CMFCTest2Doc::palette() const {
+    const bitmap::DibView picture = dib_.view();
+    std::vector<PaletteEntry> palette;
+    palette.reserve(picture.layout().colourCount);
+    for (uint32_t i = 0; i < picture.layout().colourCount; ++i) {
+        const bitmap::Bgr c = picture.colour(i);
+        palette.push_back({c.red, c.green, c.blue});
+    }
+    return palette;
+}
+
 void CMFCTest2Doc::DeleteContents() {
-    dib_.clear();
-    dib_.shrink_to_fit();
-    palette_.clear();
-    width_ = 1;
-    height_ = 1;
+    dib_ = {};
 }
 
 bool CMFCTest2Doc::AttachDib(std::vector<uint8_t> dib) {
     DeleteContents();
-    PackedDibInfo info;
-    switch (inspectPackedDib(dib, info)) {
-        case DibCheck::negativeSize:
+    bitmap::AdoptedDib adopted = bitmap::Dib::adopt(std::move(dib));
+    switch (adopted.check) {
+        case bitmap::DibCheck::negativeSize:
             ui_.inform(std::string(text::kDibTooLarge), "", MessageIcon::information);
             return false;
-        case DibCheck::unusable:
+        case bitmap::DibCheck::unusable:
             ui_.inform(std::string(text::kCannotLoadDib), "", MessageIcon::information);
             return false;
-        case DibCheck::ok:
+        case bitmap::DibCheck::ok:
             break;
     }
-    width_ = info.width;
-    height_ = info.height;
-    palette_ = paletteOf(dib, info);
-    dib_ = std::move(dib);
+    dib_ = std::move(adopted.dib);
     return true;
 }
 

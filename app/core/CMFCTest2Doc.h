@@ -3,21 +3,22 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "app/core/AppSettings.h"
 #include "app/core/DocumentHost.h"
 #include "app/core/UserInterface.h"
+#include "bitmap/Dib.h"
 #include "codec/PictureFormats.h"
 
 // The image document: the picture the view shows, kept as a packed DIB
-// (info header, colour table, rows) with its palette and size, and every
-// file and picture command. The codec keeps its own copy of the picture; the
-// two are kept in step through temporary BMP files in the exchange folder:
-// the reload cycle (the codec writes TMPUpdate.bmp, the document reads it)
-// and the commit cycle (the codec writes TMPChange.bmp and loads it back,
-// then the reload cycle).
+// (info header, colour table, rows), and every file and picture command.
+// The codec keeps its own copy of the picture; the two are kept in step
+// through temporary BMP files in the exchange folder: the reload cycle (the
+// codec writes TMPUpdate.bmp, the document reads it) and the commit cycle
+// (the codec writes TMPChange.bmp and loads it back, then the reload cycle).
 //
 // Operations return 0 for success and one of the codes below otherwise.
 namespace app {
@@ -55,12 +56,16 @@ public:
 
     // --- State -----------------------------------------------------------
     bool hasPicture() const { return !dib_.empty(); }
-    // The packed DIB (empty when there is no picture).
-    const std::vector<uint8_t>& dib() const { return dib_; }
-    std::vector<uint8_t>& mutableDib() { return dib_; }
-    const std::vector<PaletteEntry>& palette() const { return palette_; }
-    int pictureWidth() const { return width_; }
-    int pictureHeight() const { return height_; }
+    // The picture as a packed DIB (empty when there is none).
+    const bitmap::Dib& dib() const { return dib_; }
+    // The picture's block, where the editor control's handle record points:
+    // its address and length. The document keeps owning it.
+    std::span<uint8_t> pictureBlock() { return dib_.bytes(); }
+    // The painting palette: one entry per colour of the picture's table.
+    std::vector<PaletteEntry> palette() const;
+    // The picture's size; 1 x 1 when there is none.
+    int pictureWidth() const { return hasPicture() ? dib_.width() : 1; }
+    int pictureHeight() const { return hasPicture() ? dib_.height() : 1; }
     bool isMonochrome() const { return monochrome_; }
     void setMonochrome(bool on) { monochrome_ = on; }
     bool saveAsFirst() const { return saveAsFirst_; }
@@ -108,7 +113,7 @@ public:
     // Takes a packed DIB as the picture -> false (and a message) when it is
     // unusable; the document is then empty.
     bool AttachDib(std::vector<uint8_t> dib);
-    // Frees the picture and palette; the size becomes 1 x 1.
+    // Frees the picture; the size becomes 1 x 1.
     void DeleteContents();
 
     // --- Commands (after their dialogs) ----------------------------------
@@ -163,10 +168,7 @@ private:
     UserInterface& ui_;
     DocumentHost& host_;
 
-    std::vector<uint8_t> dib_;
-    std::vector<PaletteEntry> palette_;
-    int width_ = 1;
-    int height_ = 1;
+    bitmap::Dib dib_;
     bool monochrome_ = false;
     bool saveAsFirst_ = false;
     bool modified_ = false;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/core/CMFCTest2Doc.h"
-#include "app/core/PackedDib.h"
+#include "bitmap/DibLayout.h"
 
 // The picture on the clipboard and the packed DIBs that pasted pictures
 // become. The clipboard carries a picture as the bytes of a BMP file
@@ -19,7 +19,7 @@ namespace app {
 std::optional<std::vector<uint8_t>> bmpBytesFromPackedDib(std::span<const uint8_t> dib);
 
 struct PastedDib {
-    DibCheck check = DibCheck::unusable;
+    bitmap::DibCheck check = bitmap::DibCheck::unusable;
     std::vector<uint8_t> dib;  // the packed DIB when check is ok
 };
 

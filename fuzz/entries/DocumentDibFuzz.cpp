@@ -1,6 +1,6 @@
 // Fuzz work for the document's own BMP reading: arbitrary file bytes become
-// the document's picture when they hold a usable one; every byte of a picture
-// taken is read while its palette is built, so a block shorter than its
+// the document's picture when they hold a usable one; the palette and the
+// last pixel row of a picture taken are read, so a block shorter than its
 // header declares shows up at once.
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/PackedDib.h"
@@ -32,18 +32,17 @@ void fuzzDocumentDib(const uint8_t* data, size_t size) {
     app::CMFCTest2Doc document(settings, ui, host);
     if (!document.AttachDib(std::move(*block)))
         return;
-    app::PackedDibInfo info;
-    if (app::inspectPackedDib(document.dib(), info) != app::DibCheck::ok || info.width <= 0 ||
-        info.height <= 0 || document.pictureWidth() != info.width)
+    const bitmap::Dib& picture = document.dib();
+    bitmap::DibLayout layout;
+    if (bitmap::readDibLayout(picture.bytes(), layout) != bitmap::DibCheck::ok ||
+        layout.width <= 0 || layout.height <= 0 || document.pictureWidth() != layout.width ||
+        picture.layout().pixelOffset != layout.pixelOffset)
         __builtin_trap();
+    volatile size_t colours = document.palette().size();
+    (void)colours;
     // The last pixel row lies inside the block.
-    const uint64_t stride =
-        (uint64_t{info.bitCount} * static_cast<uint64_t>(info.width) + 31) / 32 * 4;
-    if (info.compression != 1 && info.compression != 2) {
-        volatile uint8_t last =
-            document.dib()[info.headerSize + info.colourCount * info.colourEntrySize +
-                           stride * static_cast<uint64_t>(info.height) - 1 +
-                           (info.headerSize == 40 && info.compression == 3 ? 12 : 0)];
+    if (layout.hasRows()) {
+        volatile uint8_t last = picture.view().storedRow(layout.height - 1).back();
         (void)last;
     }
 }

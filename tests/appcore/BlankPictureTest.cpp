@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/core/BlankPicture.h"
-#include "app/core/PackedDib.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/Dib.h"
 
@@ -26,8 +25,8 @@ TEST(BlankPicture, IsWhite24BitWithItsHeaderFilledIn) {
     EXPECT_EQ(header.biYPelsPerMeter, 3780);
     EXPECT_EQ(header.biClrUsed, 0u);
     EXPECT_TRUE(std::all_of(dib->begin() + 40, dib->end(), [](uint8_t b) { return b == 255; }));
-    app::PackedDibInfo info;
-    EXPECT_EQ(app::inspectPackedDib(*dib, info), app::DibCheck::ok);
+    bitmap::DibLayout layout;
+    EXPECT_EQ(bitmap::readDibLayout(*dib, layout), bitmap::DibCheck::ok);
 }
 
 TEST(BlankPicture, OnePixelPictureHasAFourByteRow) {

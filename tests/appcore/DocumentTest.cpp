@@ -109,7 +109,7 @@ TEST_F(DocumentTest, ConversionCommitsThroughTheCodecAndMarksModified) {
     // Every load brings the picture back as 8 bpp grey: only black and white
     // remain.
     ASSERT_EQ(doc.palette().size(), 256u);
-    const auto& dib = doc.dib();
+    const auto dib = doc.dib().bytes();
     const size_t pixels = 40 + 256 * 4;
     ASSERT_GE(dib.size(), pixels + 16 * 4);
     for (size_t i = pixels; i < pixels + 16 * 4; ++i)

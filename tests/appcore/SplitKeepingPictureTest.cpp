@@ -19,7 +19,7 @@ struct SplitKeepingPictureTest : testing_support::DocumentFixture {
         ASSERT_FALSE(doc.isModified());
     }
     std::string keptPicture() const { return work.path() + "/TMPSplitSave.bmp"; }
-    std::vector<uint8_t> before;
+    bitmap::Dib before;
 };
 
 TEST_F(SplitKeepingPictureTest, WbmpTilesLeaveTheGreyPictureAndItsFlags) {

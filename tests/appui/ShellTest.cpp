@@ -143,7 +143,7 @@ TEST_F(ShellTest, NewMakesAWhitePictureAndNeverOverwritesAFile) {
     ASSERT_TRUE(fs::exists(untitled));
     EXPECT_EQ(doc().codec().GetBMPWidth(), 30);
     // Every pixel is white.
-    const auto& dib = doc().dib();
+    const auto dib = doc().dib().bytes();
     EXPECT_TRUE(std::all_of(dib.begin() + 40, dib.end(), [](uint8_t byte) { return byte == 255; }));
     // The exchange file is gone.
     for (const auto& entry : fs::directory_iterator(workingFolder))

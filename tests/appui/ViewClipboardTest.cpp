@@ -12,7 +12,7 @@
 #include "support/CliRun.h"
 #include "tests/appui/ViewTestSupport.h"
 
-using app::DibCheck;
+using bitmap::DibCheck;
 using view_test::ViewFixture;
 
 namespace {
@@ -209,7 +209,7 @@ using ViewClipboardTest = ViewFixture;
 
 TEST_F(ViewClipboardTest, CopyThenPasteGivesTheSameDib) {
     ASSERT_TRUE(doc.openChosenFile(testing_support::writeGradientBmp(work.file("g.bmp"), 40, 30)));
-    const std::vector<uint8_t> original = doc.dib();
+    const bitmap::Dib original = doc.dib();
     view->ZoomTo(4);
     ASSERT_TRUE(view->canCopy());
     view->copy();
@@ -242,8 +242,8 @@ TEST_F(ViewClipboardTest, PasteTakesAnImageFromAnotherProgram) {
     ASSERT_TRUE(doc.hasPicture());
     EXPECT_EQ(doc.pictureWidth(), 3);
     EXPECT_EQ(doc.pictureHeight(), 2);
-    EXPECT_EQ(bitmap::readLe16(doc.dib(), 14), 24);
-    const QImage shown = app::ui::imageFromPackedDib(doc.dib());
+    EXPECT_EQ(bitmap::readLe16(doc.dib().bytes(), 14), 24);
+    const QImage shown = app::ui::imageFromPackedDib(doc.dib().bytes());
     EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 128, 255));
     EXPECT_EQ(shown.pixel(2, 1), qRgb(250, 10, 20));
     EXPECT_EQ(settings.codec()->GetBMPHeight(), 2);
@@ -260,8 +260,8 @@ TEST_F(ViewClipboardTest, UnusualBmpBytesAreRedrawnIntoAPlainDib) {
     QGuiApplication::clipboard()->setMimeData(data.release());
     view->paste();
     ASSERT_TRUE(doc.hasPicture());
-    EXPECT_TRUE(app::isPlainPackedDib(doc.dib()));
-    const QImage shown = app::ui::imageFromPackedDib(doc.dib());
+    EXPECT_TRUE(app::isPlainPackedDib(doc.dib().bytes()));
+    const QImage shown = app::ui::imageFromPackedDib(doc.dib().bytes());
     EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(1, 0), qRgb(0, 0, 255));
     EXPECT_TRUE(settings.codec()->BMPExists());
@@ -269,7 +269,7 @@ TEST_F(ViewClipboardTest, UnusualBmpBytesAreRedrawnIntoAPlainDib) {
 
 TEST_F(ViewClipboardTest, RefusedClipboardPictureLeavesTheDocumentAlone) {
     ASSERT_TRUE(doc.openChosenFile(testing_support::writeGradientBmp(work.file("g.bmp"), 8, 8)));
-    const std::vector<uint8_t> original = doc.dib();
+    const bitmap::Dib original = doc.dib();
     auto data = std::make_unique<QMimeData>();
     // Run-length rows: nothing here can read them.
     data->setData("image/bmp",

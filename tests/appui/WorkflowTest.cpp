@@ -147,7 +147,7 @@ TEST_F(WorkflowTest, UndoAfterConvertBringsBackTheGreyPicture) {
     EXPECT_FALSE(enabled(ID_EDIT_UNDO));
     EXPECT_TRUE(enabled(ID_FILE_SAVE));
     // The grey levels are back: more than two distinct bytes in the rows.
-    const auto& dib = doc().dib();
+    const auto dib = doc().dib().bytes();
     std::set<uint8_t> values(dib.end() - 40, dib.end());
     EXPECT_GT(values.size(), 2u);
 }

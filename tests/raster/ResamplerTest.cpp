@@ -15,7 +15,8 @@
 namespace {
 
 using bitmap::Dib;
-using bitmap::PixelSource;
+using bitmap::DibLayout;
+using bitmap::DibView;
 using bitmap::ResampleResult;
 using bitmap::Sampling;
 using bitmap::SourceCheck;
@@ -24,58 +25,52 @@ using raster_test::indicesOf;
 using testing_support::makeGreyDib;
 using testing_support::pixelAt;
 
-PixelSource viewOf(const Dib& dib) {
-    PixelSource s;
-    s.width = dib.width();
-    s.height = dib.height();
-    s.bitCount = dib.bitCount();
-    s.palette = dib.palette();
-    s.pixels = dib.pixels();
-    s.stride = dib.stride();
-    return s;
+// The view of a picture's block under a layout changed by `change`.
+template <typename Change>
+DibView alteredView(const Dib& dib, Change change) {
+    DibLayout layout = dib.layout();
+    change(layout);
+    return DibView(dib.bytes(), layout);
 }
 
 TEST(ResamplerSource, ChecksDepthSizeAndBuffer) {
     const Dib dib = makeGreyDib(5, 3, 8);
-    PixelSource s = viewOf(dib);
-    EXPECT_EQ(bitmap::checkSource(s), SourceCheck::ok);
+    EXPECT_EQ(bitmap::checkSource(dib.view()), SourceCheck::ok);
 
-    PixelSource depth = s;
     for (int bits : {0, 2, 16, 48}) {
-        depth.bitCount = bits;
+        const auto depth = alteredView(dib, [&](DibLayout& l) { l.bitCount = uint16_t(bits); });
         EXPECT_EQ(bitmap::checkSource(depth), SourceCheck::unsupportedDepth) << bits;
     }
-    PixelSource narrow = s;
-    narrow.stride = 4;  // 5 pixels need 5 bytes
-    EXPECT_EQ(bitmap::checkSource(narrow), SourceCheck::badSize);
-    PixelSource empty = s;
-    empty.height = 0;
-    EXPECT_EQ(bitmap::checkSource(empty), SourceCheck::badSize);
-    PixelSource tooMany = s;
-    tooMany.width = 1 << 15;
-    tooMany.height = 1 << 14;  // 2^29 pixels
+    // 5 pixels need 5 bytes.
+    EXPECT_EQ(bitmap::checkSource(alteredView(dib, [](DibLayout& l) { l.stride = 4; })),
+              SourceCheck::badSize);
+    EXPECT_EQ(bitmap::checkSource(alteredView(dib, [](DibLayout& l) { l.height = 0; })),
+              SourceCheck::badSize);
+    const auto tooMany = alteredView(dib, [](DibLayout& l) {
+        l.width = 1 << 15;
+        l.height = 1 << 14;  // 2^29 pixels
+    });
     EXPECT_EQ(bitmap::checkSource(tooMany), SourceCheck::badSize);
-    PixelSource shortRows = s;
-    shortRows.pixels = shortRows.pixels.first(shortRows.pixels.size() - 1);
+    const DibView shortRows(dib.bytes().first(dib.bytes().size() - 1), dib.layout());
     EXPECT_EQ(bitmap::checkSource(shortRows), SourceCheck::shortBuffer);
-    PixelSource hugeStride = s;
-    hugeStride.stride = SIZE_MAX / 2;
+    const auto hugeStride = alteredView(dib, [](DibLayout& l) { l.stride = SIZE_MAX / 2; });
     EXPECT_EQ(bitmap::checkSource(hugeStride), SourceCheck::shortBuffer);
 
     Dib dest = makeGreyDib(2, 2, 8);
-    EXPECT_EQ(bitmap::resample(shortRows, dest, Sampling::areaAverage), ResampleResult::badSource);
+    EXPECT_EQ(bitmap::resample(shortRows, dest.view(), Sampling::areaAverage),
+              ResampleResult::badSource);
     Dib colourDest = raster_test::makeTrueColourDib(2, 2, 24);
-    EXPECT_EQ(bitmap::resample(s, colourDest, Sampling::areaAverage),
+    EXPECT_EQ(bitmap::resample(dib.view(), colourDest.view(), Sampling::areaAverage),
               ResampleResult::badDestination);
 }
 
 TEST(ResamplerSource, TopFirstRowsAreFlipped) {
     Dib dib = makeGreyDib(1, 3, 8);
     fillIndices(dib, [](int, int y) { return 10 * (y + 1); });  // 10, 20, 30 from the top
-    PixelSource s = viewOf(dib);
-    s.topRowFirst = true;  // the stored bottom row now reads as the top
+    // The stored bottom row now reads as the top.
+    const auto topFirst = alteredView(dib, [](DibLayout& l) { l.topDown = true; });
     Dib dest = makeGreyDib(1, 3, 8);
-    ASSERT_EQ(bitmap::resample(s, dest, Sampling::nearestPixel), ResampleResult::ok);
+    ASSERT_EQ(bitmap::resample(topFirst, dest.view(), Sampling::nearestPixel), ResampleResult::ok);
     EXPECT_EQ(indicesOf(dest), (std::vector{30, 20, 10}));
 }
 
@@ -84,7 +79,8 @@ TEST(ResamplerDestination, FollowsTheDestinationTable) {
     Dib source = makeGreyDib(4, 1, 8);
     fillIndices(source, [](int x, int) { return std::array{0, 90, 120, 250}[x]; });
     Dib dest = raster_test::makeTabledDib(4, 1, 1, 2, [](int i) { return i ? 10 : 200; });
-    ASSERT_EQ(bitmap::resample(viewOf(source), dest, Sampling::nearestPixel), ResampleResult::ok);
+    ASSERT_EQ(bitmap::resample(source.view(), dest.view(), Sampling::nearestPixel),
+              ResampleResult::ok);
     EXPECT_EQ(indicesOf(dest), (std::vector{1, 1, 0, 0}));
 }
 
@@ -96,7 +92,7 @@ TEST(ResamplerDestination, PacksOddWidthsWithCleanPadding) {
         Dib dest = makeGreyDib(13, 3, depth);
         // Dirty rows must be fully rewritten.
         std::fill(dest.pixels().begin(), dest.pixels().end(), uint8_t{0xFF});
-        ASSERT_EQ(bitmap::resample(viewOf(source), dest, Sampling::areaAverage),
+        ASSERT_EQ(bitmap::resample(source.view(), dest.view(), Sampling::areaAverage),
                   ResampleResult::ok);
         const int levels = 1 << depth;
         for (int y = 0; y < 3; ++y) {
@@ -129,7 +125,7 @@ TEST(ResamplerAverage, UniformAreasStayUniformAtAnyScale) {
     fillIndices(source, [](int, int) { return 143; });
     for (auto [w, h] : {std::pair{5, 3}, {16, 10}, {18, 12}, {40, 29}, {1, 1}}) {
         Dib dest = makeGreyDib(w, h, 8);
-        ASSERT_EQ(bitmap::resample(viewOf(source), dest, Sampling::areaAverage),
+        ASSERT_EQ(bitmap::resample(source.view(), dest.view(), Sampling::areaAverage),
                   ResampleResult::ok);
         EXPECT_EQ(indicesOf(dest), std::vector<int>(static_cast<size_t>(w) * h, 143))
             << w << "x" << h;

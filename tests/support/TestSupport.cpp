@@ -135,32 +135,23 @@ bitmap::Dib makeGreyDib(int width, int height, int bits) {
     return std::move(*dib);
 }
 
-int pixelAt(const bitmap::Dib& dib, int x, int y) {
+namespace {
+
+void requireIndexedDepth(const bitmap::Dib& dib, const char* what) {
     if (dib.bitCount() != 1 && dib.bitCount() != 4 && dib.bitCount() != 8)
-        throw std::runtime_error("pixelAt: unsupported depth");
-    return bitmap::indexInRow(dib.storedRow(dib.height() - 1 - y), x, dib.bitCount());
+        throw std::runtime_error(std::string(what) + ": unsupported depth");
+}
+
+}  // namespace
+
+int pixelAt(const bitmap::Dib& dib, int x, int y) {
+    requireIndexedDepth(dib, "pixelAt");
+    return dib.view().index(x, y);
 }
 
 void setPixel(bitmap::Dib& dib, int x, int y, int index) {
-    auto row = dib.storedRow(dib.height() - 1 - y);
-    switch (dib.bitCount()) {
-        case 1: {
-            const uint8_t mask = static_cast<uint8_t>(0x80 >> (x % 8));
-            row[x / 8] = static_cast<uint8_t>(index ? (row[x / 8] | mask) : (row[x / 8] & ~mask));
-            break;
-        }
-        case 4:
-            if (x % 2 == 0)
-                row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0x0F) | (index << 4));
-            else
-                row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0xF0) | (index & 0x0F));
-            break;
-        case 8:
-            row[x] = static_cast<uint8_t>(index);
-            break;
-        default:
-            throw std::runtime_error("setPixel: unsupported depth");
-    }
+    requireIndexedDepth(dib, "setPixel");
+    dib.view().setIndex(x, y, index);
 }
 
 Netpbm readNetpbm(const std::string& path) {

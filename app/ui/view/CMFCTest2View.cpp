@@ -127,7 +127,7 @@ void CMFCTest2View::forgetShownImage() {
 }
 
 const QImage& CMFCTest2View::shownImage() {
-    const std::vector<uint8_t>& dib = document_.dib();
+    const std::span<const uint8_t> dib = document_.dib().bytes();
     if (dib.data() != shownFrom_ || dib.size() != shownSize_ || shown_.isNull()) {
         // Painting an RGB32 image is the raster engine's fastest path.
         shown_ = imageFromPackedDib(dib).convertToFormat(QImage::Format_RGB32);

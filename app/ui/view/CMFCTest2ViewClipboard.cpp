@@ -19,9 +19,10 @@ std::span<const uint8_t> bytesOf(const QByteArray& data) {
     return {reinterpret_cast<const uint8_t*>(data.constData()), static_cast<size_t>(data.size())};
 }
 
-void reportRefusedPicture(app::UserInterface& ui, app::DibCheck check) {
-    const std::string_view message =
-        check == app::DibCheck::negativeSize ? app::text::kDibTooLarge : app::text::kCannotLoadDib;
+void reportRefusedPicture(app::UserInterface& ui, bitmap::DibCheck check) {
+    const std::string_view message = check == bitmap::DibCheck::negativeSize
+                                         ? app::text::kDibTooLarge
+                                         : app::text::kCannotLoadDib;
     ui.inform(std::string(message), "", app::MessageIcon::information);
 }
 
@@ -30,12 +31,12 @@ void reportRefusedPicture(app::UserInterface& ui, app::DibCheck check) {
 void CMFCTest2View::copy() {
     if (!document_.hasPicture())
         return;
-    const auto bytes = app::bmpBytesFromPackedDib(document_.dib());
+    const auto bytes = app::bmpBytesFromPackedDib(document_.dib().bytes());
     if (!bytes)
         return;
     app::WaitCursor wait(ui_);
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(imageFromPackedDib(document_.dib()));
+    data->setImageData(imageFromPackedDib(document_.dib().bytes()));
     data->setData(kBmpType, QByteArray(reinterpret_cast<const char*>(bytes->data()),
                                        static_cast<qsizetype>(bytes->size())));
     QGuiApplication::clipboard()->setMimeData(data.release());
@@ -54,14 +55,14 @@ std::optional<std::vector<uint8_t>> CMFCTest2View::clipboardPicture() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr)
         return std::nullopt;
-    app::DibCheck refusal = app::DibCheck::unusable;
+    bitmap::DibCheck refusal = bitmap::DibCheck::unusable;
     bool offered = false;
     std::optional<std::vector<uint8_t>> dib;
     if (data->hasFormat(kBmpType)) {
         offered = true;
         app::PastedDib pasted = app::packedDibFromBmpBytes(bytesOf(data->data(kBmpType)));
         refusal = pasted.check;
-        if (pasted.check == app::DibCheck::ok) {
+        if (pasted.check == bitmap::DibCheck::ok) {
             if (app::isPlainPackedDib(pasted.dib))
                 dib = std::move(pasted.dib);
             else

@@ -3,15 +3,12 @@
 #include <bit>
 
 #include "app/core/ClipboardDib.h"
-#include "app/core/PackedDib.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/Dib.h"
 
 namespace app::ui {
 namespace {
 
-constexpr uint32_t kPlainRows = 0;
-constexpr uint32_t kBitFields = 3;
 constexpr size_t kMaskOffset = 40;  // masks follow the 40-byte header fields
 
 // One colour channel held under a bit mask, widened to 8 bits.
@@ -41,73 +38,67 @@ struct Masks {
     uint32_t blue = 0;
 };
 
-std::optional<Masks> masksOf(std::span<const uint8_t> dib, const PackedDibInfo& info) {
-    if (info.compression == kPlainRows) {
-        if (info.bitCount == 16)
+std::optional<Masks> masksOf(const bitmap::DibView& dib) {
+    const bitmap::DibLayout& layout = dib.layout();
+    if (layout.compression == bitmap::kPlainRows) {
+        if (layout.bitCount == 16)
             return Masks{0x7C00, 0x03E0, 0x001F};
         return Masks{0xFF0000, 0x00FF00, 0x0000FF};
     }
-    if (info.compression != kBitFields || info.headerSize < bitmap::kInfoHeaderSize ||
-        dib.size() < kMaskOffset + 12)
+    const auto block = dib.block();
+    if (layout.compression != bitmap::kBitFields || layout.headerSize < bitmap::kInfoHeaderSize ||
+        block.size() < kMaskOffset + 12)
         return std::nullopt;
-    return Masks{bitmap::readLe32(dib, kMaskOffset), bitmap::readLe32(dib, kMaskOffset + 4),
-                 bitmap::readLe32(dib, kMaskOffset + 8)};
+    return Masks{bitmap::readLe32(block, kMaskOffset), bitmap::readLe32(block, kMaskOffset + 4),
+                 bitmap::readLe32(block, kMaskOffset + 8)};
 }
 
-size_t pixelOffset(const PackedDibInfo& info) {
-    const size_t masks =
-        info.headerSize == bitmap::kInfoHeaderSize && info.compression == kBitFields ? 12 : 0;
-    return info.headerSize + masks + size_t{info.colourCount} * info.colourEntrySize;
-}
-
-QImage indexedImage(std::span<const uint8_t> dib, const PackedDibInfo& info, size_t stride) {
-    if (info.compression != kPlainRows)
+QImage indexedImage(const bitmap::DibView& dib) {
+    if (dib.layout().compression != bitmap::kPlainRows)
         return {};
-    QImage image(info.width, info.height, QImage::Format_Indexed8);
+    QImage image(dib.width(), dib.height(), QImage::Format_Indexed8);
     if (image.isNull())
         return {};
     QList<QRgb> table(256, qRgb(0, 0, 0));
-    for (uint32_t i = 0; i < info.colourCount && i < 256; ++i) {
-        const size_t at = info.headerSize + size_t{i} * info.colourEntrySize;
-        table[static_cast<qsizetype>(i)] = qRgb(dib[at + 2], dib[at + 1], dib[at]);
+    for (uint32_t i = 0; i < dib.layout().colourCount && i < 256; ++i) {
+        const bitmap::Bgr c = dib.colour(i);
+        table[static_cast<qsizetype>(i)] = qRgb(c.red, c.green, c.blue);
     }
     image.setColorTable(table);
-    const size_t first = pixelOffset(info);
-    for (int y = 0; y < info.height; ++y) {
-        const auto row =
-            dib.subspan(first + static_cast<size_t>(info.height - 1 - y) * stride, stride);
+    for (int y = 0; y < dib.height(); ++y) {
         uchar* line = image.scanLine(y);
-        for (int x = 0; x < info.width; ++x)
-            line[x] = static_cast<uchar>(bitmap::indexInRow(row, x, info.bitCount));
+        bitmap::forEachIndex(dib.row(y), dib.bitCount(), static_cast<size_t>(dib.width()),
+                             [line](size_t x, int index) { line[x] = static_cast<uchar>(index); });
     }
     return image;
 }
 
-QImage colourImage(std::span<const uint8_t> dib, const PackedDibInfo& info, size_t stride) {
-    if (info.bitCount == 24 && info.compression != kPlainRows)
+QImage colourImage(const bitmap::DibView& dib) {
+    const int bitCount = dib.bitCount();
+    if (bitCount == 24 && dib.layout().compression != bitmap::kPlainRows)
         return {};
     Masks masks;
-    if (info.bitCount != 24) {
-        const auto found = masksOf(dib, info);
+    if (bitCount != 24) {
+        const auto found = masksOf(dib);
         if (!found)
             return {};
         masks = *found;
     }
     const Channel red(masks.red), green(masks.green), blue(masks.blue);
-    QImage image(info.width, info.height, QImage::Format_RGB32);
+    QImage image(dib.width(), dib.height(), QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    const size_t first = pixelOffset(info);
-    for (int y = 0; y < info.height; ++y) {
-        const auto row =
-            dib.subspan(first + static_cast<size_t>(info.height - 1 - y) * stride, stride);
+    for (int y = 0; y < dib.height(); ++y) {
+        const auto row = dib.row(y);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < info.width; ++x) {
-            const size_t at = static_cast<size_t>(x) * (info.bitCount / 8);
-            switch (info.bitCount) {
-                case 24:
-                    line[x] = qRgb(row[at + 2], row[at + 1], row[at]);
+        for (int x = 0; x < dib.width(); ++x) {
+            const size_t at = static_cast<size_t>(x) * static_cast<size_t>(bitCount / 8);
+            switch (bitCount) {
+                case 24: {
+                    const bitmap::Bgr c = bitmap::bgrInRow(row, static_cast<size_t>(x));
+                    line[x] = qRgb(c.red, c.green, c.blue);
                     break;
+                }
                 case 16: {
                     const uint32_t pixel = bitmap::readLe16(row, at);
                     line[x] = qRgb(red.value(pixel), green.value(pixel), blue.value(pixel));
@@ -139,14 +130,10 @@ bool isIndexed(QImage::Format format) {
 }  // namespace
 
 QImage imageFromPackedDib(std::span<const uint8_t> dib) {
-    PackedDibInfo info;
-    if (inspectPackedDib(dib, info) != DibCheck::ok)
+    const auto view = bitmap::DibView::over(dib);
+    if (!view)
         return {};
-    const size_t stride = static_cast<size_t>(
-        (uint64_t{info.bitCount} * static_cast<uint64_t>(info.width) + 31) / 32 * 4);
-    if (info.bitCount <= 8)
-        return indexedImage(dib, info, stride);
-    return colourImage(dib, info, stride);
+    return view->bitCount() <= 8 ? indexedImage(*view) : colourImage(*view);
 }
 
 std::optional<std::vector<uint8_t>> packedDibFromImage(const QImage& image) {
