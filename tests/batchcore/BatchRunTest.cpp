@@ -79,6 +79,7 @@ TEST_F(BatchRunTest, SameNamesGetNumberedAndPagesFollowThem) {
               std::string::npos);
 }
 
+// The grey picture is resized before it is made black and white.
 TEST_F(BatchRunTest, ProgressTextsComeInOrder) {
     const auto a = writeGradientBmp(work.file("a.bmp"), 20, 10);
     batchSettings.resizeEnabled = true;
@@ -92,7 +93,7 @@ TEST_F(BatchRunTest, ProgressTextsComeInOrder) {
         statuses.push_back(step.status);
     EXPECT_EQ(statuses, (std::vector<std::string>{
                             "Počítám obrázky", "Začínám...", "Vytvářím výstupní soubor",
-                            "Nahrávám obrázek", "Konvertuji do černobíla...", "Měním velikost",
+                            "Nahrávám obrázek", "Měním velikost", "Konvertuji do černobíla...",
                             "Ukládám zkonvertovaný obrázek", "Vytvářím WML stránku", "Ukončeno"}));
     EXPECT_EQ(progress.steps.front().remaining, -1);
     EXPECT_EQ(progress.steps[1].remaining, 1);
