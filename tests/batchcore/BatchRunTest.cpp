@@ -132,6 +132,21 @@ TEST_F(BatchRunTest, FailuresAreCountedListedAndSummarisedInOrder) {
         << text;
 }
 
+TEST_F(BatchRunTest, AFailedSaveSaysWhy) {
+    const auto good = writeGradientBmp(work.file("good.bmp"), 8, 8);
+    BatchRunOptions options;
+    options.singleOutputPath = work.file("gone/good.wbmp");
+    const auto summary = run(good + "\n", options);
+    EXPECT_EQ(summary.errors, 1);
+    const std::string failed =
+        "Nepodařilo se uložit obrázek '" + good + "' jako '" + work.file("gone/good.wbmp") + "'\n";
+    ASSERT_EQ(summary.errorList.rfind(failed, 0), 0u) << summary.errorList;
+    // The codec's own message follows, on a line of its own.
+    const std::string why = summary.errorList.substr(failed.size());
+    EXPECT_EQ(why, doc.codec().errordescription() + "\n");
+    EXPECT_EQ(why.rfind("Interní funkce nalezla či způsobila tuto chybu:\n", 0), 0u) << why;
+}
+
 TEST_F(BatchRunTest, SummaryNumbersComeDoneTotalErrors) {
     const auto one = writeGradientBmp(work.file("one.bmp"), 8, 8);
     const auto two = writeGradientBmp(work.file("two.bmp"), 8, 8);
