@@ -21,7 +21,8 @@ constexpr const char* kShowHelp =
 
 }  // namespace
 
-int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const GlobalOptions& global) {
     std::string file;
     bool invert = false;
     auto unexpected = [](const std::string& arg) { return "unexpected argument '" + arg + "'"; };
@@ -49,7 +50,7 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitUsage;
     }
     codec::CCodec codec;
-    prepareCodec(codec);
+    prepareCodec(codec, global);
     DownloadProgressLine download(err, stderrIsTerminal());
     reportDownloads(codec, download);
     const unsigned serial = codec.errorSerial();
