@@ -361,6 +361,18 @@ TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     ASSERT_NE(codec->MakeUndoFile(), 0) << codec->errordescription();
     EXPECT_TRUE(fs::exists(tempFolder + "TMPUndo.bmp"));
 
+    // Resizing a grey picture averages its pixels instead of dropping some.
+    auto pair = testing_support::makeGreyDib(2, 1);
+    testing_support::setPixel(pair, 0, 0, 0);
+    testing_support::setPixel(pair, 1, 0, 254);
+    ASSERT_TRUE(bitmap::ImageProc().saveBitmap(picture, pair));
+    ASSERT_NE(codec->LoadImage(picture, ""), 0);
+    ASSERT_NE(codec->ResizeTo(1, 1, 1), 0) << codec->errordescription();
+    ASSERT_NE(codec->SaveBMP(temp.file("one.bmp")), 0);
+    const auto one = bitmap::ImageProc().loadBitmap(temp.file("one.bmp"));
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->storedRow(0)[0], 127);
+
     // Downloads report their course.
     RecordingProgress progress;
     codec->setDownloadProgress(&progress);
