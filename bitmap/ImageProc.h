@@ -77,12 +77,19 @@ public:
     bool savePNG(const std::string& path, const Dib& dib);
     bool savePNGTransparentWhite(const std::string& path, const Dib& dib);
 
+    // The most pixels a picture read through this object may have (at most
+    // kMaxPixels, the default). The readers take it as their limit, so a
+    // picture above it is refused before its rows are allocated.
+    int64_t pixelLimit() const { return pixelLimit_; }
+    void setPixelLimit(int64_t pixels) { pixelLimit_ = pixels; }
+
     // Records a failure; used by this class and by the bridges to other
     // decoders.
     void fail(std::string_view prefix, std::string_view message);
 
 private:
     std::string lastError_;
+    int64_t pixelLimit_ = kMaxPixels;
 };
 
 }  // namespace bitmap

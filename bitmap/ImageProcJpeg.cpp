@@ -15,6 +15,7 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
     Carvello::RasterImage image;
     try {
         Carvello::JpegDecoder decoder;
+        decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
         decoder.readImageFile(path, image);
     } catch (const Carvello::GraphicsException& error) {
         fail(msg::kReadJPEGFile, error.what());

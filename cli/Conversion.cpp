@@ -29,7 +29,8 @@ std::optional<std::string> applyConversionOption(const std::string& option,
     return std::nullopt;
 }
 
-void prepareCodec(codec::CCodec& codec) {
+void prepareCodec(codec::CCodec& codec, const GlobalOptions& global) {
+    applyGlobalOptions(codec, global);
     codec.setThrowException(false);
     codec.setUndoFile("");
     codec.setAlwaysHalftone(true);

@@ -27,7 +27,9 @@ constexpr const char* kConvertHelp =
     "does: loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides\n"
     "the format), resizes it, converts it to black and white and saves it. An\n"
     "INPUT may be an http:// or ftp:// URL (downloaded first, and named\n"
-    "download.NAME after its last path segment) or a file:// name.\n"
+    "download.NAME after its last path segment) or a file:// name; an INPUT\n"
+    "of - is the standard input (saved as stdin.EXT), and a named pipe is read\n"
+    "like a file.\n"
     "\n"
     "Options:\n"
     "  -o OUT          the output file when there is one INPUT and OUT is not a\n"
@@ -125,7 +127,8 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
         .operand = [&](const std::string& input) -> Refusal {
             if (input.find('\n') != std::string::npos)
                 return "input names cannot hold line breaks";
-            request.inputs.push_back(input);
+            // "-" is the standard input.
+            request.inputs.push_back(input == "-" ? std::string(kStandardInput) : input);
             return std::nullopt;
         },
     };
@@ -151,7 +154,8 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
 
 }  // namespace
 
-int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const GlobalOptions& global) {
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
@@ -229,7 +233,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (request->wmlFolder && !createFolders(*request->wmlFolder, err))
         return kExitFailed;
 
-    CliSession session(out, err);
+    CliSession session(out, err, global);
     if (!session.ready()) {
         err << "glyphon-cli convert: cannot create a temporary folder\n";
         return kExitFailed;

@@ -74,7 +74,8 @@ std::optional<int> numberValue(const std::string& digits) {
 
 }  // namespace
 
-int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const GlobalOptions& global) {
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
@@ -89,7 +90,7 @@ int counterCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitUsage;
     }
     codec::CCodec codec;
-    prepareCodec(codec);
+    prepareCodec(codec, global);
     if (!codec.WBMPCounter(request->folder, request->output, *value,
                            static_cast<int>(request->number.size()))) {
         err << request->output << ": " << codec.errordescription() << '\n';

@@ -56,14 +56,21 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     }
 
     // Then by name; a name the program allowed may look like a number.
+    // Only as far as the phones can be read: the first that cannot be ends
+    // the search.
+    const app::PhoneListing listing = table.ReadPhones();
     std::vector<int> matches;
-    for (int k = 1; k <= count; ++k) {
-        const QString name = QString::fromStdString(table.PhoneName(k)).trimmed();
+    for (size_t k = 0; k < listing.phones.size(); ++k) {
+        const QString name = QString::fromStdString(listing.phones[k].name).trimmed();
         if (!name.isEmpty() && name.compare(wanted, Qt::CaseInsensitive) == 0)
-            matches.push_back(k);
+            matches.push_back(static_cast<int>(k) + 1);
     }
     if (matches.empty()) {
-        if (number)
+        if (listing.unreadable)
+            why = "no phone named '" + trimmed + "' before phone " +
+                  std::to_string(*listing.unreadable) +
+                  ", which cannot be read from the phone table";
+        else if (number)
             why = "no phone " + trimmed + ": " + phonesText(count);
         else
             why = "no phone named '" + trimmed +

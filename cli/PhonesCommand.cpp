@@ -80,10 +80,12 @@ std::string nameProblem(const std::string& name, const app::PhoneTable& table) {
     if (parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()))
         return "the phone name '" + name +
                "' is a number, which --phone would take for a phone's number";
-    for (int k = 1; k <= table.PhoneCount(); ++k) {
-        const QString other = QString::fromStdString(table.PhoneName(k)).trimmed();
+    const app::PhoneListing listing = table.ReadPhones();
+    for (size_t k = 0; k < listing.phones.size(); ++k) {
+        const QString other = QString::fromStdString(listing.phones[k].name).trimmed();
         if (other.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
-            return "phone " + std::to_string(k) + " is already named '" + other.toStdString() + "'";
+            return "phone " + std::to_string(k + 1) + " is already named '" + other.toStdString() +
+                   "'";
     }
     return {};
 }
@@ -92,11 +94,17 @@ int listPhones(std::ostream& out, std::ostream& err) {
     const app::PhoneTable table;
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
-    for (int k = 1; k <= table.PhoneCount(); ++k) {
-        const std::string entry = table.ListEntry(k);
-        out << k << ". " << entry << '\n';
-        if (entry.empty())
-            err << "glyphon-cli phones: phone " << k << " cannot be read\n";
+    const app::PhoneListing listing = table.ReadPhones();
+    const std::vector<std::string> entries = table.ListEntries();
+    for (size_t k = 0; k < listing.phones.size(); ++k)
+        out << k + 1 << ". " << entries[k] << '\n';
+    if (listing.unreadable) {
+        // The table goes no further than its first phone that cannot be
+        // read, however many phones its count claims.
+        err << "glyphon-cli phones: phone " << *listing.unreadable
+            << " cannot be read; the list stops there (the table claims " << table.PhoneCount()
+            << " phones)\n";
+        return kExitFailed;
     }
     return kExitOk;
 }
@@ -149,10 +157,12 @@ int removePhone(const std::vector<std::string>& operands, std::ostream& out, std
 
 }  // namespace
 
-int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const GlobalOptions&) {
     std::vector<std::string> words;
     // Anything but the help options is an action or its operand ("-1" too).
     const OptionTable table{
+        .options = {},
         .operand = [&](const std::string& word) -> Refusal {
             words.push_back(word);
             return std::nullopt;

@@ -115,7 +115,8 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
 
 }  // namespace
 
-int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const GlobalOptions& global) {
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
@@ -139,7 +140,7 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return kExitFailed;
 
     codec::CCodec codec;
-    prepareCodec(codec);
+    prepareCodec(codec, global);
     const auto& options = request->options;
     const unsigned serial = codec.errorSerial();
     bool done = loadPicture(codec, request->input) &&

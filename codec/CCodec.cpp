@@ -1,5 +1,7 @@
 #include "codec/CCodec.h"
 
+#include <algorithm>
+
 #include "carvello/core/GraphicsException.h"
 #include "codec/CodecMessages.h"
 
@@ -26,6 +28,21 @@ int CCodec::report(CodecError code, std::string message) {
 
 int CCodec::reportCore(CodecError code, const std::string& coreText) {
     return report(code, std::string(msg::kInternal) + coreText);
+}
+
+int CCodec::reportTooLarge(std::string_view operation, int64_t width, int64_t height,
+                           CodecError code) {
+    const bool tooWide = width > bitmap::kMaxDimension || height > bitmap::kMaxDimension;
+    std::string text(tooWide ? msg::kPictureTooWide : msg::kPictureTooLarge);
+    text = msg::fillIn(text, "%s", std::to_string(width));
+    text = msg::fillIn(text, "%s", std::to_string(height));
+    text = msg::fillIn(text, "%s", std::to_string(tooWide ? bitmap::kMaxDimension : maxPixels_));
+    return report(code, operationPrefix(operation) + text);
+}
+
+void CCodec::setMaxPixels(int64_t pixels) {
+    maxPixels_ = std::clamp<int64_t>(pixels, 1, bitmap::kMaxPixels);
+    imageProc_.setPixelLimit(maxPixels_);
 }
 
 int CCodec::reportNoPicture(std::string_view operation) {

@@ -39,19 +39,24 @@ std::vector<int> counterDigits(const std::string& value, int positions) {
     return digits;
 }
 
-// The counter picture: the digits side by side, aligned at the bottom, with
-// index 0 (black) wherever no digit covers it. Nothing when it is too large.
-std::optional<bitmap::Dib> assembleCounter(const DigitPictures& pictures,
-                                           const std::vector<int>& digits) {
-    int64_t width = 0;
-    int height = 0;
+// The counter's size: the digits' widths added up and rounded up to a
+// multiple of 4, and the tallest digit's height.
+PictureSize counterSize(const DigitPictures& pictures, const std::vector<int>& digits) {
+    PictureSize size;
     for (const int d : digits) {
-        width += pictures[d]->width();
-        height = std::max(height, pictures[d]->height());
-        if (width > bitmap::kMaxDimension)
-            return std::nullopt;
+        size.width += pictures[d]->width();
+        size.height = std::max<int64_t>(size.height, pictures[d]->height());
     }
-    width = (width + 3) / 4 * 4;
+    size.width = (size.width + 3) / 4 * 4;
+    return size;
+}
+
+// The counter picture: the digits side by side, aligned at the bottom, with
+// index 0 (black) wherever no digit covers it. Nothing when memory runs out.
+std::optional<bitmap::Dib> assembleCounter(const DigitPictures& pictures,
+                                           const std::vector<int>& digits, PictureSize size) {
+    const int64_t width = size.width;
+    const auto height = static_cast<int32_t>(size.height);
     const auto first = pictures[0]->header();
     bitmap::BitmapInfoHeader header;
     header.biWidth = static_cast<int32_t>(width);
@@ -138,7 +143,11 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
         }
     }
 
-    picture_ = assembleCounter(pictures, counterDigits(valueText, static_cast<int>(positions)));
+    const std::vector<int> digits = counterDigits(valueText, static_cast<int>(positions));
+    const PictureSize size = counterSize(pictures, digits);
+    if (!withinLimits(size))
+        return reportTooLarge("WBMPCounter", size.width, size.height, CodecError::wbmpNotSaved);
+    picture_ = assembleCounter(pictures, digits, size);
     const bool saved = picture_ && quietly([&] {
                            return SaveAs(outputPath, std::string(formatName(kFormatWbmp)), 1) != 0;
                        });

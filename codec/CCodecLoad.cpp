@@ -9,10 +9,17 @@
 #include "bitmap/PngFallbackReader.h"
 #include "codec/CCodec.h"
 #include "codec/CodecMessages.h"
+#include "codec/DeclaredSize.h"
 #include "codec/PictureFormats.h"
 #include "codec/PictureName.h"
+#include "codec/SpooledInput.h"
 
 namespace codec {
+
+bool CCodec::withinLimits(const PictureSize& size) const {
+    return size.width <= bitmap::kMaxDimension && size.height <= bitmap::kMaxDimension &&
+           size.pixels() <= maxPixels_;
+}
 
 int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     releasePicture();
@@ -34,21 +41,43 @@ int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     return ImageInfo();
 }
 
-int CCodec::LoadImageFile(const std::string& path) {
+int CCodec::LoadImageFile(const std::string& name) {
+    // The input is opened once: a pipe or /dev/stdin is read into a copy
+    // that the header reader and the loader may both open.
+    const auto input = SpooledInput::open(name);
+    if (!input)
+        return report(CodecError::cannotOpenFile,
+                      operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
+    const std::string& path = input->path();
     if (!ReadImageHeader(path))
         return 0;
+    // The name's extension decides what the content does not.
     const PictureFormat* format =
-        fileFormat_.empty() ? formatOfPath(path) : formatOfName(fileFormat_);
+        fileFormat_.empty() ? formatOfPath(name) : formatOfName(fileFormat_);
     if (!format)
         return report(CodecError::unknownFormat,
                       operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
-    return format->load(*this, path);
+    // A header that announces too large a picture is refused before its
+    // decoder allocates anything; a picture that turns out larger than its
+    // header said is refused once decoded.
+    if (const auto size = declaredSize(format->code, path); size && !withinLimits(*size))
+        return reportTooLarge("LoadImageFile", size->width, size->height);
+    if (!format->load(*this, path))
+        return 0;
+    if (picture_ && !withinLimits({picture_->width(), picture_->height()})) {
+        const PictureSize size{picture_->width(), picture_->height()};
+        releasePicture();
+        return reportTooLarge("LoadImageFile", size.width, size.height);
+    }
+    return 1;
 }
 
-int CCodec::ReadImageHeader(const std::string& path) {
+int CCodec::ReadImageHeader(const std::string& name) {
+    const auto input = SpooledInput::open(name);
+    const std::string path = input ? input->path() : name;
     const auto head = bitmap::readFilePrefix(path, kSniffBytes);
     struct stat st {};
-    if (!head || ::stat(path.c_str(), &st) != 0) {
+    if (!input || !head || ::stat(path.c_str(), &st) != 0) {
         return report(CodecError::cannotOpenFile,
                       operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
     }

@@ -1,6 +1,4 @@
 // Loading a picture named by a URL.
-#include <unistd.h>
-
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
 #include "codec/DownloadProgress.h"
@@ -53,15 +51,15 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
     }
     {
         ProgressSession session(showProgress ? downloadProgress_ : nullptr, url);
-        DownloadStatus status = downloadUrl(url, file->stream(), session.sink());
+        DownloadLimits limits;
+        limits.overallSeconds = downloadTimeout_;
+        DownloadStatus status = downloadUrl(url, file->stream(), session.sink(), limits);
         if (!file->close() && status == DownloadStatus::ok)
             status = DownloadStatus::transferFailed;
-        if (status != DownloadStatus::ok) {
-            // An HTML answer takes the caller's file with it.
-            if (status == DownloadStatus::htmlRefused && !localPath.empty())
-                ::unlink(localPath.c_str());
+        // Only the download's own file goes: a file the user already had at
+        // the local path stays as it was, whatever the server answered.
+        if (status != DownloadStatus::ok)
             return fail(downloadErrorCode(status), downloadErrorText(status, url));
-        }
     }
     // The loader's own failure is replaced by the download's, so it must
     // not throw on its own.

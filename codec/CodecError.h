@@ -43,8 +43,10 @@ enum class CodecError : int {
     cannotOpenFile = 25,
     pngNotLoaded = 26,
     pngNotSaved = 27,
-    // A tile size or counter value out of range.
+    // A tile size, counter value or target size out of range.
     badArgument = 28,
+    // A picture larger than the codec's pixel limit.
+    pictureTooLarge = 29,
 };
 
 // The published number of a code, as errorcode() gives it.

@@ -32,6 +32,11 @@ inline constexpr std::string_view kDigitPictureMissing =
     "Nepodařilo se načíst obrázek pro číslici %d";
 inline constexpr std::string_view kCannotSaveCounter = "Nelze uložit výsledný WBMP obrázek";
 inline constexpr std::string_view kBadCounterValue = "Neplatná hodnota počítadla";
+inline constexpr std::string_view kBadTargetSize = "Neplatná cílová velikost obrázku";
+inline constexpr std::string_view kPictureTooLarge =
+    "Obrázek %s × %s pixelů překračuje limit počtu pixelů MaxPixels (%s)";
+inline constexpr std::string_view kPictureTooWide =
+    "Obrázek %s × %s pixelů překračuje limit šířky obrázku (%s)";
 
 // The pattern with its first occurrence of the placeholder ("%s", "%d")
 // replaced by the value.

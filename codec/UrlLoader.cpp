@@ -150,6 +150,7 @@ void configure(CURL* handle, const std::string& url, Transfer& transfer,
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, limits.overallSeconds);
     curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, static_cast<long>(kBlockBytes));
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, writeCallback);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);

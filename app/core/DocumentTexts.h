@@ -9,10 +9,13 @@ namespace app::text {
 // The program's own title: the caption of the framework-level messages.
 inline constexpr std::string_view kProgramTitle = "WAP Glyphon";
 
-inline constexpr std::string_view kDibTooLarge = "Obrázek DIB je příliš velký";   // 59394
-inline constexpr std::string_view kCannotLoadDib = "Nelze nahrát DIB";            // 59395
-inline constexpr std::string_view kCannotSaveDib = "Nelze uložit DIB";            // 59396
-inline constexpr std::string_view kFileDoesNotExist = "Soubor neexistuje";        // 59399
+inline constexpr std::string_view kDibTooLarge = "Obrázek DIB je příliš velký";  // 59394
+inline constexpr std::string_view kCannotLoadDib = "Nelze nahrát DIB";           // 59395
+inline constexpr std::string_view kCannotSaveDib = "Nelze uložit DIB";           // 59396
+inline constexpr std::string_view kFileDoesNotExist = "Soubor neexistuje";       // 59399
+// The last line of a phone list whose phone %d cannot be read: the list
+// stops there.
+inline constexpr std::string_view kPhoneListStops = "(telefon %d nelze přečíst, seznam končí)";
 inline constexpr std::string_view kCannotLoadFile = "Soubor nelze nahrát";        // 59400
 inline constexpr std::string_view kCannotConvert = "Obrázek nelze zkonvertovat";  // 59401
 inline constexpr std::string_view kSaveError = "Chyba při ukládání obrázku";      // 59402

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "app/core/PhoneTable.h"
@@ -95,8 +96,14 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     // The list texts are padded to line up in columns.
     phones_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const app::PhoneTable table;
-    for (int number = 1; number <= table.PhoneCount(); ++number)
-        phones_->addItem(QString::fromStdString(table.ListEntry(number)));
+    for (const std::string& entry : table.ListEntries())
+        phones_->addItem(QString::fromStdString(entry));
+    // A phone that cannot be read ends the list with a line saying so,
+    // which cannot be chosen.
+    if (table.ReadPhones().unreadable) {
+        if (auto* model = qobject_cast<QStandardItemModel*>(phones_->model()))
+            model->item(phones_->count() - 1)->setEnabled(false);
+    }
     phones_->setCurrentIndex(batch::openingPhoneIndex(settings.phoneIndex, phones_->count()));
 
     auto* resizeGrid = new QGridLayout;

@@ -127,9 +127,9 @@ TEST_F(DocumentTest, ResizeCommandsGoThroughTheCodec) {
     ui.messages.clear();
 
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 100, 50)));
-    // Fitted into 60 x 25 by the largest whole percentage: 51 %.
+    // Fitted into 60 x 25 keeping the aspect ratio: the height decides.
     doc.setHeightCommand(25);
-    EXPECT_EQ(doc.pictureWidth(), 51);
+    EXPECT_EQ(doc.pictureWidth(), 50);
     EXPECT_EQ(doc.pictureHeight(), 25);
     EXPECT_TRUE(doc.isModified());
     doc.fitToBoxCommand(10, 40, true);

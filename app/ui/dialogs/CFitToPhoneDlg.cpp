@@ -14,9 +14,15 @@ namespace app::ui {
 void fillPhoneList(QListWidget& list, const app::PhoneTable& phones) {
     list.clear();
     list.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (int number = 1; number <= phones.PhoneCount(); ++number)
-        list.addItem(QString::fromStdString(phones.ListEntry(number)));
-    if (list.count() > 0)
+    const app::PhoneListing listing = phones.ReadPhones();
+    const std::vector<std::string> entries = phones.ListEntries();
+    for (const std::string& entry : entries)
+        list.addItem(QString::fromStdString(entry));
+    // A phone that cannot be read ends the list with a line saying so,
+    // which cannot be chosen.
+    if (listing.unreadable && list.count() > 0)
+        list.item(list.count() - 1)->setFlags(Qt::NoItemFlags);
+    if (!listing.phones.empty())
         list.setCurrentRow(0);
 }
 
