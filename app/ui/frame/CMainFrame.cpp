@@ -32,16 +32,6 @@ QString fromUtf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-// Command ids of the editing mode, which a later version of the program
-// brings; until then their items and buttons stay disabled.
-constexpr int kEditingCommands[] = {
-    ID_DRAW_GRID,    ID_DRAW_EDITING, ID_DRAW_CLEAR,          ID_DRAW_LINE_WIDTH_1,
-    ID_DRAW_ERASER,  ID_DRAW_PENCIL,  ID_DRAW_LINE_WIDTH_2,   ID_DRAW_LINE_WIDTH_3,
-    ID_DRAW_TOOLBAR, ID_DRAW_INVERT,  ID_DRAW_RECTANGLE,      ID_DRAW_ELLIPSE,
-    ID_DRAW_FILL,    ID_DRAW_SELECT,  ID_DRAW_COPY_SELECTION, ID_DRAW_MOVE,
-    ID_DRAW_TEXT,    ID_DRAW_LINE,
-};
-
 }  // namespace
 
 CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
@@ -306,14 +296,16 @@ void CMainFrame::updateCommands() {
     updating_ = false;
 }
 
+void CMainFrame::onCommand(int commandId, std::function<void()> handler) {
+    connect(action(commandId), &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
+        // Whatever the command changed shows at once in the toolbars.
+        updateCommands();
+    });
+}
+
 void CMainFrame::connectCommands() {
-    const auto on = [this](int id, auto handler) {
-        connect(action(id), &QAction::triggered, this, [this, handler] {
-            handler();
-            // Whatever the command changed shows at once in the toolbars.
-            updateCommands();
-        });
-    };
+    const auto on = [this](int id, auto handler) { onCommand(id, handler); };
     const auto enabledWhen = [](auto condition) {
         return [condition](QAction& command) { command.setEnabled(condition()); };
     };
@@ -392,21 +384,7 @@ void CMainFrame::connectCommands() {
     addRule(ID_BATCH, enabledWhen([this] { return batchAndSplit_->canRunBatch(isEditing()); }));
     addRule(ID_SPLIT, enabledWhen([this] { return batchAndSplit_->canRunSplit(isEditing()); }));
 
-    // Commands that a later version of the program brings: the editing mode
-    // with its drawing tools.
-    const auto notYet = [](QAction& command) {
-        command.setEnabled(false);
-        command.setChecked(false);
-    };
-    for (const int id : kEditingCommands)
-        addRule(id, notYet);
-    addRule(ID_DRAW_MOVE, [this, notYet](QAction& command) {
-        notYet(command);
-        const QList<QAction*> items = drawingMenu_->actions();
-        for (const int position : {10, 11})
-            if (position < items.size())
-                items.at(position)->setEnabled(isEditing());
-    });
+    connectEditingCommands();
 
     // Shell commands.
     on(ID_SETTINGS, [this] { onSettings(); });
@@ -469,10 +447,15 @@ void CMainFrame::addToRecentFiles(const std::string& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (saveModified())
-        event->accept();
-    else
+    if (!saveModified()) {
         event->ignore();
+        return;
+    }
+    // Closing the document ends editing: the control gives the picture back
+    // before the window and the document go.
+    if (isEditing())
+        endEditing();
+    event->accept();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
