@@ -120,6 +120,31 @@ bool CMFCTest2Doc::HandPictureToCodec() {
     return true;
 }
 
+CMFCTest2Doc::KeptState CMFCTest2Doc::keepState() const {
+    const std::span<const uint8_t> block = dib_.bytes();
+    return {{block.begin(), block.end()},
+            pathName_,
+            title_,
+            monochrome_,
+            saveAsFirst_,
+            modified_,
+            undoUsed_};
+}
+
+void CMFCTest2Doc::restoreState(KeptState kept) {
+    if (kept.picture.empty())
+        DeleteContents();
+    else if (AttachDib(std::move(kept.picture)))
+        restoreCodecPicture();
+    pathName_ = kept.pathName;
+    title_ = kept.title;
+    monochrome_ = kept.monochrome;
+    saveAsFirst_ = kept.saveAsFirst;
+    modified_ = kept.modified;
+    undoUsed_ = kept.undoUsed;
+    host_.pictureChanged();
+}
+
 int CMFCTest2Doc::ReloadFromCodec() {
     WaitCursor wait(ui_);
     const std::string path = exchangeFile("TMPUpdate.bmp");

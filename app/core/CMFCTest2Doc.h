@@ -126,6 +126,21 @@ public:
     // message, when either step fails.
     bool HandPictureToCodec();
 
+    // What a run that borrows the document (the batch run) puts back when
+    // it is over: the picture, its name and its flags.
+    struct KeptState {
+        std::vector<uint8_t> picture;
+        std::string pathName;
+        std::string title;
+        bool monochrome = false;
+        bool saveAsFirst = false;
+        bool modified = false;
+        bool undoUsed = false;
+    };
+    KeptState keepState() const;
+    // The kept picture becomes the document's and the codec's again.
+    void restoreState(KeptState kept);
+
     // --- Commands (after their dialogs) ----------------------------------
     // Open with a chosen file: ends editing, resets flags and zoom, keeps
     // the old picture for undo, opens; a failure is shown. True when opened.

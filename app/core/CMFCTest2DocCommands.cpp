@@ -70,8 +70,11 @@ void CMFCTest2Doc::dropFiles(const std::vector<std::string>& paths) {
         host_.resetZoom();
         WaitCursor wait(ui_);
         SnapshotForUndo(true);
-        if (OpenPicture(path, false) == result::kOk)
+        if (OpenPicture(path, false) == result::kOk) {
+            // The dropped file opens as it is on disk.
+            modified_ = false;
             return;
+        }
     }
     ui_.inform(std::string(text::kNothingDroppedOpened), std::string(text::kCaptionInfo),
                MessageIcon::information);
@@ -94,10 +97,12 @@ SaveOutcome CMFCTest2Doc::save() {
     if (saveAsFirst_)
         return SaveOutcome::saveAsRequired;
     // The file's extension says how it is written; only a format's own name
-    // counts (a ".wbm" file is left alone).
+    // counts. A picture the program does not write under its own name (a
+    // JPEG, a GIF, a ".wbm") needs a name and a type first: Save never
+    // leaves the changes unsaved without a word.
     const codec::PictureFormat* format = codec::formatNamed(extensionOf(pathName_));
     const int code = format ? format->code : codec::kFormatUnknown;
-    if (code == codec::kFormatGif)
+    if (code != codec::kFormatBmp && code != codec::kFormatWbmp && code != codec::kFormatPng)
         return SaveOutcome::saveAsRequired;
     undoUsed_ = false;
     // While editing, the edited picture goes to the codec through an
@@ -117,7 +122,7 @@ SaveOutcome CMFCTest2Doc::save() {
             ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
         else
             modified_ = false;
-    } else if (code == codec::kFormatPng) {
+    } else {
         if (codec().SavePNG(pathName_))
             modified_ = false;
         else

@@ -293,6 +293,7 @@ void CMainFrame::updateCommands() {
     for (auto& [id, rule] : rules_)
         if (QAction* command = action(id))
             rule(*command);
+    updateTitle();
     updating_ = false;
 }
 
@@ -379,7 +380,12 @@ void CMainFrame::connectCommands() {
     });
 
     // Batch conversion and split (BatchAndSplitCommands.cpp).
-    on(ID_BATCH, [this] { batchAndSplit_->runBatch(); });
+    // The batch run borrows the document: unsaved changes are offered for
+    // saving first.
+    on(ID_BATCH, [this] {
+        if (saveModified())
+            batchAndSplit_->runBatch();
+    });
     on(ID_SPLIT, [this] { batchAndSplit_->runSplit(); });
     addRule(ID_BATCH, enabledWhen([this] { return batchAndSplit_->canRunBatch(isEditing()); }));
     addRule(ID_SPLIT, enabledWhen([this] { return batchAndSplit_->canRunSplit(isEditing()); }));
@@ -424,8 +430,10 @@ void CMainFrame::rebuildRecentFileMenu() {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral(" - ") +
+    // "[*]" shows as "*" while the picture has unsaved changes.
+    setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral("[*] - ") +
                    fromUtf8(frametext::kProgramTitle));
+    setWindowModified(document_->isModified() || editorModified());
 }
 
 void CMainFrame::pictureChanged() {
@@ -472,6 +480,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     // Opening may show message boxes; let the drag finish first.
     QTimer::singleShot(0, this, [this, paths] {
         activateWindow();
+        // A dropped picture replaces this one: its changes are offered for
+        // saving first, as Open does.
+        if (!paths.empty() && !saveModified())
+            return;
         document_->dropFiles(paths);
         updateTitle();
         updateCommands();
