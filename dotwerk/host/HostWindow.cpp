@@ -172,13 +172,16 @@ bool HostWindow::save() {
 }
 
 bool HostWindow::saveAs() {
-    const QString filter = picture_.format == FileFormat::Wbmp
-                               ? QStringLiteral("WBMP pictures (*.wbmp *.wbm)")
-                               : QStringLiteral("BMP pictures (*.bmp)");
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save as"), path_, filter);
-    if (path.isEmpty())
+    const bool wbmp = picture_.format == FileFormat::Wbmp;
+    QFileDialog dialog(this, QStringLiteral("Save as"), path_,
+                       wbmp ? QStringLiteral("WBMP pictures (*.wbmp *.wbm)")
+                            : QStringLiteral("BMP pictures (*.bmp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the picture's own.
+    dialog.setDefaultSuffix(wbmp ? QStringLiteral("wbmp") : QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
+    const QString path = dialog.selectedFiles().constFirst();
     QString error;
     if (savePicture(path, &error))
         return true;
@@ -192,7 +195,8 @@ bool HostWindow::maybeSave() {
     const QString name = path_.isEmpty() ? QString::fromUtf8(dotwerk::texts::kHostUntitled)
                                          : QFileInfo(path_).fileName();
     const auto answer = QMessageBox::warning(
-        this, windowTitle(), QString::fromUtf8(dotwerk::texts::kHostSaveChanges).arg(name),
+        this, QStringLiteral("Dotwerk host"),
+        QString::fromUtf8(dotwerk::texts::kHostSaveChanges).arg(name),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Discard)
         return true;
