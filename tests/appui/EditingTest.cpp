@@ -4,6 +4,8 @@
 // document, the codec and a WBMP file.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -12,6 +14,7 @@
 #include <QToolBar>
 
 #include <filesystem>
+#include <set>
 
 #include "app/core/ViewLayout.h"
 #include "app/ui/dialogs/CNewPictureDlg.h"
@@ -271,6 +274,45 @@ TEST_F(EditingTest, DrawingCommandsFollowTheControlAndTheLayoutFollowsTheZoom) {
     for (const int id : drawing)
         EXPECT_FALSE(enabled(id)) << id;
     EXPECT_TRUE(enabled(ID_FIT_TO_BOX));
+}
+
+TEST_F(EditingTest, EveryVisibleCommandIsOfferedInSomeState) {
+    std::set<QAction*> offered;
+    const auto collect = [&] {
+        frame().updateCommands();
+        for (QAction* action : frame().actions())
+            if (action->isEnabled())
+                offered.insert(action);
+    };
+    collect();  // empty
+    openConverted(40, 20);
+    collect();  // modified, undo possible
+    QApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+    run(ID_ZOOM_IN);
+    collect();  // paste, cancel zoom
+    run(ID_DRAW_EDITING);
+    run(ID_ZOOM_IN);
+    run(ID_DRAW_SELECT);
+    drag({2, 2}, {10, 8});
+    collect();  // editing at zoom 3 with a selection
+    run(ID_DRAW_EDITING);
+
+    std::vector<QAction*> shown;
+    for (QMenu* menu : frame().findChildren<QMenu*>())
+        for (QAction* action : menu->actions())
+            shown.push_back(action);
+    for (QToolBar* bar : {frame().mainToolBar(), frame().drawingToolBar()})
+        for (QAction* action : bar->actions())
+            shown.push_back(action);
+    for (QAction* action : shown) {
+        // Separators, submenus, the empty recent-file list's placeholder and
+        // the recent files not listed are no commands of their own.
+        if (action->isSeparator() || action->menu() || !action->data().isValid() ||
+            !action->isVisible())
+            continue;
+        EXPECT_TRUE(offered.count(action))
+            << action->data().toInt() << " " << action->text().toStdString();
+    }
 }
 
 }  // namespace
