@@ -69,6 +69,12 @@ void CDotwerkCtrl::paintEvent(QPaintEvent* event) {
     const QRect part = picturePartOf(event->rect());
     if (!part.isEmpty())
         paintPicturePart(painter, part);
+    // A host may make the control larger than the framed picture; the rest
+    // shows the control's background.
+    const QRegion beside = QRegion(event->rect()) -
+                           QRegion(0, 0, zoom_ * picture.width() + 2, zoom_ * picture.height() + 2);
+    for (const QRect& area : beside)
+        painter.fillRect(area, palette().brush(backgroundRole()));
 
     if (editor_.isMarqueeShown()) {
         const QRect selection = editor_.selection();

@@ -33,6 +33,10 @@ inline constexpr LanguageTexts kEnglish = {
     "Cancel",      "Font",  "Bold", "Italic", "Bold italic", "General",
 };
 
+// The stand-alone host's own texts (English, as the rest of the host).
+inline constexpr char kHostUntitled[] = "Untitled";
+inline constexpr char kHostSaveChanges[] = "Save the changes to %1?";
+
 // Texts for the language code; English for anything but 1.
 inline const LanguageTexts& forLanguage(long long language) {
     return language == 1 ? kCzech : kEnglish;

@@ -1,16 +1,28 @@
 #include "app/core/NewPictureCommand.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "app/core/BlankPicture.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/TextFormat.h"
 
 namespace app {
+
+bool CreateBlankPicture(CMFCTest2Doc& document, DocumentHost& host, std::vector<uint8_t> blank) {
+    if (!document.AttachDib(std::move(blank))) {
+        host.pictureChanged();
+        return false;
+    }
+    if (!document.HandPictureToCodec()) {
+        document.DeleteContents();
+        host.pictureChanged();
+        return false;
+    }
+    host.resetZoom();
+    document.setModified(true);
+    host.pictureChanged();
+    return true;
+}
 
 bool newPictureCommand(CMFCTest2Doc& document, DocumentHost& host, UserInterface& ui, int width,
                        int height) {
@@ -24,33 +36,12 @@ bool newPictureCommand(CMFCTest2Doc& document, DocumentHost& host, UserInterface
         host.endEditing();
     document.DeleteContents();
     document.setTitle("Untitled");
-    AppSettings& settings = document.settings();
-    const std::string path = settings.saveFolderOrTemp() + "/Untitled.bmp";
+    const std::string path = document.settings().saveFolderOrTemp() + "/Untitled.bmp";
     document.setPathName(path, false);
     document.clearUndoUsed();
     host.pictureChanged();
-
-    if (!document.AttachDib(std::move(*blank))) {
-        host.pictureChanged();
+    if (!CreateBlankPicture(document, host, std::move(*blank)))
         return false;
-    }
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    const std::string exchange =
-        settings.exchangeFolder() + "/" + formatText("TMPEdit%d.bmp", {std::rand()});
-    // A write that fails has told the user why already.
-    const bool written = document.WriteDibCopy(exchange) == 1;
-    const bool handedOver = written && document.codec().LoadBmp(exchange) != 0;
-    std::remove(exchange.c_str());
-    if (!handedOver) {
-        if (written)
-            ui.inform(std::string(text::kCannotLoadFile), "", MessageIcon::information);
-        document.DeleteContents();
-        host.pictureChanged();
-        return false;
-    }
-    host.resetZoom();
-    document.setModified(true);
-    host.pictureChanged();
 
     document.setMonochrome(true);
     document.setSaveAsFirst(false);
@@ -58,6 +49,7 @@ bool newPictureCommand(CMFCTest2Doc& document, DocumentHost& host, UserInterface
     if (!std::filesystem::exists(path, error) && !error)
         document.save();
     document.setModified(false);
+    host.startEditing();
     document.setSaveAsFirst(true);
     return true;
 }

@@ -167,7 +167,7 @@ TEST_F(DocumentTest, SaveChoosesTheWriterByExtension) {
     EXPECT_EQ(doc.save(), app::SaveOutcome::saveAsRequired);
 }
 
-TEST_F(DocumentTest, SaveOnAJpegWritesNothing) {
+TEST_F(DocumentTest, SaveOnAJpegAsksForSaveAsAndLeavesTheFile) {
     if (!testing_support::hasTool("cjpeg"))
         GTEST_SKIP() << "cjpeg is not installed";
     const auto bmp = writeGradientBmp(work.file("src.bmp"), 16, 16);
@@ -179,8 +179,9 @@ TEST_F(DocumentTest, SaveOnAJpegWritesNothing) {
     const auto before = readFile(work.file("p.jpg"));
     ASSERT_TRUE(doc.openChosenFile(work.file("p.jpg")));
     doc.setModified(true);
-    EXPECT_EQ(doc.save(), app::SaveOutcome::done);
+    EXPECT_EQ(doc.save(), app::SaveOutcome::saveAsRequired);
     EXPECT_EQ(readFile(work.file("p.jpg")), before);
+    EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(ui.messages.empty());
 }
 

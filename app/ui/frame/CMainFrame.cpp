@@ -32,16 +32,6 @@ QString fromUtf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-// Command ids of the editing mode, which a later version of the program
-// brings; until then their items and buttons stay disabled.
-constexpr int kEditingCommands[] = {
-    ID_DRAW_GRID,    ID_DRAW_EDITING, ID_DRAW_CLEAR,          ID_DRAW_LINE_WIDTH_1,
-    ID_DRAW_ERASER,  ID_DRAW_PENCIL,  ID_DRAW_LINE_WIDTH_2,   ID_DRAW_LINE_WIDTH_3,
-    ID_DRAW_TOOLBAR, ID_DRAW_INVERT,  ID_DRAW_RECTANGLE,      ID_DRAW_ELLIPSE,
-    ID_DRAW_FILL,    ID_DRAW_SELECT,  ID_DRAW_COPY_SELECTION, ID_DRAW_MOVE,
-    ID_DRAW_TEXT,    ID_DRAW_LINE,
-};
-
 }  // namespace
 
 CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
@@ -303,17 +293,20 @@ void CMainFrame::updateCommands() {
     for (auto& [id, rule] : rules_)
         if (QAction* command = action(id))
             rule(*command);
+    updateTitle();
     updating_ = false;
 }
 
+void CMainFrame::onCommand(int commandId, std::function<void()> handler) {
+    connect(action(commandId), &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
+        // Whatever the command changed shows at once in the toolbars.
+        updateCommands();
+    });
+}
+
 void CMainFrame::connectCommands() {
-    const auto on = [this](int id, auto handler) {
-        connect(action(id), &QAction::triggered, this, [this, handler] {
-            handler();
-            // Whatever the command changed shows at once in the toolbars.
-            updateCommands();
-        });
-    };
+    const auto on = [this](int id, auto handler) { onCommand(id, handler); };
     const auto enabledWhen = [](auto condition) {
         return [condition](QAction& command) { command.setEnabled(condition()); };
     };
@@ -387,26 +380,17 @@ void CMainFrame::connectCommands() {
     });
 
     // Batch conversion and split (BatchAndSplitCommands.cpp).
-    on(ID_BATCH, [this] { batchAndSplit_->runBatch(); });
+    // The batch run borrows the document: unsaved changes are offered for
+    // saving first.
+    on(ID_BATCH, [this] {
+        if (saveModified())
+            batchAndSplit_->runBatch();
+    });
     on(ID_SPLIT, [this] { batchAndSplit_->runSplit(); });
     addRule(ID_BATCH, enabledWhen([this] { return batchAndSplit_->canRunBatch(isEditing()); }));
     addRule(ID_SPLIT, enabledWhen([this] { return batchAndSplit_->canRunSplit(isEditing()); }));
 
-    // Commands that a later version of the program brings: the editing mode
-    // with its drawing tools.
-    const auto notYet = [](QAction& command) {
-        command.setEnabled(false);
-        command.setChecked(false);
-    };
-    for (const int id : kEditingCommands)
-        addRule(id, notYet);
-    addRule(ID_DRAW_MOVE, [this, notYet](QAction& command) {
-        notYet(command);
-        const QList<QAction*> items = drawingMenu_->actions();
-        for (const int position : {10, 11})
-            if (position < items.size())
-                items.at(position)->setEnabled(isEditing());
-    });
+    connectEditingCommands();
 
     // Shell commands.
     on(ID_SETTINGS, [this] { onSettings(); });
@@ -446,8 +430,10 @@ void CMainFrame::rebuildRecentFileMenu() {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral(" - ") +
+    // "[*]" shows as "*" while the picture has unsaved changes.
+    setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral("[*] - ") +
                    fromUtf8(frametext::kProgramTitle));
+    setWindowModified(document_->isModified() || editorModified());
 }
 
 void CMainFrame::pictureChanged() {
@@ -469,10 +455,15 @@ void CMainFrame::addToRecentFiles(const std::string& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (saveModified())
-        event->accept();
-    else
+    if (!saveModified()) {
         event->ignore();
+        return;
+    }
+    // Closing the document ends editing: the control gives the picture back
+    // before the window and the document go.
+    if (isEditing())
+        endEditing();
+    event->accept();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -489,6 +480,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     // Opening may show message boxes; let the drag finish first.
     QTimer::singleShot(0, this, [this, paths] {
         activateWindow();
+        // A dropped picture replaces this one: its changes are offered for
+        // saving first, as Open does.
+        if (!paths.empty() && !saveModified())
+            return;
         document_->dropFiles(paths);
         updateTitle();
         updateCommands();

@@ -74,6 +74,11 @@ public:
     void pictureChanged() override;
     void resetZoom() override;
     void addToRecentFiles(const std::string& path) override;
+    bool isEditing() const override;
+    bool editorModified() const override;
+    void takeEditedPicture() override;
+    void endEditing() override;
+    void startEditing() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +93,10 @@ private:
     void createToolBars();
     void createStatusBar();
     void connectCommands();
+    // The editing mode's commands and rules (CMainFrameEditing.cpp).
+    void connectEditingCommands();
+    // Runs the handler when the command is triggered, then the update rules.
+    void onCommand(int commandId, std::function<void()> handler);
     void addRule(int commandId, UpdateRule rule);
     void rebuildRecentFileMenu();
     void updateTitle();

@@ -111,6 +111,11 @@ void CMFCTest2View::paste() {
 }
 
 void CMFCTest2View::undo() {
+    if (editing_) {
+        editor_.Undo();
+        emit commandStateChanged();
+        return;
+    }
     document_.undoFromFile();
     relayout();
     emit commandStateChanged();

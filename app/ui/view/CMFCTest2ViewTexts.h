@@ -50,6 +50,11 @@ inline constexpr char kNewWidth[] = "Nová šířka:";
 inline constexpr char kNewHeight[] = "Nová výška:";
 inline constexpr char kIgnoreAspectRatio[] = "Nezachovávat poměr stran";
 
+// Editing mode.
+inline constexpr char kConvertBeforeEditing[] =
+    "Obrázek je nutné před editací zkonvertovat!";                            // 59476
+inline constexpr char kEditorUnavailable[] = "Nebylo možné spustit editor!";  // 130
+
 // Checks of number fields.
 inline constexpr char kEnterWholeNumber[] = "Zadejte celé číslo.";
 inline constexpr char kEnterNumberInRange[] = "Zadejte celé číslo od %d do %d.";
