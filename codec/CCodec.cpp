@@ -1,7 +1,7 @@
 #include "codec/CCodec.h"
 
 #include "carvello/core/GraphicsException.h"
-#include "codec/CodecMessages.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
@@ -25,11 +25,11 @@ int CCodec::report(CodecError code, std::string message) {
 }
 
 int CCodec::reportCore(CodecError code, const std::string& coreText) {
-    return report(code, std::string(msg::kInternal) + coreText);
+    return report(code, std::string(text::kInternal) + coreText);
 }
 
 int CCodec::reportNoPicture(std::string_view operation) {
-    return report(CodecError::noPicture, operationPrefix(operation) + std::string(msg::kNoBitmap));
+    return report(CodecError::noPicture, operationPrefix(operation) + std::string(text::kNoBitmap));
 }
 
 void CCodec::replacePicture(std::optional<bitmap::Dib> dib) {

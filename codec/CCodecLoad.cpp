@@ -7,10 +7,11 @@
 #include "bitmap/FileIO.h"
 #include "bitmap/GifReader.h"
 #include "bitmap/PngFallbackReader.h"
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
 #include "codec/PictureFormats.h"
 #include "codec/PictureName.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
@@ -28,7 +29,7 @@ int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     if (!bitmap::pathExists(target.location))
         return report(
             CodecError::pictureNotFound,
-            operationPrefix("LoadImage") + msg::fillIn(msg::kFileDoesNotExist, "%s", name));
+            operationPrefix("LoadImage") + bitmap::formatText(text::kFileDoesNotExist, {name}));
     if (!LoadImageFile(target.location))
         return 0;
     return ImageInfo();
@@ -41,7 +42,7 @@ int CCodec::LoadImageFile(const std::string& path) {
         fileFormat_.empty() ? formatOfPath(path) : formatOfName(fileFormat_);
     if (!format)
         return report(CodecError::unknownFormat,
-                      operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
+                      operationPrefix("LoadImageFile") + std::string(text::kUnknownFormat));
     return format->load(*this, path);
 }
 
@@ -49,8 +50,8 @@ int CCodec::ReadImageHeader(const std::string& path) {
     const auto head = bitmap::readFilePrefix(path, kSniffBytes);
     struct stat st {};
     if (!head || ::stat(path.c_str(), &st) != 0) {
-        return report(CodecError::cannotOpenFile,
-                      operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
+        return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
+                                                      std::string(text::kCannotOpenForReading));
     }
     imageWidth_ = 0;
     imageHeight_ = 0;
@@ -81,7 +82,7 @@ int CCodec::LoadWBMP(const std::string& path) {
     if (!wbmp_.loadWBMP(path)) {
         if (wbmp_.lastError().empty())
             return report(CodecError::wbmpNotLoaded,
-                          operationPrefix("LoadWBMP") + std::string(msg::kUnrecognised));
+                          operationPrefix("LoadWBMP") + std::string(text::kUnrecognised));
         return reportCore(CodecError::wbmpNotLoaded, wbmp_.lastError());
     }
     return ConvertWBMPToBMP();
@@ -90,7 +91,7 @@ int CCodec::LoadWBMP(const std::string& path) {
 int CCodec::ConvertWBMPToBMP() {
     if (!WBMPExists())
         return report(CodecError::noWbmp,
-                      operationPrefix("ConvertWBMPToBMP") + std::string(msg::kNoWbmp));
+                      operationPrefix("ConvertWBMPToBMP") + std::string(text::kNoWbmp));
     releasePicture();
     auto mono = wbmp_.convWBMPToBMP();
     if (!mono)
@@ -98,7 +99,7 @@ int CCodec::ConvertWBMPToBMP() {
     auto grey = imageProc_.changeBitmapFormatFromSimple(*mono, 0, 0, 8);
     if (!grey)
         return report(CodecError::monochromeFailed,
-                      operationPrefix("ConvertWBMPToBMP") + std::string(msg::kTo8bppFailed));
+                      operationPrefix("ConvertWBMPToBMP") + std::string(text::kTo8bppFailed));
     replacePicture(std::move(grey));
     return 1;
 }
@@ -117,7 +118,7 @@ int CCodec::LoadGIF(const std::string& path) {
     const auto file = bitmap::readWholeFile(path);
     if (file.status != bitmap::ReadStatus::ok)
         return report(CodecError::cannotOpenFile,
-                      operationPrefix("LoadGIF") + std::string(msg::kCannotOpenForReading));
+                      operationPrefix("LoadGIF") + std::string(text::kCannotOpenForReading));
     bitmap::GifReader reader(file.bytes);
     lastGifReadResult_ = reader.load();
     // A GIF that cannot be read fails without a report of its own; the

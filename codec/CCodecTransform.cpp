@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -112,7 +112,7 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     auto crop = bitmap::Dib::create(header);
     if (!crop) {
         report(CodecError::transformFailed,
-               operationPrefix("GetPreview") + std::string(msg::kBadPreviewArea));
+               operationPrefix("GetPreview") + std::string(text::kBadPreviewArea));
         return {};
     }
     std::copy(source->palette().begin(), source->palette().end(), crop->palette().begin());
