@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/core/DocumentTexts.h"
 #include "app/core/PackedDib.h"
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {

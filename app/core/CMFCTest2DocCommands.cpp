@@ -4,10 +4,10 @@
 #include <ctime>
 
 #include "app/core/CMFCTest2Doc.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {

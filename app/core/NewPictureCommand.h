@@ -8,9 +8,6 @@
 // size becomes the document's picture and the codec's.
 namespace app {
 
-// The message when no blank picture of the chosen size can be made.
-inline constexpr const char* kCannotCreatePicture = "Obrázek o rozměrech %d x %d nelze vytvořit.";
-
 // Builds the blank picture first, so that a size that cannot be made leaves
 // the previous picture as it was (with a message). Otherwise: editing ends,
 // the document is emptied and named save folder + "/Untitled.bmp", takes the

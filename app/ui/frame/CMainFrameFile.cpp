@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/core/DocumentTexts.h"
+#include "app/core/Texts.h"
 #include "app/core/NewPictureCommand.h"
 #include "app/core/TextFormat.h"
 #include "app/ui/dialogs/CBoxDlg.h"
