@@ -2,7 +2,9 @@
 
 #include <iostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -48,7 +50,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return counterCommand(rest, out, err);
     if (command == "phones")
         return phonesCommand(rest, out, err);
-    err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
+    err << app::formatText(text::kUnknownCommand, {command}) << kUsage;
     return kExitUsage;
 }
 

@@ -1,11 +1,13 @@
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/DownloadProgressLine.h"
 #include "cli/OptionParser.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalPicture.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -24,7 +26,9 @@ constexpr const char* kShowHelp =
 int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     bool invert = false;
-    auto unexpected = [](const std::string& arg) { return "unexpected argument '" + arg + "'"; };
+    auto unexpected = [](const std::string& arg) {
+        return app::formatText(text::kUnexpectedArgument, {arg});
+    };
     const OptionTable table{
         .options = {flagOption({"--invert"}, invert)},
         .operand = [&](const std::string& arg) -> Refusal {
@@ -41,7 +45,7 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitOk;
     }
     if (parsed.status == ParseResult::Status::refused) {
-        err << "glyphon-cli show: " << parsed.reason << '\n' << kShowHelp;
+        err << app::formatText(text::kCommandMessage, {"show", parsed.reason}) << kShowHelp;
         return kExitUsage;
     }
     if (file.empty()) {
