@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string_view>
+
+#include "bitmap/Texts.h"
+
 // The monochrome conversion methods, in the order the user interface offers them.
 namespace bitmap {
 
@@ -13,8 +17,9 @@ enum DitherMethod : int {
 
 inline constexpr int kDitherMethodCount = 5;
 
-inline constexpr const char* kDitherMethodLabels[kDitherMethodCount] = {
-    "Thresholding", "Random", "Matrix for Displaying", "Matrix for Printing", "Floyd - Steinberg",
+inline constexpr std::string_view kDitherMethodLabels[kDitherMethodCount] = {
+    text::kMethodThresholding,      text::kMethodRandom,         text::kMethodMatrixForDisplaying,
+    text::kMethodMatrixForPrinting, text::kMethodFloydSteinberg,
 };
 
 }  // namespace bitmap

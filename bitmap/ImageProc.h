@@ -73,7 +73,7 @@ public:
     // library's encoder, each pixel taking its palette entry's colour; the
     // transparent-white form also marks white as transparent. The file
     // appears only when complete. Any failure leaves "ImageProc::savePNG: "
-    // + msg::kPngSaveError.
+    // + text::kPngSaveError.
     bool savePNG(const std::string& path, const Dib& dib);
     bool savePNGTransparentWhite(const std::string& path, const Dib& dib);
 

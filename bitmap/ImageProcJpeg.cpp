@@ -1,6 +1,6 @@
 // ImageProc's bridge to the codec library's JPEG decoder.
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegDecoder.h"
@@ -9,7 +9,7 @@ namespace bitmap {
 
 std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerPixel) {
     if (path.empty()) {
-        fail(msg::kReadJPEGFile, msg::kCannotOpen);
+        fail(text::kReadJPEGFile, text::kCannotOpen);
         return std::nullopt;
     }
     Carvello::RasterImage image;
@@ -18,7 +18,7 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
         decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
         decoder.readImageFile(path, image);
     } catch (const Carvello::GraphicsException& error) {
-        fail(msg::kReadJPEGFile, error.what());
+        fail(text::kReadJPEGFile, error.what());
         return std::nullopt;
     }
 

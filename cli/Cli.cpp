@@ -2,8 +2,10 @@
 
 #include <iostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/InterruptCleanup.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -60,7 +62,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return counterCommand(rest, out, err, global);
     if (command == "phones")
         return phonesCommand(rest, out, err, global);
-    err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
+    err << app::formatText(text::kUnknownCommand, {command}) << kUsage;
     return kExitUsage;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/Conversion.h"
 
+#include "app/core/TextFormat.h"
+#include "cli/Texts.h"
 #include "codec/PictureFormats.h"
 
 namespace cli {
@@ -13,16 +15,16 @@ std::optional<std::string> applyConversionOption(const std::string& option,
                                                  ConversionOptions& options) {
     if (option == "-f") {
         if (!outputFormat(value))
-            return "unsupported format '" + value + "'";
+            return app::formatText(text::kUnsupportedFormat, {value});
         options.format = value;
     } else if (option == "-m") {
         options.method = parseDitherMethod(value);
         if (!options.method)
-            return "unknown method '" + value + "'";
+            return app::formatText(text::kUnknownMethod, {value});
     } else {
         const auto threshold = parseInt(value, 0, 255);
         if (!threshold)
-            return std::string("threshold must be a whole number from 0 to 255");
+            return std::string(text::kBadThreshold);
         options.threshold = *threshold;
         options.thresholdGiven = true;
     }

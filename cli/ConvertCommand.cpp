@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "app/core/PathText.h"
+#include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchRun.h"
 #include "bitmap/FileIO.h"
@@ -13,6 +14,7 @@
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
 #include "cli/ProgressLine.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -86,7 +88,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
         return
             [&resizeOptions, take](const std::string& name, const std::string& value) -> Refusal {
                 if (++resizeOptions > 1)
-                    return "give only one of --fit, --phone, --size and --percent";
+                    return std::string(text::kOneResizeOption);
                 return take(name, value);
             };
     };
@@ -107,7 +109,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                 {{"--percent"}, true, resize([&](const std::string&, const std::string& value) {
                      const auto p = parseInt(value, 1, 100000);
                      if (!p)
-                         return Refusal("percentage must be a whole number from 1 to 100000");
+                         return Refusal(text::kBadPercentage);
                      request.conversion.resize = ResizeKind::percent;
                      request.conversion.percent = *p;
                      return Refusal();
@@ -117,7 +119,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                  resize([&](const std::string& name, const std::string& value) {
                      const auto size = parseSize(value);
                      if (!size)
-                         return Refusal("size must look like 96x60");
+                         return Refusal(text::kBadSize);
                      request.conversion.resize =
                          name == "--fit" ? ResizeKind::fit : ResizeKind::exact;
                      request.conversion.size = *size;
@@ -126,7 +128,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             },
         .operand = [&](const std::string& input) -> Refusal {
             if (input.find('\n') != std::string::npos)
-                return "input names cannot hold line breaks";
+                return std::string(text::kLineBreakInInput);
             // "-" is the standard input.
             request.inputs.push_back(input == "-" ? std::string(kStandardInput) : input);
             return std::nullopt;
@@ -144,11 +146,11 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
     if (parsed.status == ParseResult::Status::refused)
         return bad(parsed.reason);
     if (request.inputs.empty())
-        return bad("no input pictures");
+        return bad(std::string(text::kNoInputPictures));
     if (request.output.empty())
-        return bad("no output given (-o)");
+        return bad(std::string(text::kNoOutput));
     if (!request.wml && (request.wmlFolder || request.prefix || request.altText))
-        return bad("--wml-dir, --prefix and --alt need --wml");
+        return bad(std::string(text::kConvertWmlOptionsNeedWml));
     return request;
 }
 
@@ -192,7 +194,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         std::string why;
         const auto display = resolvePhone(request->phone, why);
         if (!display) {
-            err << "glyphon-cli convert: " << why << '\n';
+            err << app::formatText(text::kCommandMessage, {"convert", why});
             return kExitUsage;
         }
         // The phone's display as the box, as fitting to a phone does.
@@ -235,7 +237,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     CliSession session(out, err, global);
     if (!session.ready()) {
-        err << "glyphon-cli convert: cannot create a temporary folder\n";
+        err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;
     }
     std::string fileList;

@@ -1,7 +1,9 @@
 #include "cli/GlobalOptions.h"
 
 #include "app/core/AppSettings.h"
+#include "app/core/TextFormat.h"
 #include "cli/Arguments.h"
+#include "cli/Texts.h"
 
 namespace cli {
 
@@ -10,19 +12,20 @@ std::optional<std::string> takeGlobalOptions(std::vector<std::string>& args,
     while (!args.empty() && (args.front() == "--max-pixels" || args.front() == "--timeout")) {
         const std::string name = args.front();
         if (args.size() < 2)
-            return "option " + name + " needs a value";
+            return app::formatText(text::kOptionNeedsValue, {name});
         const std::string value = args[1];
         args.erase(args.begin(), args.begin() + 2);
         if (name == "--max-pixels") {
             const auto pixels = parseInt(value, 1, app::AppSettings::kDefaultMaxPixels);
             if (!pixels)
-                return "--max-pixels must be a whole number from 1 to " +
-                       std::to_string(app::AppSettings::kDefaultMaxPixels);
+                return app::formatText(
+                    text::kBadMaxPixels,
+                    {static_cast<long long>(app::AppSettings::kDefaultMaxPixels)});
             options.maxPixels = *pixels;
         } else {
             const auto seconds = parseInt(value, 1, 86400);
             if (!seconds)
-                return std::string("--timeout must be a whole number of seconds from 1 to 86400");
+                return std::string(text::kBadTimeout);
             options.timeoutSeconds = *seconds;
         }
     }

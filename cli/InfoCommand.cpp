@@ -1,6 +1,7 @@
 #include <optional>
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/DownloadProgressLine.h"
@@ -9,6 +10,7 @@
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
 #include "codec/PictureName.h"
+#include "codec/Texts.h"
 #include "codec/UrlLoader.h"
 
 namespace cli {
@@ -38,7 +40,7 @@ std::optional<std::string> readHeader(codec::CCodec& codec, const std::string& n
     }
     auto file = codec::DownloadFile::inTemporaryFolder(codec::urlExtension(name));
     if (!file)
-        return "Nelze vytvořit lokální soubor 'tmp'";
+        return app::formatText(codec::text::kCannotCreateLocalFile, {"tmp"});
     progress.started();
     progress.connecting(name);
     codec::DownloadLimits limits;

@@ -5,12 +5,14 @@
 #include <optional>
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/DownloadProgressLine.h"
 #include "cli/OptionParser.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalPicture.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -48,7 +50,9 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     std::string file;
     bool invert = false;
     std::optional<int> width;
-    auto unexpected = [](const std::string& arg) { return "unexpected argument '" + arg + "'"; };
+    auto unexpected = [](const std::string& arg) {
+        return app::formatText(text::kUnexpectedArgument, {arg});
+    };
     const OptionTable table{
         .options = {flagOption({"--invert"}, invert),
                     {{"--width"},
@@ -56,7 +60,7 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
                      [&](const std::string&, const std::string& value) -> Refusal {
                          width = parseInt(value, 1, 100000);
                          if (!width)
-                             return "width must be a whole number from 1 to 100000";
+                             return std::string(text::kBadShowWidth);
                          return std::nullopt;
                      }}},
         .operand = [&](const std::string& arg) -> Refusal {
@@ -73,7 +77,7 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitOk;
     }
     if (parsed.status == ParseResult::Status::refused) {
-        err << "glyphon-cli show: " << parsed.reason << '\n' << kShowHelp;
+        err << app::formatText(text::kCommandMessage, {"show", parsed.reason}) << kShowHelp;
         return kExitUsage;
     }
     if (file.empty()) {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "bitmap/TextFormat.h"
 #include "carvello/core/GraphicsException.h"
-#include "codec/CodecMessages.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
@@ -27,17 +28,17 @@ int CCodec::report(CodecError code, std::string message) {
 }
 
 int CCodec::reportCore(CodecError code, const std::string& coreText) {
-    return report(code, std::string(msg::kInternal) + coreText);
+    return report(code, std::string(text::kInternal) + coreText);
 }
 
 int CCodec::reportTooLarge(std::string_view operation, int64_t width, int64_t height,
                            CodecError code) {
     const bool tooWide = width > bitmap::kMaxDimension || height > bitmap::kMaxDimension;
-    std::string text(tooWide ? msg::kPictureTooWide : msg::kPictureTooLarge);
-    text = msg::fillIn(text, "%s", std::to_string(width));
-    text = msg::fillIn(text, "%s", std::to_string(height));
-    text = msg::fillIn(text, "%s", std::to_string(tooWide ? bitmap::kMaxDimension : maxPixels_));
-    return report(code, operationPrefix(operation) + text);
+    const std::string message =
+        bitmap::formatText(tooWide ? text::kPictureTooWide : text::kPictureTooLarge,
+                           {static_cast<long long>(width), static_cast<long long>(height),
+                            static_cast<long long>(tooWide ? bitmap::kMaxDimension : maxPixels_)});
+    return report(code, operationPrefix(operation) + message);
 }
 
 void CCodec::setMaxPixels(int64_t pixels) {
@@ -46,7 +47,7 @@ void CCodec::setMaxPixels(int64_t pixels) {
 }
 
 int CCodec::reportNoPicture(std::string_view operation) {
-    return report(CodecError::noPicture, operationPrefix(operation) + std::string(msg::kNoBitmap));
+    return report(CodecError::noPicture, operationPrefix(operation) + std::string(text::kNoBitmap));
 }
 
 void CCodec::replacePicture(std::optional<bitmap::Dib> dib) {

@@ -5,10 +5,11 @@
 
 #include "bitmap/DitherMethod.h"
 #include "bitmap/FileIO.h"
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
 #include "codec/PictureFormats.h"
 #include "codec/ScopeExit.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -90,7 +91,7 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
     const int64_t positions = std::max<int64_t>(digitCount, static_cast<int64_t>(valueText.size()));
     if (value < 0 || positions > bitmap::kMaxDimension)
         return report(CodecError::badArgument,
-                      operationPrefix("WBMPCounter") + std::string(msg::kBadCounterValue));
+                      operationPrefix("WBMPCounter") + std::string(text::kBadCounterValue));
 
     // The digits are loaded through the current picture; the caller's picture
     // and what describes it come back however this ends.
@@ -139,7 +140,7 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
         if (!pictures[d]) {
             return report(CodecError::cannotOpenFile,
                           operationPrefix("WBMPCounter") +
-                              msg::fillIn(msg::kDigitPictureMissing, "%d", std::to_string(d)));
+                              bitmap::formatText(text::kDigitPictureMissing, {d}));
         }
     }
 
@@ -153,7 +154,7 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
                        });
     if (!saved)
         return report(CodecError::wbmpNotSaved,
-                      operationPrefix("WBMPCounter") + std::string(msg::kCannotSaveCounter));
+                      operationPrefix("WBMPCounter") + std::string(text::kCannotSaveCounter));
     return 1;
 }
 

@@ -7,12 +7,13 @@
 #include "bitmap/FileIO.h"
 #include "bitmap/GifReader.h"
 #include "bitmap/PngFallbackReader.h"
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
 #include "codec/DeclaredSize.h"
 #include "codec/PictureFormats.h"
 #include "codec/PictureName.h"
 #include "codec/SpooledInput.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
@@ -35,7 +36,7 @@ int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     if (!bitmap::pathExists(target.location))
         return report(
             CodecError::pictureNotFound,
-            operationPrefix("LoadImage") + msg::fillIn(msg::kFileDoesNotExist, "%s", name));
+            operationPrefix("LoadImage") + bitmap::formatText(text::kFileDoesNotExist, {name}));
     if (!LoadImageFile(target.location))
         return 0;
     return ImageInfo();
@@ -46,8 +47,8 @@ int CCodec::LoadImageFile(const std::string& name) {
     // that the header reader and the loader may both open.
     const auto input = SpooledInput::open(name);
     if (!input)
-        return report(CodecError::cannotOpenFile,
-                      operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
+        return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
+                                                      std::string(text::kCannotOpenForReading));
     const std::string& path = input->path();
     if (!ReadImageHeader(path))
         return 0;
@@ -56,7 +57,7 @@ int CCodec::LoadImageFile(const std::string& name) {
         fileFormat_.empty() ? formatOfPath(name) : formatOfName(fileFormat_);
     if (!format)
         return report(CodecError::unknownFormat,
-                      operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
+                      operationPrefix("LoadImageFile") + std::string(text::kUnknownFormat));
     // A header that announces too large a picture is refused before its
     // decoder allocates anything; a picture that turns out larger than its
     // header said is refused once decoded.
@@ -78,8 +79,8 @@ int CCodec::ReadImageHeader(const std::string& name) {
     const auto head = bitmap::readFilePrefix(path, kSniffBytes);
     struct stat st {};
     if (!input || !head || ::stat(path.c_str(), &st) != 0) {
-        return report(CodecError::cannotOpenFile,
-                      operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
+        return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
+                                                      std::string(text::kCannotOpenForReading));
     }
     imageWidth_ = 0;
     imageHeight_ = 0;
@@ -110,7 +111,7 @@ int CCodec::LoadWBMP(const std::string& path) {
     if (!wbmp_.loadWBMP(path)) {
         if (wbmp_.lastError().empty())
             return report(CodecError::wbmpNotLoaded,
-                          operationPrefix("LoadWBMP") + std::string(msg::kUnrecognised));
+                          operationPrefix("LoadWBMP") + std::string(text::kUnrecognised));
         return reportCore(CodecError::wbmpNotLoaded, wbmp_.lastError());
     }
     return ConvertWBMPToBMP();
@@ -119,7 +120,7 @@ int CCodec::LoadWBMP(const std::string& path) {
 int CCodec::ConvertWBMPToBMP() {
     if (!WBMPExists())
         return report(CodecError::noWbmp,
-                      operationPrefix("ConvertWBMPToBMP") + std::string(msg::kNoWbmp));
+                      operationPrefix("ConvertWBMPToBMP") + std::string(text::kNoWbmp));
     releasePicture();
     auto mono = wbmp_.convWBMPToBMP();
     if (!mono)
@@ -127,7 +128,7 @@ int CCodec::ConvertWBMPToBMP() {
     auto grey = imageProc_.changeBitmapFormatFromSimple(*mono, 0, 0, 8);
     if (!grey)
         return report(CodecError::monochromeFailed,
-                      operationPrefix("ConvertWBMPToBMP") + std::string(msg::kTo8bppFailed));
+                      operationPrefix("ConvertWBMPToBMP") + std::string(text::kTo8bppFailed));
     replacePicture(std::move(grey));
     return 1;
 }
@@ -146,7 +147,7 @@ int CCodec::LoadGIF(const std::string& path) {
     const auto file = bitmap::readWholeFile(path);
     if (file.status != bitmap::ReadStatus::ok)
         return report(CodecError::cannotOpenFile,
-                      operationPrefix("LoadGIF") + std::string(msg::kCannotOpenForReading));
+                      operationPrefix("LoadGIF") + std::string(text::kCannotOpenForReading));
     bitmap::GifReader reader(file.bytes);
     lastGifReadResult_ = reader.load();
     // A GIF that cannot be read fails without a report of its own; the

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -68,7 +68,7 @@ int CCodec::ResizeTo(int width, int height, int exact) {
     const int bitCount = picture_->bitCount();
     if (width <= 0 || height <= 0)
         return report(CodecError::badArgument,
-                      operationPrefix("ResizeTo") + std::string(msg::kBadTargetSize));
+                      operationPrefix("ResizeTo") + std::string(text::kBadTargetSize));
     if (exact)
         return TransformBMP(width, height, bitCount);
     const FittedSize fitted = fitIntoBox(picture_->width(), picture_->height(), width, height);
@@ -80,7 +80,7 @@ int CCodec::ResizePercentual(int percentage) {
         return reportNoPicture("ResizePercentual");
     if (percentage <= 0)
         return report(CodecError::badArgument,
-                      operationPrefix("ResizePercentual") + std::string(msg::kBadTargetSize));
+                      operationPrefix("ResizePercentual") + std::string(text::kBadTargetSize));
     const int64_t w = picture_->width();
     const int64_t h = picture_->height();
     return TransformBMP(atLeastOne(w * percentage / 100), atLeastOne(h * percentage / 100),
@@ -113,7 +113,7 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     auto crop = bitmap::Dib::create(header);
     if (!crop) {
         report(CodecError::transformFailed,
-               operationPrefix("GetPreview") + std::string(msg::kBadPreviewArea));
+               operationPrefix("GetPreview") + std::string(text::kBadPreviewArea));
         return {};
     }
     std::copy(source->palette().begin(), source->palette().end(), crop->palette().begin());

@@ -1,8 +1,12 @@
 // Loading a picture named by a URL.
+#include <unistd.h>
+
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
 #include "codec/DownloadProgress.h"
 #include "codec/ScopeExit.h"
+#include "codec/Texts.h"
 #include "codec/UrlLoader.h"
 
 namespace codec {
@@ -46,8 +50,8 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
                                            : DownloadFile::beside(localPath);
     if (!file) {
         return fail(CodecError::cannotCreateFile,
-                    "Nelze vytvořit lokální soubor '" +
-                        (localPath.empty() ? std::string("tmp") : localPath) + "'");
+                    bitmap::formatText(text::kCannotCreateLocalFile,
+                                       {localPath.empty() ? std::string_view("tmp") : localPath}));
     }
     {
         ProgressSession session(showProgress ? downloadProgress_ : nullptr, url);
@@ -72,12 +76,12 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
     if (!loaded) {
         releasePicture();
         return fail(CodecError::pictureNotFound,
-                    "Chyba během načítání obrázku z " + url + " do kodeku");
+                    bitmap::formatText(text::kUrlPictureNotLoaded, {url}));
     }
     if (!localPath.empty() && !file->moveTo(localPath)) {
         releasePicture();
         return fail(CodecError::cannotCreateFile,
-                    "Nelze vytvořit lokální soubor '" + localPath + "'");
+                    bitmap::formatText(text::kCannotCreateLocalFile, {localPath}));
     }
     return 1;
 }

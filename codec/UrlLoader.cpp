@@ -9,7 +9,9 @@
 #include <mutex>
 #include <string_view>
 
+#include "bitmap/TextFormat.h"
 #include "codec/IgnoringCase.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -189,14 +191,14 @@ std::string downloadErrorText(DownloadStatus status, const std::string& url) {
         case DownloadStatus::ok:
             return {};
         case DownloadStatus::htmlRefused:
-            return "Server odmítl HTTP spojení pro obrázek '" + url + "'";
+            return bitmap::formatText(text::kHttpRefused, {url});
         case DownloadStatus::cannotConnect:
-            return "Nepodařilo se připojit k URL '" + url + "'\nUjistěte se, zda máte správné URL";
+            return bitmap::formatText(text::kCannotConnect, {url});
         case DownloadStatus::transferFailed:
         case DownloadStatus::tooLarge:
             break;
     }
-    return "Chyba během stahování z " + url;
+    return bitmap::formatText(text::kDownloadFailed, {url});
 }
 
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,

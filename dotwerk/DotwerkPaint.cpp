@@ -4,7 +4,8 @@
 #include <QPainter>
 
 #include "dotwerk/DotwerkCtrl.h"
-#include "dotwerk/DotwerkTexts.h"
+#include "dotwerk/Texts.h"
+#include "dotwerk/Translate.h"
 
 namespace dotwerk {
 namespace {
@@ -62,8 +63,7 @@ void CDotwerkCtrl::paintEvent(QPaintEvent* event) {
     if (picture.isNull()) {
         painter.fillRect(rect(), Qt::white);
         painter.setPen(Qt::black);
-        painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromUtf8(texts::kNotInitialised));
+        painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, translate(text::kNotInitialised));
         return;
     }
     const QRect part = picturePartOf(event->rect());

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/core/DocumentTexts.h"
 #include "app/core/PackedDib.h"
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {

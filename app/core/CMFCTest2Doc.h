@@ -9,6 +9,7 @@
 
 #include "app/core/AppSettings.h"
 #include "app/core/DocumentHost.h"
+#include "app/core/Texts.h"
 #include "app/core/UserInterface.h"
 #include "bitmap/Dib.h"
 #include "codec/PictureFormats.h"
@@ -206,7 +207,7 @@ private:
     bool modified_ = false;
     bool undoUsed_ = false;
     std::string pathName_;
-    std::string title_ = "Untitled";
+    std::string title_{text::kUntitled};
     std::string lastFolder_;
     std::string loadErrorText_;
 };

@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "app/core/CMFCTest2Doc.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {

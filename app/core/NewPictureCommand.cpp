@@ -5,6 +5,7 @@
 
 #include "app/core/BlankPicture.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 
 namespace app {
 
@@ -28,14 +29,14 @@ bool newPictureCommand(CMFCTest2Doc& document, DocumentHost& host, UserInterface
                        int height) {
     auto blank = makeBlankPicture(width, height);
     if (!blank) {
-        ui.error(formatText(kCannotCreatePicture, {width, height}));
+        ui.error(formatText(text::kCannotCreatePicture, {width, height}));
         return false;
     }
 
     if (host.isEditing())
         host.endEditing();
     document.DeleteContents();
-    document.setTitle("Untitled");
+    document.setTitle(std::string(text::kUntitled));
     const std::string path = document.settings().saveFolderOrTemp() + "/Untitled.bmp";
     document.setPathName(path, false);
     document.clearUndoUsed();

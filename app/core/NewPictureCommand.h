@@ -11,9 +11,6 @@
 // size becomes the document's picture and the codec's.
 namespace app {
 
-// The message when no blank picture of the chosen size can be made.
-inline constexpr const char* kCannotCreatePicture = "Obrázek o rozměrech %d x %d nelze vytvořit.";
-
 // The document takes a blank picture (from makeBlankPicture) and hands it
 // to the codec through an exchange file ("TMPEdit<n>.bmp"); the zoom goes
 // back to 1 and the document counts as modified. When the codec cannot

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/core/DocumentTexts.h"
+#include "app/core/Texts.h"
 #include "app/core/SettingsStore.h"
 #include "app/core/TextFormat.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/core/TextFormat.h"
-#include "batch/core/BatchTexts.h"
+#include "batch/core/Texts.h"
 #include "batch/core/UniqueFileName.h"
 
 namespace batch {

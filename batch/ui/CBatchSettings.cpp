@@ -16,10 +16,11 @@
 
 #include "app/core/PhoneTable.h"
 #include "batch/core/BatchSheetRules.h"
-#include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/FormatFilters.h"
 #include "batch/ui/IntegerEdit.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -45,21 +46,20 @@ QLineEdit* numberEdit(int value, const char* name, QWidget* parent) {
 CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheetValues& values,
                                QWidget* parent)
     : QWidget(parent), settings_(settings), values_(values), formats_(new QButtonGroup(this)) {
-    setWindowTitle(QString::fromUtf8(text::kSettingsPageTitle));
+    setWindowTitle(translate(text::kSettingsPageTitle));
 
-    auto* folderLabel = new QLabel(QString::fromUtf8(text::kSaveIntoFolder), this);
+    auto* folderLabel = new QLabel(translate(text::kSaveIntoFolder), this);
     folderEdit_ =
         named(new QLineEdit(QString::fromStdString(values.outputFolder), this), "outputFolderEdit");
     folderLabel->setBuddy(folderEdit_);
-    auto* browse =
-        named(new QPushButton(QString::fromUtf8(text::kBrowseAmp), this), "browseButton");
+    auto* browse = named(new QPushButton(translate(text::kBrowseAmp), this), "browseButton");
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &CBatchSettings::browse);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folderEdit_, 1);
     folderRow->addWidget(browse);
 
-    auto* formatGroup = new QGroupBox(QString::fromUtf8(text::kOutputFormat), this);
+    auto* formatGroup = new QGroupBox(translate(text::kOutputFormat), this);
     auto* bmp = named(new QRadioButton(formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
     auto* wbmp =
         named(new QRadioButton(formatLabel(codec::kFormatWbmp), formatGroup), "wbmpButton");
@@ -70,11 +70,10 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     formatLayout->addWidget(bmp);
     formatLayout->addWidget(wbmp);
 
-    stopOnError_ =
-        named(new QCheckBox(QString::fromUtf8(text::kStopOnError), this), "stopOnErrorCheck");
+    stopOnError_ = named(new QCheckBox(translate(text::kStopOnError), this), "stopOnErrorCheck");
     stopOnError_->setChecked(values.stopOnError);
-    waitForConfirmation_ = named(new QCheckBox(QString::fromUtf8(text::kWaitForConfirmation), this),
-                                 "confirmationCheck");
+    waitForConfirmation_ =
+        named(new QCheckBox(translate(text::kWaitForConfirmation), this), "confirmationCheck");
     waitForConfirmation_->setChecked(values.waitForConfirmation);
     auto* flags = new QVBoxLayout;
     flags->addWidget(stopOnError_);
@@ -84,11 +83,10 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     middle->addWidget(formatGroup);
     middle->addLayout(flags, 1);
 
-    resize_ = named(new QCheckBox(QString::fromUtf8(text::kResize), this), "resizeCheck");
+    resize_ = named(new QCheckBox(translate(text::kResize), this), "resizeCheck");
     resize_->setChecked(settings.resizeEnabled);
-    boxMode_ = named(new QRadioButton(QString::fromUtf8(text::kFitToBox), this), "boxModeButton");
-    phoneMode_ =
-        named(new QRadioButton(QString::fromUtf8(text::kFitToPhone), this), "phoneModeButton");
+    boxMode_ = named(new QRadioButton(translate(text::kFitToBox), this), "boxModeButton");
+    phoneMode_ = named(new QRadioButton(translate(text::kFitToPhone), this), "phoneModeButton");
     (settings.resizeMode == batch::ResizeMode::box ? boxMode_ : phoneMode_)->setChecked(true);
     boxWidth_ = numberEdit(settings.boxWidth, "boxWidthEdit", this);
     boxHeight_ = numberEdit(settings.boxHeight, "boxHeightEdit", this);
@@ -111,7 +109,7 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     resizeGrid->addWidget(boxMode_, 1, 0);
     auto* boxRow = new QHBoxLayout;
     boxRow->addWidget(boxWidth_);
-    boxRow->addWidget(new QLabel(QString::fromUtf8(text::kBoxTimes), this));
+    boxRow->addWidget(new QLabel(translate(text::kBoxTimes), this));
     boxRow->addWidget(boxHeight_);
     boxRow->addStretch();
     resizeGrid->addLayout(boxRow, 1, 1);

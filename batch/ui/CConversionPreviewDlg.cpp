@@ -18,10 +18,11 @@
 #include <cstring>
 
 #include "app/core/AppSettings.h"
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/IntegerEdit.h"
 #include "batch/ui/OkCancelButtons.h"
 #include "batch/ui/StepButtons.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 #include "codec/CodecOwner.h"
 
 namespace batchui {
@@ -58,17 +59,17 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
       codec_(codec),
       method_(std::clamp(settings.ditheringMethod, 0, 4)),
       threshold_(settings.threshold) {
-    setWindowTitle(QString::fromUtf8(text::kConversionTitle));
+    setWindowTitle(translate(text::kConversionTitle));
 
     // Methods.
-    auto* group = new QGroupBox(QString::fromUtf8(text::kDitheringGroup), this);
+    auto* group = new QGroupBox(translate(text::kDitheringGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     methods_ = new QButtonGroup(this);
     const std::array names{text::kMethodThresholding, text::kMethodRandom,
-                           text::kMethodMatrixDisplayingTitle, text::kMethodMatrixPrintingTitle,
+                           text::kMethodMatrixForDisplaying, text::kMethodMatrixForPrinting,
                            text::kMethodFloydSteinberg};
     for (int id = 0; id < static_cast<int>(names.size()); ++id) {
-        auto* button = new QRadioButton(QString::fromUtf8(names[static_cast<size_t>(id)]), group);
+        auto* button = new QRadioButton(translate(names[static_cast<size_t>(id)]), group);
         methods_->addButton(button, id);
         groupLayout->addWidget(button);
     }
@@ -79,7 +80,7 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     });
 
     // Threshold: an edit with arrows that step it.
-    auto* thresholdLabel = new QLabel(QString::fromUtf8(text::kThresholdLabel), this);
+    auto* thresholdLabel = new QLabel(translate(text::kThresholdLabel), this);
     thresholdEdit_ = new QLineEdit(QString::number(threshold_), this);
     thresholdEdit_->setObjectName("thresholdEdit");
     thresholdEdit_->setMaxLength(10);
@@ -99,7 +100,7 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     thresholdRow->addStretch();
 
     // Position of the window on the picture.
-    auto* positionCaption = new QLabel(QString::fromUtf8(text::kCurrentPosition), this);
+    auto* positionCaption = new QLabel(translate(text::kCurrentPosition), this);
     positionLabel_ = new QLabel(this);
     positionLabel_->setObjectName("positionLabel");
     // Fixed-pitch digits keep the numbers right-aligned in their places.
@@ -217,7 +218,7 @@ void CConversionPreviewDlg::redrawPreview() {
     if (preview_.isNull()) {
         previewLabel_->setAlignment(Qt::AlignCenter);
         previewLabel_->setPixmap(QPixmap());
-        previewLabel_->setText(QString::fromUtf8(text::kNoPreview));
+        previewLabel_->setText(translate(text::kNoPreview));
         return;
     }
     // Only the part of the window that lies on the picture is shown; the

@@ -9,27 +9,28 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/IntegerEdit.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
 CDithering::CDithering(QWidget* parent) : QWidget(parent), methods_(new QButtonGroup(this)) {
-    setWindowTitle(QString::fromUtf8(batchui::text::kDitheringPageTitle));
+    setWindowTitle(translate(batchui::text::kDitheringPageTitle));
 
-    auto* group = new QGroupBox(QString::fromUtf8(batchui::text::kDitheringGroup), this);
+    auto* group = new QGroupBox(translate(batchui::text::kDitheringGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     const std::array names{batchui::text::kMethodThresholding, batchui::text::kMethodRandom,
                            batchui::text::kMethodMatrixDisplaying,
                            batchui::text::kMethodMatrixPrinting,
                            batchui::text::kMethodFloydSteinberg};
     for (int id = 0; id < static_cast<int>(names.size()); ++id) {
-        auto* button = new QRadioButton(QString::fromUtf8(names[static_cast<size_t>(id)]), group);
+        auto* button = new QRadioButton(translate(names[static_cast<size_t>(id)]), group);
         methods_->addButton(button, id);
         groupLayout->addWidget(button);
     }
 
-    auto* label = new QLabel(QString::fromUtf8(batchui::text::kThresholdLabel), this);
+    auto* label = new QLabel(translate(batchui::text::kThresholdLabel), this);
     thresholdEdit_ = new QLineEdit(this);
     thresholdEdit_->setObjectName("thresholdEdit");
     thresholdEdit_->setMaxLength(10);

@@ -10,7 +10,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "dotwerk/DotwerkTexts.h"
+#include "dotwerk/Texts.h"
+#include "dotwerk/Translate.h"
 
 namespace dotwerk_host {
 namespace {
@@ -192,11 +193,11 @@ bool HostWindow::saveAs() {
 bool HostWindow::maybeSave() {
     if (!hasUnsavedChanges())
         return true;
-    const QString name = path_.isEmpty() ? QString::fromUtf8(dotwerk::texts::kHostUntitled)
+    const QString name = path_.isEmpty() ? dotwerk::translate(dotwerk::text::kHostUntitled)
                                          : QFileInfo(path_).fileName();
     const auto answer = QMessageBox::warning(
         this, QStringLiteral("Dotwerk host"),
-        QString::fromUtf8(dotwerk::texts::kHostSaveChanges).arg(name),
+        dotwerk::translate(dotwerk::text::kHostSaveChanges).arg(name),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Discard)
         return true;
@@ -219,7 +220,7 @@ void HostWindow::updateStatus() {
     if (modes_ != nullptr)
         for (QAction* action : modes_->actions())
             action->setChecked(action->data().toInt() == mode);
-    const QString name = path_.isEmpty() ? QString::fromUtf8(dotwerk::texts::kHostUntitled)
+    const QString name = path_.isEmpty() ? dotwerk::translate(dotwerk::text::kHostUntitled)
                                          : QFileInfo(path_).fileName();
     setWindowTitle(name + QStringLiteral("[*] - Dotwerk host"));
     setWindowModified(hasUnsavedChanges());

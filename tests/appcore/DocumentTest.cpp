@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/DocumentTexts.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/GifWriter.h"
 #include "bitmap/ImageProc.h"

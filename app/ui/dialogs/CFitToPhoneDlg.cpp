@@ -6,8 +6,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CNumberDlg.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 
 namespace app::ui {
 
@@ -27,10 +28,10 @@ void fillPhoneList(QListWidget& list, const app::PhoneTable& phones) {
 }
 
 CFitToPhoneDlg::CFitToPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
-    setWindowTitle(QString::fromUtf8(text::kFitToPhoneTitle));
+    setWindowTitle(translate(text::kFitToPhoneTitle));
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
-    auto* label = new QLabel(QString::fromUtf8(text::kChoosePhoneLabel), this);
+    auto* label = new QLabel(translate(text::kChoosePhoneLabel), this);
     label->setBuddy(list_);
     layout->addWidget(label);
     layout->addWidget(list_);
@@ -49,7 +50,7 @@ CFitToPhoneDlg::CFitToPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialo
 
 void CFitToPhoneDlg::accept() {
     if (list_->currentRow() < 0) {
-        ui_.inform(text::kChoosePhone, "", app::MessageIcon::warning);
+        ui_.inform(std::string(text::kChoosePhone), "", app::MessageIcon::warning);
         return;
     }
     QDialog::accept();

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/core/AppSettings.h"
@@ -100,7 +101,7 @@ private:
     void addRule(int commandId, UpdateRule rule);
     void rebuildRecentFileMenu();
     void updateTitle();
-    QMenu* addMenu(QMenu* parent, const char* title);
+    QMenu* addMenu(QMenu* parent, std::string_view title);
     void addItems(QMenu* menu, std::initializer_list<int> ids);
 
     // Commands of the file and picture menus (CMainFrameFile.cpp).

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "app/core/ClipboardDib.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/PackedDib.h"
+#include "app/core/Texts.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "app/ui/view/DibImage.h"
 

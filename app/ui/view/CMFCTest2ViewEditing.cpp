@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "app/ui/Texts.h"
 #include "app/ui/view/CMFCTest2View.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 #include "app/ui/view/ControlLibrary.h"
 
 namespace app::ui {
@@ -24,7 +24,7 @@ void CMFCTest2View::enterEditing() {
     if (!document_.hasPicture())
         return;
     if (!document_.isMonochrome()) {
-        ui_.inform(text::kConvertBeforeEditing, "", app::MessageIcon::error);
+        ui_.inform(std::string(text::kConvertBeforeEditing), "", app::MessageIcon::error);
         return;
     }
     editorZoom_ = 1;
@@ -34,7 +34,7 @@ void CMFCTest2View::enterEditing() {
     // Creation registers the library once and tries again when the class
     // is unknown or its library is gone.
     if (!editor_.Create(viewport(), library)) {
-        ui_.inform(text::kEditorUnavailable, "", app::MessageIcon::error);
+        ui_.inform(std::string(text::kEditorUnavailable), "", app::MessageIcon::error);
         return;
     }
     QWidget* control = editor_.control();
@@ -43,7 +43,7 @@ void CMFCTest2View::enterEditing() {
     control->setBackgroundRole(QPalette::Base);
     if (editor_.InitFromHDIB(document_.pictureHandle()) != 0) {
         editor_.DestroyWindow();
-        ui_.inform(text::kEditorUnavailable, "", app::MessageIcon::error);
+        ui_.inform(std::string(text::kEditorUnavailable), "", app::MessageIcon::error);
         return;
     }
     // A click may change what the drawing commands offer (a selection, a
