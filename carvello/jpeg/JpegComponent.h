@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "carvello/jpeg/JpegBlockRows.h"
 #include "carvello/jpeg/JpegHuffman.h"
 #include "carvello/jpeg/JpegQuantization.h"
 
@@ -23,9 +24,11 @@ struct JpegFrameGeometry {
     bool progressive = false;
 };
 
-// One image component: sampling, tables, DC prediction, and its stores --
-// a plane of 8-bit samples covering all the blocks its MCUs reach, and for
-// progressive frames the 16-bit coefficients of those blocks.
+// One image component: sampling, tables, DC prediction, and its stores,
+// which grow a block row at a time as the data reach them: 8-bit samples for
+// sequential frames, 16-bit coefficients for progressive ones. The samples
+// of a progressive frame are made a block row at a time when the pixels are
+// built.
 class JpegComponent {
 public:
     // Set by the frame header.
@@ -36,9 +39,11 @@ public:
     // Set by each scan header.
     int dcTableIndex = 0;
     int acTableIndex = 0;
+    // Progressive frames: set once a DC scan has started on the component.
+    bool dcStarted = false;
 
-    // Ratios, block counts and store sizes for the frame. Throws
-    // JpegBadStream when the stores would be out of bounds.
+    // Ratios, block counts and the (still empty) stores for the frame.
+    // Throws JpegBadStream when the stores would be out of bounds.
     void configure(const JpegFrameGeometry& frame);
     int horizontalRatio() const { return hRatio_; }
     int verticalRatio() const { return vRatio_; }
@@ -49,10 +54,12 @@ public:
     uint32_t allocatedRows() const { return allocatedRows_; }
     uint32_t allocatedColumns() const { return allocatedColumns_; }
 
-    // Allocates the stores on first use in a decode.
-    void setUpStores(bool progressive);
-    bool hasSamples() const { return !samples_.empty(); }
+    // Frees the stores; configure() makes new ones.
     void release();
+    // Pixel rows of the frame that the decoded data have reached.
+    uint64_t reachedPixelRows() const {
+        return uint64_t{reachedBlockRows_} * 8 * static_cast<uint64_t>(vRatio_);
+    }
 
     // Tables for the coming scan (they must outlive it).
     void setTables(const JpegQuantizationTable* quantization, const JpegHuffmanTable* dc,
@@ -74,23 +81,31 @@ public:
     void decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int ss, int se,
                             int al);
 
-    // Progressive frames: every block's coefficients through the inverse
-    // transform into the sample plane; the coefficients are freed after.
-    void transformAll();
-
-    // The sample plane: (allocated columns x 8) x (allocated rows x 8).
-    size_t planeStride() const { return static_cast<size_t>(allocatedColumns_) * 8; }
-    std::span<const uint8_t> planeRow(uint32_t y) const {
-        return std::span(samples_).subspan(y * planeStride(), planeStride());
-    }
-    uint32_t planeRows() const { return allocatedRows_ * 8; }
+    // Sample row y (0 .. allocatedRows x 8 - 1) of the component, at least
+    // blockColumns x 8 samples. Rows the data never reached read as 128.
+    // For progressive frames the rows must be asked for in increasing order
+    // for speed: each block row is transformed once into a small cache.
+    std::span<const uint8_t> sampleRow(uint32_t y);
 
 private:
+    // The coefficients of block (row, column) for writing, allocating its
+    // block row on first use; find gives an empty span for a row never
+    // written to.
     std::span<int16_t, 64> coefficientBlock(uint32_t row, uint32_t column);
-    void transformInto(std::span<const int16_t, 64> block, uint32_t row, uint32_t column);
-    // The plane bytes an 8 x 8 block at (row, column) covers, rows apart by
-    // planeStride().
+    std::span<int16_t> findCoefficientBlock(uint32_t row, uint32_t column);
+    // The sample-store bytes an 8 x 8 block at (row, column) covers, rows
+    // apart by planeStride().
     std::span<uint8_t> blockSamples(uint32_t row, uint32_t column);
+    size_t planeStride() const { return static_cast<size_t>(allocatedColumns_) * 8; }
+    void reached(uint32_t row) {
+        if (row >= reachedBlockRows_)
+            reachedBlockRows_ = row + 1;
+    }
+    // Sequential units: the coefficients decoded into scratch_ go through
+    // the inverse transform into the samples; then scratch_ is cleared at
+    // the positions written.
+    void transformScratch(uint32_t row, uint32_t column, bool wide,
+                          std::span<const uint8_t> written);
 
     int hRatio_ = 1;
     int vRatio_ = 1;
@@ -98,13 +113,19 @@ private:
     uint32_t blockColumns_ = 0;
     uint32_t allocatedRows_ = 0;
     uint32_t allocatedColumns_ = 0;
+    uint32_t reachedBlockRows_ = 0;
+    bool progressive_ = false;
     const JpegQuantizationTable* quantization_ = nullptr;
     const JpegHuffmanTable* dc_ = nullptr;
     const JpegHuffmanTable* ac_ = nullptr;
     int dcPrediction_ = 0;
     uint32_t endOfBandRun_ = 0;
-    std::vector<uint8_t> samples_;
-    std::vector<int16_t> coefficients_;
+    JpegBlockRows<uint8_t> samples_;
+    JpegBlockRows<int16_t> coefficients_;
+    // Progressive frames: the last block row transformed, and rows of 128.
+    std::vector<uint8_t> rowCache_;
+    int64_t cachedBlockRow_ = -1;
+    std::vector<uint8_t> neutralRow_;
     std::array<int16_t, 64> scratch_{};
 };
 

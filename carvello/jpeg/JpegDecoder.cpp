@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <ostream>
 
 #include "carvello/core/BufferedByteStream.h"
@@ -75,6 +76,20 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
     scanCount_ = 0;
     restartInterval_ = 0;
     decoding_ = true;
+    // After an error whatever was decoded is still turned into pixels. The
+    // first error is the one reported: one while finishing is dropped.
+    const auto abandon = [&] {
+        complete_ = false;
+        try {
+            if (image_ != nullptr)
+                finishImage(image);
+        } catch (const std::exception&) {
+        }
+        releaseStores();
+        image_ = nullptr;
+        stream_ = nullptr;
+        decoding_ = false;
+    };
     try {
         if (hasProgressFunction())
             scanCount_ = countScans(stream);
@@ -87,18 +102,11 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
         stream_ = nullptr;
         decoding_ = false;
         throw;
+    } catch (const std::bad_alloc&) {
+        abandon();
+        throw JpegError("Out of memory");
     } catch (const std::exception&) {
-        // Whatever was decoded is still turned into pixels. The first error
-        // is the one reported: one while finishing is dropped.
-        try {
-            if (image_ != nullptr)
-                finishImage(image);
-        } catch (const std::exception&) {
-        }
-        releaseStores();
-        image_ = nullptr;
-        stream_ = nullptr;
-        decoding_ = false;
+        abandon();
         throw;
     }
     image_ = nullptr;
@@ -109,6 +117,8 @@ void JpegDecoder::decode(InputByteStream& stream) {
     image_->clear();
     endSeen_ = false;
     frameSeen_ = false;
+    complete_ = false;
+    frameScans_ = 0;
     frame_ = JpegFrameGeometry{};
     frameComponents_.clear();
     for (auto& component : components_) {
@@ -127,6 +137,10 @@ void JpegDecoder::decode(InputByteStream& stream) {
         readMarker(stream, byte);
     }
 
+    // A frame without a scan holds no picture.
+    if (frameSeen_ && frameScans_ == 0)
+        throw BadStream("No Scan Before End of Image Marker");
+    complete_ = true;
     finishImage(*image_);
     releaseStores();
     decoding_ = false;
@@ -360,6 +374,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     }
     frameComponents_.clear();
     frameSeen_ = false;
+    frameScans_ = 0;
 
     int maxH = 1;
     int maxV = 1;
@@ -413,9 +428,10 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     // Refuse oversized frames before anything is allocated.
     if (uint64_t{width} * height > pixelLimit_)
         throw BadStream("Image dimensions too large");
+    // Only the tables of block rows are made here: the rows, and the
+    // picture itself, come with the data.
     for (const uint8_t id : frameComponents_)
         components_[id].configure(frame_);
-    image_->setSize(width, height);
     frameSeen_ = true;
 }
 

@@ -88,7 +88,11 @@ private:
     int nextRestart_ = 0;
     unsigned scansDone_ = 0;
     unsigned scanCount_ = 0;
+    unsigned frameScans_ = 0;
     bool frameSeen_ = false;
+    // Set when the decode reached the end of the image: the picture then
+    // has the frame's size, otherwise the rows the data reached.
+    bool complete_ = false;
     bool endSeen_ = false;
     bool decoding_ = false;
     bool strictIds_ = false;

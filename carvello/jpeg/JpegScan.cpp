@@ -82,9 +82,19 @@ void JpegDecoder::readScan(InputByteStream& stream) {
             throw BadStream("AC Table Not Defined");
         component.setTables(&quantization, &dc, &ac);
     }
-    for (const uint8_t id : scanComponents_)
-        components_[id].setUpStores(progressive);
+    if (progressive) {
+        // Coefficients start from the DC scan; AC data for a component
+        // without one would describe blocks no data has reached.
+        for (const uint8_t id : scanComponents_) {
+            JpegComponent& component = components_[id];
+            if (ss == 0)
+                component.dcStarted = true;
+            else if (!component.dcStarted)
+                throw BadStream("AC scan before DC scan of component");
+        }
+    }
     ++scansDone_;
+    ++frameScans_;
 
     JpegBitReader bits(stream);
     bits.enter();
@@ -197,70 +207,74 @@ void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al
 void JpegDecoder::finishImage(RasterImage& image) {
     if (image_ == nullptr)
         throw JpegError("Not reading an image");
-    if (frame_.progressive)
+    if (!frameSeen_)
+        return;
+    // A whole decode fills the frame; one that stopped early gives the rows
+    // its data reached.
+    uint64_t rows = frame_.height;
+    if (!complete_) {
+        uint64_t reached = 0;
         for (const uint8_t id : frameComponents_)
-            components_[id].transformAll();
+            reached = std::max(reached, components_[id].reachedPixelRows());
+        rows = std::min(rows, reached);
+    }
+    if (rows == 0 || frame_.width == 0)
+        return;
+    try {
+        image.setSize(frame_.width, static_cast<uint32_t>(rows));
+    } catch (const GraphicsException& error) {
+        throw JpegError(error.what());
+    }
     buildPixels(image);
 }
 
 void JpegDecoder::buildPixels(RasterImage& image) {
-    const uint32_t width = std::min(frame_.width, image.width());
-    const uint32_t height = std::min(frame_.height, image.height());
-    if (width == 0 || height == 0)
-        return;
-    const bool anyPlane = std::any_of(frameComponents_.begin(), frameComponents_.end(),
-                                      [&](uint8_t id) { return components_[id].hasSamples(); });
-    if (!anyPlane)
-        return;
-
+    const uint32_t width = image.width();
+    const uint32_t height = image.height();
     if (frameComponents_.size() == 1) {
-        const JpegComponent& c = components_[frameComponents_[0]];
+        JpegComponent& c = components_[frameComponents_[0]];
         for (uint32_t y = 0; y < height; ++y)
-            greyRowToPixels(c.planeRow(y), image.row(y).first(size_t{width} * 4));
+            greyRowToPixels(c.sampleRow(y), image.row(y));
         return;
     }
     if (frameComponents_.size() != 3)
         return;
 
-    // Each component row is upsampled once into its own row buffer; a
-    // component that never appeared in a scan reads as the neutral 128. The
+    // Each component row is upsampled once into its own row buffer. The
     // chroma terms are worked out again only when a chroma row changes.
     struct Source {
-        const JpegComponent* component;
+        JpegComponent* component;
         std::vector<uint8_t> row;
     };
     std::array<Source, 3> sources;
     for (size_t i = 0; i < 3; ++i) {
         sources[i].component = &components_[frameComponents_[i]];
-        sources[i].row.assign(width, 128);
+        sources[i].row.resize(width);
     }
     const auto sampleRow = [&](Source& s, uint32_t y) -> std::span<const uint8_t> {
-        const JpegComponent& c = *s.component;
-        if (!c.hasSamples())
-            return s.row;
-        const uint32_t sourceRow = y / static_cast<uint32_t>(c.verticalRatio());
+        JpegComponent& c = *s.component;
+        const std::span<const uint8_t> samples =
+            c.sampleRow(y / static_cast<uint32_t>(c.verticalRatio()));
         if (c.horizontalRatio() == 1)
-            return c.planeRow(sourceRow);
-        upsampleRow(c.planeRow(sourceRow), c.horizontalRatio(), s.row);
+            return samples;
+        upsampleRow(samples, c.horizontalRatio(), s.row);
         return s.row;
     };
-    const auto chromaRowOf = [&](const Source& s, uint32_t y) -> int64_t {
-        const JpegComponent& c = *s.component;
-        return c.hasSamples() ? int64_t{y / static_cast<uint32_t>(c.verticalRatio())} : -1;
+    const auto chromaRowOf = [&](const Source& s, uint32_t y) -> uint32_t {
+        return y / static_cast<uint32_t>(s.component->verticalRatio());
     };
     std::vector<int16_t> red(width), green(width), blue(width);
-    int64_t cbRow = -2;
-    int64_t crRow = -2;
+    int64_t cbRow = -1;
+    int64_t crRow = -1;
     for (uint32_t y = 0; y < height; ++y) {
-        const int64_t nextCb = chromaRowOf(sources[1], y);
-        const int64_t nextCr = chromaRowOf(sources[2], y);
+        const uint32_t nextCb = chromaRowOf(sources[1], y);
+        const uint32_t nextCr = chromaRowOf(sources[2], y);
         if (nextCb != cbRow || nextCr != crRow) {
             chromaTerms(sampleRow(sources[1], y), sampleRow(sources[2], y), red, green, blue);
             cbRow = nextCb;
             crRow = nextCr;
         }
-        colourRowToPixels(sampleRow(sources[0], y), red, green, blue,
-                          image.row(y).first(size_t{width} * 4));
+        colourRowToPixels(sampleRow(sources[0], y), red, green, blue, image.row(y));
     }
 }
 

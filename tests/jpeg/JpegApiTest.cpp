@@ -18,17 +18,7 @@ using Carvello::JpegDecoder;
 using Carvello::RasterImage;
 using testing_support::quote;
 
-// A cjpeg file of the test picture, or nothing when cjpeg is missing.
-std::vector<uint8_t> cjpegFile(const std::string& options, int width = 40, int height = 24) {
-    if (!testing_support::hasTool("cjpeg"))
-        return {};
-    testing_support::TempDir dir;
-    jpegtest::writePpm(dir.file("in.ppm"), jpegtest::makePicture(width, height));
-    if (!jpegtest::run("cjpeg " + options + " -outfile " + quote(dir.file("out.jpg")) + " " +
-                       quote(dir.file("in.ppm"))))
-        return {};
-    return testing_support::readFile(dir.file("out.jpg"));
-}
+using jpegtest::cjpegFile;
 
 TEST(JpegApi, FlatBlocksThroughEveryEntry) {
     for (int dc : {0, 22, -100, 127, 200, -200}) {

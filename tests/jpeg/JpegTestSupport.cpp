@@ -97,6 +97,43 @@ bool run(const std::string& command) {
     return result.exitCode == 0;
 }
 
+std::vector<uint8_t> cjpegFile(const std::string& options, int width, int height) {
+    if (!testing_support::hasTool("cjpeg"))
+        return {};
+    testing_support::TempDir dir;
+    writePpm(dir.file("in.ppm"), makePicture(width, height));
+    if (!run("cjpeg " + options + " -outfile " + testing_support::quote(dir.file("out.jpg")) + " " +
+             testing_support::quote(dir.file("in.ppm"))))
+        return {};
+    return testing_support::readFile(dir.file("out.jpg"));
+}
+
+std::optional<size_t> findSegment(const std::vector<uint8_t>& file, int code) {
+    // Segments follow each other from the SOI marker up to the first scan.
+    size_t at = 2;
+    while (at + 4 <= file.size() && file[at] == 0xFF) {
+        if (file[at + 1] == code)
+            return at;
+        if (file[at + 1] == 0xDA)
+            break;
+        at += 2 + ((file[at + 2] << 8) | file[at + 3]);
+    }
+    return std::nullopt;
+}
+
+void setFrameSize(std::vector<uint8_t>& file, int width, int height) {
+    for (const int code : {0xC0, 0xC1, 0xC2, 0xC9, 0xCA}) {
+        if (const auto at = findSegment(file, code)) {
+            file[*at + 5] = static_cast<uint8_t>(height >> 8);
+            file[*at + 6] = static_cast<uint8_t>(height);
+            file[*at + 7] = static_cast<uint8_t>(width >> 8);
+            file[*at + 8] = static_cast<uint8_t>(width);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+}
+
 StreamBuilder& StreamBuilder::bytes(std::initializer_list<int> values) {
     for (int v : values)
         data_.push_back(static_cast<uint8_t>(v));
