@@ -17,8 +17,8 @@ namespace Carvello {
 
 class JpegBitReader;
 
-// Reads JFIF files (baseline, extended sequential and progressive Huffman
-// coding, 8-bit samples, one or three components) into a RasterImage.
+// Reads JPEG files (baseline, extended sequential and progressive Huffman
+// coding, 8-bit samples; grey, YCbCr, RGB, CMYK or YCCK) into a RasterImage.
 // Every failure is thrown: JpegError for usage and file errors, JpegBadStream
 // for malformed or unsupported data.
 class JpegDecoder : public ImageDecoder {
@@ -59,12 +59,12 @@ private:
     void readStartOfFile(InputByteStream& stream);
     void readMarker(InputByteStream& stream, uint8_t code);
     void readApplication(InputByteStream& stream, uint8_t code);
+    void traceJfif(std::span<const uint8_t> body);
     void readQuantizationTables(InputByteStream& stream);
     void readHuffmanTables(InputByteStream& stream);
     void readRestartInterval(InputByteStream& stream);
     void readFrame(InputByteStream& stream, uint8_t code);
     void readScan(InputByteStream& stream);
-    void checkAfterEnd(InputByteStream& stream);
     unsigned countScans(InputByteStream& stream);
 
     // Scan decoding (JpegScan.cpp).
@@ -89,6 +89,10 @@ private:
     unsigned scansDone_ = 0;
     unsigned scanCount_ = 0;
     unsigned frameScans_ = 0;
+    // The colour transform of the last Adobe APP14 segment, -1 without one.
+    int adobeTransform_ = -1;
+    // The body of the application segment being read.
+    std::vector<uint8_t> segment_;
     bool frameSeen_ = false;
     // Set when the decode reached the end of the image: the picture then
     // has the frame's size, otherwise the rows the data reached.

@@ -22,6 +22,8 @@ inline constexpr uint8_t kDQT = 0xDB;
 inline constexpr uint8_t kDRI = 0xDD;
 inline constexpr uint8_t kDHP = 0xDE;
 inline constexpr uint8_t kAPP0 = 0xE0;
+inline constexpr uint8_t kAPP1 = 0xE1;   // Exif
+inline constexpr uint8_t kAPP14 = 0xEE;  // Adobe
 inline constexpr uint8_t kAPP15 = 0xEF;
 inline constexpr uint8_t kCOM = 0xFE;
 

@@ -26,7 +26,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         throw BadStream("Scan found before frame defined");
     const uint16_t length = stream.getBigEndianWord();
     const uint8_t count = stream.getByte();
-    if (count < 1 || count > 3)
+    if (count < 1 || count > 4)
         throw BadStream("Invalid component count in scan");
     if (verbose())
         trace() << "{ Start Of Scan \n  Length:  " << length << '\n';
@@ -231,50 +231,65 @@ void JpegDecoder::finishImage(RasterImage& image) {
 void JpegDecoder::buildPixels(RasterImage& image) {
     const uint32_t width = image.width();
     const uint32_t height = image.height();
-    if (frameComponents_.size() == 1) {
-        JpegComponent& c = components_[frameComponents_[0]];
-        for (uint32_t y = 0; y < height; ++y)
-            greyRowToPixels(c.sampleRow(y), image.row(y));
-        return;
-    }
-    if (frameComponents_.size() != 3)
+    const JpegColourModel model = jpegColourModel(frameComponents_, adobeTransform_);
+    if (model == JpegColourModel::none)
         return;
 
-    // Each component row is upsampled once into its own row buffer. The
-    // chroma terms are worked out again only when a chroma row changes.
+    // Each component row is upsampled into its own row buffer when its
+    // samples are subsampled.
     struct Source {
         JpegComponent* component;
         std::vector<uint8_t> row;
+        uint32_t sampleRowOf(uint32_t y) const {
+            return y / static_cast<uint32_t>(component->verticalRatio());
+        }
     };
-    std::array<Source, 3> sources;
-    for (size_t i = 0; i < 3; ++i) {
+    std::vector<Source> sources(frameComponents_.size());
+    for (size_t i = 0; i < sources.size(); ++i) {
         sources[i].component = &components_[frameComponents_[i]];
         sources[i].row.resize(width);
     }
-    const auto sampleRow = [&](Source& s, uint32_t y) -> std::span<const uint8_t> {
+    const auto rowOf = [&](size_t i, uint32_t y) -> std::span<const uint8_t> {
+        Source& s = sources[i];
         JpegComponent& c = *s.component;
-        const std::span<const uint8_t> samples =
-            c.sampleRow(y / static_cast<uint32_t>(c.verticalRatio()));
+        const std::span<const uint8_t> samples = c.sampleRow(s.sampleRowOf(y));
         if (c.horizontalRatio() == 1)
             return samples;
         upsampleRow(samples, c.horizontalRatio(), s.row);
         return s.row;
     };
-    const auto chromaRowOf = [&](const Source& s, uint32_t y) -> uint32_t {
-        return y / static_cast<uint32_t>(s.component->verticalRatio());
-    };
+
+    if (model == JpegColourModel::grey) {
+        for (uint32_t y = 0; y < height; ++y)
+            greyRowToPixels(rowOf(0, y), image.row(y));
+        return;
+    }
+    if (model == JpegColourModel::rgb || model == JpegColourModel::cmyk) {
+        for (uint32_t y = 0; y < height; ++y) {
+            if (model == JpegColourModel::rgb)
+                rgbRowToPixels(rowOf(0, y), rowOf(1, y), rowOf(2, y), image.row(y));
+            else
+                cmykRowToPixels(rowOf(0, y), rowOf(1, y), rowOf(2, y), rowOf(3, y), image.row(y));
+        }
+        return;
+    }
+    // YCbCr and YCCK: the chroma terms are worked out again only when a
+    // chroma row changes.
     std::vector<int16_t> red(width), green(width), blue(width);
     int64_t cbRow = -1;
     int64_t crRow = -1;
     for (uint32_t y = 0; y < height; ++y) {
-        const uint32_t nextCb = chromaRowOf(sources[1], y);
-        const uint32_t nextCr = chromaRowOf(sources[2], y);
+        const uint32_t nextCb = sources[1].sampleRowOf(y);
+        const uint32_t nextCr = sources[2].sampleRowOf(y);
         if (nextCb != cbRow || nextCr != crRow) {
-            chromaTerms(sampleRow(sources[1], y), sampleRow(sources[2], y), red, green, blue);
+            chromaTerms(rowOf(1, y), rowOf(2, y), red, green, blue);
             cbRow = nextCb;
             crRow = nextCr;
         }
-        colourRowToPixels(sampleRow(sources[0], y), red, green, blue, image.row(y));
+        if (model == JpegColourModel::ycck)
+            ycckRowToPixels(rowOf(0, y), red, green, blue, rowOf(3, y), image.row(y));
+        else
+            colourRowToPixels(rowOf(0, y), red, green, blue, image.row(y));
     }
 }
 
