@@ -3,6 +3,7 @@
 #include "bitmap/Messages.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
 
 namespace bitmap {
@@ -16,6 +17,9 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
     try {
         Carvello::JpegDecoder decoder;
         decoder.readImageFile(path, image);
+        // Camera pictures are stored as the sensor saw them: turned upright
+        // here, the program and the command-line tool both show them so.
+        Carvello::applyExifOrientation(image, decoder.orientation());
     } catch (const Carvello::GraphicsException& error) {
         fail(msg::kReadJPEGFile, error.what());
         return std::nullopt;

@@ -11,6 +11,7 @@
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/GraphicsAbort.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegExif.h"
 #include "carvello/jpeg/JpegMarkers.h"
 
 namespace Carvello {
@@ -109,6 +110,7 @@ void JpegDecoder::decode(InputByteStream& stream) {
     complete_ = false;
     frameScans_ = 0;
     adobeTransform_ = -1;
+    orientation_ = 0;
     frame_ = JpegFrameGeometry{};
     frameComponents_.clear();
     for (auto& component : components_) {
@@ -227,6 +229,8 @@ void JpegDecoder::readApplication(InputByteStream& stream, uint8_t code) {
     }
     if (code == jpeg::kAPP14 && startsWith("Adobe") && body.size() >= 12)
         adobeTransform_ = body[11];
+    if (code == jpeg::kAPP1 && orientation_ == 0)
+        orientation_ = exifOrientation(body);
     if (verbose()) {
         const auto end =
             std::find(body.begin(), body.begin() + std::min<size_t>(body.size(), 511), uint8_t{0});

@@ -48,6 +48,10 @@ public:
     // Frames of more pixels than this are refused before anything is
     // allocated (at most RasterImage::kMaxPixels).
     void setPixelLimit(uint64_t pixels);
+    // The Exif orientation (1 to 8) of the file last read, 1 when it has
+    // none. The decoder gives the pixels as stored; turning them upright is
+    // the caller's choice (applyExifOrientation).
+    int orientation() const { return orientation_ != 0 ? orientation_ : 1; }
     // With the strict check, frame component identifiers must be 1, 2, 3.
     void setStrictComponentIds(bool on) { strictIds_ = on; }
 
@@ -91,6 +95,8 @@ private:
     unsigned frameScans_ = 0;
     // The colour transform of the last Adobe APP14 segment, -1 without one.
     int adobeTransform_ = -1;
+    // From the first Exif segment that has one; 0 until then.
+    int orientation_ = 0;
     // The body of the application segment being read.
     std::vector<uint8_t> segment_;
     bool frameSeen_ = false;

@@ -17,8 +17,9 @@ using testing_support::quote;
 
 // How the reference picture is made.
 enum class Reference {
-    djpegGrey,    // djpeg -grayscale
-    djpegColour,  // djpeg's RGB, then luma (djpeg makes no grey from CMYK)
+    djpegGrey,      // djpeg -grayscale
+    djpegColour,    // djpeg's RGB, then luma (djpeg makes no grey from CMYK)
+    magickUpright,  // ImageMagick, turned upright by its own reading of Exif
 };
 
 struct CorpusCase {
@@ -48,7 +49,7 @@ Bytes withAdobeTransform(Bytes file, int transform) {
 }
 
 const std::vector<CorpusCase>& corpusCases() {
-    static const std::vector<CorpusCase> cases = {
+    static const std::vector<CorpusCase> cases{
         {"plain_stream", "jfif.jpg", [](Bytes f) { return withoutSegment(f, 0xE0); }},
         {"adobe_rgb", "adobe-rgb.jpg", {}},
         {"rgb_identifiers", "adobe-rgb.jpg", [](Bytes f) { return withoutSegment(f, 0xEE); }},
@@ -58,7 +59,21 @@ const std::vector<CorpusCase>& corpusCases() {
         {"sof1_16bit_tables", "sof1-16bit.jpg", {}},
         {"trailing_bytes", "trailing.jpg", {}},
     };
-    return cases;
+    static const std::vector<CorpusCase> all = [] {
+        std::vector<CorpusCase> list = cases;
+        // Exif in place of JFIF, each orientation, both byte orders.
+        static const char* const names[] = {"exif_1", "exif_2", "exif_3", "exif_4",
+                                            "exif_5", "exif_6", "exif_7", "exif_8"};
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            list.push_back({names[orientation - 1], "jfif.jpg",
+                            [orientation](Bytes f) {
+                                return jpegtest::withFirstSegment(
+                                    f, 0xE1, jpegtest::exifBody(orientation, orientation % 2 == 0));
+                            },
+                            Reference::magickUpright});
+        return list;
+    }();
+    return all;
 }
 
 // The script's files, made once for the suite.
@@ -88,7 +103,10 @@ std::vector<uint8_t> referenceGrey(const CorpusCase& c, const std::string& file,
         jpegtest::run("djpeg -grayscale -pnm -outfile " + quote(out) + " " + quote(file));
         return testing_support::readNetpbm(out).values;
     }
-    jpegtest::run("djpeg -pnm -outfile " + quote(out) + " " + quote(file));
+    if (c.reference == Reference::djpegColour)
+        jpegtest::run("djpeg -pnm -outfile " + quote(out) + " " + quote(file));
+    else
+        jpegtest::run("convert " + quote(file) + " -auto-orient -depth 8 ppm:" + quote(out));
     const jpegtest::Rgb rgb = jpegtest::readPpm(out);
     std::vector<uint8_t> grey;
     for (size_t i = 0; i + 2 < rgb.bytes.size(); i += 3)
