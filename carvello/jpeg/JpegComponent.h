@@ -11,6 +11,7 @@
 
 namespace Carvello {
 
+class JpegArithmeticDecoder;
 class JpegBitReader;
 
 // The frame's geometry as the components need it.
@@ -22,6 +23,16 @@ struct JpegFrameGeometry {
     uint32_t mcuRows = 0;
     uint32_t mcuColumns = 0;
     bool progressive = false;
+};
+
+// What an arithmetic-coded scan gives a component: its statistics bins
+// (owned by the decoder) and the conditioning of its tables.
+struct JpegArithmeticState {
+    uint8_t* dcBins = nullptr;  // 64 bins
+    uint8_t* acBins = nullptr;  // 256 bins
+    int dcLower = 0;            // L: differences up to 2^(L-1) count as zero
+    int dcUpper = 1;            // U: differences above 2^U count as large
+    int acSplit = 5;            // Kx: positions up to it share low-band bins
 };
 
 // One image component: sampling, tables, DC prediction, and its stores,
@@ -68,18 +79,29 @@ public:
         dc_ = dc;
         ac_ = ac;
     }
+    void setArithmetic(const JpegArithmeticState& state) { arithmetic_ = state; }
     void resetPrediction() {
         dcPrediction_ = 0;
         endOfBandRun_ = 0;
+        dcContext_ = 0;
     }
 
-    // The five kinds of data unit at block (row, column).
+    // The five kinds of data unit at block (row, column), Huffman coded
+    // (JpegDataUnit.cpp) ...
     void decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t column);
     void decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int al);
     void decodeDcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int al);
     void decodeAcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int ss, int se, int al);
     void decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int ss, int se,
                             int al);
+    // ... and arithmetic coded (JpegArithmeticUnit.cpp).
+    void decodeSequential(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column);
+    void decodeDcFirst(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int al);
+    void decodeDcRefinement(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int al);
+    void decodeAcFirst(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int ss, int se,
+                       int al);
+    void decodeAcRefinement(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int ss,
+                            int se, int al);
 
     // Sample row y (0 .. allocatedRows x 8 - 1) of the component, at least
     // blockColumns x 8 samples. Rows the data never reached read as 128.
@@ -106,6 +128,12 @@ private:
     // the positions written.
     void transformScratch(uint32_t row, uint32_t column, bool wide,
                           std::span<const uint8_t> written);
+    // Arithmetic coding: the next DC difference (F.2.4.1), and a band of
+    // AC coefficients (F.2.4.2): their zigzag positions and values, the
+    // number of them returned.
+    int arithmeticDcDifference(JpegArithmeticDecoder& coder);
+    int arithmeticAcBand(JpegArithmeticDecoder& coder, int ss, int se,
+                         std::array<uint8_t, 64>& positions, std::array<int16_t, 64>& values);
 
     int hRatio_ = 1;
     int vRatio_ = 1;
@@ -120,6 +148,8 @@ private:
     const JpegHuffmanTable* ac_ = nullptr;
     int dcPrediction_ = 0;
     uint32_t endOfBandRun_ = 0;
+    JpegArithmeticState arithmetic_;
+    int dcContext_ = 0;  // the DC statistics the next difference starts from
     JpegBlockRows<uint8_t> samples_;
     JpegBlockRows<int16_t> coefficients_;
     // Progressive frames: the last block row transformed, and rows of 128.

@@ -111,6 +111,10 @@ void JpegDecoder::decode(InputByteStream& stream) {
     frameScans_ = 0;
     adobeTransform_ = -1;
     orientation_ = 0;
+    // The default conditioning of arithmetic coding until a DAC segment.
+    dcLower_.fill(0);
+    dcUpper_.fill(1);
+    acSplit_.fill(5);
     frame_ = JpegFrameGeometry{};
     frameComponents_.clear();
     for (auto& component : components_) {
@@ -168,8 +172,13 @@ void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
             throw BadStream("Differential Progressive Huffman Coding Not Supported");
         case jpeg::kSOF7:
             throw BadStream("Differential Lossless Huffman Coding Not Supported");
-        case 0xC9:
-        case 0xCA:
+        case jpeg::kSOF9:
+        case jpeg::kSOF10:
+            readFrame(stream, code);
+            return;
+        case jpeg::kDAC:
+            readArithmeticConditioning(stream);
+            return;
         case 0xCB:
         case 0xCD:
         case 0xCE:
@@ -340,8 +349,43 @@ void JpegDecoder::readRestartInterval(InputByteStream& stream) {
                 << "\n  Interval: " << restartInterval_ << "\n}\n";
 }
 
+void JpegDecoder::readArithmeticConditioning(InputByteStream& stream) {
+    const uint16_t length = stream.getBigEndianWord();
+    int64_t remaining = int64_t{length} - 2;
+    if (verbose())
+        trace() << "{ Define Arithmetic Conditioning\n  Length: " << length << '\n';
+    while (remaining > 0) {
+        const uint8_t table = stream.getByte();
+        const uint8_t value = stream.getByte();
+        remaining -= 2;
+        const int tableClass = table >> 4;
+        const auto index = static_cast<size_t>(table & 0x0F);
+        if (index > 3)
+            throw BadStream("Arithmetic Table Index outside range [0..3]");
+        if (tableClass == 0) {
+            // DC: the bounds L (low nibble) and U of the difference contexts.
+            if ((value & 0x0F) > (value >> 4))
+                throw BadStream("Invalid DC Conditioning Bounds");
+            dcLower_[index] = value & 0x0F;
+            dcUpper_[index] = value >> 4;
+        } else if (tableClass == 1) {
+            if (value < 1 || value > 63)
+                throw BadStream("Invalid AC Conditioning Value");
+            acSplit_[index] = value;
+        } else {
+            throw BadStream("Invalid Arithmetic Table Class");
+        }
+        if (verbose())
+            trace() << "   Table Index " << index << '\n'
+                    << (tableClass == 0 ? "   Table Class: DC\n" : "   Table Class: AC\n")
+                    << "   Value: " << int{value} << '\n';
+    }
+    if (verbose())
+        trace() << "}\n";
+}
+
 void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
-    const bool progressive = code == jpeg::kSOF2;
+    const bool progressive = code == jpeg::kSOF2 || code == jpeg::kSOF10;
     const uint16_t length = stream.getBigEndianWord();
     const uint8_t precision = stream.getByte();
     if (precision != 8)
@@ -410,6 +454,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
         trace() << "}\n";
 
     frameCode_ = code;
+    arithmetic_ = code == jpeg::kSOF9 || code == jpeg::kSOF10;
     frame_.width = width;
     frame_.height = height;
     frame_.maxH = maxH;

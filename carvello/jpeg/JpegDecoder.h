@@ -17,8 +17,9 @@ namespace Carvello {
 
 class JpegBitReader;
 
-// Reads JPEG files (baseline, extended sequential and progressive Huffman
-// coding, 8-bit samples; grey, YCbCr, RGB, CMYK or YCCK) into a RasterImage.
+// Reads JPEG files (baseline, extended sequential and progressive, Huffman
+// or arithmetic coded, 8-bit samples; grey, YCbCr, RGB, CMYK or YCCK) into
+// a RasterImage.
 // Every failure is thrown: JpegError for usage and file errors, JpegBadStream
 // for malformed or unsupported data.
 class JpegDecoder : public ImageDecoder {
@@ -72,8 +73,13 @@ private:
     unsigned countScans(InputByteStream& stream);
 
     // Scan decoding (JpegScan.cpp).
-    void decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al);
-    void processRestart(JpegBitReader& bits);
+    // Entropy is JpegBitReader (Huffman coding) or JpegArithmeticDecoder.
+    template <typename Entropy>
+    void decodeScan(Entropy& coder, int ss, int se, int ah, int al);
+    template <typename Entropy>
+    void processRestart(Entropy& coder);
+    void readArithmeticConditioning(InputByteStream& stream);
+    void resetArithmeticStatistics();
     void reportRow(uint32_t row, uint32_t rows);
     void buildPixels(RasterImage& image);
     void releaseStores();
@@ -81,6 +87,12 @@ private:
     std::array<JpegHuffmanTable, 4> dcTables_;
     std::array<JpegHuffmanTable, 4> acTables_;
     std::array<JpegQuantizationTable, 4> quantizationTables_;
+    // Arithmetic coding: each table's statistics bins and conditioning (DAC).
+    std::array<std::array<uint8_t, 64>, 4> dcBins_{};
+    std::array<std::array<uint8_t, 256>, 4> acBins_{};
+    std::array<int, 4> dcLower_{};
+    std::array<int, 4> dcUpper_{};
+    std::array<int, 4> acSplit_{};
     // One slot per component identifier 0..254.
     std::vector<JpegComponent> components_;
     std::vector<uint8_t> frameComponents_;
@@ -88,6 +100,7 @@ private:
 
     JpegFrameGeometry frame_;
     uint8_t frameCode_ = 0;
+    bool arithmetic_ = false;  // SOF9 and SOF10 frames
     uint16_t restartInterval_ = 0;
     int nextRestart_ = 0;
     unsigned scansDone_ = 0;

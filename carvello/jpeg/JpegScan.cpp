@@ -2,9 +2,11 @@
 // decoded, restart markers, and the final pixels.
 #include <algorithm>
 #include <ostream>
+#include <type_traits>
 
 #include "carvello/core/GraphicsAbort.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegArithmeticDecoder.h"
 #include "carvello/jpeg/JpegBitReader.h"
 #include "carvello/jpeg/JpegColour.h"
 #include "carvello/jpeg/JpegDecoder.h"
@@ -74,13 +76,18 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         const JpegHuffmanTable& ac = acTables_[static_cast<size_t>(component.acTableIndex)];
         if (!quantization.defined())
             throw BadStream("Quantization Table Not Defined");
-        const bool needDc = !progressive || ss == 0;
-        const bool needAc = !progressive || ss != 0;
+        // Arithmetic coding needs no code tables: its statistics adapt.
+        const bool needDc = !arithmetic_ && (!progressive || ss == 0);
+        const bool needAc = !arithmetic_ && (!progressive || ss != 0);
         if (needDc && !dc.defined())
             throw JpegError("DC Table Not Defined");
         if (needAc && !ac.defined())
             throw BadStream("AC Table Not Defined");
         component.setTables(&quantization, &dc, &ac);
+        const auto dcIndex = static_cast<size_t>(component.dcTableIndex);
+        const auto acIndex = static_cast<size_t>(component.acTableIndex);
+        component.setArithmetic({dcBins_[dcIndex].data(), acBins_[acIndex].data(),
+                                 dcLower_[dcIndex], dcUpper_[dcIndex], acSplit_[acIndex]});
     }
     if (progressive) {
         // Coefficients start from the DC scan; AC data for a component
@@ -96,10 +103,18 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     ++scansDone_;
     ++frameScans_;
 
-    JpegBitReader bits(stream);
-    bits.enter();
-    decodeScan(bits, ss, se, ah, al);
-    bits.leave();
+    if (arithmetic_) {
+        JpegArithmeticDecoder coder(stream);
+        resetArithmeticStatistics();
+        coder.enter();
+        decodeScan(coder, ss, se, ah, al);
+        coder.leave();
+    } else {
+        JpegBitReader bits(stream);
+        bits.enter();
+        decodeScan(bits, ss, se, ah, al);
+        bits.leave();
+    }
     if (reportProgress(scansDone_, scanCount_, 100))
         throw GraphicsAbort();
 }
@@ -112,8 +127,16 @@ void JpegDecoder::reportRow(uint32_t row, uint32_t rows) {
         throw GraphicsAbort();
 }
 
-void JpegDecoder::processRestart(JpegBitReader& bits) {
-    bits.leave();
+void JpegDecoder::resetArithmeticStatistics() {
+    for (auto& bins : dcBins_)
+        bins.fill(0);
+    for (auto& bins : acBins_)
+        bins.fill(0);
+}
+
+template <typename Entropy>
+void JpegDecoder::processRestart(Entropy& coder) {
+    coder.leave();
     InputByteStream& stream = *stream_;
     uint8_t byte = stream.getByte();
     if (byte != 0xFF)
@@ -127,10 +150,13 @@ void JpegDecoder::processRestart(JpegBitReader& bits) {
     nextRestart_ = (nextRestart_ + 1) & 7;
     for (const uint8_t id : scanComponents_)
         components_[id].resetPrediction();
-    bits.enter();
+    if constexpr (std::is_same_v<Entropy, JpegArithmeticDecoder>)
+        resetArithmeticStatistics();
+    coder.enter();
 }
 
-void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al) {
+template <typename Entropy>
+void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
     for (const uint8_t id : scanComponents_)
         components_[id].resetPrediction();
     nextRestart_ = 0;
@@ -145,19 +171,19 @@ void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al
     const auto decodeUnit = [&](JpegComponent& c, uint32_t row, uint32_t column) {
         switch (kind) {
             case UnitKind::sequential:
-                c.decodeSequential(bits, row, column);
+                c.decodeSequential(coder, row, column);
                 break;
             case UnitKind::dcFirst:
-                c.decodeDcFirst(bits, row, column, al);
+                c.decodeDcFirst(coder, row, column, al);
                 break;
             case UnitKind::dcRefinement:
-                c.decodeDcRefinement(bits, row, column, al);
+                c.decodeDcRefinement(coder, row, column, al);
                 break;
             case UnitKind::acFirst:
-                c.decodeAcFirst(bits, row, column, ss, se, al);
+                c.decodeAcFirst(coder, row, column, ss, se, al);
                 break;
             case UnitKind::acRefinement:
-                c.decodeAcRefinement(bits, row, column, ss, se, al);
+                c.decodeAcRefinement(coder, row, column, ss, se, al);
                 break;
         }
     };
@@ -165,7 +191,7 @@ void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al
     uint32_t units = 0;
     const auto restartDue = [&] {
         if (restartInterval_ != 0 && units == restartInterval_) {
-            processRestart(bits);
+            processRestart(coder);
             units = 0;
         }
     };

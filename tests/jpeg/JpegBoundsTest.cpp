@@ -103,6 +103,11 @@ std::vector<HostileCase> hostileCases() {
     cases.push_back({"baseline", claimingHuge("-quality 75"), "Invalid Marker in Compressed Data"});
     cases.push_back({"progressive", claimingHuge("-quality 75 -progressive"),
                      "Invalid Marker in Compressed Data"});
+    // Arithmetic coding goes on past a marker with zeros, as a flat picture
+    // may need; the end of the data stops it.
+    auto cut = claimingHuge("-quality 75 -arithmetic");
+    cut.resize(cut.size() - 4);
+    cases.push_back({"arithmetic cut short", cut, "Premature end of stream"});
     cases.push_back({"frame without scan",
                      StreamBuilder()
                          .soi()

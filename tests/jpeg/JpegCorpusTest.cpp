@@ -58,6 +58,11 @@ const std::vector<CorpusCase>& corpusCases() {
          Reference::djpegColour},
         {"sof1_16bit_tables", "sof1-16bit.jpg", {}},
         {"trailing_bytes", "trailing.jpg", {}},
+        {"arithmetic", "arithmetic.jpg", {}},
+        {"arithmetic_restart", "arithmetic-restart.jpg", {}},
+        {"arithmetic_progressive", "arithmetic-progressive.jpg", {}},
+        {"arithmetic_progressive_grey", "arithmetic-progressive-grey.jpg", {}},
+        {"arithmetic_small", "arithmetic-small.jpg", {}},
     };
     static const std::vector<CorpusCase> all = [] {
         std::vector<CorpusCase> list = cases;
