@@ -164,10 +164,9 @@ void JpegComponent::decodeAcRefinement(JpegArithmeticDecoder& coder, uint32_t ro
     // As in the Huffman-coded unit, a block never written to reads as zeros
     // and is allocated when a new coefficient comes.
     reached(row);
-    std::array<int16_t, 64> zeros{};
     std::span<int16_t> block = findCoefficientBlock(row, column);
     if (block.empty())
-        block = zeros;
+        block = zeroBlock_;
     const auto at = [&](int k) -> int16_t& {
         return block[kJpegNaturalOrder[static_cast<size_t>(k)]];
     };
@@ -196,7 +195,7 @@ void JpegComponent::decodeAcRefinement(JpegArithmeticDecoder& coder, uint32_t ro
             }
             if (coder.decode(bins[bin + 1])) {
                 const int value = coder.decodeFixed() ? minusOne : plusOne;
-                if (block.data() == zeros.data())
+                if (block.data() == zeroBlock_.data())
                     block = coefficientBlock(row, column);
                 at(k) = wrap16(value);
                 break;

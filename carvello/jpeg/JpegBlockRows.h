@@ -12,7 +12,8 @@ namespace Carvello {
 // A component's store of block rows (samples or coefficients), each row
 // allocated, zeroed, the first time the decoder writes to it. A frame header
 // only sizes the table of rows, so a file that ends early costs no more than
-// the rows its data reached.
+// the rows its data reached. Row numbers must be below rowCount(): the
+// decoder's loops stay within the frame's block rows.
 template <typename T>
 class JpegBlockRows {
 public:
@@ -30,18 +31,18 @@ public:
 
     // Row r for writing, allocated on first use. Throws std::bad_alloc.
     std::span<T> row(uint32_t r) {
-        std::unique_ptr<T[]>& slot = rows_.at(r);
+        std::unique_ptr<T[]>& slot = rows_[r];
         if (!slot)
             slot = std::make_unique<T[]>(elementsPerRow_);
         return {slot.get(), elementsPerRow_};
     }
     // Row r when it has been written to, else an empty span.
     std::span<const T> find(uint32_t r) const {
-        const std::unique_ptr<T[]>& slot = rows_.at(r);
+        const std::unique_ptr<T[]>& slot = rows_[r];
         return slot ? std::span<const T>(slot.get(), elementsPerRow_) : std::span<const T>();
     }
     std::span<T> find(uint32_t r) {
-        std::unique_ptr<T[]>& slot = rows_.at(r);
+        std::unique_ptr<T[]>& slot = rows_[r];
         return slot ? std::span<T>(slot.get(), elementsPerRow_) : std::span<T>();
     }
 

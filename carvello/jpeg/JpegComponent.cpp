@@ -65,18 +65,6 @@ std::span<int16_t> JpegComponent::findCoefficientBlock(uint32_t row, uint32_t co
     return blocks.empty() ? blocks : blocks.subspan(size_t{column} * 64, 64);
 }
 
-std::span<uint8_t> JpegComponent::blockSamples(uint32_t row, uint32_t column) {
-    return samples_.row(row).subspan(size_t{column} * 8, 7 * planeStride() + 8);
-}
-
-void JpegComponent::transformScratch(uint32_t row, uint32_t column, bool wide,
-                                     std::span<const uint8_t> written) {
-    JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
-                        blockSamples(row, column), planeStride());
-    for (const uint8_t position : written)
-        scratch_[position] = 0;
-}
-
 std::span<const uint8_t> JpegComponent::sampleRow(uint32_t y) {
     const size_t stride = planeStride();
     const uint32_t blockRow = y / 8;

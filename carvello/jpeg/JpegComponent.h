@@ -7,6 +7,7 @@
 
 #include "carvello/jpeg/JpegBlockRows.h"
 #include "carvello/jpeg/JpegHuffman.h"
+#include "carvello/jpeg/JpegIdct.h"
 #include "carvello/jpeg/JpegQuantization.h"
 
 namespace Carvello {
@@ -117,7 +118,9 @@ private:
     std::span<int16_t> findCoefficientBlock(uint32_t row, uint32_t column);
     // The sample-store bytes an 8 x 8 block at (row, column) covers, rows
     // apart by planeStride().
-    std::span<uint8_t> blockSamples(uint32_t row, uint32_t column);
+    std::span<uint8_t> blockSamples(uint32_t row, uint32_t column) {
+        return samples_.row(row).subspan(size_t{column} * 8, 7 * planeStride() + 8);
+    }
     size_t planeStride() const { return static_cast<size_t>(allocatedColumns_) * 8; }
     void reached(uint32_t row) {
         if (row >= reachedBlockRows_)
@@ -127,7 +130,12 @@ private:
     // the inverse transform into the samples; then scratch_ is cleared at
     // the positions written.
     void transformScratch(uint32_t row, uint32_t column, bool wide,
-                          std::span<const uint8_t> written);
+                          std::span<const uint8_t> written) {
+        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
+                            blockSamples(row, column), planeStride());
+        for (const uint8_t position : written)
+            scratch_[position] = 0;
+    }
     // Arithmetic coding: the next DC difference (F.2.4.1), and a band of
     // AC coefficients (F.2.4.2): their zigzag positions and values, the
     // number of them returned.
@@ -157,6 +165,8 @@ private:
     int64_t cachedBlockRow_ = -1;
     std::vector<uint8_t> neutralRow_;
     std::array<int16_t, 64> scratch_{};
+    // Stands in, read only, for the coefficients of a block never written.
+    std::array<int16_t, 64> zeroBlock_{};
 };
 
 }  // namespace Carvello

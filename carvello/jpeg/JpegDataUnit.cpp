@@ -130,10 +130,8 @@ void JpegComponent::decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32
     // A block never written to reads as zeros; it is allocated when a new
     // coefficient comes (corrections only touch non-zero ones).
     reached(row);
-    std::array<int16_t, 64> zeros{};
-    std::span<int16_t> block = findCoefficientBlock(row, column);
-    if (block.empty())
-        block = zeros;
+    const std::span<int16_t> found = findCoefficientBlock(row, column);
+    int16_t* block = found.empty() ? zeroBlock_.data() : found.data();
     const int plusOne = 1 << al;
     const int minusOne = -plusOne;
     // A correction bit adds one at position al away from zero, once.
@@ -175,8 +173,8 @@ void JpegComponent::decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32
             if (s != 0) {
                 if (k > se)
                     throw JpegDecoder::JpegBadStream("Error in progressive scan");
-                if (block.data() == zeros.data())
-                    block = coefficientBlock(row, column);
+                if (block == zeroBlock_.data())
+                    block = coefficientBlock(row, column).data();
                 block[kJpegNaturalOrder[static_cast<size_t>(k)]] = wrap16(value);
             }
         }
