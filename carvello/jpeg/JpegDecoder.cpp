@@ -218,8 +218,9 @@ void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
 }
 
 void JpegDecoder::readApplication(InputByteStream& stream, uint8_t code) {
-    // The whole segment is read (at most 65533 bytes, and no more than the
-    // file holds): only a few of them are looked into.
+    // The whole segment is read (its 16-bit length bounds it to 65533
+    // bytes); only a few of them are looked into. A segment cut short is a
+    // file cut short.
     const uint16_t length = stream.getBigEndianWord();
     segment_.resize(length > 2 ? length - 2u : 0u);
     if (stream.read(segment_) != segment_.size())
