@@ -3,6 +3,7 @@
 #include "bitmap/Texts.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
 
 namespace bitmap {
@@ -17,6 +18,9 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
         Carvello::JpegDecoder decoder;
         decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
         decoder.readImageFile(path, image);
+        // Camera pictures are stored as the sensor saw them: turned upright
+        // here, the program and the command-line tool both show them so.
+        Carvello::applyExifOrientation(image, decoder.orientation());
     } catch (const Carvello::GraphicsException& error) {
         fail(text::kReadJPEGFile, error.what());
         return std::nullopt;
