@@ -9,8 +9,7 @@ int main(int argc, char* argv[]) {
     // SIGTERM and SIGHUP end the program as its own Exit command does.
     const app::ui::QuitOnSignal quitOnSignal;
     app::ui::GlyphonApp glyphon;
-    if (!glyphon.start(QApplication::arguments()))
-        return 1;
+    glyphon.start(QApplication::arguments());
     const int status = QApplication::exec();
     glyphon.closeMainFrame();
     return status;

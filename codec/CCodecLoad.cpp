@@ -1,8 +1,4 @@
 // Loading pictures into the codec and recognising files by their content.
-#include <sys/stat.h>
-
-#include <algorithm>
-
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/GifReader.h"
@@ -75,23 +71,14 @@ int CCodec::LoadImageFile(const std::string& name) {
 
 int CCodec::ReadImageHeader(const std::string& name) {
     const auto input = SpooledInput::open(name);
-    const std::string path = input ? input->path() : name;
-    const auto head = bitmap::readFilePrefix(path, kSniffBytes);
-    struct stat st {};
-    if (!input || !head || ::stat(path.c_str(), &st) != 0) {
+    const auto found = input ? sniffFile(input->path()) : std::nullopt;
+    if (!found) {
         return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
                                                       std::string(text::kCannotOpenForReading));
     }
-    imageWidth_ = 0;
-    imageHeight_ = 0;
-    // The probe is read into a zeroed buffer of full size, so fixed-offset
-    // fields past the end of a short file read as 0.
-    std::vector<uint8_t> buffer(kSniffBytes, 0);
-    std::copy(head->begin(), head->end(), buffer.begin());
-    const Sniffed found = sniffPicture(buffer, static_cast<uint64_t>(st.st_size));
-    fileFormat_ = std::string(formatName(found.format));
-    imageWidth_ = found.width;
-    imageHeight_ = found.height;
+    fileFormat_ = std::string(formatName(found->format));
+    imageWidth_ = found->width;
+    imageHeight_ = found->height;
     return 1;
 }
 

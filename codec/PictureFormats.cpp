@@ -1,8 +1,12 @@
 #include "codec/PictureFormats.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <array>
 #include <cctype>
 
+#include "bitmap/FileIO.h"
 #include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
 #include "codec/IgnoringCase.h"
@@ -43,7 +47,7 @@ constexpr std::array<PictureFormat, 6> kFormats{{
     {kFormatGif, "gif", kGifExtensions, sniff::gif, call<&CCodec::LoadGIF>, call<&CCodec::SaveGIF>,
         true, false, false, "GIF", "*.GIF", true},
     {kFormatPng, "png", kPngExtensions, sniff::png, call<&CCodec::LoadPNG>, call<&CCodec::SavePNG>,
-        true, false, false, "PNG", "*.PNG", false},
+        true, false, false, "PNG", "*.PNG", true},
     // Its files are PNG files: recognised as PNG, loaded as PNG. White
     // becomes transparent, so it is no undo picture.
     {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&CCodec::LoadPNG>,
@@ -165,6 +169,18 @@ Sniffed sniffPicture(std::span<const uint8_t> head, uint64_t fileLength) {
             return *found;
     }
     return {};
+}
+
+std::optional<Sniffed> sniffFile(const std::string& path) {
+    const auto head = bitmap::readFilePrefix(path, kSniffBytes);
+    struct stat st {};
+    if (!head || ::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    // The probe is read into a zeroed buffer of full size, so fixed-offset
+    // fields past the end of a short file read as 0.
+    std::vector<uint8_t> buffer(kSniffBytes, 0);
+    std::copy(head->begin(), head->end(), buffer.begin());
+    return sniffPicture(buffer, static_cast<uint64_t>(st.st_size));
 }
 
 std::vector<FileFilter> openDialogFilters(std::string_view allFormats) {

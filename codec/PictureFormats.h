@@ -104,6 +104,8 @@ std::string_view formatName(int code);
 // say about it: the format and size when a signature matches, {unknown,
 // 0, 0} when none does.
 Sniffed sniffPicture(std::span<const uint8_t> head, uint64_t fileLength);
+// The same for the file at `path`; nothing when it cannot be read.
+std::optional<Sniffed> sniffFile(const std::string& path);
 
 // One filter of a file dialog: its description and its patterns, separated
 // by ";".

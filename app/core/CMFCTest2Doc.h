@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/core/AppSettings.h"
@@ -191,7 +192,9 @@ private:
     void restoreCodecPicture();
     // Snapshot, the codec call, then the commit cycle; a failure is shown.
     void resizeCommand(const std::function<int()>& codecCall);
-    void showSavePngFailure();
+    // The save failures, each naming the file that was not written.
+    void showSavePngFailure(const std::string& path);
+    void showSaveFailure(const std::string& path, std::string_view message);
     void counterText(const std::string& counterRequest, const std::string& folder);
     void infoText(const std::string& path);
     std::string exchangeFile(const char* name) const;

@@ -39,7 +39,7 @@ bool CMFCTest2Doc::openChosenFile(const std::string& path) {
     SnapshotForUndo(true);
     const int opened = OpenPicture(path, false);
     if (opened != result::kOk) {
-        ui_.error(formatText(text::kCannotOpenFile, {loadErrorText_}));
+        ui_.error(aboutFile(path, formatText(text::kCannotOpenFile, {loadErrorText_})));
         return false;
     }
     lastFolder_ = folderOf(path);
@@ -49,7 +49,7 @@ bool CMFCTest2Doc::openChosenFile(const std::string& path) {
 bool CMFCTest2Doc::openDocument(const std::string& path) {
     modified_ = false;
     if (!bitmap::fileExists(path)) {
-        ui_.inform(std::string(text::kFileDoesNotExist), "", MessageIcon::information);
+        ui_.inform(aboutFile(path, text::kFileDoesNotExist), "", MessageIcon::information);
         return false;
     }
     if (host_.isEditing())
@@ -80,10 +80,15 @@ void CMFCTest2Doc::dropFiles(const std::vector<std::string>& paths) {
                MessageIcon::information);
 }
 
-void CMFCTest2Doc::showSavePngFailure() {
-    ui_.error(formatText(text::kSavePngFailed,
-                         {codec().errordescription(), static_cast<long long>(codec().errorcode())}),
+void CMFCTest2Doc::showSavePngFailure(const std::string& path) {
+    ui_.error(aboutFile(path, formatText(text::kSavePngFailed,
+                                         {codec().errordescription(),
+                                          static_cast<long long>(codec().errorcode())})),
               std::string(text::kCaptionSaveError));
+}
+
+void CMFCTest2Doc::showSaveFailure(const std::string& path, std::string_view message) {
+    ui_.inform(aboutFile(path, message), "", MessageIcon::information);
 }
 
 bool CMFCTest2Doc::takeBackEditedPicture() {
@@ -112,21 +117,21 @@ SaveOutcome CMFCTest2Doc::save() {
         return SaveOutcome::done;
     if (code == codec::kFormatBmp) {
         if (SavePictureBmp(pathName_) != result::kOk)
-            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+            showSaveFailure(pathName_, text::kSaveError);
         else
             modified_ = false;
     } else if (code == codec::kFormatWbmp) {
         if (!codec().ConvertBMPToMonochrome(0, 128))
-            ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+            showSaveFailure(pathName_, text::kCannotConvert);
         if (SavePictureWbmp(pathName_) != result::kOk)
-            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+            showSaveFailure(pathName_, text::kSaveError);
         else
             modified_ = false;
     } else {
         if (codec().SavePNG(pathName_))
             modified_ = false;
         else
-            showSavePngFailure();
+            showSavePngFailure(pathName_);
     }
     return SaveOutcome::done;
 }
@@ -146,26 +151,26 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type)
                                        : codec().ConvertBMPToMonochrome(settings_.ditheringMethod,
                                                                         settings_.threshold);
             if (!converted || codec().ConvertBMPToWBMP(0) != 1) {
-                ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+                showSaveFailure(target, text::kCannotConvert);
             } else if (SavePictureWbmp(target) == result::kOk) {
                 saved = true;
                 codec().LoadImage(target, "");
                 monochrome_ = true;
                 ReloadFromCodec();
             } else {
-                ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+                showSaveFailure(target, text::kSaveError);
             }
             break;
         }
         case codec::kFormatBmp:
             saved = SavePictureBmp(target) == result::kOk;
             if (!saved)
-                ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+                showSaveFailure(target, text::kSaveError);
             break;
         case codec::kFormatPng:
             saved = codec().SavePNG(target) != 0;
             if (!saved)
-                showSavePngFailure();
+                showSavePngFailure(target);
             break;
         default:
             break;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/core/CMFCTest2Doc.h"
+#include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
 
@@ -53,7 +54,7 @@ void CMFCTest2Doc::downloadText(const std::string& text, const std::string& fold
     std::string localPath = folder + "/" + name;
     std::string errorText;
     if (FetchUrl(text, localPath, errorText) != result::kOk)
-        ui_.error(errorText);
+        ui_.error(aboutFile(text, errorText));
 }
 
 void CMFCTest2Doc::counterText(const std::string& counterRequest, const std::string& folder) {

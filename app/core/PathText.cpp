@@ -30,4 +30,11 @@ std::string withTrailingSlash(std::string folder) {
     return folder;
 }
 
+std::string aboutFile(std::string_view path, std::string_view message) {
+    std::string text(path);
+    text += '\n';
+    text += message;
+    return text;
+}
+
 }  // namespace app

@@ -18,5 +18,8 @@ size_t extensionDot(std::string_view path);
 std::string withoutExtension(std::string_view path);
 // The folder with a "/" at its end.
 std::string withTrailingSlash(std::string folder);
+// A message about a file as a box shows it: the file on the first line, so
+// the user knows which one it is about, then the message.
+std::string aboutFile(std::string_view path, std::string_view message);
 
 }  // namespace app

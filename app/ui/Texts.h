@@ -206,7 +206,6 @@ inline constexpr std::string_view kDrawingToolbarTitle = "Kreslení";
 inline constexpr std::string_view kOpenFileTitle = "Otevřít soubor";
 inline constexpr std::string_view kSaveAsTitle = "Uložit jako";
 inline constexpr std::string_view kAllSupportedFormats = "Všechny podporované formáty";
-inline constexpr std::string_view kAllFiles = "Všechny soubory";
 
 // Prompts of the number dialog for the resize commands.
 inline constexpr std::string_view kPromptPercentage = "Zadejte poměr zvětšení:";
@@ -295,5 +294,12 @@ inline constexpr std::string_view kSplitTimes = " x";
 inline constexpr std::string_view kSplitCreatePages = "Generovat WML stránky";
 inline constexpr std::string_view kSplitSeparateFolder = "Jiné umístění pro WML stránky";
 inline constexpr std::string_view kSplitPrefix = "Prefix pro zdroj obrázku";
+
+// The status bar's pane for the picture: its size, depth and zoom
+// ("96 × 60, 1 bit, 400 %"). The depth takes the form of its number.
+inline constexpr std::string_view kStatusPicture = "%d × %d, %s, %d %%";
+inline constexpr std::string_view kStatusBitsOne = "%d bit";
+inline constexpr std::string_view kStatusBitsFew = "%d bity";  // 2 to 4
+inline constexpr std::string_view kStatusBitsMany = "%d bitů";
 
 }  // namespace app::ui::text

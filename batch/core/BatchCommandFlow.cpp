@@ -1,6 +1,7 @@
 #include "batch/core/BatchCommandFlow.h"
 
 #include "batch/core/BatchRun.h"
+#include "batch/core/OutputFolders.h"
 #include "batch/core/Texts.h"
 
 namespace batch {
@@ -34,6 +35,10 @@ bool chooseBatchRun(BatchSettings& settings, BatchSheetValues& values, app::User
             ui.error(std::string(text::kNoFilesChosen));
             return false;
         }
+        // A folder that cannot take the pictures goes back to the sheet
+        // before anything is converted.
+        if (!prepareOutputFolders(settings, ui))
+            continue;
         if (!values.waitForConfirmation)
             return true;
         if (ui.askOkCancel(confirmationText(values.fileList, values.stopOnError),

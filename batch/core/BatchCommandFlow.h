@@ -17,6 +17,9 @@ struct BatchProgramState {
     BatchSettings settings;
     // The folder files were last added from.
     std::string lastAddFolder;
+    // The file list of the last run when some of it failed: the next
+    // command starts with it, so the failed entries can be tried again.
+    std::string keptFileList;
 };
 
 // The values of one command that are not bound to the settings: the
@@ -42,9 +45,10 @@ BatchSheetValues openingSheetValues(BatchSettings& settings, const app::AppSetti
 void storeSheetValues(BatchSettings& settings, const BatchSheetValues& values);
 
 // Shows the sheet (true for OK) until the user starts the run or gives up.
-// OK with an empty list shows the no-files box and gives up; with the
-// confirmation asked for, Cancel in its box goes back to the sheet with
-// the values as they stand. True when the run should start.
+// OK with an empty list shows the no-files box and gives up; output folders
+// that are missing (and not created when offered) or unusable go back to the
+// sheet; with the confirmation asked for, Cancel in its box goes back to the
+// sheet with the values as they stand. True when the run should start.
 bool chooseBatchRun(BatchSettings& settings, BatchSheetValues& values, app::UserInterface& ui,
                     const std::function<bool(BatchSheetValues&)>& showSheet);
 

@@ -53,8 +53,23 @@ void BatchRun::fail(const std::string& message) {
     // end, so the summary stays readable.
     if (!message.empty() && message.back() != '\n')
         errorList_ += '\n';
-    if (options_->stopOnError)
-        ui_.error(message);
+    report(message);
+}
+
+void BatchRun::report(const std::string& shown) {
+    if (!options_->stopOnError)
+        return;
+    if (!options_->askToStop) {
+        ui_.error(shown);
+        return;
+    }
+    std::string question = shown;
+    while (!question.empty() && question.back() == '\n')
+        question.pop_back();
+    question += "\n\n";
+    question += text::kAskStopRun;
+    stopped_ =
+        ui_.askYesNo(question, std::string(app::text::kCaptionError), app::MessageIcon::error);
 }
 
 void BatchRun::removeTemporaryDownload() {
@@ -68,6 +83,7 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     settings_ = &settings;
     options_ = &options;
     total_ = done_ = errors_ = 0;
+    stopped_ = false;
     errorList_.clear();
     temporaryDownload_.clear();
 
@@ -84,7 +100,7 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     summary.ran = true;
 
     size_t start = 0;
-    while (start < fileList.size()) {
+    while (start < fileList.size() && !stopped_) {
         const size_t end = fileList.find('\n', start);
         if (end == std::string::npos)
             break;
@@ -102,13 +118,17 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     summary.done = done_;
     summary.errors = errors_;
     summary.errorList = errorList_;
+    summary.stopped = stopped_;
     summary.text = errorList_.empty()
                        ? formatText(text::kAllConverted, {static_cast<long long>(done_)})
                        : formatText(text::kSomeFailed,
                                     {static_cast<long long>(done_), static_cast<long long>(total_),
                                      static_cast<long long>(errors_), errorList_});
+    // A run with failures ends under a warning, so it does not look like
+    // one that went well.
     if (options.showSummary)
-        ui_.inform(summary.text, std::string(text::kSummaryCaption), app::MessageIcon::information);
+        ui_.inform(summary.text, std::string(text::kSummaryCaption),
+                   errors_ > 0 ? app::MessageIcon::warning : app::MessageIcon::information);
     return summary;
 }
 
@@ -144,9 +164,8 @@ bool BatchRun::convertEntry(Entry& entry) {
 
     const int depth = codec.GetBMPBpp();
     if (depth != 4 && depth != 8) {
-        if (options_->stopOnError)
-            ui_.error(formatText(text::kDepthShown, {entry.name}));
         ++errors_;
+        report(formatText(text::kDepthShown, {entry.name}));
         errorList_ += formatText(text::kDepthListed, {static_cast<long long>(depth), entry.name});
         return false;
     }

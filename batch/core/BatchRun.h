@@ -29,6 +29,9 @@ enum class ExtraResize { none, exactSize, percentage };
 
 struct BatchRunOptions {
     bool stopOnError = false;
+    // With stopOnError: each failure asks whether to stop the run there
+    // (Yes stops, No goes on) instead of only showing it.
+    bool askToStop = false;
     // On: the grey picture is resized first and converted afterwards, so
     // that resizing averages grey levels instead of shrinking a dithered
     // pattern into a black rectangle. Off: black and white first.
@@ -48,7 +51,8 @@ struct BatchRunOptions {
 };
 
 struct BatchSummary {
-    bool ran = false;  // false when the run ended before the first entry
+    bool ran = false;      // false when the run ended before the first entry
+    bool stopped = false;  // the user stopped the run after a failure
     int total = 0;
     int done = 0;
     int errors = 0;
@@ -71,6 +75,8 @@ private:
     // One entry's steps; false when it failed (the error is already counted).
     bool convertEntry(Entry& entry);
     void fail(const std::string& message);
+    // Shows a failure when the run stops on errors; may stop the run.
+    void report(const std::string& shown);
     void show(const std::string& status, const std::string& file);
     void removeTemporaryDownload();
 
@@ -84,6 +90,7 @@ private:
     int total_ = 0;
     int done_ = 0;
     int errors_ = 0;
+    bool stopped_ = false;
     std::string errorList_;
     std::string temporaryDownload_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -126,6 +127,23 @@ bool FolderBrowser::enter(std::string_view entry) {
     if (name.empty() || name == "." || name.find('/') != std::string::npos)
         return false;
     const std::string target = joined(current_, name);
+    if (!isFolder(target))
+        return false;
+    moveTo(target);
+    return true;
+}
+
+bool FolderBrowser::goTo(const std::string& path) {
+    std::string typed = withSlashes(path);
+    // Blanks around a pasted path are no part of it.
+    const auto first = typed.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return false;
+    typed = typed.substr(first, typed.find_last_not_of(" \t\r\n") - first + 1);
+    const char* home = std::getenv("HOME");
+    if (home && *home && (typed == "~" || typed.starts_with("~/")))
+        typed = std::string(home) + typed.substr(1);
+    const std::string target = typed.front() == '/' ? typed : joined(current_, typed);
     if (!isFolder(target))
         return false;
     moveTo(target);

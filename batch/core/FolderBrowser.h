@@ -35,6 +35,11 @@ public:
     // folder (any more).
     bool enter(std::string_view entry);
 
+    // Goes to a folder typed or pasted as a path: absolute, relative to the
+    // current folder, or starting with "~" for the home folder. False, and
+    // nothing changes, when it names no existing folder.
+    bool goTo(const std::string& path);
+
     const std::vector<std::string>& drives() const { return drives_; }
     // The drive holding the current folder: the one with the longest path
     // that the current folder lies in.

@@ -44,4 +44,12 @@ inline constexpr std::string_view kConfirmationCaption = "Připraven na konverzi
 inline constexpr std::string_view kYes = "Ano";
 inline constexpr std::string_view kNo = "Ne";
 
+// Asked under a failure when the run is to stop on errors.
+inline constexpr std::string_view kAskStopRun = "Zastavit dávkovou konverzi?";
+
+// The output folders, checked before the first picture is converted.
+inline constexpr std::string_view kOutputFolderMissing = "Složka '%s' neexistuje. Mám ji vytvořit?";
+inline constexpr std::string_view kOutputFolderNotCreated = "Složku '%s' nelze vytvořit.";
+inline constexpr std::string_view kOutputFolderUnusable = "Složku '%s' nelze použít: %s";
+
 }  // namespace batch::text

@@ -46,6 +46,7 @@ batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterf
                                     batch::BatchProgramState& state, QWidget* window) {
     const app::AppSettings& program = document.settings();
     batch::BatchSheetValues values = batch::openingSheetValues(state.settings, program);
+    values.fileList = state.keptFileList;
     const auto showSheet = [&](batch::BatchSheetValues& shown) {
         BatchSheet sheet(state, shown, program, window);
         return sheet.exec() == QDialog::Accepted;
@@ -57,8 +58,11 @@ batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterf
     CBatchProgressDlg progress(window);
     batch::BatchRunOptions options;
     options.stopOnError = values.stopOnError;
+    options.askToStop = true;
     batch::BatchRun run(document, ui, progress);
-    return run.run(state.settings, values.fileList, options);
+    const batch::BatchSummary summary = run.run(state.settings, values.fileList, options);
+    state.keptFileList = summary.errors > 0 ? values.fileList : std::string();
+    return summary;
 }
 
 }  // namespace batchui

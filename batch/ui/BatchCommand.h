@@ -15,7 +15,9 @@ namespace batchui {
 // The batch command: shows the batch sheet (again after a cancelled
 // confirmation), then converts the list through the document with the
 // progress window over `window`, and ends with the summary box. Messages go
-// through `ui`. Gives the run's summary; `ran` is false when no run started.
+// through `ui`. A run with failures leaves its file list for the next
+// command's sheet. Gives the run's summary; `ran` is false when no run
+// started.
 batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterface& ui,
                                     batch::BatchProgramState& state, QWidget* window);
 

@@ -16,6 +16,7 @@
 #include "app/core/AppSettings.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/ui/CDownloadDlg.h"
+#include "batch/ui/FileDialogs.h"
 #include "batch/ui/FormatFilters.h"
 #include "batch/ui/Texts.h"
 #include "batch/ui/Translate.h"
@@ -114,11 +115,10 @@ void CBatchSelectDlg::addFiles() {
                        QString::fromStdString(lastAddFolder_));
     // The program's own dialog: the same on every desktop, and its patterns
     // match names in any case.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters(filterTexts(codec::batchAddDialogFilters(text::kFilterAll)));
+    prepareFileDialog(dialog, filterTexts(codec::batchAddDialogFilters(text::kFilterAll)), 1);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList chosen = dialog.selectedFiles();

@@ -93,6 +93,9 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     connect(steps, &StepButtons::stepped, this, &CConversionPreviewDlg::stepThreshold);
     connect(thresholdEdit_, &QLineEdit::editingFinished, this,
             &CConversionPreviewDlg::takeTypedThreshold);
+    // The preview follows the threshold as it is typed.
+    connect(thresholdEdit_, &QLineEdit::textEdited, this,
+            &CConversionPreviewDlg::takeTypedThreshold);
     auto* thresholdRow = new QHBoxLayout;
     thresholdRow->setSpacing(0);
     thresholdRow->addWidget(thresholdEdit_);
@@ -134,10 +137,14 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     const int frame = previewLabel_->frameWidth();
     previewLabel_->setFixedSize(kPreviewWidth + 2 * frame, kPreviewHeight + 2 * frame);
 
+    // Each slider as long as the side of the preview it moves along.
+    horizontalSlider_->setFixedWidth(previewLabel_->width());
+    verticalSlider_->setFixedHeight(previewLabel_->height());
     auto* previewGrid = new QGridLayout;
     previewGrid->addWidget(horizontalSlider_, 0, 1);
     previewGrid->addWidget(verticalSlider_, 1, 0);
     previewGrid->addWidget(previewLabel_, 1, 1);
+    previewGrid->setRowStretch(2, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -222,11 +229,19 @@ void CConversionPreviewDlg::redrawPreview() {
         return;
     }
     // Only the part of the window that lies on the picture is shown; the
-    // codec fills the rest with black, which the picture may not have.
+    // codec fills the rest with black, which the picture may not have. A
+    // part smaller than the preview is magnified by the largest whole
+    // factor that fits, so every pixel stays an even block.
     const int shownWidth = std::clamp(pictureWidth_ - windowX(), 0, kPreviewWidth);
     const int shownHeight = std::clamp(pictureHeight_ - windowY(), 0, kPreviewHeight);
-    previewLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    previewLabel_->setPixmap(QPixmap::fromImage(preview_.copy(0, 0, shownWidth, shownHeight)));
+    const int factor = std::max(1, std::min(kPreviewWidth / std::max(1, shownWidth),
+                                            kPreviewHeight / std::max(1, shownHeight)));
+    const QImage part = preview_.copy(0, 0, shownWidth, shownHeight);
+    previewLabel_->setAlignment(factor > 1 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    previewLabel_->setPixmap(QPixmap::fromImage(
+        factor > 1
+            ? part.scaled(part.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            : part));
 }
 
 void CConversionPreviewDlg::accept() {

@@ -51,7 +51,7 @@ CDownloadDlg::CDownloadDlg(const app::AppSettings& settings, Mode mode, QWidget*
     browseButton->setAutoDefault(false);
     connect(browseButton, &QPushButton::clicked, this, &CDownloadDlg::browse);
 
-    auto* buttons = batchui::makeOkCancelButtons(*this);
+    auto* buttons = batchui::makeOkZrusitButtons(*this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(urlLabel, 0, 0, 1, 2);

@@ -108,6 +108,12 @@ CFolderPickerDlg::CFolderPickerDlg(std::string& folder, QWidget* parent,
         drives_->addItem(QString::fromStdString(drive));
     connect(drives_, &QComboBox::activated, this, &CFolderPickerDlg::chooseDrive);
 
+    auto* pathLabel = new QLabel(translate(text::kFolderPath), this);
+    pathEdit_ = new QLineEdit(this);
+    pathEdit_->setObjectName("pathEdit");
+    pathLabel->setBuddy(pathEdit_);
+    connect(pathEdit_, &QLineEdit::returnPressed, this, &CFolderPickerDlg::goToTypedPath);
+
     auto* ok = dialogButton(text::kOk, this);
     ok->setObjectName("okButton");
     auto* cancel = dialogButton(text::kCancel, this);
@@ -131,6 +137,8 @@ CFolderPickerDlg::CFolderPickerDlg(std::string& folder, QWidget* parent,
     layout->addLayout(buttons, 1, 1);
     layout->addWidget(driveLabel, 2, 0);
     layout->addWidget(drives_, 3, 0);
+    layout->addWidget(pathLabel, 4, 0);
+    layout->addWidget(pathEdit_, 5, 0, 1, 2);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(0, 1);
 
@@ -146,6 +154,26 @@ void CFolderPickerDlg::refresh() {
     if (list_->count() > 0)
         list_->setCurrentRow(0);
     drives_->setCurrentIndex(browser_.currentDrive());
+    pathEdit_->setText(QString::fromStdString(browser_.current()));
+}
+
+bool CFolderPickerDlg::goToTypedPath() {
+    const QString typed = pathEdit_->text();
+    // An emptied field stands for the folder the list shows.
+    if (typed.trimmed().isEmpty() ||
+        typed.trimmed() == QString::fromStdString(browser_.current())) {
+        pathEdit_->setText(QString::fromStdString(browser_.current()));
+        return true;
+    }
+    if (!browser_.goTo(typed.toStdString())) {
+        batchui::showMessage(this, {translate(text::kNoSuchFolder).arg(typed.trimmed()),
+                                    translate(text::kCaptionError), QMessageBox::Critical});
+        pathEdit_->setFocus();
+        pathEdit_->selectAll();
+        return false;
+    }
+    refresh();
+    return true;
 }
 
 void CFolderPickerDlg::enter(QListWidgetItem* item) {
@@ -183,6 +211,9 @@ void CFolderPickerDlg::makeNewFolder() {
 }
 
 void CFolderPickerDlg::accept() {
+    // A path typed but not yet gone to is the folder chosen.
+    if (!goToTypedPath())
+        return;
     folder_ = browser_.current();
     QDialog::accept();
 }

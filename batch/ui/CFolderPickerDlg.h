@@ -16,8 +16,9 @@ namespace batchui {
 
 // "Najít složku": chooses a folder among the sub-folders of the current one,
 // changing "drives" (the file system's root, the home folder and mounted
-// volumes) and making new folders on the way. OK writes the chosen folder
-// back into the caller's string.
+// volumes) and making new folders on the way; a folder's path may also be
+// typed or pasted into the path field (Return goes there). OK writes the
+// chosen folder back into the caller's string.
 class CFolderPickerDlg : public QDialog {
     Q_OBJECT
 public:
@@ -46,12 +47,16 @@ private:
     void enter(QListWidgetItem* item);
     void chooseDrive(int index);
     void makeNewFolder();
+    // Goes to the folder in the path field; false (after saying so) when
+    // there is none.
+    bool goToTypedPath();
 
     std::string& folder_;
     batch::FolderBrowser browser_;
     QLabel* folderLabel_ = nullptr;
     QListWidget* list_ = nullptr;
     QComboBox* drives_ = nullptr;
+    QLineEdit* pathEdit_ = nullptr;
 };
 
 }  // namespace batchui

@@ -20,7 +20,7 @@ CNewFolderDlg::CNewFolderDlg(QWidget* parent) : QDialog(parent), nameEdit_(new Q
     auto* prompt = new QLabel(translate(text::kNewFolderPrompt), this);
     prompt->setBuddy(nameEdit_);
 
-    auto* buttons = batchui::makeOkCancelButtons(*this);
+    auto* buttons = batchui::makeOkZrusitButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -20,6 +20,10 @@ QDialogButtonBox* makeOkCancelButtons(QDialog& dialog, const QString& okText,
 }
 
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog) {
+    return makeOkCancelButtons(dialog, translate(text::kOk), translate(text::kStorno));
+}
+
+QDialogButtonBox* makeOkZrusitButtons(QDialog& dialog) {
     return makeOkCancelButtons(dialog, translate(text::kOk), translate(text::kCancel));
 }
 

@@ -10,7 +10,10 @@ namespace batchui {
 // dialog's accept and reject (overrides included). The caller places them.
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog, const QString& okText,
                                       const QString& cancelText);
-// The same with the batch dialogs' captions ("OK", "Zrušit").
+// The same with the program's captions ("OK", "Storno").
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog);
+// The same with "OK" and "Zrušit", the captions of the download and folder
+// dialogs.
+QDialogButtonBox* makeOkZrusitButtons(QDialog& dialog);
 
 }  // namespace batchui

@@ -19,6 +19,8 @@ using codec::text::kFolderExists;
 
 inline constexpr std::string_view kOk = "OK";
 inline constexpr std::string_view kCancel = "Zrušit";
+// Cancel wherever no other word is given for it, as in the program's windows.
+inline constexpr std::string_view kStorno = "Storno";
 
 // Threshold edits.
 inline constexpr std::string_view kThresholdLabel = "Úroveň thresholdingu:";
@@ -50,6 +52,9 @@ inline constexpr std::string_view kChangeDrive = "Změnit disk:";
 inline constexpr std::string_view kNewFolderButton = "&Nová složka";
 inline constexpr std::string_view kNewFolderTitle = "Nová složka";
 inline constexpr std::string_view kNewFolderPrompt = "Zadejte jméno složky:";
+// The field where a folder's path can be typed or pasted.
+inline constexpr std::string_view kFolderPath = "&Cesta:";
+inline constexpr std::string_view kNoSuchFolder = "Složka '%1' neexistuje.";
 
 // The download dialogs.
 inline constexpr std::string_view kDownloadTitle = "Stahování obrázku";

@@ -10,7 +10,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <tuple>
+
 #include "dotwerk/Texts.h"
+#include "dotwerk/ToolIcons.h"
 #include "dotwerk/Translate.h"
 
 namespace dotwerk_host {
@@ -18,18 +21,39 @@ namespace {
 
 constexpr int kMargin = 8;
 
+using dotwerk::icons::Icon;
+
 struct ModeAction {
     short mode;
     const char* name;
+    Icon icon;
 };
 
 constexpr ModeAction kModeActions[] = {
-    {dotwerk::kModeNone, "Arrow"},      {dotwerk::kModePencil, "Pencil"},
-    {dotwerk::kModeEraser, "Eraser"},   {dotwerk::kModeRectangle, "Rectangle"},
-    {dotwerk::kModeEllipse, "Ellipse"}, {dotwerk::kModeLine, "Line"},
-    {dotwerk::kModeFill, "Fill"},       {dotwerk::kModeSelect, "Select"},
-    {dotwerk::kModeCopy, "Copy"},       {dotwerk::kModeMove, "Move"},
-    {dotwerk::kModeText, "Text"},
+    {dotwerk::kModeNone, "Arrow", Icon::arrow},
+    {dotwerk::kModePencil, "Pencil", Icon::pencil},
+    {dotwerk::kModeEraser, "Eraser", Icon::eraser},
+    {dotwerk::kModeRectangle, "Rectangle", Icon::rectangle},
+    {dotwerk::kModeEllipse, "Ellipse", Icon::ellipse},
+    {dotwerk::kModeLine, "Line", Icon::line},
+    {dotwerk::kModeFill, "Fill", Icon::fill},
+    {dotwerk::kModeSelect, "Select", Icon::select},
+    {dotwerk::kModeCopy, "Copy", Icon::copySelection},
+    {dotwerk::kModeMove, "Move", Icon::move},
+    {dotwerk::kModeText, "Text", Icon::text},
+};
+
+// The line widths: the control's code and the width in pixels it draws.
+struct WidthAction {
+    short code;
+    int pixels;
+    Icon icon;
+};
+
+constexpr WidthAction kWidthActions[] = {
+    {1, 1, Icon::lineWidth1},
+    {2, 2, Icon::lineWidth2},
+    {3, 4, Icon::lineWidth3},
 };
 
 }  // namespace
@@ -61,8 +85,15 @@ bool HostWindow::createEditor(QString* reason, const QString& library) {
 }
 
 void HostWindow::buildToolBars() {
+    // Every button shows its picture; its name is the tool tip.
+    const auto add = [this](QToolBar* bar, Icon icon, const QString& name, auto handler) {
+        QAction* action = bar->addAction(dotwerk::icons::icon(icon), name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
     QToolBar* file = addToolBar(QStringLiteral("File"));
-    QAction* open = file->addAction(QStringLiteral("Open"), this, [this] {
+    file->setObjectName(QStringLiteral("fileToolBar"));
+    QAction* open = add(file, Icon::open, QStringLiteral("Open"), [this] {
         if (!maybeSave())
             return;
         const QString path = QFileDialog::getOpenFileName(
@@ -72,43 +103,72 @@ void HostWindow::buildToolBars() {
             QMessageBox::critical(this, QStringLiteral("Open"), error);
     });
     open->setShortcut(QKeySequence::Open);
-    QAction* save = file->addAction(QStringLiteral("Save"), this, [this] { this->save(); });
+    QAction* save = add(file, Icon::save, QStringLiteral("Save"), [this] { this->save(); });
     save->setShortcut(QKeySequence::Save);
-    QAction* saveAs = file->addAction(QStringLiteral("Save as"), this, [this] { this->saveAs(); });
+    QAction* saveAs =
+        add(file, Icon::saveAs, QStringLiteral("Save as"), [this] { this->saveAs(); });
     saveAs->setShortcut(QKeySequence::SaveAs);
-
-    QToolBar* tools = addToolBar(QStringLiteral("Tools"));
-    modes_ = new QActionGroup(this);
-    for (const auto& entry : kModeActions) {
-        QAction* action = tools->addAction(QString::fromLatin1(entry.name));
-        action->setCheckable(true);
-        action->setData(entry.mode);
-        modes_->addAction(action);
-        connect(action, &QAction::triggered, this, [this, mode = entry.mode] {
-            editor_.SetMode(mode);
-            updateStatus();
-        });
-    }
-
-    QToolBar* view = addToolBar(QStringLiteral("View"));
-    for (short code = 1; code <= 3; ++code)
-        view->addAction(QStringLiteral("Width %1").arg(code == 3 ? 4 : code), this,
-                        [this, code] { editor_.SetLineWidth(code); });
-    view->addAction(QStringLiteral("Zoom +"), this,
-                    [this] { editor_.SetZoom(static_cast<short>(editor_.GetZoom() + 1)); });
-    view->addAction(QStringLiteral("Zoom -"), this,
-                    [this] { editor_.SetZoom(static_cast<short>(editor_.GetZoom() - 1)); });
-    view->addAction(QStringLiteral("Grid"), this,
-                    [this] { editor_.SetShowGrid(!editor_.GetShowGrid()); });
-    view->addAction(QStringLiteral("Invert"), this, [this] { editor_.InvertColor(); });
-    view->addAction(QStringLiteral("Clear"), this, [this] { editor_.Clear(); });
-    QAction* undo = view->addAction(QStringLiteral("Undo"), this, [this] {
+    QAction* undo = add(file, Icon::undo, QStringLiteral("Undo"), [this] {
         editor_.Undo();
         updateStatus();
     });
     undo->setShortcut(QKeySequence::Undo);
-    view->addAction(QStringLiteral("Czech"), this, [this] { editor_.SetLanguage(1); });
-    view->addAction(QStringLiteral("English"), this, [this] { editor_.SetLanguage(2); });
+
+    // The tools and the line widths each show which one is in use.
+    QToolBar* tools = addToolBar(QStringLiteral("Tools"));
+    tools->setObjectName(QStringLiteral("toolsToolBar"));
+    modes_ = new QActionGroup(this);
+    for (const auto& entry : kModeActions) {
+        QAction* action =
+            add(tools, entry.icon, QString::fromLatin1(entry.name), [this, mode = entry.mode] {
+                editor_.SetMode(mode);
+                updateStatus();
+            });
+        action->setCheckable(true);
+        action->setData(entry.mode);
+        modes_->addAction(action);
+    }
+    tools->addSeparator();
+    widths_ = new QActionGroup(this);
+    for (const auto& entry : kWidthActions) {
+        QAction* action = add(tools, entry.icon, QStringLiteral("Width %1").arg(entry.pixels),
+                              [this, code = entry.code] {
+                                  editor_.SetLineWidth(code);
+                                  updateStatus();
+                              });
+        action->setCheckable(true);
+        action->setData(entry.code);
+        widths_->addAction(action);
+    }
+
+    // A second row: the first is full with the tools.
+    addToolBarBreak();
+    QToolBar* view = addToolBar(QStringLiteral("View"));
+    view->setObjectName(QStringLiteral("viewToolBar"));
+    add(view, Icon::zoomIn, QStringLiteral("Zoom +"), [this] {
+        editor_.SetZoom(static_cast<short>(editor_.GetZoom() + 1));
+        updateStatus();
+    });
+    add(view, Icon::zoomOut, QStringLiteral("Zoom -"), [this] {
+        editor_.SetZoom(static_cast<short>(editor_.GetZoom() - 1));
+        updateStatus();
+    });
+    grid_ = add(view, Icon::grid, QStringLiteral("Grid"), [this] {
+        editor_.SetShowGrid(!editor_.GetShowGrid());
+        updateStatus();
+    });
+    grid_->setCheckable(true);
+    add(view, Icon::invert, QStringLiteral("Invert"), [this] { editor_.InvertColor(); });
+    add(view, Icon::clear, QStringLiteral("Clear"), [this] { editor_.Clear(); });
+    view->addSeparator();
+    for (const auto& [language, label, name] :
+         {std::tuple{dotwerk::kLanguageCzech, "CZ", "Czech"},
+          std::tuple{dotwerk::kLanguageEnglish, "EN", "English"}}) {
+        QAction* action = view->addAction(dotwerk::icons::labelIcon(QString::fromLatin1(label)),
+                                          QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+                [this, language] { editor_.SetLanguage(language); });
+    }
 }
 
 bool HostWindow::openPicture(const QString& path, QString* error) {
@@ -216,10 +276,15 @@ void HostWindow::closeEvent(QCloseEvent* event) {
 void HostWindow::updateStatus() {
     long long cx = 0, cy = 0;
     editor_.GetImageSize(&cx, &cy);
-    const short mode = editor_.GetMode();
-    if (modes_ != nullptr)
-        for (QAction* action : modes_->actions())
-            action->setChecked(action->data().toInt() == mode);
+    const auto check = [](QActionGroup* group, int value) {
+        if (group != nullptr)
+            for (QAction* action : group->actions())
+                action->setChecked(action->data().toInt() == value);
+    };
+    check(modes_, editor_.GetMode());
+    check(widths_, editor_.GetLineWidth());
+    if (grid_ != nullptr)
+        grid_->setChecked(editor_.GetShowGrid());
     const QString name = path_.isEmpty() ? dotwerk::translate(dotwerk::text::kHostUntitled)
                                          : QFileInfo(path_).fileName();
     setWindowTitle(name + QStringLiteral("[*] - Dotwerk host"));

@@ -5,6 +5,7 @@
 #include "dotwerk/CDotwerk.h"
 #include "dotwerk/host/PictureFiles.h"
 
+class QAction;
 class QActionGroup;
 class QScrollArea;
 
@@ -49,6 +50,8 @@ private:
     QScrollArea* scrollArea_ = nullptr;
     QWidget* canvas_ = nullptr;
     QActionGroup* modes_ = nullptr;
+    QActionGroup* widths_ = nullptr;
+    QAction* grid_ = nullptr;
     HostPicture picture_;
     dotwerk::DibHandleRecord handle_;
     QString path_;

@@ -214,7 +214,8 @@ TEST_F(BatchCommandTest, ErrorsStopInBoxesAndTheConfirmationLeadsBackToTheSheet)
         sheet.accept();
     };
     script.then<batchui::BatchSheet>(fill).then<batchui::BatchSheet>(fill);
-    answers = {QMessageBox::Cancel, QMessageBox::Ok};
+    // The failure asks whether to stop: No goes on with the next file.
+    answers = {QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::No};
     run(ID_BATCH, script);
 
     EXPECT_EQ(sheetsShown, 2);
@@ -228,13 +229,130 @@ TEST_F(BatchCommandTest, ErrorsStopInBoxesAndTheConfirmationLeadsBackToTheSheet)
     }
     EXPECT_EQ(messages[2].caption.toStdString(), "Chyba");
     EXPECT_EQ(messages[2].icon, app::MessageIcon::error);
-    EXPECT_EQ(
-        messages[2].text.toStdString().rfind("Nepodařilo se nahrát soubor " + broken + ": ", 0), 0u)
-        << messages[2].text.toStdString();
+    EXPECT_EQ(messages[2].buttons, QMessageBox::Yes | QMessageBox::No);
+    const std::string question = messages[2].text.toStdString();
+    const std::string ask = "\n\nZastavit dávkovou konverzi?";
+    EXPECT_EQ(question.rfind("Nepodařilo se nahrát soubor " + broken + ": ", 0), 0u) << question;
+    ASSERT_TRUE(question.ends_with(ask)) << question;
     EXPECT_EQ(messages[3].text.toStdString(),
               "1 Souborů zkonvertováno úspěšně (z 2 celkem).\n\nNastalo 1 chyb:\n" +
-                  messages[2].text.toStdString() + "\n");
+                  question.substr(0, question.size() - ask.size()) + "\n");
+    EXPECT_EQ(messages[3].icon, app::MessageIcon::warning);
     EXPECT_EQ(filesIn(out), std::vector<std::string>{"good.bmp"});
+}
+
+TEST_F(BatchCommandTest, YesAtAFailureStopsTheRunThere) {
+    const std::string broken = work.file("broken.bmp");
+    testing_support::writeFile(broken, std::string("BM not a picture"));
+    const std::string good = writeGradientBmp(work.file("good.bmp"), 12, 12);
+    ModalScript script;
+    script.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
+        dropFiles(sheet.selection(), {broken, good});
+        chooseOutput(sheet, out, false, true, false);
+        sheet.accept();
+    });
+    answers = {QMessageBox::Yes};
+    run(ID_BATCH, script);
+
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[0].text.endsWith(QString::fromUtf8("Zastavit dávkovou konverzi?")));
+    EXPECT_EQ(
+        messages[1].text.toStdString().rfind("0 Souborů zkonvertováno úspěšně (z 2 celkem).", 0),
+        0u)
+        << messages[1].text.toStdString();
+    EXPECT_TRUE(filesIn(out).empty());
+}
+
+TEST_F(BatchCommandTest, AMissingOutputFolderIsOfferedForCreatingBeforeTheRun) {
+    const std::string good = writeGradientBmp(work.file("good.bmp"), 12, 12);
+    const std::string missing = work.file("new/pictures");
+    int sheetsShown = 0;
+    const auto fill = [&](batchui::BatchSheet& sheet) {
+        if (++sheetsShown == 1) {
+            dropFiles(sheet.selection(), {good});
+            chooseOutput(sheet, missing, false, false, false);
+        }
+        sheet.accept();
+    };
+    ModalScript script;
+    script.then<batchui::BatchSheet>(fill).then<batchui::BatchSheet>(fill);
+    // No goes back to the sheet with nothing converted; Yes makes the folder.
+    answers = {QMessageBox::No, QMessageBox::Yes};
+    run(ID_BATCH, script);
+
+    EXPECT_EQ(sheetsShown, 2);
+    ASSERT_EQ(messages.size(), 3u);
+    for (int i : {0, 1}) {
+        EXPECT_EQ(messages[i].text.toStdString(),
+                  "Složka '" + missing + "' neexistuje. Mám ji vytvořit?");
+        EXPECT_EQ(messages[i].caption.toStdString(), "Vytvořit složku");
+        EXPECT_EQ(messages[i].buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+    EXPECT_EQ(messages[2].text.toStdString(), "Všech 1 obrázků bylo zkonvertováno úspěšně");
+    EXPECT_EQ(messages[2].icon, app::MessageIcon::information);
+    EXPECT_EQ(filesIn(missing), std::vector<std::string>{"good.bmp"});
+}
+
+TEST_F(BatchCommandTest, AFolderThatCannotBeMadeStopsTheRunBeforeItStarts) {
+    const std::string good = writeGradientBmp(work.file("good.bmp"), 12, 12);
+    // A file stands where the folder would go.
+    const std::string blocker = work.file("blocker");
+    testing_support::writeFile(blocker, std::string("x"));
+    int sheetsShown = 0;
+    const auto fill = [&](batchui::BatchSheet& sheet) {
+        if (++sheetsShown == 1) {
+            dropFiles(sheet.selection(), {good});
+            chooseOutput(sheet, blocker + "/out", false, false, false);
+            sheet.accept();
+        } else {
+            sheet.reject();
+        }
+    };
+    ModalScript script;
+    script.then<batchui::BatchSheet>(fill).then<batchui::BatchSheet>(fill);
+    run(ID_BATCH, script);
+
+    EXPECT_EQ(sheetsShown, 2);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text.toStdString(), "Složku '" + blocker + "/out' nelze vytvořit.");
+    EXPECT_EQ(messages[1].icon, app::MessageIcon::error);
+    EXPECT_FALSE(frame().findChild<batchui::CBatchProgressDlg*>());
+}
+
+TEST_F(BatchCommandTest, ARunWithFailuresLeavesItsListForTheNextOne) {
+    const std::string broken = work.file("broken.bmp");
+    testing_support::writeFile(broken, std::string("BM not a picture"));
+    const std::string good = writeGradientBmp(work.file("good.bmp"), 12, 12);
+    const auto runWith = [&](const std::vector<std::string>& files, QStringList& listed) {
+        ModalScript script;
+        script.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
+            listed = sheet.selection().entries();
+            if (!files.empty())
+                dropFiles(sheet.selection(), files);
+            chooseOutput(sheet, out, false, false, false);
+            sheet.accept();
+        });
+        run(ID_BATCH, script);
+    };
+    QStringList listed;
+    runWith({broken, good}, listed);
+    EXPECT_TRUE(listed.isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, app::MessageIcon::warning);
+
+    // The next sheet opens with the list; once it all converts, the one
+    // after opens empty.
+    testing_support::writeFile(broken, testing_support::readText(good));
+    runWith({}, listed);
+    EXPECT_EQ(listed, (QStringList{QString::fromStdString(broken), QString::fromStdString(good)}));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].icon, app::MessageIcon::information);
+    ModalScript last;
+    last.then<batchui::BatchSheet>([&](batchui::BatchSheet& sheet) {
+        EXPECT_TRUE(sheet.selection().entries().isEmpty());
+        sheet.reject();
+    });
+    run(ID_BATCH, last);
 }
 
 TEST_F(BatchCommandTest, EmptyListAndCancelConvertNothingAndSettingsLastTheProgram) {

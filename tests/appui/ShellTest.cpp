@@ -229,7 +229,7 @@ TEST_F(ShellTest, TheRecentFileListKeepsFourAndForgetsWhatNoLongerOpens) {
     ASSERT_GE(position, 0);
     run(ID_FILE_MRU_FILE1 + position);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Soubor neexistuje"));
+    EXPECT_EQ(messages[0].text.toStdString(), paths[3] + "\nSoubor neexistuje");
     EXPECT_FALSE(frame().recentFiles().paths().contains(QString::fromStdString(paths[3])));
     EXPECT_EQ(doc().pathName(), paths[2]);
 }
@@ -272,7 +272,7 @@ TEST_F(ShellTest, AboutBoxNamesTheVersion) {
     run(ID_APP_ABOUT, script);
 }
 
-TEST_F(ShellTest, StartUpOpensTheCommandLinePictureOrFails) {
+TEST_F(ShellTest, StartUpOpensTheCommandLinePictureOrNamesTheOneItCannot) {
     // Start-up reads the store: point its folders into the test's own.
     {
         QSettings stored(QSettings::UserScope, "Vendra", "WAP Glyphon");
@@ -282,7 +282,7 @@ TEST_F(ShellTest, StartUpOpensTheCommandLinePictureOrFails) {
     const auto picture = writeGradientBmp(work.file("start.bmp"), 12, 6);
     {
         GlyphonApp program;
-        ASSERT_TRUE(program.start({QStringLiteral("glyphon"), QString::fromStdString(picture)}));
+        program.start({QStringLiteral("glyphon"), QString::fromStdString(picture)});
         ASSERT_NE(program.mainFrame(), nullptr);
         EXPECT_TRUE(program.mainFrame()->isVisible());
         EXPECT_EQ(program.mainFrame()->document().pictureWidth(), 12);
@@ -290,14 +290,24 @@ TEST_F(ShellTest, StartUpOpensTheCommandLinePictureOrFails) {
         program.closeMainFrame();
         EXPECT_EQ(program.settings().codec(), nullptr);
     }
-    {
+    // A file that is not there, or not a picture: the box names it and the
+    // program starts with an empty window.
+    testing_support::writeFile(work.file("notes.bmp"), std::string("no picture"));
+    for (const std::string name : {"missing.bmp", "notes.bmp"}) {
+        messages.clear();
         GlyphonApp program;
-        EXPECT_FALSE(program.start(
-            {QStringLiteral("glyphon"), QString::fromStdString(work.file("missing.bmp"))}));
-        EXPECT_FALSE(program.mainFrame()->isVisible());
+        program.start({QStringLiteral("glyphon"), QString::fromStdString(work.file(name))});
+        ASSERT_NE(program.mainFrame(), nullptr);
+        EXPECT_TRUE(program.mainFrame()->isVisible()) << name;
+        EXPECT_FALSE(program.mainFrame()->document().hasPicture()) << name;
+        ASSERT_EQ(messages.size(), 1u) << name;
+        const QStringList lines = messages[0].text.split('\n');
+        EXPECT_EQ(lines.value(0).toStdString(), work.file(name));
+        const QString described = name == std::string("missing.bmp")
+                                      ? QStringLiteral("Soubor neexistuje")
+                                      : QStringLiteral("Nepodařilo se otevřít soubor: ");
+        EXPECT_TRUE(lines.value(1).startsWith(described)) << lines.value(1).toStdString();
     }
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back().text, QStringLiteral("Soubor neexistuje"));
 }
 
 TEST_F(ShellTest, Screenshots) {

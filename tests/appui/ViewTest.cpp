@@ -91,11 +91,21 @@ TEST_F(ViewTest, PaintsEachPixelAsABlockOfZoomSquaredPixels) {
             EXPECT_EQ(client.pixel(shown.left() + x, shown.top() + y), qRgb(grey, grey, grey))
                 << x << "," << y;
         }
-    // Around the picture the window's background shows.
-    const QRgb background = view->viewport()->palette().color(QPalette::Base).rgb();
-    EXPECT_EQ(client.pixel(shown.left() - 1, shown.top()), background);
-    EXPECT_EQ(client.pixel(shown.right() + 1, shown.bottom()), background);
-    EXPECT_EQ(client.pixel(shown.left(), shown.bottom() + 1), background);
+    // A thin frame just around the picture, then the window's neutral
+    // background, which is neither white nor black.
+    const QRgb frame = view->palette().color(QPalette::Shadow).rgb();
+    const QRgb background = view->viewport()->palette().color(QPalette::Dark).rgb();
+    EXPECT_NE(background, qRgb(255, 255, 255));
+    EXPECT_NE(background, qRgb(0, 0, 0));
+    EXPECT_NE(background, frame);
+    for (const QPoint& edge :
+         {QPoint(shown.left() - 1, shown.top()), QPoint(shown.right() + 1, shown.bottom()),
+          QPoint(shown.left(), shown.bottom() + 1), QPoint(shown.left() + 2, shown.top() - 1)}) {
+        EXPECT_EQ(client.pixel(edge), frame) << edge.x() << "," << edge.y();
+    }
+    EXPECT_EQ(client.pixel(shown.left() - 2, shown.top()), background);
+    EXPECT_EQ(client.pixel(shown.right() + 2, shown.bottom()), background);
+    EXPECT_EQ(client.pixel(shown.left(), shown.bottom() + 2), background);
 }
 
 TEST_F(ViewTest, ScrolledViewPaintsThePartInSight) {
@@ -109,8 +119,10 @@ TEST_F(ViewTest, ScrolledViewPaintsThePartInSight) {
     const QSize size = view->viewport()->size();
     EXPECT_EQ(client.pixel(size.width() - 9, size.height() - 9), qRgb(255, 255, 255));
     EXPECT_EQ(client.pixel(size.width() - 19, size.height() - 9), qRgb(248, 248, 248));
-    const QRgb background = view->viewport()->palette().color(QPalette::Base).rgb();
-    EXPECT_EQ(client.pixel(size.width() - 8, size.height() - 9), background);
+    const QRgb frame = view->palette().color(QPalette::Shadow).rgb();
+    EXPECT_EQ(client.pixel(size.width() - 8, size.height() - 9), frame);
+    const QRgb background = view->viewport()->palette().color(QPalette::Dark).rgb();
+    EXPECT_EQ(client.pixel(size.width() - 7, size.height() - 9), background);
 }
 
 TEST_F(ViewTest, NothingIsPaintedWithoutAPicture) {
@@ -118,7 +130,7 @@ TEST_F(ViewTest, NothingIsPaintedWithoutAPicture) {
     EXPECT_TRUE(view->displayRect().isEmpty());
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
     const QImage client = grabClient(*view);
-    const QRgb background = view->viewport()->palette().color(QPalette::Base).rgb();
+    const QRgb background = view->viewport()->palette().color(QPalette::Dark).rgb();
     EXPECT_EQ(client.pixel(150, 100), background);
     EXPECT_FALSE(view->canCopy());
     EXPECT_FALSE(view->canZoomToMaximum());

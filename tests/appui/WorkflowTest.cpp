@@ -284,7 +284,10 @@ TEST_F(WorkflowTest, APictureThatCannotBeOpenedLeavesThePreviousOne) {
 
     open(bad);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8("Nepodařilo se otevřít soubor: ")));
+    // The box names the file first, then says what went wrong.
+    const QStringList lines = messages[0].text.split('\n');
+    EXPECT_EQ(lines.value(0).toStdString(), bad);
+    EXPECT_TRUE(lines.value(1).startsWith(QString::fromUtf8("Nepodařilo se otevřít soubor: ")));
     EXPECT_EQ(messages[0].caption, QStringLiteral("Chyba"));
     EXPECT_EQ(messages[0].icon, app::MessageIcon::error);
     EXPECT_EQ(doc().dib(), picture);
@@ -310,7 +313,7 @@ TEST_F(WorkflowTest, AFolderThatCannotBeWrittenKeepsPictureAndFiles) {
     });
     run(ID_FILE_SAVE_AS, script);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QString::fromUtf8("Chyba při ukládání obrázku"));
+    EXPECT_EQ(messages[0].text.toStdString(), folder + "/picture.wbmp\nChyba při ukládání obrázku");
     EXPECT_EQ(testing_support::readFile(folder), std::vector<uint8_t>({'k', 'e', 'e', 'p'}));
     EXPECT_EQ(doc().pathName(), source);
     EXPECT_EQ(doc().dib(), picture);

@@ -118,11 +118,14 @@ TEST_F(BatchSheetTest, SelectionPageAddsRemovesAndCounts) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle().toStdString(), "Zvolte soubory pro přidání");
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
-        ASSERT_EQ(dialog->nameFilters().size(), 5);
+        // PNG files are offered with the others.
+        ASSERT_EQ(dialog->nameFilters().size(), 6);
         EXPECT_EQ(dialog->nameFilters()[0].toStdString(),
-                  "All Supported Image Files (BMP, JPEG, WBMP, GIF) (*.BMP *.WBM *.WBMP *.JPG "
-                  "*.JPEG *.GIF)");
+                  "All Supported Image Files (BMP, JPEG, WBMP, GIF, PNG) (*.BMP *.WBM *.WBMP "
+                  "*.JPG *.JPEG *.GIF *.PNG)");
         EXPECT_EQ(dialog->nameFilters()[4].toStdString(), "GIF File (*.GIF)");
+        EXPECT_EQ(dialog->nameFilters()[5].toStdString(), "PNG File (*.PNG)");
+        EXPECT_EQ(dialog->labelText(QFileDialog::Reject).toStdString(), "Storno");
         dialog->setDirectory(QString::fromStdString(dir.path()));
         child<QLineEdit>(*dialog, "fileNameEdit").setText("\"one.bmp\" \"two.GIF\"");
         static_cast<QDialog*>(dialog)->accept();

@@ -213,3 +213,44 @@ TEST_F(ConversionPreviewTest, WithoutAPictureThereIsNoPreview) {
     EXPECT_FALSE(child<QSlider>(dialog, "horizontalSlider").isEnabled());
     EXPECT_EQ(child<QLabel>(dialog, "positionLabel").text(), "[   0,   0 ]");
 }
+
+TEST_F(ConversionPreviewTest, ASmallPictureFillsThePreviewInEvenBlocks) {
+    struct Case {
+        int width, height;
+        QSize shown;  // on the screen
+    };
+    // The largest whole factor that fits; a part as large as the preview
+    // (or a side that already fills it) stays at 1:1.
+    const Case cases[] = {{40, 30, {200, 150}},
+                          {7, 80, {14, 160}},
+                          {150, 100, {150, 100}},
+                          {kPw + 50, 20, {kPw, 20}}};
+    for (const Case& c : cases) {
+        load(c.width, c.height, pattern);
+        batchui::CConversionPreviewDlg dialog(settings, owner);
+        const QImage screen = child<QLabel>(dialog, "previewLabel").pixmap().toImage();
+        ASSERT_EQ(screen.size(), c.shown) << c.width << "x" << c.height;
+        const int factor = c.shown.width() / std::min(c.width, kPw);
+        const QImage codec = shown(dialog);
+        for (int y = 0; y < screen.height(); y += 3)
+            for (int x = 0; x < screen.width(); x += 3)
+                ASSERT_EQ(screen.pixel(x, y) | 0xff000000u, codec.pixel(x / factor, y / factor))
+                    << x << "," << y;
+    }
+}
+
+TEST_F(ConversionPreviewTest, ATypedThresholdRedrawsAsItIsTyped) {
+    load(300, 300, pattern);
+    batchui::CConversionPreviewDlg dialog(settings, owner);
+    dialog.show();
+    auto& edit = child<QLineEdit>(dialog, "thresholdEdit");
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClicks(&edit, "2");
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 2));
+    QTest::keyClicks(&edit, "00");
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 200));
+    // Beyond the range the preview waits.
+    QTest::keyClicks(&edit, "0");
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 200));
+}

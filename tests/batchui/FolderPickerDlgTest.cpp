@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
 
 #include "batch/ui/CFolderPickerDlg.h"
@@ -158,4 +159,52 @@ TEST(FolderPicker, DriveBoxGoesBackToTheFolderLastUsedOnADrive) {
     EXPECT_EQ(drives->currentIndex(), 1);
     emit drives->activated(startDrive);
     EXPECT_EQ(dialog.currentFolder(), dir.file("a"));
+}
+
+TEST(FolderPicker, APathTypedOrPastedIsGoneToOrRefused) {
+    testing_support::TempDir dir;
+    fs::create_directories(dir.file("a/b"));
+    fs::create_directories(dir.file("c"));
+    std::string folder = dir.file("a");
+    batchui::CFolderPickerDlg dialog(folder, nullptr);
+    dialog.show();
+    auto& path = *dialog.findChild<QLineEdit*>("pathEdit");
+    EXPECT_EQ(path.text().toStdString(), dir.file("a"));
+
+    MessageRecorder recorder;
+    struct Typed {
+        std::string text;
+        std::string folder;  // where the picker is afterwards
+        bool refused;
+    };
+    const Typed cases[] = {
+        {"b", dir.file("a/b"), false},                        // relative to the current folder
+        {"  " + dir.file("c") + "/ ", dir.file("c"), false},  // blanks of a paste
+        {dir.file("missing"), dir.file("c"), true},
+        {"../a/b", dir.file("a/b"), false},
+    };
+    for (const Typed& typed : cases) {
+        path.setText(QString::fromStdString(typed.text));
+        QTest::keyClick(&path, Qt::Key_Return);
+        EXPECT_EQ(dialog.currentFolder(), typed.folder) << typed.text;
+        EXPECT_TRUE(dialog.isVisible()) << typed.text;
+        EXPECT_EQ(recorder.messages.size(), typed.refused ? 1u : 0u) << typed.text;
+        if (typed.refused) {
+            EXPECT_EQ(recorder.messages[0].text.toStdString(),
+                      "Složka '" + dir.file("missing") + "' neexistuje.");
+            recorder.messages.clear();
+        } else {
+            EXPECT_EQ(path.text().toStdString(), typed.folder);
+        }
+    }
+
+    // OK takes a path typed without Return; a missing one keeps the dialog.
+    path.setText(QString::fromStdString(dir.file("nowhere")));
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    path.setText(QString::fromStdString(dir.file("c")));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(folder, dir.file("c"));
 }

@@ -56,9 +56,16 @@ TEST(FormatTable, DialogFiltersKeepTheirTexts) {
                  {"JPEG File", "*.JPG;*.JPEG"},
                  {"GIF File", "*.GIF"},
                  {"PNG File", "*.PNG"}}));
-    EXPECT_EQ(pairs(codec::batchAddDialogFilters("Any")).front(),
-              (std::pair<std::string, std::string>{"Any (BMP, JPEG, WBMP, GIF)",
-                                                   "*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF"}));
+    // The batch run's add-files dialog offers every format the Open dialog
+    // does, PNG included.
+    EXPECT_EQ(
+        pairs(codec::batchAddDialogFilters("Any")),
+        (Filters{{"Any (BMP, JPEG, WBMP, GIF, PNG)", "*.BMP;*.WBM;*.WBMP;*.JPG;*.JPEG;*.GIF;*.PNG"},
+                 {"BMP File", "*.BMP"},
+                 {"WBMP File", "*.WBM;*.WBMP"},
+                 {"JPEG File", "*.JPG;*.JPEG"},
+                 {"GIF File", "*.GIF"},
+                 {"PNG File", "*.PNG"}}));
     EXPECT_EQ(pairs(codec::saveDialogFilters()),
               (Filters{{"WBMP File", "*.WBMP"}, {"BMP File", "*.BMP"}, {"PNG File", "*.PNG"}}));
     const std::vector<codec::FormatCode> saved(codec::saveDialogFormats().begin(),

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 #include "dotwerk/DotwerkTestSupport.h"
 #include "dotwerk/host/HostWindow.h"
@@ -83,6 +84,61 @@ TEST(DotwerkHost, UndoAndSaveHaveTheirKeysAndClosingAsksAboutUnsavedDrawing) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(closeAnswering(window, QMessageBox::Discard));
     EXPECT_EQ(dotwerk_host::loadPictureFile(path, &error)->dib, saved->dib);
+}
+
+// The toolbar buttons and the checked one of a group, by tool tip.
+QAction* button(HostWindow& window, const QString& name) {
+    for (QToolBar* bar : window.findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            if (action->text() == name)
+                return action;
+    return nullptr;
+}
+
+TEST(DotwerkHost, ButtonsShowPicturesAndTheToolAndWidthInUse) {
+    HostWindow window;
+    QString reason;
+    ASSERT_TRUE(window.createEditor(&reason, controlLibraryPath())) << reason.toStdString();
+    window.newPicture(32, 16);
+    window.show();
+    for (QToolBar* bar : window.findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            if (!action->isSeparator()) {
+                EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
+            }
+        }
+    }
+
+    struct Click {
+        const char* name;
+        std::vector<const char*> checked;  // among the modes, widths and the grid
+    };
+    // The grid shows only from zoom 3 on; its button says whether it shows.
+    const Click clicks[] = {
+        {"Width 2", {"Pencil", "Width 2"}},      {"Eraser", {"Eraser", "Width 2"}},
+        {"Width 4", {"Eraser", "Width 4"}},      {"Grid", {"Eraser", "Width 4"}},
+        {"Zoom +", {"Eraser", "Width 4"}},       {"Zoom +", {"Eraser", "Width 4"}},
+        {"Grid", {"Eraser", "Width 4", "Grid"}}, {"Arrow", {"Arrow", "Width 4", "Grid"}},
+        {"Grid", {"Arrow", "Width 4"}},
+    };
+    const QStringList checkable{"Arrow",   "Pencil",  "Eraser", "Width 1",
+                                "Width 2", "Width 4", "Grid"};
+    for (const Click& click : clicks) {
+        QAction* action = button(window, QString::fromLatin1(click.name));
+        ASSERT_NE(action, nullptr) << click.name;
+        action->trigger();
+        QStringList checked;
+        for (const QString& name : checkable)
+            if (button(window, name)->isChecked())
+                checked.append(name);
+        QStringList wanted;
+        for (const char* name : click.checked)
+            wanted.append(QString::fromLatin1(name));
+        EXPECT_EQ(checked, wanted) << click.name;
+    }
+    EXPECT_EQ(window.editor().GetLineWidth(), 3);
+    EXPECT_EQ(window.editor().GetMode(), dotwerk::kModeNone);
+    saveScreenshot(window.grab().toImage(), QStringLiteral("host-toolbars"));
 }
 
 }  // namespace

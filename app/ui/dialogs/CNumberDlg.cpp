@@ -47,8 +47,8 @@ QDialogButtonBox* makeOkCancelButtons(QDialog& dialog) {
 }
 
 CNumberDlg::CNumberDlg(const QString& prompt, int initialValue, app::UserInterface& ui,
-                       QWidget* parent)
-    : QDialog(parent), ui_(ui), value_(initialValue) {
+                       QWidget* parent, int minimum, int maximum)
+    : QDialog(parent), ui_(ui), value_(initialValue), minimum_(minimum), maximum_(maximum) {
     setWindowTitle(translate(text::kProgramTitle));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(prompt.isEmpty() ? translate(text::kNumberPrompt) : prompt, this);
@@ -61,8 +61,7 @@ CNumberDlg::CNumberDlg(const QString& prompt, int initialValue, app::UserInterfa
 }
 
 void CNumberDlg::accept() {
-    const auto number = readWholeNumber(*edit_, std::numeric_limits<int>::min(),
-                                        std::numeric_limits<int>::max(), ui_);
+    const auto number = readWholeNumber(*edit_, minimum_, maximum_, ui_);
     if (!number)
         return;
     value_ = *number;

@@ -33,13 +33,14 @@ std::optional<WholeSize> readWholeSize(QLineEdit& widthEdit, QLineEdit& heightEd
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog);
 
 // The number dialog: one prompt (by default "Zadejte číslo:") and one edit
-// for any whole number.
+// for a whole number in minimum..maximum (by default any).
 class CNumberDlg : public QDialog {
     Q_OBJECT
 
 public:
     CNumberDlg(const QString& prompt, int initialValue, app::UserInterface& ui,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, int minimum = std::numeric_limits<int>::min(),
+               int maximum = std::numeric_limits<int>::max());
 
     // The number typed, valid after the dialog was accepted.
     int value() const { return value_; }
@@ -51,6 +52,8 @@ private:
     app::UserInterface& ui_;
     QLineEdit* edit_ = nullptr;
     int value_ = 0;
+    int minimum_;
+    int maximum_;
 };
 
 }  // namespace app::ui

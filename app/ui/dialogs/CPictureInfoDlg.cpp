@@ -24,7 +24,9 @@ QLineEdit* readOnlyField(QWidget* parent) {
 
 }  // namespace
 
-CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent) : QDialog(parent) {
+CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent,
+                                 codec::FormatCode fileFormat)
+    : QDialog(parent) {
     setWindowTitle(translate(text::kCaptionPictureInfo));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
@@ -55,8 +57,7 @@ CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent) : QD
     height_->setText(QString::number(height));
     depth_->setText(QString::number(bitCount));
     size_->setText(QString::number(bytes));
-    // The codec holds every picture as a BMP in memory.
-    type_->setText(batchui::formatLabel(codec::kFormatBmp));
+    type_->setText(batchui::formatLabel(fileFormat));
 }
 
 QString CPictureInfoDlg::widthText() const {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "codec/PictureFormats.h"
+
 namespace codec {
 class CodecOwner;
 }
@@ -12,13 +14,15 @@ namespace app::ui {
 
 // "Informace o obrázku": width, height and bit depth of the codec's picture,
 // its size in bytes (height x width x bits / 8, rows not padded) and the
-// type "BMP". All fields stay empty when the codec holds no picture.
+// format of the file it came from ("JPEG"). All fields stay empty when the
+// codec holds no picture.
 class CPictureInfoDlg : public QDialog {
     Q_OBJECT
 
 public:
     // `codec` may be null (no codec yet): the fields stay empty.
-    explicit CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent = nullptr);
+    explicit CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent = nullptr,
+                             codec::FormatCode fileFormat = codec::kFormatBmp);
 
     QString widthText() const;
     QString heightText() const;

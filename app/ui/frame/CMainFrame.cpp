@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <cstdlib>
 
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
@@ -23,14 +24,13 @@
 #include "app/ui/frame/CMainFrameCommands.h"
 #include "app/ui/frame/CMainFrameIcons.h"
 #include "app/ui/frame/CommandIds.h"
+#include "app/ui/frame/PictureStatus.h"
+#include "app/ui/frame/WindowPlacement.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "batch/ui/CDownloadProgressDlg.h"
 
 namespace app::ui {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     : QMainWindow(parent),
@@ -56,7 +56,9 @@ CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::updateCommands);
     connect(view_, &CMFCTest2View::commandStateChanged, this, &CMainFrame::updateCommands);
-    resize(640, 480);
+    restoreWindowPlacement(*this);
+    // Nothing is being edited at start, whatever the toolbars were left as.
+    drawingToolBar_->hide();
     updateTitle();
     updateCommands();
 }
@@ -66,6 +68,7 @@ CMainFrame::~CMainFrame() {
     // stops reporting to a window that is going away.
     if (settings_.codec())
         settings_.codec()->setDownloadProgress(nullptr);
+    saveWindowPlacement(*this);
     delete takeCentralWidget();
     view_ = nullptr;
     document_.reset();
@@ -262,6 +265,11 @@ void CMainFrame::createStatusBar() {
         pane->setEnabled(false);
         bar->addPermanentWidget(pane);
     }
+    // The picture's size, depth and zoom, before the lock indicators.
+    pictureStatus_ = new QLabel(bar);
+    pictureStatus_->setObjectName(QStringLiteral("panePicture"));
+    pictureStatus_->setAlignment(Qt::AlignCenter);
+    bar->insertPermanentWidget(0, pictureStatus_);
     // The message pane falls back to the ready prompt whenever a command's
     // prompt goes away.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
@@ -291,6 +299,7 @@ void CMainFrame::updateCommands() {
         if (QAction* command = action(id))
             rule(*command);
     updateTitle();
+    updatePictureStatus();
     updating_ = false;
 }
 
@@ -311,7 +320,8 @@ void CMainFrame::connectCommands() {
 
     // File
     on(ID_FILE_NEW, [this] { onFileNew(); });
-    on(ID_FILE_OPEN, [this] { onFrameworkOpen(); });
+    // Ctrl+O opens the same dialog as the menu's Open, with its filters.
+    on(ID_FILE_OPEN, [this] { onFileOpen(); });
     on(ID_FILE_OPEN_PICTURE, [this] { onFileOpen(); });
     on(ID_FILE_SAVE, [this] { doSave(); });
     on(ID_FILE_SAVE_AS, [this] { doSaveAs(); });
@@ -431,6 +441,21 @@ void CMainFrame::updateTitle() {
     setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral("[*] - ") +
                    translate(text::kProgramTitle));
     setWindowModified(document_->isModified() || editorModified());
+}
+
+void CMainFrame::updatePictureStatus() {
+    if (!hasPicture()) {
+        pictureStatus_->clear();
+        pictureStatus_->hide();
+        return;
+    }
+    const int zoom = isEditing() ? view_->editor().GetZoom() : view_->zoom();
+    // A black-and-white picture is one bit deep, whatever depth the codec
+    // keeps it in until it is saved.
+    const int bits = document_->isMonochrome() ? 1 : document_->dib().bitCount();
+    pictureStatus_->setText(pictureStatusText(document_->pictureWidth(),
+                                              std::abs(document_->pictureHeight()), bits, zoom));
+    pictureStatus_->show();
 }
 
 void CMainFrame::pictureChanged() {

@@ -66,6 +66,8 @@ public:
     QMenu* zoomMenu() const { return zoomMenu_; }
     QMenu* drawingMenu() const { return drawingMenu_; }
     QMenu* fileMenu() const { return fileMenu_; }
+    // The status bar's picture pane ("96 × 60, 1 bit, 400 %").
+    QLabel* pictureStatus() const { return pictureStatus_; }
 
     // Opens a file as the command line, the recent-file list or Ctrl+O do;
     // a failure is shown. True when the picture opened.
@@ -101,6 +103,8 @@ private:
     void addRule(int commandId, UpdateRule rule);
     void rebuildRecentFileMenu();
     void updateTitle();
+    // The status bar's pane with the picture's size, depth and zoom.
+    void updatePictureStatus();
     QMenu* addMenu(QMenu* parent, std::string_view title);
     void addItems(QMenu* menu, std::initializer_list<int> ids);
 
@@ -110,7 +114,6 @@ private:
     bool doSaveAs();
     void onFileNew();
     void onFileOpen();
-    void onFrameworkOpen();
     void onOpenRecentFile(int position);
     void onDownload();
     void onResizePercent();
@@ -156,6 +159,7 @@ private:
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* linkToolBar_ = nullptr;
     QToolBar* drawingToolBar_ = nullptr;
+    QLabel* pictureStatus_ = nullptr;
 
     // The file dialogs' remembered filter (1-based) for the whole run.
     int openFilterIndex_ = 1;

@@ -136,10 +136,18 @@ QList<QKeySequence> acceleratorsOf(int commandId) {
             return keys({Qt::CTRL | Qt::Key_M});
         case ID_SETTINGS:
             return keys({Qt::CTRL | Qt::Key_U});
+        // The keypad's + and - as the program has them. Some platforms drop
+        // the keypad flag before shortcuts are matched, so the plain keys
+        // are listed too (they are the same keys there); Ctrl with +, =,
+        // - and 0 zoom as in other programs.
         case ID_ZOOM_IN:
-            return keys({Qt::KeypadModifier | Qt::Key_Plus});
+            return keys({Qt::KeypadModifier | Qt::Key_Plus, QKeyCombination(Qt::Key_Plus),
+                         Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal});
         case ID_ZOOM_OUT:
-            return keys({Qt::KeypadModifier | Qt::Key_Minus});
+            return keys({Qt::KeypadModifier | Qt::Key_Minus, QKeyCombination(Qt::Key_Minus),
+                         Qt::CTRL | Qt::Key_Minus});
+        case ID_CANCEL_ZOOM:
+            return keys({Qt::CTRL | Qt::Key_0});
         default:
             return {};
     }

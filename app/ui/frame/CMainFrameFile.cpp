@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/core/NewPictureCommand.h"
+#include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
 #include "app/ui/Texts.h"
@@ -17,22 +18,21 @@
 #include "app/ui/view/CMFCTest2View.h"
 #include "batch/ui/CConversionPreviewDlg.h"
 #include "batch/ui/CDownloadDlg.h"
+#include "batch/ui/FileDialogs.h"
 #include "batch/ui/FormatFilters.h"
+#include "bitmap/DibLayout.h"
 
 namespace app::ui {
 namespace {
 
-// The program's own file dialog (the same on every desktop, and one the
-// tests can fill in).
-void prepare(QFileDialog& dialog, const QStringList& filters, int filterIndex) {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.value(std::clamp(filterIndex, 1, int(filters.size())) - 1));
-}
+using batchui::chosenFilterIndex;
+using batchui::prepareFileDialog;
 
-int chosenFilterIndex(const QFileDialog& dialog, const QStringList& filters) {
-    return std::max(1, int(filters.indexOf(dialog.selectedNameFilter())) + 1);
-}
+// What the resize commands accept: a size of nothing (or less) would be
+// refused by the codec without a word, so the dialog names the range and
+// stays open instead. Sides go as far as a picture's may.
+constexpr int kLargestPercentage = 10000;
+constexpr int kLargestSide = static_cast<int>(bitmap::kMaxDimension);
 
 std::string toStd(const QString& text) {
     return text.toStdString();
@@ -89,7 +89,7 @@ bool CMainFrame::doSaveAs() {
         // may not be the name typed: the question is asked below, about
         // the file that would really be replaced.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        prepare(dialog, filters, filterIndex);
+        prepareFileDialog(dialog, filters, filterIndex);
         if (!chosenName.isEmpty())
             dialog.selectFile(chosenName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -129,7 +129,7 @@ void CMainFrame::onFileOpen() {
     QFileDialog dialog(this, translate(text::kOpenFileTitle), initialFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    prepare(dialog, filters, openFilterIndex_);
+    prepareFileDialog(dialog, filters, openFilterIndex_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     openFilterIndex_ = chosenFilterIndex(dialog, filters);
@@ -143,21 +143,11 @@ bool CMainFrame::openDocumentFile(const QString& path) {
     // A missing file has been reported by the document; a file that is
     // there but cannot be read is reported here, with the reason.
     if (!opened && existed)
-        ui_.error(app::formatText(app::text::kCannotOpenFile, {document_->loadErrorText()}));
+        ui_.error(app::aboutFile(toStd(path), app::formatText(app::text::kCannotOpenFile,
+                                                              {document_->loadErrorText()})));
     updateTitle();
     updateCommands();
     return opened;
-}
-
-void CMainFrame::onFrameworkOpen() {
-    QFileDialog dialog(this, translate(text::kFrameworkOpen), initialFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    prepare(dialog, {translate(text::kAllFiles) + QStringLiteral(" (*)")}, 1);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    if (saveModified())
-        openDocumentFile(dialog.selectedFiles().constFirst());
 }
 
 void CMainFrame::onOpenRecentFile(int position) {
@@ -186,19 +176,21 @@ void CMainFrame::onConvert() {
 }
 
 void CMainFrame::onResizePercent() {
-    CNumberDlg dialog(translate(text::kPromptPercentage), 100, ui_, this);
+    CNumberDlg dialog(translate(text::kPromptPercentage), 100, ui_, this, 1, kLargestPercentage);
     if (dialog.exec() == QDialog::Accepted)
         document_->resizeByPercentage(dialog.value());
 }
 
 void CMainFrame::onSetHeight() {
-    CNumberDlg dialog(translate(text::kPromptHeight), document_->codec().GetBMPHeight(), ui_, this);
+    CNumberDlg dialog(translate(text::kPromptHeight), document_->codec().GetBMPHeight(), ui_, this,
+                      1, kLargestSide);
     if (dialog.exec() == QDialog::Accepted)
         document_->setHeightCommand(dialog.value());
 }
 
 void CMainFrame::onSetWidth() {
-    CNumberDlg dialog(translate(text::kPromptWidth), document_->codec().GetBMPWidth(), ui_, this);
+    CNumberDlg dialog(translate(text::kPromptWidth), document_->codec().GetBMPWidth(), ui_, this, 1,
+                      kLargestSide);
     if (dialog.exec() == QDialog::Accepted)
         document_->setWidthCommand(dialog.value());
 }

@@ -29,7 +29,7 @@ GlyphonApp::~GlyphonApp() {
     settings_.RemoveTempFiles();
 }
 
-bool GlyphonApp::start(const QStringList& arguments) {
+void GlyphonApp::start(const QStringList& arguments) {
     settings_.ReadSettings();
     // The help file defaults to "help/index.htm" in the folder the program
     // was started from; an installed program keeps it elsewhere.
@@ -41,10 +41,11 @@ bool GlyphonApp::start(const QStringList& arguments) {
     settings_.CreateCodec();
 
     frame_ = std::make_unique<CMainFrame>(settings_);
-    if (arguments.size() > 1 && !frame_->openDocumentFile(arguments.at(1)))
-        return false;
     frame_->show();
-    return true;
+    // A file that cannot be opened has been named in its error box; the
+    // program still starts, with an empty window, rather than vanish.
+    if (arguments.size() > 1)
+        frame_->openDocumentFile(arguments.at(1));
 }
 
 void GlyphonApp::closeMainFrame() {

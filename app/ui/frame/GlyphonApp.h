@@ -23,9 +23,9 @@ public:
     // settings read from the store, the codec created (a picture named on
     // the command line needs it), the main window, the picture named on the
     // command line (the first argument after the program's name), the
-    // window shown. False when the named picture cannot be opened: the
-    // program then ends.
-    bool start(const QStringList& arguments);
+    // window shown. A named picture that cannot be opened is reported,
+    // naming the file, and the window stays open and empty.
+    void start(const QStringList& arguments);
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     app::AppSettings& settings() { return settings_; }

@@ -8,12 +8,19 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "app/ui/dialogs/CPictureInfoDlg.h"
 #include "app/ui/view/DibImage.h"
 
 namespace app::ui {
-namespace {}  // namespace
+namespace {
+
+// One notch of a mouse wheel, in its angle units.
+constexpr int kWheelStep = 120;
+
+}  // namespace
 
 void CMFCTest2View::setScrollExtent(QScrollBar& bar, int extent, int visible) {
     bar.setRange(0, std::max(0, extent - visible));
@@ -25,7 +32,9 @@ CMFCTest2View::CMFCTest2View(app::CMFCTest2Doc& document, app::AppSettings& sett
                              app::UserInterface& ui, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), settings_(settings), ui_(ui) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    viewport()->setBackgroundRole(QPalette::Base);
+    // A neutral grey around the picture: a white picture stands out from
+    // it as much as a black one.
+    viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
     // Dropped files go on to the main window, which opens them.
     setAcceptDrops(false);
@@ -109,32 +118,62 @@ bool CMFCTest2View::zoomEditor(int request) {
     return true;
 }
 
-void CMFCTest2View::zoomIn() {
-    if (zoomEditor(app::kZoomStepIn))
+void CMFCTest2View::zoomAround(int request, QPoint anchor) {
+    if (zoomEditor(request))
         return;
-    ZoomTo(app::kZoomStepIn);
+    // The picture's point under the anchor, in picture pixels (within the
+    // picture), before the zoom changes.
+    const QPointF scrolled(anchor.x() + horizontalScrollBar()->value(),
+                           anchor.y() + verticalScrollBar()->value());
+    const QRectF before = displayRect_;
+    const double oldZoom = zoom_;
+    const auto onPicture = [oldZoom](double offset, double extent) {
+        return std::clamp(offset, 0.0, extent) / oldZoom;
+    };
+    const double pictureX = onPicture(scrolled.x() - before.left(), before.width());
+    const double pictureY = onPicture(scrolled.y() - before.top(), before.height());
+    ZoomTo(request);
+    // ZoomTo starts at the top left corner; scroll so the point is back
+    // under the anchor (the scroll bars keep it within their range).
+    const auto scrollTo = [](QScrollBar& bar, double value) {
+        bar.setValue(static_cast<int>(std::lround(value)));
+    };
+    scrollTo(*horizontalScrollBar(), displayRect_.left() + pictureX * zoom_ - anchor.x());
+    scrollTo(*verticalScrollBar(), displayRect_.top() + pictureY * zoom_ - anchor.y());
     viewport()->repaint();
+}
+
+void CMFCTest2View::zoomIn() {
+    zoomAround(app::kZoomStepIn, viewport()->rect().center());
 }
 
 void CMFCTest2View::zoomOut() {
-    if (zoomEditor(app::kZoomStepOut))
-        return;
-    ZoomTo(app::kZoomStepOut);
-    viewport()->repaint();
+    zoomAround(app::kZoomStepOut, viewport()->rect().center());
 }
 
 void CMFCTest2View::zoomToMaximum() {
-    if (zoomEditor(app::kMaxZoom))
-        return;
-    ZoomTo(app::kMaxZoom);
-    viewport()->repaint();
+    zoomAround(app::kMaxZoom, viewport()->rect().center());
 }
 
 void CMFCTest2View::cancelZoom() {
-    if (zoomEditor(app::kMinZoom))
+    zoomAround(app::kMinZoom, viewport()->rect().center());
+}
+
+void CMFCTest2View::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || !document_.hasPicture()) {
+        wheelRemainder_ = 0;
+        QAbstractScrollArea::wheelEvent(event);
         return;
-    ZoomTo(app::kMinZoom);
-    viewport()->update();
+    }
+    event->accept();
+    // Touchpads send small turns: they add up to whole steps.
+    wheelRemainder_ += event->angleDelta().y();
+    const QPoint anchor = event->position().toPoint();
+    while (std::abs(wheelRemainder_) >= kWheelStep) {
+        const bool in = wheelRemainder_ > 0;
+        wheelRemainder_ += in ? -kWheelStep : kWheelStep;
+        zoomAround(in ? app::kZoomStepIn : app::kZoomStepOut, anchor);
+    }
 }
 
 void CMFCTest2View::resizeEvent(QResizeEvent* event) {
@@ -175,10 +214,14 @@ void CMFCTest2View::drawPicture(QPainter& painter, const QRect& target) {
 }
 
 void CMFCTest2View::paintEvent(QPaintEvent* /*event*/) {
-    if (isEditing() || !document_.hasPicture())
+    if (isEditing() || !document_.hasPicture() || displayRect_.isEmpty())
         return;
     QPainter painter(viewport());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    // A thin frame just outside the picture shows where it ends.
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(displayRect_.adjusted(-1, -1, 0, 0));
     drawPicture(painter, displayRect_);
 }
 
@@ -189,8 +232,15 @@ void CMFCTest2View::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CMFCTest2View::showPictureInfo() {
-    CPictureInfoDlg dialog(settings_.codec(), this);
+    CPictureInfoDlg dialog(settings_.codec(), this, pictureFileFormat());
     dialog.exec();
+}
+
+codec::FormatCode CMFCTest2View::pictureFileFormat() const {
+    // The file's content tells its format, whatever its name says. A
+    // picture with no file of a known format behind it is held as a BMP.
+    const auto found = codec::sniffFile(document_.pathName());
+    return found && found->format != codec::kFormatUnknown ? found->format : codec::kFormatBmp;
 }
 
 bool CMFCTest2View::canCopy() const {

@@ -75,11 +75,16 @@ public:
     void setControlLibrary(const QString& path) { controlLibrary_ = path; }
 
     // --- Commands ----------------------------------------------------------
-    // While editing the zoom commands change the control's zoom.
+    // While editing the zoom commands change the control's zoom. Otherwise
+    // the point of the picture at the window's centre stays where it is.
     void zoomIn();
     void zoomOut();
     void zoomToMaximum();
     void cancelZoom();
+    // A zoom request (as ZoomTo takes it) that keeps the picture's point
+    // under `anchor` (in the window's client area) in its place, as far as
+    // the scroll bars reach. While editing, the control's zoom changes.
+    void zoomAround(int request, QPoint anchor);
     // The picture onto the clipboard, as an image and as "image/bmp" bytes.
     void copy();
     // Copy, keep the picture for undo, then empty the document.
@@ -91,6 +96,9 @@ public:
     // control's own one-step undo.
     void undo();
     void showPictureInfo();
+    // The format of the document's file, as its content tells (BMP when
+    // there is no such file).
+    codec::FormatCode pictureFileFormat() const;
     // Printing draws the picture at its size on screen (zoom included),
     // shrunk to the page when larger, at the top of the page.
     void print();
@@ -118,6 +126,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Ctrl and the wheel zoom about the point under the cursor.
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -159,6 +169,8 @@ private:
     bool drawingToolBarWanted_ = true;
     QRect editorRect_;
     QString controlLibrary_;
+    // Wheel turns with Ctrl held that have not made a whole step yet.
+    int wheelRemainder_ = 0;
 };
 
 }  // namespace app::ui
