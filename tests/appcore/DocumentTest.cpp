@@ -77,7 +77,10 @@ TEST_F(DocumentTest, FailedOpenKeepsThePictureTheNameAndTheCodecInStep) {
     testing_support::writeFile(work.file("bad.bmp"), std::string("not a picture"));
     EXPECT_FALSE(doc.openChosenFile(work.file("bad.bmp")));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.rfind("Nepodařilo se otevřít soubor: ", 0), 0u);
+    // The file first, then the described message.
+    EXPECT_EQ(
+        ui.messages[0].text.rfind(work.file("bad.bmp") + "\nNepodařilo se otevřít soubor: ", 0),
+        0u);
     EXPECT_EQ(ui.messages[0].caption, "Chyba");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::error);
     EXPECT_EQ(doc.pathName(), good);
@@ -208,14 +211,16 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheNameAndTheModifiedFlag) {
     doc.setModified(true);
     doc.saveAs(work.file("missing-folder/out.bmp"), codec::kFormatBmp);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Chyba při ukládání obrázku");
+    EXPECT_EQ(ui.messages[0].text,
+              work.file("missing-folder/out.bmp") + "\nChyba při ukládání obrázku");
     EXPECT_EQ(doc.pathName(), work.file("g.bmp"));
     EXPECT_TRUE(doc.isModified());
 
     ui.messages.clear();
     doc.saveAs(work.file("missing-folder/out.png"), codec::kFormatPng);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.rfind("SavePNG: ", 0), 0u);
+    EXPECT_EQ(ui.messages[0].text.rfind(work.file("missing-folder/out.png") + "\nSavePNG: ", 0),
+              0u);
     EXPECT_NE(ui.messages[0].text.find("(errcode "), std::string::npos);
     EXPECT_EQ(ui.messages[0].caption, "Chyba při ukládání");
 }
@@ -281,7 +286,7 @@ TEST_F(DocumentTest, DocumentFileRoutines) {
 TEST_F(DocumentTest, OpenDocumentNeedsAnExistingFile) {
     EXPECT_FALSE(doc.openDocument(work.file("none.bmp")));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Soubor neexistuje");
+    EXPECT_EQ(ui.messages[0].text, work.file("none.bmp") + "\nSoubor neexistuje");
     EXPECT_TRUE(doc.openDocument(writeGradientBmp(work.file("g.bmp"), 5, 5)));
 }
 

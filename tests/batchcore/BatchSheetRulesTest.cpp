@@ -97,6 +97,8 @@ struct BatchFlowTest : ::testing::Test {
     app::AppSettings program;
     batch::BatchSettings settings;
     RecordingUi ui;
+    // An output folder that is there, so no run asks to create one.
+    testing_support::TempDir out;
 };
 
 TEST_F(BatchFlowTest, OpeningValuesFillEmptyFoldersAndTheProgramsDithering) {
@@ -159,6 +161,7 @@ TEST_F(BatchFlowTest, ConfirmationCancelGoesBackToTheSheetWithTheValuesAsTheySta
     std::vector<std::string> listsSeen;
     EXPECT_TRUE(batch::chooseBatchRun(settings, values, ui, [&](batch::BatchSheetValues& v) {
         listsSeen.push_back(v.fileList);
+        v.outputFolder = out.path();
         v.waitForConfirmation = true;
         v.stopOnError = listsSeen.size() == 2;
         v.fileList += "/p/" + std::to_string(listsSeen.size()) + ".bmp\n";
@@ -177,7 +180,8 @@ TEST_F(BatchFlowTest, ConfirmationCancelGoesBackToTheSheetWithTheValuesAsTheySta
 
 TEST_F(BatchFlowTest, WithoutConfirmationTheRunStartsAtOnce) {
     batch::BatchSheetValues values = batch::openingSheetValues(settings, program);
-    EXPECT_TRUE(batch::chooseBatchRun(settings, values, ui, [](batch::BatchSheetValues& v) {
+    EXPECT_TRUE(batch::chooseBatchRun(settings, values, ui, [this](batch::BatchSheetValues& v) {
+        v.outputFolder = out.path();
         v.fileList = "/a.bmp\n";
         return true;
     }));
