@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "app/ui/frame/Browser.h"
+#include "app/ui/frame/CommandIds.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "bitmap/ImageProc.h"
 
@@ -166,6 +167,12 @@ QAction& FrameTest::command(int id) {
 void FrameTest::run(int id, ModalScript& script) {
     script.run([&] { frame_->runCommand(id); });
     EXPECT_EQ(script.unused(), 0u) << "dialogs that never opened for command " << id;
+}
+
+void FrameTest::open(const std::string& path) {
+    ModalScript script;
+    script.then(chooseFile(path));
+    run(app::ui::ID_FILE_OPEN_PICTURE, script);
 }
 
 void FrameTest::run(int id) {

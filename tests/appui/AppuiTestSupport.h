@@ -84,6 +84,8 @@ protected:
     // Runs a command, answering its dialogs with the script.
     void run(int id, ModalScript& script);
     void run(int id);
+    // Opens a picture through the Open command's dialog.
+    void open(const std::string& path);
 
     // Destroys the main window (the settings are written back) and makes a
     // new one with a new codec.

@@ -43,11 +43,6 @@ using namespace app::ui;
 
 class DesktopTest : public FrameTest {
 protected:
-    void open(const std::string& path) {
-        ModalScript script;
-        script.then(chooseFile(path));
-        run(ID_FILE_OPEN_PICTURE, script);
-    }
     // The window has the keyboard, as when a user types.
     void activate() {
         frame().activateWindow();

@@ -33,11 +33,6 @@ namespace fs = std::filesystem;
 
 class ShellTest : public FrameTest {
 protected:
-    void open(const std::string& path) {
-        ModalScript script;
-        script.then(chooseFile(path));
-        run(ID_FILE_OPEN_PICTURE, script);
-    }
     // The New command with a size in pixels.
     void newPicture(int width, int height) {
         ModalScript script;

@@ -41,11 +41,6 @@ ModalScript::Handler cancelDialog() {
 
 class WorkflowTest : public FrameTest {
 protected:
-    void open(const std::string& path) {
-        ModalScript script;
-        script.then(chooseFile(path));
-        run(ID_FILE_OPEN_PICTURE, script);
-    }
     void saveAs(const std::string& path, int filterIndex) {
         ModalScript script;
         script.then(chooseFile(path, filterIndex));
