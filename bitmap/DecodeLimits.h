@@ -1,12 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "bitmap/Dib.h"
 
 // The largest picture a reader builds from a file. Every reader takes its
-// limits from one of these, so a caller may lower them (never raise them
-// past what a Dib can hold); the defaults are the limits of Dib.h.
+// limits from one of these, so a caller may lower them; values above the
+// limits of Dib.h (the defaults) count as those limits.
 namespace bitmap {
 
 struct DecodeLimits {
@@ -16,8 +17,10 @@ struct DecodeLimits {
     // True when a picture of this size is within the limits (the division
     // keeps any pair of sizes clear of overflow).
     bool allows(int64_t width, int64_t height) const {
-        return width >= 0 && height >= 0 && width <= maxDimension && height <= maxDimension &&
-               (height == 0 || width <= maxPixels / height);
+        const int64_t dimension = std::min(maxDimension, kMaxDimension);
+        const int64_t pixels = std::min(maxPixels, kMaxPixels);
+        return width >= 0 && height >= 0 && width <= dimension && height <= dimension &&
+               (height == 0 || width <= pixels / height);
     }
 };
 

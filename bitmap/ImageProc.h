@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
 #include "bitmap/DitherMethod.h"
 
@@ -28,10 +29,10 @@ public:
     // Width, height and depth of a picture; fails on a null picture.
     bool getBMPInfo(const Dib* dib, int& width, int& height, int& bitCount);
 
-    // Reads a BMP file. The result always has a 40-byte header and positive
-    // height (rows bottom-up), whatever header version and row order the file
-    // used; compressed and unusual bit-field files are refused.
-    std::optional<Dib> loadBitmap(const std::string& path);
+    // Reads a BMP file (see decodeBmp). The result always has a 40-byte
+    // header, positive height (rows bottom-up) and no compression, whatever
+    // header version, row order and run-length coding the file used.
+    std::optional<Dib> loadBitmap(const std::string& path, const DecodeLimits& limits = {});
 
     // Writes the picture as a BMP file. Updates biSizeImage and the
     // resolution fields in the picture's own header first.
