@@ -59,7 +59,7 @@ public:
 
     // Decodes a PNG file with the codec library into an 8 bpp grey picture
     // (pixels with alpha put over white first); failures leave the error text.
-    std::optional<Dib> readPNGFile(const std::string& path);
+    std::optional<Dib> readPNGFile(const std::string& path, const DecodeLimits& limits = {});
 
     // Dithers a grey picture to the indices 0 (black) and 1 (white) in place.
     bool change256GrayToMonochrome(Dib& dib, int method, int threshold);
