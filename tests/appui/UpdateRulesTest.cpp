@@ -200,7 +200,7 @@ TEST_F(UpdateRulesTest, MenusToolbarsStatusBarAndKeys) {
     for (const char* pane : {"CAP", "NUM", "SCRL"})
         EXPECT_TRUE(panes.contains(QString::fromUtf8(pane))) << pane;
 
-    // Keys: Ctrl+O is the framework's open, not the menu's.
+    // Keys: Ctrl+O is the framework's open (the same dialog as the menu's).
     EXPECT_TRUE(command(ID_FILE_OPEN).shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_O)));
     EXPECT_TRUE(command(ID_FILE_OPEN_PICTURE).shortcuts().isEmpty());
     EXPECT_EQ(command(ID_EDIT_UNDO).shortcuts().size(), 3);
