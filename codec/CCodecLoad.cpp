@@ -39,7 +39,7 @@ int CCodec::LoadImageFile(const std::string& path) {
         return 0;
     const PictureFormat* format =
         fileFormat_.empty() ? formatOfPath(path) : formatOfName(fileFormat_);
-    if (!format)
+    if (!format || !format->readable())
         return report(CodecError::unknownFormat,
                       operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
     return format->load(*this, path);

@@ -45,6 +45,8 @@ enum class CodecError : int {
     pngNotSaved = 27,
     // A tile size or counter value out of range.
     badArgument = 28,
+    // A PBM, XBM or C array file could not be written.
+    oneBitFileNotSaved = 29,
 };
 
 // The published number of a code, as errorcode() gives it.

@@ -12,6 +12,8 @@ inline constexpr std::string_view kInternal = "Interní funkce nalezla či způs
 // The same texts as the bitmap core's.
 using bitmap::msg::kNoBitmap;
 using bitmap::msg::kUnrecognised;
+using bitmap::msg::kCannotOpen;
+using bitmap::msg::kWriteError;
 inline constexpr std::string_view kNoWbmp = "WBMP obrázek dosud nebyl vytvořen";
 inline constexpr std::string_view kTo8bppFailed = "Nepodařilo se zkonvertovat do 8bpp";
 inline constexpr std::string_view kFileDoesNotExist = "Soubor '%s' neexistuje!";

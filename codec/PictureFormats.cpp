@@ -16,6 +16,9 @@ constexpr std::array<std::string_view, 2> kJpegExtensions{"jpg", "jpeg"};
 constexpr std::array<std::string_view, 1> kGifExtensions{"gif"};
 constexpr std::array<std::string_view, 1> kPngExtensions{"png"};
 constexpr std::array<std::string_view, 1> kPngTransparentExtensions{"png-trans"};
+constexpr std::array<std::string_view, 1> kPbmExtensions{"pbm"};
+constexpr std::array<std::string_view, 1> kXbmExtensions{"xbm"};
+constexpr std::array<std::string_view, 1> kCArrayExtensions{"c"};
 
 // A row's loader or writer: the codec's operation of that format.
 template <int (CCodec::*operation)(const std::string&)>
@@ -29,7 +32,7 @@ int loadJpeg(CCodec& codec, const std::string& path) {
 }
 
 // clang-format off
-constexpr std::array<PictureFormat, 6> kFormats{{
+constexpr std::array<PictureFormat, 9> kFormats{{
     // code, name, extensions, sniff, load, save,
     //   undo picture, black and white, variant, dialog name, open patterns, batch add dialog
     {kFormatBmp, "bmp", kBmpExtensions, sniff::bmp, call<&CCodec::LoadBmp>, call<&CCodec::SaveBMP>,
@@ -46,6 +49,13 @@ constexpr std::array<PictureFormat, 6> kFormats{{
     // becomes transparent, so it is no undo picture.
     {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&CCodec::LoadPNG>,
         call<&CCodec::SavePNGTransparentWhite>, false, false, true, "", "", false},
+    {kFormatPbm, "pbm", kPbmExtensions, nullptr, nullptr, call<&CCodec::SavePBM>,
+        false, true, false, "PBM", "*.PBM", false},
+    {kFormatXbm, "xbm", kXbmExtensions, nullptr, nullptr, call<&CCodec::SaveXBM>,
+        false, true, false, "XBM", "*.XBM", false},
+    // C source for display drivers (see CCodec::CArrayOptions).
+    {kFormatCArray, "c", kCArrayExtensions, nullptr, nullptr, call<&CCodec::SaveCArray>,
+        false, true, false, "C Array", "*.C", false},
 }};
 // clang-format on
 
@@ -61,7 +71,8 @@ static_assert(codesAreIndices(), "a row's code is its place in the table");
 constexpr std::array<FormatCode, 5> kDialogSummaryOrder{kFormatBmp, kFormatJpeg, kFormatWbmp,
                                                         kFormatGif, kFormatPng};
 // The Save As dialog's filters, in this order.
-constexpr std::array<FormatCode, 3> kSaveDialogFormats{kFormatWbmp, kFormatBmp, kFormatPng};
+constexpr std::array<FormatCode, 6> kSaveDialogFormats{kFormatWbmp, kFormatBmp, kFormatPng,
+                                                       kFormatPbm,  kFormatXbm, kFormatCArray};
 
 std::string upperCase(std::string_view text) {
     std::string upper(text);
@@ -166,12 +177,13 @@ Sniffed sniffPicture(std::span<const uint8_t> head, uint64_t fileLength) {
 }
 
 std::vector<FileFilter> openDialogFilters(std::string_view allFormats) {
-    return dialogFilters(allFormats, [](const PictureFormat&) { return true; });
+    return dialogFilters(allFormats, [](const PictureFormat& format) { return format.readable(); });
 }
 
 std::vector<FileFilter> batchAddDialogFilters(std::string_view allFormats) {
-    return dialogFilters(allFormats,
-                         [](const PictureFormat& format) { return format.batchAddDialog; });
+    return dialogFilters(allFormats, [](const PictureFormat& format) {
+        return format.readable() && format.batchAddDialog;
+    });
 }
 
 std::span<const FormatCode> saveDialogFormats() {
