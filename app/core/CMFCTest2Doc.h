@@ -160,6 +160,9 @@ private:
     // Snapshot, the codec call, then the commit cycle; a failure is shown.
     void resizeCommand(const std::function<int()>& codecCall);
     void showSavePngFailure();
+    // Writes the codec's picture as a PBM, XBM or C array file (C arrays as
+    // the settings ask) -> true when written.
+    bool writeOneBitFile(const std::string& path, const codec::PictureFormat& format);
     void counterText(const std::string& counterRequest, const std::string& folder);
     void infoText(const std::string& path);
     std::string exchangeFile(const char* name) const;

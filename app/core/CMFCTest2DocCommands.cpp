@@ -120,8 +120,21 @@ SaveOutcome CMFCTest2Doc::save() {
             showSavePngFailure();
     } else if (code == codec::kFormatGif) {
         return SaveOutcome::saveAsRequired;
+    } else if (format && format->blackAndWhite && format->writable()) {
+        // The one-bit files for displays, as WBMP: black and white first.
+        if (!codec().ConvertBMPToMonochrome(0, 128))
+            ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+        else if (writeOneBitFile(pathName_, *format))
+            modified_ = false;
+        else
+            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
     }
     return SaveOutcome::done;
+}
+
+bool CMFCTest2Doc::writeOneBitFile(const std::string& path, const codec::PictureFormat& format) {
+    codec().setCArrayOptions(settings_.cArrayOptions);
+    return codec().SaveAs(path, std::string(format.key()), 0) != 0;
 }
 
 void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type) {
@@ -139,10 +152,10 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type)
     bool saved = false;
     switch (type) {
         case codec::kFormatWbmp: {
-            const bool converted = monochrome_
-                                       ? codec().ConvertBMPToMonochrome(0, 128)
-                                       : codec().ConvertBMPToMonochrome(settings_.ditheringMethod,
-                                                                        settings_.threshold);
+            const bool converted = monochrome_ ? codec().ConvertBMPToMonochrome(0, 128)
+                                               : codec().ConvertBMPToMonochrome(
+                                                     settings_.ditheringMethod, settings_.threshold,
+                                                     settings_.ditherOptions);
             if (!converted || codec().ConvertBMPToWBMP(0) != 1) {
                 ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
             } else if (SavePictureWbmp(target) == result::kOk) {
@@ -165,6 +178,25 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type)
             if (!saved)
                 showSavePngFailure();
             break;
+        case codec::kFormatPbm:
+        case codec::kFormatXbm:
+        case codec::kFormatCArray: {
+            // Converted as for WBMP; the picture shown becomes the one written.
+            const bool converted = monochrome_ ? codec().ConvertBMPToMonochrome(0, 128)
+                                               : codec().ConvertBMPToMonochrome(
+                                                     settings_.ditheringMethod, settings_.threshold,
+                                                     settings_.ditherOptions);
+            if (!converted) {
+                ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
+            } else if (writeOneBitFile(target, *codec::formatByCode(type))) {
+                saved = true;
+                monochrome_ = true;
+                ReloadFromCodec();
+            } else {
+                ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
+            }
+            break;
+        }
         default:
             break;
     }
