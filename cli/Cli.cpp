@@ -11,7 +11,7 @@ constexpr const char* kUsage =
     "Usage: glyphon-cli COMMAND [OPTIONS]\n"
     "\n"
     "Converts pictures (BMP, WBMP, GIF, JPEG, PNG) into one-bit WBMP pictures\n"
-    "for WAP phones.\n"
+    "for WAP phones, and PBM, XBM or C arrays for small displays.\n"
     "\n"
     "Commands:\n"
     "  convert INPUT... -o OUT   convert pictures to WBMP or BMP\n"
@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "  split INPUT -o FOLDER     cut a picture into tiles (--tile WxH)\n"
     "  counter FOLDER NUMBER     build a counter WBMP from digit pictures\n"
     "  phones list|add|remove    show or edit the table of phones\n"
+    "  displays list             show the small displays --display fits to\n"
     "\n"
     "Run 'glyphon-cli COMMAND --help' for the options of a command.\n";
 
@@ -48,6 +49,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return counterCommand(rest, out, err);
     if (command == "phones")
         return phonesCommand(rest, out, err);
+    if (command == "displays")
+        return displaysCommand(rest, out, err);
     err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
     return kExitUsage;
 }

@@ -19,5 +19,6 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
 int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int displaysCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli
