@@ -1,33 +1,24 @@
 #include "batch/ui/CDithering.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QVBoxLayout>
-#include <array>
 
 #include "batch/ui/DialogTexts.h"
+#include "batch/ui/DitherMethodButtons.h"
 #include "batch/ui/IntegerEdit.h"
 
 namespace batchui {
 
-CDithering::CDithering(QWidget* parent) : QWidget(parent), methods_(new QButtonGroup(this)) {
+CDithering::CDithering(QWidget* parent)
+    : QWidget(parent),
+      methods_(new DitherMethodButtons(
+          {batchui::text::kMethodThresholding, batchui::text::kMethodRandom,
+           batchui::text::kMethodMatrixDisplaying, batchui::text::kMethodMatrixPrinting,
+           batchui::text::kMethodFloydSteinberg},
+          this)) {
     setWindowTitle(QString::fromUtf8(batchui::text::kDitheringPageTitle));
-
-    auto* group = new QGroupBox(QString::fromUtf8(batchui::text::kDitheringGroup), this);
-    auto* groupLayout = new QVBoxLayout(group);
-    const std::array names{batchui::text::kMethodThresholding, batchui::text::kMethodRandom,
-                           batchui::text::kMethodMatrixDisplaying,
-                           batchui::text::kMethodMatrixPrinting,
-                           batchui::text::kMethodFloydSteinberg};
-    for (int id = 0; id < static_cast<int>(names.size()); ++id) {
-        auto* button = new QRadioButton(QString::fromUtf8(names[static_cast<size_t>(id)]), group);
-        methods_->addButton(button, id);
-        groupLayout->addWidget(button);
-    }
 
     auto* label = new QLabel(QString::fromUtf8(batchui::text::kThresholdLabel), this);
     thresholdEdit_ = new QLineEdit(this);
@@ -41,20 +32,13 @@ CDithering::CDithering(QWidget* parent) : QWidget(parent), methods_(new QButtonG
     thresholdRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
+    layout->addWidget(methods_);
     layout->addLayout(thresholdRow);
     layout->addStretch();
 }
 
 void CDithering::setValues(int method, int threshold) {
-    if (QAbstractButton* button = methods_->button(method)) {
-        button->setChecked(true);
-    } else if (QAbstractButton* checked = methods_->checkedButton()) {
-        // An exclusive group keeps one button checked; let go of it briefly.
-        methods_->setExclusive(false);
-        checked->setChecked(false);
-        methods_->setExclusive(true);
-    }
+    methods_->setMethod(method);
     thresholdEdit_->setText(QString::number(threshold));
 }
 
@@ -62,7 +46,7 @@ bool CDithering::readValues(int& method, int& threshold) {
     const auto value = batchui::readIntegerInRange(*thresholdEdit_, 0, 255);
     if (!value)
         return false;
-    method = methods_->checkedId();
+    method = methods_->method();
     threshold = *value;
     return true;
 }

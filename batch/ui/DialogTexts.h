@@ -22,6 +22,20 @@ inline constexpr char kMethodMatrixPrinting[] = "Matrix for printing";
 inline constexpr char kMethodMatrixDisplayingTitle[] = "Matrix for Displaying";
 inline constexpr char kMethodMatrixPrintingTitle[] = "Matrix for Printing";
 inline constexpr char kMethodFloydSteinberg[] = "Floyd - Steinberg";
+// The newer methods follow the five in two columns of their own.
+inline constexpr char kDiffusionMethods[] = "Rozptyl chyby:";
+inline constexpr char kMaskMethods[] = "Prahové masky:";
+
+// The options below the methods in the conversion settings dialog.
+inline constexpr char kDitherOptionsGroup[] = "Volby a úpravy před ditheringem";
+inline constexpr char kSerpentine[] = "Střídat směr řádků (serpentine)";
+inline constexpr char kStrength[] = "Síla rozptylu chyby (%):";
+inline constexpr char kLinearLight[] = "Dithering v lineárním světle";
+inline constexpr char kAutoLevels[] = "Automaticky roztáhnout úrovně";
+inline constexpr char kBrightness[] = "Jas:";
+inline constexpr char kContrast[] = "Kontrast:";
+inline constexpr char kGamma[] = "Gama:";
+inline constexpr char kInvert[] = "Invertovat";
 
 // The dithering page of the batch sheet.
 inline constexpr char kDitheringPageTitle[] = "Dithering";

@@ -39,6 +39,16 @@ inline constexpr char kDisplayHeight[] = "Výška displeje:";
 // Fit to a phone.
 inline constexpr char kFitToPhoneTitle[] = "Přizpůsobit na telefon";
 inline constexpr char kChoosePhoneLabel[] = "Zvolte telefon:";
+inline constexpr char kChooseDisplayLabel[] = "Nebo zvolte displej:";
+
+// C array options, asked when Save As writes a C array.
+inline constexpr char kCArrayTitle[] = "Pole v jazyce C";
+inline constexpr char kByteOrderGroup[] = "Uspořádání bajtů";
+inline constexpr char kLayoutHorizontal[] = "Po řádcích, levý pixel v nejvyšším bitu";
+inline constexpr char kLayoutVertical[] =
+    "Stránky po 8 řádcích, horní pixel v nejnižším bitu (SSD1306)";
+inline constexpr char kLayoutXbm[] = "Po řádcích, levý pixel v nejnižším bitu (XBM)";
+inline constexpr char kInvertBits[] = "Nastavený bit je černý pixel";
 
 // Number dialog.
 inline constexpr char kNumberTitle[] = "WAP Glyphon";
