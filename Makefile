@@ -27,8 +27,9 @@ build: deps configure
 run: build
 	./scripts/demo.sh $(BUILD_DIR)
 
-# glyphon, glyphon-cli, the help page, menu entry and icon under the
-# configured prefix (/usr/local unless PREFIX=... is given).
+# glyphon, glyphon-cli, the editor control's library, the help page, menu
+# entry and icon under the configured prefix (/usr/local unless PREFIX=...
+# is given).
 install: build
 	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
 

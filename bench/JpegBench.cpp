@@ -1,5 +1,6 @@
 // JPEG decoding of a 12-megapixel camera-sized picture: baseline 4:2:0,
-// progressive, and the whole conversion to 8 bpp grey through the bridge.
+// progressive, arithmetic coded, and the whole conversion to 8 bpp grey
+// through the bridge.
 // The files are made once with ImageMagick and cjpeg in a temporary folder.
 #include <benchmark/benchmark.h>
 
@@ -20,6 +21,7 @@ struct BenchFiles {
     std::filesystem::path folder;
     std::string baseline;
     std::string progressive;
+    std::string arithmetic;
     bool ready = false;
 
     BenchFiles() {
@@ -27,6 +29,7 @@ struct BenchFiles {
         std::filesystem::create_directories(folder);
         baseline = (folder / "big.jpg").string();
         progressive = (folder / "big-progressive.jpg").string();
+        arithmetic = (folder / "big-arithmetic.jpg").string();
         const std::string size = std::to_string(kWidth) + "x" + std::to_string(kHeight);
         const std::string ppm = (folder / "big.ppm").string();
         ready =
@@ -36,6 +39,9 @@ struct BenchFiles {
             std::system(("cjpeg -quality 85 -sample 2x2 -outfile '" + baseline + "' '" + ppm + "'")
                             .c_str()) == 0 &&
             std::system(("cjpeg -quality 85 -sample 2x2 -progressive -outfile '" + progressive +
+                         "' '" + ppm + "'")
+                            .c_str()) == 0 &&
+            std::system(("cjpeg -quality 85 -sample 2x2 -arithmetic -outfile '" + arithmetic +
                          "' '" + ppm + "'")
                             .c_str()) == 0;
         std::filesystem::remove(ppm);
@@ -79,6 +85,10 @@ void BM_JpegDecodeProgressive420(benchmark::State& state) {
     decodeFile(state, files().progressive);
 }
 
+void BM_JpegDecodeArithmetic420(benchmark::State& state) {
+    decodeFile(state, files().arithmetic);
+}
+
 // What the program does with a JPEG file: decode, then grey at 8 bpp.
 void BM_JpegToGrey8(benchmark::State& state) {
     if (!files().ready) {
@@ -97,6 +107,7 @@ void BM_JpegToGrey8(benchmark::State& state) {
 
 BENCHMARK(BM_JpegDecodeBaseline420)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JpegDecodeProgressive420)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JpegDecodeArithmetic420)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JpegToGrey8)->Unit(benchmark::kMillisecond);
 
 }  // namespace

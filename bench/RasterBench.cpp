@@ -77,7 +77,7 @@ void BM_Dither(benchmark::State& state) {
             state.SkipWithError("dithering failed");
         benchmark::DoNotOptimize(picture.pixels().data());
     }
-    state.SetLabel(bitmap::kDitherMethodLabels[method]);
+    state.SetLabel(std::string(bitmap::kDitherMethodLabels[method]));
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "bitmap/ByteOrder.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 
 namespace bitmap {
 namespace {
@@ -72,13 +72,13 @@ bool fits(std::span<const uint8_t> file, uint64_t offset, uint64_t length) {
 Outcome<Layout> readLayout(std::span<const uint8_t> file) {
     Layout l;
     if (file[0] != kSignature[0] || file[1] != kSignature[1])
-        return refusal(msg::kBmpBadHeader);
+        return refusal(text::kBmpBadHeader);
     l.bfOffBits = readLe32(file, 10);
     l.headerSize = readLe32(file, kBmpFileHeaderSize);
     if (!knownHeaderSize(l.headerSize))
-        return refusal(msg::kBmpBadHeader);
+        return refusal(text::kBmpBadHeader);
     if (!fits(file, kBmpFileHeaderSize, l.headerSize))
-        return refusal(msg::kBmpTruncated);
+        return refusal(text::kBmpTruncated);
     const auto info = file.subspan(kBmpFileHeaderSize);
     l.tableOffset = kBmpFileHeaderSize + uint64_t{l.headerSize};
 
@@ -132,34 +132,34 @@ Outcome<PixelFormat> choosePixelFormat(std::span<const uint8_t> file, const Layo
             break;
         case kJpeg:
         case kPng:
-            return refusal(msg::kBmpEmbeddedImage);
+            return refusal(text::kBmpEmbeddedImage);
         case kAlphaBitFields:
-            return refusal(msg::kBmpBitFields);
+            return refusal(text::kBmpBitFields);
         default:
-            return refusal(msg::kBmpCompressed);  // run-length, CMYK and unknown ones
+            return refusal(text::kBmpCompressed);  // run-length, CMYK and unknown ones
     }
     const uint16_t b = l.bits;
     if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
-        return refusal(msg::kBmpUnsupportedDepth);
+        return refusal(text::kBadDepth);
     if (l.headerSize == kCoreHeaderSize && (b == 16 || b == 32))
-        return refusal(msg::kBmpUnsupportedDepth);
+        return refusal(text::kBadDepth);
     if (l.planes != 1)
-        return refusal(msg::kBmpBadHeader);
+        return refusal(text::kBmpBadHeader);
 
     const PixelFormat format = b == 16 ? PixelFormat::rgb555 : PixelFormat::copy;
     if (l.compression != kBitFields)
         return format;
     if (b != 16 && b != 32)
-        return refusal(msg::kBmpBitFields);
+        return refusal(text::kBmpBitFields);
     if (!fits(file, l.masksOffset, 12))
-        return refusal(msg::kBmpTruncated);
+        return refusal(text::kBmpTruncated);
     if (b == 32 && masksAre(file, l.masksOffset, 0x00FF0000, 0x0000FF00, 0x000000FF))
         return format;
     if (b == 16 && masksAre(file, l.masksOffset, 0x7C00, 0x03E0, 0x001F))
         return format;
     if (b == 16 && masksAre(file, l.masksOffset, 0xF800, 0x07E0, 0x001F))
         return PixelFormat::rgb565;
-    return refusal(msg::kBmpBitFields);
+    return refusal(text::kBmpBitFields);
 }
 
 // Scales a 5- or 6-bit channel value to the full 8-bit range.
@@ -200,7 +200,7 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
     // rest of the info header is checked against the size it declares, so
     // a small OS/2 file may be shorter than kBmpMinimumFileSize.
     if (file.size() < kBmpFileHeaderSize + 4)
-        return refusal(msg::kBmpTruncated);
+        return refusal(text::kBmpTruncated);
 
     const Outcome<Layout> layout = readLayout(file);
     if (!layout)
@@ -212,11 +212,11 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
     const PixelFormat format = *pixels;
 
     if (l.width <= 0 || l.height == 0)
-        return refusal(msg::kBmpBadSize);
+        return refusal(text::kBmpBadSize);
     const bool topDown = l.height < 0;
     const int64_t height = topDown ? -l.height : l.height;  // 64-bit: INT32_MIN negates safely
     if (l.width > kMaxDimension || height > kMaxDimension || l.width * height > kMaxPixels)
-        return refusal(msg::kBmpTooLarge);
+        return refusal(text::kBmpTooLarge);
 
     // Colour table: the file declares biClrUsed entries (0 = the full table
     // for the depth); we keep at most what the depth can index.
@@ -224,17 +224,17 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
     const uint64_t declared = l.clrUsed != 0 ? l.clrUsed : fullTable;
     const uint64_t keptEntries = std::min(declared, fullTable);
     if (!fits(file, l.tableOffset, keptEntries * l.entrySize))
-        return refusal(msg::kBmpTruncated);
+        return refusal(text::kBmpTruncated);
 
     // Rows start at bfOffBits, or straight after the declared table when it is 0.
     const uint64_t rowsOffset =
         l.bfOffBits != 0 ? l.bfOffBits : l.tableOffset + declared * l.entrySize;
     if (rowsOffset < l.tableOffset)
-        return refusal(msg::kBmpBadHeader);  // rows inside the header
+        return refusal(text::kBmpBadHeader);  // rows inside the header
     // Width and height are at most 2^20 here, so none of this overflows.
     const uint64_t fileStride = ((static_cast<uint64_t>(l.width) * l.bits + 31) / 32) * 4;
     if (!fits(file, rowsOffset, fileStride * static_cast<uint64_t>(height)))
-        return refusal(msg::kBmpTruncated);
+        return refusal(text::kBmpTruncated);
 
     BitmapInfoHeader h;
     h.biWidth = static_cast<int32_t>(l.width);
@@ -249,10 +249,10 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
     }
     h.biSizeImage = format == PixelFormat::copy ? l.kept.biSizeImage : 0;
     if (!dibBlockSize(h))
-        return refusal(msg::kBmpTooLarge);
+        return refusal(text::kBmpTooLarge);
     auto dib = Dib::create(h);
     if (!dib)
-        return refusal(msg::kOutOfMemory);
+        return refusal(text::kOutOfMemory);
     if (format != PixelFormat::copy) {
         h.biSizeImage = static_cast<uint32_t>(dib->stride() * static_cast<size_t>(height));
         dib->setHeader(h);

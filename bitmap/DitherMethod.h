@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "bitmap/Texts.h"
+
 // The monochrome conversion methods, in the order the user interface offers them.
 namespace bitmap {
 
@@ -33,25 +35,25 @@ enum DitherMethod : int {
 inline constexpr int kClassicMethodCount = 5;
 inline constexpr int kDitherMethodCount = 18;
 
-inline constexpr const char* kDitherMethodLabels[kDitherMethodCount] = {
-    "Thresholding",
-    "Random",
-    "Matrix for Displaying",
-    "Matrix for Printing",
-    "Floyd - Steinberg",
-    "Atkinson",
-    "Jarvis - Judice - Ninke",
-    "Stucki",
-    "Burkes",
-    "Sierra",
-    "Two-row Sierra",
-    "Sierra Lite",
-    "Bayer 2 x 2",
-    "Bayer 4 x 4",
-    "Bayer 8 x 8",
-    "Bayer 16 x 16",
-    "Halftone screen",
-    "Blue noise",
+inline constexpr std::string_view kDitherMethodLabels[kDitherMethodCount] = {
+    text::kMethodThresholding,
+    text::kMethodRandom,
+    text::kMethodMatrixForDisplaying,
+    text::kMethodMatrixForPrinting,
+    text::kMethodFloydSteinberg,
+    text::kMethodAtkinson,
+    text::kMethodJarvisJudiceNinke,
+    text::kMethodStucki,
+    text::kMethodBurkes,
+    text::kMethodSierra,
+    text::kMethodTwoRowSierra,
+    text::kMethodSierraLite,
+    text::kMethodBayer2,
+    text::kMethodBayer4,
+    text::kMethodBayer8,
+    text::kMethodBayer16,
+    text::kMethodClusteredDot,
+    text::kMethodBlueNoise,
 };
 
 // Names that stand for the methods on the command line and in the settings

@@ -1,6 +1,6 @@
 #include "bitmap/ImageProc.h"
 
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 
 namespace bitmap {
 
@@ -23,7 +23,7 @@ void ImageProc::fail(std::string_view prefix, std::string_view message) {
 
 bool ImageProc::getBMPInfo(const Dib* dib, int& width, int& height, int& bitCount) {
     if (dib == nullptr || dib->empty()) {
-        fail(msg::kGetBMPInfo, msg::kNoBitmap);
+        fail(text::kGetBMPInfo, text::kNoBitmap);
         return false;
     }
     width = dib->width();
@@ -34,7 +34,7 @@ bool ImageProc::getBMPInfo(const Dib* dib, int& width, int& height, int& bitCoun
 
 bool ImageProc::makeGrayShadesPalette(std::span<uint8_t> table, int depth) {
     if (depth != 1 && depth != 4 && depth != 8) {
-        fail(msg::kMakeGrayShadesPalette, msg::kBadDepth);
+        fail(text::kMakeGrayShadesPalette, text::kBadDepth);
         return false;
     }
     const int entries = 1 << depth;

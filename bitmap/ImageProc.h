@@ -80,9 +80,15 @@ public:
     // library's encoder, each pixel taking its palette entry's colour; the
     // transparent-white form also marks white as transparent. The file
     // appears only when complete. Any failure leaves "ImageProc::savePNG: "
-    // + msg::kPngSaveError.
+    // + text::kPngSaveError.
     bool savePNG(const std::string& path, const Dib& dib);
     bool savePNGTransparentWhite(const std::string& path, const Dib& dib);
+
+    // The most pixels a picture read through this object may have (at most
+    // kMaxPixels, the default). The readers take it as their limit, so a
+    // picture above it is refused before its rows are allocated.
+    int64_t pixelLimit() const { return pixelLimit_; }
+    void setPixelLimit(int64_t pixels) { pixelLimit_ = pixels; }
 
     // Records a failure; used by this class and by the bridges to other
     // decoders.
@@ -90,6 +96,7 @@ public:
 
 private:
     std::string lastError_;
+    int64_t pixelLimit_ = kMaxPixels;
 };
 
 }  // namespace bitmap

@@ -5,7 +5,7 @@
 #include "bitmap/BmpFile.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 
 namespace bitmap {
 
@@ -15,18 +15,18 @@ std::optional<Dib> ImageProc::loadBitmap(const std::string& path) {
         case ReadStatus::ok:
             break;
         case ReadStatus::cannotOpen:
-            fail(msg::kLoadBitmap, msg::kCannotOpen);
+            fail(text::kLoadBitmap, text::kCannotOpen);
             return std::nullopt;
         case ReadStatus::tooLarge:
-            fail(msg::kLoadBitmap, msg::kBmpTooLarge);
+            fail(text::kLoadBitmap, text::kBmpTooLarge);
             return std::nullopt;
         case ReadStatus::readError:
-            fail(msg::kLoadBitmap, msg::kBmpReadError);
+            fail(text::kLoadBitmap, text::kBmpReadError);
             return std::nullopt;
     }
     Carvello::Outcome<Dib> decoded = decodeBmp(contents.bytes);
     if (!decoded) {
-        fail(msg::kLoadBitmap, decoded.failure().text);
+        fail(text::kLoadBitmap, decoded.failure().text);
         return std::nullopt;
     }
     return std::move(*decoded);
@@ -34,17 +34,17 @@ std::optional<Dib> ImageProc::loadBitmap(const std::string& path) {
 
 bool ImageProc::saveBitmap(const std::string& path, Dib& dib) {
     if (path.empty()) {
-        fail(msg::kSaveBitmap, msg::kCannotOpen);
+        fail(text::kSaveBitmap, text::kCannotOpen);
         return false;
     }
     if (dib.empty()) {
-        fail(msg::kSaveBitmap, msg::kNoBitmap);
+        fail(text::kSaveBitmap, text::kNoBitmap);
         return false;
     }
     stampBmpHeader(dib);
     const auto fileHeader = bmpFileHeader(dib);
     if (!fileHeader) {
-        fail(msg::kSaveBitmap, msg::kBmpBadHeader);
+        fail(text::kSaveBitmap, text::kBmpBadHeader);
         return false;
     }
     const std::array<std::span<const uint8_t>, 2> pieces{std::span<const uint8_t>(*fileHeader),
@@ -53,10 +53,10 @@ bool ImageProc::saveBitmap(const std::string& path, Dib& dib) {
         case WriteStatus::ok:
             return true;
         case WriteStatus::cannotOpen:
-            fail(msg::kSaveBitmap, msg::kCannotOpen);
+            fail(text::kSaveBitmap, text::kCannotOpen);
             return false;
         case WriteStatus::writeError:
-            fail(msg::kSaveBitmap, msg::kWriteError);
+            fail(text::kSaveBitmap, text::kWriteError);
             return false;
     }
     return false;

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
 #include "bitmap/Resampler.h"
+#include "bitmap/Texts.h"
 
 namespace bitmap {
 
@@ -25,13 +25,13 @@ bool acceptSource(ImageProc& proc, const DibView& source, const Prefixes& prefix
         case SourceCheck::ok:
             return true;
         case SourceCheck::unsupportedDepth:
-            proc.fail(prefixes.general, msg::kBadDepth);
+            proc.fail(prefixes.general, text::kBadDepth);
             break;
         case SourceCheck::badSize:
-            proc.fail(prefixes.general, msg::kBadSourceSize);
+            proc.fail(prefixes.general, text::kBadSourceSize);
             break;
         case SourceCheck::shortBuffer:
-            proc.fail(prefixes.general, msg::kShortPixels);
+            proc.fail(prefixes.general, text::kShortPixels);
             break;
     }
     return false;
@@ -59,7 +59,7 @@ std::optional<Dib> convert(ImageProc& proc, const DibView& source,
                            Sampling sampling, const Prefixes& prefixes) {
     auto result = Dib::create(resultHeader(sourceHeader, width, height, depth));
     if (!result) {
-        proc.fail(prefixes.outOfMemory, msg::kOutOfMemory);
+        proc.fail(prefixes.outOfMemory, text::kOutOfMemory);
         return std::nullopt;
     }
     if (!proc.makeGrayShadesPalette(result->palette(), depth))
@@ -68,12 +68,12 @@ std::optional<Dib> convert(ImageProc& proc, const DibView& source,
         case ResampleResult::ok:
             return result;
         case ResampleResult::outOfMemory:
-            proc.fail(prefixes.outOfMemory, msg::kOutOfMemory);
+            proc.fail(prefixes.outOfMemory, text::kOutOfMemory);
             break;
         // The source and the result were both checked above.
         case ResampleResult::badSource:
         case ResampleResult::badDestination:
-            proc.fail(prefixes.general, msg::kBadDepth);
+            proc.fail(prefixes.general, text::kBadDepth);
             break;
     }
     return std::nullopt;
@@ -83,13 +83,13 @@ std::optional<Dib> convert(ImageProc& proc, const DibView& source,
 
 std::optional<Dib> ImageProc::changeBitmapFormatFromSimple(const Dib& source, int width, int height,
                                                            int depth, ResampleMode mode) {
-    const Prefixes prefixes{msg::kFromSimple, msg::kFromSimpleMemory};
+    const Prefixes prefixes{text::kFromSimple, text::kFromSimpleMemory};
     if (!isGreyDepth(depth)) {
-        fail(prefixes.general, msg::kBadDepth);
+        fail(prefixes.general, text::kBadDepth);
         return std::nullopt;
     }
     if (source.empty()) {
-        fail(prefixes.general, msg::kNoBitmap);
+        fail(prefixes.general, text::kNoBitmap);
         return std::nullopt;
     }
     const BitmapInfoHeader header = source.header();
@@ -108,15 +108,15 @@ std::optional<Dib> ImageProc::changeBitmapFormatFromSimple(const Dib& source, in
 std::optional<Dib> ImageProc::changeBitmapFormatFrom32(const BitmapInfoHeader& header,
                                                        std::span<const uint8_t> pixels, int width,
                                                        int height, int depth) {
-    const Prefixes prefixes{msg::kFrom32, msg::kFrom32};
+    const Prefixes prefixes{text::kFrom32, text::kFrom32};
     if (!isGreyDepth(depth)) {
-        fail(prefixes.general, msg::kBadDepth);
+        fail(prefixes.general, text::kBadDepth);
         return std::nullopt;
     }
     // The buffer comes without a colour table, so only true-colour rows can
     // be read.
     if (header.biBitCount != 24 && header.biBitCount != 32) {
-        fail(prefixes.general, msg::kBadDepth);
+        fail(prefixes.general, text::kBadDepth);
         return std::nullopt;
     }
     // Bare rows, top row first, with no header or colour table before them.

@@ -4,7 +4,7 @@
 
 #include "bitmap/Dithering.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 
 namespace bitmap {
 
@@ -19,7 +19,7 @@ struct DitherEntry {
 bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const DitherEntry& entry,
                    const DitherOptions& options = {}, const ToneCurve* tone = nullptr) {
     if (dib.empty() || dib.bitCount() != entry.depth) {
-        proc.fail(entry.prefix, msg::kDitherDepth);
+        proc.fail(entry.prefix, text::kDitherDepth);
         return false;
     }
     if (method < 0 || method >= kDitherMethodCount) {
@@ -27,7 +27,7 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
         return false;
     }
     if (dib.palette().size() < 8) {
-        proc.fail(entry.prefix, msg::kTooFewColours);
+        proc.fail(entry.prefix, text::kTooFewColours);
         return false;
     }
     const ToneCurve curve = tone ? *tone : toneCurveFor(dib.view(), options);
@@ -36,11 +36,11 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
         case DitherResult::ok:
             break;
         case DitherResult::outOfMemory:
-            proc.fail(entry.prefix, msg::kOutOfMemory);
+            proc.fail(entry.prefix, text::kOutOfMemory);
             return false;
         // A picture made by Dib::create always has consistent rows.
         case DitherResult::badRows:
-            proc.fail(entry.prefix, msg::kDitherDepth);
+            proc.fail(entry.prefix, text::kDitherDepth);
             return false;
         case DitherResult::badMethod:
             proc.fail(entry.prefix, entry.badMethod);
@@ -53,11 +53,11 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
 }  // namespace
 
 bool ImageProc::change256GrayToMonochrome(Dib& dib, int method, int threshold) {
-    return ditherInPlace(*this, dib, method, threshold, {8, msg::kGray256, msg::kDitherMethod8});
+    return ditherInPlace(*this, dib, method, threshold, {8, text::kGray256, text::kDitherMethod8});
 }
 
 bool ImageProc::change16GrayToMonochrome(Dib& dib, int method, int threshold) {
-    return ditherInPlace(*this, dib, method, threshold, {4, msg::kGray16, msg::kDitherMethod4});
+    return ditherInPlace(*this, dib, method, threshold, {4, text::kGray16, text::kDitherMethod4});
 }
 
 bool ImageProc::toMonochrome(Dib& dib, int method, int threshold) {
@@ -69,9 +69,9 @@ bool ImageProc::toMonochrome(Dib& dib, int method, int threshold) {
 bool ImageProc::toMonochrome(Dib& dib, int method, int threshold, const DitherOptions& options,
                              const ToneCurve* tone) {
     if (dib.bitCount() == 4)
-        return ditherInPlace(*this, dib, method, threshold, {4, msg::kGray16, msg::kDitherMethod4},
-                             options, tone);
-    return ditherInPlace(*this, dib, method, threshold, {8, msg::kGray256, msg::kDitherMethod8},
+        return ditherInPlace(*this, dib, method, threshold,
+                             {4, text::kGray16, text::kDitherMethod4}, options, tone);
+    return ditherInPlace(*this, dib, method, threshold, {8, text::kGray256, text::kDitherMethod8},
                          options, tone);
 }
 

@@ -1,23 +1,28 @@
 // ImageProc's bridge to the codec library's JPEG decoder.
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
 
 namespace bitmap {
 
 std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerPixel) {
     if (path.empty()) {
-        fail(msg::kReadJPEGFile, msg::kCannotOpen);
+        fail(text::kReadJPEGFile, text::kCannotOpen);
         return std::nullopt;
     }
     Carvello::RasterImage image;
     try {
         Carvello::JpegDecoder decoder;
+        decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
         decoder.readImageFile(path, image);
+        // Camera pictures are stored as the sensor saw them: turned upright
+        // here, the program and the command-line tool both show them so.
+        Carvello::applyExifOrientation(image, decoder.orientation());
     } catch (const Carvello::GraphicsException& error) {
-        fail(msg::kReadJPEGFile, error.what());
+        fail(text::kReadJPEGFile, error.what());
         return std::nullopt;
     }
 

@@ -7,7 +7,7 @@
 
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/InputByteStream.h"
 #include "carvello/core/RasterImage.h"
@@ -67,11 +67,11 @@ std::optional<Dib> greyDib(const Carvello::RasterImage& image) {
 
 std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
     if (path.empty()) {
-        fail(msg::kReadPNGFile, msg::kCannotOpen);
+        fail(text::kReadPNGFile, text::kCannotOpen);
         return std::nullopt;
     }
     auto refuse = [this](std::string_view text) {
-        fail(msg::kReadPNGFile, text);
+        fail(text::kReadPNGFile, text);
         return std::nullopt;
     };
     Carvello::RasterImage image;
@@ -85,7 +85,7 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
         return refuse(e.what());
     } catch (const std::exception&) {
         // Memory running out, above all.
-        return refuse(msg::kUnrecognised);
+        return refuse(text::kUnrecognised);
     }
 
     // The picture keeps the decoded alpha; what becomes grey is the picture
@@ -94,7 +94,7 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
     if (allGrey(image.pixels())) {
         auto dib = greyDib(image);
         if (!dib)
-            fail(msg::kReadPNGFile, msg::kOutOfMemory);
+            fail(text::kReadPNGFile, text::kOutOfMemory);
         return dib;
     }
     return changeBitmapFormatFrom32(headerFor(image, 32), image.pixels(), 0, 0, 8);

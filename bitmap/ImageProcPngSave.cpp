@@ -8,7 +8,7 @@
 
 #include "bitmap/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngEncoder.h"
 
@@ -44,7 +44,7 @@ Carvello::RasterImage toRaster(const Dib& dib) {
 bool savePngFile(ImageProc& proc, const std::string& path, const Dib& dib, bool transparentWhite) {
     try {
         if (dib.empty() || dib.bitCount() != 8 || dib.width() <= 0 || dib.height() <= 0) {
-            proc.fail(msg::kSavePNG, msg::kPngSaveError);
+            proc.fail(text::kSavePNG, text::kPngSaveError);
             return false;
         }
         const Carvello::RasterImage image = toRaster(dib);
@@ -54,14 +54,14 @@ bool savePngFile(ImageProc& proc, const std::string& path, const Dib& dib, bool 
         const std::vector<uint8_t> file = encoder.encode(image);
         const std::span<const uint8_t> piece(file);
         if (writeFileAtomically(path, std::span(&piece, 1)) != WriteStatus::ok) {
-            proc.fail(msg::kSavePNG, msg::kPngSaveError);
+            proc.fail(text::kSavePNG, text::kPngSaveError);
             return false;
         }
         return true;
     } catch (const std::exception&) {
         // The library's errors (a file that cannot be written among them)
         // and memory running out: the same text for every failure.
-        proc.fail(msg::kSavePNG, msg::kPngSaveError);
+        proc.fail(text::kSavePNG, text::kPngSaveError);
         return false;
     }
 }

@@ -30,6 +30,8 @@ struct CArrayOptions {
     CArrayLayout layout = CArrayLayout::horizontal;
     // Set bits are white pixels (lit on an OLED); inverted, they are black.
     bool invert = false;
+
+    bool operator==(const CArrayOptions&) const = default;
 };
 
 // True for the white pixels of a 1, 4, 8 or 24 bpp picture, row by row

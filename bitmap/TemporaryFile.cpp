@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <set>
+#include <system_error>
 #include <vector>
 
 namespace bitmap {
@@ -40,6 +43,30 @@ mode_t finalMode(const std::string& target) {
     return 0666 & ~currentUmask();
 }
 
+// The files and folders that removeUnfinishedTemporaryFiles() removes.
+struct Unfinished {
+    std::mutex lock;
+    std::set<std::string> files;
+    std::set<std::string> folders;
+};
+
+Unfinished& unfinished() {
+    static Unfinished registry;
+    return registry;
+}
+
+void track(const std::string& path) {
+    Unfinished& registry = unfinished();
+    const std::lock_guard hold(registry.lock);
+    registry.files.insert(path);
+}
+
+void untrack(const std::string& path) {
+    Unfinished& registry = unfinished();
+    const std::lock_guard hold(registry.lock);
+    registry.files.erase(path);
+}
+
 std::string folderPrefix(const std::string& folder) {
     if (folder.empty() || folder.ends_with('/'))
         return folder;
@@ -59,10 +86,12 @@ std::optional<TemporaryFile> TemporaryFile::create(const std::string& folder,
     const int fd = ::mkostemps(name.data(), static_cast<int>(suffix.size()), O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    track(name.data());
     std::FILE* stream = ::fdopen(fd, "wb");
     if (!stream) {
         ::close(fd);
         ::unlink(name.data());
+        untrack(name.data());
         return std::nullopt;
     }
     return TemporaryFile(name.data(), stream);
@@ -84,8 +113,10 @@ TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept
 
 TemporaryFile::~TemporaryFile() {
     close();
-    if (!kept_)
+    if (!kept_) {
         ::unlink(path_.c_str());
+        untrack(path_);
+    }
 }
 
 bool TemporaryFile::write(std::span<const uint8_t> bytes) {
@@ -107,7 +138,32 @@ bool TemporaryFile::commit(const std::string& target) {
         ::rename(path_.c_str(), target.c_str()) != 0)
         return false;
     kept_ = true;
+    untrack(path_);
     return true;
+}
+
+void removeUnfinishedTemporaryFiles() {
+    Unfinished& registry = unfinished();
+    const std::lock_guard hold(registry.lock);
+    for (const std::string& file : registry.files)
+        ::unlink(file.c_str());
+    registry.files.clear();
+    for (const std::string& folder : registry.folders) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+}
+
+void registerScratchFolder(const std::string& folder) {
+    Unfinished& registry = unfinished();
+    const std::lock_guard hold(registry.lock);
+    registry.folders.insert(folder);
+}
+
+void unregisterScratchFolder(const std::string& folder) {
+    Unfinished& registry = unfinished();
+    const std::lock_guard hold(registry.lock);
+    registry.folders.erase(folder);
 }
 
 }  // namespace bitmap

@@ -49,4 +49,15 @@ private:
     bool kept_ = false;
 };
 
+// Removes every temporary file of this process that is neither committed nor
+// removed yet, and the registered scratch folders with their contents. For
+// a program that ends on a signal: call it from an ordinary thread (it takes
+// a lock, so never from a signal handler), then end the program.
+void removeUnfinishedTemporaryFiles();
+
+// A folder of the program's own scratch files, removed (with everything in
+// it) by removeUnfinishedTemporaryFiles() until it is unregistered.
+void registerScratchFolder(const std::string& folder);
+void unregisterScratchFolder(const std::string& folder);
+
 }  // namespace bitmap

@@ -6,27 +6,11 @@
 #include <string_view>
 
 #include "bitmap/FileIO.h"
+#include "bitmap/TextFormat.h"
+#include "bitmap/Texts.h"
 
 namespace bitmap {
 namespace {
-
-constexpr std::string_view kLoad = "WBMPCoder::loadWBMP: ";
-constexpr std::string_view kSave = "WBMPCoder::saveWBMP: ";
-constexpr std::string_view kInfo = "WBMPCoder::getWBMPInfo: ";
-constexpr std::string_view kHeader = "WBMPCoder::createWBMPheader: ";
-constexpr std::string_view kToWbmp = "WBMPCoder::convBMPToWBMP: ";
-constexpr std::string_view kToBmp = "WBMPCoder::convWBMPToBMP: ";
-
-constexpr std::string_view kCannotOpen = "Cannot open file";
-constexpr std::string_view kReadError = "Error while reading the file";
-constexpr std::string_view kBadType = "Unsupported WBMP type (=/= 0)";
-constexpr std::string_view kBadFixHeader = "Wrong FixHeaderField (msb =/= 0)";
-constexpr std::string_view kBadDimensions = "Invalid WBMP dimensions";
-constexpr std::string_view kNoMemory = "Insufficient memory";
-constexpr std::string_view kWriteError = "Cannot write to file";
-constexpr std::string_view kNotLoaded = "WBMP not loaded";
-constexpr std::string_view kUnsupportedType = "Unsupported WBMP type";
-constexpr std::string_view kBadLayout = "DIB rows do not match its header";
 
 // The header is looked for in this many bytes from the start of the file.
 constexpr size_t kHeaderWindow = 100;
@@ -64,13 +48,13 @@ uint64_t rowBytesFor(uint64_t width) {
     return (width + 7) / 8;
 }
 
-// Zero, negative and over-limit sizes give kBadDimensions; sizes whose
-// product exceeds the pixel limit give kNoMemory; nothing when they fit.
+// Zero, negative and over-limit sizes give kWbmpBadDimensions; sizes whose
+// product exceeds the pixel limit give kWbmpNoMemory; nothing when they fit.
 std::optional<std::string_view> checkDimensions(int64_t width, int64_t height) {
     if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension)
-        return kBadDimensions;
+        return text::kWbmpBadDimensions;
     if (width * height > kMaxPixels)
-        return kNoMemory;
+        return text::kWbmpNoMemory;
     return std::nullopt;
 }
 
@@ -139,14 +123,14 @@ bool WBMPCoder::loadWBMP(const std::string& path) {
             return loadWBMPFromMemory(file.bytes);
         case ReadStatus::cannotOpen:
             reset();
-            fail(concat(kLoad, kCannotOpen));
+            fail(concat(text::kWbmpLoad, text::kWbmpCannotOpen));
             return false;
         case ReadStatus::tooLarge:
         case ReadStatus::readError:
             break;
     }
     reset();
-    fail(concat(kLoad, kReadError));
+    fail(concat(text::kWbmpLoad, text::kWbmpReadError));
     return false;
 }
 
@@ -155,50 +139,50 @@ bool WBMPCoder::loadWBMPFromMemory(std::span<const uint8_t> file) {
     // this coder's own data.
     const auto refuse = [this](std::string_view message) {
         reset();
-        fail(concat(kLoad, message));
+        fail(concat(text::kWbmpLoad, message));
         return false;
     };
 
     const auto head = file.first(std::min(file.size(), kHeaderWindow));
     if (head.size() < 4)
-        return refuse(kReadError);
+        return refuse(text::kWbmpReadError);
 
     size_t at = 0;
     const Field type = readField(head, at);
     if (type.status == FieldStatus::unterminated)
-        return refuse(kReadError);
+        return refuse(text::kWbmpReadError);
     if (type.status == FieldStatus::tooLarge || type.value != 0)
-        return refuse(kBadType);
+        return refuse(text::kWbmpBadType);
 
     if (at >= head.size())
-        return refuse(kReadError);
+        return refuse(text::kWbmpReadError);
     if ((head[at] & 0x80) != 0)
-        return refuse(kBadFixHeader);
+        return refuse(text::kWbmpBadFixHeader);
     ++at;
 
     const Field width = readField(head, at);
     if (width.status == FieldStatus::unterminated)
-        return refuse(kReadError);
+        return refuse(text::kWbmpReadError);
     if (width.status == FieldStatus::tooLarge)
-        return refuse(kBadDimensions);
+        return refuse(text::kWbmpBadDimensions);
     const Field height = readField(head, at);
     if (height.status == FieldStatus::unterminated)
-        return refuse(kReadError);
+        return refuse(text::kWbmpReadError);
     if (height.status == FieldStatus::tooLarge)
-        return refuse(kBadDimensions);
+        return refuse(text::kWbmpBadDimensions);
     if (const auto bad = checkDimensions(width.value, height.value))
         return refuse(*bad);
 
     // Both sizes are within the limits, so the product cannot overflow.
     const uint64_t expected = at + rowBytesFor(width.value) * height.value;
     if (file.size() < expected)
-        return refuse(kReadError);
+        return refuse(text::kWbmpReadError);
 
     std::vector<uint8_t> picture;
     try {
         picture.assign(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(expected));
     } catch (const std::bad_alloc&) {
-        return refuse(kNoMemory);
+        return refuse(text::kWbmpNoMemory);
     }
     data_ = std::move(picture);
     type_ = 0;
@@ -210,11 +194,11 @@ bool WBMPCoder::loadWBMPFromMemory(std::span<const uint8_t> file) {
 
 bool WBMPCoder::saveWBMP(const std::string& path) {
     if (path.empty()) {
-        fail(concat(kSave, kCannotOpen));
+        fail(concat(text::kWbmpSave, text::kWbmpCannotOpen));
         return false;
     }
     if (data_.empty()) {
-        fail(concat(kSave, kNotLoaded));
+        fail(concat(text::kWbmpSave, text::kWbmpNotLoaded));
         return false;
     }
     const std::array<std::span<const uint8_t>, 1> pieces{std::span<const uint8_t>(data_)};
@@ -222,18 +206,18 @@ bool WBMPCoder::saveWBMP(const std::string& path) {
         case WriteStatus::ok:
             return true;
         case WriteStatus::cannotOpen:
-            fail(concat(kSave, kCannotOpen));
+            fail(concat(text::kWbmpSave, text::kWbmpCannotOpen));
             return false;
         case WriteStatus::writeError:
             break;
     }
-    fail(concat(kSave, kWriteError));
+    fail(concat(text::kWbmpSave, text::kWbmpWriteError));
     return false;
 }
 
 bool WBMPCoder::getWBMPInfo(int& type, int& width, int& height) {
     if (data_.empty()) {
-        fail(concat(kInfo, kNotLoaded));
+        fail(concat(text::kWbmpInfo, text::kWbmpNotLoaded));
         return false;
     }
     type = type_;
@@ -245,13 +229,13 @@ bool WBMPCoder::getWBMPInfo(int& type, int& width, int& height) {
 bool WBMPCoder::createWBMPheader(const Dib& dib, int type, size_t& rowOffset) {
     reset();
     if (type != 0) {
-        fail(concat(kHeader, kUnsupportedType));
+        fail(concat(text::kWbmpHeader, text::kWbmpUnsupportedType));
         return false;
     }
     const int64_t width = dib.width();
     const int64_t height = dib.height();
     if (const auto bad = checkDimensions(width, height)) {
-        fail(concat(kHeader, *bad));
+        fail(concat(text::kWbmpHeader, *bad));
         return false;
     }
     const auto widthBytes = encodeWbmpInteger(static_cast<uint32_t>(width));
@@ -263,7 +247,7 @@ bool WBMPCoder::createWBMPheader(const Dib& dib, int type, size_t& rowOffset) {
         data_.assign(static_cast<size_t>(total), 0);
     } catch (const std::bad_alloc&) {
         reset();
-        fail(concat(kHeader, kNoMemory));
+        fail(concat(text::kWbmpHeader, text::kWbmpNoMemory));
         return false;
     }
     std::copy(widthBytes.begin(), widthBytes.end(), data_.begin() + 2);
@@ -281,8 +265,7 @@ bool WBMPCoder::convBMPToWBMP(const Dib& dib, int type) {
     const int bits = dib.bitCount();
     if (bits != 4 && bits != 8) {
         reset();
-        fail(concat(kToWbmp,
-                    "Unsupported bpp for this operation (bpp = " + std::to_string(bits) + ")"));
+        fail(concat(text::kWbmpToWbmp, formatText(text::kWbmpUnsupportedBpp, {bits})));
         return false;
     }
     size_t rowOffset = 0;
@@ -296,7 +279,7 @@ bool WBMPCoder::convBMPToWBMP(const Dib& dib, int type) {
     if (usedRowBytes > dib.stride() ||
         dib.stride() * static_cast<uint64_t>(height_) > dib.pixels().size()) {
         reset();
-        fail(concat(kToWbmp, kBadLayout));
+        fail(concat(text::kWbmpToWbmp, text::kWbmpBadLayout));
         return false;
     }
 
@@ -317,7 +300,7 @@ std::optional<Dib> WBMPCoder::convWBMPToBMP() {
     const uint64_t rowBytes = rowBytesFor(static_cast<uint64_t>(std::max(width_, 0)));
     if (data_.empty() || width_ <= 0 || height_ <= 0 ||
         data_.size() < rowOffset_ + rowBytes * static_cast<uint64_t>(height_)) {
-        fail(concat(kToBmp, kNotLoaded));
+        fail(concat(text::kWbmpToBmp, text::kWbmpNotLoaded));
         return std::nullopt;
     }
     BitmapInfoHeader header;
@@ -327,7 +310,7 @@ std::optional<Dib> WBMPCoder::convWBMPToBMP() {
     header.biBitCount = 1;
     auto dib = Dib::create(header);
     if (!dib) {
-        fail(concat(kToBmp, kNoMemory));
+        fail(concat(text::kWbmpToBmp, text::kWbmpNoMemory));
         return std::nullopt;
     }
     auto palette = dib->palette();

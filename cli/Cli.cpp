@@ -2,13 +2,16 @@
 
 #include <iostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
+#include "cli/InterruptCleanup.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: glyphon-cli COMMAND [OPTIONS]\n"
+    "Usage: glyphon-cli [--max-pixels N] [--timeout S] COMMAND [OPTIONS]\n"
     "\n"
     "Converts pictures (BMP, WBMP, GIF, JPEG, PNG) into one-bit WBMP pictures\n"
     "for WAP phones, and PBM, XBM or C arrays for small displays.\n"
@@ -22,11 +25,22 @@ constexpr const char* kUsage =
     "  phones list|add|remove    show or edit the table of phones\n"
     "  displays list             show the small displays --display fits to\n"
     "\n"
+    "Options for every command (before it):\n"
+    "  --max-pixels N   refuse pictures of more than N pixels (default: the\n"
+    "                   settings' MaxPixels, at most 268435456)\n"
+    "  --timeout S      give up a download after S seconds in all (default 600)\n"
+    "\n"
     "Run 'glyphon-cli COMMAND --help' for the options of a command.\n";
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    GlobalOptions global;
+    if (const auto why = takeGlobalOptions(args, global)) {
+        err << "glyphon-cli: " << *why << "\n\n" << kUsage;
+        return kExitUsage;
+    }
     if (args.empty()) {
         err << kUsage;
         return kExitUsage;
@@ -38,24 +52,25 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (command == "convert")
-        return convertCommand(rest, out, err);
+        return convertCommand(rest, out, err, global);
     if (command == "info")
-        return infoCommand(rest, out, err);
+        return infoCommand(rest, out, err, global);
     if (command == "show")
-        return showCommand(rest, out, err);
+        return showCommand(rest, out, err, global);
     if (command == "split")
-        return splitCommand(rest, out, err);
+        return splitCommand(rest, out, err, global);
     if (command == "counter")
-        return counterCommand(rest, out, err);
+        return counterCommand(rest, out, err, global);
     if (command == "phones")
-        return phonesCommand(rest, out, err);
+        return phonesCommand(rest, out, err, global);
     if (command == "displays")
         return displaysCommand(rest, out, err);
-    err << "glyphon-cli: unknown command '" << command << "'\n\n" << kUsage;
+    err << app::formatText(text::kUnknownCommand, {command}) << kUsage;
     return kExitUsage;
 }
 
 int run(int argc, char** argv) {
+    cleanUpOnInterrupt();
     std::vector<std::string> args(argv + 1, argv + argc);
     return run(args, std::cout, std::cerr);
 }

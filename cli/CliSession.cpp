@@ -5,16 +5,20 @@
 #include <filesystem>
 #include <system_error>
 
+#include "bitmap/TemporaryFile.h"
 #include "cli/ProgressLine.h"
 
 namespace cli {
 
-CliSession::CliSession(std::ostream& out, std::ostream& err)
+CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global)
     : ui_(out, err), document_(settings_, ui_, host_), download_(err, stderrIsTerminal()) {
     settings_.ReadSettings();
     std::string pattern = settings_.tempFolder + "glyphon-cli-XXXXXX";
-    if (::mkdtemp(pattern.data()))
+    if (::mkdtemp(pattern.data())) {
         privateFolder_ = pattern;
+        // An interrupted run removes the folder too.
+        bitmap::registerScratchFolder(privateFolder_);
+    }
     const std::string folder = privateFolder_.empty() ? settings_.tempFolder : privateFolder_ + "/";
     settings_.tempFolder = folder;
     settings_.workingFolder = folder;
@@ -24,11 +28,16 @@ CliSession::CliSession(std::ostream& out, std::ostream& err)
     settings_.codec()->setUndoFile("");
     settings_.codec()->setAlwaysHalftone(true);
     settings_.codec()->setDownloadProgress(&download_);
+    if (global.maxPixels)
+        settings_.codec()->setMaxPixels(*global.maxPixels);
+    settings_.codec()->setDownloadTimeout(
+        global.timeoutSeconds.value_or(codec::kDefaultDownloadTimeout));
 }
 
 CliSession::~CliSession() {
     if (privateFolder_.empty())
         return;
+    bitmap::unregisterScratchFolder(privateFolder_);
     std::error_code ignored;
     std::filesystem::remove_all(privateFolder_, ignored);
 }

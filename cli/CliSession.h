@@ -6,6 +6,7 @@
 #include "app/core/AppSettings.h"
 #include "app/core/CMFCTest2Doc.h"
 #include "cli/DownloadProgressLine.h"
+#include "cli/GlobalOptions.h"
 #include "cli/TerminalUi.h"
 
 namespace cli {
@@ -17,7 +18,7 @@ namespace cli {
 // folder is removed with the session.
 class CliSession {
 public:
-    CliSession(std::ostream& out, std::ostream& err);
+    CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global = {});
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;

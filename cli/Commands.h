@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/GlobalOptions.h"
+
 // The subcommands of glyphon-cli. Each takes the arguments after its name
 // and returns the exit status: 0 when everything succeeded, 1 when any
 // picture failed, 2 for bad usage.
@@ -13,12 +15,18 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const GlobalOptions& global = {});
+int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const GlobalOptions& global = {});
+int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const GlobalOptions& global = {});
+int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const GlobalOptions& global = {});
+int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const GlobalOptions& global = {});
+int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const GlobalOptions& global = {});
 int displaysCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

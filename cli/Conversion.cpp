@@ -1,5 +1,7 @@
 #include "cli/Conversion.h"
 
+#include "app/core/TextFormat.h"
+#include "cli/Texts.h"
 #include "codec/PictureFormats.h"
 
 namespace cli {
@@ -13,23 +15,24 @@ std::optional<std::string> applyConversionOption(const std::string& option,
                                                  ConversionOptions& options) {
     if (option == "-f") {
         if (!outputFormat(value))
-            return "unsupported format '" + value + "'";
+            return app::formatText(text::kUnsupportedFormat, {value});
         options.format = value;
     } else if (option == "-m") {
         options.method = parseDitherMethod(value);
         if (!options.method)
-            return "unknown method '" + value + "'";
+            return app::formatText(text::kUnknownMethod, {value});
     } else {
         const auto threshold = parseInt(value, 0, 255);
         if (!threshold)
-            return std::string("threshold must be a whole number from 0 to 255");
+            return std::string(text::kBadThreshold);
         options.threshold = *threshold;
         options.thresholdGiven = true;
     }
     return std::nullopt;
 }
 
-void prepareCodec(codec::CCodec& codec) {
+void prepareCodec(codec::CCodec& codec, const GlobalOptions& global) {
+    applyGlobalOptions(codec, global);
     codec.setThrowException(false);
     codec.setUndoFile("");
     codec.setAlwaysHalftone(true);
@@ -65,7 +68,7 @@ bool ConversionOptions::convertsToMonochrome() const {
 std::optional<std::string> ConversionOptions::problem() const {
     const codec::PictureFormat* written = outputFormat(format);
     if (cArray.any() && (!written || written->code != codec::kFormatCArray))
-        return std::string("--byte-order and --invert-array need -f c");
+        return std::string(text::kArrayOptionsNeedC);
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "bitmap/DitherMethod.h"
 #include "cli/Arguments.h"
 #include "cli/DitherOptionSpecs.h"
+#include "cli/GlobalOptions.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadProgress.h"
 #include "codec/FailureText.h"
@@ -47,7 +48,11 @@ std::optional<std::string> applyConversionOption(const std::string& option,
 
 // A codec set up for the command line: errors come back as results, no
 // undo file is written, and resizing always averages.
-void prepareCodec(codec::CCodec& codec);
+// The global options set its limits.
+void prepareCodec(codec::CCodec& codec, const GlobalOptions& global);
+
+// What an input named "-" is read from.
+inline constexpr std::string_view kStandardInput = "/dev/stdin";
 
 // Loads a picture by name (file name, file:// name or URL).
 bool loadPicture(codec::CCodec& codec, const std::string& input);

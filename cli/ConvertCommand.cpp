@@ -2,6 +2,7 @@
 
 #include "app/core/DisplayPresets.h"
 #include "app/core/PathText.h"
+#include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchRun.h"
 #include "bitmap/FileIO.h"
@@ -14,6 +15,7 @@
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
 #include "cli/ProgressLine.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -30,7 +32,9 @@ constexpr const char* kConvertHelp =
     "does: loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides\n"
     "the format), resizes it, converts it to black and white and saves it. An\n"
     "INPUT may be an http:// or ftp:// URL (downloaded first, and named\n"
-    "download.NAME after its last path segment) or a file:// name.\n"
+    "download.NAME after its last path segment) or a file:// name; an INPUT\n"
+    "of - is the standard input (saved as stdin.EXT), and a named pipe is read\n"
+    "like a file.\n"
     "\n"
     "Options:\n"
     "  -o OUT          the output file when there is one INPUT and OUT is not a\n"
@@ -100,7 +104,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
         return
             [&resizeOptions, take](const std::string& name, const std::string& value) -> Refusal {
                 if (++resizeOptions > 1)
-                    return "give only one of --fit, --phone, --display, --size and --percent";
+                    return std::string(text::kOneResizeOption);
                 return take(name, value);
             };
     };
@@ -125,7 +129,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                 {{"--percent"}, true, resize([&](const std::string&, const std::string& value) {
                      const auto p = parseInt(value, 1, 100000);
                      if (!p)
-                         return Refusal("percentage must be a whole number from 1 to 100000");
+                         return Refusal(text::kBadPercentage);
                      request.conversion.resize = ResizeKind::percent;
                      request.conversion.percent = *p;
                      return Refusal();
@@ -135,7 +139,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                  resize([&](const std::string& name, const std::string& value) {
                      const auto size = parseSize(value);
                      if (!size)
-                         return Refusal("size must look like 96x60");
+                         return Refusal(text::kBadSize);
                      request.conversion.resize =
                          name == "--fit" ? ResizeKind::fit : ResizeKind::exact;
                      request.conversion.size = *size;
@@ -144,8 +148,9 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             },
         .operand = [&](const std::string& input) -> Refusal {
             if (input.find('\n') != std::string::npos)
-                return "input names cannot hold line breaks";
-            request.inputs.push_back(input);
+                return std::string(text::kLineBreakInInput);
+            // "-" is the standard input.
+            request.inputs.push_back(input == "-" ? std::string(kStandardInput) : input);
             return std::nullopt;
         },
     };
@@ -162,11 +167,11 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
     if (parsed.status == ParseResult::Status::refused)
         return bad(parsed.reason);
     if (request.inputs.empty())
-        return bad("no input pictures");
+        return bad(std::string(text::kNoInputPictures));
     if (request.output.empty())
-        return bad("no output given (-o)");
+        return bad(std::string(text::kNoOutput));
     if (!request.wml && (request.wmlFolder || request.prefix || request.altText))
-        return bad("--wml-dir, --prefix and --alt need --wml");
+        return bad(std::string(text::kConvertWmlOptionsNeedWml));
     if (const auto problem = request.conversion.problem())
         return bad(*problem);
     return request;
@@ -174,7 +179,8 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
 
 }  // namespace
 
-int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const GlobalOptions& global) {
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
@@ -207,30 +213,31 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
             options.percentage = request->conversion.percent;
             break;
     }
+    // A phone's or a display's size as the box, as fitting to a phone does.
+    auto fitToDisplay = [&settings](int width, int height) {
+        settings.resizeEnabled = true;
+        settings.resizeMode = batch::ResizeMode::box;
+        settings.boxWidth = width;
+        settings.boxHeight = height;
+    };
     if (!request->phone.empty()) {
         std::string why;
         const auto display = resolvePhone(request->phone, why);
         if (!display) {
-            err << "glyphon-cli convert: " << why << '\n';
+            err << app::formatText(text::kCommandMessage, {"convert", why});
             return kExitUsage;
         }
-        // The phone's display as the box, as fitting to a phone does.
-        settings.resizeEnabled = true;
-        settings.resizeMode = batch::ResizeMode::box;
-        settings.boxWidth = display->width;
-        settings.boxHeight = display->height;
+        fitToDisplay(display->width, display->height);
     }
     if (!request->display.empty()) {
         const app::DisplayPreset* display = app::findDisplayPreset(request->display);
         if (!display) {
-            err << "glyphon-cli convert: no display '" << request->display
-                << "' (see 'glyphon-cli displays list')\n";
+            err << app::formatText(
+                text::kCommandMessage,
+                {"convert", app::formatText(text::kNoDisplayNamed, {request->display})});
             return kExitUsage;
         }
-        settings.resizeEnabled = true;
-        settings.resizeMode = batch::ResizeMode::box;
-        settings.boxWidth = display->width;
-        settings.boxHeight = display->height;
+        fitToDisplay(display->width, display->height);
     }
     if (request->conversion.method)
         settings.ditheringMethod = *request->conversion.method;
@@ -264,9 +271,9 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (request->wmlFolder && !createFolders(*request->wmlFolder, err))
         return kExitFailed;
 
-    CliSession session(out, err);
+    CliSession session(out, err, global);
     if (!session.ready()) {
-        err << "glyphon-cli convert: cannot create a temporary folder\n";
+        err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;
     }
     // Options not given are the program's.

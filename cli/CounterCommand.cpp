@@ -2,9 +2,11 @@
 #include <limits>
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/OptionParser.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -53,14 +55,14 @@ std::optional<CounterRequest> parse(const std::vector<std::string>& args, std::o
     if (parsed.status == ParseResult::Status::refused)
         return bad(parsed.reason);
     if (operands.size() != 2)
-        return bad("give a digit folder and a number");
+        return bad(std::string(text::kCounterOperands));
     request.folder = operands[0];
     request.number = operands[1];
     if (request.number.empty() ||
         !std::ranges::all_of(request.number, [](char c) { return c >= '0' && c <= '9'; }))
-        return bad("the number must consist of digits only");
+        return bad(std::string(text::kDigitsOnly));
     if (request.output.empty())
-        return bad("no output given (-o)");
+        return bad(std::string(text::kNoOutput));
     return request;
 }
 
@@ -74,7 +76,8 @@ std::optional<int> numberValue(const std::string& digits) {
 
 }  // namespace
 
-int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int counterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const GlobalOptions& global) {
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
@@ -85,11 +88,11 @@ int counterCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitUsage;
     const auto value = numberValue(request->number);
     if (!value) {
-        err << "glyphon-cli counter: the number is too large\n";
+        err << app::formatText(text::kCommandMessage, {"counter", text::kNumberTooLarge});
         return kExitUsage;
     }
     codec::CCodec codec;
-    prepareCodec(codec);
+    prepareCodec(codec, global);
     if (!codec.WBMPCounter(request->folder, request->output, *value,
                            static_cast<int>(request->number.size()))) {
         err << request->output << ": " << codec.errordescription() << '\n';

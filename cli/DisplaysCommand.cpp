@@ -4,6 +4,7 @@
 #include "app/core/DisplayPresets.h"
 #include "cli/Commands.h"
 #include "cli/OptionParser.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -37,9 +38,9 @@ int displaysCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (parsed.status == ParseResult::Status::refused)
         return usageError(err, "displays", parsed.reason);
     if (operands.size() != 1 || operands.front() != "list")
-        return usageError(
-            err, "displays",
-            operands.empty() ? "no subcommand given (list)" : "unknown use; only 'list' is known");
+        return usageError(err, "displays",
+                          std::string(operands.empty() ? text::kNoDisplaysSubcommand
+                                                       : text::kUnknownDisplaysUse));
     int number = 0;
     for (const app::DisplayPreset& preset : app::displayPresets()) {
         char line[128];

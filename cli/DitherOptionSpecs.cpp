@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "app/core/TextFormat.h"
 #include "cli/Arguments.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -24,8 +26,7 @@ OptionSpec numberOption(std::string_view name, int low, int high, std::optional<
             [&target, low, high](const std::string& given, const std::string& value) -> Refusal {
                 const auto number = parseInt(value, low, high);
                 if (!number)
-                    return given + " must be a whole number from " + std::to_string(low) + " to " +
-                           std::to_string(high);
+                    return app::formatText(text::kBadWholeNumber, {given, low, high});
                 target = number;
                 return std::nullopt;
             }};
@@ -66,7 +67,7 @@ std::vector<OptionSpec> ditherOptionSpecs(DitherOverrides& o) {
          [&o](const std::string&, const std::string& value) -> Refusal {
              o.gamma = parseGamma(value);
              if (!o.gamma)
-                 return std::string("--gamma must be a number from 0.1 to 10");
+                 return std::string(text::kBadGamma);
              return std::nullopt;
          }},
         switchOption("--invert", "--no-invert", o.invert),
@@ -85,7 +86,7 @@ std::vector<OptionSpec> cArrayOptionSpecs(CArrayOverrides& o) {
              else if (value == "xbm")
                  o.layout = bitmap::CArrayLayout::xbm;
              else
-                 return "--byte-order must be horizontal, vertical or xbm";
+                 return std::string(text::kBadByteOrder);
              return std::nullopt;
          }},
         {{"--invert-array"},

@@ -2,6 +2,9 @@
 
 #include <ostream>
 
+#include "app/core/TextFormat.h"
+#include "cli/Texts.h"
+
 namespace cli {
 namespace {
 constexpr uint64_t kBarWidth = 30;
@@ -13,7 +16,7 @@ DownloadProgressLine::DownloadProgressLine(std::ostream& stream, bool isTerminal
 
 void DownloadProgressLine::connecting(const std::string& url) {
     if (active_)
-        stream_ << kClearLine << "Connecting to " << url << std::flush;
+        stream_ << kClearLine << app::formatText(text::kConnecting, {url}) << std::flush;
 }
 
 void DownloadProgressLine::received(uint64_t soFar, uint64_t total) {
@@ -23,9 +26,11 @@ void DownloadProgressLine::received(uint64_t soFar, uint64_t total) {
     if (total > 0) {
         const uint64_t filled = soFar >= total ? kBarWidth : soFar * kBarWidth / total;
         stream_ << '[' << std::string(filled, '#') << std::string(kBarWidth - filled, ' ') << "] "
-                << soFar << '/' << total << " bytes" << std::flush;
+                << app::formatText(text::kBytesOfTotal,
+                                   {static_cast<long long>(soFar), static_cast<long long>(total)})
+                << std::flush;
     } else {
-        stream_ << soFar << " bytes" << std::flush;
+        stream_ << app::formatText(text::kBytes, {static_cast<long long>(soFar)}) << std::flush;
     }
 }
 

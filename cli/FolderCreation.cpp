@@ -4,7 +4,9 @@
 
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "bitmap/FileIO.h"
+#include "cli/Texts.h"
 
 namespace cli {
 
@@ -16,7 +18,9 @@ bool createFolders(const std::string& folder, std::ostream& err, const std::stri
             const std::string path = folder.substr(0, i);
             if (!bitmap::directoryExists(path) && ::mkdir(path.c_str(), 0777) != 0 &&
                 !bitmap::directoryExists(path)) {
-                err << "glyphon-cli " << command << ": cannot create folder '" << folder << "'\n";
+                err << app::formatText(
+                    text::kCommandMessage,
+                    {command, app::formatText(text::kCannotCreateFolder, {folder})});
                 return false;
             }
         }

@@ -1,13 +1,16 @@
 #include <optional>
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
+#include "cli/Conversion.h"
 #include "cli/DownloadProgressLine.h"
 #include "cli/OptionParser.h"
 #include "cli/ProgressLine.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
 #include "codec/PictureName.h"
+#include "codec/Texts.h"
 #include "codec/UrlLoader.h"
 
 namespace cli {
@@ -17,7 +20,8 @@ constexpr const char* kInfoHelp =
     "Usage: glyphon-cli info FILE...\n"
     "\n"
     "A FILE may also be an http://, https://, ftp:// or file:// URL; it is\n"
-    "downloaded to a temporary file that is removed afterwards.\n"
+    "downloaded to a temporary file that is removed afterwards. A FILE of -\n"
+    "is the standard input.\n"
     "Prints one line per file, tab-separated: the file name, its format as\n"
     "recognised from its content (bmp, wbmp, jpg, gif, png, or 'unknown'),\n"
     "its width and its height. Formats whose header does not give the size\n"
@@ -36,10 +40,12 @@ std::optional<std::string> readHeader(codec::CCodec& codec, const std::string& n
     }
     auto file = codec::DownloadFile::inTemporaryFolder(codec::urlExtension(name));
     if (!file)
-        return "Nelze vytvořit lokální soubor 'tmp'";
+        return app::formatText(codec::text::kCannotCreateLocalFile, {"tmp"});
     progress.started();
     progress.connecting(name);
-    auto status = codec::downloadUrl(name, file->stream(), &progress);
+    codec::DownloadLimits limits;
+    limits.overallSeconds = codec.DownloadTimeout();
+    auto status = codec::downloadUrl(name, file->stream(), &progress, limits);
     progress.finished();
     if (!file->close() && status == codec::DownloadStatus::ok)
         status = codec::DownloadStatus::transferFailed;
@@ -52,10 +58,12 @@ std::optional<std::string> readHeader(codec::CCodec& codec, const std::string& n
 
 }  // namespace
 
-int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const GlobalOptions& global) {
     std::vector<std::string> files;
     // Anything but the help options names a file, "-x" too.
     const OptionTable table{
+        .options = {},
         .operand = [&](const std::string& file) -> Refusal {
             files.push_back(file);
             return std::nullopt;
@@ -72,10 +80,13 @@ int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     codec::CCodec codec;
     codec.setThrowException(false);
+    applyGlobalOptions(codec, global);
     DownloadProgressLine download(err, stderrIsTerminal());
     int status = kExitOk;
     for (const auto& file : files) {
-        if (const auto failure = readHeader(codec, file, download)) {
+        // "-" is the standard input.
+        const std::string input = file == "-" ? std::string(kStandardInput) : file;
+        if (const auto failure = readHeader(codec, input, download)) {
             err << file << ": " << *failure << '\n';
             status = kExitFailed;
             continue;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -49,7 +51,7 @@ OptionSpec textOption(std::initializer_list<std::string_view> names,
 }
 
 std::string OptionTable::unknownOptionReason(const std::string& argument) {
-    return "unknown option '" + argument + "'";
+    return app::formatText(text::kUnknownOption, {argument});
 }
 
 ParseResult parseOptions(const std::vector<std::string>& args, const OptionTable& table) {
@@ -65,7 +67,7 @@ ParseResult parseOptions(const std::vector<std::string>& args, const OptionTable
             optionsEnded = true;
         } else if (const OptionSpec* spec = findOption(table, argument)) {
             if (spec->takesValue && next >= args.size())
-                return refused("option " + argument + " needs a value");
+                return refused(app::formatText(text::kOptionNeedsValue, {argument}));
             refusal = spec->apply(argument, spec->takesValue ? args[next++] : std::string());
         } else if (table.unknownOption) {
             return refused(table.unknownOption(argument));
@@ -79,8 +81,7 @@ ParseResult parseOptions(const std::vector<std::string>& args, const OptionTable
 }
 
 int usageError(std::ostream& err, std::string_view command, const std::string& why) {
-    err << "glyphon-cli " << command << ": " << why << "\nRun 'glyphon-cli " << command
-        << " --help' for usage.\n";
+    err << app::formatText(text::kUsageMessage, {command, why, command});
     return kExitUsage;
 }
 

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "app/core/PhoneTable.h"
+#include "app/core/TextFormat.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -12,20 +14,11 @@ namespace {
 // The largest display side taken from the table, as for --fit sizes.
 constexpr int kLargestSide = 1 << 20;
 
-std::string phonesText(int count) {
-    if (count == 0)
-        return "the phone table is empty";
-    if (count == 1)
-        return "the table has phone 1 only";
-    return "the table has phones 1 to " + std::to_string(count);
-}
-
 std::optional<Size> usableSize(const app::PhoneRecord& phone, int number, std::string& why) {
     if (phone.width < 1 || phone.height < 1 || phone.width > kLargestSide ||
         phone.height > kLargestSide) {
-        why = "phone " + std::to_string(number) + " ('" + phone.name +
-              "') has no usable display (" + std::to_string(phone.width) + "x" +
-              std::to_string(phone.height) + ")";
+        why = app::formatText(text::kNoUsableDisplay,
+                              {number, phone.name, phone.width, phone.height});
         return std::nullopt;
     }
     return Size{phone.width, phone.height};
@@ -33,10 +26,18 @@ std::optional<Size> usableSize(const app::PhoneRecord& phone, int number, std::s
 
 }  // namespace
 
+std::string phoneRangeText(int count) {
+    if (count == 0)
+        return std::string(text::kPhoneTableEmpty);
+    if (count == 1)
+        return std::string(text::kOnlyPhoneOne);
+    return app::formatText(text::kPhoneRange, {count});
+}
+
 std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     const QString wanted = QString::fromStdString(text).trimmed();
     if (wanted.isEmpty()) {
-        why = "no phone given";
+        why = text::kNoPhoneGiven;
         return std::nullopt;
     }
     const app::PhoneTable table;
@@ -49,25 +50,29 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     if (number && *number >= 1 && *number <= count) {
         const auto phone = table.ReadPhone(*number);
         if (!phone) {
-            why = "phone " + std::to_string(*number) + " cannot be read from the phone table";
+            why = app::formatText(text::kPhoneUnreadable, {*number});
             return std::nullopt;
         }
         return usableSize(*phone, *number, why);
     }
 
     // Then by name; a name the program allowed may look like a number.
+    // Only as far as the phones can be read: the first that cannot be ends
+    // the search.
+    const app::PhoneListing listing = table.ReadPhones();
     std::vector<int> matches;
-    for (int k = 1; k <= count; ++k) {
-        const QString name = QString::fromStdString(table.PhoneName(k)).trimmed();
+    for (size_t k = 0; k < listing.phones.size(); ++k) {
+        const QString name = QString::fromStdString(listing.phones[k].name).trimmed();
         if (!name.isEmpty() && name.compare(wanted, Qt::CaseInsensitive) == 0)
-            matches.push_back(k);
+            matches.push_back(static_cast<int>(k) + 1);
     }
     if (matches.empty()) {
-        if (number)
-            why = "no phone " + trimmed + ": " + phonesText(count);
+        if (listing.unreadable)
+            why = app::formatText(text::kNoPhoneNamedBefore, {trimmed, *listing.unreadable});
+        else if (number)
+            why = app::formatText(text::kNoPhoneNumbered, {trimmed, phoneRangeText(count)});
         else
-            why = "no phone named '" + trimmed +
-                  "' in the phone table (see 'glyphon-cli phones list')";
+            why = app::formatText(text::kNoPhoneNamed, {trimmed});
         return std::nullopt;
     }
     std::optional<app::PhoneRecord> chosen;
@@ -80,8 +85,7 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
             std::string numbers;
             for (int m : matches)
                 numbers += (numbers.empty() ? "" : ", ") + std::to_string(m);
-            why = "the name '" + trimmed + "' fits phones " + numbers +
-                  " of different sizes; give the phone's number";
+            why = app::formatText(text::kAmbiguousPhoneName, {trimmed, numbers});
             return std::nullopt;
         }
         if (!chosen) {
@@ -90,7 +94,7 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
         }
     }
     if (!chosen) {
-        why = "phone " + std::to_string(matches.front()) + " cannot be read from the phone table";
+        why = app::formatText(text::kPhoneUnreadable, {matches.front()});
         return std::nullopt;
     }
     return usableSize(*chosen, chosenNumber, why);

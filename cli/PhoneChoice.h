@@ -20,4 +20,8 @@ namespace cli {
 // Reads the stored table afresh on every call.
 std::optional<Size> resolvePhone(const std::string& text, std::string& why);
 
+// Which phone numbers a table of `count` phones has, for messages about a
+// number outside it ("the table has phones 1 to 17").
+std::string phoneRangeText(int count);
+
 }  // namespace cli

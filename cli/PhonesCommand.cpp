@@ -5,9 +5,12 @@
 
 #include "app/core/PhoneTable.h"
 #include "app/core/SettingsStore.h"
+#include "app/core/TextFormat.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/OptionParser.h"
+#include "cli/PhoneChoice.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
@@ -50,40 +53,37 @@ int usage(std::ostream& err, const std::string& why) {
 
 int writeFailed(std::ostream& err) {
     app::SettingsStore store;
-    err << "glyphon-cli phones: the phone table could not be written to "
-        << app::toStdString(store.settings().fileName()) << '\n';
+    err << app::formatText(
+        text::kCommandMessage,
+        {"phones", app::formatText(text::kPhoneTableNotWritten,
+                                   {app::toStdString(store.settings().fileName())})});
     return kExitFailed;
-}
-
-std::string rangeText(int count) {
-    if (count == 1)
-        return "the table has phone 1 only";
-    return "the table has phones 1 to " + std::to_string(count);
 }
 
 // Why the name cannot be a new phone's name, or empty when it can.
 std::string nameProblem(const std::string& name, const app::PhoneTable& table) {
     const QString text = QString::fromStdString(name);
     if (text.toStdString() != name)
-        return "the phone name is not valid UTF-8";
+        return std::string(text::kNameNotUtf8);
     const QList<uint> characters = text.toUcs4();
     if (text.trimmed().isEmpty())
-        return "the phone name is empty";
+        return std::string(text::kNameEmpty);
     if (characters.size() > kLongestName)
-        return "the phone name has " + std::to_string(characters.size()) + " characters; at most " +
-               std::to_string(kLongestName) + " are allowed";
+        return app::formatText(text::kNameTooLong,
+                               {static_cast<long long>(characters.size()), kLongestName});
     for (uint c : characters) {
         if (c < 0x20 || (c >= 0x7F && c < 0xA0))
-            return "the phone name contains a control character";
+            return std::string(text::kNameControlCharacter);
     }
     const std::string trimmed = text.trimmed().toStdString();
     if (parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()))
-        return "the phone name '" + name +
-               "' is a number, which --phone would take for a phone's number";
-    for (int k = 1; k <= table.PhoneCount(); ++k) {
-        const QString other = QString::fromStdString(table.PhoneName(k)).trimmed();
+        return app::formatText(text::kNameIsNumber, {name});
+    const app::PhoneListing listing = table.ReadPhones();
+    for (size_t k = 0; k < listing.phones.size(); ++k) {
+        const QString other = QString::fromStdString(listing.phones[k].name).trimmed();
         if (other.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
-            return "phone " + std::to_string(k) + " is already named '" + other.toStdString() + "'";
+            return app::formatText(text::kNameTaken,
+                                   {static_cast<long long>(k + 1), other.toStdString()});
     }
     return {};
 }
@@ -92,25 +92,31 @@ int listPhones(std::ostream& out, std::ostream& err) {
     const app::PhoneTable table;
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
-    for (int k = 1; k <= table.PhoneCount(); ++k) {
-        const std::string entry = table.ListEntry(k);
-        out << k << ". " << entry << '\n';
-        if (entry.empty())
-            err << "glyphon-cli phones: phone " << k << " cannot be read\n";
+    const app::PhoneListing listing = table.ReadPhones();
+    const std::vector<std::string> entries = table.ListEntries();
+    for (size_t k = 0; k < listing.phones.size(); ++k)
+        out << k + 1 << ". " << entries[k] << '\n';
+    if (listing.unreadable) {
+        // The table goes no further than its first phone that cannot be
+        // read, however many phones its count claims.
+        err << app::formatText(
+            text::kCommandMessage,
+            {"phones",
+             app::formatText(text::kPhoneListStops, {*listing.unreadable, table.PhoneCount()})});
+        return kExitFailed;
     }
     return kExitOk;
 }
 
 int addPhone(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
     if (operands.size() != 3)
-        return usage(err, "add needs a NAME, a WIDTH and a HEIGHT");
+        return usage(err, std::string(text::kAddOperands));
     const auto width = parseInt(operands[1], kSmallestSide, kLargestSide);
     if (!width)
-        return usage(err, "WIDTH must be a whole number from 1 to 9000, not '" + operands[1] + "'");
+        return usage(err, app::formatText(text::kBadWidth, {operands[1]}));
     const auto height = parseInt(operands[2], kSmallestSide, kLargestSide);
     if (!height)
-        return usage(err,
-                     "HEIGHT must be a whole number from 1 to 9000, not '" + operands[2] + "'");
+        return usage(err, app::formatText(text::kBadHeight, {operands[2]}));
     app::PhoneTable table;
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
@@ -125,34 +131,36 @@ int addPhone(const std::vector<std::string>& operands, std::ostream& out, std::o
 
 int removePhone(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
     if (operands.size() != 1)
-        return usage(err, "remove needs one phone NUMBER");
+        return usage(err, std::string(text::kRemoveOperands));
     app::PhoneTable table;
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
     const int count = table.PhoneCount();
     if (count == 0)
-        return usage(err, "the phone table is empty");
+        return usage(err, std::string(text::kPhoneTableEmpty));
     const auto number =
         parseInt(operands[0], std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     if (!number)
-        return usage(err, "NUMBER must be a phone's number from 1 to " + std::to_string(count) +
-                              ", not '" + operands[0] + "'");
+        return usage(err, app::formatText(text::kBadPhoneNumber, {count, operands[0]}));
     if (*number < 1 || *number > count)
-        return usage(err, "no phone " + operands[0] + ": " + rangeText(count));
+        return usage(err,
+                     app::formatText(text::kNoPhoneNumbered, {operands[0], phoneRangeText(count)}));
     const std::string entry = table.ListEntry(*number);
     table.RemovePhone(*number);
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
-    out << "removed " << *number << ". " << entry << '\n';
+    out << app::formatText(text::kPhoneRemoved, {*number, entry});
     return kExitOk;
 }
 
 }  // namespace
 
-int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const GlobalOptions&) {
     std::vector<std::string> words;
     // Anything but the help options is an action or its operand ("-1" too).
     const OptionTable table{
+        .options = {},
         .operand = [&](const std::string& word) -> Refusal {
             words.push_back(word);
             return std::nullopt;
@@ -171,14 +179,14 @@ int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const std::vector<std::string> operands(words.begin() + 1, words.end());
     if (action == "list") {
         if (!operands.empty())
-            return usage(err, "list takes no arguments");
+            return usage(err, std::string(text::kListTakesNoArguments));
         return listPhones(out, err);
     }
     if (action == "add")
         return addPhone(operands, out, err);
     if (action == "remove")
         return removePhone(operands, out, err);
-    return usage(err, "unknown action '" + action + "' (list, add or remove)");
+    return usage(err, app::formatText(text::kUnknownAction, {action}));
 }
 
 }  // namespace cli

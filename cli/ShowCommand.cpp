@@ -1,32 +1,68 @@
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
 #include <ostream>
 
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/DownloadProgressLine.h"
 #include "cli/OptionParser.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalPicture.h"
+#include "cli/Texts.h"
 
 namespace cli {
 namespace {
 
 constexpr const char* kShowHelp =
-    "Usage: glyphon-cli show [--invert] FILE\n"
-    "       glyphon-cli show [--invert] URL\n"
+    "Usage: glyphon-cli show [--invert] [--width N] FILE\n"
+    "       glyphon-cli show [--invert] [--width N] URL\n"
     "\n"
     "Prints the picture with Unicode half-block characters, two picture rows\n"
     "per text line. Grey pictures are first converted to black and white with\n"
     "Floyd - Steinberg at threshold 128. White pixels are drawn in the\n"
-    "terminal's text colour; --invert draws the black ones instead.\n";
+    "terminal's text colour; --invert draws the black ones instead.\n"
+    "A picture wider than the terminal is scaled down to its width (the\n"
+    "source pixels averaged), keeping its aspect ratio; --width N sets the\n"
+    "width instead. Without a terminal the width is $COLUMNS, or 80.\n";
+
+// The terminal's width in characters: that of standard output when it is a
+// terminal, else $COLUMNS, else 80.
+int terminalWidth() {
+    winsize size{};
+    if (::isatty(STDOUT_FILENO) && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 &&
+        size.ws_col > 0)
+        return size.ws_col;
+    if (const char* columns = std::getenv("COLUMNS")) {
+        if (const auto width = parseInt(columns, 1, 100000))
+            return *width;
+    }
+    return 80;
+}
 
 }  // namespace
 
-int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const GlobalOptions& global) {
     std::string file;
     bool invert = false;
-    auto unexpected = [](const std::string& arg) { return "unexpected argument '" + arg + "'"; };
+    std::optional<int> width;
+    auto unexpected = [](const std::string& arg) {
+        return app::formatText(text::kUnexpectedArgument, {arg});
+    };
     const OptionTable table{
-        .options = {flagOption({"--invert"}, invert)},
+        .options = {flagOption({"--invert"}, invert),
+                    {{"--width"},
+                     true,
+                     [&](const std::string&, const std::string& value) -> Refusal {
+                         width = parseInt(value, 1, 100000);
+                         if (!width)
+                             return std::string(text::kBadShowWidth);
+                         return std::nullopt;
+                     }}},
         .operand = [&](const std::string& arg) -> Refusal {
             if (!file.empty())
                 return unexpected(arg);
@@ -41,7 +77,7 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitOk;
     }
     if (parsed.status == ParseResult::Status::refused) {
-        err << "glyphon-cli show: " << parsed.reason << '\n' << kShowHelp;
+        err << app::formatText(text::kCommandMessage, {"show", parsed.reason}) << kShowHelp;
         return kExitUsage;
     }
     if (file.empty()) {
@@ -49,11 +85,19 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitUsage;
     }
     codec::CCodec codec;
-    prepareCodec(codec);
+    prepareCodec(codec, global);
     DownloadProgressLine download(err, stderrIsTerminal());
     reportDownloads(codec, download);
     const unsigned serial = codec.errorSerial();
-    if (!loadPicture(codec, file) || !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
+    // One character per pixel: a picture wider than the terminal is
+    // scaled down to its width first.
+    const int columns = width.value_or(terminalWidth());
+    const auto fitTerminal = [&] {
+        return codec.GetBMPWidth() <= columns ||
+               codec.ResizeTo(columns, codec.GetBMPHeight(), 0) != 0;
+    };
+    if (!loadPicture(codec, file) || !fitTerminal() ||
+        !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
         err << file << ": " << failureText(codec, serial) << '\n';
         return kExitFailed;
     }

@@ -4,12 +4,14 @@
 #include "app/core/PathText.h"
 #include "app/core/SplitCommand.h"
 #include "app/core/SplitPages.h"
+#include "app/core/TextFormat.h"
 #include "cli/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/ConversionOptionSpec.h"
 #include "cli/FolderCreation.h"
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
+#include "cli/Texts.h"
 #include "codec/PictureFormats.h"
 #include "codec/TileGrid.h"
 
@@ -88,14 +90,14 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
                  [&](const std::string&, const std::string& value) -> Refusal {
                      const auto size = parseSize(value);
                      if (!size || size->width < 4)
-                         return "tile size must look like 48x48, at least 4 wide";
+                         return std::string(text::kBadTileSize);
                      request.tile = *size;
                      return std::nullopt;
                  }},
             },
         .operand = [&](const std::string& input) -> Refusal {
             if (!request.input.empty())
-                return "give one input picture";
+                return std::string(text::kOneInputPicture);
             request.input = input;
             return std::nullopt;
         },
@@ -113,24 +115,25 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
     if (parsed.status == ParseResult::Status::refused)
         return bad(parsed.reason);
     if (request.input.empty())
-        return bad("no input picture");
+        return bad(std::string(text::kNoInputPicture));
     if (request.folder.empty())
-        return bad("no output folder given (-o)");
+        return bad(std::string(text::kNoOutputFolder));
     const int sizes = (request.tile.width != 0) + !request.phone.empty() + !request.display.empty();
     if (sizes == 0)
-        return bad("no tile size given (--tile, --phone or --display)");
+        return bad(std::string(text::kNoTileSize));
     if (sizes > 1)
-        return bad("give only one of --tile, --phone and --display");
+        return bad(std::string(text::kTileOrPhone));
     if (const auto problem = request.options.problem())
         return bad(*problem);
     if (!request.wml && (request.wmlFolder || request.prefix))
-        return bad("--wml-dir and --prefix need --wml");
+        return bad(std::string(text::kSplitWmlOptionsNeedWml));
     return request;
 }
 
 }  // namespace
 
-int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const GlobalOptions& global) {
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
@@ -145,7 +148,7 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         std::string why;
         const auto display = resolvePhone(request->phone, why);
         if (!display) {
-            err << "glyphon-cli split: " << why << '\n';
+            err << app::formatText(text::kCommandMessage, {"split", why});
             return kExitUsage;
         }
         tile = *display;
@@ -153,8 +156,9 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     if (!request->display.empty()) {
         const app::DisplayPreset* display = app::findDisplayPreset(request->display);
         if (!display) {
-            err << "glyphon-cli split: no display '" << request->display
-                << "' (see 'glyphon-cli displays list')\n";
+            err << app::formatText(
+                text::kCommandMessage,
+                {"split", app::formatText(text::kNoDisplayNamed, {request->display})});
             return kExitUsage;
         }
         tile = {display->width, display->height};
@@ -163,7 +167,7 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return kExitFailed;
 
     codec::CCodec codec;
-    prepareCodec(codec);
+    prepareCodec(codec, global);
     const auto& options = request->options;
     codec.setCArrayOptions(options.cArray.over({}));
     const unsigned serial = codec.errorSerial();
@@ -185,7 +189,7 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     const int columns = codec.ImageWidth();
     const int rows = codec.ImageHeight();
-    out << columns << " x " << rows << " tiles\n";
+    out << app::formatText(text::kTiles, {columns, rows});
     const int code = codec::formatCodeOfName(options.format);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
@@ -205,8 +209,9 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     pages.rows = rows;
     const app::SplitPagesResult written = app::writeSplitPages(pages);
     for (const auto& failed : written.failed)
-        err << "glyphon-cli split: cannot write page '" << failed << "'\n";
-    out << written.written << " WML pages\n";
+        err << app::formatText(text::kCommandMessage,
+                               {"split", app::formatText(text::kCannotWritePage, {failed})});
+    out << app::formatText(text::kPagesWritten, {written.written});
     return written.failed.empty() ? kExitOk : kExitFailed;
 }
 

@@ -1,7 +1,10 @@
 #include "codec/CCodec.h"
 
+#include <algorithm>
+
+#include "bitmap/TextFormat.h"
 #include "carvello/core/GraphicsException.h"
-#include "codec/CodecMessages.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
@@ -25,11 +28,26 @@ int CCodec::report(CodecError code, std::string message) {
 }
 
 int CCodec::reportCore(CodecError code, const std::string& coreText) {
-    return report(code, std::string(msg::kInternal) + coreText);
+    return report(code, std::string(text::kInternal) + coreText);
+}
+
+int CCodec::reportTooLarge(std::string_view operation, int64_t width, int64_t height,
+                           CodecError code) {
+    const bool tooWide = width > bitmap::kMaxDimension || height > bitmap::kMaxDimension;
+    const std::string message =
+        bitmap::formatText(tooWide ? text::kPictureTooWide : text::kPictureTooLarge,
+                           {static_cast<long long>(width), static_cast<long long>(height),
+                            static_cast<long long>(tooWide ? bitmap::kMaxDimension : maxPixels_)});
+    return report(code, operationPrefix(operation) + message);
+}
+
+void CCodec::setMaxPixels(int64_t pixels) {
+    maxPixels_ = std::clamp<int64_t>(pixels, 1, bitmap::kMaxPixels);
+    imageProc_.setPixelLimit(maxPixels_);
 }
 
 int CCodec::reportNoPicture(std::string_view operation) {
-    return report(CodecError::noPicture, operationPrefix(operation) + std::string(msg::kNoBitmap));
+    return report(CodecError::noPicture, operationPrefix(operation) + std::string(text::kNoBitmap));
 }
 
 void CCodec::replacePicture(std::optional<bitmap::Dib> dib) {

@@ -12,10 +12,14 @@
 #include "bitmap/OneBitFiles.h"
 #include "bitmap/WBMPCoder.h"
 #include "codec/CodecError.h"
+#include "codec/DeclaredSize.h"
 
 namespace codec {
 
 class DownloadProgress;
+
+// Ten minutes: a download that takes longer is given up.
+inline constexpr long kDefaultDownloadTimeout = 600;
 
 // The one object through which the program loads, converts, resizes and
 // saves pictures. It owns the current picture (after every load an 8 bpp
@@ -58,6 +62,16 @@ public:
     // otherwise keep one source pixel per destination pixel).
     bool AlwaysHalftone() const { return alwaysHalftone_; }
     void setAlwaysHalftone(bool on) { alwaysHalftone_ = on; }
+    // The most pixels a loaded picture may have, from 1 to bitmap::kMaxPixels
+    // (the default); a larger picture is refused with a message naming the
+    // limit, before its decoder allocates anything when the header tells
+    // its size. Each codec has its own limit.
+    int64_t MaxPixels() const { return maxPixels_; }
+    void setMaxPixels(int64_t pixels);
+    // The longest a download may take in all, in seconds (0 for no limit
+    // besides the stall rule).
+    long DownloadTimeout() const { return downloadTimeout_; }
+    void setDownloadTimeout(long seconds) { downloadTimeout_ = seconds < 0 ? 0 : seconds; }
     // How SaveCArray packs the pixels and what a set bit means.
     const bitmap::CArrayOptions& CArrayOptions() const { return cArrayOptions_; }
     void setCArrayOptions(const bitmap::CArrayOptions& options) { cArrayOptions_ = options; }
@@ -139,6 +153,10 @@ private:
     int report(CodecError code, std::string message);
     int reportCore(CodecError code, const std::string& coreText);
     int reportNoPicture(std::string_view operation);
+    // The picture's size and the limit it exceeds, under `code`.
+    int reportTooLarge(std::string_view operation, int64_t width, int64_t height,
+                       CodecError code = CodecError::pictureTooLarge);
+    bool withinLimits(const PictureSize& size) const;
     // Code 0: the format is known but this program cannot write it.
     int reportSavingNotSupported(std::string_view format);
     void replacePicture(std::optional<bitmap::Dib> dib);
@@ -165,6 +183,8 @@ private:
     int lastGifReadResult_ = 0;
     unsigned errorSerial_ = 0;
     bool alwaysHalftone_ = false;
+    int64_t maxPixels_ = bitmap::kMaxPixels;
+    long downloadTimeout_ = kDefaultDownloadTimeout;
     bitmap::CArrayOptions cArrayOptions_;
 };
 

@@ -5,10 +5,11 @@
 
 #include "bitmap/DitherMethod.h"
 #include "bitmap/FileIO.h"
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
 #include "codec/PictureFormats.h"
 #include "codec/ScopeExit.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -39,19 +40,24 @@ std::vector<int> counterDigits(const std::string& value, int positions) {
     return digits;
 }
 
-// The counter picture: the digits side by side, aligned at the bottom, with
-// index 0 (black) wherever no digit covers it. Nothing when it is too large.
-std::optional<bitmap::Dib> assembleCounter(const DigitPictures& pictures,
-                                           const std::vector<int>& digits) {
-    int64_t width = 0;
-    int height = 0;
+// The counter's size: the digits' widths added up and rounded up to a
+// multiple of 4, and the tallest digit's height.
+PictureSize counterSize(const DigitPictures& pictures, const std::vector<int>& digits) {
+    PictureSize size;
     for (const int d : digits) {
-        width += pictures[d]->width();
-        height = std::max(height, pictures[d]->height());
-        if (width > bitmap::kMaxDimension)
-            return std::nullopt;
+        size.width += pictures[d]->width();
+        size.height = std::max<int64_t>(size.height, pictures[d]->height());
     }
-    width = (width + 3) / 4 * 4;
+    size.width = (size.width + 3) / 4 * 4;
+    return size;
+}
+
+// The counter picture: the digits side by side, aligned at the bottom, with
+// index 0 (black) wherever no digit covers it. Nothing when memory runs out.
+std::optional<bitmap::Dib> assembleCounter(const DigitPictures& pictures,
+                                           const std::vector<int>& digits, PictureSize size) {
+    const int64_t width = size.width;
+    const auto height = static_cast<int32_t>(size.height);
     const auto first = pictures[0]->header();
     bitmap::BitmapInfoHeader header;
     header.biWidth = static_cast<int32_t>(width);
@@ -85,7 +91,7 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
     const int64_t positions = std::max<int64_t>(digitCount, static_cast<int64_t>(valueText.size()));
     if (value < 0 || positions > bitmap::kMaxDimension)
         return report(CodecError::badArgument,
-                      operationPrefix("WBMPCounter") + std::string(msg::kBadCounterValue));
+                      operationPrefix("WBMPCounter") + std::string(text::kBadCounterValue));
 
     // The digits are loaded through the current picture; the caller's picture
     // and what describes it come back however this ends.
@@ -134,17 +140,21 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
         if (!pictures[d]) {
             return report(CodecError::cannotOpenFile,
                           operationPrefix("WBMPCounter") +
-                              msg::fillIn(msg::kDigitPictureMissing, "%d", std::to_string(d)));
+                              bitmap::formatText(text::kDigitPictureMissing, {d}));
         }
     }
 
-    picture_ = assembleCounter(pictures, counterDigits(valueText, static_cast<int>(positions)));
+    const std::vector<int> digits = counterDigits(valueText, static_cast<int>(positions));
+    const PictureSize size = counterSize(pictures, digits);
+    if (!withinLimits(size))
+        return reportTooLarge("WBMPCounter", size.width, size.height, CodecError::wbmpNotSaved);
+    picture_ = assembleCounter(pictures, digits, size);
     const bool saved = picture_ && quietly([&] {
                            return SaveAs(outputPath, std::string(formatName(kFormatWbmp)), 1) != 0;
                        });
     if (!saved)
         return report(CodecError::wbmpNotSaved,
-                      operationPrefix("WBMPCounter") + std::string(msg::kCannotSaveCounter));
+                      operationPrefix("WBMPCounter") + std::string(text::kCannotSaveCounter));
     return 1;
 }
 

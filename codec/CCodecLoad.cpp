@@ -7,12 +7,20 @@
 #include "bitmap/FileIO.h"
 #include "bitmap/GifReader.h"
 #include "bitmap/PngFallbackReader.h"
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
+#include "codec/DeclaredSize.h"
 #include "codec/PictureFormats.h"
 #include "codec/PictureName.h"
+#include "codec/SpooledInput.h"
+#include "codec/Texts.h"
 
 namespace codec {
+
+bool CCodec::withinLimits(const PictureSize& size) const {
+    return size.width <= bitmap::kMaxDimension && size.height <= bitmap::kMaxDimension &&
+           size.pixels() <= maxPixels_;
+}
 
 int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     releasePicture();
@@ -28,29 +36,51 @@ int CCodec::LoadImage(const std::string& name, const std::string& localPath) {
     if (!bitmap::pathExists(target.location))
         return report(
             CodecError::pictureNotFound,
-            operationPrefix("LoadImage") + msg::fillIn(msg::kFileDoesNotExist, "%s", name));
+            operationPrefix("LoadImage") + bitmap::formatText(text::kFileDoesNotExist, {name}));
     if (!LoadImageFile(target.location))
         return 0;
     return ImageInfo();
 }
 
-int CCodec::LoadImageFile(const std::string& path) {
+int CCodec::LoadImageFile(const std::string& name) {
+    // The input is opened once: a pipe or /dev/stdin is read into a copy
+    // that the header reader and the loader may both open.
+    const auto input = SpooledInput::open(name);
+    if (!input)
+        return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
+                                                      std::string(text::kCannotOpenForReading));
+    const std::string& path = input->path();
     if (!ReadImageHeader(path))
         return 0;
+    // The name's extension decides what the content does not.
     const PictureFormat* format =
-        fileFormat_.empty() ? formatOfPath(path) : formatOfName(fileFormat_);
+        fileFormat_.empty() ? formatOfPath(name) : formatOfName(fileFormat_);
     if (!format || !format->readable())
         return report(CodecError::unknownFormat,
-                      operationPrefix("LoadImageFile") + std::string(msg::kUnknownFormat));
-    return format->load(*this, path);
+                      operationPrefix("LoadImageFile") + std::string(text::kUnknownFormat));
+    // A header that announces too large a picture is refused before its
+    // decoder allocates anything; a picture that turns out larger than its
+    // header said is refused once decoded.
+    if (const auto size = declaredSize(format->code, path); size && !withinLimits(*size))
+        return reportTooLarge("LoadImageFile", size->width, size->height);
+    if (!format->load(*this, path))
+        return 0;
+    if (picture_ && !withinLimits({picture_->width(), picture_->height()})) {
+        const PictureSize size{picture_->width(), picture_->height()};
+        releasePicture();
+        return reportTooLarge("LoadImageFile", size.width, size.height);
+    }
+    return 1;
 }
 
-int CCodec::ReadImageHeader(const std::string& path) {
+int CCodec::ReadImageHeader(const std::string& name) {
+    const auto input = SpooledInput::open(name);
+    const std::string path = input ? input->path() : name;
     const auto head = bitmap::readFilePrefix(path, kSniffBytes);
     struct stat st {};
-    if (!head || ::stat(path.c_str(), &st) != 0) {
-        return report(CodecError::cannotOpenFile,
-                      operationPrefix("ReadImageHeader") + std::string(msg::kCannotOpenForReading));
+    if (!input || !head || ::stat(path.c_str(), &st) != 0) {
+        return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
+                                                      std::string(text::kCannotOpenForReading));
     }
     imageWidth_ = 0;
     imageHeight_ = 0;
@@ -81,7 +111,7 @@ int CCodec::LoadWBMP(const std::string& path) {
     if (!wbmp_.loadWBMP(path)) {
         if (wbmp_.lastError().empty())
             return report(CodecError::wbmpNotLoaded,
-                          operationPrefix("LoadWBMP") + std::string(msg::kUnrecognised));
+                          operationPrefix("LoadWBMP") + std::string(text::kUnrecognised));
         return reportCore(CodecError::wbmpNotLoaded, wbmp_.lastError());
     }
     return ConvertWBMPToBMP();
@@ -90,7 +120,7 @@ int CCodec::LoadWBMP(const std::string& path) {
 int CCodec::ConvertWBMPToBMP() {
     if (!WBMPExists())
         return report(CodecError::noWbmp,
-                      operationPrefix("ConvertWBMPToBMP") + std::string(msg::kNoWbmp));
+                      operationPrefix("ConvertWBMPToBMP") + std::string(text::kNoWbmp));
     releasePicture();
     auto mono = wbmp_.convWBMPToBMP();
     if (!mono)
@@ -98,7 +128,7 @@ int CCodec::ConvertWBMPToBMP() {
     auto grey = imageProc_.changeBitmapFormatFromSimple(*mono, 0, 0, 8);
     if (!grey)
         return report(CodecError::monochromeFailed,
-                      operationPrefix("ConvertWBMPToBMP") + std::string(msg::kTo8bppFailed));
+                      operationPrefix("ConvertWBMPToBMP") + std::string(text::kTo8bppFailed));
     replacePicture(std::move(grey));
     return 1;
 }
@@ -117,7 +147,7 @@ int CCodec::LoadGIF(const std::string& path) {
     const auto file = bitmap::readWholeFile(path);
     if (file.status != bitmap::ReadStatus::ok)
         return report(CodecError::cannotOpenFile,
-                      operationPrefix("LoadGIF") + std::string(msg::kCannotOpenForReading));
+                      operationPrefix("LoadGIF") + std::string(text::kCannotOpenForReading));
     bitmap::GifReader reader(file.bytes);
     lastGifReadResult_ = reader.load();
     // A GIF that cannot be read fails without a report of its own; the

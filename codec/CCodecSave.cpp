@@ -1,10 +1,11 @@
 // Writing the current picture and keeping the undo file.
 #include "bitmap/FileIO.h"
-#include "bitmap/GifErrors.h"
 #include "bitmap/GifWriter.h"
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
+#include "codec/FailureText.h"
 #include "codec/PictureFormats.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
@@ -34,7 +35,7 @@ int CCodec::SaveWBMP(const std::string& path) {
 
 int CCodec::reportSavingNotSupported(std::string_view format) {
     return report(CodecError::savingNotSupported,
-                  msg::fillIn(msg::kSavingNotSupported, "%s", format));
+                  bitmap::formatText(text::kSavingNotSupported, {format}));
 }
 
 int CCodec::SaveGIF(const std::string& path) {
@@ -44,8 +45,7 @@ int CCodec::SaveGIF(const std::string& path) {
     lastWriterResult_ = writer.save(path, true);
     if (lastWriterResult_ == 0)
         return 1;
-    return report(CodecError::gifNotSaved,
-                  msg::gifResultText(msg::kGifSaveError, lastWriterResult_));
+    return report(CodecError::gifNotSaved, gifResultText(text::kGifSaveError, lastWriterResult_));
 }
 
 int CCodec::SavePNG(const std::string& path) {
@@ -72,12 +72,12 @@ int CCodec::saveOneBitFile(std::string_view operation, const std::string& path,
             return 1;
         case bitmap::WriteStatus::cannotOpen:
             return report(CodecError::oneBitFileNotSaved,
-                          operationPrefix(operation) + std::string(msg::kCannotOpen));
+                          operationPrefix(operation) + std::string(text::kCannotOpen));
         case bitmap::WriteStatus::writeError:
             break;
     }
     return report(CodecError::oneBitFileNotSaved,
-                  operationPrefix(operation) + std::string(msg::kWriteError));
+                  operationPrefix(operation) + std::string(text::kWriteError));
 }
 
 int CCodec::SavePBM(const std::string& path) {
@@ -107,10 +107,10 @@ int CCodec::SaveAs(const std::string& path, const std::string& format, int refus
     const PictureFormat* written = formatOfName(format);
     if (!written)
         return report(CodecError::unknownFormat,
-                      operationPrefix("SaveAs") + std::string(msg::kUnknownFileFormat) + format);
+                      operationPrefix("SaveAs") + std::string(text::kUnknownFileFormat) + format);
     if (refuseIfExists && bitmap::fileExists(path))
         return report(CodecError::cannotCreateFile,
-                      operationPrefix("SaveAs") + std::string(msg::kFileExists));
+                      operationPrefix("SaveAs") + std::string(text::kFileExists));
     if (!written->writable())
         return reportSavingNotSupported(format);
     return written->save(*this, path);
@@ -125,14 +125,8 @@ int CCodec::MakeUndoFile() {
         format = formatByCode(kFormatGif);
     if (!format->writable() || !format->undoPicture)
         return report(CodecError::undoFormatNotWritable,
-                      operationPrefix("MakeUndoFile") + std::string(msg::kCannotSaveInFormat));
+                      operationPrefix("MakeUndoFile") + std::string(text::kCannotSaveInFormat));
     return format->save(*this, undoFile_);
 }
-
-namespace msg {
-std::string gifResultText(std::string_view pattern, int code) {
-    return fillIn(fillIn(pattern, "%d", std::to_string(code)), "%s", bitmap::gifErrorMessage(code));
-}
-}  // namespace msg
 
 }  // namespace codec

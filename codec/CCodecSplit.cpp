@@ -3,9 +3,9 @@
 
 #include "bitmap/FileIO.h"
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
 #include "codec/PictureFormats.h"
 #include "codec/ScopeExit.h"
+#include "codec/Texts.h"
 #include "codec/TileGrid.h"
 
 namespace codec {
@@ -31,28 +31,28 @@ int CCodec::Split(int tileWidth, int tileHeight, const std::string& folder,
     const PictureFormat* written = formatOfName(format);
     if (!written)
         return report(CodecError::unknownFormat,
-                      operationPrefix("Split") + std::string(msg::kUnknownFileFormat) + format);
+                      operationPrefix("Split") + std::string(text::kUnknownFileFormat) + format);
     if (!written->writable())
         return reportSavingNotSupported(format);
     const auto grid = planTiles(picture_->width(), picture_->height(), tileWidth, tileHeight);
     if (!grid)
         return report(CodecError::badArgument,
-                      operationPrefix("Split") + std::string(msg::kBadTileSize));
+                      operationPrefix("Split") + std::string(text::kBadTileSize));
 
     const std::string dir = withoutTrailingSlashes(folder);
     if (::mkdir(dir.c_str(), 0777) != 0) {
         // A file of that name is no folder to write tiles into.
         if (!bitmap::directoryExists(dir))
-            return report(CodecError::folderUnavailable, std::string(msg::kCannotCreateFolder));
+            return report(CodecError::folderUnavailable, std::string(text::kCannotCreateFolder));
         if (throwOnError_)
-            return report(CodecError::folderUnavailable, std::string(msg::kFolderExists));
+            return report(CodecError::folderUnavailable, std::string(text::kFolderExists));
     }
 
     const auto header = picture_->header();
     if (header.biCompression != 0 || header.biBitCount != 8) {
         lastWriterResult_ =
             header.biCompression != 0 ? kUnsupportedCompression : kUnsupportedBitsPerPixel;
-        return report(CodecError::splitFailed, std::string(msg::kSplitFailed));
+        return report(CodecError::splitFailed, std::string(text::kSplitFailed));
     }
     imageWidth_ = grid->columns;
     imageHeight_ = grid->rows;
@@ -70,7 +70,7 @@ int CCodec::Split(int tileWidth, int tileHeight, const std::string& folder,
             picture_ = cutTile(*original, *grid, column, row);
             if (!picture_) {
                 lastWriterResult_ = kTilingFailed;
-                return report(CodecError::splitFailed, std::string(msg::kSplitFailed));
+                return report(CodecError::splitFailed, std::string(text::kSplitFailed));
             }
             // A tile that cannot be written has been reported by its writer;
             // the remaining tiles would leave an incomplete set behind.

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "codec/CCodec.h"
-#include "codec/CodecMessages.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -13,25 +13,24 @@ int clampToInt(int64_t value) {
     return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
 }
 
-// The largest whole percentage p at which the picture, scaled to
-// floor(p * w / 100) by floor(width * h / w), still fits into the box. The
-// fit only grows with p, so a binary search finds the same p as counting
-// up from 0 would. Nothing when not even p = 0 fits (a negative box).
-std::optional<int64_t> largestFittingPercentage(int64_t w, int64_t h, int64_t boxW, int64_t boxH) {
-    const auto fits = [&](int64_t p) {
-        const int64_t s = p * w / 100;
-        const int64_t t = s * h / w;
-        return s <= boxW && t <= boxH;
-    };
-    if (!fits(0))
-        return std::nullopt;
-    int64_t low = 0;                                                // fits
-    int64_t high = (std::max<int64_t>(boxW, 0) + 1) * 100 / w + 1;  // does not fit
-    while (high - low > 1) {
-        const int64_t mid = low + (high - low) / 2;
-        (fits(mid) ? low : high) = mid;
-    }
-    return low;
+// The largest size that fits into the box with the picture's aspect ratio:
+// the side that limits the scale fills the box, the other is rounded to the
+// nearest pixel. Never less than 1 x 1, so that a tiny box still shrinks
+// the picture instead of leaving it as it is.
+struct FittedSize {
+    int64_t width;
+    int64_t height;
+};
+FittedSize fitIntoBox(int64_t w, int64_t h, int64_t boxW, int64_t boxH) {
+    // The box is narrower than the picture's shape when boxW / w <= boxH / h.
+    if (boxW * h <= boxH * w)
+        return {boxW, std::clamp<int64_t>((2 * h * boxW + w) / (2 * w), 1, boxH)};
+    return {std::clamp<int64_t>((2 * w * boxH + h) / (2 * h), 1, boxW), boxH};
+}
+
+// A side that comes out as 0 or less is 1 pixel.
+int atLeastOne(int64_t side) {
+    return std::max(clampToInt(side), 1);
 }
 
 }  // namespace
@@ -72,22 +71,24 @@ int CCodec::ResizeTo(int width, int height, int exact) {
     if (!picture_)
         return reportNoPicture("ResizeTo");
     const int bitCount = picture_->bitCount();
+    if (width <= 0 || height <= 0)
+        return report(CodecError::badArgument,
+                      operationPrefix("ResizeTo") + std::string(text::kBadTargetSize));
     if (exact)
         return TransformBMP(width, height, bitCount);
-    const int64_t w = picture_->width();
-    const int64_t h = picture_->height();
-    const int64_t p = largestFittingPercentage(w, h, width, height).value_or(0);
-    const int64_t targetWidth = p * w / 100;
-    const int64_t targetHeight = targetWidth * h / w;
-    return TransformBMP(clampToInt(targetWidth), clampToInt(targetHeight), bitCount);
+    const FittedSize fitted = fitIntoBox(picture_->width(), picture_->height(), width, height);
+    return TransformBMP(clampToInt(fitted.width), clampToInt(fitted.height), bitCount);
 }
 
 int CCodec::ResizePercentual(int percentage) {
     if (!picture_)
         return reportNoPicture("ResizePercentual");
+    if (percentage <= 0)
+        return report(CodecError::badArgument,
+                      operationPrefix("ResizePercentual") + std::string(text::kBadTargetSize));
     const int64_t w = picture_->width();
     const int64_t h = picture_->height();
-    return TransformBMP(clampToInt(w * percentage / 100), clampToInt(h * percentage / 100),
+    return TransformBMP(atLeastOne(w * percentage / 100), atLeastOne(h * percentage / 100),
                         picture_->bitCount());
 }
 
@@ -122,7 +123,7 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
     auto crop = bitmap::Dib::create(header);
     if (!crop) {
         report(CodecError::transformFailed,
-               operationPrefix("GetPreview") + std::string(msg::kBadPreviewArea));
+               operationPrefix("GetPreview") + std::string(text::kBadPreviewArea));
         return {};
     }
     std::copy(source->palette().begin(), source->palette().end(), crop->palette().begin());

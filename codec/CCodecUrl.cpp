@@ -1,10 +1,12 @@
 // Loading a picture named by a URL.
 #include <unistd.h>
 
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadFile.h"
 #include "codec/DownloadProgress.h"
 #include "codec/ScopeExit.h"
+#include "codec/Texts.h"
 #include "codec/UrlLoader.h"
 
 namespace codec {
@@ -48,20 +50,20 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
                                            : DownloadFile::beside(localPath);
     if (!file) {
         return fail(CodecError::cannotCreateFile,
-                    "Nelze vytvořit lokální soubor '" +
-                        (localPath.empty() ? std::string("tmp") : localPath) + "'");
+                    bitmap::formatText(text::kCannotCreateLocalFile,
+                                       {localPath.empty() ? std::string_view("tmp") : localPath}));
     }
     {
         ProgressSession session(showProgress ? downloadProgress_ : nullptr, url);
-        DownloadStatus status = downloadUrl(url, file->stream(), session.sink());
+        DownloadLimits limits;
+        limits.overallSeconds = downloadTimeout_;
+        DownloadStatus status = downloadUrl(url, file->stream(), session.sink(), limits);
         if (!file->close() && status == DownloadStatus::ok)
             status = DownloadStatus::transferFailed;
-        if (status != DownloadStatus::ok) {
-            // An HTML answer takes the caller's file with it.
-            if (status == DownloadStatus::htmlRefused && !localPath.empty())
-                ::unlink(localPath.c_str());
+        // Only the download's own file goes: a file the user already had at
+        // the local path stays as it was, whatever the server answered.
+        if (status != DownloadStatus::ok)
             return fail(downloadErrorCode(status), downloadErrorText(status, url));
-        }
     }
     // The loader's own failure is replaced by the download's, so it must
     // not throw on its own.
@@ -74,12 +76,12 @@ int CCodec::LoadFromURL(const std::string& url, const std::string& localPath,
     if (!loaded) {
         releasePicture();
         return fail(CodecError::pictureNotFound,
-                    "Chyba během načítání obrázku z " + url + " do kodeku");
+                    bitmap::formatText(text::kUrlPictureNotLoaded, {url}));
     }
     if (!localPath.empty() && !file->moveTo(localPath)) {
         releasePicture();
         return fail(CodecError::cannotCreateFile,
-                    "Nelze vytvořit lokální soubor '" + localPath + "'");
+                    bitmap::formatText(text::kCannotCreateLocalFile, {localPath}));
     }
     return 1;
 }

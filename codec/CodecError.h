@@ -43,10 +43,12 @@ enum class CodecError : int {
     cannotOpenFile = 25,
     pngNotLoaded = 26,
     pngNotSaved = 27,
-    // A tile size or counter value out of range.
+    // A tile size, counter value or target size out of range.
     badArgument = 28,
+    // A picture larger than the codec's pixel limit.
+    pictureTooLarge = 29,
     // A PBM, XBM or C array file could not be written.
-    oneBitFileNotSaved = 29,
+    oneBitFileNotSaved = 30,
 };
 
 // The published number of a code, as errorcode() gives it.

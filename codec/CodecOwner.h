@@ -23,6 +23,9 @@ public:
     void setShowDownloadProgress(bool on) { codec_->setShowDownloadProgress(on); }
     void setDownloadProgress(DownloadProgress* sink) { codec_->setDownloadProgress(sink); }
     void setAlwaysHalftone(bool on) { codec_->setAlwaysHalftone(on); }
+    void setMaxPixels(int64_t pixels) { codec_->setMaxPixels(pixels); }
+    int64_t MaxPixels() const { return codec_->MaxPixels(); }
+    void setDownloadTimeout(long seconds) { codec_->setDownloadTimeout(seconds); }
     void setCArrayOptions(const bitmap::CArrayOptions& options) {
         codec_->setCArrayOptions(options);
     }

@@ -4,15 +4,17 @@
 #include <cstdlib>
 
 namespace codec {
-namespace {
+namespace {}  // namespace
 
-std::string temporaryFolder() {
+std::string systemTemporaryFolder() {
     const char* folder = std::getenv("TMPDIR");
     std::string path = folder && *folder ? folder : "/tmp";
     if (!path.ends_with('/'))
         path += '/';
     return path;
 }
+
+namespace {
 
 // Only short extensions made of letters, digits and "-" are kept, so a URL
 // cannot put separators or odd characters into a file name.
@@ -58,7 +60,8 @@ std::optional<DownloadFile> DownloadFile::from(std::optional<bitmap::TemporaryFi
 }
 
 std::optional<DownloadFile> DownloadFile::inTemporaryFolder(std::string_view extension) {
-    return from(bitmap::TemporaryFile::create(temporaryFolder(), "tmp", safeExtension(extension)));
+    return from(
+        bitmap::TemporaryFile::create(systemTemporaryFolder(), "tmp", safeExtension(extension)));
 }
 
 std::optional<DownloadFile> DownloadFile::beside(const std::string& target) {

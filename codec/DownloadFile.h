@@ -35,6 +35,9 @@ private:
     bitmap::TemporaryFile file_;
 };
 
+// $TMPDIR, or /tmp when it is not set, with a trailing "/".
+std::string systemTemporaryFolder();
+
 // The extension of a URL's last path segment (query and fragment left
 // out), or empty: "http://h/a/pic.gif?x=1" -> "gif".
 std::string urlExtension(std::string_view url);

@@ -1,13 +1,19 @@
 #include "codec/FailureText.h"
 
-#include "codec/CodecMessages.h"
+#include "bitmap/GifErrors.h"
+#include "bitmap/TextFormat.h"
+#include "codec/Texts.h"
 
 namespace codec {
 
 std::string failureText(const CCodec& codec, unsigned serialBefore) {
     if (codec.errorSerial() != serialBefore || codec.lastGifReadResult() == 0)
         return codec.errordescription();
-    return msg::gifResultText(msg::kGifReadError, codec.lastGifReadResult());
+    return gifResultText(text::kGifReadError, codec.lastGifReadResult());
+}
+
+std::string gifResultText(std::string_view pattern, int code) {
+    return bitmap::formatText(pattern, {code, bitmap::gifErrorMessage(code)});
 }
 
 }  // namespace codec

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "codec/CCodec.h"
 
@@ -10,5 +11,9 @@ namespace codec {
 // reported one (the error serial moved past `serialBefore`), otherwise the
 // reason a GIF could not be read, which loading does not report as an error.
 std::string failureText(const CCodec& codec, unsigned serialBefore);
+
+// A GIF result pattern ("Chyba #%d ...: %s") filled with the reader's or
+// writer's code and its text.
+std::string gifResultText(std::string_view pattern, int code);
 
 }  // namespace codec

@@ -3,9 +3,11 @@
 #include <array>
 #include <cctype>
 
+#include "bitmap/TextFormat.h"
 #include "codec/CCodec.h"
 #include "codec/IgnoringCase.h"
 #include "codec/PictureSniffing.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -82,7 +84,7 @@ std::string upperCase(std::string_view text) {
 }
 
 std::string fileDescription(const PictureFormat& format) {
-    return std::string(format.dialogName) + " File";
+    return bitmap::formatText(text::kFormatFile, {format.dialogName});
 }
 
 // The first filter (every offered format under one description) and one

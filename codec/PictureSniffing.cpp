@@ -45,9 +45,10 @@ std::optional<Sniffed> wbmp(std::span<const uint8_t> head, uint64_t fileLength) 
     return Sniffed{kFormatUnknown, -1, -1};
 }
 
-// Only JFIF files: the size is not read from the header.
+// The start-of-image marker followed by any marker: JFIF, Exif, Adobe and
+// plain streams alike. The size is not read from the header.
 std::optional<Sniffed> jpeg(std::span<const uint8_t> head, uint64_t) {
-    if (!startsWith(head, "\xFF\xD8\xFF\xE0") || !startsWith(head, "JFIF", 6))
+    if (!startsWith(head, "\xFF\xD8\xFF") || head.size() < 4 || head[3] == 0x00)
         return std::nullopt;
     return Sniffed{kFormatJpeg, -1, -1};
 }

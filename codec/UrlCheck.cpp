@@ -5,7 +5,9 @@
 #include <cctype>
 
 #include "bitmap/FileIO.h"
+#include "bitmap/TextFormat.h"
 #include "codec/PictureName.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -40,35 +42,36 @@ bool isLocalPath(std::string_view text) {
     return bitmap::pathExists(std::string(text));
 }
 
-UrlCheckResult refuse(UrlCheckResult::Refusal why, std::string message, std::string caption) {
-    return {why, {}, std::move(message), std::move(caption)};
+UrlCheckResult refuse(UrlCheckResult::Refusal why, std::string message, std::string_view caption) {
+    return {why, {}, std::move(message), std::string(caption)};
 }
 
 }  // namespace
 
 UrlCheckResult checkDownloadUrl(std::string_view typed, const std::string& downloadFolder) {
     using Refusal = UrlCheckResult::Refusal;
-    const std::string_view text = trimmed(typed);
+    const std::string_view entered = trimmed(typed);
     std::string url;
     const bool known =
         std::any_of(kAcceptedSchemes.begin(), kAcceptedSchemes.end(),
-                    [&](std::string_view s) { return startsWithIgnoringCase(text, s); });
+                    [&](std::string_view s) { return startsWithIgnoringCase(entered, s); });
     if (known) {
-        url = text;
-    } else if (const auto scheme = text.find("://"); scheme != std::string_view::npos) {
+        url = entered;
+    } else if (const auto scheme = entered.find("://"); scheme != std::string_view::npos) {
         return refuse(Refusal::unsupportedScheme,
-                      "Nepodporovaný formát URL '" + std::string(text.substr(0, scheme + 2)) + "'",
-                      "Chyba");
-    } else if (text.empty()) {
-        return refuse(Refusal::empty, "Zadejte URL obrázku", "Nebylo zadáno URL!");
-    } else if (isLocalPath(text)) {
-        url = "file://" + classifyPictureName(text).location;
+                      bitmap::formatText(text::kUnsupportedUrl, {entered.substr(0, scheme + 2)}),
+                      text::kCaptionError);
+    } else if (entered.empty()) {
+        return refuse(Refusal::empty, std::string(text::kEnterUrl), text::kCaptionNoUrl);
+    } else if (isLocalPath(entered)) {
+        url = "file://" + classifyPictureName(entered).location;
     } else {
-        url = "http://" + std::string(text);
+        url = "http://" + std::string(entered);
     }
     if (!bitmap::directoryExists(downloadFolder))
-        return refuse(Refusal::folderMissing, "Složka nenalezena: '" + downloadFolder + "'",
-                      "Chyba");
+        return refuse(Refusal::folderMissing,
+                      bitmap::formatText(text::kFolderNotFound, {downloadFolder}),
+                      text::kCaptionError);
     return {Refusal::none, std::move(url), {}, {}};
 }
 

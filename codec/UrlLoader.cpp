@@ -9,7 +9,9 @@
 #include <mutex>
 #include <string_view>
 
+#include "bitmap/TextFormat.h"
 #include "codec/IgnoringCase.h"
+#include "codec/Texts.h"
 
 namespace codec {
 namespace {
@@ -150,6 +152,7 @@ void configure(CURL* handle, const std::string& url, Transfer& transfer,
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, limits.overallSeconds);
     curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, static_cast<long>(kBlockBytes));
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, writeCallback);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
@@ -188,14 +191,14 @@ std::string downloadErrorText(DownloadStatus status, const std::string& url) {
         case DownloadStatus::ok:
             return {};
         case DownloadStatus::htmlRefused:
-            return "Server odmítl HTTP spojení pro obrázek '" + url + "'";
+            return bitmap::formatText(text::kHttpRefused, {url});
         case DownloadStatus::cannotConnect:
-            return "Nepodařilo se připojit k URL '" + url + "'\nUjistěte se, zda máte správné URL";
+            return bitmap::formatText(text::kCannotConnect, {url});
         case DownloadStatus::transferFailed:
         case DownloadStatus::tooLarge:
             break;
     }
-    return "Chyba během stahování z " + url;
+    return bitmap::formatText(text::kDownloadFailed, {url});
 }
 
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,

@@ -24,6 +24,9 @@ struct DownloadLimits {
     long connectTimeoutSeconds = 15;
     // A transfer slower than one byte per second for this long is aborted.
     long stallSeconds = 60;
+    // The whole download must be over within this many seconds (0: no such
+    // limit), however steadily the data trickles in.
+    long overallSeconds = 600;
 };
 
 // Writes the resource to `out`. Reports to `progress` when it is not null.

@@ -4,7 +4,8 @@
 #include <QPainter>
 
 #include "dotwerk/DotwerkCtrl.h"
-#include "dotwerk/DotwerkTexts.h"
+#include "dotwerk/Texts.h"
+#include "dotwerk/Translate.h"
 
 namespace dotwerk {
 namespace {
@@ -62,13 +63,18 @@ void CDotwerkCtrl::paintEvent(QPaintEvent* event) {
     if (picture.isNull()) {
         painter.fillRect(rect(), Qt::white);
         painter.setPen(Qt::black);
-        painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromUtf8(texts::kNotInitialised));
+        painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, translate(text::kNotInitialised));
         return;
     }
     const QRect part = picturePartOf(event->rect());
     if (!part.isEmpty())
         paintPicturePart(painter, part);
+    // A host may make the control larger than the framed picture; the rest
+    // shows the control's background.
+    const QRegion beside = QRegion(event->rect()) -
+                           QRegion(0, 0, zoom_ * picture.width() + 2, zoom_ * picture.height() + 2);
+    for (const QRect& area : beside)
+        painter.fillRect(area, palette().brush(backgroundRole()));
 
     if (editor_.isMarqueeShown()) {
         const QRect selection = editor_.selection();

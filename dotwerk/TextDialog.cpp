@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dotwerk/DotwerkTexts.h"
+#include "dotwerk/LanguageTexts.h"
+#include "dotwerk/Translate.h"
 
 namespace dotwerk {
 namespace {
@@ -26,15 +27,15 @@ QLineEdit* readOnlyLine(const char* name, QWidget* parent) {
 
 TextDialog::TextDialog(const LogicalFont& font, long long language, QWidget* parent)
     : QDialog(parent), font_(font), language_(language) {
-    const auto& t = texts::forLanguage(language);
+    const auto& t = textsForLanguage(language);
     setObjectName(QStringLiteral("DotwerkTextDialog"));
-    setWindowTitle(QString::fromUtf8(t.textDialogTitle));
+    setWindowTitle(translate(t.textDialogTitle));
     setModal(true);
 
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("text"));
     text_->setMaxLength(kMaxTextLength);
-    auto* fontButton = new QPushButton(QString::fromUtf8(t.fontButton), this);
+    auto* fontButton = new QPushButton(translate(t.fontButton), this);
     fontButton->setObjectName(QStringLiteral("fontButton"));
     fontButton->setAutoDefault(false);
     fontName_ = readOnlyLine("fontName", this);
@@ -42,17 +43,17 @@ TextDialog::TextDialog(const LogicalFont& font, long long language, QWidget* par
     fontStyle_ = readOnlyLine("fontStyle", this);
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(t.textLabel), text_);
+    form->addRow(translate(t.textLabel), text_);
     form->addRow(QString(), fontButton);
-    form->addRow(QString::fromUtf8(t.fontNameLabel), fontName_);
-    form->addRow(QString::fromUtf8(t.fontSizeLabel), fontSize_);
-    form->addRow(QString::fromUtf8(t.fontStyleLabel), fontStyle_);
+    form->addRow(translate(t.fontNameLabel), fontName_);
+    form->addRow(translate(t.fontSizeLabel), fontSize_);
+    form->addRow(translate(t.fontStyleLabel), fontStyle_);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QString::fromUtf8(t.ok), QDialogButtonBox::AcceptRole);
+    auto* ok = buttons->addButton(translate(t.ok), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
-    auto* cancel = buttons->addButton(QString::fromUtf8(t.cancel), QDialogButtonBox::RejectRole);
+    auto* cancel = buttons->addButton(translate(t.cancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
 
     auto* layout = new QVBoxLayout(this);
@@ -71,10 +72,10 @@ QString TextDialog::text() const {
 }
 
 void TextDialog::chooseFont() {
-    const auto& t = texts::forLanguage(language_);
+    const auto& t = textsForLanguage(language_);
     bool accepted = false;
     const QFont chosen =
-        QFontDialog::getFont(&accepted, toQFont(font_), this, QString::fromUtf8(t.fontDialogTitle));
+        QFontDialog::getFont(&accepted, toQFont(font_), this, translate(t.fontDialogTitle));
     if (!accepted)
         return;
     font_ = fromQFont(chosen, logicalDpiY(), font_);

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "dotwerk/DotwerkTexts.h"
+#include "dotwerk/LanguageTexts.h"
+#include "dotwerk/Translate.h"
 
 namespace dotwerk {
 
@@ -49,11 +50,11 @@ QString sizeText(const LogicalFont& font, int dotsPerInch) {
 }
 
 QString styleText(const LogicalFont& font, long long language) {
-    const auto& t = texts::forLanguage(language);
+    const auto& t = textsForLanguage(language);
     const bool bold = font.weight != 400;
     if (font.italic)
-        return QString::fromUtf8(font.weight == 400 ? t.italic : t.boldItalic);
-    return bold ? QString::fromUtf8(t.bold) : QString();
+        return translate(font.weight == 400 ? t.italic : t.boldItalic);
+    return bold ? translate(t.bold) : QString();
 }
 
 }  // namespace dotwerk

@@ -14,6 +14,8 @@ packages=(
   clang libclang-rt-14-dev
   # peers for reference decoding and benchmarks
   libjpeg-turbo-progs netpbm imagemagick giflib-tools time pngcheck
+  # real-window checks of the desktop program
+  xvfb openbox xdotool x11-utils
 )
 
 missing=()

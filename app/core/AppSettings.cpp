@@ -44,12 +44,19 @@ void AppSettings::ReadSettings() {
     workingFolder = store.readString(kSettingsGroup + "DWD").value_or(tempFolder);
     helpFile = store.readString(kSettingsGroup + "HelpFile")
                    .value_or(toStdString(QDir::currentPath()) + "/help/index.htm");
-    ditheringMethod = store.readInt(kSettingsGroup + "IxDithering").value_or(0);
-    threshold = store.readInt(kSettingsGroup + "TresholdValue").value_or(128);
+    ditheringMethod = store.readInt(kSettingsGroup + "IxDithering", 0, 4).value_or(0);
+    threshold = store.readInt(kSettingsGroup + "TresholdValue", 0, 255).value_or(128);
     const DitherSettings dithering = readDitherSettings(store, ditheringMethod);
     ditheringMethod = dithering.method;
     ditherOptions = dithering.options;
     cArrayOptions = dithering.cArray;
+    maxPixels = storedMaxPixels();
+}
+
+int AppSettings::storedMaxPixels() {
+    return SettingsStore()
+        .readInt(kSettingsGroup + "MaxPixels", 1, kDefaultMaxPixels)
+        .value_or(kDefaultMaxPixels);
 }
 
 void AppSettings::CreateCodec() {
@@ -58,6 +65,9 @@ void AppSettings::CreateCodec() {
     undoFilePath = tempFolder + "TMPUndo.bmp";
     codec_->setUndoFile(undoFilePath);
     codec_->setShowDownloadProgress(true);
+    // Every resize averages the source pixels, grey pictures too.
+    codec_->setAlwaysHalftone(true);
+    codec_->setMaxPixels(maxPixels);
 }
 
 void AppSettings::WriteSettings() {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "bitmap/Dib.h"
 #include "bitmap/DitherOptions.h"
 #include "bitmap/OneBitFiles.h"
 #include "codec/CodecOwner.h"
@@ -33,8 +34,16 @@ public:
     bitmap::DitherOptions ditherOptions;
     bitmap::CArrayOptions cArrayOptions;
     std::string helpFile;
+    // The most pixels a picture may have to be loaded ("MaxPixels", never
+    // written back): the user may lower it below bitmap::kMaxPixels.
+    int maxPixels = kDefaultMaxPixels;
 
-    // Fills the settings from the store; missing values keep their defaults.
+    static constexpr int kDefaultMaxPixels = static_cast<int>(bitmap::kMaxPixels);
+    // The pixel limit the settings store holds now, or the default.
+    static int storedMaxPixels();
+
+    // Fills the settings from the store; missing values, and values out of
+    // their range, give the defaults.
     void ReadSettings();
     // Creates the codec and sets it up: errors as results, the undo file in
     // the temporary folder, download progress shown.

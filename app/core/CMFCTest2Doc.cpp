@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
-#include "app/core/DocumentTexts.h"
 #include "app/core/PackedDib.h"
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {
@@ -37,8 +39,14 @@ std::vector<PaletteEntry> CMFCTest2Doc::palette() const {
     return palette;
 }
 
+void CMFCTest2Doc::pictureReplaced() {
+    const std::span<uint8_t> block = dib_.bytes();
+    pictureRecord_ = {block.empty() ? nullptr : block.data(), block.size()};
+}
+
 void CMFCTest2Doc::DeleteContents() {
     dib_ = {};
+    pictureReplaced();
 }
 
 bool CMFCTest2Doc::AttachDib(std::vector<uint8_t> dib) {
@@ -55,6 +63,7 @@ bool CMFCTest2Doc::AttachDib(std::vector<uint8_t> dib) {
             break;
     }
     dib_ = std::move(adopted.dib);
+    pictureReplaced();
     return true;
 }
 
@@ -96,6 +105,44 @@ int CMFCTest2Doc::writeDib(const std::string& path, bool clearModified) {
 
 int CMFCTest2Doc::WriteDibToFile(const std::string& path) {
     return writeDib(path, true);
+}
+
+bool CMFCTest2Doc::HandPictureToCodec() {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    const std::string path = exchangeFile(formatText("TMPEdit%d.bmp", {std::rand()}).c_str());
+    // A write that fails has told the user why already.
+    if (WriteDibCopy(path) != 1)
+        return false;
+    if (!codec().LoadBmp(path)) {
+        ui_.inform(std::string(text::kCannotLoadFile), "", MessageIcon::information);
+        return false;
+    }
+    return true;
+}
+
+CMFCTest2Doc::KeptState CMFCTest2Doc::keepState() const {
+    const std::span<const uint8_t> block = dib_.bytes();
+    return {{block.begin(), block.end()},
+            pathName_,
+            title_,
+            monochrome_,
+            saveAsFirst_,
+            modified_,
+            undoUsed_};
+}
+
+void CMFCTest2Doc::restoreState(KeptState kept) {
+    if (kept.picture.empty())
+        DeleteContents();
+    else if (AttachDib(std::move(kept.picture)))
+        restoreCodecPicture();
+    pathName_ = kept.pathName;
+    title_ = kept.title;
+    monochrome_ = kept.monochrome;
+    saveAsFirst_ = kept.saveAsFirst;
+    modified_ = kept.modified;
+    undoUsed_ = kept.undoUsed;
+    host_.pictureChanged();
 }
 
 int CMFCTest2Doc::ReloadFromCodec() {

@@ -9,9 +9,11 @@
 
 #include "app/core/AppSettings.h"
 #include "app/core/DocumentHost.h"
+#include "app/core/Texts.h"
 #include "app/core/UserInterface.h"
 #include "bitmap/Dib.h"
 #include "codec/PictureFormats.h"
+#include "dotwerk/DotwerkInterface.h"
 
 // The image document: the picture the view shows, kept as a packed DIB
 // (info header, colour table, rows), and every file and picture command.
@@ -61,6 +63,11 @@ public:
     // The picture's block, where the editor control's handle record points:
     // its address and length. The document keeps owning it.
     std::span<uint8_t> pictureBlock() { return dib_.bytes(); }
+    // The picture handle lent to the editor control: the address of the
+    // document's record of the block's address and length. The record
+    // always describes the block the document holds now (no block when it
+    // is empty), so a handle still lent out never reaches a freed block.
+    long long pictureHandle() { return dotwerk::handleOf(&pictureRecord_); }
     // The painting palette: one entry per colour of the picture's table.
     std::vector<PaletteEntry> palette() const;
     // The picture's size; 1 x 1 when there is none.
@@ -115,6 +122,25 @@ public:
     bool AttachDib(std::vector<uint8_t> dib);
     // Frees the picture; the size becomes 1 x 1.
     void DeleteContents();
+    // Writes the picture to a new exchange file "TMPEdit<n>.bmp" (kept until
+    // the program's clean-up) and loads that into the codec. False, after a
+    // message, when either step fails.
+    bool HandPictureToCodec();
+
+    // What a run that borrows the document (the batch run) puts back when
+    // it is over: the picture, its name and its flags.
+    struct KeptState {
+        std::vector<uint8_t> picture;
+        std::string pathName;
+        std::string title;
+        bool monochrome = false;
+        bool saveAsFirst = false;
+        bool modified = false;
+        bool undoUsed = false;
+    };
+    KeptState keepState() const;
+    // The kept picture becomes the document's and the codec's again.
+    void restoreState(KeptState kept);
 
     // --- Commands (after their dialogs) ----------------------------------
     // Open with a chosen file: ends editing, resets flags and zoom, keeps
@@ -154,6 +180,12 @@ public:
 
 private:
     int writeDib(const std::string& path, bool clearModified);
+    // The record behind pictureHandle() follows the block after it changed.
+    void pictureReplaced();
+    // While editing: the control's pixels back into the block (its changes
+    // now count as the document's) and on to the codec. False when the codec
+    // did not get them.
+    bool takeBackEditedPicture();
     // Puts the document's picture back into the codec after a failed load
     // emptied it, so the two still agree.
     void restoreCodecPicture();
@@ -172,12 +204,13 @@ private:
     DocumentHost& host_;
 
     bitmap::Dib dib_;
+    dotwerk::DibHandleRecord pictureRecord_;
     bool monochrome_ = false;
     bool saveAsFirst_ = false;
     bool modified_ = false;
     bool undoUsed_ = false;
     std::string pathName_;
-    std::string title_ = "Untitled";
+    std::string title_{text::kUntitled};
     std::string lastFolder_;
     std::string loadErrorText_;
 };

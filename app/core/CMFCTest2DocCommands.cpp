@@ -1,13 +1,11 @@
 // The document's file and picture commands, run after their dialogs.
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 
 #include "app/core/CMFCTest2Doc.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {
@@ -72,8 +70,11 @@ void CMFCTest2Doc::dropFiles(const std::vector<std::string>& paths) {
         host_.resetZoom();
         WaitCursor wait(ui_);
         SnapshotForUndo(true);
-        if (OpenPicture(path, false) == result::kOk)
+        if (OpenPicture(path, false) == result::kOk) {
+            // The dropped file opens as it is on disk.
+            modified_ = false;
             return;
+        }
     }
     ui_.inform(std::string(text::kNothingDroppedOpened), std::string(text::kCaptionInfo),
                MessageIcon::information);
@@ -85,22 +86,32 @@ void CMFCTest2Doc::showSavePngFailure() {
               std::string(text::kCaptionSaveError));
 }
 
+bool CMFCTest2Doc::takeBackEditedPicture() {
+    if (host_.editorModified())
+        modified_ = true;
+    host_.takeEditedPicture();
+    return HandPictureToCodec();
+}
+
 SaveOutcome CMFCTest2Doc::save() {
     if (saveAsFirst_)
         return SaveOutcome::saveAsRequired;
-    undoUsed_ = false;
-    if (host_.isEditing()) {
-        host_.takeEditedPicture();
-        if (WriteDibToFile(pathName_) != 1) {
-            ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
-            return SaveOutcome::done;
-        }
-        codec().LoadBmp(pathName_);
-    }
     // The file's extension says how it is written; only a format's own name
-    // counts (a ".wbm" file is left alone).
+    // counts. A picture the program does not write under its own name (a
+    // JPEG, a GIF, a ".wbm") needs a name and a type first: Save never
+    // leaves the changes unsaved without a word.
     const codec::PictureFormat* format = codec::formatNamed(extensionOf(pathName_));
     const int code = format ? format->code : codec::kFormatUnknown;
+    const bool oneBitFile = format && format->blackAndWhite && format->writable();
+    if (code != codec::kFormatBmp && code != codec::kFormatWbmp && code != codec::kFormatPng &&
+        !oneBitFile)
+        return SaveOutcome::saveAsRequired;
+    undoUsed_ = false;
+    // While editing, the edited picture goes to the codec through an
+    // exchange file, never through the document's own file, which keeps
+    // its format until the codec writes it.
+    if (host_.isEditing() && !takeBackEditedPicture())
+        return SaveOutcome::done;
     if (code == codec::kFormatBmp) {
         if (SavePictureBmp(pathName_) != result::kOk)
             ui_.inform(std::string(text::kSaveError), "", MessageIcon::information);
@@ -118,9 +129,7 @@ SaveOutcome CMFCTest2Doc::save() {
             modified_ = false;
         else
             showSavePngFailure();
-    } else if (code == codec::kFormatGif) {
-        return SaveOutcome::saveAsRequired;
-    } else if (format && format->blackAndWhite && format->writable()) {
+    } else {
         // The one-bit files for displays, as WBMP: black and white first.
         if (!codec().ConvertBMPToMonochrome(0, 128))
             ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
@@ -140,14 +149,9 @@ bool CMFCTest2Doc::writeOneBitFile(const std::string& path, const codec::Picture
 void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type) {
     WaitCursor wait(ui_);
     undoUsed_ = false;
-    if (host_.isEditing()) {
-        host_.takeEditedPicture();
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
-        const std::string editFile =
-            settings_.exchangeFolder() + "/" + formatText("TMPEdit%d.bmp", {std::rand()});
-        if (WriteDibToFile(editFile) == 1)
-            codec().LoadBmp(editFile);
-    }
+    // A codec without the edited pixels would save the picture as it was.
+    if (host_.isEditing() && !takeBackEditedPicture())
+        return;
     const std::string target = saveAsTarget(chosenPath, type);
     bool saved = false;
     switch (type) {

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "app/core/CMFCTest2Doc.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 
 namespace app {
 namespace {

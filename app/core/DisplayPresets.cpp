@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/core/PhoneTable.h"
+#include "app/core/QtText.h"
 
 namespace app {
 namespace {
@@ -21,10 +22,6 @@ constexpr std::array<DisplayPreset, 9> kPresets{{
     {"handheld-400x240", "Handheld console", 400, 240},
 }};
 
-QString asQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 std::span<const DisplayPreset> displayPresets() {
@@ -38,14 +35,14 @@ std::string displayListEntry(const DisplayPreset& preset) {
 }
 
 const DisplayPreset* findDisplayPreset(std::string_view text) {
-    const QString wanted = asQString(text).trimmed();
+    const QString wanted = qs(text).trimmed();
     bool isNumber = false;
     const int number = wanted.toInt(&isNumber);
     if (isNumber && number >= 1 && number <= static_cast<int>(kPresets.size()))
         return &kPresets[static_cast<size_t>(number - 1)];
     for (const DisplayPreset& preset : kPresets) {
-        if (asQString(preset.key).compare(wanted, Qt::CaseInsensitive) == 0 ||
-            asQString(preset.name).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (qs(preset.key).compare(wanted, Qt::CaseInsensitive) == 0 ||
+            qs(preset.name).compare(wanted, Qt::CaseInsensitive) == 0)
             return &preset;
     }
     return nullptr;

@@ -12,20 +12,13 @@ const QString kGroup = "Settings/";
 
 constexpr std::array<std::string_view, 3> kLayoutKeys{"horizontal", "vertical", "xbm"};
 
-std::optional<int> readInRange(const SettingsStore& store, const char* name, int low, int high) {
-    const auto value = store.readInt(kGroup + name);
-    if (!value || *value < low || *value > high)
-        return std::nullopt;
-    return value;
-}
-
 void readFlag(const SettingsStore& store, const char* name, bool& flag) {
-    if (const auto value = readInRange(store, name, 0, 1))
+    if (const auto value = store.readInt(kGroup + name, 0, 1))
         flag = *value != 0;
 }
 
 void readNumber(const SettingsStore& store, const char* name, int low, int high, int& number) {
-    if (const auto value = readInRange(store, name, low, high))
+    if (const auto value = store.readInt(kGroup + name, low, high))
         number = *value;
 }
 
@@ -101,8 +94,7 @@ void writeDitherSettings(SettingsStore& store, const DitherSettings& settings) {
     put("AdjustGamma", o.tone.gamma, d.tone.gamma);
     put("AdjustInvert", int{o.tone.invert}, int{d.tone.invert});
     const bitmap::CArrayOptions c = settings.cArray;
-    put("CArrayLayout", text(kLayoutKeys[static_cast<size_t>(c.layout)]),
-        text(kLayoutKeys[0]));
+    put("CArrayLayout", text(kLayoutKeys[static_cast<size_t>(c.layout)]), text(kLayoutKeys[0]));
     put("CArrayInvert", int{c.invert}, 0);
 }
 

@@ -26,6 +26,8 @@ public:
     // Writes the edited pixels back into the document's picture.
     virtual void takeEditedPicture() {}
     virtual void endEditing() {}
+    // Enters editing mode on the document's picture (the end of New).
+    virtual void startEditing() {}
 };
 
 }  // namespace app

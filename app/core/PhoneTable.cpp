@@ -9,6 +9,8 @@
 #include <stdexcept>
 
 #include "app/core/SettingsStore.h"
+#include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 
 namespace app {
 namespace {
@@ -82,6 +84,13 @@ bool commit(QSettings& settings) {
     return settings.status() == QSettings::NoError;
 }
 
+// "%-25.25s (%3dx%3d)" of the phone.
+std::string listEntryOf(const PhoneRecord& phone) {
+    char numbers[32];
+    std::snprintf(numbers, sizeof numbers, " (%3dx%3d)", phone.width, phone.height);
+    return fitPhoneName(phone.name, kListNameCharacters) + numbers;
+}
+
 }  // namespace
 
 const BuiltInPhone& builtInPhone(int position) {
@@ -128,11 +137,32 @@ PhoneTable::PhoneTable() {
 
 std::string PhoneTable::ListEntry(int number) const {
     const auto phone = ReadPhone(number);
-    if (!phone)
-        return {};
-    char numbers[32];
-    std::snprintf(numbers, sizeof numbers, " (%3dx%3d)", phone->width, phone->height);
-    return fitPhoneName(phone->name, kListNameCharacters) + numbers;
+    return phone ? listEntryOf(*phone) : std::string();
+}
+
+PhoneListing PhoneTable::ReadPhones() const {
+    PhoneListing listing;
+    const SettingsStore store;
+    for (int number = 1; number <= count_; ++number) {
+        auto phone = readPhone(store, number);
+        if (!phone) {
+            listing.unreadable = number;
+            break;
+        }
+        listing.phones.push_back(std::move(*phone));
+    }
+    return listing;
+}
+
+std::vector<std::string> PhoneTable::ListEntries() const {
+    const PhoneListing listing = ReadPhones();
+    std::vector<std::string> entries;
+    for (const PhoneRecord& phone : listing.phones)
+        entries.push_back(listEntryOf(phone));
+    if (listing.unreadable)
+        entries.push_back(
+            formatText(text::kPhoneListStops, {static_cast<long long>(*listing.unreadable)}));
+    return entries;
 }
 
 std::optional<PhoneRecord> PhoneTable::ReadPhone(int number) const {

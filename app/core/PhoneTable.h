@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The editable table of phones (name, display width, display height) in the
 // settings store, group "Phones": "Phones Count" and one group "PhoneK" per
@@ -34,6 +35,15 @@ struct PhoneRecord {
 // (Unicode code points, so a UTF-8 character is never split).
 std::string fitPhoneName(const std::string& name, int characters);
 
+// The readable start of the table: phones 1, 2, ... up to the first phone
+// that cannot be read, which ends it.
+struct PhoneListing {
+    std::vector<PhoneRecord> phones;
+    // The number of the phone that ended the listing; nothing when every
+    // phone of the table was read.
+    std::optional<int> unreadable;
+};
+
 class PhoneTable {
 public:
     // Opens the table, writing the built-in phones when the count is missing
@@ -54,6 +64,12 @@ public:
     // All three values of the phone, or nothing when there is no such phone
     // or one of them cannot be read.
     std::optional<PhoneRecord> ReadPhone(int number) const;
+    // Every phone up to the first that cannot be read (so a count far above
+    // the phones stored costs one failed read, not one per counted phone).
+    PhoneListing ReadPhones() const;
+    // The list entries of ReadPhones, followed by a line saying which phone
+    // could not be read when one ended the list early.
+    std::vector<std::string> ListEntries() const;
     void AddPhone(const std::string& name, int width, int height);
     // Moves the phones after `number` down by one and deletes the last.
     // Nothing happens when `number` is not a phone of the table.

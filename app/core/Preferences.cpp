@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/core/Texts.h"
+
 namespace app {
 
 Preferences currentPreferences(const AppSettings& settings) {
@@ -18,11 +20,11 @@ std::optional<std::string> folderProblem(const std::string& folder) {
     std::error_code error;
     const auto status = std::filesystem::status(folder, error);
     if (error || !std::filesystem::exists(status))
-        return std::string("složka neexistuje");
+        return std::string(text::kFolderMissing);
     if (!std::filesystem::is_directory(status))
-        return std::string("nejde o složku");
+        return std::string(text::kNotAFolder);
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return std::string("do složky nelze zapisovat");
+        return std::string(text::kFolderNotWritable);
     return std::nullopt;
 }
 

@@ -63,4 +63,11 @@ std::optional<int> SettingsStore::readInt(const QString& key) const {
     return static_cast<int>(number);
 }
 
+std::optional<int> SettingsStore::readInt(const QString& key, int minimum, int maximum) const {
+    const auto value = readInt(key);
+    if (!value || *value < minimum || *value > maximum)
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace app

@@ -28,6 +28,8 @@ public:
     // A 32-bit whole number, or nothing when it is missing, not a whole
     // decimal number, or out of range.
     std::optional<int> readInt(const QString& key) const;
+    // The same, and nothing for a number outside [minimum, maximum].
+    std::optional<int> readInt(const QString& key, int minimum, int maximum) const;
 
 private:
     QSettings settings_;

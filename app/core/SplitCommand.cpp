@@ -7,21 +7,10 @@
 #include "app/core/PhoneTable.h"
 #include "app/core/SplitPages.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 
 namespace app {
-namespace {
-
-constexpr std::string_view kFolderMissing = "Výstupní složka neexistuje. Mám ji vytvořit?";
-constexpr std::string_view kFolderMissingCaption = "Vytvořit složku";
-constexpr std::string_view kCannotPrepare = "Nelze připravit obrázek: %s";
-constexpr std::string_view kSplitFailed = "Chyba při rozdělování obrázku: %s";
-constexpr std::string_view kSplitDone = "Obrázek rozdělen.\nVýsledky uloženy v '%sX.Y.%s'\n";
-constexpr std::string_view kPagesWritten = "WML stránky vytvořeny";
-constexpr std::string_view kPagesWrittenIn = " a uloženy v ";
-constexpr std::string_view kDoneCaption = "Operace kompletní";
-
-}  // namespace
 
 std::string splitSourcePath(const CMFCTest2Doc& document, const AppSettings& settings) {
     if (!document.pathName().empty())
@@ -69,8 +58,8 @@ std::string splitBaseName(const std::string& sourcePath) {
 bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& split,
                      codec::FormatCode format, int pictureWidth, int pictureHeight) {
     if (!bitmap::directoryExists(split.outputFolder) &&
-        !ui.askYesNo(std::string(kFolderMissing), std::string(kFolderMissingCaption),
-                     MessageIcon::question))
+        !ui.askYesNo(std::string(text::kSplitFolderMissing),
+                     std::string(text::kCaptionCreateFolder), MessageIcon::question))
         return false;
 
     WaitCursor wait(ui);
@@ -84,7 +73,7 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
         prepared = document.ConvertToMonochrome();
     auto& codec = document.codec();
     if (prepared != result::kOk) {
-        ui.error(formatText(kCannotPrepare, {codec.errordescription()}));
+        ui.error(formatText(text::kCannotPrepareSplit, {codec.errordescription()}));
         return false;
     }
 
@@ -95,7 +84,7 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
     const int columns = codec.ImageWidth();
     const int rows = codec.ImageHeight();
     if (!cut) {
-        ui.error(formatText(kSplitFailed, {codec.errordescription()}));
+        ui.error(formatText(text::kSplitFailed, {codec.errordescription()}));
         return false;
     }
 
@@ -117,13 +106,12 @@ bool runSplitCommand(CMFCTest2Doc& document, UserInterface& ui, SplitSettings& s
         document.ReloadFromCodec();
     std::remove(savedPicture.c_str());
 
-    std::string report = formatText(kSplitDone, {tileFolder, extension});
-    if (split.createPages) {
-        report += kPagesWritten;
-        if (split.separateWmlFolder)
-            report += std::string(kPagesWrittenIn) + split.wmlFolder;
-    }
-    ui.inform(report, std::string(kDoneCaption), MessageIcon::information);
+    std::string report = formatText(text::kSplitDone, {tileFolder, extension});
+    if (split.createPages && split.separateWmlFolder)
+        report += formatText(text::kSplitPagesWrittenIn, {split.wmlFolder});
+    else if (split.createPages)
+        report += text::kSplitPagesWritten;
+    ui.inform(report, std::string(text::kCaptionDone), MessageIcon::information);
     return true;
 }
 

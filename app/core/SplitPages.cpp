@@ -11,7 +11,7 @@ namespace {
 
 // Every value filled into the page stands in a single-quoted attribute.
 std::string attribute(const std::string& text) {
-    return escapeXml(text, '\'');
+    return escapeWml(text, '\'');
 }
 
 std::string position(int x, int y) {
@@ -24,18 +24,20 @@ std::string coordinates(int x, int y) {
 
 // A link to the page of the neighbouring tile (x, y).
 std::string link(const SplitPageSet& pages, const char* indent, int x, int y, const char* label) {
-    return std::string(indent) + "<a href='" + attribute(pages.baseName + "." + position(x, y)) +
-           ".wml'>" + label + "</a><br/>\n";
+    return std::string(indent) + "<a href='" +
+           attribute(urlEncodeFileName(pages.baseName) + "." + position(x, y)) + ".wml'>" + label +
+           "</a><br/>\n";
 }
 
 // The page with "\n" line ends: the prolog and footer bring their own CR LF.
 std::string splitPageText(const SplitPageSet& pages, int x, int y) {
     std::string text(kWmlProlog);
-    text += "\n  <card id='img'>\n    <p>\n      <img src='" +
-            attribute(pages.sourcePrefix + position(x, y) + "." + pages.extension) + "' alt='" +
-            attribute(pages.baseName + coordinates(x, y)) + "'  width='" +
-            std::to_string(pages.tileWidth) + "' height='" + std::to_string(pages.tileHeight) +
-            "'/><br/>\n";
+    text +=
+        "\n  <card id='img'>\n    <p>\n      <img src='" +
+        attribute(urlEncodePrefix(pages.sourcePrefix) + position(x, y) + "." + pages.extension) +
+        "' alt='" + attribute(pages.baseName + coordinates(x, y)) + "'  width='" +
+        std::to_string(pages.tileWidth) + "' height='" + std::to_string(pages.tileHeight) +
+        "'/><br/>\n";
     text += "      Current Position: " + coordinates(x, y) + "<br/>\n";
     if (y > 0)
         text += link(pages, "      ", x, y - 1, " Up ");

@@ -2,21 +2,14 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
-#include <vector>
+
+#include "bitmap/TextFormat.h"
 
 namespace app {
 
-using FormatArgument = std::variant<std::string_view, long long>;
-
-// Fills a message pattern: each "%s" or "%d" takes the next argument in
-// turn, "%%" gives "%". Placeholders without an argument are left as they
-// are, so a wrong pattern can never read past the arguments.
-std::string formatText(std::string_view pattern, const std::vector<FormatArgument>& arguments);
-
-}  // namespace app
-
-namespace app {
+// The program's one message formatter, under the name the program's code uses.
+using bitmap::FormatArgument;
+using bitmap::formatText;
 
 // The text with ASCII letters in lower case.
 std::string lowerCase(std::string text);

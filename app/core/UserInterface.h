@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/core/Texts.h"
+
 // How the application's deciding code talks to the user. The desktop
 // program implements it with message boxes and a wait cursor, glyphon-cli
 // with lines on the terminal, the tests with a recorder. Texts are UTF-8.
@@ -15,8 +17,9 @@ public:
 
     // A message box with an OK button.
     virtual void inform(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
-    void error(const std::string& text, const std::string& caption = "Chyba") {
-        inform(text, caption, MessageIcon::error);
+    void error(const std::string& message,
+               const std::string& caption = std::string(text::kCaptionError)) {
+        inform(message, caption, MessageIcon::error);
     }
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& caption,

@@ -22,16 +22,17 @@ int clampExtent(int64_t value) {
 struct AxisLayout {
     int start = 0;
     int scrollExtent = 0;
+    bool fits = true;
 };
 
 // One axis of the layout. The centre uses the client's first and last
 // coordinate exactly as the window reports them (0 and the client size).
 AxisLayout layoutAxis(int magnified, int clientSize) {
     if (magnified + 2 * kViewMargin > clientSize)
-        return {kViewMargin, magnified + 2 * kViewMargin};
+        return {kViewMargin, magnified + 2 * kViewMargin, false};
     const int clientFirst = 0;
     const int clientLast = clientSize;
-    return {(clientFirst + clientLast) / 2 - magnified / 2, magnified};
+    return {(clientFirst + clientLast) / 2 - magnified / 2, magnified, true};
 }
 
 }  // namespace
@@ -60,6 +61,25 @@ ViewLayout layoutPicture(int pictureWidth, int pictureHeight, int zoom, int clie
     const AxisLayout down = layoutAxis(magnifiedHeight, clientH);
     layout.display = {across.start, down.start, across.start + magnifiedWidth,
                       down.start + magnifiedHeight};
+    layout.scrollWidth = across.scrollExtent;
+    layout.scrollHeight = down.scrollExtent;
+    return layout;
+}
+
+ViewLayout layoutEditor(int pictureWidth, int pictureHeight, int zoom, int clientWidth,
+                        int clientHeight) {
+    ViewLayout layout;
+    layout.zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    const int framedWidth = clampExtent(int64_t{std::max(pictureWidth, 0)} * layout.zoom + 2);
+    const int framedHeight = clampExtent(int64_t{std::max(pictureHeight, 0)} * layout.zoom + 2);
+    const AxisLayout across = layoutAxis(framedWidth, clampExtent(clientWidth));
+    const AxisLayout down = layoutAxis(framedHeight, clampExtent(clientHeight));
+    // On a side that does not fit, the control is as long as the whole
+    // scroll extent.
+    const int controlWidth = across.fits ? framedWidth : across.scrollExtent;
+    const int controlHeight = down.fits ? framedHeight : down.scrollExtent;
+    layout.display = {across.start, down.start, across.start + controlWidth,
+                      down.start + controlHeight};
     layout.scrollWidth = across.scrollExtent;
     layout.scrollHeight = down.scrollExtent;
     return layout;

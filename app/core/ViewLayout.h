@@ -51,6 +51,15 @@ struct ViewLayout {
 ViewLayout layoutPicture(int pictureWidth, int pictureHeight, int zoom, int clientWidth,
                          int clientHeight);
 
+// Where the editor control goes in editing mode: the control shows the
+// picture magnified by `zoom` inside a 1-pixel frame, W = zoom * w + 2 by
+// H = zoom * h + 2. A side that fits (with 16 pixels to spare) is centred
+// like the picture and scrolls over W (or H); on a side that does not, the
+// control starts 8 pixels in, is W + 16 wide (or H + 16 high) and scrolls
+// over as much. `display` is the control's rectangle.
+ViewLayout layoutEditor(int pictureWidth, int pictureHeight, int zoom, int clientWidth,
+                        int clientHeight);
+
 // Where a printed page draws the picture: the size it has on screen at
 // `zoom` (screen pixels converted to printer dots through the two
 // resolutions), shrunk with its proportions kept when that does not fit the

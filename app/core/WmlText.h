@@ -24,4 +24,19 @@ inline constexpr std::string_view kWmlFooter = "</wml>\r\n";
 // example '\0' for element text) escapes no quote at all.
 std::string escapeXml(std::string_view text, char quote);
 
+// `text` for a WML page: escaped as escapeXml does, and every "$" doubled,
+// since a single "$" starts a variable reference in WML.
+std::string escapeWml(std::string_view text, char quote);
+
+// A file name as one segment of a relative URL: every byte but letters,
+// digits and - . _ ~ ! $ & ' ( ) * + , ; = @ is percent-encoded (a space,
+// "%", "#", "?", ":" and every byte of a non-ASCII character included).
+std::string urlEncodeFileName(std::string_view name);
+
+// A source prefix the user typed, which may be a URL of its own: only what
+// no URL can carry is percent-encoded -- control characters, spaces, bytes
+// of non-ASCII characters, " < > ^ ` { | } and a "%" that does not start an
+// encoded byte already.
+std::string urlEncodePrefix(std::string_view prefix);
+
 }  // namespace app

@@ -1,7 +1,7 @@
 #include "batch/core/BatchCommandFlow.h"
 
 #include "batch/core/BatchRun.h"
-#include "batch/core/BatchTexts.h"
+#include "batch/core/Texts.h"
 
 namespace batch {
 

@@ -4,23 +4,23 @@
 #include <string_view>
 
 #include "app/core/TextFormat.h"
+#include "batch/core/Texts.h"
 #include "codec/PictureFormats.h"
 
 namespace batch {
 namespace {
 
-constexpr std::string_view kNoFilesYet = "0 souborů";
-constexpr std::string_view kFilesReady = "Souborů připraveno: %d%s";
 constexpr std::string_view kFileScheme = "file://";
 
 }  // namespace
 
 std::string initialSelectionStatus() {
-    return std::string(kNoFilesYet);
+    return std::string(text::kNoFilesYet);
 }
 
 std::string selectionStatus(int count) {
-    return app::formatText(kFilesReady, {static_cast<long long>(count), count == 1 ? "" : " "});
+    return app::formatText(text::kFilesReady,
+                           {static_cast<long long>(count), count == 1 ? "" : " "});
 }
 
 bool isDroppablePicture(const std::string& path) {

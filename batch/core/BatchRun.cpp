@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/core/TextFormat.h"
-#include "batch/core/BatchTexts.h"
+#include "batch/core/Texts.h"
 #include "batch/core/UniqueFileName.h"
 
 namespace batch {
@@ -195,9 +195,12 @@ bool BatchRun::convertEntry(Entry& entry) {
     const int height = codec.GetBMPHeight();
 
     show(std::string(text::kSaving), entry.name);
+    const unsigned serial = codec.errorSerial();
     const bool saved = codec.SaveAs(entry.outputPath, std::string(format_->key()), 0) != 0;
     if (!saved) {
-        fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}));
+        // The codec's own message says why.
+        fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}) +
+             codec.failureText(serial) + "\n");
         return false;
     }
 

@@ -29,10 +29,10 @@ enum class ExtraResize { none, exactSize, percentage };
 
 struct BatchRunOptions {
     bool stopOnError = false;
-    // Off: black and white first, then resize (the desktop program). On:
-    // the grey picture is resized first and converted afterwards, which
-    // gives cleaner results (the command-line tool).
-    bool convertAfterResize = false;
+    // On: the grey picture is resized first and converted afterwards, so
+    // that resizing averages grey levels instead of shrinking a dithered
+    // pattern into a black rectangle. Off: black and white first.
+    bool convertAfterResize = true;
     // With one entry: the output file itself instead of a unique name in
     // the output folder; an existing file is replaced once the new one is
     // complete.

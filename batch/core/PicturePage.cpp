@@ -46,9 +46,12 @@ PicturePagePlan planPicturePage(const std::string& outputPath, const WmlPageOpti
         plan.path = folderWithSeparator(options.folder) + withoutExtension(pictureName) + ".wml";
     else
         plan.path = withoutExtension(outputPath) + ".wml";
-    plan.source = pictureName;
+    // The source is a URL: the name is encoded as a path segment, the
+    // prefix only where it holds what no URL may carry. The file keeps its
+    // name on disk.
+    plan.source = app::urlEncodeFileName(pictureName);
     if (options.prefixEnabled)
-        plan.source = prefixWithSeparator(options.prefix) + pictureName;
+        plan.source = app::urlEncodePrefix(prefixWithSeparator(options.prefix)) + plan.source;
     plan.altText = options.altTextMode == 1 ? options.customAltText : pictureName;
     return plan;
 }
@@ -56,9 +59,9 @@ PicturePagePlan planPicturePage(const std::string& outputPath, const WmlPageOpti
 std::string picturePageBytes(const PicturePagePlan& plan, int width, int height) {
     std::string bytes(app::kWmlProlog);
     bytes += "  <card id=\"crd_image\">\r\n    <p>\r\n       ";
-    bytes += "<img src=\"" + app::escapeXml(plan.source, '"') + "\" width=\"" +
+    bytes += "<img src=\"" + app::escapeWml(plan.source, '"') + "\" width=\"" +
              std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" alt=\"" +
-             app::escapeXml(plan.altText, '"') + "\"/>\r\n";
+             app::escapeWml(plan.altText, '"') + "\"/>\r\n";
     bytes += "    </p>\r\n  </card>\r\n";
     bytes += app::kWmlFooter;
     return bytes;

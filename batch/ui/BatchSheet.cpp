@@ -1,16 +1,17 @@
 #include "batch/ui/BatchSheet.h"
 
-#include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CBatchSelectDlg.h"
 #include "batch/ui/CBatchSettings.h"
 #include "batch/ui/CBatchWML.h"
 #include "batch/ui/CDithering.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
 BatchSheet::BatchSheet(batch::BatchProgramState& state, batch::BatchSheetValues& values,
                        const app::AppSettings& program, QWidget* parent)
-    : PropertySheet(QString::fromUtf8(batchui::text::kSheetTitle), parent),
+    : PropertySheet(translate(batchui::text::kSheetTitle), parent),
       values_(values),
       select_(new CBatchSelectDlg(values.fileList, state.lastAddFolder, program, this)),
       settings_(new CBatchSettings(state.settings, values, this)),

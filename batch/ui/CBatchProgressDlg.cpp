@@ -4,7 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "batch/ui/BatchSheetTexts.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -12,8 +13,8 @@ namespace {
 
 namespace text = batchui::text;
 
-QLabel* line(const char* initial, const char* name, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(initial), parent);
+QLabel* line(std::string_view initial, const char* name, QWidget* parent) {
+    auto* label = new QLabel(translate(initial), parent);
     label->setObjectName(QString::fromUtf8(name));
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -25,10 +26,10 @@ CBatchProgressDlg::CBatchProgressDlg(QWidget* parent)
     : QDialog(parent),
       file_(line(text::kProgressInitialFile, "fileLine", this)),
       status_(line(text::kProgressInitialStatus, "statusLine", this)),
-      remaining_(line(text::kProgressInitialRemaining, "remainingLine", this)),
+      remaining_(line(text::kProgressUnknown, "remainingLine", this)),
       processed_(line(text::kProgressInitialCount, "processedLine", this)),
       errors_(line(text::kProgressInitialCount, "errorsLine", this)) {
-    setWindowTitle(QString::fromUtf8(text::kProgressWindowTitle));
+    setWindowTitle(translate(text::kProgressWindowTitle));
     setModal(false);
     // No close button: the run cannot be stopped and the window goes with it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -50,15 +51,16 @@ CBatchProgressDlg::CBatchProgressDlg(QWidget* parent)
 void CBatchProgressDlg::update(int processed, int remaining, int errors, const std::string& file,
                                const std::string& status) {
     const QString name = QString::fromStdString(file);
-    file_->setText(QString::fromUtf8(text::kProgressFile).arg(name));
+    file_->setText(translate(text::kProgressFile).arg(name));
     file_->setToolTip(name);
-    status_->setText(QString::fromUtf8(text::kProgressStatus).arg(QString::fromStdString(status)));
-    const QString processedLabel = QString::fromUtf8(text::kProgressProcessed);
-    const QString remainingLabel = QString::fromUtf8(text::kProgressRemaining);
-    const QString errorsLabel = QString::fromUtf8(text::kProgressErrors);
+    status_->setText(translate(text::kProgressStatus).arg(QString::fromStdString(status)));
+    const QString processedLabel = translate(text::kProgressProcessed);
+    const QString remainingLabel = translate(text::kProgressRemaining);
+    const QString errorsLabel = translate(text::kProgressErrors);
     if (remaining < 0) {
         processed_->setText(processedLabel + QStringLiteral("   -------"));
-        remaining_->setText(remainingLabel + QStringLiteral("   Unknown"));
+        remaining_->setText(remainingLabel + QStringLiteral("   ") +
+                            translate(text::kProgressUnknown));
         errors_->setText(errorsLabel + QStringLiteral(" -------"));
     } else {
         processed_->setText(processedLabel + QStringLiteral("   %1").arg(processed));

@@ -15,9 +15,10 @@
 
 #include "app/core/AppSettings.h"
 #include "batch/core/BatchFileSelection.h"
-#include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CDownloadDlg.h"
 #include "batch/ui/FormatFilters.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -25,8 +26,8 @@ namespace {
 
 namespace text = batchui::text;
 
-QPushButton* pageButton(const char* label, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(label), parent);
+QPushButton* pageButton(std::string_view label, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(translate(label), parent);
     button->setObjectName(QString::fromUtf8(name));
     button->setAutoDefault(false);
     return button;
@@ -41,7 +42,7 @@ CBatchSelectDlg::CBatchSelectDlg(const std::string& fileList, std::string& lastA
       settings_(settings),
       list_(new QListWidget(this)),
       status_(new QLabel(this)) {
-    setWindowTitle(QString::fromUtf8(text::kSelectPageTitle));
+    setWindowTitle(translate(text::kSelectPageTitle));
     setAcceptDrops(true);
 
     list_->setObjectName("entryList");
@@ -109,7 +110,7 @@ void CBatchSelectDlg::addEntries(const QStringList& entries) {
 }
 
 void CBatchSelectDlg::addFiles() {
-    QFileDialog dialog(this, QString::fromUtf8(text::kAddFilesTitle),
+    QFileDialog dialog(this, translate(text::kAddFilesTitle),
                        QString::fromStdString(lastAddFolder_));
     // The program's own dialog: the same on every desktop, and its patterns
     // match names in any case.

@@ -11,14 +11,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "app/core/PhoneTable.h"
 #include "batch/core/BatchSheetRules.h"
-#include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/FormatFilters.h"
 #include "batch/ui/IntegerEdit.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -44,21 +46,20 @@ QLineEdit* numberEdit(int value, const char* name, QWidget* parent) {
 CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheetValues& values,
                                QWidget* parent)
     : QWidget(parent), settings_(settings), values_(values), formats_(new QButtonGroup(this)) {
-    setWindowTitle(QString::fromUtf8(text::kSettingsPageTitle));
+    setWindowTitle(translate(text::kSettingsPageTitle));
 
-    auto* folderLabel = new QLabel(QString::fromUtf8(text::kSaveIntoFolder), this);
+    auto* folderLabel = new QLabel(translate(text::kSaveIntoFolder), this);
     folderEdit_ =
         named(new QLineEdit(QString::fromStdString(values.outputFolder), this), "outputFolderEdit");
     folderLabel->setBuddy(folderEdit_);
-    auto* browse =
-        named(new QPushButton(QString::fromUtf8(text::kBrowseAmp), this), "browseButton");
+    auto* browse = named(new QPushButton(translate(text::kBrowseAmp), this), "browseButton");
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &CBatchSettings::browse);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folderEdit_, 1);
     folderRow->addWidget(browse);
 
-    auto* formatGroup = new QGroupBox(QString::fromUtf8(text::kOutputFormat), this);
+    auto* formatGroup = new QGroupBox(translate(text::kOutputFormat), this);
     auto* bmp = named(new QRadioButton(formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
     auto* wbmp =
         named(new QRadioButton(formatLabel(codec::kFormatWbmp), formatGroup), "wbmpButton");
@@ -69,11 +70,10 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     formatLayout->addWidget(bmp);
     formatLayout->addWidget(wbmp);
 
-    stopOnError_ =
-        named(new QCheckBox(QString::fromUtf8(text::kStopOnError), this), "stopOnErrorCheck");
+    stopOnError_ = named(new QCheckBox(translate(text::kStopOnError), this), "stopOnErrorCheck");
     stopOnError_->setChecked(values.stopOnError);
-    waitForConfirmation_ = named(new QCheckBox(QString::fromUtf8(text::kWaitForConfirmation), this),
-                                 "confirmationCheck");
+    waitForConfirmation_ =
+        named(new QCheckBox(translate(text::kWaitForConfirmation), this), "confirmationCheck");
     waitForConfirmation_->setChecked(values.waitForConfirmation);
     auto* flags = new QVBoxLayout;
     flags->addWidget(stopOnError_);
@@ -83,11 +83,10 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     middle->addWidget(formatGroup);
     middle->addLayout(flags, 1);
 
-    resize_ = named(new QCheckBox(QString::fromUtf8(text::kResize), this), "resizeCheck");
+    resize_ = named(new QCheckBox(translate(text::kResize), this), "resizeCheck");
     resize_->setChecked(settings.resizeEnabled);
-    boxMode_ = named(new QRadioButton(QString::fromUtf8(text::kFitToBox), this), "boxModeButton");
-    phoneMode_ =
-        named(new QRadioButton(QString::fromUtf8(text::kFitToPhone), this), "phoneModeButton");
+    boxMode_ = named(new QRadioButton(translate(text::kFitToBox), this), "boxModeButton");
+    phoneMode_ = named(new QRadioButton(translate(text::kFitToPhone), this), "phoneModeButton");
     (settings.resizeMode == batch::ResizeMode::box ? boxMode_ : phoneMode_)->setChecked(true);
     boxWidth_ = numberEdit(settings.boxWidth, "boxWidthEdit", this);
     boxHeight_ = numberEdit(settings.boxHeight, "boxHeightEdit", this);
@@ -95,8 +94,14 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     // The list texts are padded to line up in columns.
     phones_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const app::PhoneTable table;
-    for (int number = 1; number <= table.PhoneCount(); ++number)
-        phones_->addItem(QString::fromStdString(table.ListEntry(number)));
+    for (const std::string& entry : table.ListEntries())
+        phones_->addItem(QString::fromStdString(entry));
+    // A phone that cannot be read ends the list with a line saying so,
+    // which cannot be chosen.
+    if (table.ReadPhones().unreadable) {
+        if (auto* model = qobject_cast<QStandardItemModel*>(phones_->model()))
+            model->item(phones_->count() - 1)->setEnabled(false);
+    }
     phones_->setCurrentIndex(batch::openingPhoneIndex(settings.phoneIndex, phones_->count()));
 
     auto* resizeGrid = new QGridLayout;
@@ -104,7 +109,7 @@ CBatchSettings::CBatchSettings(batch::BatchSettings& settings, batch::BatchSheet
     resizeGrid->addWidget(boxMode_, 1, 0);
     auto* boxRow = new QHBoxLayout;
     boxRow->addWidget(boxWidth_);
-    boxRow->addWidget(new QLabel(QString::fromUtf8(text::kBoxTimes), this));
+    boxRow->addWidget(new QLabel(translate(text::kBoxTimes), this));
     boxRow->addWidget(boxHeight_);
     boxRow->addStretch();
     resizeGrid->addLayout(boxRow, 1, 1);

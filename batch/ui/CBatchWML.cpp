@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "batch/core/BatchSheetRules.h"
-#include "batch/ui/BatchSheetTexts.h"
 #include "batch/ui/CFolderPickerDlg.h"
-#include "batch/ui/DialogTexts.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -30,28 +30,25 @@ T* named(T* widget, const char* name) {
 
 CBatchWML::CBatchWML(batch::BatchSettings& settings, QWidget* parent)
     : QWidget(parent), settings_(settings) {
-    setWindowTitle(QString::fromUtf8(text::kWmlPageTitle));
+    setWindowTitle(translate(text::kWmlPageTitle));
     const batch::WmlPageOptions& wml = settings.wml;
 
-    createPages_ =
-        named(new QCheckBox(QString::fromUtf8(text::kCreatePages), this), "createPagesCheck");
+    createPages_ = named(new QCheckBox(translate(text::kCreatePages), this), "createPagesCheck");
     createPages_->setChecked(settings.createWmlPages);
-    prefixCheck_ = named(new QCheckBox(QString::fromUtf8(text::kPrefix), this), "prefixCheck");
+    prefixCheck_ = named(new QCheckBox(translate(text::kPrefix), this), "prefixCheck");
     prefixCheck_->setChecked(wml.prefixEnabled);
     prefixEdit_ = named(new QLineEdit(QString::fromStdString(wml.prefix), this), "prefixEdit");
     folderCheck_ =
-        named(new QCheckBox(QString::fromUtf8(text::kSeparateFolder), this), "separateFolderCheck");
+        named(new QCheckBox(translate(text::kSeparateFolder), this), "separateFolderCheck");
     folderCheck_->setChecked(wml.separateFolder);
     folderEdit_ = named(new QLineEdit(QString::fromStdString(wml.folder), this), "wmlFolderEdit");
-    browse_ = named(new QPushButton(QString::fromUtf8(text::kBrowse), this), "browseButton");
+    browse_ = named(new QPushButton(translate(text::kBrowse), this), "browseButton");
     browse_->setAutoDefault(false);
     connect(browse_, &QPushButton::clicked, this, &CBatchWML::browse);
 
-    auto* altGroup = new QGroupBox(QString::fromUtf8(text::kAltText), this);
-    altName_ = named(new QRadioButton(QString::fromUtf8(text::kAltPictureName), altGroup),
-                     "altNameButton");
-    altCustom_ =
-        named(new QRadioButton(QString::fromUtf8(text::kAltCustom), altGroup), "altCustomButton");
+    auto* altGroup = new QGroupBox(translate(text::kAltText), this);
+    altName_ = named(new QRadioButton(translate(text::kAltPictureName), altGroup), "altNameButton");
+    altCustom_ = named(new QRadioButton(translate(text::kAltCustom), altGroup), "altCustomButton");
     (wml.altTextMode == 1 ? altCustom_ : altName_)->setChecked(true);
     altEdit_ =
         named(new QLineEdit(QString::fromStdString(wml.customAltText), altGroup), "altTextEdit");

@@ -16,12 +16,13 @@
 #include <cstring>
 
 #include "app/core/AppSettings.h"
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/DitherMethodButtons.h"
 #include "batch/ui/DitherOptionsBox.h"
 #include "batch/ui/IntegerEdit.h"
 #include "batch/ui/OkCancelButtons.h"
 #include "batch/ui/StepButtons.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 #include "codec/CodecOwner.h"
 
 namespace batchui {
@@ -58,12 +59,12 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
       codec_(codec),
       method_(std::clamp(settings.ditheringMethod, 0, bitmap::kDitherMethodCount - 1)),
       threshold_(settings.threshold) {
-    setWindowTitle(QString::fromUtf8(text::kConversionTitle));
+    setWindowTitle(translate(text::kConversionTitle));
 
     // Methods, and below them the options.
     methods_ = new DitherMethodButtons(
-        {text::kMethodThresholding, text::kMethodRandom, text::kMethodMatrixDisplayingTitle,
-         text::kMethodMatrixPrintingTitle, text::kMethodFloydSteinberg},
+        {text::kMethodThresholding, text::kMethodRandom, text::kMethodMatrixForDisplaying,
+         text::kMethodMatrixForPrinting, text::kMethodFloydSteinberg},
         this);
     methods_->setMethod(method_);
     options_ = new DitherOptionsBox(this);
@@ -77,7 +78,7 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     connect(options_, &DitherOptionsBox::changed, this, &CConversionPreviewDlg::redrawPreview);
 
     // Threshold: an edit with arrows that step it.
-    auto* thresholdLabel = new QLabel(QString::fromUtf8(text::kThresholdLabel), this);
+    auto* thresholdLabel = new QLabel(translate(text::kThresholdLabel), this);
     thresholdEdit_ = new QLineEdit(QString::number(threshold_), this);
     thresholdEdit_->setObjectName("thresholdEdit");
     thresholdEdit_->setMaxLength(10);
@@ -97,7 +98,7 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     thresholdRow->addStretch();
 
     // Position of the window on the picture.
-    auto* positionCaption = new QLabel(QString::fromUtf8(text::kCurrentPosition), this);
+    auto* positionCaption = new QLabel(translate(text::kCurrentPosition), this);
     positionLabel_ = new QLabel(this);
     positionLabel_->setObjectName("positionLabel");
     // Fixed-pitch digits keep the numbers right-aligned in their places.
@@ -220,7 +221,7 @@ void CConversionPreviewDlg::redrawPreview() {
     if (preview_.isNull()) {
         previewLabel_->setAlignment(Qt::AlignCenter);
         previewLabel_->setPixmap(QPixmap());
-        previewLabel_->setText(QString::fromUtf8(text::kNoPreview));
+        previewLabel_->setText(translate(text::kNoPreview));
         return;
     }
     // Only the part of the window that lies on the picture is shown; the

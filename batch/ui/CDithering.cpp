@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/DitherMethodButtons.h"
 #include "batch/ui/IntegerEdit.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -18,9 +19,9 @@ CDithering::CDithering(QWidget* parent)
            batchui::text::kMethodMatrixDisplaying, batchui::text::kMethodMatrixPrinting,
            batchui::text::kMethodFloydSteinberg},
           this)) {
-    setWindowTitle(QString::fromUtf8(batchui::text::kDitheringPageTitle));
+    setWindowTitle(translate(batchui::text::kDitheringPageTitle));
 
-    auto* label = new QLabel(QString::fromUtf8(batchui::text::kThresholdLabel), this);
+    auto* label = new QLabel(translate(batchui::text::kThresholdLabel), this);
     thresholdEdit_ = new QLineEdit(this);
     thresholdEdit_->setObjectName("thresholdEdit");
     thresholdEdit_->setMaxLength(10);

@@ -9,9 +9,10 @@
 
 #include "app/core/AppSettings.h"
 #include "batch/ui/CFolderPickerDlg.h"
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/MessageBoxes.h"
 #include "batch/ui/OkCancelButtons.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 #include "codec/UrlCheck.h"
 
 namespace batchui {
@@ -32,20 +33,20 @@ CDownloadDlg::CDownloadDlg(const app::AppSettings& settings, Mode mode, QWidget*
     if (values.downloadFolder.empty())
         values.downloadFolder = settings.saveFolderOrTemp();
 
-    setWindowTitle(QString::fromUtf8(text::kDownloadTitle));
-    auto* urlLabel = new QLabel(QString::fromUtf8(text::kUrlPrompt), this);
+    setWindowTitle(translate(text::kDownloadTitle));
+    auto* urlLabel = new QLabel(translate(text::kUrlPrompt), this);
     urlEdit_ = new QLineEdit(QString::fromStdString(values.lastUrl), this);
     urlEdit_->setObjectName("urlEdit");
     urlEdit_->setMaxLength(kUrlMaxLength);
     urlEdit_->setMinimumWidth(urlEdit_->fontMetrics().averageCharWidth() * 48);
     urlLabel->setBuddy(urlEdit_);
 
-    auto* folderLabel = new QLabel(QString::fromUtf8(text::kSaveToFolder), this);
+    auto* folderLabel = new QLabel(translate(text::kSaveToFolder), this);
     folderLabel->setObjectName("folderLabel");
     folderEdit_ = new QLineEdit(QString::fromStdString(values.downloadFolder), this);
     folderEdit_->setObjectName("folderEdit");
     folderLabel->setBuddy(folderEdit_);
-    auto* browseButton = new QPushButton(QString::fromUtf8(text::kBrowse), this);
+    auto* browseButton = new QPushButton(translate(text::kBrowse), this);
     browseButton->setObjectName("browseButton");
     browseButton->setAutoDefault(false);
     connect(browseButton, &QPushButton::clicked, this, &CDownloadDlg::browse);

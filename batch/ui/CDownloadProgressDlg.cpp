@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "batch/ui/DialogTexts.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -22,7 +23,7 @@ CDownloadProgressDlg::CDownloadProgressDlg(QWidget* parent)
       bar_(new QProgressBar(this)),
       urlLabel_(new QLabel(this)),
       statusLabel_(new QLabel(this)) {
-    setWindowTitle(QString::fromUtf8(text::kProgressTitle));
+    setWindowTitle(translate(text::kProgressTitle));
     setModal(false);
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(320);
@@ -48,16 +49,16 @@ QString CDownloadProgressDlg::statusLine() const {
 void CDownloadProgressDlg::started() {
     bar_->setRange(0, 100);
     bar_->setValue(0);
-    statusLabel_->setText(QString::fromUtf8(text::kStatusStarting));
-    urlLabel_->setText(QString::fromUtf8(text::kUrlEvaluating));
+    statusLabel_->setText(translate(text::kStatusStarting));
+    urlLabel_->setText(translate(text::kUrlEvaluating));
     present();
 }
 
 void CDownloadProgressDlg::connecting(const std::string& url) {
     url_ = QString::fromStdString(url);
-    urlLabel_->setText(QString::fromUtf8(text::kUrlConnecting).arg(url_));
+    urlLabel_->setText(translate(text::kUrlConnecting).arg(url_));
     urlLabel_->setToolTip(url_);
-    statusLabel_->setText(QString::fromUtf8(text::kStatusConnecting));
+    statusLabel_->setText(translate(text::kStatusConnecting));
     present();
 }
 
@@ -71,8 +72,8 @@ void CDownloadProgressDlg::received(uint64_t soFar, uint64_t total) {
         bar_->setRange(0, kScaledMaximum);
         bar_->setValue(static_cast<int>(soFar / (total / kScaledMaximum + 1)));
     }
-    statusLabel_->setText(QString::fromUtf8(text::kStatusReceived).arg(soFar));
-    urlLabel_->setText(QString::fromUtf8(text::kUrlReceiving).arg(url_));
+    statusLabel_->setText(translate(text::kStatusReceived).arg(soFar));
+    urlLabel_->setText(translate(text::kUrlReceiving).arg(url_));
     present();
 }
 

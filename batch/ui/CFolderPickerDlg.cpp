@@ -14,8 +14,9 @@
 #include <array>
 
 #include "batch/ui/CNewFolderDlg.h"
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/MessageBoxes.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -58,8 +59,8 @@ bool isSystemMount(const QString& root) {
     });
 }
 
-QPushButton* dialogButton(const char* label, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(label), parent);
+QPushButton* dialogButton(std::string_view label, QWidget* parent) {
+    auto* button = new QPushButton(translate(label), parent);
     // Return in the list goes into a folder; it must not close the dialog.
     button->setAutoDefault(false);
     return button;
@@ -90,7 +91,7 @@ CFolderPickerDlg::CFolderPickerDlg(std::string& folder, QWidget* parent,
       browser_(batch::startFolder(folder, fallbackFolder.empty() ? QDir::homePath().toStdString()
                                                                  : fallbackFolder),
                systemDrives()) {
-    setWindowTitle(QString::fromUtf8(text::kFolderPickerTitle));
+    setWindowTitle(translate(text::kFolderPickerTitle));
 
     folderLabel_ = new PathLabel(this);
     folderLabel_->setObjectName("folderLabel");
@@ -99,7 +100,7 @@ CFolderPickerDlg::CFolderPickerDlg(std::string& folder, QWidget* parent,
     list_->setMinimumSize(260, 220);
     connect(list_, &QListWidget::itemActivated, this, &CFolderPickerDlg::enter);
 
-    auto* driveLabel = new QLabel(QString::fromUtf8(text::kChangeDrive), this);
+    auto* driveLabel = new QLabel(translate(text::kChangeDrive), this);
     drives_ = new QComboBox(this);
     drives_->setObjectName("driveBox");
     driveLabel->setBuddy(drives_);
@@ -171,14 +172,12 @@ void CFolderPickerDlg::makeNewFolder() {
             refresh();
             break;
         case Result::exists:
-            batchui::showMessage(this,
-                                 {QString::fromUtf8(text::kFolderExists),
-                                  QString::fromUtf8(text::kCaptionError), QMessageBox::Critical});
+            batchui::showMessage(this, {translate(text::kFolderExists),
+                                        translate(text::kCaptionError), QMessageBox::Critical});
             break;
         case Result::failed:
-            batchui::showMessage(this,
-                                 {QString::fromUtf8(text::kCannotCreateFolder),
-                                  QString::fromUtf8(text::kCaptionError), QMessageBox::Critical});
+            batchui::showMessage(this, {translate(text::kCannotCreateFolder),
+                                        translate(text::kCaptionError), QMessageBox::Critical});
             break;
     }
 }

@@ -6,17 +6,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/OkCancelButtons.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
 CNewFolderDlg::CNewFolderDlg(QWidget* parent) : QDialog(parent), nameEdit_(new QLineEdit(this)) {
     namespace text = batchui::text;
-    setWindowTitle(QString::fromUtf8(text::kNewFolderTitle));
+    setWindowTitle(translate(text::kNewFolderTitle));
     nameEdit_->setObjectName("nameEdit");
     nameEdit_->setMinimumWidth(nameEdit_->fontMetrics().averageCharWidth() * 32);
-    auto* prompt = new QLabel(QString::fromUtf8(text::kNewFolderPrompt), this);
+    auto* prompt = new QLabel(translate(text::kNewFolderPrompt), this);
     prompt->setBuddy(nameEdit_);
 
     auto* buttons = batchui::makeOkCancelButtons(*this);

@@ -5,28 +5,28 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "batch/ui/DialogTexts.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 #include "bitmap/DitherMethod.h"
 
 namespace batchui {
 
-DitherMethodButtons::DitherMethodButtons(const std::array<const char*, 5>& classicLabels,
+DitherMethodButtons::DitherMethodButtons(const std::array<std::string_view, 5>& classicLabels,
                                          QWidget* parent)
-    : QGroupBox(QString::fromUtf8(text::kDitheringGroup), parent),
-      buttons_(new QButtonGroup(this)) {
+    : QGroupBox(translate(text::kDitheringGroup), parent), buttons_(new QButtonGroup(this)) {
     auto* grid = new QGridLayout(this);
     // Column 0: the classic methods; 1: the diffusion kernels; 2: the masks.
     // The newer columns have a caption in their first row.
     int rows[3] = {0, 1, 1};
-    grid->addWidget(new QLabel(QString::fromUtf8(text::kDiffusionMethods), this), 0, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(text::kMaskMethods), this), 0, 2);
+    grid->addWidget(new QLabel(translate(text::kDiffusionMethods), this), 0, 1);
+    grid->addWidget(new QLabel(translate(text::kMaskMethods), this), 0, 2);
     for (int m = 0; m < bitmap::kDitherMethodCount; ++m) {
         const int column = m < bitmap::kClassicMethodCount ? 0
                            : bitmap::isErrorDiffusion(m)   ? 1
                                                            : 2;
         const QString label = m < bitmap::kClassicMethodCount
-                                  ? QString::fromUtf8(classicLabels[static_cast<size_t>(m)])
-                                  : QString::fromUtf8(bitmap::kDitherMethodLabels[m]);
+                                  ? translate(classicLabels[static_cast<size_t>(m)])
+                                  : translate(bitmap::kDitherMethodLabels[m]);
         auto* button = new QRadioButton(label, this);
         buttons_->addButton(button, m);
         grid->addWidget(button, rows[column]++, column);

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <array>
+#include <string_view>
 
 class QButtonGroup;
 
@@ -14,7 +15,7 @@ namespace batchui {
 class DitherMethodButtons : public QGroupBox {
     Q_OBJECT
 public:
-    DitherMethodButtons(const std::array<const char*, 5>& classicLabels, QWidget* parent);
+    DitherMethodButtons(const std::array<std::string_view, 5>& classicLabels, QWidget* parent);
 
     QButtonGroup& buttons() { return *buttons_; }
     // The method of the checked button, -1 when none is.

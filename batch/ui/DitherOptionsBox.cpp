@@ -7,7 +7,8 @@
 #include <QSpinBox>
 #include <cmath>
 
-#include "batch/ui/DialogTexts.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 namespace {
@@ -29,30 +30,29 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high) {
 }  // namespace
 
 DitherOptionsBox::DitherOptionsBox(QWidget* parent)
-    : QGroupBox(QString::fromUtf8(text::kDitherOptionsGroup), parent),
-      serpentine_(named(new QCheckBox(QString::fromUtf8(text::kSerpentine), this), "serpentine")),
+    : QGroupBox(translate(text::kDitherOptionsGroup), parent),
+      serpentine_(named(new QCheckBox(translate(text::kSerpentine), this), "serpentine")),
       strength_(spinBox(this, "strength", 0, bitmap::DitherOptions::kMaxStrength)),
-      linearLight_(
-          named(new QCheckBox(QString::fromUtf8(text::kLinearLight), this), "linearLight")),
-      autoLevels_(named(new QCheckBox(QString::fromUtf8(text::kAutoLevels), this), "autoLevels")),
+      linearLight_(named(new QCheckBox(translate(text::kLinearLight), this), "linearLight")),
+      autoLevels_(named(new QCheckBox(translate(text::kAutoLevels), this), "autoLevels")),
       brightness_(spinBox(this, "brightness", ToneAdjustments::kMinBrightness,
                           ToneAdjustments::kMaxBrightness)),
       contrast_(
           spinBox(this, "contrast", ToneAdjustments::kMinContrast, ToneAdjustments::kMaxContrast)),
       gamma_(named(new QDoubleSpinBox(this), "gamma")),
-      invert_(named(new QCheckBox(QString::fromUtf8(text::kInvert), this), "invert")) {
+      invert_(named(new QCheckBox(translate(text::kInvert), this), "invert")) {
     gamma_->setDecimals(2);
     gamma_->setRange(ToneAdjustments::kMinGamma / 100.0, ToneAdjustments::kMaxGamma / 100.0);
     gamma_->setSingleStep(0.05);
 
     auto* form = new QFormLayout(this);
     form->addRow(serpentine_);
-    form->addRow(QString::fromUtf8(text::kStrength), strength_);
+    form->addRow(translate(text::kStrength), strength_);
     form->addRow(linearLight_);
     form->addRow(autoLevels_);
-    form->addRow(QString::fromUtf8(text::kBrightness), brightness_);
-    form->addRow(QString::fromUtf8(text::kContrast), contrast_);
-    form->addRow(QString::fromUtf8(text::kGamma), gamma_);
+    form->addRow(translate(text::kBrightness), brightness_);
+    form->addRow(translate(text::kContrast), contrast_);
+    form->addRow(translate(text::kGamma), gamma_);
     form->addRow(invert_);
 
     setOptions({});

@@ -1,12 +1,12 @@
 #include "batch/ui/FormatFilters.h"
 
+#include "app/core/QtText.h"
+
 namespace batchui {
 
 QString formatLabel(codec::FormatCode code) {
     const codec::PictureFormat* format = codec::formatByCode(code);
-    return format ? QString::fromUtf8(format->dialogName.data(),
-                                      static_cast<qsizetype>(format->dialogName.size()))
-                  : QString();
+    return format ? app::qs(format->dialogName) : QString();
 }
 
 QStringList filterTexts(const std::vector<codec::FileFilter>& filters) {

@@ -2,8 +2,9 @@
 
 #include <QLineEdit>
 
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/MessageBoxes.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 
@@ -17,8 +18,8 @@ std::optional<int> readIntegerInRange(QLineEdit& edit, int minimum, int maximum)
     const auto value = integerIn(edit);
     if (value && *value >= minimum && *value <= maximum)
         return value;
-    showMessage(edit.window(), {QString::fromUtf8(text::kIntegerRange).arg(minimum).arg(maximum),
-                                QString(), QMessageBox::Warning});
+    showMessage(edit.window(), {translate(text::kIntegerRange).arg(minimum).arg(maximum), QString(),
+                                QMessageBox::Warning});
     edit.setFocus();
     edit.selectAll();
     return std::nullopt;

@@ -3,7 +3,8 @@
 #include <QPushButton>
 #include <utility>
 
-#include "batch/ui/DialogTexts.h"
+#include "batch/ui/Texts.h"
+#include "batch/ui/Translate.h"
 
 namespace batchui {
 namespace {
@@ -22,13 +23,13 @@ MessageSink setMessageSink(MessageSink sink) {
 void showMessage(QWidget* parent, const Message& message) {
     Message shown = message;
     if (shown.caption.isEmpty())
-        shown.caption = QString::fromUtf8(text::kProgramTitle);
+        shown.caption = translate(text::kProgramTitle);
     if (currentSink()) {
         currentSink()(shown);
         return;
     }
     QMessageBox box(shown.icon, shown.caption, shown.text, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    box.button(QMessageBox::Ok)->setText(translate(text::kOk));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

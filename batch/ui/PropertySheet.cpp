@@ -5,7 +5,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "batch/ui/DialogTexts.h"
 #include "batch/ui/OkCancelButtons.h"
 
 namespace batchui {

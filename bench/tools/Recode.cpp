@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "codec/CCodec.h"
+#include "codec/FailureText.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -15,8 +16,10 @@ int main(int argc, char** argv) {
     }
     codec::CCodec codec;
     codec.setThrowException(false);
+    const unsigned serial = codec.errorSerial();
     if (!codec.LoadImageFile(argv[1]) || !codec.SaveAs(argv[2], argv[3], 0)) {
-        std::fprintf(stderr, "glyphon-recode: %s\n", codec.errordescription().c_str());
+        // A GIF that cannot be read reports no error of its own.
+        std::fprintf(stderr, "glyphon-recode: %s\n", codec::failureText(codec, serial).c_str());
         return 1;
     }
     return 0;

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace Carvello {
@@ -34,7 +35,41 @@ inline uint32_t clampSample(int32_t v) {
     return static_cast<uint32_t>(std::clamp(v, 0, 255));
 }
 
+// x y / 255 rounded, for x and y in 0..255.
+inline uint32_t inkProduct(uint32_t x, uint32_t y) {
+    return (x * y + 127) / 255;
+}
+
+inline void storePixel(uint8_t* out, uint32_t blue, uint32_t green, uint32_t red) {
+    const uint32_t pixel = blue | (green << 8) | (red << 16) | 0xFF000000u;
+    std::memcpy(out, &pixel, 4);  // bytes blue, green, red, alpha
+}
+
+void checkRows(size_t count, std::initializer_list<size_t> sizes) {
+    for (const size_t size : sizes)
+        if (size < count)
+            throw std::length_error("colour row too short");
+}
+
 }  // namespace
+
+JpegColourModel jpegColourModel(std::span<const uint8_t> componentIds, int adobeTransform) {
+    switch (componentIds.size()) {
+        case 1:
+            return JpegColourModel::grey;
+        case 3:
+            if (adobeTransform == 0)
+                return JpegColourModel::rgb;
+            if (adobeTransform < 0 && componentIds[0] == 'R' && componentIds[1] == 'G' &&
+                componentIds[2] == 'B')
+                return JpegColourModel::rgb;
+            return JpegColourModel::yCbCr;
+        case 4:
+            return adobeTransform == 2 ? JpegColourModel::ycck : JpegColourModel::cmyk;
+        default:
+            return JpegColourModel::none;
+    }
+}
 
 void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out) {
     const size_t count = out.size() / 4;
@@ -81,6 +116,40 @@ void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
         const uint32_t r = clampSample(luma + pr[x]);
         const uint32_t pixel = b | (g << 8) | (r << 16) | 0xFF000000u;
         std::memcpy(p + 4 * x, &pixel, 4);  // bytes blue, green, red, alpha
+    }
+}
+
+void ycckRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
+                     std::span<const int16_t> green, std::span<const int16_t> blue,
+                     std::span<const uint8_t> black, std::span<uint8_t> out) {
+    const size_t count = out.size() / 4;
+    checkRows(count, {y.size(), red.size(), green.size(), blue.size(), black.size()});
+    for (size_t x = 0; x < count; ++x) {
+        const int32_t luma = y[x];
+        const uint32_t k = black[x];
+        storePixel(&out[4 * x], inkProduct(255 - clampSample(luma + blue[x]), k),
+                   inkProduct(255 - clampSample(luma - green[x]), k),
+                   inkProduct(255 - clampSample(luma + red[x]), k));
+    }
+}
+
+void rgbRowToPixels(std::span<const uint8_t> red, std::span<const uint8_t> green,
+                    std::span<const uint8_t> blue, std::span<uint8_t> out) {
+    const size_t count = out.size() / 4;
+    checkRows(count, {red.size(), green.size(), blue.size()});
+    for (size_t x = 0; x < count; ++x)
+        storePixel(&out[4 * x], blue[x], green[x], red[x]);
+}
+
+void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> magenta,
+                     std::span<const uint8_t> yellow, std::span<const uint8_t> black,
+                     std::span<uint8_t> out) {
+    const size_t count = out.size() / 4;
+    checkRows(count, {cyan.size(), magenta.size(), yellow.size(), black.size()});
+    for (size_t x = 0; x < count; ++x) {
+        const uint32_t k = black[x];
+        storePixel(&out[4 * x], inkProduct(yellow[x], k), inkProduct(magenta[x], k),
+                   inkProduct(cyan[x], k));
     }
 }
 

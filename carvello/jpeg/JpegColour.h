@@ -19,6 +19,16 @@ struct JpegColourTables {
     static const JpegColourTables& get();
 };
 
+// How a frame's components make colours.
+enum class JpegColourModel { grey, yCbCr, rgb, cmyk, ycck, none };
+
+// The model of a frame from its component identifiers (in frame order) and
+// the colour transform of its Adobe segment (-1 without one): three
+// components are YCbCr unless the Adobe transform is 0 or, without an Adobe
+// segment, the identifiers are 'R', 'G', 'B'; four are YCCK with Adobe
+// transform 2, CMYK otherwise.
+JpegColourModel jpegColourModel(std::span<const uint8_t> componentIds, int adobeTransform);
+
 // One row of pixels (blue, green, red, alpha 255): out holds 4 bytes per
 // pixel, the sample rows at least as many samples as out has pixels.
 void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out);
@@ -33,5 +43,17 @@ void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::
 void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
                        std::span<const int16_t> green, std::span<const int16_t> blue,
                        std::span<uint8_t> out);
+// The same for YCCK: the colour terms give inverted cyan, magenta and
+// yellow, combined with black as in cmykRowToPixels.
+void ycckRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
+                     std::span<const int16_t> green, std::span<const int16_t> blue,
+                     std::span<const uint8_t> black, std::span<uint8_t> out);
+void rgbRowToPixels(std::span<const uint8_t> red, std::span<const uint8_t> green,
+                    std::span<const uint8_t> blue, std::span<uint8_t> out);
+// CMYK stored the Adobe way, inverted (255 is no ink): red = cyan x black /
+// 255, green = magenta x black / 255, blue = yellow x black / 255, rounded.
+void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> magenta,
+                     std::span<const uint8_t> yellow, std::span<const uint8_t> black,
+                     std::span<uint8_t> out);
 
 }  // namespace Carvello

@@ -14,14 +14,8 @@ namespace {
 // real planes far below it.
 constexpr uint64_t kMaxPlaneBytes = uint64_t{1} << 30;
 
-template <typename T>
-void allocateZeroed(std::vector<T>& store, uint64_t count) {
-    try {
-        store.assign(static_cast<size_t>(count), T{0});
-    } catch (const std::bad_alloc&) {
-        throw JpegDecoder::JpegError("Out of memory");
-    }
-}
+// A level of 128 is what a block of zero coefficients transforms to.
+constexpr uint8_t kNeutralSample = 128;
 
 }  // namespace
 
@@ -41,52 +35,61 @@ void JpegComponent::configure(const JpegFrameGeometry& frame) {
     const uint64_t planeBytes = uint64_t{allocatedRows_} * allocatedColumns_ * 64;
     if (planeBytes > kMaxPlaneBytes)
         throw JpegDecoder::JpegBadStream("Image dimensions too large");
+    progressive_ = frame.progressive;
+    dcStarted = false;
     release();
-}
-
-void JpegComponent::setUpStores(bool progressive) {
-    const uint64_t blocks = uint64_t{allocatedRows_} * allocatedColumns_;
-    if (progressive) {
-        if (coefficients_.empty() && blocks > 0)
-            allocateZeroed(coefficients_, blocks * 64);
-    } else if (samples_.empty() && blocks > 0) {
-        allocateZeroed(samples_, blocks * 64);
-    }
+    // Only the tables of rows are sized here; the rows come with the data.
+    const size_t rowElements = static_cast<size_t>(allocatedColumns_) * 64;
+    if (progressive_)
+        coefficients_.reset(allocatedRows_, rowElements);
+    else
+        samples_.reset(allocatedRows_, rowElements);
 }
 
 void JpegComponent::release() {
     scratch_.fill(0);
-    std::vector<uint8_t>().swap(samples_);
-    std::vector<int16_t>().swap(coefficients_);
+    reachedBlockRows_ = 0;
+    samples_.release();
+    coefficients_.release();
+    cachedBlockRow_ = -1;
+    std::vector<uint8_t>().swap(rowCache_);
+    std::vector<uint8_t>().swap(neutralRow_);
 }
 
 std::span<int16_t, 64> JpegComponent::coefficientBlock(uint32_t row, uint32_t column) {
-    const size_t index = (static_cast<size_t>(row) * allocatedColumns_ + column) * 64;
-    return std::span<int16_t, 64>(coefficients_.data() + index, 64);
+    return std::span<int16_t, 64>(coefficients_.row(row).subspan(size_t{column} * 64, 64));
 }
 
-std::span<uint8_t> JpegComponent::blockSamples(uint32_t row, uint32_t column) {
+std::span<int16_t> JpegComponent::findCoefficientBlock(uint32_t row, uint32_t column) {
+    const std::span<int16_t> blocks = coefficients_.find(row);
+    return blocks.empty() ? blocks : blocks.subspan(size_t{column} * 64, 64);
+}
+
+std::span<const uint8_t> JpegComponent::sampleRow(uint32_t y) {
     const size_t stride = planeStride();
-    const size_t offset = static_cast<size_t>(row) * 8 * stride + static_cast<size_t>(column) * 8;
-    return std::span(samples_).subspan(offset, 7 * stride + 8);
-}
-
-void JpegComponent::transformInto(std::span<const int16_t, 64> block, uint32_t row,
-                                  uint32_t column) {
-    JpegIdct::transform(block, std::span<const int32_t, 64>(quantization_->scaled()),
-                        std::span<const int16_t, 64>(quantization_->limits()),
-                        blockSamples(row, column), planeStride());
-}
-
-void JpegComponent::transformAll() {
-    if (coefficients_.empty())
-        return;
-    if (samples_.empty())
-        allocateZeroed(samples_, uint64_t{allocatedRows_} * allocatedColumns_ * 64);
-    for (uint32_t row = 0; row < allocatedRows_; ++row)
-        for (uint32_t column = 0; column < allocatedColumns_; ++column)
-            transformInto(coefficientBlock(row, column), row, column);
-    std::vector<int16_t>().swap(coefficients_);
+    const uint32_t blockRow = y / 8;
+    const size_t line = size_t{y % 8} * stride;
+    if (!progressive_) {
+        const std::span<const uint8_t> samples = samples_.find(blockRow);
+        if (!samples.empty())
+            return samples.subspan(line, stride);
+    } else if (quantization_ != nullptr && !coefficients_.find(blockRow).empty()) {
+        if (cachedBlockRow_ != blockRow) {
+            rowCache_.resize(8 * stride);
+            const std::span<const int16_t> blocks = coefficients_.find(blockRow);
+            const auto table = std::span<const int32_t, 64>(quantization_->scaled());
+            const auto limits = std::span<const int16_t, 64>(quantization_->limits());
+            for (uint32_t column = 0; column < allocatedColumns_; ++column)
+                JpegIdct::transform(
+                    std::span<const int16_t, 64>(blocks.subspan(size_t{column} * 64, 64)), table,
+                    limits, std::span(rowCache_).subspan(size_t{column} * 8), stride);
+            cachedBlockRow_ = blockRow;
+        }
+        return std::span<const uint8_t>(rowCache_).subspan(line, stride);
+    }
+    if (neutralRow_.size() != stride)
+        neutralRow_.assign(stride, kNeutralSample);
+    return neutralRow_;
 }
 
 }  // namespace Carvello

@@ -5,11 +5,14 @@
 #include <span>
 #include <vector>
 
+#include "carvello/jpeg/JpegBlockRows.h"
 #include "carvello/jpeg/JpegHuffman.h"
+#include "carvello/jpeg/JpegIdct.h"
 #include "carvello/jpeg/JpegQuantization.h"
 
 namespace Carvello {
 
+class JpegArithmeticDecoder;
 class JpegBitReader;
 
 // The frame's geometry as the components need it.
@@ -23,9 +26,21 @@ struct JpegFrameGeometry {
     bool progressive = false;
 };
 
-// One image component: sampling, tables, DC prediction, and its stores --
-// a plane of 8-bit samples covering all the blocks its MCUs reach, and for
-// progressive frames the 16-bit coefficients of those blocks.
+// What an arithmetic-coded scan gives a component: its statistics bins
+// (owned by the decoder) and the conditioning of its tables.
+struct JpegArithmeticState {
+    uint8_t* dcBins = nullptr;  // 64 bins
+    uint8_t* acBins = nullptr;  // 256 bins
+    int dcLower = 0;            // L: differences up to 2^(L-1) count as zero
+    int dcUpper = 1;            // U: differences above 2^U count as large
+    int acSplit = 5;            // Kx: positions up to it share low-band bins
+};
+
+// One image component: sampling, tables, DC prediction, and its stores,
+// which grow a block row at a time as the data reach them: 8-bit samples for
+// sequential frames, 16-bit coefficients for progressive ones. The samples
+// of a progressive frame are made a block row at a time when the pixels are
+// built.
 class JpegComponent {
 public:
     // Set by the frame header.
@@ -36,9 +51,11 @@ public:
     // Set by each scan header.
     int dcTableIndex = 0;
     int acTableIndex = 0;
+    // Progressive frames: set once a DC scan has started on the component.
+    bool dcStarted = false;
 
-    // Ratios, block counts and store sizes for the frame. Throws
-    // JpegBadStream when the stores would be out of bounds.
+    // Ratios, block counts and the (still empty) stores for the frame.
+    // Throws JpegBadStream when the stores would be out of bounds.
     void configure(const JpegFrameGeometry& frame);
     int horizontalRatio() const { return hRatio_; }
     int verticalRatio() const { return vRatio_; }
@@ -49,10 +66,12 @@ public:
     uint32_t allocatedRows() const { return allocatedRows_; }
     uint32_t allocatedColumns() const { return allocatedColumns_; }
 
-    // Allocates the stores on first use in a decode.
-    void setUpStores(bool progressive);
-    bool hasSamples() const { return !samples_.empty(); }
+    // Frees the stores; configure() makes new ones.
     void release();
+    // Pixel rows of the frame that the decoded data have reached.
+    uint64_t reachedPixelRows() const {
+        return uint64_t{reachedBlockRows_} * 8 * static_cast<uint64_t>(vRatio_);
+    }
 
     // Tables for the coming scan (they must outlive it).
     void setTables(const JpegQuantizationTable* quantization, const JpegHuffmanTable* dc,
@@ -61,36 +80,68 @@ public:
         dc_ = dc;
         ac_ = ac;
     }
+    void setArithmetic(const JpegArithmeticState& state) { arithmetic_ = state; }
     void resetPrediction() {
         dcPrediction_ = 0;
         endOfBandRun_ = 0;
+        dcContext_ = 0;
     }
 
-    // The five kinds of data unit at block (row, column).
+    // The five kinds of data unit at block (row, column), Huffman coded
+    // (JpegDataUnit.cpp) ...
     void decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t column);
     void decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int al);
     void decodeDcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int al);
     void decodeAcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int ss, int se, int al);
     void decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int ss, int se,
                             int al);
+    // ... and arithmetic coded (JpegArithmeticUnit.cpp).
+    void decodeSequential(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column);
+    void decodeDcFirst(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int al);
+    void decodeDcRefinement(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int al);
+    void decodeAcFirst(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int ss, int se,
+                       int al);
+    void decodeAcRefinement(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int ss,
+                            int se, int al);
 
-    // Progressive frames: every block's coefficients through the inverse
-    // transform into the sample plane; the coefficients are freed after.
-    void transformAll();
-
-    // The sample plane: (allocated columns x 8) x (allocated rows x 8).
-    size_t planeStride() const { return static_cast<size_t>(allocatedColumns_) * 8; }
-    std::span<const uint8_t> planeRow(uint32_t y) const {
-        return std::span(samples_).subspan(y * planeStride(), planeStride());
-    }
-    uint32_t planeRows() const { return allocatedRows_ * 8; }
+    // Sample row y (0 .. allocatedRows x 8 - 1) of the component, at least
+    // blockColumns x 8 samples. Rows the data never reached read as 128.
+    // For progressive frames the rows must be asked for in increasing order
+    // for speed: each block row is transformed once into a small cache.
+    std::span<const uint8_t> sampleRow(uint32_t y);
 
 private:
+    // The coefficients of block (row, column) for writing, allocating its
+    // block row on first use; find gives an empty span for a row never
+    // written to.
     std::span<int16_t, 64> coefficientBlock(uint32_t row, uint32_t column);
-    void transformInto(std::span<const int16_t, 64> block, uint32_t row, uint32_t column);
-    // The plane bytes an 8 x 8 block at (row, column) covers, rows apart by
-    // planeStride().
-    std::span<uint8_t> blockSamples(uint32_t row, uint32_t column);
+    std::span<int16_t> findCoefficientBlock(uint32_t row, uint32_t column);
+    // The sample-store bytes an 8 x 8 block at (row, column) covers, rows
+    // apart by planeStride().
+    std::span<uint8_t> blockSamples(uint32_t row, uint32_t column) {
+        return samples_.row(row).subspan(size_t{column} * 8, 7 * planeStride() + 8);
+    }
+    size_t planeStride() const { return static_cast<size_t>(allocatedColumns_) * 8; }
+    void reached(uint32_t row) {
+        if (row >= reachedBlockRows_)
+            reachedBlockRows_ = row + 1;
+    }
+    // Sequential units: the coefficients decoded into scratch_ go through
+    // the inverse transform into the samples; then scratch_ is cleared at
+    // the positions written.
+    void transformScratch(uint32_t row, uint32_t column, bool wide,
+                          std::span<const uint8_t> written) {
+        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
+                            blockSamples(row, column), planeStride());
+        for (const uint8_t position : written)
+            scratch_[position] = 0;
+    }
+    // Arithmetic coding: the next DC difference (F.2.4.1), and a band of
+    // AC coefficients (F.2.4.2): their zigzag positions and values, the
+    // number of them returned.
+    int arithmeticDcDifference(JpegArithmeticDecoder& coder);
+    int arithmeticAcBand(JpegArithmeticDecoder& coder, int ss, int se,
+                         std::array<uint8_t, 64>& positions, std::array<int16_t, 64>& values);
 
     int hRatio_ = 1;
     int vRatio_ = 1;
@@ -98,14 +149,24 @@ private:
     uint32_t blockColumns_ = 0;
     uint32_t allocatedRows_ = 0;
     uint32_t allocatedColumns_ = 0;
+    uint32_t reachedBlockRows_ = 0;
+    bool progressive_ = false;
     const JpegQuantizationTable* quantization_ = nullptr;
     const JpegHuffmanTable* dc_ = nullptr;
     const JpegHuffmanTable* ac_ = nullptr;
     int dcPrediction_ = 0;
     uint32_t endOfBandRun_ = 0;
-    std::vector<uint8_t> samples_;
-    std::vector<int16_t> coefficients_;
+    JpegArithmeticState arithmetic_;
+    int dcContext_ = 0;  // the DC statistics the next difference starts from
+    JpegBlockRows<uint8_t> samples_;
+    JpegBlockRows<int16_t> coefficients_;
+    // Progressive frames: the last block row transformed, and rows of 128.
+    std::vector<uint8_t> rowCache_;
+    int64_t cachedBlockRow_ = -1;
+    std::vector<uint8_t> neutralRow_;
     std::array<int16_t, 64> scratch_{};
+    // Stands in, read only, for the coefficients of a block never written.
+    std::array<int16_t, 64> zeroBlock_{};
 };
 
 }  // namespace Carvello

@@ -72,20 +72,24 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
         place(kJpegNaturalOrder[static_cast<size_t>(k)], wrap16(bits.receiveExtend(size)));
         ++k;
     }
-    if (!samples_.empty()) {
-        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()),
-                            wide != 0, blockSamples(row, column), planeStride());
-    }
-    for (size_t i = 0; i < writtenCount; ++i)
-        scratch_[written[i]] = 0;
+    reached(row);
+    transformScratch(row, column, wide != 0, std::span(written).first(writtenCount));
 }
 
+// Progressive units write only the coefficients that become non-zero, so
+// a block row is allocated only when the data put something into it.
 void JpegComponent::decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int al) {
     dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
-    coefficientBlock(row, column)[0] = wrap16(dcPrediction_ * (1 << al));
+    const int16_t value = wrap16(dcPrediction_ * (1 << al));
+    reached(row);
+    if (value != 0)
+        coefficientBlock(row, column)[0] = value;
+    else if (const auto block = findCoefficientBlock(row, column); !block.empty())
+        block[0] = 0;
 }
 
 void JpegComponent::decodeDcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int al) {
+    reached(row);
     if (bits.getBit()) {
         int16_t& dc = coefficientBlock(row, column)[0];
         dc = wrap16(dc | (1 << al));
@@ -94,11 +98,11 @@ void JpegComponent::decodeDcRefinement(JpegBitReader& bits, uint32_t row, uint32
 
 void JpegComponent::decodeAcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int ss,
                                   int se, int al) {
+    reached(row);
     if (endOfBandRun_ > 0) {
         --endOfBandRun_;
         return;
     }
-    const auto block = coefficientBlock(row, column);
     const JpegHuffmanTable& ac = *ac_;
     for (int k = ss; k <= se;) {
         const int rs = bits.decode(ac);
@@ -108,7 +112,7 @@ void JpegComponent::decodeAcFirst(JpegBitReader& bits, uint32_t row, uint32_t co
             if (k + r > 63)
                 throw JpegDecoder::JpegBadStream("Data out of range");
             k += r;
-            block[kJpegNaturalOrder[static_cast<size_t>(k)]] =
+            coefficientBlock(row, column)[kJpegNaturalOrder[static_cast<size_t>(k)]] =
                 wrap16(bits.receiveExtend(s) * (1 << al));
             ++k;
         } else if (r == 15) {
@@ -123,7 +127,11 @@ void JpegComponent::decodeAcFirst(JpegBitReader& bits, uint32_t row, uint32_t co
 
 void JpegComponent::decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int ss,
                                        int se, int al) {
-    const auto block = coefficientBlock(row, column);
+    // A block never written to reads as zeros; it is allocated when a new
+    // coefficient comes (corrections only touch non-zero ones).
+    reached(row);
+    const std::span<int16_t> found = findCoefficientBlock(row, column);
+    int16_t* block = found.empty() ? zeroBlock_.data() : found.data();
     const int plusOne = 1 << al;
     const int minusOne = -plusOne;
     // A correction bit adds one at position al away from zero, once.
@@ -165,6 +173,8 @@ void JpegComponent::decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32
             if (s != 0) {
                 if (k > se)
                     throw JpegDecoder::JpegBadStream("Error in progressive scan");
+                if (block == zeroBlock_.data())
+                    block = coefficientBlock(row, column).data();
                 block[kJpegNaturalOrder[static_cast<size_t>(k)]] = wrap16(value);
             }
         }

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <ostream>
+#include <string_view>
 
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/GraphicsAbort.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegExif.h"
 #include "carvello/jpeg/JpegMarkers.h"
 
 namespace Carvello {
@@ -16,18 +19,6 @@ namespace Carvello {
 namespace {
 
 using BadStream = JpegDecoder::JpegBadStream;
-
-// Skips count bytes (nothing for count <= 0); stops quietly at the end.
-void skipBytes(InputByteStream& stream, int64_t count) {
-    std::array<uint8_t, 512> scratch;
-    while (count > 0) {
-        const size_t chunk = static_cast<size_t>(std::min<int64_t>(count, scratch.size()));
-        const size_t got = stream.read(std::span(scratch).first(chunk));
-        if (got == 0)
-            return;
-        count -= static_cast<int64_t>(got);
-    }
-}
 
 // The next byte, or "Premature end of file" when the data end.
 uint8_t nextByte(InputByteStream& stream) {
@@ -75,6 +66,20 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
     scanCount_ = 0;
     restartInterval_ = 0;
     decoding_ = true;
+    // After an error whatever was decoded is still turned into pixels. The
+    // first error is the one reported: one while finishing is dropped.
+    const auto abandon = [&] {
+        complete_ = false;
+        try {
+            if (image_ != nullptr)
+                finishImage(image);
+        } catch (const std::exception&) {
+        }
+        releaseStores();
+        image_ = nullptr;
+        stream_ = nullptr;
+        decoding_ = false;
+    };
     try {
         if (hasProgressFunction())
             scanCount_ = countScans(stream);
@@ -87,18 +92,11 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
         stream_ = nullptr;
         decoding_ = false;
         throw;
+    } catch (const std::bad_alloc&) {
+        abandon();
+        throw JpegError("Out of memory");
     } catch (const std::exception&) {
-        // Whatever was decoded is still turned into pixels. The first error
-        // is the one reported: one while finishing is dropped.
-        try {
-            if (image_ != nullptr)
-                finishImage(image);
-        } catch (const std::exception&) {
-        }
-        releaseStores();
-        image_ = nullptr;
-        stream_ = nullptr;
-        decoding_ = false;
+        abandon();
         throw;
     }
     image_ = nullptr;
@@ -109,6 +107,14 @@ void JpegDecoder::decode(InputByteStream& stream) {
     image_->clear();
     endSeen_ = false;
     frameSeen_ = false;
+    complete_ = false;
+    frameScans_ = 0;
+    adobeTransform_ = -1;
+    orientation_ = 0;
+    // The default conditioning of arithmetic coding until a DAC segment.
+    dcLower_.fill(0);
+    dcUpper_.fill(1);
+    acSplit_.fill(5);
     frame_ = JpegFrameGeometry{};
     frameComponents_.clear();
     for (auto& component : components_) {
@@ -127,12 +133,17 @@ void JpegDecoder::decode(InputByteStream& stream) {
         readMarker(stream, byte);
     }
 
+    // A frame without a scan holds no picture.
+    if (frameSeen_ && frameScans_ == 0)
+        throw BadStream("No Scan Before End of Image Marker");
+    complete_ = true;
+    // Whatever follows the end of the image (downloads and cameras add
+    // bytes) is not looked at.
     finishImage(*image_);
     releaseStores();
     decoding_ = false;
     if (!endSeen_)
         throw BadStream("End of Image Marker Not Found");
-    checkAfterEnd(stream);
 }
 
 void JpegDecoder::readStartOfFile(InputByteStream& stream) {
@@ -141,38 +152,6 @@ void JpegDecoder::readStartOfFile(InputByteStream& stream) {
         throw BadStream("Missing SOI Marker");
     if (verbose())
         trace() << "{ Start Of Image }\n";
-    if (stream.endReached() || stream.getByte() != 0xFF || stream.endReached() ||
-        stream.getByte() != jpeg::kAPP0)
-        throw BadStream("Missing JFIF APP0 Marker");
-
-    const uint16_t length = stream.getBigEndianWord();
-    std::array<uint8_t, 5> identifier{};
-    for (auto& b : identifier)
-        b = stream.getByte();
-    const uint8_t major = stream.getByte();
-    const uint8_t minor = stream.getByte();
-    const uint8_t units = stream.getByte();
-    const uint16_t xDensity = stream.getBigEndianWord();
-    const uint16_t yDensity = stream.getBigEndianWord();
-    const uint8_t thumbnailWidth = stream.getByte();
-    const uint8_t thumbnailHeight = stream.getByte();
-    if (identifier[0] != 'J' || identifier[1] != 'F' || identifier[2] != 'I' ||
-        identifier[3] != 'F')
-        throw BadStream("Not a JFIF file");
-    if (verbose()) {
-        static const char* const kUnits[] = {" (aspect ratio)", " (pixels per inch)",
-                                             " (pixels/cm)"};
-        trace() << "{ JFIF APP0 Marker\n"
-                << "  Length: " << length << '\n'
-                << "  Version: " << int{major} << '.' << int{minor} << '\n'
-                << "  Density Unit: " << int{units} << (units < 3 ? kUnits[units] : " (??]") << '\n'
-                << "  X Density: " << xDensity << '\n'
-                << "  Y Density: " << yDensity << '\n'
-                << "  Thumbnail Width: " << int{thumbnailWidth} << '\n'
-                << "  Thumbnail Height: " << int{thumbnailHeight} << '\n'
-                << "}\n";
-    }
-    skipBytes(stream, int64_t{length} - 16);
 }
 
 void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
@@ -193,8 +172,13 @@ void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
             throw BadStream("Differential Progressive Huffman Coding Not Supported");
         case jpeg::kSOF7:
             throw BadStream("Differential Lossless Huffman Coding Not Supported");
-        case 0xC9:
-        case 0xCA:
+        case jpeg::kSOF9:
+        case jpeg::kSOF10:
+            readFrame(stream, code);
+            return;
+        case jpeg::kDAC:
+            readArithmeticConditioning(stream);
+            return;
         case 0xCB:
         case 0xCD:
         case 0xCE:
@@ -234,24 +218,56 @@ void JpegDecoder::readMarker(InputByteStream& stream, uint8_t code) {
 }
 
 void JpegDecoder::readApplication(InputByteStream& stream, uint8_t code) {
+    // The whole segment is read (its 16-bit length bounds it to 65533
+    // bytes); only a few of them are looked into. A segment cut short is a
+    // file cut short.
     const uint16_t length = stream.getBigEndianWord();
-    int64_t remaining = int64_t{length} - 2;
-    std::string identifier;
-    while (remaining > 0 && identifier.size() < 511) {
-        const uint8_t byte = stream.getByte();
-        --remaining;
-        if (byte == 0)
-            break;
-        identifier.push_back(static_cast<char>(byte));
+    segment_.resize(length > 2 ? length - 2u : 0u);
+    if (stream.read(segment_) != segment_.size())
+        throw InputByteStream::StreamError("Premature end of stream");
+    const std::span<const uint8_t> body(segment_);
+    const auto startsWith = [&](std::string_view prefix) {
+        return body.size() >= prefix.size() &&
+               std::equal(prefix.begin(), prefix.end(), body.begin(),
+                          [](char c, uint8_t b) { return static_cast<uint8_t>(c) == b; });
+    };
+
+    if (code == jpeg::kAPP0 && startsWith(std::string_view("JFIF\0", 5))) {
+        if (verbose())
+            traceJfif(body);
+        return;
     }
+    if (code == jpeg::kAPP14 && startsWith("Adobe") && body.size() >= 12)
+        adobeTransform_ = body[11];
+    if (code == jpeg::kAPP1 && orientation_ == 0)
+        orientation_ = exifOrientation(body);
     if (verbose()) {
+        const auto end =
+            std::find(body.begin(), body.begin() + std::min<size_t>(body.size(), 511), uint8_t{0});
+        const std::string identifier(body.begin(), end);
         if (code == jpeg::kCOM)
             trace() << "( Comment Marker\n";
         else
             trace() << "{ APP" << std::hex << (code - jpeg::kAPP0) << std::dec << " Marker\n";
         trace() << "Length: " << length << '\n' << "ID: " << identifier << '\n' << "}\n";
     }
-    skipBytes(stream, remaining);
+}
+
+void JpegDecoder::traceJfif(std::span<const uint8_t> body) {
+    std::array<uint8_t, 14> field{};  // after the identifier; short segments read as zeros
+    std::copy_n(body.begin() + 5, std::min<size_t>(field.size(), body.size() - 5), field.begin());
+    const auto word = [&](size_t at) { return (field[at] << 8) | field[at + 1]; };
+    static const char* const kUnits[] = {" (aspect ratio)", " (pixels per inch)", " (pixels/cm)"};
+    const uint8_t units = field[2];
+    trace() << "{ JFIF APP0 Marker\n"
+            << "  Length: " << body.size() + 2 << '\n'
+            << "  Version: " << int{field[0]} << '.' << int{field[1]} << '\n'
+            << "  Density Unit: " << int{units} << (units < 3 ? kUnits[units] : " (??]") << '\n'
+            << "  X Density: " << word(3) << '\n'
+            << "  Y Density: " << word(5) << '\n'
+            << "  Thumbnail Width: " << int{field[7]} << '\n'
+            << "  Thumbnail Height: " << int{field[8]} << '\n'
+            << "}\n";
 }
 
 void JpegDecoder::readQuantizationTables(InputByteStream& stream) {
@@ -265,18 +281,17 @@ void JpegDecoder::readQuantizationTables(InputByteStream& stream) {
         const int precision = info >> 4;
         if (index > 3)
             throw BadStream("Quantization Table Index Too Large");
-        if (precision == 1)
-            throw BadStream("Only 8-bit Data is Supported");
-        if (precision != 0)
+        if (precision > 1)
             throw BadStream("Invalid Quantization Table Precision");
+        // Precision 1: 16-bit values, as coarse tables need.
         std::array<uint16_t, 64> values{};
         for (auto& value : values) {
-            value = stream.getByte();
+            value = precision == 0 ? stream.getByte() : stream.getBigEndianWord();
             if (value == 0)
                 throw BadStream("Zero value in quantization table");
         }
         quantizationTables_[static_cast<size_t>(index)].set(values);
-        remaining -= 65;
+        remaining -= 1 + 64 * (precision + 1);
         if (verbose()) {
             trace() << "  Table Index: " << index << "\n  Table Precision: " << precision
                     << "\n  Table Values: \n";
@@ -335,8 +350,43 @@ void JpegDecoder::readRestartInterval(InputByteStream& stream) {
                 << "\n  Interval: " << restartInterval_ << "\n}\n";
 }
 
+void JpegDecoder::readArithmeticConditioning(InputByteStream& stream) {
+    const uint16_t length = stream.getBigEndianWord();
+    int64_t remaining = int64_t{length} - 2;
+    if (verbose())
+        trace() << "{ Define Arithmetic Conditioning\n  Length: " << length << '\n';
+    while (remaining > 0) {
+        const uint8_t table = stream.getByte();
+        const uint8_t value = stream.getByte();
+        remaining -= 2;
+        const int tableClass = table >> 4;
+        const auto index = static_cast<size_t>(table & 0x0F);
+        if (index > 3)
+            throw BadStream("Arithmetic Table Index outside range [0..3]");
+        if (tableClass == 0) {
+            // DC: the bounds L (low nibble) and U of the difference contexts.
+            if ((value & 0x0F) > (value >> 4))
+                throw BadStream("Invalid DC Conditioning Bounds");
+            dcLower_[index] = value & 0x0F;
+            dcUpper_[index] = value >> 4;
+        } else if (tableClass == 1) {
+            if (value < 1 || value > 63)
+                throw BadStream("Invalid AC Conditioning Value");
+            acSplit_[index] = value;
+        } else {
+            throw BadStream("Invalid Arithmetic Table Class");
+        }
+        if (verbose())
+            trace() << "   Table Index " << index << '\n'
+                    << (tableClass == 0 ? "   Table Class: DC\n" : "   Table Class: AC\n")
+                    << "   Value: " << int{value} << '\n';
+    }
+    if (verbose())
+        trace() << "}\n";
+}
+
 void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
-    const bool progressive = code == jpeg::kSOF2;
+    const bool progressive = code == jpeg::kSOF2 || code == jpeg::kSOF10;
     const uint16_t length = stream.getBigEndianWord();
     const uint8_t precision = stream.getByte();
     if (precision != 8)
@@ -344,7 +394,8 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     const uint16_t height = stream.getBigEndianWord();
     const uint16_t width = stream.getBigEndianWord();
     const uint8_t count = stream.getByte();
-    if (count != 1 && count != 3)
+    // Grey, three colour components, or CMYK / YCCK.
+    if (count != 1 && count != 3 && count != 4)
         throw BadStream("JFIF only supports 1 and 3 component streams");
     if (length != 3 * count + 8)
         throw BadStream("Invalid Frame Size");
@@ -360,6 +411,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     }
     frameComponents_.clear();
     frameSeen_ = false;
+    frameScans_ = 0;
 
     int maxH = 1;
     int maxV = 1;
@@ -403,6 +455,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
         trace() << "}\n";
 
     frameCode_ = code;
+    arithmetic_ = code == jpeg::kSOF9 || code == jpeg::kSOF10;
     frame_.width = width;
     frame_.height = height;
     frame_.maxH = maxH;
@@ -413,18 +466,11 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     // Refuse oversized frames before anything is allocated.
     if (uint64_t{width} * height > pixelLimit_)
         throw BadStream("Image dimensions too large");
+    // Only the tables of block rows are made here: the rows, and the
+    // picture itself, come with the data.
     for (const uint8_t id : frameComponents_)
         components_[id].configure(frame_);
-    image_->setSize(width, height);
     frameSeen_ = true;
-}
-
-void JpegDecoder::checkAfterEnd(InputByteStream& stream) {
-    while (!stream.endReached()) {
-        const uint8_t byte = stream.getByte();
-        if (byte != '\r' && byte != '\n')
-            throw BadStream("Extra Data After End of Image Marker");
-    }
 }
 
 unsigned JpegDecoder::countScans(InputByteStream& stream) {

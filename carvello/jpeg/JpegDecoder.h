@@ -17,8 +17,9 @@ namespace Carvello {
 
 class JpegBitReader;
 
-// Reads JFIF files (baseline, extended sequential and progressive Huffman
-// coding, 8-bit samples, one or three components) into a RasterImage.
+// Reads JPEG files (baseline, extended sequential and progressive, Huffman
+// or arithmetic coded, 8-bit samples; grey, YCbCr, RGB, CMYK or YCCK) into
+// a RasterImage.
 // Every failure is thrown: JpegError for usage and file errors, JpegBadStream
 // for malformed or unsupported data.
 class JpegDecoder : public ImageDecoder {
@@ -48,6 +49,10 @@ public:
     // Frames of more pixels than this are refused before anything is
     // allocated (at most RasterImage::kMaxPixels).
     void setPixelLimit(uint64_t pixels);
+    // The Exif orientation (1 to 8) of the file last read, 1 when it has
+    // none. The decoder gives the pixels as stored; turning them upright is
+    // the caller's choice (applyExifOrientation).
+    int orientation() const { return orientation_ != 0 ? orientation_ : 1; }
     // With the strict check, frame component identifiers must be 1, 2, 3.
     void setStrictComponentIds(bool on) { strictIds_ = on; }
 
@@ -59,17 +64,22 @@ private:
     void readStartOfFile(InputByteStream& stream);
     void readMarker(InputByteStream& stream, uint8_t code);
     void readApplication(InputByteStream& stream, uint8_t code);
+    void traceJfif(std::span<const uint8_t> body);
     void readQuantizationTables(InputByteStream& stream);
     void readHuffmanTables(InputByteStream& stream);
     void readRestartInterval(InputByteStream& stream);
     void readFrame(InputByteStream& stream, uint8_t code);
     void readScan(InputByteStream& stream);
-    void checkAfterEnd(InputByteStream& stream);
     unsigned countScans(InputByteStream& stream);
 
     // Scan decoding (JpegScan.cpp).
-    void decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al);
-    void processRestart(JpegBitReader& bits);
+    // Entropy is JpegBitReader (Huffman coding) or JpegArithmeticDecoder.
+    template <typename Entropy>
+    void decodeScan(Entropy& coder, int ss, int se, int ah, int al);
+    template <typename Entropy>
+    void processRestart(Entropy& coder);
+    void readArithmeticConditioning(InputByteStream& stream);
+    void resetArithmeticStatistics();
     void reportRow(uint32_t row, uint32_t rows);
     void buildPixels(RasterImage& image);
     void releaseStores();
@@ -77,6 +87,12 @@ private:
     std::array<JpegHuffmanTable, 4> dcTables_;
     std::array<JpegHuffmanTable, 4> acTables_;
     std::array<JpegQuantizationTable, 4> quantizationTables_;
+    // Arithmetic coding: each table's statistics bins and conditioning (DAC).
+    std::array<std::array<uint8_t, 64>, 4> dcBins_{};
+    std::array<std::array<uint8_t, 256>, 4> acBins_{};
+    std::array<int, 4> dcLower_{};
+    std::array<int, 4> dcUpper_{};
+    std::array<int, 4> acSplit_{};
     // One slot per component identifier 0..254.
     std::vector<JpegComponent> components_;
     std::vector<uint8_t> frameComponents_;
@@ -84,11 +100,22 @@ private:
 
     JpegFrameGeometry frame_;
     uint8_t frameCode_ = 0;
+    bool arithmetic_ = false;  // SOF9 and SOF10 frames
     uint16_t restartInterval_ = 0;
     int nextRestart_ = 0;
     unsigned scansDone_ = 0;
     unsigned scanCount_ = 0;
+    unsigned frameScans_ = 0;
+    // The colour transform of the last Adobe APP14 segment, -1 without one.
+    int adobeTransform_ = -1;
+    // From the first Exif segment that has one; 0 until then.
+    int orientation_ = 0;
+    // The body of the application segment being read.
+    std::vector<uint8_t> segment_;
     bool frameSeen_ = false;
+    // Set when the decode reached the end of the image: the picture then
+    // has the frame's size, otherwise the rows the data reached.
+    bool complete_ = false;
     bool endSeen_ = false;
     bool decoding_ = false;
     bool strictIds_ = false;

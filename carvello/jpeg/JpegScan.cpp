@@ -2,9 +2,11 @@
 // decoded, restart markers, and the final pixels.
 #include <algorithm>
 #include <ostream>
+#include <type_traits>
 
 #include "carvello/core/GraphicsAbort.h"
 #include "carvello/core/RasterImage.h"
+#include "carvello/jpeg/JpegArithmeticDecoder.h"
 #include "carvello/jpeg/JpegBitReader.h"
 #include "carvello/jpeg/JpegColour.h"
 #include "carvello/jpeg/JpegDecoder.h"
@@ -26,7 +28,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         throw BadStream("Scan found before frame defined");
     const uint16_t length = stream.getBigEndianWord();
     const uint8_t count = stream.getByte();
-    if (count < 1 || count > 3)
+    if (count < 1 || count > 4)
         throw BadStream("Invalid component count in scan");
     if (verbose())
         trace() << "{ Start Of Scan \n  Length:  " << length << '\n';
@@ -74,22 +76,45 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         const JpegHuffmanTable& ac = acTables_[static_cast<size_t>(component.acTableIndex)];
         if (!quantization.defined())
             throw BadStream("Quantization Table Not Defined");
-        const bool needDc = !progressive || ss == 0;
-        const bool needAc = !progressive || ss != 0;
+        // Arithmetic coding needs no code tables: its statistics adapt.
+        const bool needDc = !arithmetic_ && (!progressive || ss == 0);
+        const bool needAc = !arithmetic_ && (!progressive || ss != 0);
         if (needDc && !dc.defined())
             throw JpegError("DC Table Not Defined");
         if (needAc && !ac.defined())
             throw BadStream("AC Table Not Defined");
         component.setTables(&quantization, &dc, &ac);
+        const auto dcIndex = static_cast<size_t>(component.dcTableIndex);
+        const auto acIndex = static_cast<size_t>(component.acTableIndex);
+        component.setArithmetic({dcBins_[dcIndex].data(), acBins_[acIndex].data(),
+                                 dcLower_[dcIndex], dcUpper_[dcIndex], acSplit_[acIndex]});
     }
-    for (const uint8_t id : scanComponents_)
-        components_[id].setUpStores(progressive);
+    if (progressive) {
+        // Coefficients start from the DC scan; AC data for a component
+        // without one would describe blocks no data has reached.
+        for (const uint8_t id : scanComponents_) {
+            JpegComponent& component = components_[id];
+            if (ss == 0)
+                component.dcStarted = true;
+            else if (!component.dcStarted)
+                throw BadStream("AC scan before DC scan of component");
+        }
+    }
     ++scansDone_;
+    ++frameScans_;
 
-    JpegBitReader bits(stream);
-    bits.enter();
-    decodeScan(bits, ss, se, ah, al);
-    bits.leave();
+    if (arithmetic_) {
+        JpegArithmeticDecoder coder(stream);
+        resetArithmeticStatistics();
+        coder.enter();
+        decodeScan(coder, ss, se, ah, al);
+        coder.leave();
+    } else {
+        JpegBitReader bits(stream);
+        bits.enter();
+        decodeScan(bits, ss, se, ah, al);
+        bits.leave();
+    }
     if (reportProgress(scansDone_, scanCount_, 100))
         throw GraphicsAbort();
 }
@@ -102,8 +127,16 @@ void JpegDecoder::reportRow(uint32_t row, uint32_t rows) {
         throw GraphicsAbort();
 }
 
-void JpegDecoder::processRestart(JpegBitReader& bits) {
-    bits.leave();
+void JpegDecoder::resetArithmeticStatistics() {
+    for (auto& bins : dcBins_)
+        bins.fill(0);
+    for (auto& bins : acBins_)
+        bins.fill(0);
+}
+
+template <typename Entropy>
+void JpegDecoder::processRestart(Entropy& coder) {
+    coder.leave();
     InputByteStream& stream = *stream_;
     uint8_t byte = stream.getByte();
     if (byte != 0xFF)
@@ -117,10 +150,13 @@ void JpegDecoder::processRestart(JpegBitReader& bits) {
     nextRestart_ = (nextRestart_ + 1) & 7;
     for (const uint8_t id : scanComponents_)
         components_[id].resetPrediction();
-    bits.enter();
+    if constexpr (std::is_same_v<Entropy, JpegArithmeticDecoder>)
+        resetArithmeticStatistics();
+    coder.enter();
 }
 
-void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al) {
+template <typename Entropy>
+void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
     for (const uint8_t id : scanComponents_)
         components_[id].resetPrediction();
     nextRestart_ = 0;
@@ -135,19 +171,19 @@ void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al
     const auto decodeUnit = [&](JpegComponent& c, uint32_t row, uint32_t column) {
         switch (kind) {
             case UnitKind::sequential:
-                c.decodeSequential(bits, row, column);
+                c.decodeSequential(coder, row, column);
                 break;
             case UnitKind::dcFirst:
-                c.decodeDcFirst(bits, row, column, al);
+                c.decodeDcFirst(coder, row, column, al);
                 break;
             case UnitKind::dcRefinement:
-                c.decodeDcRefinement(bits, row, column, al);
+                c.decodeDcRefinement(coder, row, column, al);
                 break;
             case UnitKind::acFirst:
-                c.decodeAcFirst(bits, row, column, ss, se, al);
+                c.decodeAcFirst(coder, row, column, ss, se, al);
                 break;
             case UnitKind::acRefinement:
-                c.decodeAcRefinement(bits, row, column, ss, se, al);
+                c.decodeAcRefinement(coder, row, column, ss, se, al);
                 break;
         }
     };
@@ -155,7 +191,7 @@ void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al
     uint32_t units = 0;
     const auto restartDue = [&] {
         if (restartInterval_ != 0 && units == restartInterval_) {
-            processRestart(bits);
+            processRestart(coder);
             units = 0;
         }
     };
@@ -197,70 +233,89 @@ void JpegDecoder::decodeScan(JpegBitReader& bits, int ss, int se, int ah, int al
 void JpegDecoder::finishImage(RasterImage& image) {
     if (image_ == nullptr)
         throw JpegError("Not reading an image");
-    if (frame_.progressive)
+    if (!frameSeen_)
+        return;
+    // A whole decode fills the frame; one that stopped early gives the rows
+    // its data reached.
+    uint64_t rows = frame_.height;
+    if (!complete_) {
+        uint64_t reached = 0;
         for (const uint8_t id : frameComponents_)
-            components_[id].transformAll();
+            reached = std::max(reached, components_[id].reachedPixelRows());
+        rows = std::min(rows, reached);
+    }
+    if (rows == 0 || frame_.width == 0)
+        return;
+    try {
+        image.setSize(frame_.width, static_cast<uint32_t>(rows));
+    } catch (const GraphicsException& error) {
+        throw JpegError(error.what());
+    }
     buildPixels(image);
 }
 
 void JpegDecoder::buildPixels(RasterImage& image) {
-    const uint32_t width = std::min(frame_.width, image.width());
-    const uint32_t height = std::min(frame_.height, image.height());
-    if (width == 0 || height == 0)
-        return;
-    const bool anyPlane = std::any_of(frameComponents_.begin(), frameComponents_.end(),
-                                      [&](uint8_t id) { return components_[id].hasSamples(); });
-    if (!anyPlane)
+    const uint32_t width = image.width();
+    const uint32_t height = image.height();
+    const JpegColourModel model = jpegColourModel(frameComponents_, adobeTransform_);
+    if (model == JpegColourModel::none)
         return;
 
-    if (frameComponents_.size() == 1) {
-        const JpegComponent& c = components_[frameComponents_[0]];
-        for (uint32_t y = 0; y < height; ++y)
-            greyRowToPixels(c.planeRow(y), image.row(y).first(size_t{width} * 4));
-        return;
-    }
-    if (frameComponents_.size() != 3)
-        return;
-
-    // Each component row is upsampled once into its own row buffer; a
-    // component that never appeared in a scan reads as the neutral 128. The
-    // chroma terms are worked out again only when a chroma row changes.
+    // Each component row is upsampled into its own row buffer when its
+    // samples are subsampled.
     struct Source {
-        const JpegComponent* component;
+        JpegComponent* component;
         std::vector<uint8_t> row;
+        uint32_t sampleRowOf(uint32_t y) const {
+            return y / static_cast<uint32_t>(component->verticalRatio());
+        }
     };
-    std::array<Source, 3> sources;
-    for (size_t i = 0; i < 3; ++i) {
+    std::vector<Source> sources(frameComponents_.size());
+    for (size_t i = 0; i < sources.size(); ++i) {
         sources[i].component = &components_[frameComponents_[i]];
-        sources[i].row.assign(width, 128);
+        sources[i].row.resize(width);
     }
-    const auto sampleRow = [&](Source& s, uint32_t y) -> std::span<const uint8_t> {
-        const JpegComponent& c = *s.component;
-        if (!c.hasSamples())
-            return s.row;
-        const uint32_t sourceRow = y / static_cast<uint32_t>(c.verticalRatio());
+    const auto rowOf = [&](size_t i, uint32_t y) -> std::span<const uint8_t> {
+        Source& s = sources[i];
+        JpegComponent& c = *s.component;
+        const std::span<const uint8_t> samples = c.sampleRow(s.sampleRowOf(y));
         if (c.horizontalRatio() == 1)
-            return c.planeRow(sourceRow);
-        upsampleRow(c.planeRow(sourceRow), c.horizontalRatio(), s.row);
+            return samples;
+        upsampleRow(samples, c.horizontalRatio(), s.row);
         return s.row;
     };
-    const auto chromaRowOf = [&](const Source& s, uint32_t y) -> int64_t {
-        const JpegComponent& c = *s.component;
-        return c.hasSamples() ? int64_t{y / static_cast<uint32_t>(c.verticalRatio())} : -1;
-    };
+
+    if (model == JpegColourModel::grey) {
+        for (uint32_t y = 0; y < height; ++y)
+            greyRowToPixels(rowOf(0, y), image.row(y));
+        return;
+    }
+    if (model == JpegColourModel::rgb || model == JpegColourModel::cmyk) {
+        for (uint32_t y = 0; y < height; ++y) {
+            if (model == JpegColourModel::rgb)
+                rgbRowToPixels(rowOf(0, y), rowOf(1, y), rowOf(2, y), image.row(y));
+            else
+                cmykRowToPixels(rowOf(0, y), rowOf(1, y), rowOf(2, y), rowOf(3, y), image.row(y));
+        }
+        return;
+    }
+    // YCbCr and YCCK: the chroma terms are worked out again only when a
+    // chroma row changes.
     std::vector<int16_t> red(width), green(width), blue(width);
-    int64_t cbRow = -2;
-    int64_t crRow = -2;
+    int64_t cbRow = -1;
+    int64_t crRow = -1;
     for (uint32_t y = 0; y < height; ++y) {
-        const int64_t nextCb = chromaRowOf(sources[1], y);
-        const int64_t nextCr = chromaRowOf(sources[2], y);
+        const uint32_t nextCb = sources[1].sampleRowOf(y);
+        const uint32_t nextCr = sources[2].sampleRowOf(y);
         if (nextCb != cbRow || nextCr != crRow) {
-            chromaTerms(sampleRow(sources[1], y), sampleRow(sources[2], y), red, green, blue);
+            chromaTerms(rowOf(1, y), rowOf(2, y), red, green, blue);
             cbRow = nextCb;
             crRow = nextCr;
         }
-        colourRowToPixels(sampleRow(sources[0], y), red, green, blue,
-                          image.row(y).first(size_t{width} * 4));
+        if (model == JpegColourModel::ycck)
+            ycckRowToPixels(rowOf(0, y), red, green, blue, rowOf(3, y), image.row(y));
+        else
+            colourRowToPixels(rowOf(0, y), red, green, blue, image.row(y));
     }
 }
 

@@ -2,12 +2,16 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include "dotwerk/Texts.h"
+#include "dotwerk/Translate.h"
 
 namespace dotwerk_host {
 namespace {
@@ -40,14 +44,17 @@ HostWindow::HostWindow() {
     resize(640, 480);
 }
 
-bool HostWindow::createEditor(QString* reason) {
-    if (!editor_.Create(canvas_, {}, reason))
+bool HostWindow::createEditor(QString* reason, const QString& library) {
+    if (!editor_.Create(canvas_, library, reason))
         return false;
     editor_.control()->move(kMargin, kMargin);
     connect(&editor_, &dotwerk::CDotwerk::OnSize, this, [this](qlonglong cx, qlonglong cy) {
         canvas_->resize(static_cast<int>(cx) + 2 * kMargin, static_cast<int>(cy) + 2 * kMargin);
     });
-    connect(&editor_, &dotwerk::CDotwerk::OnModified, this, &HostWindow::updateStatus);
+    // The modified flag comes with the first change; the status follows it.
+    connect(&editor_, &dotwerk::CDotwerk::OnModified, this, [this] {
+        QMetaObject::invokeMethod(this, &HostWindow::updateStatus, Qt::QueuedConnection);
+    });
     editor_.SetLanguage(dotwerk::kLanguageEnglish);
     buildToolBars();
     return true;
@@ -55,18 +62,20 @@ bool HostWindow::createEditor(QString* reason) {
 
 void HostWindow::buildToolBars() {
     QToolBar* file = addToolBar(QStringLiteral("File"));
-    file->addAction(QStringLiteral("Open"), this, [this] {
+    QAction* open = file->addAction(QStringLiteral("Open"), this, [this] {
+        if (!maybeSave())
+            return;
         const QString path = QFileDialog::getOpenFileName(
             this, QStringLiteral("Open"), {}, QStringLiteral("Pictures (*.wbmp *.wbm *.bmp)"));
         QString error;
         if (!path.isEmpty() && !openPicture(path, &error))
             QMessageBox::critical(this, QStringLiteral("Open"), error);
     });
-    file->addAction(QStringLiteral("Save"), this, [this] {
-        QString error;
-        if (!path_.isEmpty() && !savePicture(path_, &error))
-            QMessageBox::critical(this, QStringLiteral("Save"), error);
-    });
+    open->setShortcut(QKeySequence::Open);
+    QAction* save = file->addAction(QStringLiteral("Save"), this, [this] { this->save(); });
+    save->setShortcut(QKeySequence::Save);
+    QAction* saveAs = file->addAction(QStringLiteral("Save as"), this, [this] { this->saveAs(); });
+    saveAs->setShortcut(QKeySequence::SaveAs);
 
     QToolBar* tools = addToolBar(QStringLiteral("Tools"));
     modes_ = new QActionGroup(this);
@@ -93,10 +102,11 @@ void HostWindow::buildToolBars() {
                     [this] { editor_.SetShowGrid(!editor_.GetShowGrid()); });
     view->addAction(QStringLiteral("Invert"), this, [this] { editor_.InvertColor(); });
     view->addAction(QStringLiteral("Clear"), this, [this] { editor_.Clear(); });
-    view->addAction(QStringLiteral("Undo"), this, [this] {
+    QAction* undo = view->addAction(QStringLiteral("Undo"), this, [this] {
         editor_.Undo();
         updateStatus();
     });
+    undo->setShortcut(QKeySequence::Undo);
     view->addAction(QStringLiteral("Czech"), this, [this] { editor_.SetLanguage(1); });
     view->addAction(QStringLiteral("English"), this, [this] { editor_.SetLanguage(2); });
 }
@@ -111,6 +121,12 @@ bool HostWindow::openPicture(const QString& path, QString* error) {
     return true;
 }
 
+void HostWindow::newPicture(int width, int height) {
+    picture_ = blankPicture(width, height);
+    path_.clear();
+    attachPicture();
+}
+
 void HostWindow::attachPicture() {
     handle_ = {picture_.dib.data(), picture_.dib.size()};
     if (editor_.InitFromHDIB(dotwerk::handleOf(&handle_)) != 0) {
@@ -119,18 +135,82 @@ void HostWindow::attachPicture() {
         handle_ = {picture_.dib.data(), picture_.dib.size()};
         editor_.InitFromHDIB(dotwerk::handleOf(&handle_));
     }
+    takenBackUnsaved_ = false;
     editor_.SetMode(dotwerk::kModePencil);
     editor_.control()->show();
     updateStatus();
 }
 
 bool HostWindow::savePicture(const QString& path, QString* error) {
+    const bool modified = editor_.IsModified();
     if (editor_.LoadDIB() != 0) {
         *error = QStringLiteral("the editor could not write the picture back");
         return false;
     }
+    if (!savePictureFile(path, picture_, error)) {
+        takenBackUnsaved_ = takenBackUnsaved_ || modified;
+        updateStatus();
+        return false;
+    }
+    takenBackUnsaved_ = false;
+    path_ = path;
     updateStatus();
-    return savePictureFile(path, picture_, error);
+    return true;
+}
+
+bool HostWindow::hasUnsavedChanges() const {
+    return takenBackUnsaved_ || editor_.IsModified();
+}
+
+bool HostWindow::save() {
+    if (path_.isEmpty())
+        return saveAs();
+    QString error;
+    if (savePicture(path_, &error))
+        return true;
+    QMessageBox::critical(this, QStringLiteral("Save"), error);
+    return false;
+}
+
+bool HostWindow::saveAs() {
+    const bool wbmp = picture_.format == FileFormat::Wbmp;
+    QFileDialog dialog(this, QStringLiteral("Save as"), path_,
+                       wbmp ? QStringLiteral("WBMP pictures (*.wbmp *.wbm)")
+                            : QStringLiteral("BMP pictures (*.bmp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the picture's own.
+    dialog.setDefaultSuffix(wbmp ? QStringLiteral("wbmp") : QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (savePicture(path, &error))
+        return true;
+    QMessageBox::critical(this, QStringLiteral("Save as"), error);
+    return false;
+}
+
+bool HostWindow::maybeSave() {
+    if (!hasUnsavedChanges())
+        return true;
+    const QString name = path_.isEmpty() ? dotwerk::translate(dotwerk::text::kHostUntitled)
+                                         : QFileInfo(path_).fileName();
+    const auto answer = QMessageBox::warning(
+        this, QStringLiteral("Dotwerk host"),
+        dotwerk::translate(dotwerk::text::kHostSaveChanges).arg(name),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer == QMessageBox::Save)
+        return save();
+    return false;
+}
+
+void HostWindow::closeEvent(QCloseEvent* event) {
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void HostWindow::updateStatus() {
@@ -140,12 +220,16 @@ void HostWindow::updateStatus() {
     if (modes_ != nullptr)
         for (QAction* action : modes_->actions())
             action->setChecked(action->data().toInt() == mode);
+    const QString name = path_.isEmpty() ? dotwerk::translate(dotwerk::text::kHostUntitled)
+                                         : QFileInfo(path_).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - Dotwerk host"));
+    setWindowModified(hasUnsavedChanges());
     statusBar()->showMessage(
         QStringLiteral("%1  %2 x %3%4")
-            .arg(QFileInfo(path_).fileName())
+            .arg(name)
             .arg(cx)
             .arg(cy)
-            .arg(editor_.IsModified() ? QStringLiteral("  modified") : QString()));
+            .arg(hasUnsavedChanges() ? QStringLiteral("  modified") : QString()));
 }
 
 }  // namespace dotwerk_host

@@ -1,6 +1,7 @@
 #include "dotwerk/host/PictureFiles.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 #include <cstdint>
 #include <span>
@@ -194,8 +195,10 @@ bool savePictureFile(const QString& path, const HostPicture& picture, QString* e
             out.append(reinterpret_cast<const char*>(row), static_cast<qsizetype>(rowBytes));
         }
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size()) {
+    // The file is replaced only once the new one is complete: a failed save
+    // leaves the one on disk as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
         *error = file.errorString();
         return false;
     }

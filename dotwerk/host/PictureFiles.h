@@ -21,7 +21,8 @@ struct HostPicture {
 // with a message in `error` when the file cannot be read or is malformed.
 std::optional<HostPicture> loadPictureFile(const QString& path, QString* error);
 // Writes the picture in its format; a WBMP is written from a one-bit block
-// whose index 0 is black.
+// whose index 0 is black. A file that exists is replaced only by a complete
+// new one.
 bool savePictureFile(const QString& path, const HostPicture& picture, QString* error);
 // A white one-bit picture.
 HostPicture blankPicture(int width, int height);

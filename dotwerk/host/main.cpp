@@ -37,9 +37,7 @@ int main(int argc, char** argv) {
         if (!window.openPicture(arguments.front(), &error))
             return fail(error);
     } else {
-        window.editor().InitFromDimensions(96, 64);
-        window.editor().SetMode(dotwerk::kModePencil);
-        window.editor().control()->show();
+        window.newPicture(96, 64);
     }
     window.show();
     if (!screenshot.isEmpty()) {

@@ -11,15 +11,20 @@
 namespace fuzzing {
 namespace {
 
-// One scratch folder per process, removed at exit.
-const std::string& scratchFolder() {
-    static const std::string folder = [] {
-        std::string pattern = "/tmp/glyphon-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern.data()))
+// One scratch folder per process in $TMPDIR (or /tmp), removed at exit. The
+// name lives in static storage that is never destroyed, so the exit
+// handler can still read it after the program's objects are gone.
+const char* scratchFolder() {
+    static char folder[4096];
+    static const bool made = [] {
+        const char* tmp = std::getenv("TMPDIR");
+        std::snprintf(folder, sizeof folder, "%s/glyphon-fuzz-XXXXXX", tmp && *tmp ? tmp : "/tmp");
+        if (!::mkdtemp(folder))
             std::abort();
-        std::atexit([] { ::rmdir(scratchFolder().c_str()); });
-        return pattern;
+        std::atexit([] { ::rmdir(folder); });
+        return true;
     }();
+    (void)made;
     return folder;
 }
 
@@ -28,7 +33,7 @@ const std::string& scratchFolder() {
 void fuzzCodecLoad(const uint8_t* data, size_t size) {
     // The codec reads files, so the bytes go through one; the content, not
     // the name, decides the format.
-    const std::string path = scratchFolder() + "/input.bin";
+    const std::string path = std::string(scratchFolder()) + "/input.bin";
     const std::span<const uint8_t> piece(data, size);
     const std::span<const uint8_t> pieces[] = {piece};
     if (bitmap::writeFileAtomically(path, pieces) != bitmap::WriteStatus::ok)

@@ -1,9 +1,11 @@
-// Fuzz work for the JPEG decoder: decode arbitrary bytes from memory; only
-// the decoder's own errors may come out, and a decoded picture must have all
-// its pixels, each of which is read.
+// Fuzz work for the JPEG decoder: decode arbitrary bytes from memory and turn
+// the picture upright as its Exif orientation says; only the library's own
+// errors may come out, and a decoded picture must have all its pixels, each
+// of which is read.
 #include <cstdlib>
 
 #include "carvello/core/RasterImage.h"
+#include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
 #include "fuzz/entries/FuzzEntries.h"
 
@@ -22,6 +24,7 @@ void fuzzJpeg(const uint8_t* data, size_t size) {
             std::abort();
         return;
     }
+    Carvello::applyExifOrientation(image, decoder.orientation());
     if (image.pixels().size() != image.pixelCount() * 4)
         std::abort();
     unsigned sum = 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/DocumentTexts.h"
+#include "app/core/Texts.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/GifWriter.h"
 #include "bitmap/ImageProc.h"
@@ -127,9 +127,9 @@ TEST_F(DocumentTest, ResizeCommandsGoThroughTheCodec) {
     ui.messages.clear();
 
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 100, 50)));
-    // Fitted into 60 x 25 by the largest whole percentage: 51 %.
+    // Fitted into 60 x 25 keeping the aspect ratio: the height decides.
     doc.setHeightCommand(25);
-    EXPECT_EQ(doc.pictureWidth(), 51);
+    EXPECT_EQ(doc.pictureWidth(), 50);
     EXPECT_EQ(doc.pictureHeight(), 25);
     EXPECT_TRUE(doc.isModified());
     doc.fitToBoxCommand(10, 40, true);
@@ -167,7 +167,7 @@ TEST_F(DocumentTest, SaveChoosesTheWriterByExtension) {
     EXPECT_EQ(doc.save(), app::SaveOutcome::saveAsRequired);
 }
 
-TEST_F(DocumentTest, SaveOnAJpegWritesNothing) {
+TEST_F(DocumentTest, SaveOnAJpegAsksForSaveAsAndLeavesTheFile) {
     if (!testing_support::hasTool("cjpeg"))
         GTEST_SKIP() << "cjpeg is not installed";
     const auto bmp = writeGradientBmp(work.file("src.bmp"), 16, 16);
@@ -179,8 +179,9 @@ TEST_F(DocumentTest, SaveOnAJpegWritesNothing) {
     const auto before = readFile(work.file("p.jpg"));
     ASSERT_TRUE(doc.openChosenFile(work.file("p.jpg")));
     doc.setModified(true);
-    EXPECT_EQ(doc.save(), app::SaveOutcome::done);
+    EXPECT_EQ(doc.save(), app::SaveOutcome::saveAsRequired);
     EXPECT_EQ(readFile(work.file("p.jpg")), before);
+    EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -245,6 +245,28 @@ TEST_F(SettingsTest, UnreadableValuesLeaveTheDefaults) {
     EXPECT_EQ(settings.threshold, 128);
 }
 
+TEST_F(SettingsTest, ValuesOutOfRangeGiveTheDefaults) {
+    struct Case {
+        const char* stored;
+        int method, threshold, maxPixels;
+    };
+    const int defaultLimit = app::AppSettings::kDefaultMaxPixels;
+    for (const Case& c : {
+             Case{"IxDithering=99\nTresholdValue=256\nMaxPixels=0\n", 0, 128, defaultLimit},
+             Case{"IxDithering=-1\nTresholdValue=-5\nMaxPixels=2000000000\n", 0, 128, defaultLimit},
+             Case{"IxDithering=4\nTresholdValue=255\nMaxPixels=1000\n", 4, 255, 1000},
+         }) {
+        writeSettingsFile(sandbox, std::string("[Settings]\n") + c.stored);
+        app::AppSettings settings;
+        settings.ReadSettings();
+        EXPECT_EQ(settings.ditheringMethod, c.method) << c.stored;
+        EXPECT_EQ(settings.threshold, c.threshold) << c.stored;
+        EXPECT_EQ(settings.maxPixels, c.maxPixels) << c.stored;
+        settings.CreateCodec();
+        EXPECT_EQ(settings.codec()->MaxPixels(), c.maxPixels);
+    }
+}
+
 TEST_F(SettingsTest, FractionsAndOtherBasesAreNotNumbers) {
     writeSettingsFile(sandbox, "[Settings]\nIxDithering=1.5\nTresholdValue=0x40\n");
     app::AppSettings settings;
@@ -338,6 +360,18 @@ TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     ASSERT_NE(codec->LoadImage(picture, ""), 0) << codec->errordescription();
     ASSERT_NE(codec->MakeUndoFile(), 0) << codec->errordescription();
     EXPECT_TRUE(fs::exists(tempFolder + "TMPUndo.bmp"));
+
+    // Resizing a grey picture averages its pixels instead of dropping some.
+    auto pair = testing_support::makeGreyDib(2, 1);
+    testing_support::setPixel(pair, 0, 0, 0);
+    testing_support::setPixel(pair, 1, 0, 254);
+    ASSERT_TRUE(bitmap::ImageProc().saveBitmap(picture, pair));
+    ASSERT_NE(codec->LoadImage(picture, ""), 0);
+    ASSERT_NE(codec->ResizeTo(1, 1, 1), 0) << codec->errordescription();
+    ASSERT_NE(codec->SaveBMP(temp.file("one.bmp")), 0);
+    const auto one = bitmap::ImageProc().loadBitmap(temp.file("one.bmp"));
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->storedRow(0)[0], 127);
 
     // Downloads report their course.
     RecordingProgress progress;

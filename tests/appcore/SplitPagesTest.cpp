@@ -136,16 +136,19 @@ TEST(SplitPages, PrefixExtensionAndSizeReachTheImage) {
 TEST(SplitPages, NamesFromTheUserAreEscapedInThePageButNotInTheFileName) {
     TempDir dir;
     auto pages = photoGrid(dir.path() + "/", 2, 1);
-    pages.baseName = "Tom & Jerry's <\"best\">";
-    pages.sourcePrefix = "a'b&c/";
+    pages.baseName = "Tom & Jerry's <\"best\"> $5";
+    pages.sourcePrefix = "a'b&c d/";
     const auto result = app::writeSplitPages(pages);
     ASSERT_EQ(result.written, 2);
-    const std::string page = readText(dir.file("Tom & Jerry's <\"best\">.0.0.wml"));
-    EXPECT_NE(page.find("<img src='a&apos;b&amp;c/0.0.wbmp' "
-                        "alt='Tom &amp; Jerry&apos;s &lt;\"best\"&gt;(0,0)'  width="),
+    const std::string page = readText(dir.file("Tom & Jerry's <\"best\"> $5.0.0.wml"));
+    // Links are URLs (percent-encoded), every text escapes XML and doubles
+    // "$", which would start a WML variable.
+    EXPECT_NE(page.find("<img src='a&apos;b&amp;c%20d/0.0.wbmp' "
+                        "alt='Tom &amp; Jerry&apos;s &lt;\"best\"&gt; $$5(0,0)'  width="),
               std::string::npos)
         << page;
-    EXPECT_NE(page.find("<a href='Tom &amp; Jerry&apos;s &lt;\"best\"&gt;.1.0.wml'>Right</a>"),
+    EXPECT_NE(page.find("<a href='Tom%20&amp;%20Jerry&apos;s%20%3C%22best%22%3E%20$$5.1.0.wml'>"
+                        "Right</a>"),
               std::string::npos)
         << page;
 }
@@ -205,6 +208,7 @@ TEST(SplitPages, PageIsWellFormedXml) {
             "print(a.getAttribute('href'))\" " +
             testing_support::quote(path));
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(run.out, "x'y/1.1.wbmp\nTom & Jerry's <1>(1,1)\nTom & Jerry's <1>.1.0.wml\n");
+        EXPECT_EQ(run.out,
+                  "x'y/1.1.wbmp\nTom & Jerry's <1>(1,1)\nTom%20&%20Jerry's%20%3C1%3E.1.0.wml\n");
     }
 }

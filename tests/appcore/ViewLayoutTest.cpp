@@ -4,6 +4,7 @@
 
 #include "app/core/ViewLayout.h"
 
+using app::layoutEditor;
 using app::layoutPicture;
 using app::printRect;
 using app::ViewRect;
@@ -45,6 +46,16 @@ TEST(ViewLayout, PictureThatDoesNotFitStartsEightPixelsInAndScrollsWithMargins) 
     EXPECT_EQ(wide.display, (ViewRect{8, 80, 408, 120}));
     EXPECT_EQ(wide.scrollWidth, 416);
     EXPECT_EQ(wide.scrollHeight, 40);
+}
+
+TEST(ViewLayout, EditorControlIsFramedAndFillsTheScrollExtentOfASideThatDoesNotFit) {
+    // 96 x 60 at zoom 4 in 300 x 300: W = 386 does not fit, H = 242 does.
+    const auto layout = layoutEditor(96, 60, 4, 300, 300);
+    EXPECT_EQ(layout.display, (ViewRect{8, 29, 410, 271}));
+    EXPECT_EQ(layout.scrollWidth, 402);
+    EXPECT_EQ(layout.scrollHeight, 242);
+    // Both sides fit: the framed picture is centred.
+    EXPECT_EQ(layoutEditor(10, 10, 1, 300, 200).display, (ViewRect{144, 94, 156, 106}));
 }
 
 TEST(ViewLayout, TheSixteenPixelMarginDecidesAtTheEdge) {

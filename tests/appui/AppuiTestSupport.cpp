@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "app/ui/frame/Browser.h"
+#include "app/ui/view/CMFCTest2View.h"
 #include "bitmap/ImageProc.h"
 
 namespace appui_test {
@@ -136,6 +137,7 @@ FrameTest::FrameTest()
     settings.workingFolder = workingFolder;
     settings.CreateCodec();
     frame_ = std::make_unique<app::ui::CMainFrame>(settings);
+    frame_->view().setControlLibrary(QStringLiteral(DOTWERK_LIBRARY_PATH));
     frame_->show();
 }
 
@@ -149,6 +151,7 @@ void FrameTest::recreateFrame() {
     frame_.reset();
     settings.CreateCodec();
     frame_ = std::make_unique<app::ui::CMainFrame>(settings);
+    frame_->view().setControlLibrary(QStringLiteral(DOTWERK_LIBRARY_PATH));
     frame_->show();
 }
 

@@ -188,9 +188,10 @@ TEST_F(BatchCommandTest, MixedFilesAndAUrlBecomeWbmpPicturesWithPages) {
     }
     EXPECT_EQ(finished.back().file.toStdString(),
               "Zpracovávám obrázek: " + saveFolder + "/download.remote.bmp");
-    // The progress window is gone; the document holds the last picture.
+    // The progress window is gone; the document holds what it held before
+    // the run: nothing.
     EXPECT_TRUE(frame().findChildren<batchui::CBatchProgressDlg*>().isEmpty());
-    EXPECT_EQ(doc().pictureWidth(), 30);
+    EXPECT_FALSE(doc().hasPicture());
 }
 
 TEST_F(BatchCommandTest, ErrorsStopInBoxesAndTheConfirmationLeadsBackToTheSheet) {

@@ -145,9 +145,8 @@ TEST_F(ShellTest, NewMakesAWhitePictureAndNeverOverwritesAFile) {
     // Every pixel is white.
     const auto dib = doc().dib().bytes();
     EXPECT_TRUE(std::all_of(dib.begin() + 40, dib.end(), [](uint8_t byte) { return byte == 255; }));
-    // The exchange file is gone.
-    for (const auto& entry : fs::directory_iterator(workingFolder))
-        EXPECT_EQ(entry.path().filename().string().rfind("TMPEdit", 0), std::string::npos);
+    // The new picture is being edited.
+    EXPECT_TRUE(frame().isEditing());
 
     // A second New finds Untitled.bmp there: the file keeps its contents.
     testing_support::writeFile(untitled, std::string("mine"));

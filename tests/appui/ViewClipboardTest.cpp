@@ -5,7 +5,7 @@
 #include <QMimeData>
 
 #include "app/core/ClipboardDib.h"
-#include "app/core/DocumentTexts.h"
+#include "app/core/Texts.h"
 #include "app/ui/view/DibImage.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/FileIO.h"

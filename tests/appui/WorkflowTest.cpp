@@ -59,7 +59,7 @@ TEST_F(WorkflowTest, FromAPictureToAWbmpFittedToAPhone) {
     open(source);
     ASSERT_TRUE(doc().hasPicture()) << (messages.empty() ? "" : messages[0].text.toStdString());
     EXPECT_EQ(doc().pictureWidth(), 320);
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("gradient.bmp - WAP Glyphon"));
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("gradient.bmp[*] - WAP Glyphon"));
 
     // Fit to the first phone of the table.
     const app::PhoneTable phones;
@@ -123,7 +123,7 @@ TEST_F(WorkflowTest, FromAPictureToAWbmpFittedToAPhone) {
     // The saved file is in the recent-file list, and the window's title
     // names it.
     EXPECT_EQ(frame().recentFiles().paths().value(0), QString::fromStdString(written));
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("phone.wbmp - WAP Glyphon"));
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("phone.wbmp[*] - WAP Glyphon"));
 }
 
 TEST_F(WorkflowTest, UndoAfterConvertBringsBackTheGreyPicture) {
@@ -178,7 +178,7 @@ TEST_F(WorkflowTest, PasteTakesThePictureOnTheClipboard) {
                 QGuiApplication::clipboard()->mimeData()->hasFormat("image/bmp"));
 }
 
-TEST_F(WorkflowTest, SaveOnAJpegWritesNothingAndOnAGifAsksForAName) {
+TEST_F(WorkflowTest, SaveOnAJpegOrAGifAsksForANameAndLeavesTheFile) {
     if (!testing_support::hasTool("cjpeg"))
         GTEST_SKIP() << "cjpeg is not installed";
     const auto bmp = writeGradientBmp(work.file("src.bmp"), 16, 16);
@@ -192,8 +192,13 @@ TEST_F(WorkflowTest, SaveOnAJpegWritesNothingAndOnAGifAsksForAName) {
     ASSERT_TRUE(doc().hasPicture());
     run(ID_CONVERT_BW);
     ASSERT_TRUE(enabled(ID_FILE_SAVE));
-    run(ID_FILE_SAVE);  // no dialog may open
+    // The program writes no JPEG: Save asks where the picture goes.
+    ModalScript saveJpeg;
+    saveJpeg.then(chooseFile(work.file("p.wbmp"), 1));
+    run(ID_FILE_SAVE, saveJpeg);
     EXPECT_EQ(testing_support::readFile(jpeg), jpegBytes);
+    EXPECT_TRUE(fs::exists(work.file("p.wbmp")));
+    EXPECT_FALSE(doc().isModified());
     EXPECT_TRUE(messages.empty());
 
     auto dib = testing_support::makeGreyDib(8, 8, 8);
@@ -202,8 +207,6 @@ TEST_F(WorkflowTest, SaveOnAJpegWritesNothingAndOnAGifAsksForAName) {
     const auto gifBytes = testing_support::readFile(gif);
     ModalScript openGif;
     openGif.then(chooseFile(gif));
-    // Leaving the modified JPEG picture: the save question, answered No.
-    answers.push_back(QMessageBox::No);
     run(ID_FILE_OPEN_PICTURE, openGif);
     ASSERT_EQ(doc().pathName(), gif);
     run(ID_CONVERT_BW);
@@ -311,7 +314,7 @@ TEST_F(WorkflowTest, AFolderThatCannotBeWrittenKeepsPictureAndFiles) {
     EXPECT_EQ(testing_support::readFile(folder), std::vector<uint8_t>({'k', 'e', 'e', 'p'}));
     EXPECT_EQ(doc().pathName(), source);
     EXPECT_EQ(doc().dib(), picture);
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("g.bmp - WAP Glyphon"));
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("g.bmp[*] - WAP Glyphon"));
     // The source file is as it was.
     EXPECT_EQ(readWbmp(source), std::nullopt);
     EXPECT_EQ(testing_support::readFile(source).at(0), 'B');

@@ -79,6 +79,7 @@ TEST_F(BatchRunTest, SameNamesGetNumberedAndPagesFollowThem) {
               std::string::npos);
 }
 
+// The grey picture is resized before it is made black and white.
 TEST_F(BatchRunTest, ProgressTextsComeInOrder) {
     const auto a = writeGradientBmp(work.file("a.bmp"), 20, 10);
     batchSettings.resizeEnabled = true;
@@ -92,7 +93,7 @@ TEST_F(BatchRunTest, ProgressTextsComeInOrder) {
         statuses.push_back(step.status);
     EXPECT_EQ(statuses, (std::vector<std::string>{
                             "Počítám obrázky", "Začínám...", "Vytvářím výstupní soubor",
-                            "Nahrávám obrázek", "Konvertuji do černobíla...", "Měním velikost",
+                            "Nahrávám obrázek", "Měním velikost", "Konvertuji do černobíla...",
                             "Ukládám zkonvertovaný obrázek", "Vytvářím WML stránku", "Ukončeno"}));
     EXPECT_EQ(progress.steps.front().remaining, -1);
     EXPECT_EQ(progress.steps[1].remaining, 1);
@@ -129,6 +130,21 @@ TEST_F(BatchRunTest, FailuresAreCountedListedAndSummarisedInOrder) {
                         "/good.wml'\n"),
               std::string::npos)
         << text;
+}
+
+TEST_F(BatchRunTest, AFailedSaveSaysWhy) {
+    const auto good = writeGradientBmp(work.file("good.bmp"), 8, 8);
+    BatchRunOptions options;
+    options.singleOutputPath = work.file("gone/good.wbmp");
+    const auto summary = run(good + "\n", options);
+    EXPECT_EQ(summary.errors, 1);
+    const std::string failed =
+        "Nepodařilo se uložit obrázek '" + good + "' jako '" + work.file("gone/good.wbmp") + "'\n";
+    ASSERT_EQ(summary.errorList.rfind(failed, 0), 0u) << summary.errorList;
+    // The codec's own message follows, on a line of its own.
+    const std::string why = summary.errorList.substr(failed.size());
+    EXPECT_EQ(why, doc.codec().errordescription() + "\n");
+    EXPECT_EQ(why.rfind("Interní funkce nalezla či způsobila tuto chybu:\n", 0), 0u) << why;
 }
 
 TEST_F(BatchRunTest, SummaryNumbersComeDoneTotalErrors) {

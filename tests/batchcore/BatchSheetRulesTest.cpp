@@ -7,7 +7,7 @@
 #include "batch/core/BatchCommandFlow.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchSheetRules.h"
-#include "batch/core/BatchTexts.h"
+#include "batch/core/Texts.h"
 
 namespace {
 

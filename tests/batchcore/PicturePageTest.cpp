@@ -133,8 +133,19 @@ TEST(PicturePage, AltTextAndSourceAreEscaped) {
     batch::WmlPageOptions options;
     auto plan = batch::planPicturePage("/out/Tom & Jerry's.wbmp", options);
     EXPECT_EQ(batch::picturePageBytes(plan, 7, 8),
-              expectedPage("<img src=\"Tom &amp; Jerry's.wbmp\" width=\"7\" height=\"8\" "
+              expectedPage("<img src=\"Tom%20&amp;%20Jerry's.wbmp\" width=\"7\" height=\"8\" "
                            "alt=\"Tom &amp; Jerry's.wbmp\"/>"));
+
+    // "$" starts a WML variable: every text doubles it. The source is a URL.
+    options.prefixEnabled = true;
+    options.prefix = "http://wap.example.cz/my pics%20";
+    options.altTextMode = 1;
+    options.customAltText = "cost $(price)";
+    plan = batch::planPicturePage("/out/price$5 ž.wbmp", options);
+    EXPECT_EQ(batch::picturePageBytes(plan, 7, 8),
+              expectedPage("<img src=\"http://wap.example.cz/my%20pics%20/price$$5%20%C5%BE.wbmp\" "
+                           "width=\"7\" height=\"8\" alt=\"cost $$(price)\"/>"));
+    options.prefixEnabled = false;
 
     options.altTextMode = 1;
     options.customAltText = "Logo \"<firma>\"";

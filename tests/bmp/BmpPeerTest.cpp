@@ -8,7 +8,7 @@
 #include "bitmap/BmpFile.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "bmp/BmpBuilder.h"
 #include "support/TestSupport.h"
 
@@ -201,8 +201,8 @@ TEST_F(PeerFiles, ImageMagickRunLengthFilesAreRefused) {
         run("convert " + quote(dir.file("in.ppm")) + " -type " + type +
             " -compress RLE BMP3:" + quote(dir.file("rle.bmp")));
         EXPECT_FALSE(proc.loadBitmap(dir.file("rle.bmp")));
-        EXPECT_EQ(proc.lastError(),
-                  std::string(bitmap::msg::kLoadBitmap) + std::string(bitmap::msg::kBmpCompressed));
+        EXPECT_EQ(proc.lastError(), std::string(bitmap::text::kLoadBitmap) +
+                                        std::string(bitmap::text::kBmpCompressed));
     }
 }
 

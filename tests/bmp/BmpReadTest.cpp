@@ -8,13 +8,13 @@
 #include "bitmap/BmpFile.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "bmp/AllocationProbe.h"
 #include "bmp/BmpBuilder.h"
 #include "support/TestSupport.h"
 
 using bmptest::BmpParts;
-namespace msg = bitmap::msg;
+namespace text = bitmap::text;
 
 namespace {
 
@@ -136,7 +136,7 @@ TEST(BmpReader, RowsStartAtTheDeclaredOffset) {
     expectPattern(*result, 5, 3, 8);
 
     p.offBits = 20;  // pointing into the info header
-    expectRefused(p, msg::kBmpBadHeader);
+    expectRefused(p, text::kBmpBadHeader);
 }
 
 TEST(BmpReader, ShortColourTableIsKeptAsDeclared) {
@@ -183,7 +183,7 @@ TEST(BmpReader, OversizedColourCountKeepsOnlyWhatTheDepthIndexes) {
     expectPattern(*result, 5, 3, 4);
     // The same count with rows "after the table" points past the file.
     p.offBits = 0;
-    expectRefused(p, msg::kBmpTruncated);
+    expectRefused(p, text::kBmpTruncated);
 }
 
 TEST(BmpReader, CoreHeaderHasThreeByteColourEntries) {
@@ -200,7 +200,7 @@ TEST(BmpReader, CoreHeaderHasThreeByteColourEntries) {
     }
     BmpParts p = patternParts(6, 3, 32);
     p.headerSize = 12;
-    expectRefused(p, msg::kBmpUnsupportedDepth);
+    expectRefused(p, text::kBadDepth);
 }
 
 TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
@@ -251,45 +251,45 @@ TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
     BmpParts p = patternParts(3, 2, 32);
     p.compression = 3;
     p.masks = {0xFF000000, 0x00FF0000, 0x0000FF00};  // R-G-B-A order
-    expectRefused(p, msg::kBmpBitFields);
+    expectRefused(p, text::kBmpBitFields);
     p.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // R and B swapped
-    expectRefused(p, msg::kBmpBitFields);
+    expectRefused(p, text::kBmpBitFields);
     p.compression = 6;  // alpha bit fields
     p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
-    expectRefused(p, msg::kBmpBitFields);
+    expectRefused(p, text::kBmpBitFields);
 
     BmpParts q = patternParts(3, 2, 16);
     q.compression = 3;
     q.masks = {0x0F00, 0x00F0, 0x000F};  // 4-4-4
-    expectRefused(q, msg::kBmpBitFields);
+    expectRefused(q, text::kBmpBitFields);
 
     for (int bits : {8, 24}) {
         BmpParts r = patternParts(3, 2, bits);
         r.compression = 3;
         r.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-        expectRefused(r, msg::kBmpBitFields);
+        expectRefused(r, text::kBmpBitFields);
     }
 }
 
 TEST(BmpReader, CompressedFilesAreRefused) {
     BmpParts p = patternParts(4, 2, 8);
     p.compression = 1;  // RLE8
-    expectRefused(p, msg::kBmpCompressed);
+    expectRefused(p, text::kBmpCompressed);
     p = patternParts(4, 2, 4);
     p.compression = 2;  // RLE4
-    expectRefused(p, msg::kBmpCompressed);
+    expectRefused(p, text::kBmpCompressed);
     p = patternParts(4, 2, 24);
     p.compression = 11;  // CMYK
-    expectRefused(p, msg::kBmpCompressed);
+    expectRefused(p, text::kBmpCompressed);
     p = patternParts(4, 2, 24);
     p.headerSize = 64;
     p.compression = 3;  // Huffman in an OS/2 2.x file
-    expectRefused(p, msg::kBmpCompressed);
+    expectRefused(p, text::kBmpCompressed);
     for (uint32_t embedded : {4u, 5u}) {
         p = patternParts(4, 2, 24);
         p.bits = 0;
         p.compression = embedded;
-        expectRefused(p, msg::kBmpEmbeddedImage);
+        expectRefused(p, text::kBmpEmbeddedImage);
     }
 }
 
@@ -297,20 +297,20 @@ TEST(BmpReader, BadHeaderFieldsAreRefused) {
     BmpParts p = patternParts(4, 2, 8);
     for (int32_t width : {0, -4}) {
         p.width = width;
-        expectRefused(p, msg::kBmpBadSize);
+        expectRefused(p, text::kBmpBadSize);
     }
     p = patternParts(4, 2, 8);
     p.height = 0;
-    expectRefused(p, msg::kBmpBadSize);
+    expectRefused(p, text::kBmpBadSize);
     p = patternParts(4, 2, 8);
     for (uint16_t planes : {0, 2}) {
         p.planes = planes;
-        expectRefused(p, msg::kBmpBadHeader);
+        expectRefused(p, text::kBmpBadHeader);
     }
     p = patternParts(4, 2, 8);
     for (uint16_t bits : {0, 2, 3, 7, 12, 48, 64}) {
         p.bits = bits;
-        expectRefused(p, msg::kBmpUnsupportedDepth);
+        expectRefused(p, text::kBadDepth);
     }
     for (uint32_t size : {0u, 16u, 39u, 41u, 100u, 125u, 0xFFFFFFFFu}) {
         p = patternParts(4, 2, 8);
@@ -318,12 +318,12 @@ TEST(BmpReader, BadHeaderFieldsAreRefused) {
         bitmap::writeLe32(file, 14, size);
         const auto result = bitmap::decodeBmp(file);
         EXPECT_FALSE(result.ok()) << size;
-        EXPECT_EQ(messageOf(result), msg::kBmpBadHeader) << size;
+        EXPECT_EQ(messageOf(result), text::kBmpBadHeader) << size;
     }
     auto file = bmptest::buildBmp(patternParts(4, 2, 8));
     file[0] = 'M';
     file[1] = 'B';
-    EXPECT_EQ(messageOf(bitmap::decodeBmp(file)), msg::kBmpBadHeader);
+    EXPECT_EQ(messageOf(bitmap::decodeBmp(file)), text::kBmpBadHeader);
 }
 
 TEST(BmpReader, EveryCutShortFileIsRefused) {
@@ -344,7 +344,7 @@ TEST(BmpReader, EveryCutShortFileIsRefused) {
     // header is reported as cut short.
     const auto file = bmptest::buildBmp(samples[0]);
     for (size_t length = 0; length < bitmap::kBmpMinimumFileSize; ++length)
-        EXPECT_EQ(messageOf(bitmap::decodeBmp(std::span(file).first(length))), msg::kBmpTruncated);
+        EXPECT_EQ(messageOf(bitmap::decodeBmp(std::span(file).first(length))), text::kBmpTruncated);
 }
 
 TEST(BmpReader, SmallCoreHeaderFileNeedsNoWindowsHeaderLength) {
@@ -364,11 +364,11 @@ TEST(BmpReader, HugeDimensionsInATinyFileAllocateNothingLarge) {
         std::string_view message;
     };
     const std::vector<Case> cases = {
-        {1 << 20, 1 << 8, msg::kBmpTruncated},        // within limits, rows missing
-        {1 << 14, -(1 << 14), msg::kBmpTruncated},    // the same, top-down
-        {0x7FFFFFFF, 0x7FFFFFFF, msg::kBmpTooLarge},  // overflow bait
-        {1, INT32_MIN, msg::kBmpTooLarge},           {(1 << 20) + 1, 1, msg::kBmpTooLarge},
-        {1 << 15, 1 << 15, msg::kBmpTooLarge},  // 2^30 pixels
+        {1 << 20, 1 << 8, text::kBmpTruncated},        // within limits, rows missing
+        {1 << 14, -(1 << 14), text::kBmpTruncated},    // the same, top-down
+        {0x7FFFFFFF, 0x7FFFFFFF, text::kBmpTooLarge},  // overflow bait
+        {1, INT32_MIN, text::kBmpTooLarge},           {(1 << 20) + 1, 1, text::kBmpTooLarge},
+        {1 << 15, 1 << 15, text::kBmpTooLarge},  // 2^30 pixels
     };
     for (const auto& c : cases) {
         BmpParts p = patternParts(2, 2, 32);
@@ -414,14 +414,14 @@ TEST(BmpLoad, FailuresCarryThePrefixAndAMessage) {
     testing_support::writeFile(dir.file("short.bmp"), std::span(file).first(53));
     EXPECT_FALSE(proc.loadBitmap(dir.file("short.bmp")));
     EXPECT_EQ(proc.lastError(),
-              std::string("ImageProc::loadBitmap: ") + std::string(msg::kBmpTruncated));
+              std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpTruncated));
 
     BmpParts rle = patternParts(5, 3, 8);
     rle.compression = 1;
     testing_support::writeFile(dir.file("rle.bmp"), bmptest::buildBmp(rle));
     EXPECT_FALSE(proc.loadBitmap(dir.file("rle.bmp")));
     EXPECT_EQ(proc.lastError(),
-              std::string("ImageProc::loadBitmap: ") + std::string(msg::kBmpCompressed));
+              std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpCompressed));
 
     // Success leaves the last message alone.
     testing_support::writeFile(dir.file("good.bmp"), file);
@@ -429,7 +429,7 @@ TEST(BmpLoad, FailuresCarryThePrefixAndAMessage) {
     ASSERT_TRUE(dib);
     expectPattern(*dib, 5, 3, 8);
     EXPECT_EQ(proc.lastError(),
-              std::string("ImageProc::loadBitmap: ") + std::string(msg::kBmpCompressed));
+              std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpCompressed));
 }
 
 }  // namespace

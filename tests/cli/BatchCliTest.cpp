@@ -53,9 +53,10 @@ TEST(CliBatch, PagesPrefixAltTextAndPhone) {
     EXPECT_EQ(coder.width(), 88);
     EXPECT_EQ(coder.height(), 44);
     const std::string page = readText(dir.file("pages/Tom & Jerry.wml"));
-    EXPECT_NE(page.find("       <img src=\"pics/Tom &amp; Jerry.wbmp\" width=\"88\" height=\"44\" "
-                        "alt=\"A &lt;b&gt;\"/>\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        page.find("       <img src=\"pics/Tom%20&amp;%20Jerry.wbmp\" width=\"88\" height=\"44\" "
+                  "alt=\"A &lt;b&gt;\"/>\r\n"),
+        std::string::npos)
         << page;
 
     const auto unknown = runCli({"convert", input, "-o", dir.file("x.wbmp"), "--phone", "99"});

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <tuple>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -227,6 +230,21 @@ TEST(CliShow, DrawsTwoRowsPerLineWithHalfBlocks) {
     const auto inverted = cli({"show", "--invert", dir.file("p.wbmp")});
     EXPECT_EQ(inverted.out, "\u2584\u2588 \n   \n");
     EXPECT_EQ(cli({"show", dir.file("missing.wbmp")}).status, 1);
+}
+
+TEST(CliShow, APictureWiderThanTheTerminalIsScaledToItsWidth) {
+    TempDir dir;
+    const auto bmp = gradientBmp(dir, "wide.bmp", 1440, 960);
+    for (const auto& [args, columns, lines] :
+         {std::tuple{std::vector<std::string>{"show", "--width", "60", bmp}, 60u, 20},
+          std::tuple{std::vector<std::string>{"show", "--width", "2000", bmp}, 1440u, 480}}) {
+        const auto run = cli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines);
+        const std::string first = run.out.substr(0, run.out.find('\n'));
+        EXPECT_EQ(QString::fromStdString(first).size(), static_cast<qsizetype>(columns));
+    }
+    EXPECT_EQ(cli({"show", "--width", "0", bmp}).status, 2);
 }
 
 }  // namespace

@@ -68,10 +68,13 @@ TEST(CliProgram, DemoSamplePicturePrintsInTheTerminal) {
                   .exitCode,
               0);
     const auto info = runCommand(cli + " info " + quote(dir.file("s.wbmp")));
-    EXPECT_EQ(info.out, dir.file("s.wbmp") + "\twbmp\t91\t60\n");
+    EXPECT_EQ(info.out, dir.file("s.wbmp") + "\twbmp\t90\t60\n");
     const auto show = runCommand(cli + " show " + quote(dir.file("s.wbmp")));
     EXPECT_EQ(show.exitCode, 0);
-    EXPECT_EQ(std::count(show.out.begin(), show.out.end(), '\n'), 30);
+    // Without a terminal the picture is fitted to 80 columns: 80 x 53.
+    EXPECT_EQ(std::count(show.out.begin(), show.out.end(), '\n'), 27);
+    const auto wide = runCommand("COLUMNS=200 " + cli + " show " + quote(dir.file("s.wbmp")));
+    EXPECT_EQ(std::count(wide.out.begin(), wide.out.end(), '\n'), 30);
 }
 
 }  // namespace

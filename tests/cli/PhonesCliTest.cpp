@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/core/PhoneTable.h"
@@ -48,6 +49,30 @@ TEST_F(PhonesCli, ListsTheBuiltInPhonesOnAFirstStart) {
     for (int k = 1; k <= 17; ++k)
         EXPECT_EQ(listed[static_cast<size_t>(k - 1)],
                   std::to_string(k) + ". " + table.ListEntry(k));
+}
+
+TEST_F(PhonesCli, ListStopsAtTheFirstPhoneThatCannotBeRead) {
+    // A count far beyond the phones stored costs one failed read.
+    const app::PhoneTable builtIn;
+    for (const auto& [count, unreadable, listed] :
+         {std::tuple{1000000000, 18, 17}, std::tuple{17, 3, 2}}) {
+        QSettings settings(QSettings::UserScope, "Vendra", "WAP Glyphon");
+        settings.setValue("Phones/Phones Count", count);
+        if (unreadable == 3)
+            settings.remove("Phones/Phone3");
+        settings.sync();
+        const auto run = cli({"phones", "list"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(lines(run.out).size(), static_cast<size_t>(listed));
+        EXPECT_EQ(run.err, "glyphon-cli phones: phone " + std::to_string(unreadable) +
+                               " cannot be read; the list stops there (the table claims " +
+                               std::to_string(count) + " phones)\n");
+        const app::PhoneTable table;
+        const auto entries = table.ListEntries();
+        ASSERT_EQ(entries.size(), static_cast<size_t>(listed + 1));
+        EXPECT_EQ(entries.back(),
+                  "(telefon " + std::to_string(unreadable) + " nelze přečíst, seznam končí)");
+    }
 }
 
 TEST_F(PhonesCli, AddsAPhoneAtTheEnd) {
@@ -287,8 +312,13 @@ TEST_F(PhoneChoice, APhoneThatCannotBeRead) {
     settings.sync();
     EXPECT_FALSE(resolve("2"));
     EXPECT_EQ(why, "phone 2 cannot be read from the phone table");
-    EXPECT_FALSE(resolve("Nokia 6210"));
-    EXPECT_EQ(why, "phone 2 cannot be read from the phone table");
+    // Names are looked for only before the phone that cannot be read.
+    for (const char* name : {"Nokia 6210", "Nokia 6250"}) {
+        EXPECT_FALSE(resolve(name));
+        EXPECT_EQ(why, "no phone named '" + std::string(name) +
+                           "' before phone 2, which cannot be read from the phone table");
+    }
+    expectSize(resolve("Nokia 7110"), 96, 44);
 }
 
 }  // namespace

@@ -170,6 +170,25 @@ TEST(CodecCounter, NeverReplacesTheOutputAndKeepsTheCurrentPicture) {
     }
 }
 
+TEST(CodecCounter, ATooLargeCounterNamesTheLimit) {
+    TempDir dir;
+    writeDigits(dir.path(), {}, "bmp");
+    CCodec codec;
+    codec.setThrowException(false);
+    codec.setMaxPixels(100);
+    EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), 12345, 5), 0);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
+    EXPECT_EQ(codec.errordescription(),
+              "CCodec::WBMPCounter: Obrázek 40 × 12 pixelů překračuje "
+              "limit počtu pixelů MaxPixels (100)");
+    codec.setMaxPixels(bitmap::kMaxPixels);
+    EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), 1, 200000), 0);
+    EXPECT_EQ(codec.errordescription(),
+              "CCodec::WBMPCounter: Obrázek 1600000 × 12 pixelů "
+              "překračuje limit šířky obrázku (1048576)");
+    EXPECT_FALSE(bitmap::pathExists(dir.file("c.wbmp")));
+}
+
 TEST(CodecCounter, RefusesANegativeValue) {
     TempDir dir;
     writeDigits(dir.path(), {}, "bmp");

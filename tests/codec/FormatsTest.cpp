@@ -148,6 +148,42 @@ TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
         << codec.errordescription();
 }
 
+// A camera file: Exif instead of JFIF, stored on its side.
+TEST(CodecFormats, CameraJpegLoadsByContentAndUpright) {
+    if (!testing_support::hasTool("cjpeg"))
+        GTEST_SKIP() << "cjpeg is not installed";
+    TempDir dir;
+    std::string pgm = "P5\n16 8\n255\n";
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            pgm += static_cast<char>(x * 16);
+    writeFile(dir.file("g.pgm"), pgm);
+    ASSERT_EQ(runCommand("cjpeg -quality 95 " + quote(dir.file("g.pgm")) + " > " +
+                         quote(dir.file("g.jpg")))
+                  .exitCode,
+              0);
+    auto bytes = readFile(dir.file("g.jpg"));
+    ASSERT_EQ(bytes[3], 0xE0);
+    // APP1 "Exif", little-endian TIFF header, one entry: orientation 6
+    // (to be turned a quarter clockwise).
+    const std::vector<uint8_t> exif = {0xFF, 0xE1, 0, 32, 'E', 'x', 'i', 'f', 0,    0,    'I', 'I',
+                                       42,   0,    8, 0,  0,   0,   1,   0,   0x12, 0x01, 3,   0,
+                                       1,    0,    0, 0,  6,   0,   0,   0,   0,    0,    0,   0};
+    bytes.erase(bytes.begin() + 2, bytes.begin() + 4 + ((bytes[4] << 8) | bytes[5]));
+    bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
+    writeFile(dir.file("camera.bin"), bytes);
+
+    CCodec codec;
+    codec.setThrowException(false);
+    ASSERT_EQ(codec.LoadImage(dir.file("camera.bin"), ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.FileFormat(), "jpg");
+    EXPECT_EQ(codec.ImageWidth(), 8);
+    EXPECT_EQ(codec.ImageHeight(), 16);
+    // The left-to-right ramp now runs top to bottom.
+    EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 3, 0), 0, 6);
+    EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 3, 15), 240, 6);
+}
+
 TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
     if (!testing_support::hasTool("convert"))
         GTEST_SKIP() << "ImageMagick is not installed";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "bitmap/ImageProc.h"
 #include "codec/CCodec.h"
 #include "support/TestSupport.h"
@@ -28,13 +30,15 @@ struct FitCase {
     int w, h, boxW, boxH, exact, wantW, wantH;
 };
 
-TEST(CodecResize, FitToBoxUsesTheLargestWholePercentage) {
+TEST(CodecResize, FitFillsTheBoxToTheNearestPixel) {
     const FitCase cases[] = {
-        {200, 100, 96, 65, 0, 96, 48},  // p = 48; 49 would be 98 wide
-        {50, 50, 101, 80, 0, 80, 80},   // p = 161 enlarges the picture
+        {200, 100, 96, 65, 0, 96, 48},  // width decides
+        {50, 50, 101, 80, 0, 80, 80},   // enlarged, height decides
         {200, 100, 96, 65, 1, 96, 65},  // exact: aspect ratio not kept
-        {300, 300, 2, 2, 0, 300, 300},  // p = 0: width 0 keeps the size
-        {100, 10, 96, 65, 0, 96, 9},   {10, 100, 96, 65, 0, 6, 60},
+        {6000, 4000, 96, 60, 0, 90, 60}, {640, 480, 96, 60, 0, 80, 60},
+        {100, 10, 96, 65, 0, 96, 10},                                    // 9.6 rounds up
+        {10, 100, 96, 65, 0, 7, 65},                                     // 6.5 rounds up
+        {300, 300, 2, 2, 0, 2, 2},       {10001, 10, 96, 65, 0, 96, 1},  // at least 1 pixel
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -45,6 +49,24 @@ TEST(CodecResize, FitToBoxUsesTheLargestWholePercentage) {
         EXPECT_EQ(codec.GetBMPHeight(), c.wantH) << c.w << "x" << c.h << " into " << c.boxW;
         EXPECT_EQ(codec.GetBMPBpp(), 8);
     }
+}
+
+TEST(CodecResize, SizesThatComeOutAsNothingGiveOnePixelAndEmptyTargetsAreRefused) {
+    TempDir dir;
+    CCodec codec;
+    loadPicture(codec, dir, 50, 30);
+    ASSERT_EQ(codec.ResizePercentual(1), 1);
+    EXPECT_EQ(codec.GetBMPWidth(), 1);
+    EXPECT_EQ(codec.GetBMPHeight(), 1);
+    for (const auto& refused : {std::function<int()>([&] { return codec.ResizeTo(0, 10, 0); }),
+                                std::function<int()>([&] { return codec.ResizeTo(-1, -1, 1); }),
+                                std::function<int()>([&] { return codec.ResizePercentual(0); })}) {
+        EXPECT_EQ(refused(), 0);
+        EXPECT_EQ(codec.errorcode(), codeOf(CodecError::badArgument));
+        EXPECT_EQ(codec.GetBMPWidth(), 1);
+    }
+    EXPECT_EQ(codec.errordescription(),
+              "CCodec::ResizePercentual: Neplatná cílová velikost obrázku");
 }
 
 TEST(CodecResize, PercentageScalesBothSides) {

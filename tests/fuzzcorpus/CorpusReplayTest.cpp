@@ -2,6 +2,10 @@
 // mattered to a fuzzer keeps running through the decoders in the suite.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
 #include "fuzz/entries/FuzzEntries.h"
@@ -47,6 +51,25 @@ TEST(FuzzCorpus, Inflate) {
 TEST(FuzzCorpus, Deflate) {
     replay("deflate", fuzzing::fuzzDeflateRoundTrip);
 }
+// The codec-load target works in a scratch folder of its own, which is gone
+// once the process that used it has ended.
+TEST(FuzzCorpus, CodecLoadLeavesNoScratchFolderBehind) {
+    const testing_support::TempDir tmp;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::setenv("TMPDIR", tmp.path().c_str(), 1);
+        const uint8_t bytes[] = {'B', 'M', 0, 0};
+        fuzzing::fuzzCodecLoad(bytes, sizeof bytes);
+        std::exit(std::filesystem::is_empty(tmp.path()) ? 3 : 0);  // the folder existed
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp.path()));
+}
+
 // Every picture corpus also goes through the codec's loader, as a user's
 // file would.
 TEST(FuzzCorpus, CodecLoad) {

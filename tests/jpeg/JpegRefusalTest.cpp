@@ -75,16 +75,6 @@ std::vector<RefusalCase> refusalCases() {
     std::vector<RefusalCase> cases;
     cases.push_back({"no SOI", {0x00, 0xD8, 0xFF, 0xE0}, "Missing SOI Marker"});
     cases.push_back({"empty", {}, "Missing SOI Marker"});
-    cases.push_back({"Exif instead of JFIF",
-                     StreamBuilder().soi().segment(0xE1, {'E', 'x', 'i', 'f', 0, 0}).eoi().data(),
-                     "Missing JFIF APP0 Marker"});
-    cases.push_back({"APP0 not JFIF",
-                     StreamBuilder()
-                         .soi()
-                         .segment(0xE0, {'J', 'F', 'X', 'X', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0})
-                         .eoi()
-                         .data(),
-                     "Not a JFIF file"});
     cases.push_back(
         {"lossless", withFrame(0xC3, {{1, 0x11, 0}}), "Lossless Huffman Coding Not Supported"});
     cases.push_back({"differential sequential", withFrame(0xC5, {{1, 0x11, 0}}),
@@ -93,18 +83,19 @@ std::vector<RefusalCase> refusalCases() {
                      "Differential Progressive Huffman Coding Not Supported"});
     cases.push_back({"differential lossless", withFrame(0xC7, {{1, 0x11, 0}}),
                      "Differential Lossless Huffman Coding Not Supported"});
-    for (int code : {0xC9, 0xCA, 0xCB, 0xCD, 0xCE, 0xCF})
+    for (int code : {0xCB, 0xCD, 0xCE, 0xCF})
         cases.push_back({"arithmetic", withFrame(code, {{1, 0x11, 0}}),
                          "Cannot read image - Arithmetic Coding covered by patents"});
     cases.push_back({"DHP", markerOnly(0xDE), "DHP marker not supported"});
-    for (int code : {0xC8, 0xCC, 0xD0, 0xD7, 0xDC, 0xDF, 0xF0, 0xFD, 0x01, 0xBF})
+    for (int code : {0xC8, 0xD0, 0xD7, 0xDC, 0xDF, 0xF0, 0xFD, 0x01, 0xBF})
         cases.push_back({"reserved marker", markerOnly(code),
                          "Unknown, unsupported, or reserved marker encountered"});
     cases.push_back({"12-bit frame", start().sof(0xC1, 8, 8, {{1, 0x11, 0}}, 12).eoi().data(),
                      "Only 8-bit data supported"});
-    cases.push_back({"CMYK frame",
-                     withFrame(0xC0, {{1, 0x11, 0}, {2, 0x11, 0}, {3, 0x11, 0}, {4, 0x11, 0}}),
-                     "JFIF only supports 1 and 3 component streams"});
+    cases.push_back(
+        {"five components",
+         withFrame(0xC0, {{1, 0x11, 0}, {2, 0x11, 0}, {3, 0x11, 0}, {4, 0x11, 0}, {5, 0x11, 0}}),
+         "JFIF only supports 1 and 3 component streams"});
     cases.push_back({"two components", withFrame(0xC0, {{1, 0x11, 0}, {2, 0x11, 0}}),
                      "JFIF only supports 1 and 3 component streams"});
     cases.push_back({"frame length",
@@ -138,9 +129,6 @@ std::vector<RefusalCase> refusalCases() {
     table[0] = 0x04;
     cases.push_back({"DQT index", StreamBuilder().soi().jfif().segment(0xDB, table).eoi().data(),
                      "Quantization Table Index Too Large"});
-    table[0] = 0x10;
-    cases.push_back({"DQT 16-bit", StreamBuilder().soi().jfif().segment(0xDB, table).eoi().data(),
-                     "Only 8-bit Data is Supported"});
     table[0] = 0x20;
     cases.push_back({"DQT precision 2",
                      StreamBuilder().soi().jfif().segment(0xDB, table).eoi().data(),
@@ -156,10 +144,18 @@ std::vector<RefusalCase> refusalCases() {
          StreamBuilder().soi().jfif().dht(1, 0, {0, 0, 0, 0, 0, 0, 0, 255, 2}, {}).eoi().data(),
          "Huffman count > 256"});
 
+    for (const auto& [body, message] : std::vector<std::pair<std::vector<uint8_t>, const char*>>{
+             {{0x04, 0x10}, "Arithmetic Table Index outside range [0..3]"},
+             {{0x00, 0x23}, "Invalid DC Conditioning Bounds"},
+             {{0x11, 0}, "Invalid AC Conditioning Value"},
+             {{0x11, 64}, "Invalid AC Conditioning Value"},
+             {{0x21, 5}, "Invalid Arithmetic Table Class"}})
+        cases.push_back({"DAC", StreamBuilder().soi().segment(0xCC, body).eoi().data(), message});
+
     cases.push_back({"scan before frame", start().sos({{1, 0}}).bits("00").eoi().data(),
                      "Scan found before frame defined"});
     cases.push_back({"scan of no components", greyScan({}), "Invalid component count in scan"});
-    cases.push_back({"scan of four components", greyScan({{1, 0}, {1, 0}, {1, 0}, {1, 0}}),
+    cases.push_back({"scan of five components", greyScan({{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}),
                      "Invalid component count in scan"});
     cases.push_back({"scan component unknown", greyScan({{2, 0}}), "Component Not Defined"});
     cases.push_back({"scan component 255", greyScan({{255, 0}}), "Component Not Defined"});
@@ -186,13 +182,6 @@ std::vector<RefusalCase> refusalCases() {
     cases.push_back({"progressive band end", greyScan({{1, 0}}, 1, 64, 0, 0xC2),
                      "Spectral selection outside range [0..63]"});
 
-    cases.push_back({"trailing space",
-                     [] {
-                         auto b = jpegtest::flatGreyBlock(0);
-                         b.push_back(' ');
-                         return b;
-                     }(),
-                     "Extra Data After End of Image Marker"});
     cases.push_back(
         {"no EOI", start().sof(0xC0, 8, 8, {{1, 0x11, 0}}).data(), "Premature end of file"});
     // A 16-bit code that never comes: all-one bits match no code.
@@ -283,10 +272,13 @@ TEST(JpegRefusal, StreamErrorsInsideScans) {
     EXPECT_THROW(decoder.readImage(stream, image), Carvello::InputByteStream::StreamError);
 }
 
-TEST(JpegRefusal, TrailingLineBreaksAreAccepted) {
-    auto bytes = jpegtest::flatGreyBlock(10);
-    bytes.insert(bytes.end(), {'\r', '\n', '\n', '\r'});
-    EXPECT_FALSE(decode(bytes).thrown);
+TEST(JpegRefusal, BytesAfterTheEndAreIgnored) {
+    for (const std::vector<uint8_t>& tail :
+         {std::vector<uint8_t>{'\r', '\n'}, std::vector<uint8_t>{' ', 0xFF, 0xD8, 0xFF, 0, 7}}) {
+        auto bytes = jpegtest::flatGreyBlock(10);
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
+        EXPECT_FALSE(decode(bytes).thrown);
+    }
 }
 
 }  // namespace

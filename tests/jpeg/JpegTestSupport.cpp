@@ -97,6 +97,84 @@ bool run(const std::string& command) {
     return result.exitCode == 0;
 }
 
+std::vector<uint8_t> cjpegFile(const std::string& options, int width, int height) {
+    if (!testing_support::hasTool("cjpeg"))
+        return {};
+    testing_support::TempDir dir;
+    writePpm(dir.file("in.ppm"), makePicture(width, height));
+    if (!run("cjpeg " + options + " -outfile " + testing_support::quote(dir.file("out.jpg")) + " " +
+             testing_support::quote(dir.file("in.ppm"))))
+        return {};
+    return testing_support::readFile(dir.file("out.jpg"));
+}
+
+std::optional<size_t> findSegment(const std::vector<uint8_t>& file, int code) {
+    // Segments follow each other from the SOI marker up to the first scan.
+    size_t at = 2;
+    while (at + 4 <= file.size() && file[at] == 0xFF) {
+        if (file[at + 1] == code)
+            return at;
+        if (file[at + 1] == 0xDA)
+            break;
+        at += 2 + ((file[at + 2] << 8) | file[at + 3]);
+    }
+    return std::nullopt;
+}
+
+void setFrameSize(std::vector<uint8_t>& file, int width, int height) {
+    for (const int code : {0xC0, 0xC1, 0xC2, 0xC9, 0xCA}) {
+        if (const auto at = findSegment(file, code)) {
+            file[*at + 5] = static_cast<uint8_t>(height >> 8);
+            file[*at + 6] = static_cast<uint8_t>(height);
+            file[*at + 7] = static_cast<uint8_t>(width >> 8);
+            file[*at + 8] = static_cast<uint8_t>(width);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+}
+
+std::vector<uint8_t> exifBody(int orientation, bool bigEndian) {
+    std::vector<uint8_t> body = {'E', 'x', 'i', 'f', 0, 0};
+    const auto put = [&](uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            const int shift = bigEndian ? 8 * (size - 1 - i) : 8 * i;
+            body.push_back(static_cast<uint8_t>(value >> shift));
+        }
+    };
+    body.push_back(bigEndian ? 'M' : 'I');
+    body.push_back(bigEndian ? 'M' : 'I');
+    put(42, 2);
+    put(8, 4);       // the directory follows the header
+    put(2, 2);       // two entries
+    put(0x010F, 2);  // make: ASCII, 4 bytes, inline
+    put(2, 2);
+    put(4, 4);
+    body.insert(body.end(), {'C', 'a', 'm', 0});
+    put(0x0112, 2);  // orientation: SHORT, one value
+    put(3, 2);
+    put(1, 4);
+    put(static_cast<uint32_t>(orientation), 2);
+    put(0, 2);
+    put(0, 4);  // no further directory
+    return body;
+}
+
+std::vector<uint8_t> withFirstSegment(std::vector<uint8_t> file, int code,
+                                      const std::vector<uint8_t>& body) {
+    if (file.size() > 6 && file[2] == 0xFF && file[3] == 0xE0) {
+        const size_t length = 2 + ((file[4] << 8) | file[5]);
+        file.erase(file.begin() + 2, file.begin() + 2 + static_cast<long>(length));
+    }
+    const size_t length = body.size() + 2;
+    std::vector<uint8_t> segment = {0xFF, static_cast<uint8_t>(code),
+                                    static_cast<uint8_t>(length >> 8),
+                                    static_cast<uint8_t>(length)};
+    segment.insert(segment.end(), body.begin(), body.end());
+    file.insert(file.begin() + 2, segment.begin(), segment.end());
+    return file;
+}
+
 StreamBuilder& StreamBuilder::bytes(std::initializer_list<int> values) {
     for (int v : values)
         data_.push_back(static_cast<uint8_t>(v));

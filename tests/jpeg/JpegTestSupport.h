@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,24 @@ std::vector<uint8_t> rgbOf(const Carvello::RasterImage& image);
 
 // Runs a shell command and fails the calling test when it does not succeed.
 bool run(const std::string& command);
+
+// cjpeg's file of makePicture(width, height), or nothing when cjpeg is
+// missing.
+std::vector<uint8_t> cjpegFile(const std::string& options, int width = 40, int height = 24);
+// Offset of the first marker segment with that code (at its 0xFF), or
+// nothing.
+std::optional<size_t> findSegment(const std::vector<uint8_t>& file, int code);
+// Rewrites the size in the file's frame header.
+void setFrameSize(std::vector<uint8_t>& file, int width, int height);
+
+// The body of an APP1 Exif segment (after its length) whose first image
+// file directory holds a camera make and then the orientation, in the
+// "MM" byte order when bigEndian, else "II".
+std::vector<uint8_t> exifBody(int orientation, bool bigEndian);
+// The file with a JFIF APP0 segment right after the start marker replaced
+// by the segment (code, body).
+std::vector<uint8_t> withFirstSegment(std::vector<uint8_t> file, int code,
+                                      const std::vector<uint8_t>& body);
 
 // Hand-made JPEG streams: segments are appended in order.
 class StreamBuilder {

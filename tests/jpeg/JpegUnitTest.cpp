@@ -9,10 +9,12 @@
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/jpeg/JpegBitReader.h"
 #include "carvello/jpeg/JpegColour.h"
+#include "carvello/jpeg/JpegExif.h"
 #include "carvello/jpeg/JpegHuffman.h"
 #include "carvello/jpeg/JpegIdct.h"
 #include "carvello/jpeg/JpegQuantization.h"
 #include "carvello/jpeg/JpegUpsample.h"
+#include "jpeg/JpegTestSupport.h"
 
 namespace {
 
@@ -299,6 +301,45 @@ TEST(JpegUpsample, RepeatsSamples) {
     }
     std::vector<uint8_t> tooWide(7);
     EXPECT_THROW(upsampleRow(source, 2, tooWide), std::length_error);
+}
+
+// Orientation entries that are not there or cannot be trusted give 0.
+TEST(JpegExif, OrientationOnlyFromAWellFormedEntry) {
+    using Bytes = std::vector<uint8_t>;
+    EXPECT_EQ(exifOrientation(jpegtest::exifBody(3, false)), 3);
+    EXPECT_EQ(exifOrientation(jpegtest::exifBody(6, true)), 6);
+    const auto changed = [](size_t at, std::initializer_list<uint8_t> bytes) {
+        Bytes body = jpegtest::exifBody(6, false);
+        std::copy(bytes.begin(), bytes.end(), body.begin() + static_cast<long>(at));
+        return body;
+    };
+    // Offsets in the little-endian body: byte order 6, magic 8, directory
+    // offset 10, entry count 14, orientation tag 28, type 30, count 32,
+    // value 36.
+    const struct {
+        const char* name;
+        Bytes body;
+    } broken[] = {
+        {"not Exif", changed(0, {'E', 'x', 'i', 'g'})},
+        {"byte order", changed(6, {'I', 'M'})},
+        {"magic", changed(8, {43})},
+        {"directory outside", changed(10, {0xF0, 0xFF, 0xFF, 0xFF})},
+        {"one entry only", changed(14, {1})},
+        {"no orientation tag", changed(28, {0x13})},
+        {"type", changed(30, {4})},
+        {"no value", changed(32, {0})},
+        {"value 0", changed(36, {0})},
+        {"value 9", changed(36, {9})},
+        {"cut short",
+         [] {
+             Bytes body = jpegtest::exifBody(6, false);
+             body.resize(37);
+             return body;
+         }()},
+        {"empty", {}},
+    };
+    for (const auto& c : broken)
+        EXPECT_EQ(exifOrientation(c.body), 0) << c.name;
 }
 
 }  // namespace

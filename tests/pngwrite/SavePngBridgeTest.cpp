@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "pngwrite/PngFileReader.h"
 #include "support/TestSupport.h"
 
@@ -133,7 +133,7 @@ TEST(SavePng, EveryFailureGivesTheOneMessage) {
     }
     // Nothing was left behind in the folder.
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-    EXPECT_EQ(std::string(bitmap::msg::kSavePNG) + std::string(bitmap::msg::kPngSaveError),
+    EXPECT_EQ(std::string(bitmap::text::kSavePNG) + std::string(bitmap::text::kPngSaveError),
               kFailure);
 }
 

@@ -6,7 +6,7 @@
 
 #include "bitmap/DitherMethod.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "raster/RasterHelpers.h"
 #include "support/TestSupport.h"
 
@@ -240,14 +240,14 @@ TEST(DitherRefusals, BadMethodLeavesPictureUnchanged) {
     for (int method : {-1, bitmap::kDitherMethodCount, 100}) {
         EXPECT_FALSE(proc.change256GrayToMonochrome(eight, method, 128));
         EXPECT_EQ(proc.lastError(),
-                  std::string(bitmap::msg::kGray256) + std::string(bitmap::msg::kDitherMethod8));
+                  std::string(bitmap::text::kGray256) + std::string(bitmap::text::kDitherMethod8));
         EXPECT_EQ(bytesOf(eight), before);
     }
     Dib four = makeGreyDib(4, 4, 4);
     const auto fourBefore = bytesOf(four);
     EXPECT_FALSE(proc.change16GrayToMonochrome(four, bitmap::kDitherMethodCount, 128));
     EXPECT_EQ(proc.lastError(),
-              std::string(bitmap::msg::kGray16) + std::string(bitmap::msg::kDitherMethod4));
+              std::string(bitmap::text::kGray16) + std::string(bitmap::text::kDitherMethod4));
     EXPECT_EQ(bytesOf(four), fourBefore);
 }
 
@@ -256,17 +256,17 @@ TEST(DitherRefusals, WrongDepth) {
     Dib four = makeGreyDib(4, 4, 4);
     EXPECT_FALSE(proc.change256GrayToMonochrome(four, 0, 128));
     EXPECT_EQ(proc.lastError(),
-              std::string(bitmap::msg::kGray256) + std::string(bitmap::msg::kDitherDepth));
+              std::string(bitmap::text::kGray256) + std::string(bitmap::text::kDitherDepth));
     Dib eight = makeGreyDib(4, 4, 8);
     EXPECT_FALSE(proc.change16GrayToMonochrome(eight, 0, 128));
     EXPECT_EQ(proc.lastError(),
-              std::string(bitmap::msg::kGray16) + std::string(bitmap::msg::kDitherDepth));
+              std::string(bitmap::text::kGray16) + std::string(bitmap::text::kDitherDepth));
     // toMonochrome sends everything but 4 bpp to the 8 bpp entry.
     Dib one = makeGreyDib(8, 2, 1);
     const auto before = bytesOf(one);
     EXPECT_FALSE(proc.toMonochrome(one, 0, 128));
     EXPECT_EQ(proc.lastError(),
-              std::string(bitmap::msg::kGray256) + std::string(bitmap::msg::kDitherDepth));
+              std::string(bitmap::text::kGray256) + std::string(bitmap::text::kDitherDepth));
     EXPECT_EQ(bytesOf(one), before);
     Dib none;
     EXPECT_FALSE(proc.toMonochrome(none, 0, 128));
@@ -278,7 +278,7 @@ TEST(DitherRefusals, TableWithoutRoomForBlackAndWhite) {
     const auto before = bytesOf(dib);
     EXPECT_FALSE(proc.change256GrayToMonochrome(dib, 0, 128));
     EXPECT_EQ(proc.lastError(),
-              std::string(bitmap::msg::kGray256) + "Paleta obrázku má méně než dvě barvy");
+              std::string(bitmap::text::kGray256) + "Paleta obrázku má méně než dvě barvy");
     EXPECT_EQ(bytesOf(dib), before);
 }
 

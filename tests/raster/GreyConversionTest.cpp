@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bitmap/ImageProc.h"
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 #include "raster/RasterHelpers.h"
 #include "support/TestSupport.h"
 
@@ -123,7 +123,7 @@ TEST(GreyConversion, RefusesDepthsOtherThanOneFourEight) {
     const Dib source = makeGreyDib(4, 4, 8);
     for (int depth : {24, 2, 0, 32, -1}) {
         EXPECT_FALSE(proc.changeBitmapFormatFromSimple(source, 0, 0, depth));
-        EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFromSimple, bitmap::msg::kBadDepth));
+        EXPECT_EQ(proc.lastError(), message(bitmap::text::kFromSimple, bitmap::text::kBadDepth));
     }
     bitmap::BitmapInfoHeader h;
     h.biWidth = 2;
@@ -131,7 +131,7 @@ TEST(GreyConversion, RefusesDepthsOtherThanOneFourEight) {
     h.biBitCount = 32;
     const std::vector<uint8_t> pixels(16);
     EXPECT_FALSE(proc.changeBitmapFormatFrom32(h, pixels, 0, 0, 24));
-    EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFrom32, bitmap::msg::kBadDepth));
+    EXPECT_EQ(proc.lastError(), message(bitmap::text::kFrom32, bitmap::text::kBadDepth));
 }
 
 TEST(GreyConversion, RefusesUnreadableSources) {
@@ -140,19 +140,21 @@ TEST(GreyConversion, RefusesUnreadableSources) {
     for (int bits : {16, 2}) {
         const Dib source = makeTrueColourDib(4, 4, bits);
         EXPECT_FALSE(proc.changeBitmapFormatFromSimple(source, 0, 0, 8));
-        EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFromSimple, bitmap::msg::kBadDepth));
+        EXPECT_EQ(proc.lastError(), message(bitmap::text::kFromSimple, bitmap::text::kBadDepth));
     }
     EXPECT_FALSE(proc.changeBitmapFormatFromSimple(Dib{}, 0, 0, 8));
-    EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFromSimple, bitmap::msg::kNoBitmap));
+    EXPECT_EQ(proc.lastError(), message(bitmap::text::kFromSimple, bitmap::text::kNoBitmap));
 }
 
 TEST(GreyConversion, OversizedResultIsOutOfMemory) {
     ImageProc proc;
     const Dib source = makeGreyDib(4, 4, 8);
     EXPECT_FALSE(proc.changeBitmapFormatFromSimple(source, 1 << 21, 4, 8));
-    EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFromSimpleMemory, bitmap::msg::kOutOfMemory));
+    EXPECT_EQ(proc.lastError(),
+              message(bitmap::text::kFromSimpleMemory, bitmap::text::kOutOfMemory));
     EXPECT_FALSE(proc.changeBitmapFormatFromSimple(source, 1 << 15, 1 << 15, 8));
-    EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFromSimpleMemory, bitmap::msg::kOutOfMemory));
+    EXPECT_EQ(proc.lastError(),
+              message(bitmap::text::kFromSimpleMemory, bitmap::text::kOutOfMemory));
 }
 
 TEST(GreyConversion, ShortTableYieldsFullRampAndBlackBeyondIt) {
@@ -335,24 +337,24 @@ TEST(GreyConversionFrom32, RefusesShortOrInconsistentBuffers) {
     pixels.pop_back();
     EXPECT_FALSE(proc.changeBitmapFormatFrom32(h, pixels, 0, 0, 8));
     EXPECT_EQ(proc.lastError(),
-              message(bitmap::msg::kFrom32, "Obrazová data jsou kratší, než udává hlavička"));
+              message(bitmap::text::kFrom32, "Obrazová data jsou kratší, než udává hlavička"));
 
     h.biHeight = 0;
     EXPECT_FALSE(proc.changeBitmapFormatFrom32(h, pixels, 0, 0, 8));
     EXPECT_EQ(proc.lastError(),
-              message(bitmap::msg::kFrom32, "Neplatné rozměry zdrojového obrázku"));
+              message(bitmap::text::kFrom32, "Neplatné rozměry zdrojového obrázku"));
 
     // Without a colour table, indexed rows cannot be read.
     h.biHeight = 3;
     h.biBitCount = 8;
     EXPECT_FALSE(proc.changeBitmapFormatFrom32(h, pixels, 0, 0, 8));
-    EXPECT_EQ(proc.lastError(), message(bitmap::msg::kFrom32, bitmap::msg::kBadDepth));
+    EXPECT_EQ(proc.lastError(), message(bitmap::text::kFrom32, bitmap::text::kBadDepth));
 
     h.biBitCount = 32;
     h.biWidth = 1 << 21;
     EXPECT_FALSE(proc.changeBitmapFormatFrom32(h, pixels, 0, 0, 8));
     EXPECT_EQ(proc.lastError(),
-              message(bitmap::msg::kFrom32, "Neplatné rozměry zdrojového obrázku"));
+              message(bitmap::text::kFrom32, "Neplatné rozměry zdrojového obrázku"));
 }
 
 }  // namespace

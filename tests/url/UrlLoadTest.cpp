@@ -52,17 +52,17 @@ TEST_F(UrlLoad, WritesTheDownloadToTheCallersPathAndFollowsRedirects) {
     EXPECT_EQ(codec.BMPExists(), 0);
 }
 
-TEST_F(UrlLoad, RefusesHtmlAnswersAndRemovesTheLocalFile) {
+TEST_F(UrlLoad, RefusesHtmlAnswersAndKeepsTheUsersFile) {
     const std::string local = work.file("page.bmp");
+    writeFile(local, pictureBytes);
     for (const std::string path : {"/html", "/html-untyped"}) {
-        writeFile(local, std::string("old content"));
         const std::string url = http.url(path);
         EXPECT_EQ(codec.LoadImage(url, local), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::htmlRefused));
         EXPECT_EQ(codec.errordescription(),
                   kPrefix + "Server odmítl HTTP spojení pro obrázek '" + url + "'");
-        EXPECT_FALSE(bitmap::pathExists(local)) << path;
-        EXPECT_TRUE(filesIn(work.path()).empty());
+        EXPECT_EQ(readFile(local), pictureBytes) << path;
+        EXPECT_EQ(filesIn(work.path()), std::vector<std::string>{"page.bmp"}) << path;
     }
     EXPECT_EQ(codec.LoadFromURL(http.url("/html"), "", errorText, false), 0);
     EXPECT_EQ(errorText, "Server odmítl HTTP spojení pro obrázek '" + http.url("/html") + "'");
@@ -115,6 +115,16 @@ TEST_F(UrlLoad, StopsDownloadsLargerThan64Megabytes) {
         EXPECT_TRUE(filesIn(work.path()).empty()) << path;
         EXPECT_TRUE(temporaryFiles().empty()) << path;
     }
+}
+
+TEST_F(UrlLoad, GivesUpADownloadThatOutlastsItsDeadline) {
+    const std::string url = http.url("/drip/pic.bmp");
+    codec.setDownloadTimeout(1);
+    EXPECT_EQ(codec.LoadImage(url, work.file("drip.bmp")), 0);
+    EXPECT_EQ(codec.errorcode(), codeOf(CodecError::downloadFailed));
+    EXPECT_EQ(codec.errordescription(), kPrefix + "Chyba během stahování z " + url);
+    EXPECT_TRUE(filesIn(work.path()).empty());
+    EXPECT_EQ(codec::CCodec().DownloadTimeout(), 600);
 }
 
 TEST_F(UrlLoad, ReportsProgressInBlocksWithTheTrueLength) {

@@ -70,6 +70,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(body[at:at + 700])
                 self.wfile.flush()
                 time.sleep(0.02)
+        elif kind == "drip":
+            # A byte every fifth of a second: never a stall, never done
+            # within the test's deadline; it gives up after 30 seconds.
+            self.send_response(200)
+            self.send_header("Content-Length", "150")
+            self.end_headers()
+            try:
+                for _ in range(150):
+                    self.wfile.write(b"\0")
+                    self.wfile.flush()
+                    time.sleep(0.2)
+            except (BrokenPipeError, ConnectionResetError):
+                pass
         elif kind == "redirect":
             self.send_response(302)
             self.send_header("Location", "/files/" + name)

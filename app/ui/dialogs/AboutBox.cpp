@@ -6,23 +6,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/frame/CMainFrameIcons.h"
-#include "app/ui/frame/CMainFrameTexts.h"
 
 namespace app::ui {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(frametext::kProgramTitle));
+    setWindowTitle(translate(text::kProgramTitle));
     setObjectName(QStringLiteral("AboutBox"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* version = new QLabel(QString::fromUtf8(frametext::kAboutVersion), this);
+    auto* version = new QLabel(translate(text::kAboutVersion), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* copyright = new QLabel(QString::fromUtf8(frametext::kAboutCopyright), this);
-    auto* contact = new QLabel(QString::fromUtf8(frametext::kAboutContact), this);
+    auto* copyright = new QLabel(translate(text::kAboutCopyright), this);
+    auto* contact = new QLabel(translate(text::kAboutContact), this);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* texts = new QVBoxLayout;
@@ -31,7 +32,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     texts->addWidget(contact);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(frametext::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(translate(text::kOk));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;

@@ -7,29 +7,30 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CNumberDlg.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 
 namespace app::ui {
 
 CArrayOptionsDlg::CArrayOptionsDlg(const bitmap::CArrayOptions& options, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(text::kCArrayTitle));
-    auto* group = new QGroupBox(QString::fromUtf8(text::kByteOrderGroup), this);
+    setWindowTitle(translate(text::kCArrayTitle));
+    auto* group = new QGroupBox(translate(text::kByteOrderGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     layouts_ = new QButtonGroup(this);
-    const std::pair<bitmap::CArrayLayout, const char*> choices[] = {
+    const std::pair<bitmap::CArrayLayout, std::string_view> choices[] = {
         {bitmap::CArrayLayout::horizontal, text::kLayoutHorizontal},
         {bitmap::CArrayLayout::vertical, text::kLayoutVertical},
         {bitmap::CArrayLayout::xbm, text::kLayoutXbm},
     };
     for (const auto& [layout, label] : choices) {
-        auto* button = new QRadioButton(QString::fromUtf8(label), group);
+        auto* button = new QRadioButton(translate(label), group);
         layouts_->addButton(button, static_cast<int>(layout));
         groupLayout->addWidget(button);
     }
     layouts_->button(static_cast<int>(options.layout))->setChecked(true);
-    invert_ = new QCheckBox(QString::fromUtf8(text::kInvertBits), this);
+    invert_ = new QCheckBox(translate(text::kInvertBits), this);
     invert_->setChecked(options.invert);
 
     auto* layout = new QVBoxLayout(this);

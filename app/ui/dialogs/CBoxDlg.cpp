@@ -6,22 +6,23 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CNumberDlg.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 
 namespace app::ui {
 
 CBoxDlg::CBoxDlg(int width, int height, app::UserInterface& ui, QWidget* parent)
     : QDialog(parent), ui_(ui), width_(width), height_(height) {
-    setWindowTitle(QString::fromUtf8(text::kBoxTitle));
+    setWindowTitle(translate(text::kBoxTitle));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     widthEdit_ = new QLineEdit(QString::number(width), this);
     heightEdit_ = new QLineEdit(QString::number(height), this);
-    fields->addRow(QString::fromUtf8(text::kNewWidth), widthEdit_);
-    fields->addRow(QString::fromUtf8(text::kNewHeight), heightEdit_);
+    fields->addRow(translate(text::kNewWidth), widthEdit_);
+    fields->addRow(translate(text::kNewHeight), heightEdit_);
     layout->addLayout(fields);
-    ignoreBox_ = new QCheckBox(QString::fromUtf8(text::kIgnoreAspectRatio), this);
+    ignoreBox_ = new QCheckBox(translate(text::kIgnoreAspectRatio), this);
     layout->addWidget(ignoreBox_);
     layout->addWidget(makeOkCancelButtons(*this));
 }

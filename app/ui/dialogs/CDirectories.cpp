@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/frame/CMainFrameTexts.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "batch/ui/CFolderPickerDlg.h"
 
 namespace app::ui {
@@ -21,11 +22,11 @@ CDirectories::CDirectories(QWidget* parent)
     workingFolderEdit_->setObjectName(QStringLiteral("workingFolder"));
 
     auto* layout = new QVBoxLayout(this);
-    const auto addRow = [this, layout](const char* label, QLineEdit* edit,
+    const auto addRow = [this, layout](std::string_view label, QLineEdit* edit,
                                        const QString& buttonName) {
-        auto* caption = new QLabel(QString::fromUtf8(label), this);
+        auto* caption = new QLabel(translate(label), this);
         caption->setBuddy(edit);
-        auto* browseButton = new QPushButton(QString::fromUtf8(frametext::kBrowse), this);
+        auto* browseButton = new QPushButton(translate(text::kBrowse), this);
         browseButton->setObjectName(buttonName);
         connect(browseButton, &QPushButton::clicked, this, [this, edit] { browse(*edit); });
         auto* row = new QHBoxLayout;
@@ -35,10 +36,9 @@ CDirectories::CDirectories(QWidget* parent)
         layout->addWidget(caption);
         layout->addLayout(row);
     };
-    addRow(frametext::kSaveFolderLabel, saveFolderEdit_, QStringLiteral("browseSaveFolder"));
+    addRow(text::kSaveFolderLabel, saveFolderEdit_, QStringLiteral("browseSaveFolder"));
     layout->addSpacing(8);
-    addRow(frametext::kWorkingFolderLabel, workingFolderEdit_,
-           QStringLiteral("browseWorkingFolder"));
+    addRow(text::kWorkingFolderLabel, workingFolderEdit_, QStringLiteral("browseWorkingFolder"));
     layout->addStretch(1);
 }
 

@@ -7,31 +7,38 @@
 #include <QVBoxLayout>
 
 #include "app/core/DisplayPresets.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CNumberDlg.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 
 namespace app::ui {
 
 void fillPhoneList(QListWidget& list, const app::PhoneTable& phones) {
     list.clear();
     list.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (int number = 1; number <= phones.PhoneCount(); ++number)
-        list.addItem(QString::fromStdString(phones.ListEntry(number)));
-    if (list.count() > 0)
+    const app::PhoneListing listing = phones.ReadPhones();
+    const std::vector<std::string> entries = phones.ListEntries();
+    for (const std::string& entry : entries)
+        list.addItem(QString::fromStdString(entry));
+    // A phone that cannot be read ends the list with a line saying so,
+    // which cannot be chosen.
+    if (listing.unreadable && list.count() > 0)
+        list.item(list.count() - 1)->setFlags(Qt::NoItemFlags);
+    if (!listing.phones.empty())
         list.setCurrentRow(0);
 }
 
 CFitToPhoneDlg::CFitToPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
-    setWindowTitle(QString::fromUtf8(text::kFitToPhoneTitle));
+    setWindowTitle(translate(text::kFitToPhoneTitle));
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
-    auto* label = new QLabel(QString::fromUtf8(text::kChoosePhoneLabel), this);
+    auto* label = new QLabel(translate(text::kChoosePhoneLabel), this);
     label->setBuddy(list_);
     layout->addWidget(label);
     layout->addWidget(list_);
     displays_ = new QListWidget(this);
     displays_->setObjectName("displayList");
-    auto* displayLabel = new QLabel(QString::fromUtf8(text::kChooseDisplayLabel), this);
+    auto* displayLabel = new QLabel(translate(text::kChooseDisplayLabel), this);
     displayLabel->setBuddy(displays_);
     layout->addWidget(displayLabel);
     layout->addWidget(displays_);
@@ -65,7 +72,7 @@ CFitToPhoneDlg::CFitToPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialo
 
 void CFitToPhoneDlg::accept() {
     if (list_->currentRow() < 0 && chosenDisplay_ < 0) {
-        ui_.inform(text::kChoosePhone, "", app::MessageIcon::warning);
+        ui_.inform(std::string(text::kChoosePhone), "", app::MessageIcon::warning);
         return;
     }
     QDialog::accept();

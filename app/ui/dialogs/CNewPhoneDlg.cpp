@@ -5,22 +5,23 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CNumberDlg.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 
 namespace app::ui {
 
 CNewPhoneDlg::CNewPhoneDlg(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
-    setWindowTitle(QString::fromUtf8(text::kNewPhoneTitle));
+    setWindowTitle(translate(text::kNewPhoneTitle));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setMaxLength(kMaximumNameLength);
     widthEdit_ = new QLineEdit(QStringLiteral("0"), this);
     heightEdit_ = new QLineEdit(QStringLiteral("0"), this);
-    fields->addRow(QString::fromUtf8(text::kPhoneName), nameEdit_);
-    fields->addRow(QString::fromUtf8(text::kDisplayWidth), widthEdit_);
-    fields->addRow(QString::fromUtf8(text::kDisplayHeight), heightEdit_);
+    fields->addRow(translate(text::kPhoneName), nameEdit_);
+    fields->addRow(translate(text::kDisplayWidth), widthEdit_);
+    fields->addRow(translate(text::kDisplayHeight), heightEdit_);
     layout->addLayout(fields);
     layout->addWidget(makeOkCancelButtons(*this));
 }

@@ -11,24 +11,25 @@
 #include <QVBoxLayout>
 
 #include "app/core/PhoneTable.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CFitToPhoneDlg.h"
 #include "app/ui/dialogs/CNewPhoneDlg.h"
 #include "app/ui/dialogs/CNumberDlg.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
 
 namespace app::ui {
 
 CNewPictureDlg::CNewPictureDlg(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
-    setWindowTitle(QString::fromUtf8(text::kNewPictureTitle));
+    setWindowTitle(translate(text::kNewPictureTitle));
     auto* layout = new QVBoxLayout(this);
 
-    byPhone_ = new QRadioButton(QString::fromUtf8(text::kByPhone), this);
+    byPhone_ = new QRadioButton(translate(text::kByPhone), this);
     layout->addWidget(byPhone_);
     list_ = new QListWidget(this);
     layout->addWidget(list_);
     auto* phoneButtons = new QHBoxLayout;
-    removeButton_ = new QPushButton(QString::fromUtf8(text::kRemovePhone), this);
-    addButton_ = new QPushButton(QString::fromUtf8(text::kAddPhone), this);
+    removeButton_ = new QPushButton(translate(text::kRemovePhone), this);
+    addButton_ = new QPushButton(translate(text::kAddPhone), this);
     removeButton_->setAutoDefault(false);
     addButton_->setAutoDefault(false);
     phoneButtons->addStretch();
@@ -36,13 +37,13 @@ CNewPictureDlg::CNewPictureDlg(app::UserInterface& ui, QWidget* parent) : QDialo
     phoneButtons->addWidget(addButton_);
     layout->addLayout(phoneButtons);
 
-    inPixels_ = new QRadioButton(QString::fromUtf8(text::kInPixels), this);
+    inPixels_ = new QRadioButton(translate(text::kInPixels), this);
     layout->addWidget(inPixels_);
     auto* fields = new QFormLayout;
     widthEdit_ = new QLineEdit(this);
     heightEdit_ = new QLineEdit(this);
-    fields->addRow(QString::fromUtf8(text::kWidth), widthEdit_);
-    fields->addRow(QString::fromUtf8(text::kHeight), heightEdit_);
+    fields->addRow(translate(text::kWidth), widthEdit_);
+    fields->addRow(translate(text::kHeight), heightEdit_);
     layout->addLayout(fields);
     layout->addWidget(makeOkCancelButtons(*this));
 
@@ -86,7 +87,8 @@ void CNewPictureDlg::addPhone() {
 
 void CNewPictureDlg::removeSelectedPhone() {
     const int row = list_->currentRow();
-    if (row >= 0 && ui_.askYesNo(text::kRemovePhoneQuestion, "", app::MessageIcon::question)) {
+    if (row >= 0 &&
+        ui_.askYesNo(std::string(text::kRemovePhoneQuestion), "", app::MessageIcon::question)) {
         app::PhoneTable phones;
         phones.RemovePhone(row + 1);
     }
@@ -103,14 +105,14 @@ void CNewPictureDlg::accept() {
     } else if (byPhone_->isChecked()) {
         const int row = list_->currentRow();
         if (row < 0) {
-            ui_.inform(text::kChoosePhone, "", app::MessageIcon::warning);
+            ui_.inform(std::string(text::kChoosePhone), "", app::MessageIcon::warning);
             return;
         }
         const app::PhoneTable phones;
         const int width = phones.PhoneWidth(row + 1);
         const int height = phones.PhoneHeight(row + 1);
         if (width < 0 || height < 0) {
-            ui_.inform(text::kPhoneUnreadable, "", app::MessageIcon::warning);
+            ui_.inform(std::string(text::kPhoneUnreadable), "", app::MessageIcon::warning);
             return;
         }
         width_ = width;

@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/core/TextFormat.h"
-#include "app/ui/view/CMFCTest2ViewTexts.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "batch/ui/OkCancelButtons.h"
 
 namespace app::ui {
@@ -42,16 +43,15 @@ std::optional<WholeSize> readWholeSize(QLineEdit& widthEdit, QLineEdit& heightEd
 }
 
 QDialogButtonBox* makeOkCancelButtons(QDialog& dialog) {
-    return batchui::makeOkCancelButtons(dialog, text::kOk, text::kCancel);
+    return batchui::makeOkCancelButtons(dialog, translate(text::kOk), translate(text::kCancel));
 }
 
 CNumberDlg::CNumberDlg(const QString& prompt, int initialValue, app::UserInterface& ui,
                        QWidget* parent)
     : QDialog(parent), ui_(ui), value_(initialValue) {
-    setWindowTitle(QString::fromUtf8(text::kNumberTitle));
+    setWindowTitle(translate(text::kProgramTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* label =
-        new QLabel(prompt.isEmpty() ? QString::fromUtf8(text::kNumberPrompt) : prompt, this);
+    auto* label = new QLabel(prompt.isEmpty() ? translate(text::kNumberPrompt) : prompt, this);
     edit_ = new QLineEdit(QString::number(initialValue), this);
     label->setBuddy(edit_);
     layout->addWidget(label);

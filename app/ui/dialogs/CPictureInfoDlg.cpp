@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 #include <cstdint>
 
-#include "app/ui/view/CMFCTest2ViewTexts.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "batch/ui/FormatFilters.h"
 #include "codec/CodecOwner.h"
 
@@ -24,7 +25,7 @@ QLineEdit* readOnlyField(QWidget* parent) {
 }  // namespace
 
 CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(text::kPictureInfoTitle));
+    setWindowTitle(translate(text::kCaptionPictureInfo));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     width_ = readOnlyField(this);
@@ -32,14 +33,14 @@ CPictureInfoDlg::CPictureInfoDlg(codec::CodecOwner* codec, QWidget* parent) : QD
     depth_ = readOnlyField(this);
     size_ = readOnlyField(this);
     type_ = readOnlyField(this);
-    fields->addRow(QString::fromUtf8(text::kInfoWidth), width_);
-    fields->addRow(QString::fromUtf8(text::kInfoHeight), height_);
-    fields->addRow(QString::fromUtf8(text::kInfoDepth), depth_);
-    fields->addRow(QString::fromUtf8(text::kInfoSize), size_);
-    fields->addRow(QString::fromUtf8(text::kInfoType), type_);
+    fields->addRow(translate(text::kWidth), width_);
+    fields->addRow(translate(text::kHeight), height_);
+    fields->addRow(translate(text::kInfoDepth), depth_);
+    fields->addRow(translate(text::kInfoSize), size_);
+    fields->addRow(translate(text::kInfoType), type_);
     layout->addLayout(fields);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(translate(text::kOk));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
 

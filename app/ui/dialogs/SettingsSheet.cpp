@@ -8,11 +8,11 @@
 
 #include "app/core/Preferences.h"
 #include "app/core/TextFormat.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CDirectories.h"
-#include "app/ui/frame/CMainFrameTexts.h"
+#include "app/ui/dialogs/CNumberDlg.h"
 #include "batch/ui/CDithering.h"
-#include "batch/ui/DialogTexts.h"
-#include "batch/ui/OkCancelButtons.h"
 
 namespace app::ui {
 
@@ -24,15 +24,15 @@ SettingsSheet::SettingsSheet(app::AppSettings& settings, app::UserInterface& ui,
       dithering_(new batchui::CDithering(tabs_)),
       directories_(new CDirectories(tabs_)) {
     setObjectName(QStringLiteral("SettingsSheet"));
-    setWindowTitle(QString::fromUtf8(frametext::kSettingsSheetTitle));
-    tabs_->addTab(dithering_, QString::fromUtf8(batchui::text::kDitheringPageTitle));
-    tabs_->addTab(directories_, QString::fromUtf8(frametext::kDirectoriesPage));
+    setWindowTitle(translate(text::kSettingsSheetTitle));
+    tabs_->addTab(dithering_, translate(batchui::text::kDitheringPageTitle));
+    tabs_->addTab(directories_, translate(text::kDirectoriesPage));
 
     const app::Preferences current = app::currentPreferences(settings_);
     dithering_->setValues(current.ditheringMethod, current.threshold);
     directories_->setFolders(current.saveFolder, current.workingFolder);
 
-    auto* buttons = batchui::makeOkCancelButtons(*this, frametext::kOk, frametext::kCancel);
+    auto* buttons = makeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -56,7 +56,7 @@ void SettingsSheet::accept() {
         const std::string folder = edit->text().trimmed().toStdString();
         if (const auto problem = app::folderProblem(folder)) {
             tabs_->setCurrentWidget(directories_);
-            ui_.error(app::formatText(frametext::kFolderUnusable, {folder, *problem}));
+            ui_.error(app::formatText(text::kFolderUnusable, {folder, *problem}));
             edit->setFocus();
             edit->selectAll();
             return;

@@ -10,7 +10,13 @@ BatchAndSplitCommands::BatchAndSplitCommands(app::CMFCTest2Doc& document, app::U
     : document_(document), ui_(ui), view_(view), window_(window) {}
 
 void BatchAndSplitCommands::runBatch() {
-    batchui::runBatchCommand(document_, ui_, batch_, &window_);
+    // The run loads every entry into the document; afterwards the document
+    // holds again what it held before, so that no batch source stays open
+    // under its own name, where Save would overwrite it.
+    app::CMFCTest2Doc::KeptState kept = document_.keepState();
+    const batch::BatchSummary summary = batchui::runBatchCommand(document_, ui_, batch_, &window_);
+    if (summary.ran)
+        document_.restoreState(std::move(kept));
 }
 
 void BatchAndSplitCommands::runSplit() {

@@ -16,6 +16,8 @@ public:
     BatchAndSplitCommands(app::CMFCTest2Doc& document, app::UserInterface& ui, CMFCTest2View& view,
                           QWidget& window);
 
+    // The caller has offered the document's changes for saving; the
+    // document is given back as it was when the run is over.
     void runBatch();
     void runSplit();
 

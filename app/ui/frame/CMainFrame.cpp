@@ -16,33 +16,18 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/frame/BatchAndSplitCommands.h"
 #include "app/ui/frame/Browser.h"
 #include "app/ui/frame/CMainFrameCommands.h"
 #include "app/ui/frame/CMainFrameIcons.h"
-#include "app/ui/frame/CMainFrameTexts.h"
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "batch/ui/CDownloadProgressDlg.h"
 
 namespace app::ui {
-namespace {
-
-QString fromUtf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-// Command ids of the editing mode, which a later version of the program
-// brings; until then their items and buttons stay disabled.
-constexpr int kEditingCommands[] = {
-    ID_DRAW_GRID,    ID_DRAW_EDITING, ID_DRAW_CLEAR,          ID_DRAW_LINE_WIDTH_1,
-    ID_DRAW_ERASER,  ID_DRAW_PENCIL,  ID_DRAW_LINE_WIDTH_2,   ID_DRAW_LINE_WIDTH_3,
-    ID_DRAW_TOOLBAR, ID_DRAW_INVERT,  ID_DRAW_RECTANGLE,      ID_DRAW_ELLIPSE,
-    ID_DRAW_FILL,    ID_DRAW_SELECT,  ID_DRAW_COPY_SELECTION, ID_DRAW_MOVE,
-    ID_DRAW_TEXT,    ID_DRAW_LINE,
-};
-
-}  // namespace
+namespace {}  // namespace
 
 CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     : QMainWindow(parent),
@@ -99,7 +84,7 @@ void CMainFrame::runCommand(int commandId) {
 
 void CMainFrame::createActions() {
     for (const CommandDescription& description : commandDescriptions()) {
-        auto* command = new QAction(fromUtf8(description.menuText), this);
+        auto* command = new QAction(translate(description.menuText), this);
         command->setData(description.id);
         command->setObjectName(QStringLiteral("command%1").arg(description.id));
         const PromptParts prompt = splitPrompt(description.prompt);
@@ -123,8 +108,8 @@ void CMainFrame::createActions() {
         recentFileActions_.push_back(action(ID_FILE_MRU_FILE1 + i));
 }
 
-QMenu* CMainFrame::addMenu(QMenu* parent, const char* title) {
-    QMenu* menu = parent ? parent->addMenu(fromUtf8(title)) : menuBar()->addMenu(fromUtf8(title));
+QMenu* CMainFrame::addMenu(QMenu* parent, std::string_view title) {
+    QMenu* menu = parent ? parent->addMenu(translate(title)) : menuBar()->addMenu(translate(title));
     // A menu shows the state of its commands as they are when it opens.
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
     return menu;
@@ -140,55 +125,55 @@ void CMainFrame::addItems(QMenu* menu, std::initializer_list<int> ids) {
 }
 
 void CMainFrame::createMenus() {
-    fileMenu_ = addMenu(nullptr, frametext::kMenuFile);
+    fileMenu_ = addMenu(nullptr, text::kMenuFile);
     addItems(fileMenu_,
              {ID_FILE_NEW, ID_FILE_OPEN_PICTURE, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_DOWNLOAD,
               ID_SPLIT, ID_BATCH, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0});
-    recentFilePlaceholder_ = fileMenu_->addAction(fromUtf8(frametext::kRecentFilePlaceholder));
+    recentFilePlaceholder_ = fileMenu_->addAction(translate(text::kRecentFilePlaceholder));
     recentFilePlaceholder_->setEnabled(false);
     for (QAction* recent : recentFileActions_)
         fileMenu_->addAction(recent);
     addItems(fileMenu_, {0, ID_APP_EXIT});
     rebuildRecentFileMenu();
 
-    QMenu* edit = addMenu(nullptr, frametext::kMenuEdit);
+    QMenu* edit = addMenu(nullptr, text::kMenuEdit);
     addItems(edit, {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
 
     // Items 10 and 11 are the line-width and shape submenus, which the
     // editing rules grey by position.
-    drawingMenu_ = addMenu(nullptr, frametext::kMenuDrawing);
+    drawingMenu_ = addMenu(nullptr, text::kMenuDrawing);
     addItems(drawingMenu_, {ID_DRAW_EDITING, ID_DRAW_GRID, ID_DRAW_TOOLBAR, 0, ID_DRAW_CLEAR,
                             ID_DRAW_INVERT, 0, ID_DRAW_PENCIL, ID_DRAW_ERASER, 0});
-    addItems(addMenu(drawingMenu_, frametext::kMenuLineWidth),
+    addItems(addMenu(drawingMenu_, text::kMenuLineWidth),
              {ID_DRAW_LINE_WIDTH_1, ID_DRAW_LINE_WIDTH_2, ID_DRAW_LINE_WIDTH_3});
-    addItems(addMenu(drawingMenu_, frametext::kMenuShapes),
+    addItems(addMenu(drawingMenu_, text::kMenuShapes),
              {ID_DRAW_LINE, ID_DRAW_RECTANGLE, ID_DRAW_ELLIPSE});
     addItems(drawingMenu_, {0, ID_DRAW_FILL, ID_DRAW_TEXT, 0, ID_DRAW_SELECT,
                             ID_DRAW_COPY_SELECTION, ID_DRAW_MOVE});
 
-    QMenu* view = addMenu(nullptr, frametext::kMenuView);
+    QMenu* view = addMenu(nullptr, text::kMenuView);
     addItems(view, {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
 
     // Items 4 and 5 are the fit and resize submenus, which the picture
     // rules grey by position.
-    zoomMenu_ = addMenu(nullptr, frametext::kMenuZoom);
+    zoomMenu_ = addMenu(nullptr, text::kMenuZoom);
     addItems(zoomMenu_, {ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_MAX, ID_CANCEL_ZOOM});
-    addItems(addMenu(zoomMenu_, frametext::kMenuFit), {ID_FIT_TO_BOX, ID_FIT_TO_PHONE});
-    addItems(addMenu(zoomMenu_, frametext::kMenuResize),
+    addItems(addMenu(zoomMenu_, text::kMenuFit), {ID_FIT_TO_BOX, ID_FIT_TO_PHONE});
+    addItems(addMenu(zoomMenu_, text::kMenuResize),
              {ID_RESIZE_PERCENT, ID_SET_HEIGHT, ID_SET_WIDTH});
     addItems(zoomMenu_, {0, ID_PICTURE_INFO, ID_CONVERT_BW, ID_CONVERSION_SETTINGS});
 
-    QMenu* settingsMenu = addMenu(nullptr, frametext::kMenuSettings);
+    QMenu* settingsMenu = addMenu(nullptr, text::kMenuSettings);
     addItems(settingsMenu, {ID_SETTINGS});
 
-    QMenu* help = addMenu(nullptr, frametext::kMenuHelp);
+    QMenu* help = addMenu(nullptr, text::kMenuHelp);
     addItems(help, {ID_HELP_CONTENTS, ID_WEB_SITE, ID_DOWNLOAD_NEW_VERSION, 0, ID_APP_ABOUT});
 }
 
 void CMainFrame::createToolBars() {
-    const auto makeToolBar = [this](const char* title, const QString& name, QSize iconSize,
+    const auto makeToolBar = [this](std::string_view title, const QString& name, QSize iconSize,
                                     std::initializer_list<int> ids) {
-        auto* bar = new QToolBar(fromUtf8(title), this);
+        auto* bar = new QToolBar(translate(title), this);
         bar->setObjectName(name);
         bar->setIconSize(iconSize);
         for (const int id : ids) {
@@ -200,7 +185,7 @@ void CMainFrame::createToolBars() {
         return bar;
     };
     mainToolBar_ =
-        makeToolBar(frametext::kMainToolbarTitle, QStringLiteral("mainToolBar"), QSize(16, 16),
+        makeToolBar(text::kMainToolbarTitle, QStringLiteral("mainToolBar"), QSize(16, 16),
                     {ID_FILE_NEW,
                      ID_FILE_OPEN_PICTURE,
                      ID_FILE_SAVE,
@@ -224,30 +209,30 @@ void CMainFrame::createToolBars() {
                      ID_SPLIT,
                      0,
                      ID_APP_ABOUT});
-    linkToolBar_ = makeToolBar(frametext::kLinkToolbarTitle, QStringLiteral("linkToolBar"),
+    linkToolBar_ = makeToolBar(text::kLinkToolbarTitle, QStringLiteral("linkToolBar"),
                                QSize(52, 21), {ID_LINK_WEB_SITE, ID_LINK_DOWNLOAD});
-    drawingToolBar_ = makeToolBar(frametext::kDrawingToolbarTitle, QStringLiteral("drawingToolBar"),
-                                  QSize(16, 15),
-                                  {ID_DRAW_CLEAR,
-                                   ID_DRAW_INVERT,
-                                   0,
-                                   ID_DRAW_PENCIL,
-                                   ID_DRAW_ERASER,
-                                   0,
-                                   ID_DRAW_LINE,
-                                   ID_DRAW_RECTANGLE,
-                                   ID_DRAW_ELLIPSE,
-                                   0,
-                                   ID_DRAW_FILL,
-                                   ID_DRAW_TEXT,
-                                   0,
-                                   ID_DRAW_SELECT,
-                                   ID_DRAW_COPY_SELECTION,
-                                   ID_DRAW_MOVE,
-                                   0,
-                                   ID_DRAW_LINE_WIDTH_1,
-                                   ID_DRAW_LINE_WIDTH_2,
-                                   ID_DRAW_LINE_WIDTH_3});
+    drawingToolBar_ =
+        makeToolBar(text::kDrawingToolbarTitle, QStringLiteral("drawingToolBar"), QSize(16, 15),
+                    {ID_DRAW_CLEAR,
+                     ID_DRAW_INVERT,
+                     0,
+                     ID_DRAW_PENCIL,
+                     ID_DRAW_ERASER,
+                     0,
+                     ID_DRAW_LINE,
+                     ID_DRAW_RECTANGLE,
+                     ID_DRAW_ELLIPSE,
+                     0,
+                     ID_DRAW_FILL,
+                     ID_DRAW_TEXT,
+                     0,
+                     ID_DRAW_SELECT,
+                     ID_DRAW_COPY_SELECTION,
+                     ID_DRAW_MOVE,
+                     0,
+                     ID_DRAW_LINE_WIDTH_1,
+                     ID_DRAW_LINE_WIDTH_2,
+                     ID_DRAW_LINE_WIDTH_3});
 
     // One row at the top: the main toolbar on the left, the (hidden) link
     // toolbar on the right; the drawing toolbar on the left side, hidden
@@ -262,10 +247,9 @@ void CMainFrame::createToolBars() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    for (const char* indicator :
-         {frametext::kCapsLock, frametext::kNumLock, frametext::kScrollLock}) {
-        auto* pane = new QLabel(fromUtf8(indicator), bar);
-        pane->setObjectName(QStringLiteral("pane") + fromUtf8(indicator));
+    for (const std::string_view indicator : {text::kCapsLock, text::kNumLock, text::kScrollLock}) {
+        auto* pane = new QLabel(translate(indicator), bar);
+        pane->setObjectName(QStringLiteral("pane") + qs(indicator));
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
         pane->setAlignment(Qt::AlignCenter);
@@ -279,9 +263,9 @@ void CMainFrame::createStatusBar() {
     // prompt goes away.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(fromUtf8(frametext::kReady));
+            bar->showMessage(translate(text::kReady));
     });
-    bar->showMessage(fromUtf8(frametext::kReady));
+    bar->showMessage(translate(text::kReady));
 }
 
 void CMainFrame::addRule(int commandId, UpdateRule rule) {
@@ -303,17 +287,20 @@ void CMainFrame::updateCommands() {
     for (auto& [id, rule] : rules_)
         if (QAction* command = action(id))
             rule(*command);
+    updateTitle();
     updating_ = false;
 }
 
+void CMainFrame::onCommand(int commandId, std::function<void()> handler) {
+    connect(action(commandId), &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
+        // Whatever the command changed shows at once in the toolbars.
+        updateCommands();
+    });
+}
+
 void CMainFrame::connectCommands() {
-    const auto on = [this](int id, auto handler) {
-        connect(action(id), &QAction::triggered, this, [this, handler] {
-            handler();
-            // Whatever the command changed shows at once in the toolbars.
-            updateCommands();
-        });
-    };
+    const auto on = [this](int id, auto handler) { onCommand(id, handler); };
     const auto enabledWhen = [](auto condition) {
         return [condition](QAction& command) { command.setEnabled(condition()); };
     };
@@ -387,26 +374,17 @@ void CMainFrame::connectCommands() {
     });
 
     // Batch conversion and split (BatchAndSplitCommands.cpp).
-    on(ID_BATCH, [this] { batchAndSplit_->runBatch(); });
+    // The batch run borrows the document: unsaved changes are offered for
+    // saving first.
+    on(ID_BATCH, [this] {
+        if (saveModified())
+            batchAndSplit_->runBatch();
+    });
     on(ID_SPLIT, [this] { batchAndSplit_->runSplit(); });
     addRule(ID_BATCH, enabledWhen([this] { return batchAndSplit_->canRunBatch(isEditing()); }));
     addRule(ID_SPLIT, enabledWhen([this] { return batchAndSplit_->canRunSplit(isEditing()); }));
 
-    // Commands that a later version of the program brings: the editing mode
-    // with its drawing tools.
-    const auto notYet = [](QAction& command) {
-        command.setEnabled(false);
-        command.setChecked(false);
-    };
-    for (const int id : kEditingCommands)
-        addRule(id, notYet);
-    addRule(ID_DRAW_MOVE, [this, notYet](QAction& command) {
-        notYet(command);
-        const QList<QAction*> items = drawingMenu_->actions();
-        for (const int position : {10, 11})
-            if (position < items.size())
-                items.at(position)->setEnabled(isEditing());
-    });
+    connectEditingCommands();
 
     // Shell commands.
     on(ID_SETTINGS, [this] { onSettings(); });
@@ -446,8 +424,10 @@ void CMainFrame::rebuildRecentFileMenu() {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral(" - ") +
-                   fromUtf8(frametext::kProgramTitle));
+    // "[*]" shows as "*" while the picture has unsaved changes.
+    setWindowTitle(QString::fromStdString(document_->title()) + QStringLiteral("[*] - ") +
+                   translate(text::kProgramTitle));
+    setWindowModified(document_->isModified() || editorModified());
 }
 
 void CMainFrame::pictureChanged() {
@@ -469,10 +449,15 @@ void CMainFrame::addToRecentFiles(const std::string& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (saveModified())
-        event->accept();
-    else
+    if (!saveModified()) {
         event->ignore();
+        return;
+    }
+    // Closing the document ends editing: the control gives the picture back
+    // before the window and the document go.
+    if (isEditing())
+        endEditing();
+    event->accept();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -489,6 +474,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     // Opening may show message boxes; let the drag finish first.
     QTimer::singleShot(0, this, [this, paths] {
         activateWindow();
+        // A dropped picture replaces this one: its changes are offered for
+        // saving first, as Open does.
+        if (!paths.empty() && !saveModified())
+            return;
         document_->dropFiles(paths);
         updateTitle();
         updateCommands();

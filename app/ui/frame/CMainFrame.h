@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/core/AppSettings.h"
@@ -74,6 +75,11 @@ public:
     void pictureChanged() override;
     void resetZoom() override;
     void addToRecentFiles(const std::string& path) override;
+    bool isEditing() const override;
+    bool editorModified() const override;
+    void takeEditedPicture() override;
+    void endEditing() override;
+    void startEditing() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,10 +94,14 @@ private:
     void createToolBars();
     void createStatusBar();
     void connectCommands();
+    // The editing mode's commands and rules (CMainFrameEditing.cpp).
+    void connectEditingCommands();
+    // Runs the handler when the command is triggered, then the update rules.
+    void onCommand(int commandId, std::function<void()> handler);
     void addRule(int commandId, UpdateRule rule);
     void rebuildRecentFileMenu();
     void updateTitle();
-    QMenu* addMenu(QMenu* parent, const char* title);
+    QMenu* addMenu(QMenu* parent, std::string_view title);
     void addItems(QMenu* menu, std::initializer_list<int> ids);
 
     // Commands of the file and picture menus (CMainFrameFile.cpp).

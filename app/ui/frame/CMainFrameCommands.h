@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <span>
+#include <string_view>
 
 // The program's commands as data: for each command id its menu text, its
 // status-bar prompt and tooltip, and its accelerators.
@@ -13,9 +14,9 @@ struct CommandDescription {
     int id;
     // The menu item ("&Nový\tCtrl+N"); the text after a tab is the key
     // shown beside it.
-    const char* menuText;
+    std::string_view menuText;
     // The status-bar prompt, then after "\n" the tooltip (may be absent).
-    const char* prompt;
+    std::string_view prompt;
 };
 
 std::span<const CommandDescription> commandDescriptions();
@@ -29,6 +30,6 @@ struct PromptParts {
     QString statusTip;
     QString toolTip;  // empty when the string has none
 };
-PromptParts splitPrompt(const char* prompt);
+PromptParts splitPrompt(std::string_view prompt);
 
 }  // namespace app::ui

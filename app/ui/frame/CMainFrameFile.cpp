@@ -5,16 +5,17 @@
 #include <QFileInfo>
 
 #include "app/core/DisplayPresets.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/NewPictureCommand.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "app/ui/dialogs/CArrayOptionsDlg.h"
 #include "app/ui/dialogs/CBoxDlg.h"
 #include "app/ui/dialogs/CFitToPhoneDlg.h"
 #include "app/ui/dialogs/CNewPictureDlg.h"
 #include "app/ui/dialogs/CNumberDlg.h"
 #include "app/ui/frame/CMainFrame.h"
-#include "app/ui/frame/CMainFrameTexts.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "batch/ui/CConversionPreviewDlg.h"
 #include "batch/ui/CDownloadDlg.h"
@@ -53,7 +54,7 @@ bool CMainFrame::saveModified() {
         return true;
     const std::string& name =
         document_->pathName().empty() ? document_->title() : document_->pathName();
-    switch (ui_.askYesNoCancel(app::formatText(frametext::kAskToSave, {name}), "",
+    switch (ui_.askYesNoCancel(app::formatText(text::kAskToSave, {name}), "",
                                app::MessageIcon::warning)) {
         case QtUserInterface::Answer::no:
             return true;
@@ -83,7 +84,7 @@ bool CMainFrame::doSaveAs() {
     int filterIndex = 1;
     QString chosenName;
     for (;;) {
-        QFileDialog dialog(this, QString::fromUtf8(frametext::kSaveAsTitle), initialFolder());
+        QFileDialog dialog(this, translate(text::kSaveAsTitle), initialFolder());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // The file that is written has the chosen type's extension, which
@@ -101,8 +102,8 @@ bool CMainFrame::doSaveAs() {
             codec::saveDialogFormats()[static_cast<size_t>(filterIndex - 1)];
         const std::string target = app::CMFCTest2Doc::saveAsTarget(toStd(chosen), type);
         if (QFileInfo::exists(QString::fromStdString(target)) &&
-            !ui_.askYesNo(app::formatText(frametext::kReplaceFile, {target}),
-                          std::string(frametext::kSaveAsTitle), app::MessageIcon::warning)) {
+            !ui_.askYesNo(app::formatText(text::kReplaceFile, {target}),
+                          std::string(text::kSaveAsTitle), app::MessageIcon::warning)) {
             chosenName = chosen;
             continue;
         }
@@ -133,8 +134,8 @@ void CMainFrame::onFileOpen() {
     if (!saveModified())
         return;
     const QStringList filters =
-        batchui::filterTexts(codec::openDialogFilters(frametext::kAllSupportedFormats));
-    QFileDialog dialog(this, QString::fromUtf8(frametext::kOpenFileTitle), initialFolder());
+        batchui::filterTexts(codec::openDialogFilters(text::kAllSupportedFormats));
+    QFileDialog dialog(this, translate(text::kOpenFileTitle), initialFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     prepare(dialog, filters, openFilterIndex_);
@@ -158,10 +159,10 @@ bool CMainFrame::openDocumentFile(const QString& path) {
 }
 
 void CMainFrame::onFrameworkOpen() {
-    QFileDialog dialog(this, QString::fromUtf8(frametext::kFrameworkOpenTitle), initialFolder());
+    QFileDialog dialog(this, translate(text::kFrameworkOpen), initialFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    prepare(dialog, {QString::fromUtf8(frametext::kAllFiles) + QStringLiteral(" (*)")}, 1);
+    prepare(dialog, {translate(text::kAllFiles) + QStringLiteral(" (*)")}, 1);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     if (saveModified())
@@ -194,21 +195,19 @@ void CMainFrame::onConvert() {
 }
 
 void CMainFrame::onResizePercent() {
-    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptPercentage), 100, ui_, this);
+    CNumberDlg dialog(translate(text::kPromptPercentage), 100, ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->resizeByPercentage(dialog.value());
 }
 
 void CMainFrame::onSetHeight() {
-    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptHeight),
-                      document_->codec().GetBMPHeight(), ui_, this);
+    CNumberDlg dialog(translate(text::kPromptHeight), document_->codec().GetBMPHeight(), ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->setHeightCommand(dialog.value());
 }
 
 void CMainFrame::onSetWidth() {
-    CNumberDlg dialog(QString::fromUtf8(frametext::kPromptWidth), document_->codec().GetBMPWidth(),
-                      ui_, this);
+    CNumberDlg dialog(translate(text::kPromptWidth), document_->codec().GetBMPWidth(), ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->setWidthCommand(dialog.value());
 }

@@ -5,6 +5,9 @@
 
 #include <utility>
 
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
+
 namespace app::ui {
 namespace {
 
@@ -32,20 +35,18 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 // The buttons speak the program's language whatever Qt translations the
 // system has.
 void nameButtonsInCzech(QMessageBox& box) {
-    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Ok, "OK"},
-        {QMessageBox::Yes, "&Ano"},
-        {QMessageBox::No, "&Ne"},
-        {QMessageBox::Cancel, "Storno"},
+    const std::pair<QMessageBox::StandardButton, std::string_view> names[] = {
+        {QMessageBox::Ok, text::kOk},
+        {QMessageBox::Yes, text::kYesButton},
+        {QMessageBox::No, text::kNoButton},
+        {QMessageBox::Cancel, text::kCancel},
     };
     for (const auto& [button, name] : names)
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromUtf8(name));
+            shown->setText(translate(name));
 }
 
 }  // namespace
-
-const QString QtUserInterface::programTitle = QStringLiteral("WAP Glyphon");
 
 QtUserInterface::~QtUserInterface() {
     // A wait cursor left over (an exception between begin and end) must not
@@ -58,13 +59,14 @@ void QtUserInterface::setAnswerer(Answerer newAnswerer) {
     answerer() = std::move(newAnswerer);
 }
 
-QMessageBox::StandardButton QtUserInterface::show(const std::string& text,
+QMessageBox::StandardButton QtUserInterface::show(const std::string& message,
                                                   const std::string& caption, MessageIcon icon,
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton) {
     const MessageBoxRequest request{
-        QString::fromStdString(text),
-        caption.empty() ? programTitle : QString::fromStdString(caption), icon, buttons};
+        QString::fromStdString(message),
+        caption.empty() ? translate(text::kProgramTitle) : QString::fromStdString(caption), icon,
+        buttons};
     if (answerer())
         return answerer()(request);
 

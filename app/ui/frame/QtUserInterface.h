@@ -22,9 +22,6 @@ struct MessageBoxRequest {
 
 class QtUserInterface final : public app::UserInterface {
 public:
-    // The program's title, used where a message has no caption of its own.
-    static const QString programTitle;
-
     explicit QtUserInterface(QWidget* parent = nullptr) : parent_(parent) {}
     ~QtUserInterface() override;
 

@@ -1,13 +1,13 @@
 #include "app/ui/split/SplitSheet.h"
-
-#include "app/ui/split/SplitSheetTexts.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 
 namespace app::ui {
 
 SplitSheet::SplitSheet(app::SplitSettings& split, codec::FormatCode& format,
                        const SplitSheetContext& context, const std::string& saveFolder,
                        QWidget* parent)
-    : batchui::PropertySheet(QString::fromUtf8(text::kSplitSheetTitle), parent) {
+    : batchui::PropertySheet(translate(text::kSplitSheetTitle), parent) {
     app::prepareSplitSettings(split, context.sourcePath, saveFolder);
     picture_ = new SplitPicturePage(split, format, context, this);
     wml_ = new SplitWmlPage(split, context, this);

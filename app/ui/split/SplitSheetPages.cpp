@@ -14,7 +14,8 @@
 
 #include "app/core/PhoneTable.h"
 #include "app/core/SplitSheetRules.h"
-#include "app/ui/split/SplitSheetTexts.h"
+#include "app/ui/Texts.h"
+#include "app/ui/Translate.h"
 #include "batch/ui/CFolderPickerDlg.h"
 #include "batch/ui/FormatFilters.h"
 #include "batch/ui/IntegerEdit.h"
@@ -28,10 +29,6 @@ T* named(T* widget, const char* name) {
     return widget;
 }
 
-QString fromUtf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QLineEdit* sideEdit(int value, const char* name, QWidget* parent) {
     auto* edit = named(new QLineEdit(QString::number(value), parent), name);
     edit->setMaxLength(10);
@@ -40,7 +37,8 @@ QLineEdit* sideEdit(int value, const char* name, QWidget* parent) {
 }
 
 QPushButton* browseButton(QWidget* parent) {
-    auto* button = named(new QPushButton(fromUtf8(text::kSplitBrowse), parent), "browseButton");
+    auto* button =
+        named(new QPushButton(translate(batchui::text::kBrowse), parent), "browseButton");
     button->setAutoDefault(false);
     return button;
 }
@@ -54,7 +52,7 @@ SplitPicturePage::SplitPicturePage(app::SplitSettings& split, codec::FormatCode&
       format_(format),
       pickerFallback_(context.pickerFallback),
       formats_(new QButtonGroup(this)) {
-    setWindowTitle(fromUtf8(text::kSplitPicturePage));
+    setWindowTitle(translate(text::kSplitPicturePage));
 
     auto* source =
         named(new QLineEdit(QString::fromStdString(context.sourcePath), this), "sourceEdit");
@@ -70,20 +68,20 @@ SplitPicturePage::SplitPicturePage(app::SplitSettings& split, codec::FormatCode&
     connect(browse, &QPushButton::clicked, this, &SplitPicturePage::browse);
 
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel(fromUtf8(text::kSplitSource), this), 0, 0);
+    top->addWidget(new QLabel(translate(text::kSplitSource), this), 0, 0);
     top->addWidget(source, 0, 1, 1, 2);
-    top->addWidget(new QLabel(fromUtf8(text::kSplitDimensions), this), 1, 0);
+    top->addWidget(new QLabel(translate(text::kSplitDimensions), this), 1, 0);
     top->addWidget(dimensions, 1, 1, 1, 2);
-    top->addWidget(new QLabel(fromUtf8(text::kSplitOutputFolder), this), 2, 0);
+    top->addWidget(new QLabel(translate(text::kSplitOutputFolder), this), 2, 0);
     top->addWidget(folderEdit_, 2, 1);
     top->addWidget(browse, 2, 2);
     top->setColumnStretch(1, 1);
 
-    auto* tileGroup = new QGroupBox(fromUtf8(text::kSplitTileGroup), this);
+    auto* tileGroup = new QGroupBox(translate(text::kSplitTileGroup), this);
     customSize_ =
-        named(new QRadioButton(fromUtf8(text::kSplitCustomSize), tileGroup), "customSizeButton");
+        named(new QRadioButton(translate(text::kSplitCustomSize), tileGroup), "customSizeButton");
     displaySize_ =
-        named(new QRadioButton(fromUtf8(text::kSplitDisplaySize), tileGroup), "displaySizeButton");
+        named(new QRadioButton(translate(text::kSplitDisplaySize), tileGroup), "displaySizeButton");
     (split.sizeMode == 1 ? displaySize_ : customSize_)->setChecked(true);
     tileWidth_ = sideEdit(split.tileWidth, "tileWidthEdit", tileGroup);
     tileHeight_ = sideEdit(split.tileHeight, "tileHeightEdit", tileGroup);
@@ -94,7 +92,7 @@ SplitPicturePage::SplitPicturePage(app::SplitSettings& split, codec::FormatCode&
     displays_->setMinimumHeight(displays_->sizeHintForRow(0) * 6);
     auto* sizeRow = new QHBoxLayout;
     sizeRow->addWidget(tileWidth_);
-    sizeRow->addWidget(new QLabel(fromUtf8(text::kSplitTimes), tileGroup));
+    sizeRow->addWidget(new QLabel(translate(text::kSplitTimes), tileGroup));
     sizeRow->addWidget(tileHeight_);
     sizeRow->addStretch();
     auto* tileLayout = new QGridLayout(tileGroup);
@@ -104,7 +102,7 @@ SplitPicturePage::SplitPicturePage(app::SplitSettings& split, codec::FormatCode&
     tileLayout->addWidget(displays_, 1, 1);
     tileLayout->setColumnStretch(1, 1);
 
-    auto* formatGroup = new QGroupBox(fromUtf8(text::kSplitFormatGroup), this);
+    auto* formatGroup = new QGroupBox(translate(batchui::text::kOutputFormat), this);
     auto* bmp =
         named(new QRadioButton(batchui::formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
     auto* wbmp = named(new QRadioButton(batchui::formatLabel(codec::kFormatWbmp), formatGroup),
@@ -161,18 +159,18 @@ bool SplitPicturePage::leave() {
 SplitWmlPage::SplitWmlPage(app::SplitSettings& split, const SplitSheetContext& context,
                            QWidget* parent)
     : QWidget(parent), split_(split), pickerFallback_(context.pickerFallback) {
-    setWindowTitle(fromUtf8(text::kSplitWmlPage));
+    setWindowTitle(translate(text::kSplitWmlPage));
     createPages_ =
-        named(new QCheckBox(fromUtf8(text::kSplitCreatePages), this), "createPagesCheck");
+        named(new QCheckBox(translate(text::kSplitCreatePages), this), "createPagesCheck");
     createPages_->setChecked(split.createPages);
     separateFolder_ =
-        named(new QCheckBox(fromUtf8(text::kSplitSeparateFolder), this), "separateFolderCheck");
+        named(new QCheckBox(translate(text::kSplitSeparateFolder), this), "separateFolderCheck");
     separateFolder_->setChecked(split.separateWmlFolder);
     folderEdit_ =
         named(new QLineEdit(QString::fromStdString(split.wmlFolder), this), "wmlFolderEdit");
     browse_ = browseButton(this);
     connect(browse_, &QPushButton::clicked, this, &SplitWmlPage::browse);
-    prefixCheck_ = named(new QCheckBox(fromUtf8(text::kSplitPrefix), this), "prefixCheck");
+    prefixCheck_ = named(new QCheckBox(translate(text::kSplitPrefix), this), "prefixCheck");
     prefixCheck_->setChecked(split.prefixEnabled);
     prefixEdit_ = named(new QLineEdit(QString::fromStdString(split.prefix), this), "prefixEdit");
 

@@ -13,19 +13,13 @@
 #include "app/ui/view/DibImage.h"
 
 namespace app::ui {
-namespace {
+namespace {}  // namespace
 
-// Relayouts that a layout itself sets off (a scroll bar appearing narrows
-// the window) settle within a few rounds; this bounds them all the same.
-constexpr int kMaxLayoutRounds = 4;
-
-void setScrollExtent(QScrollBar& bar, int extent, int visible) {
+void CMFCTest2View::setScrollExtent(QScrollBar& bar, int extent, int visible) {
     bar.setRange(0, std::max(0, extent - visible));
     bar.setPageStep(std::max(1, visible));
     bar.setSingleStep(std::max(1, visible / 10));
 }
-
-}  // namespace
 
 CMFCTest2View::CMFCTest2View(app::CMFCTest2Doc& document, app::AppSettings& settings,
                              app::UserInterface& ui, QWidget* parent)
@@ -46,6 +40,12 @@ void CMFCTest2View::ZoomTo(int request) {
     const auto zoom = app::zoomForRequest(zoom_, request);
     if (!zoom)
         return;
+    if (editing_) {
+        // The control covers the picture and keeps its own layout; the zoom
+        // is the one editing goes back to.
+        zoom_ = *zoom;
+        return;
+    }
     if (layingOut_) {
         // A layout under way narrowed or widened the window: it runs again
         // at the zoom it sets once it is done.
@@ -90,33 +90,58 @@ void CMFCTest2View::applyLayout(const app::ViewLayout& layout) {
 
 void CMFCTest2View::relayout() {
     forgetShownImage();
-    ZoomTo(app::kZoomKeep);
+    if (editing_)
+        LayoutEditor(0);
+    else
+        ZoomTo(app::kZoomKeep);
     viewport()->update();
 }
 
+bool CMFCTest2View::zoomEditor(int request) {
+    if (!editing_)
+        return false;
+    if (const auto zoom = app::zoomForRequest(editor_.GetZoom(), request)) {
+        editor_.SetZoom(static_cast<short>(*zoom));
+        // The control took its new size; it goes where that size belongs.
+        LayoutEditor(0);
+    }
+    emit commandStateChanged();
+    return true;
+}
+
 void CMFCTest2View::zoomIn() {
+    if (zoomEditor(app::kZoomStepIn))
+        return;
     ZoomTo(app::kZoomStepIn);
     viewport()->repaint();
 }
 
 void CMFCTest2View::zoomOut() {
+    if (zoomEditor(app::kZoomStepOut))
+        return;
     ZoomTo(app::kZoomStepOut);
     viewport()->repaint();
 }
 
 void CMFCTest2View::zoomToMaximum() {
+    if (zoomEditor(app::kMaxZoom))
+        return;
     ZoomTo(app::kMaxZoom);
     viewport()->repaint();
 }
 
 void CMFCTest2View::cancelZoom() {
+    if (zoomEditor(app::kMinZoom))
+        return;
     ZoomTo(app::kMinZoom);
     viewport()->update();
 }
 
 void CMFCTest2View::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (!isEditing() && settings_.codec() != nullptr)
+    if (editing_)
+        LayoutEditor(editorZoom_);
+    else if (settings_.codec() != nullptr)
         ZoomTo(app::kZoomKeep);
 }
 
@@ -180,14 +205,20 @@ bool CMFCTest2View::canPaste() const {
 }
 
 bool CMFCTest2View::canUndo() const {
+    if (editing_)
+        return editor_.UndoCount() != 0;
     return document_.isModified() && !document_.undoUsed();
 }
 
 bool CMFCTest2View::canZoomToMaximum() const {
+    if (editing_)
+        return editor_.GetZoom() != app::kMaxZoom;
     return document_.hasPicture();
 }
 
 bool CMFCTest2View::canCancelZoom() const {
+    if (editing_)
+        return editor_.GetZoom() != app::kMinZoom;
     return zoom_ != 1 && document_.hasPicture();
 }
 

@@ -12,17 +12,20 @@
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/UserInterface.h"
 #include "app/core/ViewLayout.h"
+#include "dotwerk/CDotwerk.h"
 
 class QPainter;
 class QPrinter;
+class QScrollBar;
 
 namespace app::ui {
 
 // The image view: shows the document's picture magnified by a whole-number
 // zoom from 1 to 10, centred when it fits the window and scrollable when it
 // does not. It carries out the clipboard, zoom, undo, picture-information
-// and printing commands. The update-rule queries tell the main window which
-// of them are enabled; commandStateChanged() says when to ask again.
+// and printing commands, and hosts the editor control in editing mode
+// (CMFCTest2ViewEditing.cpp). The update-rule queries tell the main window
+// which of them are enabled; commandStateChanged() says when to ask again.
 class CMFCTest2View : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -41,11 +44,38 @@ public:
     // The picture changed: lay out again at the current zoom and repaint.
     void relayout();
 
-    // Editing the picture in the editor control comes with a later version
-    // of the view; until then the view never edits.
-    bool isEditing() const { return false; }
+    // --- Editing mode (the editor control covers the picture) -------------
+    bool isEditing() const { return editing_; }
+    // 32841: enters editing mode, or leaves it while it runs. Entering needs
+    // a black-and-white picture and the control; leaving writes the edited
+    // pixels back into the document and hands them to the codec.
+    void EnterOrLeaveEditing();
+    // While editing: the control writes its pixels into the document's
+    // picture block; its changes now count as the document's. Editing goes
+    // on.
+    void TakeBackEditedPicture();
+    // The control's picture differs from what it was given (false when not
+    // editing).
+    bool EditorModified() const;
+    // Places the control for `zoom` (0: the control's own zoom), centred on
+    // a side that fits and 8 pixels in on one that does not, and sets the
+    // scroll sizes.
+    void LayoutEditor(int zoom);
+    // The editor control, for the drawing commands and their update rules.
+    dotwerk::CDotwerk& editor() { return editor_; }
+    const dotwerk::CDotwerk& editor() const { return editor_; }
+    int editorZoom() const { return editorZoom_; }
+    // Where the control sits, in scrolled coordinates.
+    QRect editorRect() const { return editorRect_; }
+    // The drawing toolbar is shown while editing (32850 flips it).
+    bool drawingToolBarWanted() const { return drawingToolBarWanted_; }
+    void toggleDrawingToolBar();
+    // The control library registered when the control cannot be created by
+    // its class id; by default the one found near the program.
+    void setControlLibrary(const QString& path) { controlLibrary_ = path; }
 
     // --- Commands ----------------------------------------------------------
+    // While editing the zoom commands change the control's zoom.
     void zoomIn();
     void zoomOut();
     void zoomToMaximum();
@@ -57,7 +87,8 @@ public:
     // A picture from the clipboard ("image/bmp" bytes or any image) becomes
     // the document's picture; the one it replaces is kept for undo.
     void paste();
-    // Back to the picture kept in the undo file.
+    // Back to the picture kept in the undo file; while editing, the
+    // control's own one-step undo.
     void undo();
     void showPictureInfo();
     // Printing draws the picture at its size on screen (zoom included),
@@ -76,14 +107,18 @@ public:
     bool canCancelZoom() const;
 
 signals:
-    // Something the update rules look at changed: the zoom, the picture or
-    // the clipboard.
+    // Something the update rules look at changed: the zoom, the picture,
+    // the clipboard or the editor's state.
     void commandStateChanged();
+    // Editing shows the drawing toolbar (when wanted) and hides it again.
+    void drawingToolBarVisibilityRequested(bool visible);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The picture drawn in paintEvent, rebuilt when the document's block
@@ -95,6 +130,16 @@ private:
     // Reads the clipboard's picture as a packed DIB the document can keep;
     // a refused picture is reported and nothing returned.
     std::optional<std::vector<uint8_t>> clipboardPicture();
+    // Relayouts that a layout itself sets off (a scroll bar appearing
+    // narrows the window) settle within a few rounds; this bounds them.
+    static constexpr int kMaxLayoutRounds = 4;
+    static void setScrollExtent(QScrollBar& bar, int extent, int visible);
+    void enterEditing();
+    void leaveEditing();
+    // A zoom request goes to the control while editing: true when it did.
+    bool zoomEditor(int request);
+    // The control's place on screen follows the scroll bars.
+    void placeEditor();
 
     app::CMFCTest2Doc& document_;
     app::AppSettings& settings_;
@@ -107,6 +152,13 @@ private:
     QImage shown_;
     const uint8_t* shownFrom_ = nullptr;
     size_t shownSize_ = 0;
+
+    dotwerk::CDotwerk editor_;
+    bool editing_ = false;
+    int editorZoom_ = 1;
+    bool drawingToolBarWanted_ = true;
+    QRect editorRect_;
+    QString controlLibrary_;
 };
 
 }  // namespace app::ui

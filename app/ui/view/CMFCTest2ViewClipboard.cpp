@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "app/core/ClipboardDib.h"
-#include "app/core/DocumentTexts.h"
 #include "app/core/PackedDib.h"
+#include "app/core/Texts.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "app/ui/view/DibImage.h"
 
@@ -111,6 +111,11 @@ void CMFCTest2View::paste() {
 }
 
 void CMFCTest2View::undo() {
+    if (editing_) {
+        editor_.Undo();
+        emit commandStateChanged();
+        return;
+    }
     document_.undoFromFile();
     relayout();
     emit commandStateChanged();

@@ -12,7 +12,9 @@ void CMFCTest2View::printPicture(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    if (isEditing() || !document_.hasPicture())
+    // While editing, the page shows the picture as it is in the control.
+    TakeBackEditedPicture();
+    if (!document_.hasPicture())
         return;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const app::ViewRect where = app::printRect(

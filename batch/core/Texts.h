@@ -2,8 +2,13 @@
 
 #include <string_view>
 
-// The batch run's texts (UTF-8).
+// The batch conversion's texts (UTF-8): the file selection's status, the
+// run's progress, messages and summary.
 namespace batch::text {
+
+// The file selection's status line ("%s" is " " for any count but one).
+inline constexpr std::string_view kNoFilesYet = "0 souborů";
+inline constexpr std::string_view kFilesReady = "Souborů připraveno: %d%s";
 
 inline constexpr std::string_view kNoFile = "Žádný soubor";
 inline constexpr std::string_view kCountingPictures = "Počítám obrázky";

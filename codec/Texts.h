@@ -1,19 +1,19 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
-#include "bitmap/Messages.h"
+#include "bitmap/Texts.h"
 
-// The codec facade's message texts, in one place.
-namespace codec::msg {
+// The codec facade's texts (UTF-8): its error messages, the URL loader's and
+// the download check's messages, and the file dialogs' format descriptions.
+namespace codec::text {
 
 inline constexpr std::string_view kInternal = "Interní funkce nalezla či způsobila tuto chybu:\n";
 // The same texts as the bitmap core's.
-using bitmap::msg::kNoBitmap;
-using bitmap::msg::kUnrecognised;
-using bitmap::msg::kCannotOpen;
-using bitmap::msg::kWriteError;
+using bitmap::text::kNoBitmap;
+using bitmap::text::kUnrecognised;
+using bitmap::text::kCannotOpen;
+using bitmap::text::kWriteError;
 inline constexpr std::string_view kNoWbmp = "WBMP obrázek dosud nebyl vytvořen";
 inline constexpr std::string_view kTo8bppFailed = "Nepodařilo se zkonvertovat do 8bpp";
 inline constexpr std::string_view kFileDoesNotExist = "Soubor '%s' neexistuje!";
@@ -34,20 +34,29 @@ inline constexpr std::string_view kDigitPictureMissing =
     "Nepodařilo se načíst obrázek pro číslici %d";
 inline constexpr std::string_view kCannotSaveCounter = "Nelze uložit výsledný WBMP obrázek";
 inline constexpr std::string_view kBadCounterValue = "Neplatná hodnota počítadla";
+inline constexpr std::string_view kBadTargetSize = "Neplatná cílová velikost obrázku";
+inline constexpr std::string_view kPictureTooLarge =
+    "Obrázek %s × %s pixelů překračuje limit počtu pixelů MaxPixels (%s)";
+inline constexpr std::string_view kPictureTooWide =
+    "Obrázek %s × %s pixelů překračuje limit šířky obrázku (%s)";
 
-// The pattern with its first occurrence of the placeholder ("%s", "%d")
-// replaced by the value.
-inline std::string fillIn(std::string_view pattern, std::string_view placeholder,
-                          std::string_view value) {
-    std::string text(pattern);
-    const auto at = text.find(placeholder);
-    if (at != std::string::npos)
-        text.replace(at, placeholder.size(), value);
-    return text;
-}
+// Loading from a URL.
+inline constexpr std::string_view kCannotCreateLocalFile = "Nelze vytvořit lokální soubor '%s'";
+inline constexpr std::string_view kUrlPictureNotLoaded =
+    "Chyba během načítání obrázku z %s do kodeku";
+inline constexpr std::string_view kHttpRefused = "Server odmítl HTTP spojení pro obrázek '%s'";
+inline constexpr std::string_view kCannotConnect =
+    "Nepodařilo se připojit k URL '%s'\nUjistěte se, zda máte správné URL";
+inline constexpr std::string_view kDownloadFailed = "Chyba během stahování z %s";
 
-// A GIF result pattern ("Chyba #%d ...: %s") filled with the reader's or
-// writer's code and its text.
-std::string gifResultText(std::string_view pattern, int code);
+// The check of a typed URL before a download.
+inline constexpr std::string_view kCaptionError = "Chyba";
+inline constexpr std::string_view kUnsupportedUrl = "Nepodporovaný formát URL '%s'";
+inline constexpr std::string_view kEnterUrl = "Zadejte URL obrázku";
+inline constexpr std::string_view kCaptionNoUrl = "Nebylo zadáno URL!";
+inline constexpr std::string_view kFolderNotFound = "Složka nenalezena: '%s'";
 
-}  // namespace codec::msg
+// A file dialog's description of one format ("BMP File").
+inline constexpr std::string_view kFormatFile = "%s File";
+
+}  // namespace codec::text

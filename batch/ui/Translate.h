@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+#include "app/core/QtText.h"
+
+namespace batchui {
+
+// A text of the catalogue as the batch windows and the shared dialogs show
+// it. Every text these widgets show passes here, so that its translation can
+// be switched on in this one place.
+inline QString translate(std::string_view text) {
+    return app::qs(text);
+}
+
+}  // namespace batchui

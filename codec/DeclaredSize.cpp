@@ -1,0 +1,113 @@
+#include "codec/DeclaredSize.h"
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "bitmap/ByteOrder.h"
+#include "bitmap/FileIO.h"
+#include "bitmap/WBMPCoder.h"
+#include "codec/PictureFormats.h"
+
+namespace codec {
+namespace {
+
+// Enough for every header read here but the JPEG's.
+constexpr size_t kHeaderBytes = 32;
+
+std::optional<PictureSize> bmpSize(std::span<const uint8_t> head) {
+    if (head.size() < 26)
+        return std::nullopt;
+    // The old OS/2 core header keeps 16-bit sizes; every later one 32-bit
+    // sizes, with a negative height for rows stored top row first.
+    if (bitmap::readLe32(head, 14) == 12)
+        return PictureSize{bitmap::readLe16(head, 18), bitmap::readLe16(head, 20)};
+    return PictureSize{std::llabs(bitmap::readLeI32(head, 18)),
+                       std::llabs(bitmap::readLeI32(head, 22))};
+}
+
+std::optional<PictureSize> gifSize(std::span<const uint8_t> head) {
+    if (head.size() < 10)
+        return std::nullopt;
+    return PictureSize{bitmap::readLe16(head, 6), bitmap::readLe16(head, 8)};
+}
+
+std::optional<PictureSize> pngSize(std::span<const uint8_t> head) {
+    if (head.size() < 24)
+        return std::nullopt;
+    return PictureSize{bitmap::readBe32(head, 16), bitmap::readBe32(head, 20)};
+}
+
+std::optional<PictureSize> wbmpSize(std::span<const uint8_t> head) {
+    size_t at = 2;
+    const auto width = bitmap::decodeWbmpInteger(head, at);
+    const auto height = width ? bitmap::decodeWbmpInteger(head, at) : std::nullopt;
+    if (!width || !height)
+        return std::nullopt;
+    return PictureSize{*width, *height};
+}
+
+bool isFrameMarker(int marker) {
+    // SOF0..SOF15 less DHT (C4), JPG (C8) and DAC (CC).
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+// Walks the segments from the start of the image to the first frame
+// header. Each step moves forward, so a file of any content ends the walk.
+std::optional<PictureSize> jpegSize(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (in.get() != 0xFF || in.get() != 0xD8)
+        return std::nullopt;
+    for (;;) {
+        int marker = in.get();
+        while (marker != EOF && marker != 0xFF)
+            marker = in.get();  // bytes between segments
+        while (marker == 0xFF)
+            marker = in.get();  // fill bytes
+        if (marker == EOF || marker == 0xD9 || marker == 0xDA)
+            return std::nullopt;  // no frame before the picture data
+        if ((marker >= 0xD0 && marker <= 0xD8) || marker == 0x01)
+            continue;  // markers without a segment
+        std::array<char, 7> field{};
+        if (!in.read(field.data(), 2))
+            return std::nullopt;
+        const int length = (static_cast<uint8_t>(field[0]) << 8) | static_cast<uint8_t>(field[1]);
+        if (length < 2)
+            return std::nullopt;
+        if (isFrameMarker(marker)) {
+            // precision, height, width
+            if (length < 7 || !in.read(field.data(), 5))
+                return std::nullopt;
+            const auto byte = [&](int i) { return static_cast<uint8_t>(field[i]); };
+            return PictureSize{(byte(3) << 8) | byte(4), (byte(1) << 8) | byte(2)};
+        }
+        if (!in.seekg(length - 2, std::ios::cur))
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<PictureSize> declaredSize(int formatCode, const std::string& path) {
+    if (formatCode == kFormatJpeg)
+        return jpegSize(path);
+    const auto head = bitmap::readFilePrefix(path, kHeaderBytes);
+    if (!head)
+        return std::nullopt;
+    switch (formatCode) {
+        case kFormatBmp:
+            return bmpSize(*head);
+        case kFormatWbmp:
+            return wbmpSize(*head);
+        case kFormatGif:
+            return gifSize(*head);
+        case kFormatPng:
+        case kFormatPngTransparent:
+            return pngSize(*head);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace codec
