@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/core/Texts.h"
 #include "app/core/SettingsStore.h"
 #include "app/core/TextFormat.h"
-#include "app/core/Texts.h"
 
 namespace app {
 namespace {

@@ -27,7 +27,10 @@
 #include "batch/ui/CDownloadProgressDlg.h"
 
 namespace app::ui {
-namespace {}  // namespace
+namespace {
+
+
+}  // namespace
 
 CMainFrame::CMainFrame(app::AppSettings& settings, QWidget* parent)
     : QMainWindow(parent),
