@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "bitmap/AlphaComposite.h"
+#include "bitmap/BmpRle.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/Texts.h"
 
@@ -29,10 +31,24 @@ enum Compression : uint32_t {
     kJpeg = 4,
     kPng = 5,
     kAlphaBitFields = 6,
+    // OS/2's Huffman and 24-bit run-length codings, which share numbers
+    // with Windows codings, are given this one instead.
+    kOs2Other = 0xFFFFFFFF,
 };
 
+constexpr uint32_t kStandardRedMask = 0x00FF0000;
+constexpr uint32_t kStandardGreenMask = 0x0000FF00;
+constexpr uint32_t kStandardBlueMask = 0x000000FF;
+constexpr uint32_t kStandardAlphaMask = 0xFF000000;
+
 // How a file's pixel rows become the rows of our block.
-enum class PixelFormat { copy, rgb555, rgb565 };
+enum class PixelFormat {
+    copy,
+    rgb555,
+    rgb565,
+    bgra,  // 32-bit with alpha: put over white paper
+    rle,   // run-length coded 8 or 4 bpp
+};
 
 // What a file declares, gathered from whichever header version it uses.
 struct Layout {
@@ -43,9 +59,10 @@ struct Layout {
     uint16_t bits = 0;
     uint32_t compression = kRgb;
     uint32_t clrUsed = 0;
-    uint32_t entrySize = 4;    // colour-table entry: 3 bytes in core files
-    uint64_t masksOffset = 0;  // file offset of the red, green, blue masks
-    uint64_t tableOffset = 0;  // file offset of the colour table
+    uint32_t entrySize = 4;     // colour-table entry: 3 bytes in core files
+    uint64_t masksOffset = 0;   // file offset of the red, green, blue masks
+    bool hasAlphaMask = false;  // an alpha mask follows them
+    uint64_t tableOffset = 0;   // file offset of the colour table
     uint32_t bfOffBits = 0;
     BitmapInfoHeader kept;  // resolution and the like, carried over as read
 };
@@ -102,18 +119,20 @@ Outcome<Layout> readLayout(std::span<const uint8_t> file) {
     l.clrUsed = h.biClrUsed;
     l.kept = h;
     if (l.headerSize == kOs2v2HeaderSize) {
-        // OS/2 numbers its compressions differently (3 is Huffman coding,
-        // 4 run-length 24-bit); none of them is one we read.
-        if (l.compression != kRgb)
-            l.compression = kRle8;
+        // OS/2 shares run-length 8 and 4 with Windows; its 3 is Huffman
+        // coding and its 4 run-length 24-bit, neither of which we read.
+        if (l.compression != kRgb && l.compression != kRle8 && l.compression != kRle4)
+            l.compression = kOs2Other;
     } else if (l.headerSize == kInfoHeaderSize &&
                (l.compression == kBitFields || l.compression == kAlphaBitFields)) {
         // The Windows 3 header keeps its masks right after it, before the
-        // colour table.
+        // colour table; the alpha mask comes with the alpha bit-field coding.
         l.masksOffset = l.tableOffset;
-        l.tableOffset += l.compression == kBitFields ? 12 : 16;
+        l.hasAlphaMask = l.compression == kAlphaBitFields;
+        l.tableOffset += l.hasAlphaMask ? 16 : 12;
     } else {
         l.masksOffset = kBmpFileHeaderSize + uint64_t{kInfoHeaderSize};
+        l.hasAlphaMask = l.headerSize >= kAdobeRgbaHeaderSize;
     }
     return l;
 }
@@ -129,14 +148,15 @@ Outcome<PixelFormat> choosePixelFormat(std::span<const uint8_t> file, const Layo
     switch (l.compression) {
         case kRgb:
         case kBitFields:
+        case kAlphaBitFields:
+        case kRle8:
+        case kRle4:
             break;
         case kJpeg:
         case kPng:
             return refusal(text::kBmpEmbeddedImage);
-        case kAlphaBitFields:
-            return refusal(text::kBmpBitFields);
         default:
-            return refusal(text::kBmpCompressed);  // run-length, CMYK and unknown ones
+            return refusal(text::kBmpCompressed);  // CMYK, OS/2's own and unknown ones
     }
     const uint16_t b = l.bits;
     if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
@@ -146,15 +166,28 @@ Outcome<PixelFormat> choosePixelFormat(std::span<const uint8_t> file, const Layo
     if (l.planes != 1)
         return refusal(text::kBmpBadHeader);
 
+    if (l.compression == kRle8 || l.compression == kRle4) {
+        // Each run-length coding belongs to one depth.
+        if (b != (l.compression == kRle8 ? 8 : 4))
+            return refusal(text::kBmpBadHeader);
+        return PixelFormat::rle;
+    }
     const PixelFormat format = b == 16 ? PixelFormat::rgb555 : PixelFormat::copy;
-    if (l.compression != kBitFields)
+    if (l.compression == kRgb)
         return format;
     if (b != 16 && b != 32)
         return refusal(text::kBmpBitFields);
-    if (!fits(file, l.masksOffset, 12))
+    if (!fits(file, l.masksOffset, l.hasAlphaMask ? 16 : 12))
         return refusal(text::kBmpTruncated);
-    if (b == 32 && masksAre(file, l.masksOffset, 0x00FF0000, 0x0000FF00, 0x000000FF))
-        return format;
+    if (b == 32 &&
+        masksAre(file, l.masksOffset, kStandardRedMask, kStandardGreenMask, kStandardBlueMask)) {
+        // The alpha channel, when the file has a mask for it, sits in the
+        // byte the plain layout leaves unused; any other alpha mask is taken
+        // for no alpha, as it always was.
+        const bool alpha =
+            l.hasAlphaMask && readLe32(file, l.masksOffset + 12) == kStandardAlphaMask;
+        return alpha ? PixelFormat::bgra : format;
+    }
     if (b == 16 && masksAre(file, l.masksOffset, 0x7C00, 0x03E0, 0x001F))
         return format;
     if (b == 16 && masksAre(file, l.masksOffset, 0xF800, 0x07E0, 0x001F))
@@ -195,7 +228,7 @@ void copyColourTable(std::span<const uint8_t> file, const Layout& l, std::span<u
 
 }  // namespace
 
-Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
+Outcome<Dib> decodeBmp(std::span<const uint8_t> file, const DecodeLimits& limits) {
     // The file header and the info header's size field come first; the
     // rest of the info header is checked against the size it declares, so
     // a small OS/2 file may be shorter than kBmpMinimumFileSize.
@@ -215,7 +248,7 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
         return refusal(text::kBmpBadSize);
     const bool topDown = l.height < 0;
     const int64_t height = topDown ? -l.height : l.height;  // 64-bit: INT32_MIN negates safely
-    if (l.width > kMaxDimension || height > kMaxDimension || l.width * height > kMaxPixels)
+    if (!limits.allows(l.width, height))
         return refusal(text::kBmpTooLarge);
 
     // Colour table: the file declares biClrUsed entries (0 = the full table
@@ -233,13 +266,21 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
         return refusal(text::kBmpBadHeader);  // rows inside the header
     // Width and height are at most 2^20 here, so none of this overflows.
     const uint64_t fileStride = ((static_cast<uint64_t>(l.width) * l.bits + 31) / 32) * 4;
-    if (!fits(file, rowsOffset, fileStride * static_cast<uint64_t>(height)))
+    const bool runLength = format == PixelFormat::rle;
+    if (!runLength && !fits(file, rowsOffset, fileStride * static_cast<uint64_t>(height)))
+        return refusal(text::kBmpTruncated);
+    // Run-length data is walked once before the picture is allocated, so
+    // a file that ends early costs nothing.
+    const RleShape rleShape{l.bits, static_cast<size_t>(l.width), static_cast<size_t>(height)};
+    if (runLength &&
+        (rowsOffset > file.size() || !bmpRleComplete(file.subspan(rowsOffset), rleShape)))
         return refusal(text::kBmpTruncated);
 
     BitmapInfoHeader h;
     h.biWidth = static_cast<int32_t>(l.width);
     h.biHeight = static_cast<int32_t>(height);
-    h.biBitCount = format == PixelFormat::copy ? l.bits : 24;
+    const bool keepsRows = format == PixelFormat::copy || format == PixelFormat::bgra;
+    h.biBitCount = keepsRows || runLength ? l.bits : 24;
     h.biXPelsPerMeter = l.kept.biXPelsPerMeter;
     h.biYPelsPerMeter = l.kept.biYPelsPerMeter;
     if (l.bits <= 8) {
@@ -247,28 +288,38 @@ Outcome<Dib> decodeBmp(std::span<const uint8_t> file) {
         h.biClrUsed = l.clrUsed <= fullTable ? l.clrUsed : 0;
         h.biClrImportant = l.kept.biClrImportant;
     }
-    h.biSizeImage = format == PixelFormat::copy ? l.kept.biSizeImage : 0;
+    h.biSizeImage = keepsRows ? l.kept.biSizeImage : 0;
     if (!dibBlockSize(h))
         return refusal(text::kBmpTooLarge);
     auto dib = Dib::create(h);
     if (!dib)
         return refusal(text::kOutOfMemory);
-    if (format != PixelFormat::copy) {
+    if (!keepsRows) {
         h.biSizeImage = static_cast<uint32_t>(dib->stride() * static_cast<size_t>(height));
         dib->setHeader(h);
     }
 
     copyColourTable(file, l, dib->palette());
-    for (int64_t r = 0; r < height; ++r) {
-        const int64_t fileRow = topDown ? height - 1 - r : r;
+    auto storedRowOf = [&](uint64_t fileRow) {
+        const uint64_t r = topDown ? static_cast<uint64_t>(height) - 1 - fileRow : fileRow;
+        return dib->storedRow(static_cast<int>(r));
+    };
+    if (runLength) {
+        // Pixels the data skips stay index 0.
+        expandBmpRle(file.subspan(rowsOffset), rleShape, storedRowOf);
+        return std::move(*dib);
+    }
+    for (int64_t fileRow = 0; fileRow < height; ++fileRow) {
         const auto in = file.subspan(
             static_cast<size_t>(rowsOffset + static_cast<uint64_t>(fileRow) * fileStride),
             static_cast<size_t>(fileStride));
-        auto out = dib->storedRow(static_cast<int>(r));
-        if (format == PixelFormat::copy)
+        auto out = storedRowOf(static_cast<uint64_t>(fileRow));
+        if (keepsRows)
             std::copy(in.begin(), in.end(), out.begin());
         else
             convert16To24(in, out, l.width, format);
+        if (format == PixelFormat::bgra)
+            compositeOverWhite(out);
     }
     return std::move(*dib);
 }

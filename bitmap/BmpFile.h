@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
 #include "carvello/core/Outcome.h"
 
@@ -22,12 +23,18 @@ constexpr size_t kBmpMinimumFileSize = kBmpFileHeaderSize + kInfoHeaderSize;
 
 // Decodes a BMP file held in memory. Accepts the 12-byte OS/2 core header
 // and the 40, 52, 56, 64, 108 and 124-byte Windows headers; 1, 4, 8, 16, 24
-// and 32 bits per pixel; bottom-up and top-down rows. The Dib that comes out
+// and 32 bits per pixel; bottom-up and top-down rows; run-length coded 8
+// and 4 bpp files (see BmpRle.h for runs that leave the picture: they are
+// clipped; data that ends before its end-of-picture code is refused as
+// truncated, and pixels it skips are index 0). The Dib that comes out
 // always has a 40-byte header, positive height and no compression: 16-bit
 // pixels become 24-bit ones, 32-bit pixels with the standard B-G-R bit masks
-// become plain 32-bit ones. Run-length, JPEG/PNG and other bit-field files
-// are refused with one of the texts in Messages.h.
-Carvello::Outcome<Dib> decodeBmp(std::span<const uint8_t> file);
+// become plain 32-bit ones, and when those come with the alpha mask
+// 0xFF000000 (bit-field files with a 56-byte or longer header, or the alpha
+// bit-field coding) each pixel is put over white paper. Pictures beyond the
+// limits, JPEG/PNG and other bit-field files are refused with one of the
+// texts in Texts.h.
+Carvello::Outcome<Dib> decodeBmp(std::span<const uint8_t> file, const DecodeLimits& limits = {});
 
 // Sets the fields a written file carries: biSizeImage = stride x height and
 // the resolution 3790 x 3780 pixels per metre.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
 #include "bitmap/DitherMethod.h"
 #include "bitmap/DitherOptions.h"
@@ -30,10 +32,10 @@ public:
     // Width, height and depth of a picture; fails on a null picture.
     bool getBMPInfo(const Dib* dib, int& width, int& height, int& bitCount);
 
-    // Reads a BMP file. The result always has a 40-byte header and positive
-    // height (rows bottom-up), whatever header version and row order the file
-    // used; compressed and unusual bit-field files are refused.
-    std::optional<Dib> loadBitmap(const std::string& path);
+    // Reads a BMP file (see decodeBmp). The result always has a 40-byte
+    // header, positive height (rows bottom-up) and no compression, whatever
+    // header version, row order and run-length coding the file used.
+    std::optional<Dib> loadBitmap(const std::string& path, const DecodeLimits& limits = {});
 
     // Writes the picture as a BMP file. Updates biSizeImage and the
     // resolution fields in the picture's own header first.
@@ -60,7 +62,7 @@ public:
 
     // Decodes a PNG file with the codec library into an 8 bpp grey picture
     // (pixels with alpha put over white first); failures leave the error text.
-    std::optional<Dib> readPNGFile(const std::string& path);
+    std::optional<Dib> readPNGFile(const std::string& path, const DecodeLimits& limits = {});
 
     // Dithers a grey picture to the indices 0 (black) and 1 (white) in place.
     bool change256GrayToMonochrome(Dib& dib, int method, int threshold);
@@ -95,6 +97,13 @@ public:
     void fail(std::string_view prefix, std::string_view message);
 
 private:
+    // The caller's limits, lowered to this object's pixel limit.
+    DecodeLimits within(const DecodeLimits& limits) const {
+        DecodeLimits lowered = limits;
+        lowered.maxPixels = std::min(lowered.maxPixels, pixelLimit_);
+        return lowered;
+    }
+
     std::string lastError_;
     int64_t pixelLimit_ = kMaxPixels;
 };

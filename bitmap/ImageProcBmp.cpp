@@ -9,7 +9,7 @@
 
 namespace bitmap {
 
-std::optional<Dib> ImageProc::loadBitmap(const std::string& path) {
+std::optional<Dib> ImageProc::loadBitmap(const std::string& path, const DecodeLimits& limits) {
     FileContents contents = readWholeFile(path);
     switch (contents.status) {
         case ReadStatus::ok:
@@ -24,7 +24,7 @@ std::optional<Dib> ImageProc::loadBitmap(const std::string& path) {
             fail(text::kLoadBitmap, text::kBmpReadError);
             return std::nullopt;
     }
-    Carvello::Outcome<Dib> decoded = decodeBmp(contents.bytes);
+    Carvello::Outcome<Dib> decoded = decodeBmp(contents.bytes, within(limits));
     if (!decoded) {
         fail(text::kLoadBitmap, decoded.failure().text);
         return std::nullopt;

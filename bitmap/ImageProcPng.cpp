@@ -1,6 +1,7 @@
 // ImageProc's PNG reading: the codec library's decoder, its exceptions
 // turned into the error text, its picture turned into an 8 bpp grey DIB.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <string_view>
@@ -65,7 +66,7 @@ std::optional<Dib> greyDib(const Carvello::RasterImage& image) {
 
 }  // namespace
 
-std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
+std::optional<Dib> ImageProc::readPNGFile(const std::string& path, const DecodeLimits& limits) {
     if (path.empty()) {
         fail(text::kReadPNGFile, text::kCannotOpen);
         return std::nullopt;
@@ -74,9 +75,15 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path) {
         fail(text::kReadPNGFile, text);
         return std::nullopt;
     };
+    const DecodeLimits bounds = within(limits);
     Carvello::RasterImage image;
     try {
         Carvello::PngDecoder decoder;
+        // Limits below zero count as zero; those above 32 bits are above
+        // the decoder's own anyway.
+        decoder.setLimits(
+            static_cast<uint32_t>(std::clamp<int64_t>(bounds.maxDimension, 0, UINT32_MAX)),
+            static_cast<uint64_t>(std::max<int64_t>(bounds.maxPixels, 0)));
         decoder.readImageFile(path, image);
     } catch (const Carvello::GraphicsException& e) {
         // Every decoder and stream error (a checksum, data cut short, damaged

@@ -33,7 +33,7 @@ int LzwDecoder::start(int minCodeSize, std::span<const uint8_t> data) {
         first_[i] = static_cast<uint8_t>(i);
         length_[i] = 1;
     }
-    ended_ = tableFull_ = failed_ = false;
+    ended_ = failed_ = false;
     reset();
     pendingPos_ = pendingEnd_ = 0;
     ready_ = true;
@@ -71,6 +71,20 @@ void LzwDecoder::expand(int code, uint8_t* out, int length) const {
     out[0] = suffix_[static_cast<size_t>(p)];
 }
 
+// The new entry is the previous string followed by the first byte of the
+// string of `code`; when the code is the entry being made (the string starts
+// and ends with the same byte) that byte is the previous string's first.
+void LzwDecoder::addEntry(int code) {
+    const uint8_t firstByte = code < nextCode_ ? first_[code] : first_[previous_];
+    prefix_[nextCode_] = static_cast<uint16_t>(previous_);
+    suffix_[nextCode_] = firstByte;
+    first_[nextCode_] = first_[previous_];
+    length_[nextCode_] = static_cast<uint16_t>(length_[previous_] + 1);
+    ++nextCode_;
+    if (nextCode_ >= (1 << width_) && width_ < kLzwMaxWidth)
+        ++width_;
+}
+
 int LzwDecoder::fail(int code) {
     failed_ = true;
     return code;
@@ -79,7 +93,7 @@ int LzwDecoder::fail(int code) {
 int LzwDecoder::read(std::span<uint8_t> destination) {
     if (!ready_)
         return gifcode::kLzwNotReady;
-    if (ended_ || tableFull_ || failed_)
+    if (ended_ || failed_)
         return gifcode::kLzwReadError;
 
     uint8_t* out = destination.data();
@@ -119,22 +133,10 @@ int LzwDecoder::read(std::span<uint8_t> destination) {
         }
         if (code > nextCode_)
             return fail(gifcode::kLzwReadError);
-        if (nextCode_ >= kLzwMaxCodes) {
-            // A stream must clear the table before it would overflow.
-            tableFull_ = true;
-            return gifcode::kLzwTableFull;
-        }
-        // The new entry is the previous string followed by the first byte of
-        // this one; when the code is the entry being made (the string starts
-        // and ends with the same byte) that byte is the previous string's first.
-        const uint8_t firstByte = code < nextCode_ ? first_[code] : first_[previous_];
-        prefix_[nextCode_] = static_cast<uint16_t>(previous_);
-        suffix_[nextCode_] = firstByte;
-        first_[nextCode_] = first_[previous_];
-        length_[nextCode_] = static_cast<uint16_t>(length_[previous_] + 1);
-        ++nextCode_;
-        if (nextCode_ >= (1 << width_) && width_ < kLzwMaxWidth)
-            ++width_;
+        if (nextCode_ < kLzwMaxCodes)
+            addEntry(code);
+        // With the table full the stream goes on at 12 bits with the entries
+        // it has until a clear code comes: an encoder may defer the clear.
         previous_ = code;
 
         const int length = length_[code];

@@ -24,8 +24,9 @@ public:
     //  52 before a successful start;
     //  53 once the stream has ended or failed, and when the input runs out
     //     (a code cut off at the end of the data), or a code names an entry
-    //     that does not exist yet;
-    //  54 when the table is full and the stream goes on without a clear code.
+    //     that does not exist yet.
+    // A full table does not stop decoding: the codes go on at 12 bits, adding
+    // nothing, until a clear code (GIF89a's "deferred clear").
     int read(std::span<uint8_t> destination);
 
     // Bits of input consumed so far, and the current code width.
@@ -35,6 +36,7 @@ public:
 private:
     void reset();
     bool readCode(int& code);
+    void addEntry(int code);
     void expand(int code, uint8_t* out, int length) const;
     int fail(int code);
 
@@ -62,7 +64,6 @@ private:
     int previous_ = 0;
     bool firstAfterClear_ = true;
     bool ended_ = false;
-    bool tableFull_ = false;
     bool failed_ = false;
     bool ready_ = false;
 };

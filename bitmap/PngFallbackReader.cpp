@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "bitmap/Dib.h"
@@ -27,20 +29,20 @@ void onLibpngWarning(png_structp, png_const_charp) {}
 // Each step below holds only plain locals, so nothing with a destructor is
 // jumped over when libpng fails inside it.
 
-int readInfoStep(png_structp png, png_infop info, std::FILE* file, png_uint_32* width,
-                 png_uint_32* height, int* bitDepth, int* colorType) {
+int readInfoStep(png_structp png, png_infop info, std::FILE* file, uint32_t maxDimension,
+                 png_uint_32* width, png_uint_32* height, int* bitDepth, int* colorType) {
     if (setjmp(png_jmpbuf(png)))
         return PngFallbackReader::kHeaderFailed;
     png_init_io(png, file);
     png_set_sig_bytes(png, 8);
-    png_set_user_limits(png, PngFallbackReader::kMaxDimension, PngFallbackReader::kMaxDimension);
+    png_set_user_limits(png, maxDimension, maxDimension);
     png_read_info(png, info);
     png_get_IHDR(png, info, width, height, bitDepth, colorType, nullptr, nullptr, nullptr);
     return PngFallbackReader::kOk;
 }
 
 int setUpTransformsStep(png_structp png, png_infop info, int bitDepth, int colorType,
-                        png_size_t* rowBytes, int* channels) {
+                        png_size_t* rowBytes, int* channels, int* passes) {
     if (setjmp(png_jmpbuf(png)))
         return PngFallbackReader::kImageFailed;
     const bool grey = colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA;
@@ -56,17 +58,31 @@ int setUpTransformsStep(png_structp png, png_infop info, int bitDepth, int color
         png_set_gamma(png, 2.2, fileGamma);
     png_set_bgr(png);
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
+    *passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
     *rowBytes = png_get_rowbytes(png, info);
     *channels = png_get_channels(png, info);
     return PngFallbackReader::kOk;
 }
 
-int readRowsStep(png_structp png, png_bytepp rows) {
+// Reads the rows pass by pass as png_read_image does, each row going where
+// rows->row() puts it; rows outside the current pass are not written by
+// libpng and are given `idle` so that nothing is allocated for them.
+int readRowsStep(png_structp png, int passes, uint32_t height, PngFallbackReader::Rows* rows,
+                 png_bytep idle) {
     if (setjmp(png_jmpbuf(png)))
         return PngFallbackReader::kImageFailed;
-    png_read_image(png, rows);
+    for (int pass = 0; pass < passes; ++pass) {
+        for (uint32_t y = 0; y < height; ++y) {
+            png_bytep row = idle;
+            if (passes == 1 || PNG_ROW_IN_INTERLACE_PASS(y, pass)) {
+                row = rows->row(y);
+                if (row == nullptr)
+                    return PngFallbackReader::kNoMemory;
+            }
+            png_read_row(png, row, nullptr);
+        }
+    }
     return PngFallbackReader::kOk;
 }
 
@@ -79,7 +95,41 @@ int readEndStep(png_structp png) {
 
 }  // namespace
 
+PngFallbackReader::Rows::~Rows() {
+    std::free(block_);
+}
+
+void PngFallbackReader::Rows::reset(size_t rowBytes, uint32_t height) {
+    std::free(block_);
+    block_ = nullptr;
+    rowBytes_ = rowBytes;
+    height_ = height;
+    rowsHeld_ = 0;
+}
+
+uint8_t* PngFallbackReader::Rows::row(uint32_t y) {
+    if (y >= height_)
+        return nullptr;
+    if (y >= rowsHeld_) {
+        const uint32_t rows = static_cast<uint32_t>(std::min<uint64_t>(
+            height_, std::max<uint64_t>(uint64_t{y} + 1, uint64_t{rowsHeld_} * 2)));
+        // realloc moves large blocks by remapping their pages, without copying.
+        auto* grown = static_cast<uint8_t*>(std::realloc(block_, size_t{rows} * rowBytes_));
+        if (grown == nullptr)
+            return nullptr;
+        std::memset(grown + size(), 0, (rows - rowsHeld_) * rowBytes_);
+        block_ = grown;
+        rowsHeld_ = rows;
+    }
+    return block_ + size_t{y} * rowBytes_;
+}
+
 PngFallbackReader::PngFallbackReader() = default;
+
+void PngFallbackReader::setLimits(uint32_t maxDimension, uint64_t maxPixels) {
+    maxDimension_ = std::min(maxDimension, kMaxDimension);
+    maxPixels_ = std::min(maxPixels, kMaxPixels);
+}
 
 PngFallbackReader::~PngFallbackReader() {
     close();
@@ -123,7 +173,8 @@ int PngFallbackReader::readHeader() {
     }
     png_uint_32 width = 0;
     png_uint_32 height = 0;
-    const int code = readInfoStep(png_, info_, file_, &width, &height, &bitDepth_, &colorType_);
+    const int code =
+        readInfoStep(png_, info_, file_, maxDimension_, &width, &height, &bitDepth_, &colorType_);
     if (code != kOk) {
         message_ = errorText_.text;
         destroyLibpng();
@@ -138,34 +189,33 @@ int PngFallbackReader::readImage() {
     if (file_ == nullptr || png_ == nullptr)
         return kNotOpen;
     png_size_t rowBytes = 0;
-    int code = setUpTransformsStep(png_, info_, bitDepth_, colorType_, &rowBytes, &channels_);
+    int passes = 1;
+    int code =
+        setUpTransformsStep(png_, info_, bitDepth_, colorType_, &rowBytes, &channels_, &passes);
     if (code != kOk) {
         message_ = errorText_.text;
         destroyLibpng();
         return code;
     }
     rowBytes_ = rowBytes;
-    if (uint64_t{width_} * height_ > kMaxPixels || rowBytes_ > uint64_t{width_} * 4 + 8) {
+    if (uint64_t{width_} * height_ > maxPixels_ || rowBytes_ > uint64_t{width_} * 4 + 8) {
         destroyLibpng();
         return kNoMemory;
     }
-    std::vector<png_bytep> rows;
+    std::vector<png_byte> idle;
     try {
-        pixels_.assign(rowBytes_ * height_, 0);
-        rows.resize(height_);
+        idle.resize(rowBytes_);
     } catch (const std::bad_alloc&) {
-        std::vector<uint8_t>().swap(pixels_);
         destroyLibpng();
         return kNoMemory;
     }
-    for (uint32_t y = 0; y < height_; ++y)
-        rows[y] = pixels_.data() + size_t{y} * rowBytes_;
-
-    code = readRowsStep(png_, rows.data());
+    pixels_.reset(rowBytes_, height_);
+    code = readRowsStep(png_, passes, height_, &pixels_, idle.data());
     if (code == kOk)
         code = readEndStep(png_);
     if (code != kOk) {
         message_ = errorText_.text;
+        pixels_.reset(0, 0);
         destroyLibpng();
         return code;
     }
@@ -191,12 +241,12 @@ std::optional<std::vector<uint8_t>> PngFallbackReader::makeBitmap() const {
     header.biBitCount = 32;
     header.biSizeImage = static_cast<uint32_t>(pixelBytes);
     header.store(block);
-    std::copy(pixels_.begin(), pixels_.end(), block.begin() + kInfoHeaderSize);
+    std::copy_n(pixels_.data(), pixels_.size(), block.begin() + kInfoHeaderSize);
     return block;
 }
 
 void PngFallbackReader::close() {
-    std::vector<uint8_t>().swap(pixels_);
+    pixels_.reset(0, 0);
     destroyLibpng();
     if (file_ != nullptr)
         std::fclose(file_);

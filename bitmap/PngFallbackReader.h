@@ -29,7 +29,9 @@ namespace bitmap {
 // 8 bits per sample, with the file's gamma applied for a 2.2 display.
 //
 // Any libpng failure destroys the libpng structures and yields the code of
-// the step that failed.
+// the step that failed. Rows are allocated as libpng delivers them, so a
+// file that declares a large picture and ends early costs only the rows its
+// data filled.
 class PngFallbackReader {
 public:
     static constexpr int kOk = 0;
@@ -41,7 +43,8 @@ public:
     static constexpr int kImageFailed = 63;
     static constexpr int kEndFailed = 64;
 
-    // Pictures above these sizes are refused while the header is read.
+    // Pictures above these sizes are refused while the header is read (and
+    // are the highest limits setLimits takes).
     static constexpr uint32_t kMaxDimension = uint32_t{1} << 20;
     static constexpr uint64_t kMaxPixels = uint64_t{1} << 28;
 
@@ -49,6 +52,9 @@ public:
     ~PngFallbackReader();
     PngFallbackReader(const PngFallbackReader&) = delete;
     PngFallbackReader& operator=(const PngFallbackReader&) = delete;
+
+    // Lower limits for the pictures the next readHeader accepts.
+    void setLimits(uint32_t maxDimension, uint64_t maxPixels);
 
     int open(const std::string& path);
     int readHeader();
@@ -70,6 +76,28 @@ public:
         char text[200];
     };
 
+    // The decoded rows, one block grown as rows arrive.
+    class Rows {
+    public:
+        Rows() = default;
+        ~Rows();
+        Rows(const Rows&) = delete;
+        Rows& operator=(const Rows&) = delete;
+        // Prepares for `height` rows of `rowBytes` bytes; nothing is allocated.
+        void reset(size_t rowBytes, uint32_t height);
+        // Row y, growing the block to reach it (at most twice the rows
+        // reached); null when memory runs out.
+        uint8_t* row(uint32_t y);
+        const uint8_t* data() const { return block_; }
+        size_t size() const { return rowsHeld_ * rowBytes_; }
+
+    private:
+        uint8_t* block_ = nullptr;
+        size_t rowBytes_ = 0;
+        uint32_t height_ = 0;
+        uint32_t rowsHeld_ = 0;
+    };
+
 private:
     void destroyLibpng();
 
@@ -83,7 +111,9 @@ private:
     size_t rowBytes_ = 0;
     int channels_ = 0;
     bool imageRead_ = false;
-    std::vector<uint8_t> pixels_;
+    Rows pixels_;
+    uint32_t maxDimension_ = kMaxDimension;
+    uint64_t maxPixels_ = kMaxPixels;
     ErrorText errorText_{};
     std::string message_;
 };

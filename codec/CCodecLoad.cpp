@@ -148,7 +148,9 @@ int CCodec::LoadGIF(const std::string& path) {
     if (file.status != bitmap::ReadStatus::ok)
         return report(CodecError::cannotOpenFile,
                       operationPrefix("LoadGIF") + std::string(text::kCannotOpenForReading));
-    bitmap::GifReader reader(file.bytes);
+    bitmap::DecodeLimits limits;
+    limits.maxPixels = imageProc_.pixelLimit();
+    bitmap::GifReader reader(file.bytes, limits);
     lastGifReadResult_ = reader.load();
     // A GIF that cannot be read fails without a report of its own; the
     // reader's code stays available in lastGifReadResult().

@@ -1,17 +1,22 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <string_view>
 
 // The control's texts (UTF-8) in its two languages: Czech (…Cs) and English
 // (…En), one entry where both languages write the same. The control links
-// nothing of the program, so it keeps texts of its own.
+// nothing of the program, so it keeps texts of its own. The texts marked for
+// lupdate follow the translation the host loads; the text dialog's texts,
+// unmarked, follow the Language property the host sets instead.
 namespace dotwerk::text {
 
 // Shown by a control that has no picture yet, in either language.
-inline constexpr std::string_view kNotInitialised = "Neinicializováno";
+inline constexpr std::string_view kNotInitialised =
+    QT_TRANSLATE_NOOP("dotwerk", "Neinicializováno");
 
 // The caption of the property page.
-inline constexpr std::string_view kPropertyPageCaption = "General";
+inline constexpr std::string_view kPropertyPageCaption = QT_TRANSLATE_NOOP("dotwerk", "General");
 
 // The text dialog.
 inline constexpr std::string_view kTextDialogTitleCs = "Vložit text";
@@ -39,7 +44,8 @@ inline constexpr std::string_view kBoldItalicCs = "Tučné kurzíva";
 inline constexpr std::string_view kBoldItalicEn = "Bold italic";
 
 // The stand-alone host's own texts (English, as the rest of the host).
-inline constexpr std::string_view kHostUntitled = "Untitled";
-inline constexpr std::string_view kHostSaveChanges = "Save the changes to %1?";
+inline constexpr std::string_view kHostUntitled = QT_TRANSLATE_NOOP("dotwerk", "Untitled");
+inline constexpr std::string_view kHostSaveChanges =
+    QT_TRANSLATE_NOOP("dotwerk", "Save the changes to %1?");
 
 }  // namespace dotwerk::text

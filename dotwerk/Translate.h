@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace dotwerk {
 
-// A text of the control's catalogue as its widgets show it. Every text the
-// control shows passes here, so that its translation can be switched on in
-// this one place.
+// A text of the control's catalogue as its widgets show it: its translation
+// when the host loaded one, the text itself otherwise. The catalogue marks
+// its texts with this context for lupdate.
 inline QString translate(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string source(text);
+    return QCoreApplication::translate("dotwerk", source.c_str());
 }
 
 }  // namespace dotwerk

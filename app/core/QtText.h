@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace app {
@@ -10,6 +12,14 @@ namespace app {
 // QString.
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A text of the program's catalogues in the language chosen at start: its
+// translation when one is loaded, the text itself otherwise. The catalogues
+// mark their texts with this context for lupdate.
+inline QString tr(std::string_view text) {
+    const std::string source(text);
+    return QCoreApplication::translate("glyphon", source.c_str());
 }
 
 }  // namespace app

@@ -9,10 +9,10 @@
 namespace app::ui {
 
 // A text of the catalogue as the program's windows show it. Every text a
-// widget of the desktop program shows passes here, so that its translation
-// can be switched on in this one place.
+// widget of the desktop program shows passes here and comes out in the
+// language chosen at start.
 inline QString translate(std::string_view text) {
-    return qs(text);
+    return app::tr(text);
 }
 
 }  // namespace app::ui

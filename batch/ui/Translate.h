@@ -9,10 +9,10 @@
 namespace batchui {
 
 // A text of the catalogue as the batch windows and the shared dialogs show
-// it. Every text these widgets show passes here, so that its translation can
-// be switched on in this one place.
+// it. Every text these widgets show passes here and comes out in the
+// language chosen at start.
 inline QString translate(std::string_view text) {
-    return app::qs(text);
+    return app::tr(text);
 }
 
 }  // namespace batchui

@@ -24,6 +24,12 @@ public:
     // Throws GraphicsException for a size above kMaxPixels or when memory
     // runs out.
     void setSize(uint32_t width, uint32_t height);
+    // Makes the picture `height` rows tall, keeping the rows it has (the
+    // first ones, when it shrinks) and zeroing the rows it gains; the width
+    // stays. A decoder that starts with setSize(width, 0) can so grow the
+    // picture as its data arrives instead of allocating what a header
+    // promises. Throws as setSize does; on a throw the picture is unchanged.
+    void setHeight(uint32_t height);
     // Frees the pixels; width and height become 0.
     void clear();
 

@@ -56,8 +56,13 @@ constexpr std::array<Adam7Pass, 7> kAdam7 = {{{0, 0, 8, 8},
 
 }  // namespace
 
-PngDecoder::PngDecoder() = default;
+PngDecoder::PngDecoder() : pixelLimit_(RasterImage::kMaxPixels) {}
 PngDecoder::~PngDecoder() = default;
+
+void PngDecoder::setLimits(uint32_t maxDimension, uint64_t maxPixels) {
+    dimensionLimit_ = std::min(maxDimension, kMaxDimension);
+    pixelLimit_ = std::min(maxPixels, RasterImage::kMaxPixels);
+}
 
 void PngDecoder::readImageFile(const std::string& path, RasterImage& image) {
     PngChunkStream chunks;
@@ -76,8 +81,11 @@ void PngDecoder::decode(PngChunkStream& chunks, RasterImage& image) {
     width_ = height_ = 0;
     bitDepth_ = colorType_ = compression_ = filter_ = interlace_ = 0;
     headerSeen_ = paletteSeen_ = dataSeen_ = endSeen_ = previousWasData_ = false;
-    colours_ = {};
+    // Indices past the palette are opaque black.
+    colours_.fill({0, 0, 0, 255});
     paletteEntries_ = 0;
+    transparencySeen_ = false;
+    transparent_ = {};
     background_ = {};
     gamma_ = 0;
     inflate_.setVerbose(traceSink());
@@ -92,9 +100,12 @@ void PngDecoder::decode(PngChunkStream& chunks, RasterImage& image) {
     finishImage(image);
 }
 
-void PngDecoder::finishImage(RasterImage& /*image*/) {
+void PngDecoder::finishImage(RasterImage& image) {
     if (!dataSeen_)
         refuse("Image Contains no Pixel Data");
+    // Every row has been reached by now; this only makes sure of it.
+    if (image.height() < height_)
+        image.setHeight(height_);
     reportProgress(interlace_ == 1 ? 6 : 0, interlace_ == 1 ? 7 : 1, 100);
 }
 
@@ -141,7 +152,7 @@ void PngDecoder::processChunk(PngChunkStream& chunks, RasterImage& image) {
     } else if (type == "tIME") {
         checkTime(data);
     } else if (type == "tRNS") {
-        checkTransparency(data);
+        readTransparency(data);
     } else if ((static_cast<uint8_t>(type[0]) & 0x20) == 0) {
         refuse("Unknown critical chunk");
     }
@@ -191,13 +202,14 @@ void PngDecoder::readHeader(std::span<const uint8_t> data, RasterImage& image) {
     // one pixel, and the limits keep the buffers within reason.
     if (width_ == 0 || height_ == 0 || width_ > 0x7FFFFFFFu || height_ > 0x7FFFFFFFu)
         refuse("Invalid Image Dimensions");
-    if (width_ > kMaxDimension || height_ > kMaxDimension ||
-        uint64_t{width_} * height_ > RasterImage::kMaxPixels)
+    if (width_ > dimensionLimit_ || height_ > dimensionLimit_ ||
+        uint64_t{width_} * height_ > pixelLimit_)
         refuse("Image Dimensions Too Large");
     headerSeen_ = true;
     if (colorType_ == 0 || colorType_ == 4)
         colours_ = pngGreyRamp(bitDepth_);
-    image.setSize(width_, height_);
+    // No rows yet: they come as the image data reaches them.
+    image.setSize(width_, 0);
 }
 
 void PngDecoder::readPalette(std::span<const uint8_t> data) {
@@ -367,13 +379,40 @@ void PngDecoder::checkTime(std::span<const uint8_t> data) {
     }
 }
 
-void PngDecoder::checkTransparency(std::span<const uint8_t> data) {
+void PngDecoder::readTransparency(std::span<const uint8_t> data) {
     if (dataSeen_)
         refuse("tRNS chunk must occur before IDAT");
-    // The remaining checks belong to the verbose trace, which also checks
-    // what the decoder itself does not need: transparency is not applied.
-    if (!verbose())
+    if (verbose())
+        traceTransparency(data);
+    // Applied as libpng applies it: only the first tRNS chunk, a palette's
+    // only after PLTE and for at most its entries, a grey or RGB picture's
+    // only with exactly one sample per channel; other chunks are passed over.
+    if (transparencySeen_)
         return;
+    transparencySeen_ = true;
+    switch (colorType_) {
+        case 3:
+            if (paletteSeen_ && !data.empty() && data.size() <= paletteEntries_) {
+                for (size_t i = 0; i < data.size(); ++i)
+                    colours_[i][3] = data[i];
+            }
+            break;
+        case 0:
+            if (data.size() == 2)
+                transparent_ = {true, bigEndian16(data, 0), 0, 0};
+            break;
+        case 2:
+            if (data.size() == 6)
+                transparent_ = {true, bigEndian16(data, 0), bigEndian16(data, 2),
+                                bigEndian16(data, 4)};
+            break;
+        default:
+            break;  // the colour types with an alpha channel have no use for it
+    }
+}
+
+// The verbose trace also checks the chunk's rules, refusing what breaks them.
+void PngDecoder::traceTransparency(std::span<const uint8_t> data) {
     switch (colorType_) {
         case 3:
             if (!paletteSeen_)
@@ -441,10 +480,21 @@ void PngDecoder::readPass(PngChunkStream& chunks, RasterImage& image, const Pass
         inflate_.decompress(chunks, current);
         if (!unfilterPngRow(filterType, current, previous, bytesPerPixel))
             refuse("Invalid Filter Method");
-        convertPngRow(current, colorType_, bitDepth_, colours_, image.row(y), placement);
+        convertPngRow(current, colorType_, bitDepth_, colours_, transparent_, pictureRow(image, y),
+                      placement);
         std::swap(current, previous);
         reportProgress(passIndex, passCount, static_cast<unsigned>(uint64_t{y} * 100 / height_));
     }
+}
+
+// Row y of the picture, which grows to reach it: at most twice the rows the
+// data has reached are allocated, whatever the header says.
+std::span<uint8_t> PngDecoder::pictureRow(RasterImage& image, uint32_t y) {
+    if (y >= image.height()) {
+        const uint64_t wanted = std::max(uint64_t{y} + 1, uint64_t{image.height()} * 2);
+        image.setHeight(static_cast<uint32_t>(std::min<uint64_t>(wanted, height_)));
+    }
+    return image.row(y);
 }
 
 }  // namespace Carvello

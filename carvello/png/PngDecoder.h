@@ -17,7 +17,10 @@ class RasterImage;
 
 // Reads PNG files of every colour type and bit depth, interlaced or not,
 // into a RasterImage (blue, green, red, alpha; alpha 255 unless the file has
-// an alpha channel; transparency chunks and gamma are read but not applied).
+// an alpha channel or a tRNS chunk, which is applied as libpng applies it;
+// gamma is read but not applied). The picture's rows are allocated as the
+// image data reaches them, so a file that declares a large picture and ends
+// early costs only what its data filled.
 //
 // Errors: PngError when the file cannot be opened, BadPngStream for a file
 // that breaks the format's rules. Short files, bad chunk CRCs and broken
@@ -40,6 +43,12 @@ public:
 
     PngDecoder();
     ~PngDecoder() override;
+
+    // Pictures wider or taller than maxDimension, or of more pixels than
+    // maxPixels, are refused when their header is read ("Image Dimensions
+    // Too Large"). The defaults, kMaxDimension and RasterImage::kMaxPixels,
+    // are also the highest limits.
+    void setLimits(uint32_t maxDimension, uint64_t maxPixels);
 
     void readImageFile(const std::string& path, RasterImage& image) override;
     // `stream` holds the whole file from its signature on.
@@ -75,7 +84,8 @@ private:
     void checkSignificantBits(std::span<const uint8_t> data);
     void checkText(std::string_view type, std::span<const uint8_t> data);
     void checkTime(std::span<const uint8_t> data);
-    void checkTransparency(std::span<const uint8_t> data);
+    void readTransparency(std::span<const uint8_t> data);
+    void traceTransparency(std::span<const uint8_t> data);
 
     void readImageData(PngChunkStream& chunks, RasterImage& image);
     struct Pass {
@@ -83,6 +93,7 @@ private:
     };
     void readPass(PngChunkStream& chunks, RasterImage& image, const Pass& pass, unsigned passIndex,
                   unsigned passCount, std::span<uint8_t> rowA, std::span<uint8_t> rowB);
+    std::span<uint8_t> pictureRow(RasterImage& image, uint32_t y);
 
     uint32_t width_ = 0;
     uint32_t height_ = 0;
@@ -102,6 +113,10 @@ private:
 
     PngColourTable colours_{};
     unsigned paletteEntries_ = 0;
+    bool transparencySeen_ = false;
+    PngTransparentColour transparent_{};
+    uint32_t dimensionLimit_ = kMaxDimension;
+    uint64_t pixelLimit_ = 0;
     std::array<uint8_t, 3> background_{};
     double gamma_ = 0;
 

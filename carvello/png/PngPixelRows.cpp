@@ -21,6 +21,43 @@ inline void putEntry(uint8_t* out, const std::array<uint8_t, 4>& entry, uint8_t 
     put(out, entry[0], entry[1], entry[2], alpha);
 }
 
+inline void putEntry(uint8_t* out, const std::array<uint8_t, 4>& entry) {
+    put(out, entry[0], entry[1], entry[2], entry[3]);
+}
+
+inline unsigned bigEndian16(const uint8_t* p) {
+    return (unsigned{p[0]} << 8) | p[1];
+}
+
+// Clears the alpha of the pixels whose samples are the transparent colour.
+// Samples below 16 bits are compared with that many low bits of the colour.
+void clearTransparentPixels(const uint8_t* in, unsigned colorType, unsigned bitDepth,
+                            const PngTransparentColour& colour, uint8_t* out, size_t step,
+                            size_t count) {
+    const unsigned mask = bitDepth == 16 ? 0xFFFF : (1u << bitDepth) - 1;
+    const unsigned red = colour.red & mask;
+    const unsigned green = colour.green & mask;
+    const unsigned blue = colour.blue & mask;
+    for (size_t k = 0; k < count; ++k, out += step) {
+        bool match = false;
+        if (colorType == 0) {
+            const unsigned grey = bitDepth < 8    ? packedSample(in, k, bitDepth)
+                                  : bitDepth == 8 ? in[k]
+                                                  : bigEndian16(in + 2 * k);
+            match = grey == red;
+        } else if (bitDepth == 8) {
+            const uint8_t* p = in + 3 * k;
+            match = p[0] == red && p[1] == green && p[2] == blue;
+        } else {
+            const uint8_t* p = in + 6 * k;
+            match =
+                bigEndian16(p) == red && bigEndian16(p + 2) == green && bigEndian16(p + 4) == blue;
+        }
+        if (match)
+            out[3] = 0;
+    }
+}
+
 }  // namespace
 
 unsigned pngChannels(unsigned colorType) {
@@ -55,8 +92,8 @@ PngColourTable pngGreyRamp(unsigned bitDepth) {
 }
 
 void convertPngRow(std::span<const uint8_t> row, unsigned colorType, unsigned bitDepth,
-                   const PngColourTable& table, std::span<uint8_t> pictureRow,
-                   const PngRowPlacement& placement) {
+                   const PngColourTable& table, const PngTransparentColour& transparent,
+                   std::span<uint8_t> pictureRow, const PngRowPlacement& placement) {
     const size_t count = placement.count;
     if (count == 0 || placement.columnStep == 0)
         return;
@@ -75,11 +112,11 @@ void convertPngRow(std::span<const uint8_t> row, unsigned colorType, unsigned bi
         case 3:
             if (bitDepth < 8) {
                 for (size_t k = 0; k < count; ++k, out += step)
-                    putEntry(out, table[packedSample(in, k, bitDepth)], 255);
+                    putEntry(out, table[packedSample(in, k, bitDepth)]);
             } else {
                 const size_t stride = wide ? 2 : 1;
                 for (size_t k = 0; k < count; ++k, out += step, in += stride)
-                    putEntry(out, table[in[0]], 255);
+                    putEntry(out, table[in[0]]);
             }
             break;
         case 2: {
@@ -108,6 +145,10 @@ void convertPngRow(std::span<const uint8_t> row, unsigned colorType, unsigned bi
         }
         default:
             break;
+    }
+    if (transparent.present && (colorType == 0 || colorType == 2)) {
+        clearTransparentPixels(row.data(), colorType, bitDepth, transparent,
+                               pictureRow.data() + placement.firstColumn * 4, step, count);
     }
 }
 

@@ -16,6 +16,15 @@ using PngColourTable = std::array<std::array<uint8_t, 4>, 256>;
 // bytes. Alpha is 255.
 PngColourTable pngGreyRamp(unsigned bitDepth);
 
+// The one colour that a tRNS chunk makes fully transparent in a grey or RGB
+// picture, as samples at the picture's depth (a grey picture's in `red`).
+struct PngTransparentColour {
+    bool present = false;
+    uint16_t red = 0;
+    uint16_t green = 0;
+    uint16_t blue = 0;
+};
+
 // Where the pixels of one decoded row go in a picture row of 4-byte pixels:
 // pixel k to column firstColumn + k * columnStep.
 struct PngRowPlacement {
@@ -25,13 +34,15 @@ struct PngRowPlacement {
 };
 
 // Converts one unfiltered row of PNG samples into blue, green, red, alpha
-// pixels. Grey and palette samples go through the table; 16-bit samples
-// give their high byte; alpha is 255 unless the colour type carries it.
+// pixels. Grey and palette samples go through the table (palette pixels take
+// their entry's alpha); 16-bit samples give their high byte; alpha is 255
+// unless the colour type carries it, or the pixel of a grey or RGB picture
+// has the transparent colour (compared at full depth), which gives 0.
 // Nothing is written outside `pictureRow`: a placement that does not fit is
 // ignored, as are rows shorter than the placement needs.
 void convertPngRow(std::span<const uint8_t> row, unsigned colorType, unsigned bitDepth,
-                   const PngColourTable& table, std::span<uint8_t> pictureRow,
-                   const PngRowPlacement& placement);
+                   const PngColourTable& table, const PngTransparentColour& transparent,
+                   std::span<uint8_t> pictureRow, const PngRowPlacement& placement);
 
 // Bytes of one row of `width` pixels (without the filter byte), or 0 for a
 // colour type PNG does not define.

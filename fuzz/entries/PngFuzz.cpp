@@ -51,8 +51,9 @@ void decodeOnce(const uint8_t* data, size_t size) {
             std::abort();
         return;
     }
-    // Every pixel must be there and readable.
-    if (image.pixels().size() != image.pixelCount() * 4 || image.pixelCount() == 0)
+    // Every pixel must be there and readable, however the rows grew.
+    if (image.pixels().size() != image.pixelCount() * 4 || image.pixelCount() == 0 ||
+        image.width() != decoder.width() || image.height() != decoder.height())
         std::abort();
     unsigned sum = 0;
     for (uint8_t b : image.pixels())

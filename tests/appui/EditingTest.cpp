@@ -278,10 +278,12 @@ TEST_F(EditingTest, DrawingCommandsLayoutAndEveryShownCommandOfferedSomewhere) {
         const QList<QAction*> actions = holder->actions();
         shown.insert(shown.end(), actions.begin(), actions.end());
     }
-    for (QAction* action : shown)
+    for (QAction* action : shown) {
         if (!action->isSeparator() && !action->menu() && action->data().isValid() &&
-            action->isVisible())
+            action->isVisible()) {
             EXPECT_TRUE(offered.count(action)) << action->text().toStdString();
+        }
+    }
 }
 
 }  // namespace

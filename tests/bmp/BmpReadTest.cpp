@@ -254,9 +254,6 @@ TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
     expectRefused(p, text::kBmpBitFields);
     p.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // R and B swapped
     expectRefused(p, text::kBmpBitFields);
-    p.compression = 6;  // alpha bit fields
-    p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
-    expectRefused(p, text::kBmpBitFields);
 
     BmpParts q = patternParts(3, 2, 16);
     q.compression = 3;
@@ -271,14 +268,47 @@ TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
     }
 }
 
+TEST(BmpReader, AlphaMaskPutsPixelsOverWhite) {
+    struct Case {
+        const char* name;
+        uint32_t headerSize;
+        uint32_t compression;
+        uint32_t alphaMask;
+        bool alpha;
+    };
+    const std::vector<Case> cases = {
+        {"alpha bit fields after a 40-byte header", 40, 6, 0xFF000000, true},
+        {"bit fields in a 56-byte header", 56, 3, 0xFF000000, true},
+        {"bit fields in a V4 header", 108, 3, 0xFF000000, true},
+        {"bit fields in a V5 header", 124, 3, 0xFF000000, true},
+        {"V5 header with no alpha mask", 124, 3, 0, false},
+        {"V5 header with an alpha mask we do not read", 124, 3, 0x000000FF, false},
+        {"uncompressed V5 header: its masks do not count", 124, 0, 0xFF000000, false},
+    };
+    // Transparent, opaque and half-transparent black.
+    const std::vector<uint32_t> pixels = {0x00123456, 0xFF123456, 0x80000000};
+    for (const auto& c : cases) {
+        BmpParts p;
+        p.headerSize = c.headerSize;
+        p.width = 3;
+        p.height = 1;
+        p.bits = 32;
+        p.compression = c.compression;
+        p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, c.alphaMask};
+        p.rows = bmptest::packRows({pixels}, 32);
+        const auto result = decode(p);
+        ASSERT_TRUE(result.ok()) << c.name << ": " << messageOf(result);
+        const std::vector<uint32_t> expected =
+            c.alpha ? std::vector<uint32_t>{0xFFFFFF, 0x123456, 0x7F7F7F}
+                    : std::vector<uint32_t>{0x123456, 0x123456, 0};
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(bmptest::colourAt(*result, x, 0), expected[static_cast<size_t>(x)])
+                << c.name << " " << x;
+    }
+}
+
 TEST(BmpReader, CompressedFilesAreRefused) {
-    BmpParts p = patternParts(4, 2, 8);
-    p.compression = 1;  // RLE8
-    expectRefused(p, text::kBmpCompressed);
-    p = patternParts(4, 2, 4);
-    p.compression = 2;  // RLE4
-    expectRefused(p, text::kBmpCompressed);
-    p = patternParts(4, 2, 24);
+    BmpParts p = patternParts(4, 2, 24);
     p.compression = 11;  // CMYK
     expectRefused(p, text::kBmpCompressed);
     p = patternParts(4, 2, 24);
@@ -416,10 +446,10 @@ TEST(BmpLoad, FailuresCarryThePrefixAndAMessage) {
     EXPECT_EQ(proc.lastError(),
               std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpTruncated));
 
-    BmpParts rle = patternParts(5, 3, 8);
-    rle.compression = 1;
-    testing_support::writeFile(dir.file("rle.bmp"), bmptest::buildBmp(rle));
-    EXPECT_FALSE(proc.loadBitmap(dir.file("rle.bmp")));
+    BmpParts cmyk = patternParts(5, 3, 24);
+    cmyk.compression = 11;
+    testing_support::writeFile(dir.file("cmyk.bmp"), bmptest::buildBmp(cmyk));
+    EXPECT_FALSE(proc.loadBitmap(dir.file("cmyk.bmp")));
     EXPECT_EQ(proc.lastError(),
               std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpCompressed));
 

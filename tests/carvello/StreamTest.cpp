@@ -131,6 +131,23 @@ TEST(RasterImage, SizeClearAndLimits) {
     EXPECT_EQ(image.width(), 0u);
 }
 
+TEST(RasterImage, HeightGrowsKeepingRowsAndZeroingNewOnes) {
+    Carvello::RasterImage image;
+    image.setSize(2, 0);
+    EXPECT_TRUE(image.pixels().empty());
+    image.setHeight(1);
+    image.row(0)[5] = 7;
+    image.setHeight(3);
+    ASSERT_EQ(image.pixels().size(), 24u);
+    EXPECT_EQ(image.row(0)[5], 7);
+    const auto added = image.pixels().subspan(8);
+    EXPECT_TRUE(std::all_of(added.begin(), added.end(), [](uint8_t b) { return b == 0; }));
+    image.setHeight(1);
+    EXPECT_EQ(image.row(0)[5], 7);
+    EXPECT_THROW(image.setHeight(1u << 28), Carvello::GraphicsException);
+    EXPECT_EQ(image.height(), 1u) << "a refused height changes nothing";
+}
+
 class CountingCoder : public Carvello::ImageCoder {
 public:
     using ImageCoder::reportProgress;

@@ -27,6 +27,8 @@ bool readRows(png_structp png, png_infop info, std::FILE* file, ReferencePicture
         png_set_expand_gray_1_2_4_to_8(png);
     if (depth == 16)
         png_set_strip_16(png);
+    if (png_get_valid(png, info, PNG_INFO_tRNS) != 0)
+        png_set_tRNS_to_alpha(png);
     if (colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA)
         png_set_gray_to_rgb(png);
     png_set_bgr(png);
@@ -43,11 +45,6 @@ bool readRows(png_structp png, png_infop info, std::FILE* file, ReferencePicture
         (*rows)[y] = out->bgra.data() + size_t{y} * out->width * 4;
     png_read_image(png, rows->data());
     png_read_end(png, nullptr);
-    // Transparency from tRNS is not part of the comparison: keep the alpha
-    // of alpha channels only.
-    if ((colorType & PNG_COLOR_MASK_ALPHA) == 0)
-        for (size_t i = 3; i < out->bgra.size(); i += 4)
-            out->bgra[i] = 255;
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 // Reference pixels read through libpng with no transformation beyond
-// expand-to-8-bits (palette and low-depth grey, not tRNS), strip-16,
+// expand-to-8-bits (palette and low-depth grey), tRNS to alpha, strip-16,
 // grey-to-RGB, BGR order and an opaque filler: the picture as the library
 // decoder should give it.
 namespace pngtest {

@@ -9,6 +9,8 @@
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngDecoder.h"
 #include "pngread/DecodeHelpers.h"
+#include "pngread/LibpngReference.h"
+#include "support/TestSupport.h"
 
 using namespace pngtest;
 
@@ -263,7 +265,7 @@ TEST(PixelFormats, GreyLevelsAndPaletteBits) {
         }
     }
     // A 1-bit palette of black and white, most significant bit first; a
-    // tRNS that makes entry 0 transparent changes nothing.
+    // tRNS makes entry 0 transparent.
     const Bytes plte = chunk("PLTE", Bytes{0, 0, 0, 255, 255, 255});
     Carvello::RasterImage image;
     ASSERT_EQ(decodeOutcome(pngFile(ihdr(10, 1, 1, 3), zlibStored(Bytes{0, 0b11000001, 0b01000000}),
@@ -277,7 +279,7 @@ TEST(PixelFormats, GreyLevelsAndPaletteBits) {
     const int expected[] = {1, 1, 0, 0, 0, 0, 0, 1, 0, 1};
     for (size_t x = 0; x < 10; ++x) {
         EXPECT_EQ(image.row(0)[x * 4], expected[x] ? 255 : 0) << x;
-        EXPECT_EQ(image.row(0)[x * 4 + 3], 255) << x;
+        EXPECT_EQ(image.row(0)[x * 4 + 3], expected[x] ? 255 : 0) << x;
     }
 }
 
@@ -349,3 +351,98 @@ TEST(PixelFormats, ProgressReachesOneHundred) {
 }
 
 }  // namespace
+
+namespace {
+
+// The alpha of each pixel of a one-row picture.
+std::vector<int> alphas(const Carvello::RasterImage& image) {
+    std::vector<int> out;
+    for (uint32_t x = 0; x < image.width(); ++x)
+        out.push_back(image.row(0)[size_t{x} * 4 + 3]);
+    return out;
+}
+
+}  // namespace
+
+TEST(PixelFormats, TransparencyChunkIsAppliedAsLibpngAppliesIt) {
+    struct Case {
+        const char* name;
+        Bytes header;
+        Bytes rows;  // one row, filter byte first
+        Bytes beforeData;
+        std::vector<int> alpha;
+    };
+    auto chunks = [](std::initializer_list<Bytes> list) {
+        Bytes all;
+        for (const auto& c : list)
+            append(all, c);
+        return all;
+    };
+    const Bytes plte = chunk("PLTE", Bytes{0, 0, 0, 9, 9, 9, 255, 255, 255});
+    const std::vector<Case> cases = {
+        {"palette entries",
+         ihdr(3, 1, 8, 3),
+         {0, 0, 1, 2},
+         chunks({plte, chunk("tRNS", Bytes{0, 128})}),
+         {0, 128, 255}},
+        {"palette tRNS longer than the palette is passed over",
+         ihdr(3, 1, 8, 3),
+         {0, 0, 1, 2},
+         chunks({plte, chunk("tRNS", Bytes{0, 0, 0, 0})}),
+         {255, 255, 255}},
+        {"palette tRNS before PLTE is passed over",
+         ihdr(3, 1, 8, 3),
+         {0, 0, 1, 2},
+         chunks({chunk("tRNS", Bytes{0}), plte}),
+         {255, 255, 255}},
+        {"only the first tRNS counts",
+         ihdr(3, 1, 8, 3),
+         {0, 0, 1, 2},
+         chunks({plte, chunk("tRNS", Bytes{255, 0}), chunk("tRNS", Bytes{0})}),
+         {255, 0, 255}},
+        {"16-bit grey compares all 16 bits",
+         ihdr(2, 1, 16, 0),
+         {0, 0x12, 0x34, 0x12, 0xFF},
+         chunk("tRNS", Bytes{0x12, 0x34}),
+         {0, 255}},
+        {"2-bit grey takes the value's low bits",
+         ihdr(4, 1, 2, 0),
+         {0, 0b00011011},
+         chunk("tRNS", Bytes{0x01, 0x02}),
+         {255, 255, 0, 255}},
+        {"grey tRNS of the wrong length is passed over",
+         ihdr(2, 1, 8, 0),
+         {0, 7, 8},
+         chunk("tRNS", Bytes{0, 7, 0}),
+         {255, 255}},
+        {"RGB",
+         ihdr(2, 1, 8, 2),
+         {0, 1, 2, 3, 1, 2, 4},
+         chunk("tRNS", Bytes{0, 1, 0, 2, 0, 3}),
+         {0, 255}},
+        {"16-bit RGB",
+         ihdr(2, 1, 16, 2),
+         {0, 1, 1, 2, 2, 3, 3, 1, 1, 2, 2, 3, 4},
+         chunk("tRNS", Bytes{1, 1, 2, 2, 3, 3}),
+         {0, 255}},
+        {"interlaced",
+         ihdr(3, 1, 8, 0, 1),
+         {0, 5, 0, 6, 0, 5},
+         chunk("tRNS", Bytes{0, 5}),
+         {0, 0, 255}},
+    };
+    testing_support::TempDir dir;
+    for (const auto& c : cases) {
+        const Bytes file = pngFile(c.header, zlibStored(c.rows), c.beforeData);
+        Carvello::RasterImage image;
+        ASSERT_EQ(decodeOutcome(file, image), "ok") << c.name;
+        EXPECT_EQ(alphas(image), c.alpha) << c.name;
+        // And the whole picture as libpng gives it.
+        testing_support::writeFile(dir.file("t.png"), file);
+        const auto reference = readWithLibpng(dir.file("t.png"));
+        ASSERT_TRUE(reference) << c.name;
+        EXPECT_TRUE(std::equal(image.pixels().begin(), image.pixels().end(),
+                               reference->bgra.begin(), reference->bgra.end()))
+            << c.name;
+    }
+}
