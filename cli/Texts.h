@@ -70,6 +70,7 @@ inline constexpr std::string_view kBadMaxPixels =
     QT_TRANSLATE_NOOP("glyphon-cli", "--max-pixels must be a whole number from 1 to %d");
 inline constexpr std::string_view kBadTimeout =
     QT_TRANSLATE_NOOP("glyphon-cli", "--timeout must be a whole number of seconds from 1 to 86400");
+
 // Dithering and C array options.
 inline constexpr std::string_view kBadWholeNumber =
     QT_TRANSLATE_NOOP("glyphon-cli", "%s must be a whole number from %d to %d");
@@ -125,7 +126,8 @@ inline constexpr std::string_view kNoDisplayNamed =
     QT_TRANSLATE_NOOP("glyphon-cli", "no display '%s' (see 'glyphon-cli displays list')");
 inline constexpr std::string_view kNoDisplaysSubcommand =
     QT_TRANSLATE_NOOP("glyphon-cli", "no subcommand given (list)");
-inline constexpr std::string_view kUnknownDisplaysUse = QT_TRANSLATE_NOOP("glyphon-cli", "unknown use); only 'list' is known";
+inline constexpr std::string_view kUnknownDisplaysUse =
+    QT_TRANSLATE_NOOP("glyphon-cli", "unknown use; only 'list' is known");
 
 // The phones command.
 inline constexpr std::string_view kPhoneTableNotWritten =
