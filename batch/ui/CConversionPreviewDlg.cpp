@@ -137,6 +137,9 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     previewGrid->addWidget(horizontalSlider_, 0, 1);
     previewGrid->addWidget(verticalSlider_, 1, 0);
     previewGrid->addWidget(previewLabel_, 1, 1);
+    // Room to spare goes below the preview, so the vertical slider stays as
+    // tall as the preview beside it.
+    previewGrid->setRowStretch(2, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);

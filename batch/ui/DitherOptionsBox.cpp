@@ -46,6 +46,7 @@ DitherOptionsBox::DitherOptionsBox(QWidget* parent)
     gamma_->setSingleStep(0.05);
 
     auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(serpentine_);
     form->addRow(translate(text::kStrength), strength_);
     form->addRow(linearLight_);
