@@ -8,6 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "bitmap/ErrorDiffusion.h"
+#include "bitmap/ThresholdMasks.h"
+
 namespace bitmap {
 
 namespace {
@@ -28,31 +31,37 @@ constexpr uint8_t kPrintMatrix[4][4] = {
 };
 
 // Runs a rule over every row. Each row's greys are gathered into `line`
-// (one byte per pixel), the rule's row(y, line) turns each grey into 0 or 1
+// (one byte per pixel), the rule's row(i, line) turns each grey into 0 or 1
 // in place, and the result goes back into the row with the padding cleared.
+// Rows go in storage order (i = stored row) or from the top of the picture
+// (i = row from the top).
+enum class Walk { stored, fromTop };
+
 template <typename Rule>
 void applyRule(const MutableDibView& picture, const GreyLevels& grey, Rule& rule,
-               std::span<uint8_t> line) {
+               std::span<uint8_t> line, Walk order = Walk::stored) {
     const int bitCount = picture.bitCount();
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto row = picture.storedRow(y);
+    for (int i = 0; i < picture.height(); ++i) {
+        const auto row = order == Walk::stored ? picture.storedRow(i) : picture.row(i);
         forEachIndex(row, bitCount, line.size(),
                      [&](size_t x, int index) { line[x] = grey[index]; });
-        rule.row(y, line);
+        rule.row(i, line);
         packIndices(line, bitCount, row);
     }
 }
 
 struct Thresholding {
+    const ToneCurve& tone;
     int threshold;
     void row(int, std::span<uint8_t> line) const {
         for (auto& g : line)
-            g = g >= threshold ? 1 : 0;
+            g = tone[g] >= static_cast<float>(threshold) ? 1 : 0;
     }
 };
 
 // A fresh threshold for every pixel, spread over 0..2T.
 struct RandomThreshold {
+    const ToneCurve& tone;
     int threshold;
     void row(int, std::span<uint8_t> line) const {
         for (auto& g : line) {
@@ -61,17 +70,30 @@ struct RandomThreshold {
             const auto r = static_cast<int>((static_cast<uint64_t>(std::rand()) * 32768) /
                                             (static_cast<uint64_t>(RAND_MAX) + 1));
             const auto t = static_cast<int>(r * static_cast<double>(threshold) * (2 / 32767.0));
-            g = g >= t ? 1 : 0;
+            g = tone[g] >= static_cast<float>(t) ? 1 : 0;
         }
     }
 };
 
 struct OrderedMatrix {
+    const ToneCurve& tone;
     const uint8_t (*matrix)[4];
     void row(int y, std::span<uint8_t> line) const {
         const uint8_t* m = matrix[y & 3];
         for (size_t x = 0; x < line.size(); ++x)
-            line[x] = line[x] >= m[x & 3] ? 1 : 0;
+            line[x] = tone[line[x]] >= static_cast<float>(m[x & 3]) ? 1 : 0;
+    }
+};
+
+// A threshold mask anchored at the top-left corner of the picture.
+struct MaskRule {
+    const ToneCurve& tone;
+    const ThresholdMask& mask;
+    void row(int y, std::span<uint8_t> line) const {
+        const float* m = mask.row(y);
+        const size_t wrap = static_cast<size_t>(mask.side) - 1;
+        for (size_t x = 0; x < line.size(); ++x)
+            line[x] = tone[line[x]] >= m[x & wrap] ? 1 : 0;
     }
 };
 
@@ -79,8 +101,11 @@ struct OrderedMatrix {
 // row, with one float error per pixel for the current and the next row.
 class FloydSteinberg {
 public:
-    FloydSteinberg(int threshold, size_t width)
-        : threshold_(static_cast<float>(threshold)), current_(width, 0.0f), next_(width, 0.0f) {}
+    FloydSteinberg(const ToneCurve& tone, int threshold, size_t width)
+        : tone_(tone),
+          threshold_(static_cast<float>(threshold)),
+          current_(width, 0.0f),
+          next_(width, 0.0f) {}
 
     void row(int y, std::span<uint8_t> line) {
         if (y > 0)
@@ -93,7 +118,7 @@ public:
         // to current[x + 1] exactly as a store and reload would.
         float right = current[0];
         for (size_t x = 0; x <= last; ++x) {
-            const float v = std::clamp(static_cast<float>(line[x]) + right, 0.0f, 255.0f);
+            const float v = std::clamp(tone_[line[x]] + right, 0.0f, 255.0f);
             const bool white = v >= threshold_;
             const float e = white ? v - 255.0f : v;
             line[x] = white ? 1 : 0;
@@ -113,6 +138,7 @@ private:
         to = static_cast<float>(to + weight * e);
     }
 
+    const ToneCurve& tone_;
     float threshold_;
     std::vector<float> current_;
     std::vector<float> next_;
@@ -128,16 +154,13 @@ bool rowsAreValid(const MutableDibView& picture) {
 
 }  // namespace
 
-GreyLevels greyLevels(std::span<const uint8_t> palette) {
-    GreyLevels levels{};
-    const size_t entries = std::min(levels.size(), palette.size() / 4);
-    for (size_t i = 0; i < entries; ++i)
-        levels[i] = palette[i * 4];
-    return levels;
+DitherResult ditherRows(const MutableDibView& picture, const GreyLevels& grey, int method,
+                        uint8_t threshold) {
+    return ditherRows(picture, grey, method, threshold, {}, makeToneCurve({}));
 }
 
 DitherResult ditherRows(const MutableDibView& picture, const GreyLevels& grey, int method,
-                        uint8_t threshold) {
+                        uint8_t threshold, const DitherOptions& options, const ToneCurve& tone) {
     if (!rowsAreValid(picture))
         return DitherResult::badRows;
     if (method < 0 || method >= kDitherMethodCount)
@@ -145,33 +168,51 @@ DitherResult ditherRows(const MutableDibView& picture, const GreyLevels& grey, i
     // Everything that allocates does so before the first pixel changes.
     try {
         std::vector<uint8_t> line(static_cast<size_t>(picture.width()));
+        // The masks are made at their first use.
+        const ThresholdMask* mask = thresholdMask(method);
         switch (method) {
             case kThresholding: {
-                Thresholding rule{threshold};
+                Thresholding rule{tone, threshold};
                 applyRule(picture, grey, rule, line);
                 break;
             }
             case kRandom: {
                 std::srand(static_cast<unsigned>(std::time(nullptr)));
-                RandomThreshold rule{threshold};
+                RandomThreshold rule{tone, threshold};
                 applyRule(picture, grey, rule, line);
                 break;
             }
             case kMatrixForDisplaying: {
-                OrderedMatrix rule{kDisplayMatrix};
+                OrderedMatrix rule{tone, kDisplayMatrix};
                 applyRule(picture, grey, rule, line);
                 break;
             }
             case kMatrixForPrinting: {
-                OrderedMatrix rule{kPrintMatrix};
+                OrderedMatrix rule{tone, kPrintMatrix};
                 applyRule(picture, grey, rule, line);
                 break;
             }
-            default: {
-                FloydSteinberg rule(threshold, line.size());
-                applyRule(picture, grey, rule, line);
+            case kFloydSteinberg:
+                // Plain Floyd - Steinberg keeps its own arithmetic, and so
+                // its exact results; with a serpentine path or less than
+                // the full error it is one kernel among the others.
+                if (!options.serpentine && options.strength >= DitherOptions::kMaxStrength) {
+                    FloydSteinberg rule(tone, threshold, line.size());
+                    applyRule(picture, grey, rule, line);
+                } else {
+                    ErrorDiffuser rule(method, tone, threshold, options, line.size());
+                    applyRule(picture, grey, rule, line);
+                }
                 break;
-            }
+            default:
+                if (mask) {
+                    MaskRule rule{tone, *mask};
+                    applyRule(picture, grey, rule, line, Walk::fromTop);
+                } else {
+                    ErrorDiffuser rule(method, tone, threshold, options, line.size());
+                    applyRule(picture, grey, rule, line, Walk::fromTop);
+                }
+                break;
         }
     } catch (const std::bad_alloc&) {
         return DitherResult::outOfMemory;

@@ -10,6 +10,8 @@
 #include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
 #include "bitmap/DitherMethod.h"
+#include "bitmap/DitherOptions.h"
+#include "bitmap/ToneCurve.h"
 
 namespace bitmap {
 
@@ -66,6 +68,11 @@ public:
     bool change256GrayToMonochrome(Dib& dib, int method, int threshold);
     bool change16GrayToMonochrome(Dib& dib, int method, int threshold);
     bool toMonochrome(Dib& dib, int method, int threshold);
+    // The same with options. The tone curve is the options' own for this
+    // picture unless one is given (the preview of a part of a picture
+    // passes the curve of the whole picture).
+    bool toMonochrome(Dib& dib, int method, int threshold, const DitherOptions& options,
+                      const ToneCurve* tone = nullptr);
 
     // True when the picture is already black and white: two colours, or 256
     // colours of which the used ones are all grey 0 or 255.

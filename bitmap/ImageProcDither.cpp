@@ -16,7 +16,8 @@ struct DitherEntry {
     std::string_view badMethod;
 };
 
-bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const DitherEntry& entry) {
+bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const DitherEntry& entry,
+                   const DitherOptions& options = {}, const ToneCurve* tone = nullptr) {
     if (dib.empty() || dib.bitCount() != entry.depth) {
         proc.fail(entry.prefix, text::kDitherDepth);
         return false;
@@ -29,8 +30,9 @@ bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const D
         proc.fail(entry.prefix, text::kTooFewColours);
         return false;
     }
+    const ToneCurve curve = tone ? *tone : toneCurveFor(dib.view(), options);
     switch (ditherRows(dib.view(), greyLevels(dib.palette()), method,
-                       static_cast<uint8_t>(threshold))) {
+                       static_cast<uint8_t>(threshold), options, curve)) {
         case DitherResult::ok:
             break;
         case DitherResult::outOfMemory:
@@ -62,6 +64,15 @@ bool ImageProc::toMonochrome(Dib& dib, int method, int threshold) {
     if (dib.bitCount() == 4)
         return change16GrayToMonochrome(dib, method, threshold);
     return change256GrayToMonochrome(dib, method, threshold);
+}
+
+bool ImageProc::toMonochrome(Dib& dib, int method, int threshold, const DitherOptions& options,
+                             const ToneCurve* tone) {
+    if (dib.bitCount() == 4)
+        return ditherInPlace(*this, dib, method, threshold,
+                             {4, text::kGray16, text::kDitherMethod4}, options, tone);
+    return ditherInPlace(*this, dib, method, threshold, {8, text::kGray256, text::kDitherMethod8},
+                         options, tone);
 }
 
 bool ImageProc::isAlreadyMonochrome(const Dib& dib) {

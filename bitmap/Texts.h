@@ -214,5 +214,21 @@ inline constexpr std::string_view kMethodMatrixForPrinting =
     QT_TRANSLATE_NOOP("glyphon", "Matrix for Printing");
 inline constexpr std::string_view kMethodFloydSteinberg =
     QT_TRANSLATE_NOOP("glyphon", "Floyd - Steinberg");
+inline constexpr std::string_view kMethodAtkinson = QT_TRANSLATE_NOOP("glyphon", "Atkinson");
+inline constexpr std::string_view kMethodJarvisJudiceNinke =
+    QT_TRANSLATE_NOOP("glyphon", "Jarvis - Judice - Ninke");
+inline constexpr std::string_view kMethodStucki = QT_TRANSLATE_NOOP("glyphon", "Stucki");
+inline constexpr std::string_view kMethodBurkes = QT_TRANSLATE_NOOP("glyphon", "Burkes");
+inline constexpr std::string_view kMethodSierra = QT_TRANSLATE_NOOP("glyphon", "Sierra");
+inline constexpr std::string_view kMethodTwoRowSierra =
+    QT_TRANSLATE_NOOP("glyphon", "Two-row Sierra");
+inline constexpr std::string_view kMethodSierraLite = QT_TRANSLATE_NOOP("glyphon", "Sierra Lite");
+inline constexpr std::string_view kMethodBayer2 = QT_TRANSLATE_NOOP("glyphon", "Bayer 2 x 2");
+inline constexpr std::string_view kMethodBayer4 = QT_TRANSLATE_NOOP("glyphon", "Bayer 4 x 4");
+inline constexpr std::string_view kMethodBayer8 = QT_TRANSLATE_NOOP("glyphon", "Bayer 8 x 8");
+inline constexpr std::string_view kMethodBayer16 = QT_TRANSLATE_NOOP("glyphon", "Bayer 16 x 16");
+inline constexpr std::string_view kMethodClusteredDot =
+    QT_TRANSLATE_NOOP("glyphon", "Halftone screen");
+inline constexpr std::string_view kMethodBlueNoise = QT_TRANSLATE_NOOP("glyphon", "Blue noise");
 
 }  // namespace bitmap::text

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "bitmap/DitherMethod.h"
+
 namespace cli {
 
 std::optional<int> parseInt(std::string_view text, int minimum, int maximum) {
@@ -28,16 +30,14 @@ std::optional<Size> parseSize(std::string_view text) {
 }
 
 std::optional<int> parseDitherMethod(std::string_view text) {
-    if (auto code = parseInt(text, 0, 4))
+    if (auto code = parseInt(text, 0, bitmap::kDitherMethodCount - 1))
         return code;
-    static constexpr std::array<std::string_view, 5> kNames{"thresholding", "random", "display",
-                                                            "print", "floyd-steinberg"};
     std::string lower;
     for (char c : text)
         lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (size_t i = 0; i < kNames.size(); ++i) {
-        if (lower == kNames[i])
-            return static_cast<int>(i);
+    for (int m = 0; m < bitmap::kDitherMethodCount; ++m) {
+        if (lower == bitmap::kDitherMethodKeys[m])
+            return m;
     }
     return std::nullopt;
 }

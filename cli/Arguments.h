@@ -18,8 +18,8 @@ std::optional<Size> parseSize(std::string_view text);
 // A whole number in [minimum, maximum].
 std::optional<int> parseInt(std::string_view text, int minimum, int maximum);
 
-// "0".."4" or a method name: thresholding, random, display, print,
-// floyd-steinberg (case ignored).
+// A method's code or its key (bitmap::kDitherMethodKeys: thresholding,
+// random, display, print, floyd-steinberg, atkinson, ...; case ignored).
 std::optional<int> parseDitherMethod(std::string_view text);
 
 }  // namespace cli

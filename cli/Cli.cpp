@@ -14,7 +14,7 @@ constexpr const char* kUsage =
     "Usage: glyphon-cli [--max-pixels N] [--timeout S] COMMAND [OPTIONS]\n"
     "\n"
     "Converts pictures (BMP, WBMP, GIF, JPEG, PNG) into one-bit WBMP pictures\n"
-    "for WAP phones.\n"
+    "for WAP phones, and PBM, XBM or C arrays for small displays.\n"
     "\n"
     "Commands:\n"
     "  convert INPUT... -o OUT   convert pictures to WBMP or BMP\n"
@@ -23,6 +23,7 @@ constexpr const char* kUsage =
     "  split INPUT -o FOLDER     cut a picture into tiles (--tile WxH)\n"
     "  counter FOLDER NUMBER     build a counter WBMP from digit pictures\n"
     "  phones list|add|remove    show or edit the table of phones\n"
+    "  displays list             show the small displays --display fits to\n"
     "\n"
     "Options for every command (before it):\n"
     "  --max-pixels N   refuse pictures of more than N pixels (default: the\n"
@@ -62,6 +63,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return counterCommand(rest, out, err, global);
     if (command == "phones")
         return phonesCommand(rest, out, err, global);
+    if (command == "displays")
+        return displaysCommand(rest, out, err);
     err << app::formatText(text::kUnknownCommand, {command}) << kUsage;
     return kExitUsage;
 }

@@ -27,5 +27,6 @@ int counterCommand(const std::vector<std::string>& args, std::ostream& out, std:
                    const GlobalOptions& global = {});
 int phonesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                   const GlobalOptions& global = {});
+int displaysCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -62,7 +62,14 @@ int outputFormatCode(const std::string& name) {
 
 bool ConversionOptions::convertsToMonochrome() const {
     const codec::PictureFormat* written = outputFormat(format);
-    return (written && written->blackAndWhite) || method.has_value();
+    return (written && written->blackAndWhite) || method.has_value() || dither.any();
+}
+
+std::optional<std::string> ConversionOptions::problem() const {
+    const codec::PictureFormat* written = outputFormat(format);
+    if (cArray.any() && (!written || written->code != codec::kFormatCArray))
+        return std::string(text::kArrayOptionsNeedC);
+    return std::nullopt;
 }
 
 }  // namespace cli

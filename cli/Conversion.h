@@ -5,6 +5,7 @@
 
 #include "bitmap/DitherMethod.h"
 #include "cli/Arguments.h"
+#include "cli/DitherOptionSpecs.h"
 #include "cli/GlobalOptions.h"
 #include "codec/CCodec.h"
 #include "codec/DownloadProgress.h"
@@ -24,11 +25,16 @@ struct ConversionOptions {
     ResizeKind resize = ResizeKind::none;
     Size size;          // for fit and exact
     int percent = 100;  // for percent
+    DitherOverrides dither;
+    CArrayOverrides cArray;
 
     int effectiveMethod() const { return method.value_or(bitmap::kFloydSteinberg); }
-    // WBMP output is always black and white; other formats only when a
-    // method is given.
+    // Black-and-white formats (WBMP, PBM, XBM, C) are always black and
+    // white; other formats only when a method or a dithering option is given.
     bool convertsToMonochrome() const;
+    // What is wrong with the options together ("--byte-order needs -f c"),
+    // or nothing.
+    std::optional<std::string> problem() const;
 };
 
 // The options shared by the commands that convert pictures: -f FORMAT,

@@ -14,4 +14,12 @@ inline OptionSpec conversionOptionSpec(ConversionOptions& options) {
         }};
 }
 
+// Adds the dithering options and the C array options to a command's table.
+inline void addDitherOptionSpecs(OptionTable& table, ConversionOptions& options) {
+    for (auto& spec : ditherOptionSpecs(options.dither))
+        table.options.push_back(std::move(spec));
+    for (auto& spec : cArrayOptionSpecs(options.cArray))
+        table.options.push_back(std::move(spec));
+}
+
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "app/core/DisplayPresets.h"
 #include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
@@ -21,7 +22,9 @@ namespace {
 
 constexpr const char* kConvertHelp =
     "Usage: glyphon-cli convert INPUT... -o OUT [-f FORMAT] [-m METHOD] [-t THRESHOLD]\n"
-    "                           [--fit WxH | --phone N|NAME | --size WxH | --percent P]\n"
+    "                           [dithering options] [--byte-order O] [--invert-array]\n"
+    "                           [--fit WxH | --phone N|NAME | --display NAME |\n"
+    "                            --size WxH | --percent P]\n"
     "                           [--wml [--wml-dir D] [--prefix P] [--alt TEXT]]\n"
     "                           [--stop-on-error]\n"
     "\n"
@@ -40,15 +43,22 @@ constexpr const char* kConvertHelp =
     "                  missing) that receives one file per INPUT, named after it\n"
     "                  with the new extension: a.wbmp, a(1).wbmp, ... -- existing\n"
     "                  files are never overwritten\n"
-    "  -f FORMAT       wbmp (default), bmp, gif, png, or png-trans (PNG with white\n"
-    "                  as the transparent colour, written as .png)\n"
-    "  -m METHOD       0-4 or thresholding, random, display, print,\n"
-    "                  floyd-steinberg (default: the program's setting)\n"
+    "  -f FORMAT       wbmp (default), bmp, gif, png, png-trans (PNG with white\n"
+    "                  as the transparent colour, written as .png), or for small\n"
+    "                  displays pbm (binary PBM), xbm, or c (a C array named\n"
+    "                  after the file, with NAME_WIDTH and NAME_HEIGHT)\n"
+    "  -m METHOD       0-17 or thresholding, random, display, print,\n"
+    "                  floyd-steinberg; the error diffusion kernels atkinson,\n"
+    "                  jarvis, stucki, burkes, sierra, sierra-two-row,\n"
+    "                  sierra-lite; the masks bayer2, bayer4, bayer8, bayer16,\n"
+    "                  halftone, blue-noise (default: the program's setting)\n"
     "  -t THRESHOLD    0-255 (default: the program's setting), for thresholding,\n"
-    "                  random and floyd-steinberg\n"
+    "                  random and error diffusion\n"
     "  --fit WxH       fit into WxH keeping the aspect ratio\n"
     "  --phone N|NAME  fit to the display of a phone of the phone table\n"
     "                  (see 'glyphon-cli phones list')\n"
+    "  --display NAME  fit to a display module, e-paper panel or handheld, by its\n"
+    "                  number, key or name (see 'glyphon-cli displays list')\n"
     "  --size WxH      scale to exactly WxH\n"
     "  --percent P     scale to P percent\n"
     "  --wml           write a WML page showing each picture beside it\n"
@@ -58,9 +68,14 @@ constexpr const char* kConvertHelp =
     "  --stop-on-error report each failure at once (the run still goes on)\n"
     "  -h, --help      show this text\n"
     "\n"
+    "Dithering options (each not given is the program's setting):\n"
+    "%DITHER%"
+    "%CARRAY%"
+    "\n"
     "Pictures are resized before they are converted to black and white;\n"
     "resizing averages the source pixels that cover each new pixel. The\n"
-    "method and threshold default to those the desktop program uses.\n"
+    "method, threshold and dithering options default to those the desktop\n"
+    "program uses.\n"
     "Exit status: 0 when every picture was converted, 1 when any failed,\n"
     "2 for bad usage.\n";
 
@@ -70,6 +85,7 @@ struct ConvertRequest {
     ConversionOptions conversion;
     std::optional<Size> fitBox;
     std::string phone;
+    std::string display;
     bool wml = false;
     std::optional<std::string> wmlFolder;
     std::optional<std::string> prefix;
@@ -83,7 +99,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                                     bool& helpAsked) {
     ConvertRequest request;
     int resizeOptions = 0;
-    // --fit, --phone, --size and --percent exclude each other.
+    // --fit, --phone, --display, --size and --percent exclude each other.
     auto resize = [&](auto take) {
         return
             [&resizeOptions, take](const std::string& name, const std::string& value) -> Refusal {
@@ -92,7 +108,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                 return take(name, value);
             };
     };
-    const OptionTable table{
+    OptionTable table{
         .options =
             {
                 flagOption({"--wml"}, request.wml),
@@ -104,6 +120,10 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
                 textOption({"--alt"}, request.altText),
                 {{"--phone"}, true, resize([&](const std::string&, const std::string& value) {
                      request.phone = value;
+                     return Refusal();
+                 })},
+                {{"--display"}, true, resize([&](const std::string&, const std::string& value) {
+                     request.display = value;
                      return Refusal();
                  })},
                 {{"--percent"}, true, resize([&](const std::string&, const std::string& value) {
@@ -134,6 +154,7 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             return std::nullopt;
         },
     };
+    addDitherOptionSpecs(table, request.conversion);
     const ParseResult parsed = parseOptions(args, table);
     if (parsed.status == ParseResult::Status::help) {
         helpAsked = true;
@@ -151,6 +172,8 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
         return bad(std::string(text::kNoOutput));
     if (!request.wml && (request.wmlFolder || request.prefix || request.altText))
         return bad(std::string(text::kConvertWmlOptionsNeedWml));
+    if (const auto problem = request.conversion.problem())
+        return bad(*problem);
     return request;
 }
 
@@ -161,7 +184,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
-        out << kConvertHelp;
+        out << helpText(kConvertHelp);
         return kExitOk;
     }
     if (!request)
@@ -190,6 +213,13 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
             options.percentage = request->conversion.percent;
             break;
     }
+    // A phone's or a display's size as the box, as fitting to a phone does.
+    auto fitToDisplay = [&settings](int width, int height) {
+        settings.resizeEnabled = true;
+        settings.resizeMode = batch::ResizeMode::box;
+        settings.boxWidth = width;
+        settings.boxHeight = height;
+    };
     if (!request->phone.empty()) {
         std::string why;
         const auto display = resolvePhone(request->phone, why);
@@ -197,11 +227,17 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
             err << app::formatText(text::kCommandMessage, {"convert", why});
             return kExitUsage;
         }
-        // The phone's display as the box, as fitting to a phone does.
-        settings.resizeEnabled = true;
-        settings.resizeMode = batch::ResizeMode::box;
-        settings.boxWidth = display->width;
-        settings.boxHeight = display->height;
+        fitToDisplay(display->width, display->height);
+    }
+    if (!request->display.empty()) {
+        const app::DisplayPreset* display = app::findDisplayPreset(request->display);
+        if (!display) {
+            err << app::formatText(
+                text::kCommandMessage,
+                {"convert", app::formatText(text::kNoDisplayNamed, {request->display})});
+            return kExitUsage;
+        }
+        fitToDisplay(display->width, display->height);
     }
     if (request->conversion.method)
         settings.ditheringMethod = *request->conversion.method;
@@ -240,6 +276,11 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;
     }
+    // Options not given are the program's.
+    if (request->conversion.dither.any())
+        settings.ditherOptions = request->conversion.dither.over(session.settings().ditherOptions);
+    session.codec().setCArrayOptions(
+        request->conversion.cArray.over(session.settings().cArrayOptions));
     std::string fileList;
     for (const auto& input : request->inputs)
         fileList += batch::listedUrl(input) + "\n";

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "app/core/DisplayPresets.h"
 #include "app/core/PathText.h"
 #include "app/core/SplitCommand.h"
 #include "app/core/SplitPages.h"
@@ -18,8 +19,10 @@ namespace cli {
 namespace {
 
 constexpr const char* kSplitHelp =
-    "Usage: glyphon-cli split INPUT -o FOLDER (--tile WxH | --phone N|NAME)\n"
+    "Usage: glyphon-cli split INPUT -o FOLDER\n"
+    "                         (--tile WxH | --phone N|NAME | --display NAME)\n"
     "                         [-f FORMAT] [-m METHOD] [-t THRESHOLD]\n"
+    "                         [dithering options] [--byte-order O] [--invert-array]\n"
     "                         [--wml [--wml-dir D] [--prefix P]]\n"
     "\n"
     "Loads INPUT and cuts it into tiles of WxH pixels, written into FOLDER as\n"
@@ -36,17 +39,23 @@ constexpr const char* kSplitHelp =
     "                  picture, nor wider than the picture's width + 3\n"
     "  --phone N|NAME  tiles the size of a phone's display from the phone table\n"
     "                  (see 'glyphon-cli phones list')\n"
-    "  -f FORMAT       wbmp (default), bmp, gif, png, or png-trans (PNG with white\n"
-    "                  as the transparent colour, written as .png)\n"
-    "  -m METHOD       0-4 or thresholding, random, display, print,\n"
-    "                  floyd-steinberg (default floyd-steinberg); tiles other\n"
-    "                  than WBMP are black and white only when -m is given\n"
+    "  --display NAME  tiles the size of a display module, e-paper panel or\n"
+    "                  handheld (see 'glyphon-cli displays list')\n"
+    "  -f FORMAT       wbmp (default), bmp, gif, png, png-trans (PNG with white\n"
+    "                  as the transparent colour, written as .png), pbm, xbm or c\n"
+    "  -m METHOD       a method as convert takes it (default floyd-steinberg);\n"
+    "                  tiles other than WBMP, PBM, XBM and C are black and white\n"
+    "                  only when -m or a dithering option is given\n"
     "  -t THRESHOLD    0-255 (default 128)\n"
     "  --wml           write one WML page per tile (NAME.COLUMN.ROW.wml, NAME\n"
     "                  being INPUT's name) with links to the tiles around it\n"
     "  --wml-dir D     write the pages into folder D instead of FOLDER\n"
     "  --prefix P      put P/ before the tiles' names in the pages\n"
     "  -h, --help      show this text\n"
+    "\n"
+    "Dithering options (each not given is off; the strength is 100):\n"
+    "%DITHER%"
+    "%CARRAY%"
     "\n"
     "Prints the grid (columns x rows) and the name of every tile written.\n"
     "Exit status: 0 when every tile was written, 1 on failure, 2 for bad usage.\n";
@@ -56,6 +65,7 @@ struct SplitRequest {
     std::string folder;
     Size tile;
     std::string phone;
+    std::string display;
     ConversionOptions options;
     bool wml = false;
     std::optional<std::string> wmlFolder;
@@ -65,13 +75,14 @@ struct SplitRequest {
 std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ostream& err,
                                   bool& helpAsked) {
     SplitRequest request;
-    const OptionTable table{
+    OptionTable table{
         .options =
             {
                 flagOption({"--wml"}, request.wml),
                 textOption({"-o"}, request.folder),
                 conversionOptionSpec(request.options),
                 textOption({"--phone"}, request.phone),
+                textOption({"--display"}, request.display),
                 textOption({"--wml-dir"}, request.wmlFolder),
                 textOption({"--prefix"}, request.prefix),
                 {{"--tile"},
@@ -91,6 +102,7 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
             return std::nullopt;
         },
     };
+    addDitherOptionSpecs(table, request.options);
     const ParseResult parsed = parseOptions(args, table);
     if (parsed.status == ParseResult::Status::help) {
         helpAsked = true;
@@ -106,10 +118,13 @@ std::optional<SplitRequest> parse(const std::vector<std::string>& args, std::ost
         return bad(std::string(text::kNoInputPicture));
     if (request.folder.empty())
         return bad(std::string(text::kNoOutputFolder));
-    if (request.tile.width == 0 && request.phone.empty())
+    const int sizes = (request.tile.width != 0) + !request.phone.empty() + !request.display.empty();
+    if (sizes == 0)
         return bad(std::string(text::kNoTileSize));
-    if (request.tile.width != 0 && !request.phone.empty())
+    if (sizes > 1)
         return bad(std::string(text::kTileOrPhone));
+    if (const auto problem = request.options.problem())
+        return bad(*problem);
     if (!request.wml && (request.wmlFolder || request.prefix))
         return bad(std::string(text::kSplitWmlOptionsNeedWml));
     return request;
@@ -122,7 +137,7 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     bool helpAsked = false;
     const auto request = parse(args, err, helpAsked);
     if (helpAsked) {
-        out << kSplitHelp;
+        out << helpText(kSplitHelp);
         return kExitOk;
     }
     if (!request)
@@ -138,16 +153,28 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         }
         tile = *display;
     }
+    if (!request->display.empty()) {
+        const app::DisplayPreset* display = app::findDisplayPreset(request->display);
+        if (!display) {
+            err << app::formatText(
+                text::kCommandMessage,
+                {"split", app::formatText(text::kNoDisplayNamed, {request->display})});
+            return kExitUsage;
+        }
+        tile = {display->width, display->height};
+    }
     if (request->wmlFolder && !createFolders(*request->wmlFolder, err, "split"))
         return kExitFailed;
 
     codec::CCodec codec;
     prepareCodec(codec, global);
     const auto& options = request->options;
+    codec.setCArrayOptions(options.cArray.over({}));
     const unsigned serial = codec.errorSerial();
     bool done = loadPicture(codec, request->input) &&
                 (!options.convertsToMonochrome() ||
-                 codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold));
+                 codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold,
+                                              options.dither.over({})));
     app::TileSize clamped{tile.width, tile.height};
     if (done) {
         app::SplitSettings sizes;

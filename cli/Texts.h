@@ -34,8 +34,8 @@ inline constexpr std::string_view kBadSize =
     QT_TRANSLATE_NOOP("glyphon-cli", "size must look like 96x60");
 inline constexpr std::string_view kBadPercentage =
     QT_TRANSLATE_NOOP("glyphon-cli", "percentage must be a whole number from 1 to 100000");
-inline constexpr std::string_view kOneResizeOption =
-    QT_TRANSLATE_NOOP("glyphon-cli", "give only one of --fit, --phone, --size and --percent");
+inline constexpr std::string_view kOneResizeOption = QT_TRANSLATE_NOOP(
+    "glyphon-cli", "give only one of --fit, --phone, --display, --size and --percent");
 inline constexpr std::string_view kLineBreakInInput =
     QT_TRANSLATE_NOOP("glyphon-cli", "input names cannot hold line breaks");
 inline constexpr std::string_view kNoInputPictures =
@@ -53,9 +53,9 @@ inline constexpr std::string_view kNoInputPicture =
 inline constexpr std::string_view kNoOutputFolder =
     QT_TRANSLATE_NOOP("glyphon-cli", "no output folder given (-o)");
 inline constexpr std::string_view kNoTileSize =
-    QT_TRANSLATE_NOOP("glyphon-cli", "no tile size given (--tile or --phone)");
+    QT_TRANSLATE_NOOP("glyphon-cli", "no tile size given (--tile, --phone or --display)");
 inline constexpr std::string_view kTileOrPhone =
-    QT_TRANSLATE_NOOP("glyphon-cli", "give only one of --tile and --phone");
+    QT_TRANSLATE_NOOP("glyphon-cli", "give only one of --tile, --phone and --display");
 inline constexpr std::string_view kSplitWmlOptionsNeedWml =
     QT_TRANSLATE_NOOP("glyphon-cli", "--wml-dir and --prefix need --wml");
 inline constexpr std::string_view kCounterOperands =
@@ -70,6 +70,16 @@ inline constexpr std::string_view kBadMaxPixels =
     QT_TRANSLATE_NOOP("glyphon-cli", "--max-pixels must be a whole number from 1 to %d");
 inline constexpr std::string_view kBadTimeout =
     QT_TRANSLATE_NOOP("glyphon-cli", "--timeout must be a whole number of seconds from 1 to 86400");
+
+// Dithering and C array options.
+inline constexpr std::string_view kBadWholeNumber =
+    QT_TRANSLATE_NOOP("glyphon-cli", "%s must be a whole number from %d to %d");
+inline constexpr std::string_view kBadGamma =
+    QT_TRANSLATE_NOOP("glyphon-cli", "--gamma must be a number from 0.1 to 10");
+inline constexpr std::string_view kBadByteOrder =
+    QT_TRANSLATE_NOOP("glyphon-cli", "--byte-order must be horizontal, vertical or xbm");
+inline constexpr std::string_view kArrayOptionsNeedC =
+    QT_TRANSLATE_NOOP("glyphon-cli", "--byte-order and --invert-array need -f c");
 
 // Failures of the commands.
 inline constexpr std::string_view kNoTemporaryFolder =
@@ -110,6 +120,14 @@ inline constexpr std::string_view kNoPhoneNamed = QT_TRANSLATE_NOOP(
     "glyphon-cli", "no phone named '%s' in the phone table (see 'glyphon-cli phones list')");
 inline constexpr std::string_view kAmbiguousPhoneName = QT_TRANSLATE_NOOP(
     "glyphon-cli", "the name '%s' fits phones %s of different sizes; give the phone's number");
+
+// Choosing a display preset (--display) and the displays command.
+inline constexpr std::string_view kNoDisplayNamed =
+    QT_TRANSLATE_NOOP("glyphon-cli", "no display '%s' (see 'glyphon-cli displays list')");
+inline constexpr std::string_view kNoDisplaysSubcommand =
+    QT_TRANSLATE_NOOP("glyphon-cli", "no subcommand given (list)");
+inline constexpr std::string_view kUnknownDisplaysUse =
+    QT_TRANSLATE_NOOP("glyphon-cli", "unknown use; only 'list' is known");
 
 // The phones command.
 inline constexpr std::string_view kPhoneTableNotWritten =

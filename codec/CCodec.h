@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bitmap/Dib.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/OneBitFiles.h"
 #include "bitmap/WBMPCoder.h"
 #include "codec/CodecError.h"
 #include "codec/DeclaredSize.h"
@@ -70,6 +72,9 @@ public:
     // besides the stall rule).
     long DownloadTimeout() const { return downloadTimeout_; }
     void setDownloadTimeout(long seconds) { downloadTimeout_ = seconds < 0 ? 0 : seconds; }
+    // How SaveCArray packs the pixels and what a set bit means.
+    const bitmap::CArrayOptions& CArrayOptions() const { return cArrayOptions_; }
+    void setCArrayOptions(const bitmap::CArrayOptions& options) { cArrayOptions_ = options; }
 
     // Loading and format detection.
     int LoadImage(const std::string& name, const std::string& localPath);
@@ -105,11 +110,20 @@ public:
     int SaveGIF(const std::string& path);
     int SavePNG(const std::string& path);
     int SavePNGTransparentWhite(const std::string& path);
+    // One-bit files for displays: each pixel black or white by its colour
+    // (see bitmap::whitePixels), so the picture is usually converted to
+    // black and white first. The array and XBM names come from the path.
+    int SavePBM(const std::string& path);
+    int SaveXBM(const std::string& path);
+    int SaveCArray(const std::string& path);
     int SaveAs(const std::string& path, const std::string& format, int refuseIfExists);
     int MakeUndoFile();
 
     // Conversion and resizing.
     int ConvertBMPToMonochrome(int method, int threshold);
+    // The same with options. A black-and-white picture is left as it is
+    // unless the options change its tones (invert it, for example).
+    int ConvertBMPToMonochrome(int method, int threshold, const bitmap::DitherOptions& options);
     int TransformBMP(int width, int height, int bitCount);
     int ResizeTo(int width, int height, int exact);
     int ResizePercentual(int percentage);
@@ -129,6 +143,10 @@ public:
     // corner, dithered as asked. Parts of the rectangle outside the picture
     // are black. Empty on failure.
     std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method, int threshold);
+    // The same with options; tones are adjusted as for the whole picture
+    // (the level stretch measures the whole picture, not the rectangle).
+    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method, int threshold,
+                                    const bitmap::DitherOptions& options);
 
 private:
     // Records a failure (and throws when the switch is on); returns 0.
@@ -143,6 +161,9 @@ private:
     int reportSavingNotSupported(std::string_view format);
     void replacePicture(std::optional<bitmap::Dib> dib);
     void releasePicture();
+    // Writes the bytes as the named operation's file (see SavePBM).
+    int saveOneBitFile(std::string_view operation, const std::string& path,
+                       std::span<const uint8_t> bytes);
     // Loads through the libpng reader; false when it yields no picture.
     bool loadPngWithFallbackReader(const std::string& path);
 
@@ -164,6 +185,7 @@ private:
     bool alwaysHalftone_ = false;
     int64_t maxPixels_ = bitmap::kMaxPixels;
     long downloadTimeout_ = kDefaultDownloadTimeout;
+    bitmap::CArrayOptions cArrayOptions_;
 };
 
 // "CCodec::" + operation + ": "

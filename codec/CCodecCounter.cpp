@@ -124,7 +124,7 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
     DigitPictures pictures;
     for (int d = 0; d < 10; ++d) {
         for (const PictureFormat& format : pictureFormats()) {
-            if (pictures[d] || format.variant)
+            if (pictures[d] || format.variant || !format.readable())
                 continue;
             const std::string name = digitFileName(digitFolder, d, format.name);
             if (!canOpenForReading(name))

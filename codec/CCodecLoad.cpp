@@ -51,7 +51,7 @@ int CCodec::LoadImageFile(const std::string& name) {
     // The name's extension decides what the content does not.
     const PictureFormat* format =
         fileFormat_.empty() ? formatOfPath(name) : formatOfName(fileFormat_);
-    if (!format)
+    if (!format || !format->readable())
         return report(CodecError::unknownFormat,
                       operationPrefix("LoadImageFile") + std::string(text::kUnknownFormat));
     // A header that announces too large a picture is refused before its

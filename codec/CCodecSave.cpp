@@ -64,6 +64,45 @@ int CCodec::SavePNGTransparentWhite(const std::string& path) {
     return 1;
 }
 
+int CCodec::saveOneBitFile(std::string_view operation, const std::string& path,
+                           std::span<const uint8_t> bytes) {
+    const std::span<const uint8_t> pieces[] = {bytes};
+    switch (bitmap::writeFileAtomically(path, pieces)) {
+        case bitmap::WriteStatus::ok:
+            return 1;
+        case bitmap::WriteStatus::cannotOpen:
+            return report(CodecError::oneBitFileNotSaved,
+                          operationPrefix(operation) + std::string(text::kCannotOpen));
+        case bitmap::WriteStatus::writeError:
+            break;
+    }
+    return report(CodecError::oneBitFileNotSaved,
+                  operationPrefix(operation) + std::string(text::kWriteError));
+}
+
+int CCodec::SavePBM(const std::string& path) {
+    if (!picture_)
+        return reportNoPicture("SavePBM");
+    return saveOneBitFile("SavePBM", path, bitmap::encodePbm(picture_->view()));
+}
+
+int CCodec::SaveXBM(const std::string& path) {
+    if (!picture_)
+        return reportNoPicture("SaveXBM");
+    const std::string text = bitmap::encodeXbm(picture_->view(), bitmap::identifierFromPath(path));
+    return saveOneBitFile("SaveXBM", path,
+                          {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+}
+
+int CCodec::SaveCArray(const std::string& path) {
+    if (!picture_)
+        return reportNoPicture("SaveCArray");
+    const std::string text =
+        bitmap::encodeCArray(picture_->view(), bitmap::identifierFromPath(path), cArrayOptions_);
+    return saveOneBitFile("SaveCArray", path,
+                          {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+}
+
 int CCodec::SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
     const PictureFormat* written = formatOfName(format);
     if (!written)

@@ -36,14 +36,19 @@ int atLeastOne(int64_t side) {
 }  // namespace
 
 int CCodec::ConvertBMPToMonochrome(int method, int threshold) {
+    return ConvertBMPToMonochrome(method, threshold, {});
+}
+
+int CCodec::ConvertBMPToMonochrome(int method, int threshold,
+                                   const bitmap::DitherOptions& options) {
     if (!picture_)
         return reportNoPicture("ConvertBMPToMonochrome");
     if (!MakeUndoFile())
         return 0;
-    if (bitmap::ImageProc::isAlreadyMonochrome(*picture_))
+    if (options.tone.changesNothing() && bitmap::ImageProc::isAlreadyMonochrome(*picture_))
         return 1;
     threshold = std::clamp(threshold, 0, 255);
-    if (!imageProc_.toMonochrome(*picture_, method, threshold))
+    if (!imageProc_.toMonochrome(*picture_, method, threshold, options))
         return reportCore(CodecError::monochromeFailed, imageProc_.lastError());
     return 1;
 }
@@ -89,6 +94,11 @@ int CCodec::ResizePercentual(int percentage) {
 
 std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int method,
                                         int threshold) {
+    return GetPreview(x, y, width, height, method, threshold, {});
+}
+
+std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int method,
+                                        int threshold, const bitmap::DitherOptions& options) {
     if (!picture_) {
         reportNoPicture("GetPreview");
         return {};
@@ -132,10 +142,13 @@ std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int
                   to.begin() + (firstColumn - x));
     }
 
-    // Dither the crop. The undo file belongs to the user's picture, so the
-    // preview never writes it.
-    if (!bitmap::ImageProc::isAlreadyMonochrome(*crop) &&
-        !imageProc_.toMonochrome(*crop, method, std::clamp(threshold, 0, 255))) {
+    // Dither the crop with the tones of the whole picture. The undo file
+    // belongs to the user's picture, so the preview never writes it.
+    const bitmap::ToneCurve tone = bitmap::toneCurveFor(source->view(), options);
+    const bool keep =
+        options.tone.changesNothing() && bitmap::ImageProc::isAlreadyMonochrome(*crop);
+    if (!keep &&
+        !imageProc_.toMonochrome(*crop, method, std::clamp(threshold, 0, 255), options, &tone)) {
         reportCore(CodecError::monochromeFailed, imageProc_.lastError());
         return {};
     }

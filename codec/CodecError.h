@@ -47,6 +47,8 @@ enum class CodecError : int {
     badArgument = 28,
     // A picture larger than the codec's pixel limit.
     pictureTooLarge = 29,
+    // A PBM, XBM or C array file could not be written.
+    oneBitFileNotSaved = 30,
 };
 
 // The published number of a code, as errorcode() gives it.

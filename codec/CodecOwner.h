@@ -26,6 +26,9 @@ public:
     void setMaxPixels(int64_t pixels) { codec_->setMaxPixels(pixels); }
     int64_t MaxPixels() const { return codec_->MaxPixels(); }
     void setDownloadTimeout(long seconds) { codec_->setDownloadTimeout(seconds); }
+    void setCArrayOptions(const bitmap::CArrayOptions& options) {
+        codec_->setCArrayOptions(options);
+    }
     unsigned errorSerial() const { return codec_->errorSerial(); }
     // Why the last operation failed (see codec::failureText).
     std::string failureText(unsigned serialBefore) const {
@@ -70,12 +73,18 @@ public:
     int SavePNGTransparentWhite(const std::string& path) {
         return codec_->SavePNGTransparentWhite(path);
     }
+    int SavePBM(const std::string& path) { return codec_->SavePBM(path); }
+    int SaveXBM(const std::string& path) { return codec_->SaveXBM(path); }
+    int SaveCArray(const std::string& path) { return codec_->SaveCArray(path); }
     int SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
         return codec_->SaveAs(path, format, refuseIfExists);
     }
     int MakeUndoFile() { return codec_->MakeUndoFile(); }
     int ConvertBMPToMonochrome(int method, int threshold) {
         return codec_->ConvertBMPToMonochrome(method, threshold);
+    }
+    int ConvertBMPToMonochrome(int method, int threshold, const bitmap::DitherOptions& options) {
+        return codec_->ConvertBMPToMonochrome(method, threshold, options);
     }
     int TransformBMP(int width, int height, int bitCount) {
         return codec_->TransformBMP(width, height, bitCount);
@@ -94,6 +103,10 @@ public:
     std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method,
                                     int threshold) {
         return codec_->GetPreview(x, y, width, height, method, threshold);
+    }
+    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method, int threshold,
+                                    const bitmap::DitherOptions& options) {
+        return codec_->GetPreview(x, y, width, height, method, threshold, options);
     }
 
 private:

@@ -22,6 +22,9 @@ constexpr std::array<std::string_view, 2> kJpegExtensions{"jpg", "jpeg"};
 constexpr std::array<std::string_view, 1> kGifExtensions{"gif"};
 constexpr std::array<std::string_view, 1> kPngExtensions{"png"};
 constexpr std::array<std::string_view, 1> kPngTransparentExtensions{"png-trans"};
+constexpr std::array<std::string_view, 1> kPbmExtensions{"pbm"};
+constexpr std::array<std::string_view, 1> kXbmExtensions{"xbm"};
+constexpr std::array<std::string_view, 1> kCArrayExtensions{"c"};
 
 // A row's loader or writer: the codec's operation of that format.
 template <int (CCodec::*operation)(const std::string&)>
@@ -35,7 +38,7 @@ int loadJpeg(CCodec& codec, const std::string& path) {
 }
 
 // clang-format off
-constexpr std::array<PictureFormat, 6> kFormats{{
+constexpr std::array<PictureFormat, 9> kFormats{{
     // code, name, extensions, sniff, load, save,
     //   undo picture, black and white, variant, dialog name, open patterns, batch add dialog
     {kFormatBmp, "bmp", kBmpExtensions, sniff::bmp, call<&CCodec::LoadBmp>, call<&CCodec::SaveBMP>,
@@ -52,6 +55,13 @@ constexpr std::array<PictureFormat, 6> kFormats{{
     // becomes transparent, so it is no undo picture.
     {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&CCodec::LoadPNG>,
         call<&CCodec::SavePNGTransparentWhite>, false, false, true, "", "", false},
+    {kFormatPbm, "pbm", kPbmExtensions, nullptr, nullptr, call<&CCodec::SavePBM>,
+        false, true, false, "PBM", "*.PBM", false},
+    {kFormatXbm, "xbm", kXbmExtensions, nullptr, nullptr, call<&CCodec::SaveXBM>,
+        false, true, false, "XBM", "*.XBM", false},
+    // C source for display drivers (see CCodec::CArrayOptions).
+    {kFormatCArray, "c", kCArrayExtensions, nullptr, nullptr, call<&CCodec::SaveCArray>,
+        false, true, false, "C Array", "*.C", false},
 }};
 // clang-format on
 
@@ -67,7 +77,8 @@ static_assert(codesAreIndices(), "a row's code is its place in the table");
 constexpr std::array<FormatCode, 5> kDialogSummaryOrder{kFormatBmp, kFormatJpeg, kFormatWbmp,
                                                         kFormatGif, kFormatPng};
 // The Save As dialog's filters, in this order.
-constexpr std::array<FormatCode, 3> kSaveDialogFormats{kFormatWbmp, kFormatBmp, kFormatPng};
+constexpr std::array<FormatCode, 6> kSaveDialogFormats{kFormatWbmp, kFormatBmp, kFormatPng,
+                                                       kFormatPbm,  kFormatXbm, kFormatCArray};
 
 std::string upperCase(std::string_view text) {
     std::string upper(text);
@@ -184,12 +195,13 @@ std::optional<Sniffed> sniffFile(const std::string& path) {
 }
 
 std::vector<FileFilter> openDialogFilters(std::string_view allFormats) {
-    return dialogFilters(allFormats, [](const PictureFormat&) { return true; });
+    return dialogFilters(allFormats, [](const PictureFormat& format) { return format.readable(); });
 }
 
 std::vector<FileFilter> batchAddDialogFilters(std::string_view allFormats) {
-    return dialogFilters(allFormats,
-                         [](const PictureFormat& format) { return format.batchAddDialog; });
+    return dialogFilters(allFormats, [](const PictureFormat& format) {
+        return format.readable() && format.batchAddDialog;
+    });
 }
 
 std::span<const FormatCode> saveDialogFormats() {

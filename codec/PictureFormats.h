@@ -27,6 +27,10 @@ enum FormatCode : int {
     kFormatPng = 4,
     // PNG with white as the transparent colour: a way of writing PNG files.
     kFormatPngTransparent = 5,
+    // One-bit files for small displays, written only.
+    kFormatPbm = 6,
+    kFormatXbm = 7,
+    kFormatCArray = 8,
 };
 
 // What a file's first bytes say: a format the signature proves (or none,
@@ -58,6 +62,7 @@ struct PictureFormat {
     // Decides by the file's content; null for a format without a signature
     // of its own. A result, even one without a format, ends the search.
     SniffFunction sniff;
+    // Null when the program cannot read the format.
     LoadFunction load;
     // Null when the program cannot write the format.
     SaveFunction save;
@@ -76,6 +81,7 @@ struct PictureFormat {
     bool batchAddDialog;
 
     std::string_view key() const { return extensions.front(); }
+    bool readable() const { return load != nullptr; }
     bool writable() const { return save != nullptr; }
 };
 
@@ -114,7 +120,7 @@ struct FileFilter {
     std::string patterns;
 };
 
-// The program's Open dialog: every format the dialogs offer, together under
+// The program's Open dialog: every readable format the dialogs offer, together under
 // allFormats followed by their names, then one filter per format.
 std::vector<FileFilter> openDialogFilters(std::string_view allFormats);
 // The same for the batch run's add-files dialog, with the formats it offers.

@@ -13,8 +13,10 @@ namespace codec::text {
 inline constexpr std::string_view kInternal =
     QT_TRANSLATE_NOOP("glyphon", "Interní funkce nalezla či způsobila tuto chybu:\n");
 // The same texts as the bitmap core's.
+using bitmap::text::kCannotOpen;
 using bitmap::text::kNoBitmap;
 using bitmap::text::kUnrecognised;
+using bitmap::text::kWriteError;
 inline constexpr std::string_view kNoWbmp =
     QT_TRANSLATE_NOOP("glyphon", "WBMP obrázek dosud nebyl vytvořen");
 inline constexpr std::string_view kTo8bppFailed =

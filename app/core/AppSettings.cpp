@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/core/DitherSettings.h"
 #include "app/core/PathText.h"
 #include "app/core/SettingsStore.h"
 #include "app/core/TempFilePatterns.h"
@@ -45,6 +46,10 @@ void AppSettings::ReadSettings() {
                    .value_or(toStdString(QDir::currentPath()) + "/help/index.htm");
     ditheringMethod = store.readInt(kSettingsGroup + "IxDithering", 0, 4).value_or(0);
     threshold = store.readInt(kSettingsGroup + "TresholdValue", 0, 255).value_or(128);
+    const DitherSettings dithering = readDitherSettings(store, ditheringMethod);
+    ditheringMethod = dithering.method;
+    ditherOptions = dithering.options;
+    cArrayOptions = dithering.cArray;
     maxPixels = storedMaxPixels();
 }
 
@@ -70,7 +75,7 @@ void AppSettings::WriteSettings() {
     QSettings& settings = store.settings();
     settings.setValue(kSettingsGroup + "DSD", toQString(saveFolder));
     settings.setValue(kSettingsGroup + "DWD", toQString(workingFolder));
-    settings.setValue(kSettingsGroup + "IxDithering", ditheringMethod);
+    writeDitherSettings(store, {ditheringMethod, ditherOptions, cArrayOptions});
     settings.setValue(kSettingsGroup + "TresholdValue", threshold);
     settings.sync();
     codec_.reset();

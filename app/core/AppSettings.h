@@ -4,6 +4,8 @@
 #include <string>
 
 #include "bitmap/Dib.h"
+#include "bitmap/DitherOptions.h"
+#include "bitmap/OneBitFiles.h"
 #include "codec/CodecOwner.h"
 
 // The program-wide settings: the user's folders, the dithering used for
@@ -25,8 +27,12 @@ public:
     std::string tempFolder;
     // The one-level undo picture: tempFolder + "TMPUndo.bmp".
     std::string undoFilePath;
-    int ditheringMethod = 0;  // 0..4
+    int ditheringMethod = 0;  // a bitmap::DitherMethod
     int threshold = 128;      // 0..255
+    // The options of the newer methods and adjustments (defaults change
+    // nothing), and how C arrays are written.
+    bitmap::DitherOptions ditherOptions;
+    bitmap::CArrayOptions cArrayOptions;
     std::string helpFile;
     // The most pixels a picture may have to be loaded ("MaxPixels", never
     // written back): the user may lower it below bitmap::kMaxPixels.

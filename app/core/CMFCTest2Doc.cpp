@@ -211,7 +211,8 @@ int CMFCTest2Doc::OpenPicture(const std::string& path, bool keepPath) {
 int CMFCTest2Doc::ConvertToMonochrome() {
     if (!codec().BMPExists())
         return result::kNoBmp;
-    if (!codec().ConvertBMPToMonochrome(settings_.ditheringMethod, settings_.threshold))
+    if (!codec().ConvertBMPToMonochrome(settings_.ditheringMethod, settings_.threshold,
+                                        settings_.ditherOptions))
         return result::kConversionFailed;
     SnapshotForUndo(false);
     const int committed = CommitChange();

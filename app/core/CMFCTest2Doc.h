@@ -195,6 +195,9 @@ private:
     // The save failures, each naming the file that was not written.
     void showSavePngFailure(const std::string& path);
     void showSaveFailure(const std::string& path, std::string_view message);
+    // Writes the codec's picture as a PBM, XBM or C array file (C arrays as
+    // the settings ask) -> true when written.
+    bool writeOneBitFile(const std::string& path, const codec::PictureFormat& format);
     void counterText(const std::string& counterRequest, const std::string& folder);
     void infoText(const std::string& path);
     std::string exchangeFile(const char* name) const;

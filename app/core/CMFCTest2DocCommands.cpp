@@ -107,7 +107,9 @@ SaveOutcome CMFCTest2Doc::save() {
     // leaves the changes unsaved without a word.
     const codec::PictureFormat* format = codec::formatNamed(extensionOf(pathName_));
     const int code = format ? format->code : codec::kFormatUnknown;
-    if (code != codec::kFormatBmp && code != codec::kFormatWbmp && code != codec::kFormatPng)
+    const bool oneBitFile = format && format->blackAndWhite && format->writable();
+    if (code != codec::kFormatBmp && code != codec::kFormatWbmp && code != codec::kFormatPng &&
+        !oneBitFile)
         return SaveOutcome::saveAsRequired;
     undoUsed_ = false;
     // While editing, the edited picture goes to the codec through an
@@ -127,13 +129,26 @@ SaveOutcome CMFCTest2Doc::save() {
             showSaveFailure(pathName_, text::kSaveError);
         else
             modified_ = false;
-    } else {
+    } else if (code == codec::kFormatPng) {
         if (codec().SavePNG(pathName_))
             modified_ = false;
         else
             showSavePngFailure(pathName_);
+    } else {
+        // The one-bit files for displays, as WBMP: black and white first.
+        if (!codec().ConvertBMPToMonochrome(0, 128))
+            showSaveFailure(pathName_, text::kCannotConvert);
+        else if (writeOneBitFile(pathName_, *format))
+            modified_ = false;
+        else
+            showSaveFailure(pathName_, text::kSaveError);
     }
     return SaveOutcome::done;
+}
+
+bool CMFCTest2Doc::writeOneBitFile(const std::string& path, const codec::PictureFormat& format) {
+    codec().setCArrayOptions(settings_.cArrayOptions);
+    return codec().SaveAs(path, std::string(format.key()), 0) != 0;
 }
 
 void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type) {
@@ -146,10 +161,10 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type)
     bool saved = false;
     switch (type) {
         case codec::kFormatWbmp: {
-            const bool converted = monochrome_
-                                       ? codec().ConvertBMPToMonochrome(0, 128)
-                                       : codec().ConvertBMPToMonochrome(settings_.ditheringMethod,
-                                                                        settings_.threshold);
+            const bool converted = monochrome_ ? codec().ConvertBMPToMonochrome(0, 128)
+                                               : codec().ConvertBMPToMonochrome(
+                                                     settings_.ditheringMethod, settings_.threshold,
+                                                     settings_.ditherOptions);
             if (!converted || codec().ConvertBMPToWBMP(0) != 1) {
                 showSaveFailure(target, text::kCannotConvert);
             } else if (SavePictureWbmp(target) == result::kOk) {
@@ -172,6 +187,25 @@ void CMFCTest2Doc::saveAs(const std::string& chosenPath, codec::FormatCode type)
             if (!saved)
                 showSavePngFailure(target);
             break;
+        case codec::kFormatPbm:
+        case codec::kFormatXbm:
+        case codec::kFormatCArray: {
+            // Converted as for WBMP; the picture shown becomes the one written.
+            const bool converted = monochrome_ ? codec().ConvertBMPToMonochrome(0, 128)
+                                               : codec().ConvertBMPToMonochrome(
+                                                     settings_.ditheringMethod, settings_.threshold,
+                                                     settings_.ditherOptions);
+            if (!converted) {
+                showSaveFailure(target, text::kCannotConvert);
+            } else if (writeOneBitFile(target, *codec::formatByCode(type))) {
+                saved = true;
+                monochrome_ = true;
+                ReloadFromCodec();
+            } else {
+                showSaveFailure(target, text::kSaveError);
+            }
+            break;
+        }
         default:
             break;
     }

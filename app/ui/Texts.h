@@ -344,6 +344,21 @@ inline constexpr std::string_view kFitToPhoneTitle =
     QT_TRANSLATE_NOOP("glyphon", "Přizpůsobit na telefon");
 inline constexpr std::string_view kChoosePhoneLabel =
     QT_TRANSLATE_NOOP("glyphon", "Zvolte telefon:");
+inline constexpr std::string_view kChooseDisplayLabel =
+    QT_TRANSLATE_NOOP("glyphon", "Nebo zvolte displej:");
+
+// C array options, asked when Save As writes a C array.
+inline constexpr std::string_view kCArrayTitle = QT_TRANSLATE_NOOP("glyphon", "Pole v jazyce C");
+inline constexpr std::string_view kByteOrderGroup =
+    QT_TRANSLATE_NOOP("glyphon", "Uspořádání bajtů");
+inline constexpr std::string_view kLayoutHorizontal =
+    QT_TRANSLATE_NOOP("glyphon", "Po řádcích, levý pixel v nejvyšším bitu");
+inline constexpr std::string_view kLayoutVertical =
+    QT_TRANSLATE_NOOP("glyphon", "Stránky po 8 řádcích, horní pixel v nejnižším bitu (SSD1306)");
+inline constexpr std::string_view kLayoutXbm =
+    QT_TRANSLATE_NOOP("glyphon", "Po řádcích, levý pixel v nejnižším bitu (XBM)");
+inline constexpr std::string_view kInvertBits =
+    QT_TRANSLATE_NOOP("glyphon", "Nastavený bit je černý pixel");
 
 // The number dialog (its title is kProgramTitle).
 inline constexpr std::string_view kNumberPrompt = QT_TRANSLATE_NOOP("glyphon", "Zadejte číslo:");

@@ -173,9 +173,11 @@ bool BatchRun::convertEntry(Entry& entry) {
     const int method =
         settings_->ditheringMethod >= 0 ? settings_->ditheringMethod : app.ditheringMethod;
     const int threshold = settings_->threshold >= 0 ? settings_->threshold : app.threshold;
+    const bitmap::DitherOptions ditherOptions =
+        settings_->ditherOptions.value_or(app.ditherOptions);
     auto convert = [&] {
         show(std::string(text::kConverting), entry.name);
-        if (!codec.ConvertBMPToMonochrome(method, threshold)) {
+        if (!codec.ConvertBMPToMonochrome(method, threshold, ditherOptions)) {
             fail(formatText(text::kConversionFailed, {entry.name}));
             return false;
         }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "bitmap/DitherOptions.h"
 
 #include "batch/core/PicturePage.h"
 #include "codec/PictureFormats.h"
@@ -15,8 +18,10 @@ struct BatchSettings {
     std::string outputFolder;
     int ditheringMethod = -1;  // -1: the program's current method
     int threshold = -1;        // -1: the program's current threshold
-    int boxWidth = 100;        // 1..1280
-    int boxHeight = 100;       // 1..1024
+    // Nothing: the program's current options.
+    std::optional<bitmap::DitherOptions> ditherOptions;
+    int boxWidth = 100;   // 1..1280
+    int boxHeight = 100;  // 1..1024
     ResizeMode resizeMode = ResizeMode::phone;
     int phoneIndex = 4;  // 0-based into the phone table
     bool resizeEnabled = false;

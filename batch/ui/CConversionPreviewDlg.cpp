@@ -5,12 +5,10 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +16,8 @@
 #include <cstring>
 
 #include "app/core/AppSettings.h"
+#include "batch/ui/DitherMethodButtons.h"
+#include "batch/ui/DitherOptionsBox.h"
 #include "batch/ui/IntegerEdit.h"
 #include "batch/ui/OkCancelButtons.h"
 #include "batch/ui/StepButtons.h"
@@ -57,27 +57,25 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     : QDialog(parent),
       settings_(settings),
       codec_(codec),
-      method_(std::clamp(settings.ditheringMethod, 0, 4)),
+      method_(std::clamp(settings.ditheringMethod, 0, bitmap::kDitherMethodCount - 1)),
       threshold_(settings.threshold) {
     setWindowTitle(translate(text::kConversionTitle));
 
-    // Methods.
-    auto* group = new QGroupBox(translate(text::kDitheringGroup), this);
-    auto* groupLayout = new QVBoxLayout(group);
-    methods_ = new QButtonGroup(this);
-    const std::array names{text::kMethodThresholding, text::kMethodRandom,
-                           text::kMethodMatrixForDisplaying, text::kMethodMatrixForPrinting,
-                           text::kMethodFloydSteinberg};
-    for (int id = 0; id < static_cast<int>(names.size()); ++id) {
-        auto* button = new QRadioButton(translate(names[static_cast<size_t>(id)]), group);
-        methods_->addButton(button, id);
-        groupLayout->addWidget(button);
-    }
-    methods_->button(method_)->setChecked(true);
-    connect(methods_, &QButtonGroup::idClicked, this, [this](int id) {
+    // Methods, and below them the options.
+    methods_ = new DitherMethodButtons(
+        {text::kMethodThresholding, text::kMethodRandom, text::kMethodMatrixForDisplaying,
+         text::kMethodMatrixForPrinting, text::kMethodFloydSteinberg},
+        this);
+    methods_->setMethod(method_);
+    options_ = new DitherOptionsBox(this);
+    options_->setOptions(settings.ditherOptions);
+    options_->setErrorDiffusion(bitmap::isErrorDiffusion(method_));
+    connect(&methods_->buttons(), &QButtonGroup::idClicked, this, [this](int id) {
         method_ = id;
+        options_->setErrorDiffusion(bitmap::isErrorDiffusion(id));
         redrawPreview();
     });
+    connect(options_, &DitherOptionsBox::changed, this, &CConversionPreviewDlg::redrawPreview);
 
     // Threshold: an edit with arrows that step it.
     auto* thresholdLabel = new QLabel(translate(text::kThresholdLabel), this);
@@ -110,7 +108,8 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     positionLabel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(group);
+    left->addWidget(methods_);
+    left->addWidget(options_);
     left->addWidget(thresholdLabel);
     left->addLayout(thresholdRow);
     left->addStretch();
@@ -144,6 +143,8 @@ CConversionPreviewDlg::CConversionPreviewDlg(app::AppSettings& settings, codec::
     previewGrid->addWidget(horizontalSlider_, 0, 1);
     previewGrid->addWidget(verticalSlider_, 1, 0);
     previewGrid->addWidget(previewLabel_, 1, 1);
+    // Room to spare goes below the preview, so the vertical slider stays as
+    // tall as the preview beside it.
     previewGrid->setRowStretch(2, 1);
 
     auto* columns = new QHBoxLayout;
@@ -174,6 +175,10 @@ QSlider* CConversionPreviewDlg::makeSlider(Qt::Orientation orientation,
         redrawPreview();
     });
     return slider;
+}
+
+bitmap::DitherOptions CConversionPreviewDlg::ditherOptions() const {
+    return options_->options();
 }
 
 int CConversionPreviewDlg::windowX() const {
@@ -218,8 +223,8 @@ bool CConversionPreviewDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CConversionPreviewDlg::redrawPreview() {
     const WaitCursor wait;
-    const std::vector<uint8_t> dib =
-        codec_.GetPreview(windowX(), windowY(), kPreviewWidth, kPreviewHeight, method_, threshold_);
+    const std::vector<uint8_t> dib = codec_.GetPreview(
+        windowX(), windowY(), kPreviewWidth, kPreviewHeight, method_, threshold_, ditherOptions());
     const auto rows = batch::monoRowsFromDib(dib);
     preview_ = rows ? screenImage(*rows) : QImage();
     if (preview_.isNull()) {
@@ -249,7 +254,8 @@ void CConversionPreviewDlg::accept() {
     if (!threshold)
         return;
     settings_.threshold = *threshold;
-    settings_.ditheringMethod = methods_->checkedId();
+    settings_.ditheringMethod = methods_->method();
+    settings_.ditherOptions = options_->options();
     QDialog::accept();
 }
 

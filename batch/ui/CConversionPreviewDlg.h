@@ -4,8 +4,8 @@
 #include <QImage>
 
 #include "batch/core/PreviewWindow.h"
+#include "bitmap/DitherOptions.h"
 
-class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -19,10 +19,13 @@ class CodecOwner;
 
 namespace batchui {
 
-// "Nastavení konverze": the program's dithering method and threshold, chosen
-// while watching a black-and-white preview of a window of the codec's
-// picture. Two sliders move the window over the picture. OK stores the two
-// values in the settings; Cancel stores nothing.
+class DitherMethodButtons;
+class DitherOptionsBox;
+
+// "Nastavení konverze": the program's dithering method, threshold and
+// options, chosen while watching a black-and-white preview of a window of
+// the codec's picture. Two sliders move the window over the picture. OK
+// stores the values in the settings; Cancel stores nothing.
 class CConversionPreviewDlg : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +38,8 @@ public:
 
     // The window's left and top pixel on the picture.
     int windowX() const;
+    // The options as the dialog shows them.
+    bitmap::DitherOptions ditherOptions() const;
     int windowY() const;
     // The codec's preview of the whole window, top row first; null when none
     // could be made. Only its part on the picture is shown.
@@ -61,7 +66,8 @@ private:
     batch::PanAxis horizontal_;
     batch::PanAxis vertical_;
 
-    QButtonGroup* methods_ = nullptr;
+    DitherMethodButtons* methods_ = nullptr;
+    DitherOptionsBox* options_ = nullptr;
     QLineEdit* thresholdEdit_ = nullptr;
     QSlider* horizontalSlider_ = nullptr;
     QSlider* verticalSlider_ = nullptr;

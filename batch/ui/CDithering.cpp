@@ -1,34 +1,25 @@
 #include "batch/ui/CDithering.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QVBoxLayout>
-#include <array>
 
+#include "batch/ui/DitherMethodButtons.h"
 #include "batch/ui/IntegerEdit.h"
 #include "batch/ui/Texts.h"
 #include "batch/ui/Translate.h"
 
 namespace batchui {
 
-CDithering::CDithering(QWidget* parent) : QWidget(parent), methods_(new QButtonGroup(this)) {
+CDithering::CDithering(QWidget* parent)
+    : QWidget(parent),
+      methods_(new DitherMethodButtons(
+          {batchui::text::kMethodThresholding, batchui::text::kMethodRandom,
+           batchui::text::kMethodMatrixDisplaying, batchui::text::kMethodMatrixPrinting,
+           batchui::text::kMethodFloydSteinberg},
+          this)) {
     setWindowTitle(translate(batchui::text::kDitheringPageTitle));
-
-    auto* group = new QGroupBox(translate(batchui::text::kDitheringGroup), this);
-    auto* groupLayout = new QVBoxLayout(group);
-    const std::array names{batchui::text::kMethodThresholding, batchui::text::kMethodRandom,
-                           batchui::text::kMethodMatrixDisplaying,
-                           batchui::text::kMethodMatrixPrinting,
-                           batchui::text::kMethodFloydSteinberg};
-    for (int id = 0; id < static_cast<int>(names.size()); ++id) {
-        auto* button = new QRadioButton(translate(names[static_cast<size_t>(id)]), group);
-        methods_->addButton(button, id);
-        groupLayout->addWidget(button);
-    }
 
     auto* label = new QLabel(translate(batchui::text::kThresholdLabel), this);
     thresholdEdit_ = new QLineEdit(this);
@@ -42,20 +33,13 @@ CDithering::CDithering(QWidget* parent) : QWidget(parent), methods_(new QButtonG
     thresholdRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
+    layout->addWidget(methods_);
     layout->addLayout(thresholdRow);
     layout->addStretch();
 }
 
 void CDithering::setValues(int method, int threshold) {
-    if (QAbstractButton* button = methods_->button(method)) {
-        button->setChecked(true);
-    } else if (QAbstractButton* checked = methods_->checkedButton()) {
-        // An exclusive group keeps one button checked; let go of it briefly.
-        methods_->setExclusive(false);
-        checked->setChecked(false);
-        methods_->setExclusive(true);
-    }
+    methods_->setMethod(method);
     thresholdEdit_->setText(QString::number(threshold));
 }
 
@@ -63,7 +47,7 @@ bool CDithering::readValues(int& method, int& threshold) {
     const auto value = batchui::readIntegerInRange(*thresholdEdit_, 0, 255);
     if (!value)
         return false;
-    method = methods_->checkedId();
+    method = methods_->method();
     threshold = *value;
     return true;
 }

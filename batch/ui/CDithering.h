@@ -2,10 +2,11 @@
 
 #include <QWidget>
 
-class QButtonGroup;
 class QLineEdit;
 
 namespace batchui {
+
+class DitherMethodButtons;
 
 // The batch sheet's page "Dithering": the dithering method and the threshold
 // of one run. The sheet fills it before showing it and reads it back when
@@ -15,8 +16,8 @@ class CDithering : public QWidget {
 public:
     explicit CDithering(QWidget* parent = nullptr);
 
-    // A method outside 0..4 (such as -1, the program's own method) leaves
-    // every method button clear.
+    // A number that is no method (such as -1, the program's own method)
+    // leaves every method button clear.
     void setValues(int method, int threshold);
     // The method (-1 when no button is chosen) and the threshold. A threshold
     // that is no number within 0..255 shows the range message, puts the focus
@@ -24,7 +25,7 @@ public:
     bool readValues(int& method, int& threshold);
 
 private:
-    QButtonGroup* methods_;
+    DitherMethodButtons* methods_;
     QLineEdit* thresholdEdit_;
 };
 

@@ -43,6 +43,26 @@ inline constexpr std::string_view kMethodMatrixDisplaying =
     QT_TRANSLATE_NOOP("glyphon", "Matrix for displaying");
 inline constexpr std::string_view kMethodMatrixPrinting =
     QT_TRANSLATE_NOOP("glyphon", "Matrix for printing");
+// The newer methods follow the five in two columns of their own.
+inline constexpr std::string_view kDiffusionMethods =
+    QT_TRANSLATE_NOOP("glyphon", "Rozptyl chyby:");
+inline constexpr std::string_view kMaskMethods = QT_TRANSLATE_NOOP("glyphon", "Prahové masky:");
+
+// The options below the methods in the conversion settings dialog.
+inline constexpr std::string_view kDitherOptionsGroup =
+    QT_TRANSLATE_NOOP("glyphon", "Volby a úpravy před ditheringem");
+inline constexpr std::string_view kSerpentine =
+    QT_TRANSLATE_NOOP("glyphon", "Střídat směr řádků (serpentine)");
+inline constexpr std::string_view kStrength =
+    QT_TRANSLATE_NOOP("glyphon", "Síla rozptylu chyby (%):");
+inline constexpr std::string_view kLinearLight =
+    QT_TRANSLATE_NOOP("glyphon", "Dithering v lineárním světle");
+inline constexpr std::string_view kAutoLevels =
+    QT_TRANSLATE_NOOP("glyphon", "Automaticky roztáhnout úrovně");
+inline constexpr std::string_view kBrightness = QT_TRANSLATE_NOOP("glyphon", "Jas:");
+inline constexpr std::string_view kContrast = QT_TRANSLATE_NOOP("glyphon", "Kontrast:");
+inline constexpr std::string_view kGamma = QT_TRANSLATE_NOOP("glyphon", "Gama:");
+inline constexpr std::string_view kInvert = QT_TRANSLATE_NOOP("glyphon", "Invertovat");
 
 // The dithering page of the batch sheet.
 inline constexpr std::string_view kDitheringPageTitle = QT_TRANSLATE_NOOP("glyphon", "Dithering");

@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/core/DisplayPresets.h"
 #include "app/core/PhoneTable.h"
+#include "app/ui/dialogs/CArrayOptionsDlg.h"
 #include "app/ui/dialogs/CFitToPhoneDlg.h"
 #include "app/ui/dialogs/CNewPhoneDlg.h"
 #include "app/ui/dialogs/CNewPictureDlg.h"
 #include "tests/appui/ViewTestSupport.h"
 
+using app::ui::CArrayOptionsDlg;
 using app::ui::CFitToPhoneDlg;
 using app::ui::CNewPhoneDlg;
 using app::ui::CNewPictureDlg;
@@ -206,6 +211,40 @@ TEST_F(PhoneDialogsTest, FitToPhoneSharesTheChosenRowProgramWide) {
     next.accept();
     EXPECT_EQ(next.result(), QDialog::Accepted);
     EXPECT_EQ(CFitToPhoneDlg::chosenPosition(), 16);
+}
+
+TEST_F(PhoneDialogsTest, FitDialogOffersTheDisplaysInASecondList) {
+    CFitToPhoneDlg dialog(ui);
+    ASSERT_EQ(dialog.displayList().count(), static_cast<int>(app::displayPresets().size()));
+    EXPECT_EQ(dialog.displayList().item(0)->text(),
+              QString::fromUtf8("SSD1306 OLED 0.96\"        (128x 64)"));
+    EXPECT_EQ(dialog.displayList().currentRow(), -1);
+    EXPECT_EQ(dialog.chosenDisplay(), -1);
+    // Choosing in one list clears the other.
+    dialog.displayList().setCurrentRow(3);
+    EXPECT_EQ(dialog.chosenDisplay(), 3);
+    EXPECT_EQ(dialog.phoneList().currentRow(), -1);
+    saveScreenshot(dialog, "dialog-fit-to-display");
+    dialog.phoneList().setCurrentRow(2);
+    EXPECT_EQ(dialog.chosenDisplay(), -1);
+    EXPECT_EQ(dialog.displayList().currentRow(), -1);
+    // A display alone is a choice.
+    dialog.displayList().setCurrentRow(7);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(dialog.chosenDisplay(), 7);
+}
+
+TEST_F(PhoneDialogsTest, CArrayOptionsGoInAndComeBack) {
+    const bitmap::CArrayOptions given{bitmap::CArrayLayout::vertical, true};
+    CArrayOptionsDlg dialog(given);
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Pole v jazyce C"));
+    EXPECT_EQ(dialog.options(), given);
+    dialog.layouts().button(static_cast<int>(bitmap::CArrayLayout::xbm))->click();
+    dialog.invertBox().click();
+    EXPECT_EQ(dialog.options(), (bitmap::CArrayOptions{bitmap::CArrayLayout::xbm, false}));
+    saveScreenshot(dialog, "dialog-c-array");
 }
 
 }  // namespace

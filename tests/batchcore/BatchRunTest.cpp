@@ -179,7 +179,7 @@ TEST_F(BatchRunTest, StopOnErrorShowsEachFailure) {
 
 TEST_F(BatchRunTest, UnknownOrUnwritableFormatEndsTheRunWithoutSummary) {
     const auto input = writeGradientBmp(work.file("a.bmp"), 4, 4) + "\n";
-    for (const int format : {7, int{codec::kFormatJpeg}}) {
+    for (const int format : {99, int{codec::kFormatJpeg}}) {
         ui.messages.clear();
         batchSettings.outputFormat = format;
         const auto summary = run(input);

@@ -1,4 +1,7 @@
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -50,9 +53,10 @@ protected:
     }
 
     // What the codec itself gives for that window, as top-down pixels.
-    QImage expectedPreview(int x, int y, int method, int threshold) {
+    QImage expectedPreview(int x, int y, int method, int threshold,
+                           const bitmap::DitherOptions& options = {}) {
         const auto rows =
-            batch::monoRowsFromDib(owner.GetPreview(x, y, kPw, kPh, method, threshold));
+            batch::monoRowsFromDib(owner.GetPreview(x, y, kPw, kPh, method, threshold, options));
         EXPECT_TRUE(rows);
         QImage image(kPw, kPh, QImage::Format_RGB32);
         for (int row = 0; row < kPh; ++row)
@@ -253,4 +257,63 @@ TEST_F(ConversionPreviewTest, ATypedThresholdRedrawsAsItIsTyped) {
     // Beyond the range the preview waits.
     QTest::keyClicks(&edit, "0");
     EXPECT_EQ(shown(dialog), expectedPreview(0, 0, 2, 200));
+}
+
+TEST_F(ConversionPreviewTest, NewerMethodsAndOptionsDriveThePreviewAndAreStoredOnOk) {
+    load(300, 300, pattern);
+    settings.ditherOptions.strength = 80;
+    batchui::CConversionPreviewDlg dialog(settings, owner);
+    // Every method has its button, the five classic ones first.
+    const auto buttons = dialog.findChildren<QRadioButton*>();
+    ASSERT_EQ(buttons.size(), bitmap::kDitherMethodCount);
+    EXPECT_EQ(buttons[4]->text(), "Floyd - Steinberg");
+    EXPECT_EQ(buttons[5]->text(), "Atkinson");
+    EXPECT_EQ(buttons[17]->text(), "Blue noise");
+    auto& serpentine = child<QCheckBox>(dialog, "serpentine");
+    auto& strength = child<QSpinBox>(dialog, "strength");
+    EXPECT_EQ(strength.value(), 80);
+    // Serpentine and strength mean nothing to a threshold mask.
+    EXPECT_FALSE(serpentine.isEnabled());
+
+    methodButton(dialog, "Atkinson").click();
+    EXPECT_TRUE(serpentine.isEnabled());
+    EXPECT_TRUE(strength.isEnabled());
+    bitmap::DitherOptions options{.strength = 80};
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, bitmap::kAtkinson, 77, options));
+    serpentine.click();
+    child<QCheckBox>(dialog, "linearLight").click();
+    child<QSpinBox>(dialog, "brightness").setValue(-20);
+    child<QDoubleSpinBox>(dialog, "gamma").setValue(1.5);
+    options.serpentine = true;
+    options.linearLight = true;
+    options.tone.brightness = -20;
+    options.tone.gamma = 150;
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, bitmap::kAtkinson, 77, options));
+
+    methodButton(dialog, "Bayer 8 x 8").click();
+    EXPECT_FALSE(strength.isEnabled());
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, bitmap::kBayer8, 77, options));
+    child<QCheckBox>(dialog, "invert").click();
+    options.tone.invert = true;
+    EXPECT_EQ(shown(dialog), expectedPreview(0, 0, bitmap::kBayer8, 77, options));
+    batchui_test::saveScreenshot(dialog, "conversion-settings-newer-methods");
+
+    dialog.accept();
+    EXPECT_EQ(settings.ditheringMethod, bitmap::kBayer8);
+    EXPECT_EQ(settings.ditherOptions, options);
+}
+
+TEST_F(ConversionPreviewTest, CancelKeepsTheStoredOptions) {
+    load(100, 100, pattern);
+    settings.ditheringMethod = bitmap::kBlueNoise;
+    settings.ditherOptions.tone.contrast = 30;
+    batchui::CConversionPreviewDlg dialog(settings, owner);
+    EXPECT_TRUE(methodButton(dialog, "Blue noise").isChecked());
+    EXPECT_EQ(child<QSpinBox>(dialog, "contrast").value(), 30);
+    methodButton(dialog, "Stucki").click();
+    child<QSpinBox>(dialog, "contrast").setValue(0);
+    child<QCheckBox>(dialog, "autoLevels").click();
+    dialog.reject();
+    EXPECT_EQ(settings.ditheringMethod, bitmap::kBlueNoise);
+    EXPECT_EQ(settings.ditherOptions, (bitmap::DitherOptions{.tone = {.contrast = 30}}));
 }

@@ -29,6 +29,9 @@ TEST(FormatCodes, ExtensionsAreMatchedWithoutRegardToCase) {
     EXPECT_EQ(codec::formatCodeOf("a.gif"), 3);
     EXPECT_EQ(codec::formatCodeOf("a.png"), 4);
     EXPECT_EQ(codec::formatCodeOf("a.png-trans"), 5);
+    EXPECT_EQ(codec::formatCodeOf("a.pbm"), 6);
+    EXPECT_EQ(codec::formatCodeOf("a.XBM"), 7);
+    EXPECT_EQ(codec::formatCodeOf("a.c"), 8);
     EXPECT_EQ(codec::formatCodeOf("a.tif"), -1);
     EXPECT_EQ(codec::formatCodeOf("noextension"), -1);
     EXPECT_EQ(codec::formatCodeOf("folder.d/file"), -1);
@@ -66,12 +69,18 @@ TEST(FormatTable, DialogFiltersKeepTheirTexts) {
                  {"JPEG File", "*.JPG;*.JPEG"},
                  {"GIF File", "*.GIF"},
                  {"PNG File", "*.PNG"}}));
-    EXPECT_EQ(pairs(codec::saveDialogFilters()),
-              (Filters{{"WBMP File", "*.WBMP"}, {"BMP File", "*.BMP"}, {"PNG File", "*.PNG"}}));
+    // The formats written only (PBM, XBM, C) are offered by Save As alone.
+    EXPECT_EQ(pairs(codec::saveDialogFilters()), (Filters{{"WBMP File", "*.WBMP"},
+                                                          {"BMP File", "*.BMP"},
+                                                          {"PNG File", "*.PNG"},
+                                                          {"PBM File", "*.PBM"},
+                                                          {"XBM File", "*.XBM"},
+                                                          {"C Array File", "*.C"}}));
     const std::vector<codec::FormatCode> saved(codec::saveDialogFormats().begin(),
                                                codec::saveDialogFormats().end());
     EXPECT_EQ(saved, (std::vector<codec::FormatCode>{codec::kFormatWbmp, codec::kFormatBmp,
-                                                     codec::kFormatPng}));
+                                                     codec::kFormatPng, codec::kFormatPbm,
+                                                     codec::kFormatXbm, codec::kFormatCArray}));
 }
 
 struct HeaderCase {

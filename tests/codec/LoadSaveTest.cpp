@@ -191,7 +191,7 @@ TEST(CodecConvert, MonochromeConversionClampsTheThresholdAndReportsBadMethods) {
         EXPECT_EQ(pixelAt(picture, x, 0), x == 15 ? 1 : 0) << x;
 
     ASSERT_EQ(codec.LoadImage(dir.file("g.bmp"), ""), 1);
-    EXPECT_EQ(codec.ConvertBMPToMonochrome(9, 128), 0);
+    EXPECT_EQ(codec.ConvertBMPToMonochrome(bitmap::kDitherMethodCount, 128), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"

@@ -86,12 +86,45 @@ TEST_F(CodecPreview, BadRequestsReportAndReturnNothing) {
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("grey.bmp"), grey));
     ASSERT_EQ(codec.LoadImage(dir.file("grey.bmp"), ""), 1);
-    EXPECT_TRUE(codec.GetPreview(0, 0, 5, 5, 7, 128).empty());
+    EXPECT_TRUE(codec.GetPreview(0, 0, 5, 5, bitmap::kDitherMethodCount, 128).empty());
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
     CCodec empty;
     empty.setThrowException(false);
     EXPECT_TRUE(empty.GetPreview(0, 0, 5, 5, 0, 128).empty());
     EXPECT_EQ(empty.errorcode(), codeOf(CodecError::noPicture));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CodecPreview, ToneOptionsApplyToBlackAndWhiteAndMeasureTheWholePicture) {
+    // Inverting changes even a black-and-white picture, in the preview and
+    // in the conversion.
+    const bitmap::DitherOptions invert{.tone = {.invert = true}};
+    const auto inverted = codec.GetPreview(0, 0, 10, 6, bitmap::kThresholding, 128, invert);
+    ASSERT_FALSE(inverted.empty());
+    EXPECT_EQ(previewPixel(inverted, 10, 6, 0, 1), 1);
+    EXPECT_EQ(previewPixel(inverted, 10, 6, 6, 1), 0);
+    ASSERT_EQ(codec.ConvertBMPToMonochrome(bitmap::kThresholding, 128, invert), 1);
+    EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 0, 1), 1);
+    EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 6, 1), 0);
+
+    // Greys 100 and 150: the level stretch of the whole picture makes the
+    // right half white; a window on it alone would have nothing to stretch.
+    auto dib = testing_support::makeGreyDib(10, 6, 8);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 10; ++x)
+            testing_support::setPixel(dib, x, y, x < 5 ? 100 : 150);
+    bitmap::ImageProc proc;
+    ASSERT_TRUE(proc.saveBitmap(dir.file("grey.bmp"), dib));
+    ASSERT_EQ(codec.LoadImage(dir.file("grey.bmp"), ""), 1);
+    const bitmap::DitherOptions levels{.tone = {.autoLevels = true}};
+    const auto window = codec.GetPreview(5, 0, 5, 6, bitmap::kThresholding, 160, levels);
+    ASSERT_FALSE(window.empty());
+    EXPECT_EQ(previewPixel(window, 5, 6, 2, 3), 1);
+    const auto plain = codec.GetPreview(5, 0, 5, 6, bitmap::kThresholding, 160);
+    EXPECT_EQ(previewPixel(plain, 5, 6, 2, 3), 0);
 }
 
 }  // namespace

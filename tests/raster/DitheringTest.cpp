@@ -237,7 +237,7 @@ TEST(DitherRefusals, BadMethodLeavesPictureUnchanged) {
     ImageProc proc;
     Dib eight = uniform(4, 4, 90);
     const auto before = bytesOf(eight);
-    for (int method : {-1, 5, 100}) {
+    for (int method : {-1, bitmap::kDitherMethodCount, 100}) {
         EXPECT_FALSE(proc.change256GrayToMonochrome(eight, method, 128));
         EXPECT_EQ(proc.lastError(),
                   std::string(bitmap::text::kGray256) + std::string(bitmap::text::kDitherMethod8));
@@ -245,7 +245,7 @@ TEST(DitherRefusals, BadMethodLeavesPictureUnchanged) {
     }
     Dib four = makeGreyDib(4, 4, 4);
     const auto fourBefore = bytesOf(four);
-    EXPECT_FALSE(proc.change16GrayToMonochrome(four, 5, 128));
+    EXPECT_FALSE(proc.change16GrayToMonochrome(four, bitmap::kDitherMethodCount, 128));
     EXPECT_EQ(proc.lastError(),
               std::string(bitmap::text::kGray16) + std::string(bitmap::text::kDitherMethod4));
     EXPECT_EQ(bytesOf(four), fourBefore);

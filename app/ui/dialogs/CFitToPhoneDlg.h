@@ -17,7 +17,9 @@ void fillPhoneList(QListWidget& list, const app::PhoneTable& phones);
 
 // "Přizpůsobit na telefon": the phone whose display the picture is fitted
 // to. The chosen row is kept program-wide: opening the dialog resets it to
-// the first row and every change of the selection stores it at once.
+// the first row and every change of the selection stores it at once. A
+// second list offers the display presets instead; choosing in one list
+// clears the choice in the other.
 class CFitToPhoneDlg : public QDialog {
     Q_OBJECT
 
@@ -26,14 +28,20 @@ public:
 
     // The 0-based row last chosen in any fit-to-phone dialog.
     static int chosenPosition() { return chosenPosition_; }
+    // The display preset chosen in this dialog (an index into
+    // app::displayPresets()), or -1 when a phone is.
+    int chosenDisplay() const { return chosenDisplay_; }
 
     QListWidget& phoneList() { return *list_; }
+    QListWidget& displayList() { return *displays_; }
 
     void accept() override;
 
 private:
     app::UserInterface& ui_;
     QListWidget* list_ = nullptr;
+    QListWidget* displays_ = nullptr;
+    int chosenDisplay_ = -1;
     inline static int chosenPosition_ = 0;
 };
 

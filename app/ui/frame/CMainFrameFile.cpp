@@ -4,12 +4,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/core/DisplayPresets.h"
 #include "app/core/NewPictureCommand.h"
 #include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
+#include "app/ui/dialogs/CArrayOptionsDlg.h"
 #include "app/ui/dialogs/CBoxDlg.h"
 #include "app/ui/dialogs/CFitToPhoneDlg.h"
 #include "app/ui/dialogs/CNewPictureDlg.h"
@@ -104,6 +106,13 @@ bool CMainFrame::doSaveAs() {
                           std::string(text::kSaveAsTitle), app::MessageIcon::warning)) {
             chosenName = chosen;
             continue;
+        }
+        if (type == codec::kFormatCArray) {
+            // How the array is packed, remembered for the next time.
+            CArrayOptionsDlg options(settings_.cArrayOptions, this);
+            if (options.exec() != QDialog::Accepted)
+                return false;
+            settings_.cArrayOptions = options.options();
         }
         document_->saveAs(toStd(chosen), type);
         updateTitle();
@@ -204,8 +213,15 @@ void CMainFrame::onFitToBox() {
 
 void CMainFrame::onFitToPhone() {
     CFitToPhoneDlg dialog(ui_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        document_->fitToPhoneCommand(CFitToPhoneDlg::chosenPosition());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (dialog.chosenDisplay() >= 0) {
+        const app::DisplayPreset& display =
+            app::displayPresets()[static_cast<size_t>(dialog.chosenDisplay())];
+        document_->fitToBoxCommand(display.width, display.height, false);
+        return;
+    }
+    document_->fitToPhoneCommand(CFitToPhoneDlg::chosenPosition());
 }
 
 void CMainFrame::onConversionSettings() {
