@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 
 PREFIX ?=
 
-.PHONY: deps configure build run install test test-asan fuzz bench format clean
+.PHONY: deps configure build run install package test test-asan fuzz bench format clean
 
 deps:
 	./scripts/install-deps.sh
@@ -32,6 +32,11 @@ run: build
 # is given).
 install: build
 	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package glyphon_VERSION_ARCH.deb in the build folder (installs
+# under /usr: `apt install ./build/glyphon_*.deb`).
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -35,7 +35,7 @@ enum DitherMethod : int {
 inline constexpr int kClassicMethodCount = 5;
 inline constexpr int kDitherMethodCount = 18;
 
-inline constexpr std::string_view kDitherMethodLabels[kDitherMethodCount] = {
+inline constexpr CatalogueText kDitherMethodLabels[kDitherMethodCount] = {
     text::kMethodThresholding,
     text::kMethodRandom,
     text::kMethodMatrixForDisplaying,

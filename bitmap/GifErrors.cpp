@@ -7,7 +7,7 @@
 namespace bitmap {
 namespace {
 
-constexpr std::array<std::string_view, kGifErrorCount> kMessages = {
+constexpr std::array<CatalogueText, kGifErrorCount> kMessages = {
     text::kGifNoError,
     text::kGifLoadBmp,
     text::kGifLoadBmpToWindow,

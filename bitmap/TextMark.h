@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bitmap/CatalogueText.h"
+
 // Marks a catalogue text for Qt's lupdate, which collects the texts to
 // translate into the translation sources. The mark leaves the text as it is,
 // so libraries that include no Qt header can mark their texts too. The

@@ -10,55 +10,55 @@
 namespace bitmap::text {
 
 // ImageProc
-inline constexpr std::string_view kNoBitmap =
+inline constexpr bitmap::CatalogueText kNoBitmap =
     QT_TRANSLATE_NOOP("glyphon", "BMP obrázek dosud nebyl vytvořen");
-inline constexpr std::string_view kCannotOpen =
+inline constexpr bitmap::CatalogueText kCannotOpen =
     QT_TRANSLATE_NOOP("glyphon", "Nepodařilo se otevřít soubor");
-inline constexpr std::string_view kWriteError =
+inline constexpr bitmap::CatalogueText kWriteError =
     QT_TRANSLATE_NOOP("glyphon", "Chyba při zápisu do souboru");
-inline constexpr std::string_view kBadDepth =
+inline constexpr bitmap::CatalogueText kBadDepth =
     QT_TRANSLATE_NOOP("glyphon", "Nepodporovaný formát bitmapy (špatná barevná hloubka)");
-inline constexpr std::string_view kOutOfMemory = QT_TRANSLATE_NOOP("glyphon", "Nedostatek paměti");
-inline constexpr std::string_view kDitherDepth =
+inline constexpr bitmap::CatalogueText kOutOfMemory = QT_TRANSLATE_NOOP("glyphon", "Nedostatek paměti");
+inline constexpr bitmap::CatalogueText kDitherDepth =
     QT_TRANSLATE_NOOP("glyphon", "Metoda podporuje pouze 4bpp a 8bpp");
-inline constexpr std::string_view kDitherMethod8 =
+inline constexpr bitmap::CatalogueText kDitherMethod8 =
     QT_TRANSLATE_NOOP("glyphon", "Nepodporovaná metoda pro 8bpp");
-inline constexpr std::string_view kDitherMethod4 =
+inline constexpr bitmap::CatalogueText kDitherMethod4 =
     QT_TRANSLATE_NOOP("glyphon", "Nepodporovaná metoda pro 4bpp");
 
 // BMP reading: refusals of files the reader does not take (an unsupported
 // depth gives kBadDepth).
-inline constexpr std::string_view kBmpTruncated =
+inline constexpr bitmap::CatalogueText kBmpTruncated =
     QT_TRANSLATE_NOOP("glyphon", "Soubor BMP je zkrácený nebo poškozený");
-inline constexpr std::string_view kBmpBadHeader =
+inline constexpr bitmap::CatalogueText kBmpBadHeader =
     QT_TRANSLATE_NOOP("glyphon", "Neplatná hlavička souboru BMP");
-inline constexpr std::string_view kBmpBadSize =
+inline constexpr bitmap::CatalogueText kBmpBadSize =
     QT_TRANSLATE_NOOP("glyphon", "Neplatné rozměry obrázku BMP");
-inline constexpr std::string_view kBmpTooLarge =
+inline constexpr bitmap::CatalogueText kBmpTooLarge =
     QT_TRANSLATE_NOOP("glyphon", "Obrázek BMP je příliš velký");
-inline constexpr std::string_view kBmpCompressed =
+inline constexpr bitmap::CatalogueText kBmpCompressed =
     QT_TRANSLATE_NOOP("glyphon", "Komprimované soubory BMP nejsou podporovány");
-inline constexpr std::string_view kBmpBitFields = QT_TRANSLATE_NOOP(
+inline constexpr bitmap::CatalogueText kBmpBitFields = QT_TRANSLATE_NOOP(
     "glyphon", "Soubory BMP s bitovými maskami jiné než 32bpp BGR nejsou podporovány");
-inline constexpr std::string_view kBmpEmbeddedImage = QT_TRANSLATE_NOOP(
+inline constexpr bitmap::CatalogueText kBmpEmbeddedImage = QT_TRANSLATE_NOOP(
     "glyphon", "Soubory BMP s vloženým obrázkem JPEG nebo PNG nejsou podporovány");
-inline constexpr std::string_view kBmpReadError =
+inline constexpr bitmap::CatalogueText kBmpReadError =
     QT_TRANSLATE_NOOP("glyphon", "Chyba při čtení souboru");
 
 // Depth conversion and dithering: sources the converters cannot read.
-inline constexpr std::string_view kBadSourceSize =
+inline constexpr bitmap::CatalogueText kBadSourceSize =
     QT_TRANSLATE_NOOP("glyphon", "Neplatné rozměry zdrojového obrázku");
-inline constexpr std::string_view kShortPixels =
+inline constexpr bitmap::CatalogueText kShortPixels =
     QT_TRANSLATE_NOOP("glyphon", "Obrazová data jsou kratší, než udává hlavička");
-inline constexpr std::string_view kTooFewColours =
+inline constexpr bitmap::CatalogueText kTooFewColours =
     QT_TRANSLATE_NOOP("glyphon", "Paleta obrázku má méně než dvě barvy");
 
 // PNG writing: every failure gives this one text.
-inline constexpr std::string_view kPngSaveError =
+inline constexpr bitmap::CatalogueText kPngSaveError =
     QT_TRANSLATE_NOOP("glyphon", "Chyba při ukládání PNG\n");
 
 // PNG reading: codec library failures that carry no text of their own.
-inline constexpr std::string_view kUnrecognised =
+inline constexpr bitmap::CatalogueText kUnrecognised =
     QT_TRANSLATE_NOOP("glyphon", "Nerozpoznaná chyba");
 
 // ImageProc's operation prefixes.
@@ -77,26 +77,26 @@ inline constexpr std::string_view kReadJPEGFile = "ImageProc::readJPEGFile: ";
 inline constexpr std::string_view kSavePNG = "ImageProc::savePNG: ";
 
 // The WBMP coder's messages.
-inline constexpr std::string_view kWbmpCannotOpen =
+inline constexpr bitmap::CatalogueText kWbmpCannotOpen =
     QT_TRANSLATE_NOOP("glyphon", "Cannot open file");
-inline constexpr std::string_view kWbmpReadError =
+inline constexpr bitmap::CatalogueText kWbmpReadError =
     QT_TRANSLATE_NOOP("glyphon", "Error while reading the file");
-inline constexpr std::string_view kWbmpBadType =
+inline constexpr bitmap::CatalogueText kWbmpBadType =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported WBMP type (=/= 0)");
-inline constexpr std::string_view kWbmpBadFixHeader =
+inline constexpr bitmap::CatalogueText kWbmpBadFixHeader =
     QT_TRANSLATE_NOOP("glyphon", "Wrong FixHeaderField (msb =/= 0)");
-inline constexpr std::string_view kWbmpBadDimensions =
+inline constexpr bitmap::CatalogueText kWbmpBadDimensions =
     QT_TRANSLATE_NOOP("glyphon", "Invalid WBMP dimensions");
-inline constexpr std::string_view kWbmpNoMemory =
+inline constexpr bitmap::CatalogueText kWbmpNoMemory =
     QT_TRANSLATE_NOOP("glyphon", "Insufficient memory");
-inline constexpr std::string_view kWbmpWriteError =
+inline constexpr bitmap::CatalogueText kWbmpWriteError =
     QT_TRANSLATE_NOOP("glyphon", "Cannot write to file");
-inline constexpr std::string_view kWbmpNotLoaded = QT_TRANSLATE_NOOP("glyphon", "WBMP not loaded");
-inline constexpr std::string_view kWbmpUnsupportedType =
+inline constexpr bitmap::CatalogueText kWbmpNotLoaded = QT_TRANSLATE_NOOP("glyphon", "WBMP not loaded");
+inline constexpr bitmap::CatalogueText kWbmpUnsupportedType =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported WBMP type");
-inline constexpr std::string_view kWbmpBadLayout =
+inline constexpr bitmap::CatalogueText kWbmpBadLayout =
     QT_TRANSLATE_NOOP("glyphon", "DIB rows do not match its header");
-inline constexpr std::string_view kWbmpUnsupportedBpp =
+inline constexpr bitmap::CatalogueText kWbmpUnsupportedBpp =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported bpp for this operation (bpp = %d)");
 
 // The WBMP coder's operation prefixes.
@@ -109,126 +109,126 @@ inline constexpr std::string_view kWbmpToBmp = "WBMPCoder::convWBMPToBMP: ";
 
 // The texts of the GIF engine's result codes, in the order of the codes
 // (GifErrors.cpp gives each code its text).
-inline constexpr std::string_view kGifNoError = QT_TRANSLATE_NOOP("glyphon", "No error");
-inline constexpr std::string_view kGifLoadBmp =
+inline constexpr bitmap::CatalogueText kGifNoError = QT_TRANSLATE_NOOP("glyphon", "No error");
+inline constexpr bitmap::CatalogueText kGifLoadBmp =
     QT_TRANSLATE_NOOP("glyphon", "Error loading BMP file");
-inline constexpr std::string_view kGifLoadBmpToWindow =
+inline constexpr bitmap::CatalogueText kGifLoadBmpToWindow =
     QT_TRANSLATE_NOOP("glyphon", "Error loading BMP to window");
-inline constexpr std::string_view kGifLoadWbmp =
+inline constexpr bitmap::CatalogueText kGifLoadWbmp =
     QT_TRANSLATE_NOOP("glyphon", "Error loading WBMP file");
-inline constexpr std::string_view kGifLoadJpeg =
+inline constexpr bitmap::CatalogueText kGifLoadJpeg =
     QT_TRANSLATE_NOOP("glyphon", "Error loading JPEG file");
-inline constexpr std::string_view kGifLoadGif =
+inline constexpr bitmap::CatalogueText kGifLoadGif =
     QT_TRANSLATE_NOOP("glyphon", "Error loading GIF file");
-inline constexpr std::string_view kGifSaveBmp = QT_TRANSLATE_NOOP("glyphon", "Error saving BMP");
-inline constexpr std::string_view kGifSaveWbmp = QT_TRANSLATE_NOOP("glyphon", "Error saving WBMP");
-inline constexpr std::string_view kGifSaveTemporaryBmp =
+inline constexpr bitmap::CatalogueText kGifSaveBmp = QT_TRANSLATE_NOOP("glyphon", "Error saving BMP");
+inline constexpr bitmap::CatalogueText kGifSaveWbmp = QT_TRANSLATE_NOOP("glyphon", "Error saving WBMP");
+inline constexpr bitmap::CatalogueText kGifSaveTemporaryBmp =
     QT_TRANSLATE_NOOP("glyphon", "Error saving temporary BMP");
-inline constexpr std::string_view kGifNoBmp =
+inline constexpr bitmap::CatalogueText kGifNoBmp =
     QT_TRANSLATE_NOOP("glyphon", "No BMP loaded/created so far");
-inline constexpr std::string_view kGifNoWbmp =
+inline constexpr bitmap::CatalogueText kGifNoWbmp =
     QT_TRANSLATE_NOOP("glyphon", "No WBMP loaded/created so far");
-inline constexpr std::string_view kGifNoFile = QT_TRANSLATE_NOOP("glyphon", "ERR_NOFILE");
-inline constexpr std::string_view kGifCannotCreateFile =
+inline constexpr bitmap::CatalogueText kGifNoFile = QT_TRANSLATE_NOOP("glyphon", "ERR_NOFILE");
+inline constexpr bitmap::CatalogueText kGifCannotCreateFile =
     QT_TRANSLATE_NOOP("glyphon", "Cannot create file");
-inline constexpr std::string_view kGifUnknownFileType =
+inline constexpr bitmap::CatalogueText kGifUnknownFileType =
     QT_TRANSLATE_NOOP("glyphon", "Unknown file type");
-inline constexpr std::string_view kGifUnsupportedBitCount =
+inline constexpr bitmap::CatalogueText kGifUnsupportedBitCount =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported BitsPerPixel value");
-inline constexpr std::string_view kGifUnsupportedCompression =
+inline constexpr bitmap::CatalogueText kGifUnsupportedCompression =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported compression type");
-inline constexpr std::string_view kGifWbmpToBmpFailed =
+inline constexpr bitmap::CatalogueText kGifWbmpToBmpFailed =
     QT_TRANSLATE_NOOP("glyphon", "Conversion from WBMP to BMP failed");
-inline constexpr std::string_view kGifMonochromeFailed =
+inline constexpr bitmap::CatalogueText kGifMonochromeFailed =
     QT_TRANSLATE_NOOP("glyphon", "Conversion to monochrome failed");
-inline constexpr std::string_view kGifResizeFailed =
+inline constexpr bitmap::CatalogueText kGifResizeFailed =
     QT_TRANSLATE_NOOP("glyphon", "Error while resizing");
-inline constexpr std::string_view kGifHttpRefused =
+inline constexpr bitmap::CatalogueText kGifHttpRefused =
     QT_TRANSLATE_NOOP("glyphon", "HTTP request refused");
-inline constexpr std::string_view kGifHttpFailed =
+inline constexpr bitmap::CatalogueText kGifHttpFailed =
     QT_TRANSLATE_NOOP("glyphon", "HTTP connection failed");
-inline constexpr std::string_view kGifUserAbort = QT_TRANSLATE_NOOP("glyphon", "User Abort");
-inline constexpr std::string_view kGifOutOfMemory = QT_TRANSLATE_NOOP("glyphon", "Out of memory");
-inline constexpr std::string_view kGifUnsupportedFormat =
+inline constexpr bitmap::CatalogueText kGifUserAbort = QT_TRANSLATE_NOOP("glyphon", "User Abort");
+inline constexpr bitmap::CatalogueText kGifOutOfMemory = QT_TRANSLATE_NOOP("glyphon", "Out of memory");
+inline constexpr bitmap::CatalogueText kGifUnsupportedFormat =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported format");
-inline constexpr std::string_view kGifCannotOpen =
+inline constexpr bitmap::CatalogueText kGifCannotOpen =
     QT_TRANSLATE_NOOP("glyphon", "Cannot open file for reading");
-inline constexpr std::string_view kGifCodecLoadFailed =
+inline constexpr bitmap::CatalogueText kGifCodecLoadFailed =
     QT_TRANSLATE_NOOP("glyphon", "Cannot load image from codec");
-inline constexpr std::string_view kGifOutOfSync =
+inline constexpr bitmap::CatalogueText kGifOutOfSync =
     QT_TRANSLATE_NOOP("glyphon", "GIF Out of synchronization");
-inline constexpr std::string_view kGifReadSignature =
+inline constexpr bitmap::CatalogueText kGifReadSignature =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading signature");
-inline constexpr std::string_view kGifReadScreenDescriptor =
+inline constexpr bitmap::CatalogueText kGifReadScreenDescriptor =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading screen descriptor");
-inline constexpr std::string_view kGifReadGlobalPalette =
+inline constexpr bitmap::CatalogueText kGifReadGlobalPalette =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading global palette");
-inline constexpr std::string_view kGifReadImageDescriptor =
+inline constexpr bitmap::CatalogueText kGifReadImageDescriptor =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading image descriptor");
-inline constexpr std::string_view kGifReadCodeSize =
+inline constexpr bitmap::CatalogueText kGifReadCodeSize =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading initial code size");
-inline constexpr std::string_view kGifReadBlockSize =
+inline constexpr bitmap::CatalogueText kGifReadBlockSize =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading data block size");
-inline constexpr std::string_view kGifReadRasterData =
+inline constexpr bitmap::CatalogueText kGifReadRasterData =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading raster data");
-inline constexpr std::string_view kGifReadLocalPalette =
+inline constexpr bitmap::CatalogueText kGifReadLocalPalette =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading local palette");
-inline constexpr std::string_view kGifSkipImage =
+inline constexpr bitmap::CatalogueText kGifSkipImage =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Failed to skip image block");
-inline constexpr std::string_view kGifReadExtensionCode =
+inline constexpr bitmap::CatalogueText kGifReadExtensionCode =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading extension block code");
-inline constexpr std::string_view kGifReadExtensionSize =
+inline constexpr bitmap::CatalogueText kGifReadExtensionSize =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading extension block size");
-inline constexpr std::string_view kGifReadExtensionData =
+inline constexpr bitmap::CatalogueText kGifReadExtensionData =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Error reading extension block data");
-inline constexpr std::string_view kGifUnknownSeparator =
+inline constexpr bitmap::CatalogueText kGifUnknownSeparator =
     QT_TRANSLATE_NOOP("glyphon", "GIF Loader: Unknown block separator");
-inline constexpr std::string_view kGifSaverOutOfSync =
+inline constexpr bitmap::CatalogueText kGifSaverOutOfSync =
     QT_TRANSLATE_NOOP("glyphon", "GIF Saver: Out of synchronization");
-inline constexpr std::string_view kGifWriteFailed =
+inline constexpr bitmap::CatalogueText kGifWriteFailed =
     QT_TRANSLATE_NOOP("glyphon", "GIF Saver: Write failed");
-inline constexpr std::string_view kGifNoImageToSave =
+inline constexpr bitmap::CatalogueText kGifNoImageToSave =
     QT_TRANSLATE_NOOP("glyphon", "GIF Saver: No image to save");
-inline constexpr std::string_view kGifUnhandledException =
+inline constexpr bitmap::CatalogueText kGifUnhandledException =
     QT_TRANSLATE_NOOP("glyphon", "GIF Engine: Unhandled exception");
-inline constexpr std::string_view kLzwInitFailed =
+inline constexpr bitmap::CatalogueText kLzwInitFailed =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Initialization failed");
-inline constexpr std::string_view kLzwInternal =
+inline constexpr bitmap::CatalogueText kLzwInternal =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Internal error");
-inline constexpr std::string_view kLzwNotReady =
+inline constexpr bitmap::CatalogueText kLzwNotReady =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Engine not ready");
-inline constexpr std::string_view kLzwReadError = QT_TRANSLATE_NOOP("glyphon", "LZW: Read error");
-inline constexpr std::string_view kLzwTableFull = QT_TRANSLATE_NOOP("glyphon", "LZW: Table full");
-inline constexpr std::string_view kLzwWidthTooBig =
+inline constexpr bitmap::CatalogueText kLzwReadError = QT_TRANSLATE_NOOP("glyphon", "LZW: Read error");
+inline constexpr bitmap::CatalogueText kLzwTableFull = QT_TRANSLATE_NOOP("glyphon", "LZW: Table full");
+inline constexpr bitmap::CatalogueText kLzwWidthTooBig =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Initial width too big");
-inline constexpr std::string_view kPngNoFile =
+inline constexpr bitmap::CatalogueText kPngNoFile =
     QT_TRANSLATE_NOOP("glyphon", "PNG: No file ready for reading");
 
 // The monochrome conversion methods' names (DitherMethod.h), in their order.
-inline constexpr std::string_view kMethodThresholding =
+inline constexpr bitmap::CatalogueText kMethodThresholding =
     QT_TRANSLATE_NOOP("glyphon", "Thresholding");
-inline constexpr std::string_view kMethodRandom = QT_TRANSLATE_NOOP("glyphon", "Random");
-inline constexpr std::string_view kMethodMatrixForDisplaying =
+inline constexpr bitmap::CatalogueText kMethodRandom = QT_TRANSLATE_NOOP("glyphon", "Random");
+inline constexpr bitmap::CatalogueText kMethodMatrixForDisplaying =
     QT_TRANSLATE_NOOP("glyphon", "Matrix for Displaying");
-inline constexpr std::string_view kMethodMatrixForPrinting =
+inline constexpr bitmap::CatalogueText kMethodMatrixForPrinting =
     QT_TRANSLATE_NOOP("glyphon", "Matrix for Printing");
-inline constexpr std::string_view kMethodFloydSteinberg =
+inline constexpr bitmap::CatalogueText kMethodFloydSteinberg =
     QT_TRANSLATE_NOOP("glyphon", "Floyd - Steinberg");
-inline constexpr std::string_view kMethodAtkinson = QT_TRANSLATE_NOOP("glyphon", "Atkinson");
-inline constexpr std::string_view kMethodJarvisJudiceNinke =
+inline constexpr bitmap::CatalogueText kMethodAtkinson = QT_TRANSLATE_NOOP("glyphon", "Atkinson");
+inline constexpr bitmap::CatalogueText kMethodJarvisJudiceNinke =
     QT_TRANSLATE_NOOP("glyphon", "Jarvis - Judice - Ninke");
-inline constexpr std::string_view kMethodStucki = QT_TRANSLATE_NOOP("glyphon", "Stucki");
-inline constexpr std::string_view kMethodBurkes = QT_TRANSLATE_NOOP("glyphon", "Burkes");
-inline constexpr std::string_view kMethodSierra = QT_TRANSLATE_NOOP("glyphon", "Sierra");
-inline constexpr std::string_view kMethodTwoRowSierra =
+inline constexpr bitmap::CatalogueText kMethodStucki = QT_TRANSLATE_NOOP("glyphon", "Stucki");
+inline constexpr bitmap::CatalogueText kMethodBurkes = QT_TRANSLATE_NOOP("glyphon", "Burkes");
+inline constexpr bitmap::CatalogueText kMethodSierra = QT_TRANSLATE_NOOP("glyphon", "Sierra");
+inline constexpr bitmap::CatalogueText kMethodTwoRowSierra =
     QT_TRANSLATE_NOOP("glyphon", "Two-row Sierra");
-inline constexpr std::string_view kMethodSierraLite = QT_TRANSLATE_NOOP("glyphon", "Sierra Lite");
-inline constexpr std::string_view kMethodBayer2 = QT_TRANSLATE_NOOP("glyphon", "Bayer 2 x 2");
-inline constexpr std::string_view kMethodBayer4 = QT_TRANSLATE_NOOP("glyphon", "Bayer 4 x 4");
-inline constexpr std::string_view kMethodBayer8 = QT_TRANSLATE_NOOP("glyphon", "Bayer 8 x 8");
-inline constexpr std::string_view kMethodBayer16 = QT_TRANSLATE_NOOP("glyphon", "Bayer 16 x 16");
-inline constexpr std::string_view kMethodClusteredDot =
+inline constexpr bitmap::CatalogueText kMethodSierraLite = QT_TRANSLATE_NOOP("glyphon", "Sierra Lite");
+inline constexpr bitmap::CatalogueText kMethodBayer2 = QT_TRANSLATE_NOOP("glyphon", "Bayer 2 x 2");
+inline constexpr bitmap::CatalogueText kMethodBayer4 = QT_TRANSLATE_NOOP("glyphon", "Bayer 4 x 4");
+inline constexpr bitmap::CatalogueText kMethodBayer8 = QT_TRANSLATE_NOOP("glyphon", "Bayer 8 x 8");
+inline constexpr bitmap::CatalogueText kMethodBayer16 = QT_TRANSLATE_NOOP("glyphon", "Bayer 16 x 16");
+inline constexpr bitmap::CatalogueText kMethodClusteredDot =
     QT_TRANSLATE_NOOP("glyphon", "Halftone screen");
-inline constexpr std::string_view kMethodBlueNoise = QT_TRANSLATE_NOOP("glyphon", "Blue noise");
+inline constexpr bitmap::CatalogueText kMethodBlueNoise = QT_TRANSLATE_NOOP("glyphon", "Blue noise");
 
 }  // namespace bitmap::text

@@ -2,7 +2,9 @@
 
 #include <iostream>
 
+#include "app/core/ProgramLanguage.h"
 #include "app/core/TextFormat.h"
+#include "bitmap/Language.h"
 #include "cli/Commands.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/Texts.h"
@@ -11,7 +13,7 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: glyphon-cli [--max-pixels N] [--timeout S] COMMAND [OPTIONS]\n"
+    "Usage: glyphon-cli [--lang cs|en] [--max-pixels N] [--timeout S] COMMAND [OPTIONS]\n"
     "\n"
     "Converts pictures (BMP, WBMP, GIF, JPEG, PNG) into one-bit WBMP pictures\n"
     "for WAP phones, and PBM, XBM or C arrays for small displays.\n"
@@ -25,17 +27,49 @@ constexpr const char* kUsage =
     "  phones list|add|remove    show or edit the table of phones\n"
     "  displays list             show the small displays --display fits to\n"
     "\n"
-    "Options for every command (before it):\n"
+    "Options for every command (--lang anywhere, the others before it):\n"
+    "  --lang cs|en     the language of messages (default: the environment's\n"
+    "                   LANGUAGE, LC_ALL, LC_MESSAGES or LANG; Czech for a\n"
+    "                   Czech locale, English otherwise)\n"
     "  --max-pixels N   refuse pictures of more than N pixels (default: the\n"
     "                   settings' MaxPixels, at most 268435456)\n"
     "  --timeout S      give up a download after S seconds in all (default 600)\n"
     "\n"
     "Run 'glyphon-cli COMMAND --help' for the options of a command.\n";
 
+// Speaks the language --lang chose while a command runs, and the one spoken
+// before afterwards.
+class LanguageScope {
+public:
+    explicit LanguageScope(std::optional<bitmap::Language> language) {
+        if (language && *language != before_) {
+            app::useLanguage(*language);
+            changed_ = true;
+        }
+    }
+    ~LanguageScope() {
+        if (changed_)
+            app::useLanguage(before_);
+    }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+
+private:
+    bitmap::Language before_ = app::programLanguage();
+    bool changed_ = false;
+};
+
 }  // namespace
 
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args = arguments;
+    std::string languageError;
+    const auto language = bitmap::takeLanguageOption(args, languageError);
+    if (!languageError.empty()) {
+        err << "glyphon-cli: " << languageError << "\n\n" << kUsage;
+        return kExitUsage;
+    }
+    const LanguageScope speaking(language);
     GlobalOptions global;
     if (const auto why = takeGlobalOptions(args, global)) {
         err << "glyphon-cli: " << *why << "\n\n" << kUsage;
@@ -47,6 +81,10 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     }
     const std::string& command = args.front();
     const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--version") {
+        out << "glyphon-cli (WAP Glyphon) " GLYPHON_VERSION "\n";
+        return kExitOk;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         out << kUsage;
         return kExitOk;
@@ -71,6 +109,11 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
 int run(int argc, char** argv) {
     cleanUpOnInterrupt();
+    // The environment's language; Czech, the language the texts are written
+    // in, needs nothing loaded.
+    if (const auto language = bitmap::languageFromEnvironment();
+        language != app::programLanguage())
+        app::useLanguage(language);
     std::vector<std::string> args(argv + 1, argv + argc);
     return run(args, std::cout, std::cerr);
 }

@@ -2,13 +2,32 @@
 # Runs the desktop program and dotwerk-host in a virtual X server with a
 # window manager, drives them with xdotool as a user would, and saves a
 # screenshot of each step into <build>/screenshots/ (names ending in
-# -cs.png) for a person to look at. Needs xvfb, openbox, xdotool and
-# ImageMagick (import, convert).
-#   scripts/desktop-check.sh [build folder] [display]
+# -cs.png for the Czech run, -en.png for the English one) for a person to
+# look at. Needs xvfb, openbox, xdotool and ImageMagick (import, convert).
+#   scripts/desktop-check.sh [build folder] [display] [cs|en|both]
 set -eu
 
 build=$(cd "${1:-build}" && pwd)
 display=${2:-:58}
+languages=${3:-both}
+if [ "$languages" = both ]; then
+    # Each language in a run of its own, one after the other.
+    "$0" "$build" "$display" cs
+    exec "$0" "$build" "$display" en
+fi
+lang=$languages
+# The window titles and access keys the run looks for, in the run's language.
+if [ "$lang" = cs ]; then
+    t_open="Otevřít soubor"; t_batch="Dávková konverze"; t_add="Zvolte soubory"
+    t_create="Vytvořit složku"; t_error="Chyba"; t_done="kompletní"
+    t_conversion="Nastavení konverze"; t_picker="Najít složku"
+    k_add=alt+p; k_stop=alt+z; k_no=alt+n; k_zoom=alt+v; k_browse=alt+p; k_path=alt+c
+else
+    t_open="Open File"; t_batch="Batch Conversion"; t_add="Choose files"
+    t_create="Create folder"; t_error="Error"; t_done="complete"
+    t_conversion="Conversion Settings"; t_picker="Browse for Folder"
+    k_add=alt+a; k_stop=alt+s; k_no=alt+n; k_zoom=alt+z; k_browse=alt+b; k_path=alt+p
+fi
 shots="$build/screenshots"
 work=$(mktemp -d)
 pictures="$work/pictures"
@@ -34,8 +53,8 @@ export HOME="$work" XDG_CONFIG_HOME="$work/config"
 
 shot() {
     sleep "${2:-1}"
-    import -window root "$shots/$1-cs.png"
-    echo "$shots/$1-cs.png"
+    import -window root "$shots/$1-$lang.png"
+    echo "$shots/$1-$lang.png"
 }
 key() {
     xdotool key --clearmodifiers "$@"
@@ -65,16 +84,16 @@ click() {
 }
 open_picture() {
     key ctrl+o
-    window "Otevřít soubor" >/dev/null
+    window "$t_open" >/dev/null
     type_text "$1"
     key Return
     window "$(basename "$1")" >/dev/null
 }
-# Zvětšení, then its last item: the conversion settings with the preview.
+# The zoom menu, then its last item: the conversion settings with the preview.
 conversion_settings() {
-    key alt+v
+    key $k_zoom
     key Up Return
-    window "Nastavení konverze" >/dev/null
+    window "$t_conversion" >/dev/null
 }
 
 # Pictures made by ImageMagick: photo-like, white, large and a ramp, and a
@@ -86,7 +105,7 @@ convert -size 64x64 gradient:black-white "$pictures/ramp.png"
 printf 'BM not a picture' >"$pictures/broken.bmp"
 
 # The program with a picture: status pane, frame, neutral background.
-"$build/app/glyphon" "$pictures/plasma.bmp" &
+"$build/app/glyphon" --lang "$lang" "$pictures/plasma.bmp" &
 app=$!
 main=$(window "plasma.bmp")
 xdotool windowactivate --sync "$main"
@@ -102,7 +121,7 @@ key ctrl+0
 
 # Ctrl+O: the Open dialog with its six filters, none cut off.
 key ctrl+o
-window "Otevřít soubor" >/dev/null
+window "$t_open" >/dev/null
 shot open-dialog
 key Escape
 
@@ -114,9 +133,9 @@ key ctrl+0
 
 # The batch sheet into a folder that does not exist, stopping on errors.
 key ctrl+d
-sheet=$(window "Dávková konverze")
-key alt+p
-window "Zvolte soubory" >/dev/null
+sheet=$(window "$t_batch")
+key $k_add
+window "$t_add" >/dev/null
 shot batch-add-files
 type_text "\"$pictures/broken.bmp\" \"$pictures/plasma.bmp\""
 key Return
@@ -124,21 +143,21 @@ key ctrl+Tab
 click "$sheet" 200 78
 key ctrl+a
 type_text "$work/missing/out"
-key alt+z
+key $k_stop
 shot batch-settings
 key Return
-window "Vytvořit složku" >/dev/null
+window "$t_create" >/dev/null
 shot batch-missing-folder
 key Return
-window "Chyba" >/dev/null
+window "$t_error" >/dev/null
 shot batch-stop-question
-key alt+n
-window "kompletní" >/dev/null
+key $k_no
+window "$t_done" >/dev/null
 shot batch-summary
 key Return
 # The next run starts with the list of the one that failed.
 key ctrl+d
-window "Dávková konverze" >/dev/null
+window "$t_batch" >/dev/null
 shot batch-kept-list
 key Escape
 
@@ -153,13 +172,14 @@ shot preview-small
 key Escape
 
 # The folder picker of the settings sheet, with a typed path.
-# Both folders' buttons share Alt+P: it moves to the first, Space presses it.
+# Both folders' buttons share an access key: it moves to the first, Space
+# presses it.
 key ctrl+u
 window "Settings" >/dev/null
 key ctrl+Tab
-key alt+p space
-window "Najít složku" >/dev/null
-key alt+c
+key $k_browse space
+window "$t_picker" >/dev/null
+key $k_path
 key ctrl+a
 type_text "$work/missing"
 key Return
@@ -171,7 +191,7 @@ wait "$app" 2>/dev/null || true
 app=""
 
 # dotwerk-host with its toolbars, a tool and a width chosen.
-"$build/dotwerk/dotwerk-host" &
+"$build/dotwerk/dotwerk-host" --lang "$lang" &
 app=$!
 host=$(window "Dotwerk host")
 xdotool windowactivate --sync "$host"

@@ -8,6 +8,10 @@ packages=(
   cmake ninja-build g++ pkg-config ccache make
   # libraries
   libpng-dev libcurl4-openssl-dev qt6-base-dev qt6-qpa-plugins zlib1g-dev
+  # translations (Linguist for CMake, lupdate/lrelease, Qt's own Czech catalogue)
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+  # packaging: the .deb's library dependencies, manual pages
+  dpkg-dev file help2man
   # tests and measuring
   libgtest-dev libgmock-dev libbenchmark-dev python3 python3-pyftpdlib fonts-dejavu-core
   # sanitizer and fuzzing toolchain

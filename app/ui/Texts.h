@@ -410,4 +410,26 @@ inline constexpr std::string_view kStatusBitsFew =
     QT_TRANSLATE_NOOP("glyphon", "%d bity");  // 2 to 4
 inline constexpr std::string_view kStatusBitsMany = QT_TRANSLATE_NOOP("glyphon", "%d bitů");
 
+// glyphon --help.
+inline constexpr std::string_view kProgramUsage = QT_TRANSLATE_NOOP(
+    "glyphon",
+    "Použití: glyphon [--lang cs|en] [OBRÁZEK]\n"
+    "\n"
+    "WAP Glyphon převádí obrázky (BMP, WBMP, GIF, JPEG, PNG) na jednobitové obrázky\n"
+    "WBMP pro telefony WAP, rozřeže velký obrázek na dílky se stránkami WML, převede\n"
+    "mnoho souborů najednou a dovolí upravit výsledek bod po bodu. OBRÁZEK je soubor\n"
+    "nebo adresa URL, kterou program otevře hned po spuštění.\n"
+    "\n"
+    "Volby:\n"
+    "  --lang cs|en   jazyk programu (jinak podle proměnných LANGUAGE, LC_ALL,\n"
+    "                 LC_MESSAGES a LANG: čeština pro české prostředí, jinak\n"
+    "                 angličtina)\n"
+    "  --help         vypíše tuto nápovědu a skončí\n"
+    "  --version      vypíše verzi programu a skončí\n"
+    "\n"
+    "Převod bez okna nabízí glyphon-cli.\n");
+// A --lang option the program does not know; %s is the option's text.
+inline constexpr std::string_view kProgramBadLanguage =
+    QT_TRANSLATE_NOOP("glyphon", "glyphon: %s\n");
+
 }  // namespace app::ui::text

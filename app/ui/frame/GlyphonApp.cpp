@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/core/ProgramLanguage.h"
 #include "app/ui/frame/CMainFrame.h"
 
 namespace app::ui {
@@ -17,6 +18,14 @@ QString installedHelpFile(const QString& programFolder) {
             return path;
     }
     return {};
+}
+
+QString helpFileInLanguage(const QString& helpFile, bitmap::Language language) {
+    if (language != bitmap::Language::english || !helpFile.endsWith(QLatin1String(".htm")))
+        return helpFile;
+    QString english = helpFile;
+    english.insert(english.size() - 4, QLatin1String(".en"));
+    return QFileInfo(english).isFile() ? english : helpFile;
 }
 
 GlyphonApp::GlyphonApp() {
@@ -38,6 +47,10 @@ void GlyphonApp::start(const QStringList& arguments) {
         if (!shipped.isEmpty())
             settings_.helpFile = shipped.toStdString();
     }
+    // The English help page lies beside the Czech one.
+    settings_.helpFile =
+        helpFileInLanguage(QString::fromStdString(settings_.helpFile), app::programLanguage())
+            .toStdString();
     settings_.CreateCodec();
 
     frame_ = std::make_unique<CMainFrame>(settings_);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/core/AppSettings.h"
+#include "bitmap/Language.h"
 
 // The program's start-up and shutdown around the main window.
 namespace app::ui {
@@ -44,5 +45,10 @@ private:
 // the installed data folder ("../share/glyphon/help/index.htm"). Empty when
 // neither exists.
 QString installedHelpFile(const QString& programFolder);
+
+// The help page to open in `language`: for English the page beside
+// `helpFile` whose name ends ".en.htm" instead of ".htm" when there is one,
+// otherwise `helpFile` itself.
+QString helpFileInLanguage(const QString& helpFile, bitmap::Language language);
 
 }  // namespace app::ui

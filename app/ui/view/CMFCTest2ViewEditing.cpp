@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/core/ProgramLanguage.h"
 #include "app/ui/Texts.h"
 #include "app/ui/view/CMFCTest2View.h"
 #include "app/ui/view/ControlLibrary.h"
@@ -60,7 +61,10 @@ void CMFCTest2View::enterEditing() {
     LayoutEditor(zoom_);
     control->show();
     control->update();
-    editor_.SetLanguage(dotwerk::kLanguageCzech);
+    // The text dialog speaks the program's language.
+    editor_.SetLanguage(app::programLanguage() == bitmap::Language::english
+                            ? dotwerk::kLanguageEnglish
+                            : dotwerk::kLanguageCzech);
     viewport()->update();
 }
 
