@@ -36,7 +36,8 @@ public:
     }
     template <class Stream>
     friend Stream& operator<<(Stream& out, const CatalogueText& t) {
-        return out << t.text();
+        out << t.text();
+        return out;
     }
 
 private:

@@ -79,8 +79,9 @@ TEST(Language, LangOptionIsTakenFromTheArguments) {
         const auto language = bitmap::takeLanguageOption(arguments, error);
         EXPECT_EQ(language, c.language) << c.arguments.size();
         EXPECT_EQ(!error.empty(), c.error) << error;
-        if (!c.error)
+        if (!c.error) {
             EXPECT_EQ(arguments, c.left);
+        }
     }
 }
 

@@ -90,7 +90,8 @@ constexpr std::array kCommands{
                        text::kCommandDownloadNewVersionPrompt},
     CommandDescription{ID_APP_ABOUT, text::kCommandAppAbout, text::kCommandAppAboutPrompt},
     // Link toolbar
-    CommandDescription{ID_LINK_WEB_SITE, text::kProgramTitle, text::kCommandLinkWebSitePrompt},
+    CommandDescription{ID_LINK_WEB_SITE, text::kProgramTitle.source(),
+                       text::kCommandLinkWebSitePrompt},
     CommandDescription{ID_LINK_DOWNLOAD, text::kCommandLinkDownload,
                        text::kCommandLinkDownloadPrompt},
 };
