@@ -1766,16 +1766,16 @@ The program supports 4 and 8 bpp only.
     </message>
     <message>
         <source>Všech %d obrázků bylo zkonvertováno úspěšně</source>
-        <translation>All %d pictures were converted successfully</translation>
+        <translation>All pictures were converted successfully (%d)</translation>
     </message>
     <message>
         <source>%d Souborů zkonvertováno úspěšně (z %d celkem).
 
 Nastalo %d chyb:
 %s</source>
-        <translation>%d files converted successfully (of %d in all).
+        <translation>Files converted successfully: %d (of %d in all).
 
-%d errors occurred:
+Errors: %d
 %s</translation>
     </message>
     <message>
