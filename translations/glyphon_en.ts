@@ -2415,5 +2415,9 @@ Run &apos;glyphon-cli %s --help&apos; for usage.
         <source>phone %d is already named &apos;%s&apos;</source>
         <translation>phone %d is already named &apos;%s&apos;</translation>
     </message>
+    <message>
+        <source>jobs must be a whole number from 1 to 64</source>
+        <translation>jobs must be a whole number from 1 to 64</translation>
+    </message>
 </context>
 </TS>
