@@ -15,18 +15,18 @@
 int main(int argc, char* argv[]) {
     using app::ui::translate;
     namespace text = app::ui::text;
-    const app::ui::ProgramStart start = app::ui::readProgramStart(
-        std::vector<std::string>(argv, argv + argc),
-        [](const char* name) { return std::getenv(name); });
+    const app::ui::ProgramStart start =
+        app::ui::readProgramStart(std::vector<std::string>(argv, argv + argc),
+                                  [](const char* name) { return std::getenv(name); });
     // Help and version need no window, so they work without a display.
     if (!start.error.empty() || start.showHelp || start.showVersion) {
         QCoreApplication core(argc, argv);
         app::useLanguage(start.language);
         if (!start.error.empty()) {
-            std::fputs(app::formatText(translate(text::kProgramBadLanguage).toStdString(),
-                                       {start.error})
-                           .c_str(),
-                       stderr);
+            std::fputs(
+                app::formatText(translate(text::kProgramBadLanguage).toStdString(), {start.error})
+                    .c_str(),
+                stderr);
             return 2;
         }
         if (start.showVersion)

@@ -14,8 +14,8 @@ std::optional<Language> languageNamed(std::string_view name) {
 
 Language languageOfLocale(std::string_view locale) {
     // "cs", "cs_CZ", "cs_CZ.UTF-8", "cs-CZ", "cs@euro"; not "csb" (Kashubian).
-    const bool czech = locale.substr(0, 2) == "cs" &&
-                       (locale.size() == 2 || locale.find_first_of("_-.@", 2) == 2);
+    const bool czech =
+        locale.substr(0, 2) == "cs" && (locale.size() == 2 || locale.find_first_of("_-.@", 2) == 2);
     return czech ? Language::czech : Language::english;
 }
 
@@ -43,7 +43,8 @@ Language languageFromEnvironment() {
     return languageFromEnvironment([](const char* name) { return std::getenv(name); });
 }
 
-std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments, std::string& error) {
+std::optional<Language> takeLanguageOption(std::vector<std::string>& arguments,
+                                           std::string& error) {
     std::optional<Language> chosen;
     error.clear();
     for (size_t i = 0; i < arguments.size();) {

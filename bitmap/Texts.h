@@ -18,7 +18,8 @@ inline constexpr bitmap::CatalogueText kWriteError =
     QT_TRANSLATE_NOOP("glyphon", "Chyba při zápisu do souboru");
 inline constexpr bitmap::CatalogueText kBadDepth =
     QT_TRANSLATE_NOOP("glyphon", "Nepodporovaný formát bitmapy (špatná barevná hloubka)");
-inline constexpr bitmap::CatalogueText kOutOfMemory = QT_TRANSLATE_NOOP("glyphon", "Nedostatek paměti");
+inline constexpr bitmap::CatalogueText kOutOfMemory =
+    QT_TRANSLATE_NOOP("glyphon", "Nedostatek paměti");
 inline constexpr bitmap::CatalogueText kDitherDepth =
     QT_TRANSLATE_NOOP("glyphon", "Metoda podporuje pouze 4bpp a 8bpp");
 inline constexpr bitmap::CatalogueText kDitherMethod8 =
@@ -91,7 +92,8 @@ inline constexpr bitmap::CatalogueText kWbmpNoMemory =
     QT_TRANSLATE_NOOP("glyphon", "Insufficient memory");
 inline constexpr bitmap::CatalogueText kWbmpWriteError =
     QT_TRANSLATE_NOOP("glyphon", "Cannot write to file");
-inline constexpr bitmap::CatalogueText kWbmpNotLoaded = QT_TRANSLATE_NOOP("glyphon", "WBMP not loaded");
+inline constexpr bitmap::CatalogueText kWbmpNotLoaded =
+    QT_TRANSLATE_NOOP("glyphon", "WBMP not loaded");
 inline constexpr bitmap::CatalogueText kWbmpUnsupportedType =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported WBMP type");
 inline constexpr bitmap::CatalogueText kWbmpBadLayout =
@@ -120,8 +122,10 @@ inline constexpr bitmap::CatalogueText kGifLoadJpeg =
     QT_TRANSLATE_NOOP("glyphon", "Error loading JPEG file");
 inline constexpr bitmap::CatalogueText kGifLoadGif =
     QT_TRANSLATE_NOOP("glyphon", "Error loading GIF file");
-inline constexpr bitmap::CatalogueText kGifSaveBmp = QT_TRANSLATE_NOOP("glyphon", "Error saving BMP");
-inline constexpr bitmap::CatalogueText kGifSaveWbmp = QT_TRANSLATE_NOOP("glyphon", "Error saving WBMP");
+inline constexpr bitmap::CatalogueText kGifSaveBmp =
+    QT_TRANSLATE_NOOP("glyphon", "Error saving BMP");
+inline constexpr bitmap::CatalogueText kGifSaveWbmp =
+    QT_TRANSLATE_NOOP("glyphon", "Error saving WBMP");
 inline constexpr bitmap::CatalogueText kGifSaveTemporaryBmp =
     QT_TRANSLATE_NOOP("glyphon", "Error saving temporary BMP");
 inline constexpr bitmap::CatalogueText kGifNoBmp =
@@ -148,7 +152,8 @@ inline constexpr bitmap::CatalogueText kGifHttpRefused =
 inline constexpr bitmap::CatalogueText kGifHttpFailed =
     QT_TRANSLATE_NOOP("glyphon", "HTTP connection failed");
 inline constexpr bitmap::CatalogueText kGifUserAbort = QT_TRANSLATE_NOOP("glyphon", "User Abort");
-inline constexpr bitmap::CatalogueText kGifOutOfMemory = QT_TRANSLATE_NOOP("glyphon", "Out of memory");
+inline constexpr bitmap::CatalogueText kGifOutOfMemory =
+    QT_TRANSLATE_NOOP("glyphon", "Out of memory");
 inline constexpr bitmap::CatalogueText kGifUnsupportedFormat =
     QT_TRANSLATE_NOOP("glyphon", "Unsupported format");
 inline constexpr bitmap::CatalogueText kGifCannotOpen =
@@ -197,8 +202,10 @@ inline constexpr bitmap::CatalogueText kLzwInternal =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Internal error");
 inline constexpr bitmap::CatalogueText kLzwNotReady =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Engine not ready");
-inline constexpr bitmap::CatalogueText kLzwReadError = QT_TRANSLATE_NOOP("glyphon", "LZW: Read error");
-inline constexpr bitmap::CatalogueText kLzwTableFull = QT_TRANSLATE_NOOP("glyphon", "LZW: Table full");
+inline constexpr bitmap::CatalogueText kLzwReadError =
+    QT_TRANSLATE_NOOP("glyphon", "LZW: Read error");
+inline constexpr bitmap::CatalogueText kLzwTableFull =
+    QT_TRANSLATE_NOOP("glyphon", "LZW: Table full");
 inline constexpr bitmap::CatalogueText kLzwWidthTooBig =
     QT_TRANSLATE_NOOP("glyphon", "LZW: Initial width too big");
 inline constexpr bitmap::CatalogueText kPngNoFile =
@@ -222,13 +229,16 @@ inline constexpr bitmap::CatalogueText kMethodBurkes = QT_TRANSLATE_NOOP("glypho
 inline constexpr bitmap::CatalogueText kMethodSierra = QT_TRANSLATE_NOOP("glyphon", "Sierra");
 inline constexpr bitmap::CatalogueText kMethodTwoRowSierra =
     QT_TRANSLATE_NOOP("glyphon", "Two-row Sierra");
-inline constexpr bitmap::CatalogueText kMethodSierraLite = QT_TRANSLATE_NOOP("glyphon", "Sierra Lite");
+inline constexpr bitmap::CatalogueText kMethodSierraLite =
+    QT_TRANSLATE_NOOP("glyphon", "Sierra Lite");
 inline constexpr bitmap::CatalogueText kMethodBayer2 = QT_TRANSLATE_NOOP("glyphon", "Bayer 2 x 2");
 inline constexpr bitmap::CatalogueText kMethodBayer4 = QT_TRANSLATE_NOOP("glyphon", "Bayer 4 x 4");
 inline constexpr bitmap::CatalogueText kMethodBayer8 = QT_TRANSLATE_NOOP("glyphon", "Bayer 8 x 8");
-inline constexpr bitmap::CatalogueText kMethodBayer16 = QT_TRANSLATE_NOOP("glyphon", "Bayer 16 x 16");
+inline constexpr bitmap::CatalogueText kMethodBayer16 =
+    QT_TRANSLATE_NOOP("glyphon", "Bayer 16 x 16");
 inline constexpr bitmap::CatalogueText kMethodClusteredDot =
     QT_TRANSLATE_NOOP("glyphon", "Halftone screen");
-inline constexpr bitmap::CatalogueText kMethodBlueNoise = QT_TRANSLATE_NOOP("glyphon", "Blue noise");
+inline constexpr bitmap::CatalogueText kMethodBlueNoise =
+    QT_TRANSLATE_NOOP("glyphon", "Blue noise");
 
 }  // namespace bitmap::text

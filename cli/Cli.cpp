@@ -111,8 +111,7 @@ int run(int argc, char** argv) {
     cleanUpOnInterrupt();
     // The environment's language; Czech, the language the texts are written
     // in, needs nothing loaded.
-    if (const auto language = bitmap::languageFromEnvironment();
-        language != app::programLanguage())
+    if (const auto language = bitmap::languageFromEnvironment(); language != app::programLanguage())
         app::useLanguage(language);
     std::vector<std::string> args(argv + 1, argv + argc);
     return run(args, std::cout, std::cerr);

@@ -97,7 +97,8 @@ inline constexpr bitmap::CatalogueText kPagesWritten =
     QT_TRANSLATE_NOOP("glyphon-cli", "%d WML pages\n");
 inline constexpr bitmap::CatalogueText kConnecting =
     QT_TRANSLATE_NOOP("glyphon-cli", "Connecting to %s");
-inline constexpr bitmap::CatalogueText kBytesOfTotal = QT_TRANSLATE_NOOP("glyphon-cli", "%d/%d bytes");
+inline constexpr bitmap::CatalogueText kBytesOfTotal =
+    QT_TRANSLATE_NOOP("glyphon-cli", "%d/%d bytes");
 inline constexpr bitmap::CatalogueText kBytes = QT_TRANSLATE_NOOP("glyphon-cli", "%d bytes");
 
 // Choosing a phone of the phone table (--phone).

@@ -23,10 +23,12 @@ inline constexpr bitmap::CatalogueText kTo8bppFailed =
     QT_TRANSLATE_NOOP("glyphon", "Nepodařilo se zkonvertovat do 8bpp");
 inline constexpr bitmap::CatalogueText kFileDoesNotExist =
     QT_TRANSLATE_NOOP("glyphon", "Soubor '%s' neexistuje!");
-inline constexpr bitmap::CatalogueText kUnknownFormat = QT_TRANSLATE_NOOP("glyphon", "Neznámý formát");
+inline constexpr bitmap::CatalogueText kUnknownFormat =
+    QT_TRANSLATE_NOOP("glyphon", "Neznámý formát");
 inline constexpr bitmap::CatalogueText kUnknownFileFormat =
     QT_TRANSLATE_NOOP("glyphon", "Neznámý formát souboru:");
-inline constexpr bitmap::CatalogueText kFileExists = QT_TRANSLATE_NOOP("glyphon", "Soubor již existuje");
+inline constexpr bitmap::CatalogueText kFileExists =
+    QT_TRANSLATE_NOOP("glyphon", "Soubor již existuje");
 inline constexpr bitmap::CatalogueText kSavingNotSupported =
     QT_TRANSLATE_NOOP("glyphon", "Ukládání %s není podporováno");
 inline constexpr bitmap::CatalogueText kCannotSaveInFormat =
@@ -76,7 +78,8 @@ inline constexpr bitmap::CatalogueText kDownloadFailed =
 inline constexpr bitmap::CatalogueText kCaptionError = QT_TRANSLATE_NOOP("glyphon", "Chyba");
 inline constexpr bitmap::CatalogueText kUnsupportedUrl =
     QT_TRANSLATE_NOOP("glyphon", "Nepodporovaný formát URL '%s'");
-inline constexpr bitmap::CatalogueText kEnterUrl = QT_TRANSLATE_NOOP("glyphon", "Zadejte URL obrázku");
+inline constexpr bitmap::CatalogueText kEnterUrl =
+    QT_TRANSLATE_NOOP("glyphon", "Zadejte URL obrázku");
 inline constexpr bitmap::CatalogueText kCaptionNoUrl =
     QT_TRANSLATE_NOOP("glyphon", "Nebylo zadáno URL!");
 inline constexpr bitmap::CatalogueText kFolderNotFound =

@@ -70,8 +70,9 @@ inline constexpr bitmap::CatalogueText kSavePngFailed =
 inline constexpr bitmap::CatalogueText kCaptionSaveError =
     QT_TRANSLATE_NOOP("glyphon", "Chyba při ukládání");  // 59472
 inline constexpr bitmap::CatalogueText kCaptionPictureInfo =
-    QT_TRANSLATE_NOOP("glyphon", "Informace o obrázku");                                // 59473
-inline constexpr bitmap::CatalogueText kCaptionInfo = QT_TRANSLATE_NOOP("glyphon", "Info");  // 59474
+    QT_TRANSLATE_NOOP("glyphon", "Informace o obrázku");  // 59473
+inline constexpr bitmap::CatalogueText kCaptionInfo =
+    QT_TRANSLATE_NOOP("glyphon", "Info");  // 59474
 
 // The New command.
 inline constexpr bitmap::CatalogueText kCannotCreatePicture =
@@ -92,7 +93,8 @@ inline constexpr bitmap::CatalogueText kSplitPagesWritten =
     QT_TRANSLATE_NOOP("glyphon", "WML stránky vytvořeny");
 inline constexpr bitmap::CatalogueText kSplitPagesWrittenIn =
     QT_TRANSLATE_NOOP("glyphon", "WML stránky vytvořeny a uloženy v %s");
-inline constexpr bitmap::CatalogueText kCaptionDone = QT_TRANSLATE_NOOP("glyphon", "Operace kompletní");
+inline constexpr bitmap::CatalogueText kCaptionDone =
+    QT_TRANSLATE_NOOP("glyphon", "Operace kompletní");
 
 // Why a folder of the settings cannot be used.
 inline constexpr bitmap::CatalogueText kFolderMissing =

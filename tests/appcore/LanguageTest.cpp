@@ -19,11 +19,16 @@ using bitmap::Language;
 
 TEST(Language, CzechLocalesOnlyAreCzech) {
     const std::pair<const char*, Language> cases[] = {
-        {"cs", Language::czech},          {"cs_CZ", Language::czech},
-        {"cs_CZ.UTF-8", Language::czech}, {"cs-CZ", Language::czech},
-        {"cs@euro", Language::czech},     {"csb_PL", Language::english},
-        {"en_US.UTF-8", Language::english}, {"de_DE", Language::english},
-        {"C", Language::english},         {"POSIX", Language::english},
+        {"cs", Language::czech},
+        {"cs_CZ", Language::czech},
+        {"cs_CZ.UTF-8", Language::czech},
+        {"cs-CZ", Language::czech},
+        {"cs@euro", Language::czech},
+        {"csb_PL", Language::english},
+        {"en_US.UTF-8", Language::english},
+        {"de_DE", Language::english},
+        {"C", Language::english},
+        {"POSIX", Language::english},
         {"", Language::english},
     };
     for (const auto& [locale, expected] : cases)

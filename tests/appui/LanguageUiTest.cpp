@@ -35,8 +35,8 @@ QStringList menuTitles(QMenuBar& bar) {
 TEST_F(EnglishFrameTest, MenusSpeakEnglish) {
     const QStringList titles = menuTitles(*frame().menuBar());
     for (const char* title : {"&File", "&Edit", "&Zoom", "&Help"})
-        EXPECT_TRUE(titles.contains(QLatin1String(title))) << title << " in "
-                                                           << titles.join(", ").toStdString();
+        EXPECT_TRUE(titles.contains(QLatin1String(title)))
+            << title << " in " << titles.join(", ").toStdString();
 }
 
 TEST_F(FrameTest, MenusSpeakCzechByDefault) {
@@ -107,10 +107,10 @@ TEST(ProgramLanguage, HelpFollowsTheEnvironmentAndLang) {
                     .startsWith(QStringLiteral("Usage: glyphon")));
     EXPECT_TRUE(programHelp({QStringLiteral("--help")}, QStringLiteral("cs"))
                     .startsWith(QStringLiteral("Použití: glyphon")));
-    EXPECT_TRUE(programHelp({QStringLiteral("--lang"), QStringLiteral("cs"),
-                             QStringLiteral("--help")},
-                            QStringLiteral("en"))
-                    .startsWith(QStringLiteral("Použití: glyphon")));
+    EXPECT_TRUE(
+        programHelp({QStringLiteral("--lang"), QStringLiteral("cs"), QStringLiteral("--help")},
+                    QStringLiteral("en"))
+            .startsWith(QStringLiteral("Použití: glyphon")));
     EXPECT_TRUE(programHelp({QStringLiteral("--version")}, QStringLiteral("en"))
                     .startsWith(QStringLiteral("glyphon (WAP Glyphon) ")));
 }

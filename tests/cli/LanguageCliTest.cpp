@@ -14,13 +14,15 @@ TEST(CliLanguage, LangChoosesTheLanguageOfOneRun) {
     const std::string missing = folder.file("missing.bmp");
     const auto english = runCli({"--lang", "en", "info", missing});
     EXPECT_NE(english.status, 0);
-    EXPECT_NE(english.err.find("Cannot open the file for reading"), std::string::npos) << english.err;
+    EXPECT_NE(english.err.find("Cannot open the file for reading"), std::string::npos)
+        << english.err;
     // The next run speaks the language of the process again.
     const auto czech = runCli({"info", missing});
     EXPECT_NE(czech.err.find("Nelze otevřít soubor pro čtení"), std::string::npos) << czech.err;
     EXPECT_EQ(app::programLanguage(), bitmap::Language::czech);
     const auto chosenLate = runCli({"info", "--lang=en", missing});
-    EXPECT_NE(chosenLate.err.find("Cannot open the file for reading"), std::string::npos) << chosenLate.err;
+    EXPECT_NE(chosenLate.err.find("Cannot open the file for reading"), std::string::npos)
+        << chosenLate.err;
 }
 
 TEST(CliLanguage, UnknownOrMissingLanguageIsAUsageError) {

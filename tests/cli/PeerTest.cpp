@@ -49,12 +49,19 @@ TEST(CliProgram, ConvertedWbmpReadsBackInNetpbmWithTheSamePixels) {
 TEST(CliProgram, ExitStatusAndMessagesOfTheRealProgram) {
     TempDir dir;
     const std::string cli = quote(testing_support::cliPath());
-    const auto missing = runCommand(cli + " convert " + quote(dir.file("nope.bmp")) + " -o " +
-                                    quote(dir.file("x.wbmp")));
+    const std::string convertMissing =
+        " convert " + quote(dir.file("nope.bmp")) + " -o " + quote(dir.file("x.wbmp"));
+    const auto missing = runCommand(cli + " --lang cs" + convertMissing);
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("Soubor '" + dir.file("nope.bmp") + "' neexistuje!"),
               std::string::npos)
         << missing.err;
+    // The language of the environment, the same failure in English.
+    const auto english =
+        runCommand("LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_GB.UTF-8 " + cli + convertMissing);
+    EXPECT_NE(english.err.find("File '" + dir.file("nope.bmp") + "' does not exist!"),
+              std::string::npos)
+        << english.err;
     EXPECT_EQ(runCommand(cli + " convert").exitCode, 2);
     EXPECT_EQ(runCommand(cli + " --help").exitCode, 0);
 }
