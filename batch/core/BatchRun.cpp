@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/Texts.h"
 #include "batch/core/UniqueFileName.h"
@@ -132,6 +133,30 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     return summary;
 }
 
+std::optional<codec::ResizeTarget> BatchRun::resizeAfterLoad() const {
+    // Converted first, the picture is dithered at the size it was loaded.
+    if (!options_->convertAfterResize)
+        return std::nullopt;
+    using Kind = codec::ResizeTarget::Kind;
+    switch (options_->extraResize) {
+        case ExtraResize::exactSize:
+            return codec::ResizeTarget{Kind::exact, options_->extraWidth, options_->extraHeight,
+                                       100};
+        case ExtraResize::percentage:
+            return codec::ResizeTarget{Kind::percent, 0, 0, options_->percentage};
+        case ExtraResize::none:
+            break;
+    }
+    if (!settings_->resizeEnabled)
+        return std::nullopt;
+    if (settings_->resizeMode == ResizeMode::phone) {
+        const app::PhoneTable phones;
+        return codec::ResizeTarget{Kind::fit, phones.PhoneWidth(settings_->phoneIndex + 1),
+                                   phones.PhoneHeight(settings_->phoneIndex + 1), 100};
+    }
+    return codec::ResizeTarget{Kind::fit, settings_->boxWidth, settings_->boxHeight, 100};
+}
+
 bool BatchRun::convertEntry(Entry& entry) {
     auto& codec = document_.codec();
     const app::AppSettings& app = document_.settings();
@@ -157,7 +182,10 @@ bool BatchRun::convertEntry(Entry& entry) {
     }
 
     show(std::string(text::kLoading), entry.name);
-    if (document_.OpenPicture(entry.name, false) != app::result::kOk) {
+    codec.setPlannedResize(resizeAfterLoad());
+    const int opened = document_.OpenPicture(entry.name, false);
+    codec.setPlannedResize(std::nullopt);
+    if (opened != app::result::kOk) {
         fail(formatText(text::kLoadFailed, {entry.name, document_.loadErrorText()}));
         return false;
     }

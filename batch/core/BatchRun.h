@@ -74,6 +74,10 @@ private:
     struct Entry;
     // One entry's steps; false when it failed (the error is already counted).
     bool convertEntry(Entry& entry);
+    // The resize that follows each load when it comes before the black and
+    // white conversion, for the codec to load pictures reduced; nothing
+    // otherwise.
+    std::optional<codec::ResizeTarget> resizeAfterLoad() const;
     void fail(const std::string& message);
     // Shows a failure when the run stops on errors; may stop the run.
     void report(const std::string& shown);
