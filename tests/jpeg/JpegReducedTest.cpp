@@ -14,6 +14,7 @@
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegReducedIdct.h"
 #include "jpeg/JpegTestSupport.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -149,6 +150,25 @@ TEST(JpegReduced, GreyFilesGiveTheSamePixelsBothWays) {
     if (file.empty())
         GTEST_SKIP() << "cjpeg missing";
     EXPECT_EQ(greyOf(file).values, colourLuma(file).values);
+}
+
+TEST(JpegReduced, ScansOfChromaAloneArePassedOver) {
+    // Each component in a scan of its own: the grey picture skips two.
+    testing_support::TempDir dir;
+    testing_support::writeFile(dir.file("scans.txt"), std::string("0;\n1;\n2;\n"));
+    const Bytes file = jpegtest::cjpegFile(
+        "-quality 85 -sample 2x2 -scans " + testing_support::quote(dir.file("scans.txt")), 91, 37);
+    if (file.empty())
+        GTEST_SKIP() << "cjpeg missing";
+    const Plane grey = greyOf(file);
+    EXPECT_GE(jpegtest::psnr(grey.values, colourLuma(file).values), 50.0);
+    // Cut inside the last chroma scan: the luma is whole, the error is the
+    // file's.
+    const Bytes cut(file.begin(), file.end() - 20);
+    GreyImage image;
+    JpegDecoder decoder;
+    EXPECT_THROW(decoder.readGreyImage(cut, image), JpegDecoder::JpegBadStream);
+    EXPECT_EQ(planeOf(image).values, grey.values);
 }
 
 TEST(JpegReduced, OneEighthIsTheBlocksMean) {
