@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <ostream>
+#include <thread>
 
 #include "app/core/DisplayPresets.h"
 #include "app/core/PathText.h"
@@ -16,6 +18,7 @@
 #include "cli/PhoneChoice.h"
 #include "cli/ProgressLine.h"
 #include "cli/Texts.h"
+#include "cli/WorkerSessions.h"
 
 namespace cli {
 namespace {
@@ -26,7 +29,7 @@ constexpr const char* kConvertHelp =
     "                           [--fit WxH | --phone N|NAME | --display NAME |\n"
     "                            --size WxH | --percent P]\n"
     "                           [--wml [--wml-dir D] [--prefix P] [--alt TEXT]]\n"
-    "                           [--stop-on-error]\n"
+    "                           [--stop-on-error] [-j JOBS]\n"
     "\n"
     "Converts the pictures one after another, as the program's batch conversion\n"
     "does: loads each INPUT (BMP, WBMP, GIF, JPEG or PNG; the content decides\n"
@@ -66,6 +69,9 @@ constexpr const char* kConvertHelp =
     "  --prefix P      put P/ before the picture's name in the pages\n"
     "  --alt TEXT      the pages' alternative text (default: the picture's name)\n"
     "  --stop-on-error report each failure at once (the run still goes on)\n"
+    "  -j, --jobs JOBS convert on JOBS threads at once (default: one per\n"
+    "                  processor); the names, pages and messages are those of\n"
+    "                  a run on one thread\n"
     "  -h, --help      show this text\n"
     "\n"
     "Dithering options (each not given is the program's setting):\n"
@@ -79,6 +85,12 @@ constexpr const char* kConvertHelp =
     "Exit status: 0 when every picture was converted, 1 when any failed,\n"
     "2 for bad usage.\n";
 
+// One thread per processor, at most kMaxJobs.
+constexpr int kMaxJobs = 64;
+int defaultJobs() {
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
+}
+
 struct ConvertRequest {
     std::vector<std::string> inputs;
     std::string output;
@@ -91,6 +103,7 @@ struct ConvertRequest {
     std::optional<std::string> prefix;
     std::optional<std::string> altText;
     bool stopOnError = false;
+    int jobs = defaultJobs();
 };
 
 // Parses the arguments; on bad usage writes the reason to err and returns
@@ -113,6 +126,15 @@ std::optional<ConvertRequest> parse(const std::vector<std::string>& args, std::o
             {
                 flagOption({"--wml"}, request.wml),
                 flagOption({"--stop-on-error"}, request.stopOnError),
+                {{"-j", "--jobs"},
+                 true,
+                 [&](const std::string&, const std::string& value) {
+                     const auto jobs = parseInt(value, 1, kMaxJobs);
+                     if (!jobs)
+                         return Refusal(text::kBadJobs);
+                     request.jobs = *jobs;
+                     return Refusal();
+                 }},
                 textOption({"-o"}, request.output),
                 conversionOptionSpec(request.conversion),
                 textOption({"--wml-dir"}, request.wmlFolder),
@@ -279,8 +301,19 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // Options not given are the program's.
     if (request->conversion.dither.any())
         settings.ditherOptions = request->conversion.dither.over(session.settings().ditherOptions);
-    session.codec().setCArrayOptions(
-        request->conversion.cArray.over(session.settings().cArrayOptions));
+    const bitmap::CArrayOptions cArray =
+        request->conversion.cArray.over(session.settings().cArrayOptions);
+    session.codec().setCArrayOptions(cArray);
+    // Further threads each get a document of their own; one picture needs
+    // no more than the session's.
+    const size_t threads = std::min(static_cast<size_t>(request->jobs), request->inputs.size());
+    WorkerSessions workers(threads >= 2 ? threads : 0, out, err, global);
+    if (!workers.ready()) {
+        err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
+        return kExitFailed;
+    }
+    workers.setCArrayOptions(cArray);
+    options.workers = workers.workers();
     std::string fileList;
     for (const auto& input : request->inputs)
         fileList += batch::listedUrl(input) + "\n";

@@ -34,6 +34,8 @@ inline constexpr std::string_view kBadSize =
     QT_TRANSLATE_NOOP("glyphon-cli", "size must look like 96x60");
 inline constexpr std::string_view kBadPercentage =
     QT_TRANSLATE_NOOP("glyphon-cli", "percentage must be a whole number from 1 to 100000");
+inline constexpr std::string_view kBadJobs =
+    QT_TRANSLATE_NOOP("glyphon-cli", "jobs must be a whole number from 1 to 64");
 inline constexpr std::string_view kOneResizeOption = QT_TRANSLATE_NOOP(
     "glyphon-cli", "give only one of --fit, --phone, --display, --size and --percent");
 inline constexpr std::string_view kLineBreakInInput =

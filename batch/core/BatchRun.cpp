@@ -1,7 +1,11 @@
 #include "batch/core/BatchRun.h"
 #include "app/core/PathText.h"
 
+#include <condition_variable>
 #include <cstdio>
+#include <exception>
+#include <mutex>
+#include <thread>
 
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
@@ -27,6 +31,16 @@ std::string outputPathFor(const std::string& outputFolder, const std::string& en
 struct BatchRun::Entry {
     std::string name;
     std::string outputPath;
+    // A downloaded picture's local copy, removed once the entry is done.
+    std::string temporaryDownload;
+    // Why the entry failed before it was saved; with wrongDepth, the depth
+    // that could not be converted.
+    std::optional<std::string> failure;
+    std::optional<int> wrongDepth;
+    ~Entry() {
+        if (!temporaryDownload.empty())
+            std::remove(temporaryDownload.c_str());
+    }
 };
 
 int countEntries(const std::string& fileList) {
@@ -73,12 +87,6 @@ void BatchRun::report(const std::string& shown) {
         ui_.askYesNo(question, std::string(app::text::kCaptionError), app::MessageIcon::error);
 }
 
-void BatchRun::removeTemporaryDownload() {
-    if (!temporaryDownload_.empty())
-        std::remove(temporaryDownload_.c_str());
-    temporaryDownload_.clear();
-}
-
 BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
                            const BatchRunOptions& options) {
     settings_ = &settings;
@@ -86,7 +94,6 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     total_ = done_ = errors_ = 0;
     stopped_ = false;
     errorList_.clear();
-    temporaryDownload_.clear();
 
     BatchSummary summary;
     progress_.update(0, -1, 0, std::string(text::kNoFile), std::string(text::kCountingPictures));
@@ -98,22 +105,26 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
         return summary;
     }
     format_ = format;
+    // Worked out once: the workers only read it.
+    plannedResize_ = resizeAfterLoad();
     summary.ran = true;
 
-    size_t start = 0;
-    while (start < fileList.size() && !stopped_) {
-        const size_t end = fileList.find('\n', start);
-        if (end == std::string::npos)
-            break;
-        removeTemporaryDownload();
-        Entry entry{fileList.substr(start, end - start), {}};
-        start = end + 1;
-        if (convertEntry(entry)) {
-            ++done_;
-            show(std::string(text::kFinished), entry.name);
+    std::vector<std::string> names;
+    for (size_t start = 0, end; (end = fileList.find('\n', start)) != std::string::npos;
+         start = end + 1)
+        names.push_back(fileList.substr(start, end - start));
+    if (options.workers.size() >= 2 && names.size() >= 2) {
+        convertInParallel(names);
+    } else {
+        for (size_t i = 0; i < names.size() && !stopped_; ++i) {
+            Entry entry;
+            entry.name = names[i];
+            if (convertEntry(entry)) {
+                ++done_;
+                show(std::string(text::kFinished), entry.name);
+            }
         }
     }
-    removeTemporaryDownload();
 
     summary.total = total_;
     summary.done = done_;
@@ -158,20 +169,122 @@ std::optional<codec::ResizeTarget> BatchRun::resizeAfterLoad() const {
 }
 
 bool BatchRun::convertEntry(Entry& entry) {
-    auto& codec = document_.codec();
-    const app::AppSettings& app = document_.settings();
-
-    if (entry.name.find("://") != std::string::npos) {
-        std::string localPath;
-        std::string errorText;
-        if (document_.FetchUrl(entry.name, localPath, errorText) != app::result::kOk) {
-            fail(errorText);
-            return false;
-        }
-        entry.name = localPath;
-        temporaryDownload_ = localPath;
+    if (fetch(document_, entry)) {
+        nameOutput(entry);
+        if (prepare(document_, entry, true))
+            return save(document_, entry);
     }
+    countFailure(entry);
+    return false;
+}
 
+void BatchRun::convertInParallel(const std::vector<std::string>& names) {
+    const size_t count = names.size();
+    const size_t threads = options_->workers.size();
+    std::vector<Entry> entries(count);
+    std::vector<std::exception_ptr> thrown(count);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<bool> prepared(count, false);  // guarded by mutex
+    size_t saved = 0;                          // entries before this are done; guarded by mutex
+    bool ending = false;                       // guarded by mutex
+
+    // Worker w prepares entries w, w + threads, ...; its document is free
+    // for the next one once the run's thread is through with the last one.
+    auto work = [&](size_t w) {
+        app::CMFCTest2Doc& document = *options_->workers[w].document;
+        for (size_t i = w; i < count; i += threads) {
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return ending || saved + threads > i; });
+                if (ending)
+                    return;
+            }
+            entries[i].name = names[i];
+            try {
+                if (fetch(document, entries[i]))
+                    prepare(document, entries[i], false);
+            } catch (...) {
+                thrown[i] = std::current_exception();
+            }
+            {
+                std::lock_guard lock(mutex);
+                prepared[i] = true;
+            }
+            changed.notify_all();
+        }
+    };
+    auto end = [&] {
+        {
+            std::lock_guard lock(mutex);
+            ending = true;
+        }
+        changed.notify_all();
+    };
+    std::vector<std::thread> pool;
+    // Whatever way the loop below is left, the workers are told to stop
+    // and waited for before the entries they use go away.
+    struct Joiner {
+        std::vector<std::thread>& pool;
+        std::function<void()> end;
+        ~Joiner() {
+            end();
+            for (auto& thread : pool)
+                thread.join();
+        }
+    } joiner{pool, end};
+    for (size_t w = 0; w < threads; ++w)
+        pool.emplace_back(work, w);
+
+    for (size_t i = 0; i < count && !stopped_; ++i) {
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return bool(prepared[i]); });
+        }
+        if (thrown[i])
+            std::rethrow_exception(thrown[i]);
+        const BatchWorker& worker = options_->workers[i % threads];
+        if (worker.passOnMessages)
+            worker.passOnMessages();
+        Entry& entry = entries[i];
+        bool converted = false;
+        if (entry.failure) {
+            countFailure(entry);
+        } else {
+            nameOutput(entry);
+            converted = save(*worker.document, entry);
+        }
+        if (converted) {
+            ++done_;
+            show(std::string(text::kFinished), entry.name);
+        }
+        if (!entry.temporaryDownload.empty()) {
+            std::remove(entry.temporaryDownload.c_str());
+            entry.temporaryDownload.clear();
+        }
+        {
+            std::lock_guard lock(mutex);
+            saved = i + 1;
+        }
+        changed.notify_all();
+    }
+}
+
+bool BatchRun::fetch(app::CMFCTest2Doc& document, Entry& entry) {
+    if (entry.name.find("://") == std::string::npos)
+        return true;
+    std::string localPath;
+    std::string errorText;
+    if (document.FetchUrl(entry.name, localPath, errorText) != app::result::kOk) {
+        entry.failure = errorText;
+        return false;
+    }
+    entry.name = localPath;
+    entry.temporaryDownload = localPath;
+    return true;
+}
+
+void BatchRun::nameOutput(Entry& entry) {
     show(std::string(text::kCreatingOutput), entry.name);
     if (options_->singleOutputPath) {
         entry.outputPath = *options_->singleOutputPath;
@@ -180,21 +293,29 @@ bool BatchRun::convertEntry(Entry& entry) {
             outputPathFor(settings_->outputFolder, entry.name, "." + std::string(format_->name));
         MakeUniqueFileName(entry.outputPath);
     }
+}
 
-    show(std::string(text::kLoading), entry.name);
-    codec.setPlannedResize(resizeAfterLoad());
-    const int opened = document_.OpenPicture(entry.name, false);
+bool BatchRun::prepare(app::CMFCTest2Doc& document, Entry& entry, bool showSteps) {
+    auto step = [&](std::string_view status) {
+        if (showSteps)
+            show(std::string(status), entry.name);
+    };
+    auto& codec = document.codec();
+    const app::AppSettings& app = document.settings();
+
+    step(text::kLoading);
+    codec.setPlannedResize(plannedResize_);
+    const int opened = document.OpenPicture(entry.name, false);
     codec.setPlannedResize(std::nullopt);
     if (opened != app::result::kOk) {
-        fail(formatText(text::kLoadFailed, {entry.name, document_.loadErrorText()}));
+        entry.failure = formatText(text::kLoadFailed, {entry.name, document.loadErrorText()});
         return false;
     }
 
     const int depth = codec.GetBMPBpp();
     if (depth != 4 && depth != 8) {
-        ++errors_;
-        report(formatText(text::kDepthShown, {entry.name}));
-        errorList_ += formatText(text::kDepthListed, {static_cast<long long>(depth), entry.name});
+        entry.failure = formatText(text::kDepthShown, {entry.name});
+        entry.wrongDepth = depth;
         return false;
     }
 
@@ -204,9 +325,9 @@ bool BatchRun::convertEntry(Entry& entry) {
     const bitmap::DitherOptions ditherOptions =
         settings_->ditherOptions.value_or(app.ditherOptions);
     auto convert = [&] {
-        show(std::string(text::kConverting), entry.name);
+        step(text::kConverting);
         if (!codec.ConvertBMPToMonochrome(method, threshold, ditherOptions)) {
-            fail(formatText(text::kConversionFailed, {entry.name}));
+            entry.failure = formatText(text::kConversionFailed, {entry.name});
             return false;
         }
         return true;
@@ -215,29 +336,40 @@ bool BatchRun::convertEntry(Entry& entry) {
         const bool extra = options_->extraResize != ExtraResize::none;
         if (!settings_->resizeEnabled && !extra)
             return true;
-        show(std::string(text::kResizing), entry.name);
+        step(text::kResizing);
         int outcome = app::result::kOk;
         if (extra) {
             const int resized = options_->extraResize == ExtraResize::exactSize
                                     ? codec.ResizeTo(options_->extraWidth, options_->extraHeight, 1)
                                     : codec.ResizePercentual(options_->percentage);
-            outcome = resized ? document_.ReloadFromCodec() : app::result::kResizeFailed;
+            outcome = resized ? document.ReloadFromCodec() : app::result::kResizeFailed;
         } else if (settings_->resizeMode == ResizeMode::phone) {
-            outcome = document_.FitToPhone(settings_->phoneIndex);
+            outcome = document.FitToPhone(settings_->phoneIndex);
         } else {
-            outcome = document_.ResizeToBox(settings_->boxWidth, settings_->boxHeight);
+            outcome = document.ResizeToBox(settings_->boxWidth, settings_->boxHeight);
         }
         if (outcome != app::result::kOk) {
-            fail(formatText(text::kResizeFailed, {entry.name}));
+            entry.failure = formatText(text::kResizeFailed, {entry.name});
             return false;
         }
         return true;
     };
-    const bool prepared =
-        options_->convertAfterResize ? resize() && convert() : convert() && resize();
-    if (!prepared)
-        return false;
+    return options_->convertAfterResize ? resize() && convert() : convert() && resize();
+}
 
+void BatchRun::countFailure(const Entry& entry) {
+    if (!entry.wrongDepth) {
+        fail(entry.failure.value_or(std::string()));
+        return;
+    }
+    ++errors_;
+    report(*entry.failure);
+    errorList_ +=
+        formatText(text::kDepthListed, {static_cast<long long>(*entry.wrongDepth), entry.name});
+}
+
+bool BatchRun::save(app::CMFCTest2Doc& document, Entry& entry) {
+    auto& codec = document.codec();
     const int width = codec.GetBMPWidth();
     const int height = codec.GetBMPHeight();
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/UserInterface.h"
@@ -22,6 +23,14 @@ public:
     virtual ~BatchProgress() = default;
     virtual void update(int processed, int remaining, int errors, const std::string& file,
                         const std::string& status) = 0;
+};
+
+// A further document that prepares pictures on a thread of its own.
+struct BatchWorker {
+    app::CMFCTest2Doc* document = nullptr;
+    // Passes on what the document told its user while preparing the picture
+    // whose turn it now is; called in list order on the run's own thread.
+    std::function<void()> passOnMessages;
 };
 
 // Extra resizing for the command-line tool, beyond the box and the phone.
@@ -48,6 +57,13 @@ struct BatchRunOptions {
     bool showSummary = true;
     // Told of every picture saved, with the file it went to.
     std::function<void(const std::string& entry, const std::string& output)> pictureSaved;
+    // With two or more, each worker's thread fetches, loads, converts and
+    // resizes the pictures, while the run's own thread names, saves and
+    // reports them in list order: the names, pages, messages and summary
+    // are those of a run on the one document. Each document is used by one
+    // thread at a time: its worker until the picture is prepared, then the
+    // run's thread until it is saved, and only then its worker again.
+    std::vector<BatchWorker> workers;
 };
 
 struct BatchSummary {
@@ -72,8 +88,21 @@ public:
 
 private:
     struct Entry;
-    // One entry's steps; false when it failed (the error is already counted).
+    // One entry's steps on the run's document; false when it failed (the
+    // error is already counted).
     bool convertEntry(Entry& entry);
+    // The run over the workers' documents, in list order.
+    void convertInParallel(const std::vector<std::string>& names);
+    // The steps of an entry that need no one else: false when one failed,
+    // with the failure kept in the entry. Progress is shown with showSteps.
+    bool fetch(app::CMFCTest2Doc& document, Entry& entry);
+    bool prepare(app::CMFCTest2Doc& document, Entry& entry, bool showSteps);
+    // The steps that depend on the entries before: the output's name, the
+    // file, the page; failures are counted here.
+    void nameOutput(Entry& entry);
+    bool save(app::CMFCTest2Doc& document, Entry& entry);
+    // Counts the failure kept in the entry.
+    void countFailure(const Entry& entry);
     // The resize that follows each load when it comes before the black and
     // white conversion, for the codec to load pictures reduced; nothing
     // otherwise.
@@ -82,7 +111,6 @@ private:
     // Shows a failure when the run stops on errors; may stop the run.
     void report(const std::string& shown);
     void show(const std::string& status, const std::string& file);
-    void removeTemporaryDownload();
 
     app::CMFCTest2Doc& document_;
     app::UserInterface& ui_;
@@ -91,12 +119,12 @@ private:
     BatchSettings* settings_ = nullptr;
     const BatchRunOptions* options_ = nullptr;
     const codec::PictureFormat* format_ = nullptr;
+    std::optional<codec::ResizeTarget> plannedResize_;
     int total_ = 0;
     int done_ = 0;
     int errors_ = 0;
     bool stopped_ = false;
     std::string errorList_;
-    std::string temporaryDownload_;
 };
 
 // The confirmation text shown before a run when the user asked for one.

@@ -3,6 +3,10 @@
 
 #include <QSettings>
 
+#include <filesystem>
+#include <map>
+#include <tuple>
+
 #include "bitmap/FileIO.h"
 #include "bitmap/WBMPCoder.h"
 #include "support/CliRun.h"
@@ -84,6 +88,62 @@ TEST(CliBatch, FailuresGoToTheSummaryOnStandardError) {
         runCli({"convert", dir.file("bad.bmp"), good, "-o", dir.file("out"), "--stop-on-error"});
     EXPECT_EQ(stopping.status, 1);
     EXPECT_EQ(stopping.err.rfind("Chyba: Nepodařilo se nahrát soubor ", 0), 0u) << stopping.err;
+}
+
+// Every file under a folder, by its path relative to it, with its bytes.
+std::map<std::string, std::vector<uint8_t>> filesUnder(const std::string& folder) {
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(folder))
+        if (item.is_regular_file())
+            files[std::filesystem::relative(item.path(), folder).string()] =
+                testing_support::readFile(item.path().string());
+    return files;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// Threads change nothing a run leaves behind: the same names (a failed
+// picture leaves its name to the next one of that name), pages, messages
+// and summary as one thread, with an earlier file in the folder kept.
+TEST(CliBatch, ParallelRunIsTheSerialRun) {
+    testing_support::ScopedSettingsStore store;
+    TempDir dir;
+    std::vector<std::string> inputs;
+    for (const char* folder : {"a", "b", "c"}) {
+        std::filesystem::create_directory(dir.file(folder));
+        if (std::string(folder) == "a")
+            testing_support::writeFile(dir.file("a/p.bmp"), std::string("BMbroken"));
+        else
+            writeGradientBmp(dir.file(std::string(folder) + "/p.bmp"), 40, 30);
+        inputs.push_back(dir.file(std::string(folder) + "/p.bmp"));
+        inputs.push_back(writeGradientBmp(dir.file(std::string(folder) + "/q.bmp"), 17, 90));
+    }
+    inputs.push_back(dir.file("missing.bmp"));
+    auto runWith = [&](const std::string& jobs) {
+        const std::string out = dir.file("out" + jobs);
+        std::filesystem::create_directory(out);
+        testing_support::writeFile(out + "/q.wbmp", std::string("kept"));
+        std::vector<std::string> args{"convert"};
+        args.insert(args.end(), inputs.begin(), inputs.end());
+        args.insert(args.end(), {"-o", out, "--fit", "20x20", "--wml", "-j", jobs});
+        auto run = runCli(args);
+        return std::tuple{run.status, replaced(run.out, out, "OUT"), replaced(run.err, out, "OUT"),
+                          filesUnder(out)};
+    };
+    const auto serial = runWith("1");
+    EXPECT_EQ(std::get<0>(serial), 1);
+    EXPECT_NE(std::get<1>(serial).find("/b/p.bmp -> OUT/p.wbmp\n"), std::string::npos)
+        << std::get<1>(serial);
+    EXPECT_EQ(std::get<3>(serial).size(), 11u);  // five pictures, five pages, the kept file
+    for (const char* jobs : {"2", "3", "64"}) {
+        SCOPED_TRACE(jobs);
+        EXPECT_EQ(runWith(jobs), serial);
+    }
+    EXPECT_EQ(runCli({"convert", inputs[0], "-o", dir.file("x"), "-j", "0"}).status, 2);
 }
 
 TEST(CliSplit, PhoneSizedTilesWithPages) {

@@ -33,6 +33,17 @@ void loadPattern(CCodec& codec, const TempDir& dir) {
     ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 100), 1);
 }
 
+// A 16 x 8 grey left-to-right ramp (0, 16, ..., 240) compressed by cjpeg.
+bool writeGradientJpeg(const std::string& path) {
+    std::string pgm = "P5\n16 8\n255\n";
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            pgm += static_cast<char>(x * 16);
+    const std::string source = path + ".pgm";
+    writeFile(source, pgm);
+    return runCommand("cjpeg -quality 95 " + quote(source) + " > " + quote(path)).exitCode == 0;
+}
+
 std::vector<uint8_t> pixelsOf(const CCodec& codec) {
     const auto pixels = codec.picture()->pixels();
     return {pixels.begin(), pixels.end()};
@@ -121,16 +132,8 @@ TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
     if (!testing_support::hasTool("cjpeg"))
         GTEST_SKIP() << "cjpeg is not installed";
     TempDir dir;
-    // A 16 x 8 grey gradient as PGM, compressed by cjpeg.
-    std::string pgm = "P5\n16 8\n255\n";
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x)
-            pgm += static_cast<char>(x * 16);
-    writeFile(dir.file("g.pgm"), pgm);
-    ASSERT_EQ(runCommand("cjpeg -quality 95 " + quote(dir.file("g.pgm")) + " > " +
-                         quote(dir.file("g.png")))
-                  .exitCode,
-              0);
+    // Named .png on purpose: the content decides the format, not the name.
+    ASSERT_TRUE(writeGradientJpeg(dir.file("g.png")));
     CCodec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(dir.file("g.png"), ""), 1) << codec.errordescription();
@@ -153,15 +156,7 @@ TEST(CodecFormats, CameraJpegLoadsByContentAndUpright) {
     if (!testing_support::hasTool("cjpeg"))
         GTEST_SKIP() << "cjpeg is not installed";
     TempDir dir;
-    std::string pgm = "P5\n16 8\n255\n";
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x)
-            pgm += static_cast<char>(x * 16);
-    writeFile(dir.file("g.pgm"), pgm);
-    ASSERT_EQ(runCommand("cjpeg -quality 95 " + quote(dir.file("g.pgm")) + " > " +
-                         quote(dir.file("g.jpg")))
-                  .exitCode,
-              0);
+    ASSERT_TRUE(writeGradientJpeg(dir.file("g.jpg")));
     auto bytes = readFile(dir.file("g.jpg"));
     ASSERT_EQ(bytes[3], 0xE0);
     // APP1 "Exif", little-endian TIFF header, one entry: orientation 6

@@ -3,84 +3,33 @@
 // use at most 1 s of processor time, and must fail with the fault of its
 // data, not for want of memory.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegDecoder.h"
 #include "jpeg/JpegTestSupport.h"
+#include "support/BoundedChild.h"
 #include "support/TestSupport.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define GLYPHON_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define GLYPHON_ADDRESS_SANITIZER 1
-#endif
-#endif
 
 namespace {
 
-constexpr rlim_t kMemoryAllowance = rlim_t{64} << 20;
-constexpr rlim_t kSeconds = 1;
-
-rlim_t addressSpaceNow() {
-    std::ifstream statm("/proc/self/statm");
-    rlim_t pages = 0;
-    statm >> pages;
-    return pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
-}
-
-struct Bounded {
-    bool withinLimits = false;  // the child finished by itself
-    std::string message;        // the decoder's error, empty on success
-};
-
-// Decodes the bytes in a forked child under the limits; the child reports
-// the decoder's message through a pipe.
-Bounded decodeUnderLimits(const std::vector<uint8_t>& bytes) {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return {};
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        const rlimit memory{addressSpaceNow() + kMemoryAllowance,
-                            addressSpaceNow() + kMemoryAllowance};
-        const rlimit time{kSeconds, kSeconds + 1};
-        ::setrlimit(RLIMIT_AS, &memory);
-        ::setrlimit(RLIMIT_CPU, &time);
-        std::string message;
+// Decodes the bytes in a child under 64 MB of extra address space and 1 s
+// of processor time; the decoder's message, empty on success.
+testing_support::BoundedRun decodeUnderLimits(const std::vector<uint8_t>& bytes) {
+    return testing_support::runUnderLimits([&bytes] {
         try {
             Carvello::RasterImage image;
             Carvello::JpegDecoder decoder;
             decoder.readImage(bytes, image);
         } catch (const Carvello::GraphicsException& error) {
-            message = error.what();
+            return std::string(error.what());
         } catch (...) {
-            message = "unexpected exception";
+            return std::string("unexpected exception");
         }
-        const ssize_t written = ::write(channel[1], message.data(), message.size());
-        ::_exit(written == static_cast<ssize_t>(message.size()) ? 0 : 1);
-    }
-    ::close(channel[1]);
-    Bounded result;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0)
-        result.message.append(buffer, static_cast<size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    result.withinLimits = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return result;
+        return std::string();
+    });
 }
 
 struct HostileCase {
@@ -139,9 +88,9 @@ TEST(JpegBounds, HugeFramesOfLittleDataStayWithinMemoryAndTime) {
     for (const auto& c : hostileCases()) {
         SCOPED_TRACE(c.name);
         ASSERT_LT(c.bytes.size(), 1000u);
-        const Bounded result = decodeUnderLimits(c.bytes);
-        EXPECT_TRUE(result.withinLimits);
-        EXPECT_EQ(result.message, c.message);
+        const auto result = decodeUnderLimits(c.bytes);
+        EXPECT_TRUE(result.finished) << result.death;
+        EXPECT_EQ(result.report, c.message);
     }
     // The limits bite: a flat 8000 x 8000 picture really needs more.
     const auto flat = jpegtest::StreamBuilder()
@@ -154,7 +103,7 @@ TEST(JpegBounds, HugeFramesOfLittleDataStayWithinMemoryAndTime) {
                           .raw(std::vector<uint8_t>(250000, 0))
                           .eoi()
                           .data();
-    EXPECT_EQ(decodeUnderLimits(flat).message, "Out of memory");
+    EXPECT_EQ(decodeUnderLimits(flat).report, "Out of memory");
 }
 
 }  // namespace

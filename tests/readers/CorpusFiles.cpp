@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bitmap/DibView.h"
 #include "support/TestSupport.h"
 
 namespace readers_test {
@@ -98,14 +99,18 @@ std::vector<uint8_t> runLengthBmp(const bitmap::Dib& picture, int bits, bool del
     std::vector<size_t> counts(256);
     for (int r = 0; r < height; ++r)
         for (int x = 0; x < width; ++x)
-            ++counts[picture.storedRow(r)[static_cast<size_t>(x)]];
+            ++counts[static_cast<size_t>(bitmap::indexInRow(
+                picture.storedRow(r), static_cast<size_t>(x), picture.bitCount()))];
     const auto common = static_cast<uint8_t>(
         deltas ? std::max_element(counts.begin(), counts.end()) - counts.begin() : 0);
     auto swapped = [common](uint8_t v) { return v == common ? uint8_t{0} : v == 0 ? common : v; };
     std::vector<uint8_t> data;
     for (int r = 0; r < height; ++r) {  // stored rows: the bottom one first
         const auto row = picture.storedRow(r);
-        auto at = [&](int x) { return swapped(row[static_cast<size_t>(x)]); };
+        auto at = [&](int x) {
+            return swapped(static_cast<uint8_t>(
+                bitmap::indexInRow(row, static_cast<size_t>(x), picture.bitCount())));
+        };
         int x = 0;
         while (x < width) {
             int run = 1;

@@ -5,34 +5,19 @@
 // killed and not refused for want of memory. Real pictures load within the
 // same limits.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "bitmap/GifWriter.h"
 #include "bitmap/ImageProc.h"
 #include "codec/CCodec.h"
+#include "support/BoundedChild.h"
 #include "support/TestSupport.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define GLYPHON_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define GLYPHON_ADDRESS_SANITIZER 1
-#endif
-#endif
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-constexpr rlim_t kExtraAddressSpace = rlim_t{64} << 20;
-constexpr rlim_t kCpuSeconds = 1;
 
 void be32(Bytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8)
@@ -123,40 +108,21 @@ constexpr int kRefusedAsExpected = 0;
 constexpr int kLoaded = 10;
 constexpr int kRefusedOtherwise = 20;
 
-// Loads the file in a child under the limits; its exit code, or a text
-// saying how it died.
+// Loads the file in a child under 64 MB of extra address space and 1 s of
+// processor time; the child's exit code, or a text saying how it died.
 std::string loadUnderLimits(const std::string& path, const std::string& expectedMessage) {
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
+    const auto run = testing_support::runUnderLimits([&] {
         codec::CCodec codec;
         codec.setThrowException(false);
-        long pages = 0;
-        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld", &pages) != 1)
-                pages = 0;
-            std::fclose(statm);
-        }
-        const rlim_t held = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
-        const rlimit space{held + kExtraAddressSpace, held + kExtraAddressSpace};
-        const rlimit cpu{kCpuSeconds, kCpuSeconds + 1};
-        if (pages == 0 || setrlimit(RLIMIT_AS, &space) != 0 || setrlimit(RLIMIT_CPU, &cpu) != 0)
-            _exit(99);
         if (codec.LoadImageFile(path) == 1)
-            _exit(kLoaded);
+            return std::to_string(kLoaded);
         // A GIF that cannot be read leaves its reader's code, not a message.
         const std::string text =
             codec.errordescription() + " #" + std::to_string(codec.lastGifReadResult());
-        _exit(text.find(expectedMessage) != std::string::npos ? kRefusedAsExpected
-                                                              : kRefusedOtherwise);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid)
-        return "no child";
-    if (WIFSIGNALED(status))
-        return WTERMSIG(status) == SIGXCPU ? "killed: over 1 s of CPU"
-                                           : "killed by signal " + std::to_string(WTERMSIG(status));
-    return std::to_string(WEXITSTATUS(status));
+        return std::to_string(text.find(expectedMessage) != std::string::npos ? kRefusedAsExpected
+                                                                              : kRefusedOtherwise);
+    });
+    return run.finished ? run.report : run.death;
 }
 
 TEST(HostileHeaders, CostWhatTheirDataCouldFill) {

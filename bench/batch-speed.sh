@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The batch rows: 50 pictures of 640x480 converted to a phone's WBMP by one
+# glyphon-cli convert on one and on two threads, against a netpbm shell loop,
+# and the tool's start-up (--help) against /bin/true.
+#   bench/batch-speed.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+build_dir=${1:-build}
+runs=${2:-5}
+cli="$(cd "$build_dir" && pwd)/cli/glyphon-cli"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# Median wall seconds of `runs` runs of a shell command.
+median() {
+  local times=()
+  for _ in $(seq "$runs"); do
+    local start end
+    start=$(date +%s%N)
+    bash -c "$1" >/dev/null 2>&1
+    end=$(date +%s%N)
+    times+=("$(((end - start) / 1000))")
+  done
+  printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.4f", t[int((NR + 1) / 2)] / 1e6 }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+
+mkdir pictures
+for i in $(seq 50); do
+  convert -size 640x480 -seed "$i" plasma:fractal "pictures/p$i.ppm"
+  cjpeg -quality 85 "pictures/p$i.ppm" > "pictures/p$i.jpg"
+  rm "pictures/p$i.ppm"
+done
+
+netpbm_loop='for f in pictures/*.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done'
+ours() { echo "rm -rf out$1 && '$cli' convert pictures/*.jpg --fit 96x60 -m floyd-steinberg -o out$1 -j $1"; }
+mkdir -p netpbm
+loop=$(median "$netpbm_loop")
+one=$(median "$(ours 1)")
+two=$(median "$(ours 2)")
+echo "50 JPEG 640x480 -> WBMP 96x60, Floyd-Steinberg"
+printf '  %-28s %8.3f s\n' "netpbm shell loop" "$loop"
+printf '  %-28s %8.3f s   ratio %s\n' "glyphon-cli -j 1" "$one" "$(ratio "$one" "$loop")"
+printf '  %-28s %8.3f s   ratio %s   speed-up over -j 1: %s\n' "glyphon-cli -j 2" "$two" \
+  "$(ratio "$two" "$loop")" "$(ratio "$one" "$two")"
+cmp -s <(cd out1 && cat $(ls)) <(cd out2 && cat $(ls)) && echo "  -j 1 and -j 2 outputs identical" ||
+  echo "  -j 1 and -j 2 outputs DIFFER"
+
+runs=$((runs * 4))
+help=$(median "'$cli' --help")
+true_=$(median "/bin/true")
+printf 'glyphon-cli --help start-up: %.1f ms (/bin/true %.1f ms)\n' \
+  "$(awk -v s="$help" 'BEGIN { print s * 1000 }')" "$(awk -v s="$true_" 'BEGIN { print s * 1000 }')"
