@@ -71,6 +71,8 @@ inline constexpr std::string_view kCannotConnect = QT_TRANSLATE_NOOP(
     "glyphon", "Nepodařilo se připojit k URL '%s'\nUjistěte se, zda máte správné URL");
 inline constexpr std::string_view kDownloadFailed =
     QT_TRANSLATE_NOOP("glyphon", "Chyba během stahování z %s");
+inline constexpr std::string_view kNoDownloader = QT_TRANSLATE_NOOP(
+    "glyphon", "Nelze stahovat z %s: knihovna libcurl (balíček libcurl4) není nainstalována");
 
 // The check of a typed URL before a download.
 inline constexpr std::string_view kCaptionError = QT_TRANSLATE_NOOP("glyphon", "Chyba");
