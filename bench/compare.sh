@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times our tools against their peers on the same files in one run and prints
-# each ratio (ours / theirs; below 1 means we are faster).
+# each ratio (ours / theirs; below 1 means we are faster). Each time is the
+# median of RUNS runs, measured by hyperfine when it is installed.
 #   bench/compare.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build_dir=${1:-build}
@@ -14,13 +15,25 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# Seconds for `runs` runs of a shell command.
+# The real ImageMagick, not a stand-in earlier on PATH.
+magick=/usr/bin/convert
+
+# Median seconds of `runs` runs of a shell command.
 time_runs() {
+  if command -v hyperfine >/dev/null; then
+    hyperfine --warmup 1 --runs "$runs" --export-json timing.json "$1" >/dev/null 2>&1
+    python3 -c 'import json; print("%.4f" % json.load(open("timing.json"))["results"][0]["median"])'
+    return
+  fi
   local start end
-  start=$(date +%s%N)
-  for _ in $(seq "$runs"); do bash -c "$1" >/dev/null 2>&1; done
-  end=$(date +%s%N)
-  awk -v a="$start" -v b="$end" -v n="$runs" 'BEGIN { printf "%.4f", (b - a) / 1e9 / n }'
+  # One run first, untimed: caches and the previous command's writes settle.
+  bash -c "$1" >/dev/null 2>&1
+  for _ in $(seq "$runs"); do
+    start=$(date +%s%N)
+    bash -c "$1" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $((end - start))
+  done | sort -n | awk '{ t[NR] = $1 } END { printf "%.4f", t[int((NR + 1) / 2)] / 1e9 }'
 }
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
@@ -42,24 +55,48 @@ compare() {
 }
 
 echo "Making test pictures..."
-convert -size 1024x768 -seed 7 plasma:fractal -type TrueColor BMP3:photo.bmp
-convert -size 4000x3000 -seed 7 plasma:fractal photo.ppm
+$magick -size 1024x768 -seed 7 plasma:fractal -type TrueColor BMP3:photo.bmp
+$magick -size 4000x3000 -seed 7 plasma:fractal photo.ppm
 cjpeg -quality 85 -sample 2x2 photo.ppm > photo.jpg
-convert photo.ppm -resize 3000x2000! big.ppm
+$magick photo.ppm -resize 640x480! small.ppm
+cjpeg -quality 85 -sample 2x2 small.ppm > small.jpg
+$magick photo.ppm -resize 3000x2000! big.ppm
 pnmtopng big.ppm > big.png
-convert photo.bmp -colorspace Gray -depth 8 grey.pgm
-convert grey.pgm -type Grayscale BMP3:grey.bmp
+$magick photo.bmp -colorspace Gray -depth 8 grey.pgm
+$magick grey.pgm -type Grayscale BMP3:grey.bmp
+# The pictures' writes reach the disk before anything is timed.
+sync
 echo
+
+# The netpbm chain that makes a phone WBMP (96x60, Floyd-Steinberg) of a JPEG.
+netpbm_phone() {
+  echo "djpeg $1 | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > $2"
+}
 
 compare "BMP 1024x768 -> WBMP fitted to 96x60, Floyd-Steinberg" \
   "'$cli' convert photo.bmp --fit 96x60 -o ours.wbmp" \
-  "ImageMagick" "convert photo.bmp -colorspace Gray -resize 96x60 -dither FloydSteinberg -monochrome magick.wbmp" \
+  "ImageMagick" "$magick photo.bmp -colorspace Gray -resize 96x60 -dither FloydSteinberg -monochrome magick.wbmp" \
   "netpbm chain" "bmptopnm photo.bmp | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > netpbm.wbmp"
 
-compare "JPEG 4000x3000 (12 MP, 4:2:0) -> BMP" \
+compare "JPEG 4000x3000 (12 MP, 4:2:0) -> grey BMP" \
   "'$recode' photo.jpg ours.bmp bmp" \
-  "djpeg -bmp" "djpeg -bmp photo.jpg > djpeg.bmp" \
-  "djpeg -grayscale -bmp" "djpeg -grayscale -bmp photo.jpg > djpeg-grey.bmp"
+  "djpeg -grayscale -bmp" "djpeg -grayscale -bmp photo.jpg > djpeg-grey.bmp" \
+  "djpeg -bmp" "djpeg -bmp photo.jpg > djpeg.bmp"
+
+# The colour path, for where a colour picture is really needed.
+compare "JPEG 4000x3000 (12 MP, 4:2:0) -> colour BMP" \
+  "'$recode' photo.jpg ours-colour.bmp colour-bmp" \
+  "djpeg -bmp" "djpeg -bmp photo.jpg > djpeg.bmp"
+
+compare "JPEG 640x480 -> WBMP fitted to 96x60, Floyd-Steinberg" \
+  "'$cli' convert small.jpg --fit 96x60 -m floyd-steinberg -o ours-small.wbmp" \
+  "netpbm chain" "$(netpbm_phone small.jpg netpbm-small.wbmp)" \
+  "ImageMagick" "$magick small.jpg -colorspace Gray -resize 96x60 -dither FloydSteinberg -monochrome magick-small.wbmp"
+
+compare "JPEG 4000x3000 (12 MP) -> WBMP fitted to 96x60, Floyd-Steinberg" \
+  "'$cli' convert photo.jpg --fit 96x60 -m floyd-steinberg -o ours-big.wbmp" \
+  "netpbm chain" "$(netpbm_phone photo.jpg netpbm-big.wbmp)" \
+  "ImageMagick" "$magick photo.jpg -colorspace Gray -resize 96x60 -dither FloydSteinberg -monochrome magick-big.wbmp"
 
 compare "PNG 3000x2000 RGB decode (-> BMP)" \
   "'$recode' big.png ours-png.bmp bmp" \
@@ -71,9 +108,11 @@ compare "PNG encode of a 1024x768 grey picture" \
   "pnmtopng" "pnmtopng grey.pgm > peer.png"
 printf '  output size: ours %d bytes, pnmtopng %d bytes\n' "$(size ours.png)" "$(size peer.png)"
 
-# Peak memory of the JPEG conversion against the size of its decoded picture.
+# Peak memory of the JPEG conversions against the size of the decoded picture.
 if command -v /usr/bin/time >/dev/null; then
-  peak_kb=$(/usr/bin/time -f %M "$recode" photo.jpg mem.bmp bmp 2>&1 >/dev/null | tail -1)
-  printf 'Peak memory of the JPEG conversion: %d MB (decoded picture: %d MB)\n' \
-    $((peak_kb / 1024)) $((4000 * 3000 * 4 / 1048576))
+  peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+  printf 'Peak memory of the 12 MP JPEG -> grey BMP: %d MB (decoded colour picture: %d MB)\n' \
+    $(($(peak "$recode" photo.jpg mem.bmp bmp) / 1024)) $((4000 * 3000 * 4 / 1048576))
+  printf 'Peak memory of the 12 MP JPEG -> phone WBMP: %d MB\n' \
+    $(($(peak "$cli" convert photo.jpg --fit 96x60 -m floyd-steinberg -o mem.wbmp) / 1024))
 fi

@@ -128,7 +128,7 @@ AdoptedDib Dib::adopt(std::vector<uint8_t> block) {
     DibLayout layout;
     adopted.check = readDibLayout(block, layout);
     if (adopted.check == DibCheck::ok) {
-        adopted.dib.block_ = std::move(block);
+        adopted.dib.block_.assign(block.begin(), block.end());
         adopted.dib.layout_ = layout;
     }
     return adopted;

@@ -8,6 +8,7 @@
 
 #include "bitmap/DibLayout.h"
 #include "bitmap/DibView.h"
+#include "carvello/core/LargeBlock.h"
 
 // The in-memory picture: one owned block in the packed device-independent
 // bitmap layout -- a 40-byte info header, the colour table (blue, green, red,
@@ -96,7 +97,8 @@ public:
     bool operator==(const Dib& other) const { return block_ == other.block_; }
 
 private:
-    std::vector<uint8_t> block_;
+    // Large pictures lie in huge pages (see Carvello::LargeBlock).
+    std::vector<uint8_t, Carvello::LargeBlockAllocator<uint8_t>> block_;
     DibLayout layout_;
 };
 

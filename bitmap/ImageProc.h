@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,7 +14,30 @@
 #include "bitmap/DitherOptions.h"
 #include "bitmap/ToneCurve.h"
 
+namespace Carvello {
+class GreyImage;
+}
+
 namespace bitmap {
+
+struct JpegNeededSize {
+    int64_t width = 0;
+    int64_t height = 0;
+};
+
+// A JPEG load that may be reduced. The caller says, for the picture's
+// upright size, the smallest size it will keep of it (the size it is going
+// to shrink the picture to, averaging); the decoder then reconstructs the
+// picture at 1/2, 1/4 or 1/8 of its size when it stays at least that large
+// in both directions. The load says what it did.
+struct JpegReduction {
+    std::function<JpegNeededSize(int64_t width, int64_t height)> neededSize;
+    // Set by the load: the picture's full upright size (0 when the file did
+    // not get that far) and the reduction taken (1, 2, 4 or 8).
+    int64_t fullWidth = 0;
+    int64_t fullHeight = 0;
+    unsigned denominator = 1;
+};
 
 // How the depth converter picks source pixels. `automatic` keeps one source
 // pixel per destination pixel when the depth stays the same and the source
@@ -57,8 +81,10 @@ public:
                                                 int height, int depth);
 
     // Decodes a JPEG file with the codec library and converts it to a grey
-    // picture of the given depth; library errors become the error text.
-    std::optional<Dib> readJPEGFile(const std::string& path, int bitsPerPixel);
+    // picture of the given depth; library errors become the error text. With
+    // a reduction the picture may come smaller (see JpegReduction).
+    std::optional<Dib> readJPEGFile(const std::string& path, int bitsPerPixel,
+                                    JpegReduction* reduction = nullptr);
 
     // Decodes a PNG file with the codec library into an 8 bpp grey picture
     // (pixels with alpha put over white first); failures leave the error text.
@@ -97,6 +123,9 @@ public:
     void fail(std::string_view prefix, std::string_view message);
 
 private:
+    // An 8 bpp grey picture of the decoder's grey pixels.
+    std::optional<Dib> jpegGreyDib(const Carvello::GreyImage& grey);
+
     // The caller's limits, lowered to this object's pixel limit.
     DecodeLimits within(const DecodeLimits& limits) const {
         DecodeLimits lowered = limits;

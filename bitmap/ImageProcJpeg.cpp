@@ -1,44 +1,120 @@
 // ImageProc's bridge to the codec library's JPEG decoder.
+#include <algorithm>
+
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
 #include "carvello/core/GraphicsException.h"
+#include "carvello/core/GreyImage.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
 
 namespace bitmap {
 
-std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerPixel) {
+namespace {
+
+// The header the decoded picture is described with before it becomes a
+// grey picture of the asked depth.
+BitmapInfoHeader decodedHeader(uint32_t width, uint32_t height) {
+    BitmapInfoHeader header;
+    header.biWidth = static_cast<int32_t>(width);
+    header.biHeight = static_cast<int32_t>(height);
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = 0;
+    header.biSizeImage = static_cast<uint32_t>(uint64_t{width} * 4 * height);
+    header.biXPelsPerMeter = 3790;
+    header.biYPelsPerMeter = 3780;
+    header.biClrUsed = 0;
+    header.biClrImportant = 0;
+    return header;
+}
+
+// The reduction the decoder may take: the largest whole factor by which the
+// upright picture is still at least the needed size in both directions.
+Carvello::JpegDecoder::ScaleChooser chooserFor(JpegReduction& reduction) {
+    return [&reduction](uint32_t width, uint32_t height) -> unsigned {
+        reduction.fullWidth = width;
+        reduction.fullHeight = height;
+        const JpegNeededSize needed = reduction.neededSize(width, height);
+        if (needed.width <= 0 || needed.height <= 0)
+            return 1;
+        const int64_t across = int64_t{width} / needed.width;
+        const int64_t down = int64_t{height} / needed.height;
+        return static_cast<unsigned>(std::clamp<int64_t>(std::min(across, down), 1, 8));
+    };
+}
+
+}  // namespace
+
+std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerPixel,
+                                           JpegReduction* reduction) {
     if (path.empty()) {
         fail(text::kReadJPEGFile, text::kCannotOpen);
         return std::nullopt;
     }
+    if (reduction != nullptr) {
+        reduction->fullWidth = 0;
+        reduction->fullHeight = 0;
+        reduction->denominator = 1;
+    }
+    Carvello::JpegDecoder decoder;
+    decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
+    if (reduction != nullptr && reduction->neededSize)
+        decoder.setScaleChooser(chooserFor(*reduction));
+    // An 8 bpp picture is the luma of the pixels: the decoder gives it
+    // straight, without making colours first.
+    if (bitsPerPixel == 8) {
+        Carvello::GreyImage grey;
+        try {
+            decoder.readGreyImageFile(path, grey);
+            // Camera pictures are stored as the sensor saw them: turned
+            // upright here, the program and the command-line tool both show
+            // them so.
+            Carvello::applyExifOrientation(grey, decoder.orientation());
+        } catch (const Carvello::GraphicsException& error) {
+            fail(text::kReadJPEGFile, error.what());
+            return std::nullopt;
+        }
+        if (reduction != nullptr)
+            reduction->denominator = decoder.scaleDenominator();
+        return jpegGreyDib(grey);
+    }
+
     Carvello::RasterImage image;
     try {
-        Carvello::JpegDecoder decoder;
-        decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
         decoder.readImageFile(path, image);
-        // Camera pictures are stored as the sensor saw them: turned upright
-        // here, the program and the command-line tool both show them so.
         Carvello::applyExifOrientation(image, decoder.orientation());
     } catch (const Carvello::GraphicsException& error) {
         fail(text::kReadJPEGFile, error.what());
         return std::nullopt;
     }
-
-    BitmapInfoHeader header;
-    header.biWidth = static_cast<int32_t>(image.width());
-    header.biHeight = static_cast<int32_t>(image.height());
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = 0;
-    header.biSizeImage = static_cast<uint32_t>(uint64_t{image.width()} * 4 * image.height());
-    header.biXPelsPerMeter = 3790;
-    header.biYPelsPerMeter = 3780;
-    header.biClrUsed = 0;
-    header.biClrImportant = 0;
+    if (reduction != nullptr)
+        reduction->denominator = decoder.scaleDenominator();
+    const BitmapInfoHeader header = decodedHeader(image.width(), image.height());
     return changeBitmapFormatFrom32(header, image.pixels(), header.biWidth, header.biHeight,
                                     bitsPerPixel);
+}
+
+std::optional<Dib> ImageProc::jpegGreyDib(const Carvello::GreyImage& grey) {
+    BitmapInfoHeader header = decodedHeader(grey.width(), grey.height());
+    // An empty picture is refused as the depth converter refuses it.
+    if (grey.pixelCount() == 0)
+        return changeBitmapFormatFrom32(header, {}, 0, 0, 8);
+    header.biBitCount = 8;
+    auto dib = Dib::create(header);
+    if (!dib) {
+        fail(text::kFrom32, text::kOutOfMemory);
+        return std::nullopt;
+    }
+    if (!makeGrayShadesPalette(dib->palette(), 8))
+        return std::nullopt;
+    const int height = dib->height();
+    for (int y = 0; y < height; ++y) {
+        const auto from = grey.row(static_cast<uint32_t>(y));
+        std::copy(from.begin(), from.end(), dib->storedRow(height - 1 - y).begin());
+    }
+    return dib;
 }
 
 }  // namespace bitmap

@@ -52,10 +52,12 @@ int CCodec::reportNoPicture(std::string_view operation) {
 
 void CCodec::replacePicture(std::optional<bitmap::Dib> dib) {
     picture_ = std::move(dib);
+    reducedFrom_.reset();
 }
 
 void CCodec::releasePicture() {
     picture_.reset();
+    reducedFrom_.reset();
 }
 
 const bitmap::Dib* CCodec::picture() const {

@@ -13,6 +13,7 @@
 #include "bitmap/WBMPCoder.h"
 #include "codec/CodecError.h"
 #include "codec/DeclaredSize.h"
+#include "codec/ResizeTarget.h"
 
 namespace codec {
 
@@ -127,6 +128,18 @@ public:
     int TransformBMP(int width, int height, int bitCount);
     int ResizeTo(int width, int height, int exact);
     int ResizePercentual(int percentage);
+    // The resize a caller is going to apply right after the coming loads
+    // (the batch run resizing before it converts), or nothing. While one is
+    // planned and resizing averages (AlwaysHalftone), a JPEG may be decoded
+    // at 1/2, 1/4 or 1/8 of its size, as long as that still holds at least
+    // the pixels the resize keeps: averaging the reduced picture, whose
+    // pixels are already the means of the blocks they stand for, gives what
+    // averaging the full one gives but at the block edges. ResizeTo and
+    // ResizePercentual size such a picture as they would the full one.
+    void setPlannedResize(std::optional<ResizeTarget> target) { plannedResize_ = target; }
+    const std::optional<ResizeTarget>& plannedResize() const { return plannedResize_; }
+    // The full size of the current picture when it was loaded reduced.
+    const std::optional<PictureSize>& reducedFrom() const { return reducedFrom_; }
 
     // Tiles and counters.
     // Cuts the current picture into tiles of tileWidth (rounded down to a
@@ -160,6 +173,10 @@ private:
     // Code 0: the format is known but this program cannot write it.
     int reportSavingNotSupported(std::string_view format);
     void replacePicture(std::optional<bitmap::Dib> dib);
+    // The size the current picture stands for: its own, or the full size
+    // it was reduced from.
+    PictureSize sourceSize() const;
+    int resizeBy(const ResizeTarget& target);
     void releasePicture();
     // Writes the bytes as the named operation's file (see SavePBM).
     int saveOneBitFile(std::string_view operation, const std::string& path,
@@ -168,6 +185,8 @@ private:
     bool loadPngWithFallbackReader(const std::string& path);
 
     std::optional<bitmap::Dib> picture_;
+    std::optional<PictureSize> reducedFrom_;
+    std::optional<ResizeTarget> plannedResize_;
     bitmap::ImageProc imageProc_;
     bitmap::WBMPCoder wbmp_;
     std::string errorText_;

@@ -95,12 +95,15 @@ int CCodec::WBMPCounter(const std::string& digitFolder, const std::string& outpu
 
     // The digits are loaded through the current picture; the caller's picture
     // and what describes it come back however this ends.
-    std::optional<bitmap::Dib> asidePicture = std::move(picture_);
+    std::optional<bitmap::Dib> asidePicture;
+    asidePicture.swap(picture_);
+    const std::optional<PictureSize> asideReducedFrom = reducedFrom_;
     bitmap::WBMPCoder asideWbmp = wbmp_;
     const int asideWidth = imageWidth_, asideHeight = imageHeight_;
     std::string asideFormat = fileFormat_;
     const ScopeExit restorePicture([&] {
-        picture_ = std::move(asidePicture);
+        picture_.swap(asidePicture);
+        reducedFrom_ = asideReducedFrom;
         wbmp_ = std::move(asideWbmp);
         imageWidth_ = asideWidth;
         imageHeight_ = asideHeight;

@@ -61,8 +61,8 @@ int CCodec::LoadImageFile(const std::string& name) {
         return reportTooLarge("LoadImageFile", size->width, size->height);
     if (!format->load(*this, path))
         return 0;
-    if (picture_ && !withinLimits({picture_->width(), picture_->height()})) {
-        const PictureSize size{picture_->width(), picture_->height()};
+    if (picture_ && !withinLimits(sourceSize())) {
+        const PictureSize size = sourceSize();
         releasePicture();
         return reportTooLarge("LoadImageFile", size.width, size.height);
     }
@@ -122,10 +122,24 @@ int CCodec::ConvertWBMPToBMP() {
 
 int CCodec::LoadJPEGToBMP(const std::string& path, int bitCount) {
     releasePicture();
-    auto picture = imageProc_.readJPEGFile(path, bitCount);
+    // Reduced only for a resize that averages: keeping one pixel of many
+    // would pick other pixels from a reduced picture.
+    bitmap::JpegReduction reduction;
+    const bool reduce = plannedResize_.has_value() && alwaysHalftone_;
+    if (reduce) {
+        const ResizeTarget target = *plannedResize_;
+        reduction.neededSize = [target](int64_t width, int64_t height) {
+            const auto size = resizedSize(target, width, height);
+            return size ? bitmap::JpegNeededSize{size->width, size->height}
+                        : bitmap::JpegNeededSize{};
+        };
+    }
+    auto picture = imageProc_.readJPEGFile(path, bitCount, reduce ? &reduction : nullptr);
     if (!picture)
         return reportCore(CodecError::jpegNotLoaded, imageProc_.lastError());
     replacePicture(std::move(picture));
+    if (reduction.denominator > 1)
+        reducedFrom_ = PictureSize{reduction.fullWidth, reduction.fullHeight};
     return 1;
 }
 

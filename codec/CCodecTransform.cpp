@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "codec/CCodec.h"
+#include "codec/ResizeTarget.h"
 #include "codec/Texts.h"
 
 namespace codec {
@@ -11,26 +12,6 @@ namespace {
 
 int clampToInt(int64_t value) {
     return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
-
-// The largest size that fits into the box with the picture's aspect ratio:
-// the side that limits the scale fills the box, the other is rounded to the
-// nearest pixel. Never less than 1 x 1, so that a tiny box still shrinks
-// the picture instead of leaving it as it is.
-struct FittedSize {
-    int64_t width;
-    int64_t height;
-};
-FittedSize fitIntoBox(int64_t w, int64_t h, int64_t boxW, int64_t boxH) {
-    // The box is narrower than the picture's shape when boxW / w <= boxH / h.
-    if (boxW * h <= boxH * w)
-        return {boxW, std::clamp<int64_t>((2 * h * boxW + w) / (2 * w), 1, boxH)};
-    return {std::clamp<int64_t>((2 * w * boxH + h) / (2 * h), 1, boxW), boxH};
-}
-
-// A side that comes out as 0 or less is 1 pixel.
-int atLeastOne(int64_t side) {
-    return std::max(clampToInt(side), 1);
 }
 
 }  // namespace
@@ -67,17 +48,29 @@ int CCodec::TransformBMP(int width, int height, int bitCount) {
     return 1;
 }
 
+PictureSize CCodec::sourceSize() const {
+    if (reducedFrom_)
+        return *reducedFrom_;
+    return {picture_->width(), picture_->height()};
+}
+
+int CCodec::resizeBy(const ResizeTarget& target) {
+    // A picture loaded reduced is sized as the full picture would be.
+    const PictureSize source = sourceSize();
+    const auto size = resizedSize(target, source.width, source.height);
+    if (!size)
+        return 0;
+    return TransformBMP(clampToInt(size->width), clampToInt(size->height), picture_->bitCount());
+}
+
 int CCodec::ResizeTo(int width, int height, int exact) {
     if (!picture_)
         return reportNoPicture("ResizeTo");
-    const int bitCount = picture_->bitCount();
     if (width <= 0 || height <= 0)
         return report(CodecError::badArgument,
                       operationPrefix("ResizeTo") + std::string(text::kBadTargetSize));
-    if (exact)
-        return TransformBMP(width, height, bitCount);
-    const FittedSize fitted = fitIntoBox(picture_->width(), picture_->height(), width, height);
-    return TransformBMP(clampToInt(fitted.width), clampToInt(fitted.height), bitCount);
+    using Kind = ResizeTarget::Kind;
+    return resizeBy({exact ? Kind::exact : Kind::fit, width, height, 100});
 }
 
 int CCodec::ResizePercentual(int percentage) {
@@ -86,10 +79,7 @@ int CCodec::ResizePercentual(int percentage) {
     if (percentage <= 0)
         return report(CodecError::badArgument,
                       operationPrefix("ResizePercentual") + std::string(text::kBadTargetSize));
-    const int64_t w = picture_->width();
-    const int64_t h = picture_->height();
-    return TransformBMP(atLeastOne(w * percentage / 100), atLeastOne(h * percentage / 100),
-                        picture_->bitCount());
+    return resizeBy({ResizeTarget::Kind::percent, 0, 0, percentage});
 }
 
 std::vector<uint8_t> CCodec::GetPreview(int x, int y, int width, int height, int method,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     void setShowDownloadProgress(bool on) { codec_->setShowDownloadProgress(on); }
     void setDownloadProgress(DownloadProgress* sink) { codec_->setDownloadProgress(sink); }
     void setAlwaysHalftone(bool on) { codec_->setAlwaysHalftone(on); }
+    void setPlannedResize(std::optional<ResizeTarget> target) { codec_->setPlannedResize(target); }
     void setMaxPixels(int64_t pixels) { codec_->setMaxPixels(pixels); }
     int64_t MaxPixels() const { return codec_->MaxPixels(); }
     void setDownloadTimeout(long seconds) { codec_->setDownloadTimeout(seconds); }

@@ -1,15 +1,13 @@
 #include "codec/UrlLoader.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <string_view>
 
 #include "bitmap/TextFormat.h"
+#include "codec/CurlLibrary.h"
 #include "codec/IgnoringCase.h"
 #include "codec/Texts.h"
 
@@ -19,20 +17,17 @@ namespace {
 constexpr size_t kBlockBytes = 1024;
 
 struct EasyDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlLibrary* curl;
+    void operator()(CURL* handle) const { curl->easyCleanup(handle); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
-
-void initialiseCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // The state of one transfer, shared with curl's write callback.
 class Transfer {
 public:
-    Transfer(CURL* handle, std::FILE* out, DownloadProgress* progress, const DownloadLimits& limits)
-        : handle_(handle), out_(out), progress_(progress), limits_(limits) {}
+    Transfer(const CurlLibrary& curl, CURL* handle, std::FILE* out, DownloadProgress* progress,
+             const DownloadLimits& limits)
+        : curl_(curl), handle_(handle), out_(out), progress_(progress), limits_(limits) {}
 
     // Takes what curl delivers; false stops the transfer.
     bool take(const char* data, size_t length) {
@@ -61,13 +56,13 @@ private:
     bool checkHead() {
         headChecked_ = true;
         curl_off_t length = -1;
-        if (curl_easy_getinfo(handle_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
+        if (curl_.easyGetinfo(handle_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
             length > 0)
             total_ = static_cast<uint64_t>(length);
         if (total_ > limits_.maxBytes)
             return fail(DownloadStatus::tooLarge);
         const char* type = nullptr;
-        curl_easy_getinfo(handle_, CURLINFO_CONTENT_TYPE, &type);
+        curl_.easyGetinfo(handle_, CURLINFO_CONTENT_TYPE, &type);
         if ((type && startsWithIgnoringCase(type, "text/html")) ||
             looksLikeHtml(head_.data(), head_.size()))
             return fail(DownloadStatus::htmlRefused);
@@ -97,6 +92,7 @@ private:
         return false;
     }
 
+    const CurlLibrary& curl_;
     CURL* handle_;
     std::FILE* out_;
     DownloadProgress* progress_;
@@ -138,24 +134,24 @@ bool isConnectionFailure(CURLcode code) {
     }
 }
 
-void configure(CURL* handle, const std::string& url, Transfer& transfer,
+void configure(const CurlLibrary& curl, CURL* handle, const std::string& url, Transfer& transfer,
                const DownloadLimits& limits) {
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, "WAP Glyphon");
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
+    curl.easySetopt(handle, CURLOPT_URL, url.c_str());
+    curl.easySetopt(handle, CURLOPT_USERAGENT, "WAP Glyphon");
+    curl.easySetopt(handle, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
     // A server must not send us to a local file.
-    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https,ftp");
-    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 10L);
-    curl_easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT, limits.overallSeconds);
-    curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, static_cast<long>(kBlockBytes));
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, writeCallback);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+    curl.easySetopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https,ftp");
+    curl.easySetopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl.easySetopt(handle, CURLOPT_MAXREDIRS, 10L);
+    curl.easySetopt(handle, CURLOPT_FAILONERROR, 1L);
+    curl.easySetopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl.easySetopt(handle, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
+    curl.easySetopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl.easySetopt(handle, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
+    curl.easySetopt(handle, CURLOPT_TIMEOUT, limits.overallSeconds);
+    curl.easySetopt(handle, CURLOPT_BUFFERSIZE, static_cast<long>(kBlockBytes));
+    curl.easySetopt(handle, CURLOPT_WRITEFUNCTION, writeCallback);
+    curl.easySetopt(handle, CURLOPT_WRITEDATA, &transfer);
 }
 
 }  // namespace
@@ -181,6 +177,7 @@ CodecError downloadErrorCode(DownloadStatus status) {
             return CodecError::cannotConnect;
         case DownloadStatus::transferFailed:
         case DownloadStatus::tooLarge:
+        case DownloadStatus::noDownloader:
             break;
     }
     return CodecError::downloadFailed;
@@ -194,6 +191,8 @@ std::string downloadErrorText(DownloadStatus status, const std::string& url) {
             return bitmap::formatText(text::kHttpRefused, {url});
         case DownloadStatus::cannotConnect:
             return bitmap::formatText(text::kCannotConnect, {url});
+        case DownloadStatus::noDownloader:
+            return bitmap::formatText(text::kNoDownloader, {url});
         case DownloadStatus::transferFailed:
         case DownloadStatus::tooLarge:
             break;
@@ -203,13 +202,19 @@ std::string downloadErrorText(DownloadStatus status, const std::string& url) {
 
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,
                            const DownloadLimits& limits) {
-    initialiseCurlOnce();
-    const EasyHandle handle(curl_easy_init());
+    return downloadUrlWith(systemCurl(), url, out, progress, limits);
+}
+
+DownloadStatus downloadUrlWith(const CurlLibrary& curl, const std::string& url, std::FILE* out,
+                               DownloadProgress* progress, const DownloadLimits& limits) {
+    if (!curl.ok())
+        return DownloadStatus::noDownloader;
+    const EasyHandle handle(curl.easyInit(), EasyDeleter{&curl});
     if (!handle)
         return DownloadStatus::transferFailed;
-    Transfer transfer(handle.get(), out, progress, limits);
-    configure(handle.get(), url, transfer, limits);
-    const CURLcode code = curl_easy_perform(handle.get());
+    Transfer transfer(curl, handle.get(), out, progress, limits);
+    configure(curl, handle.get(), url, transfer, limits);
+    const CURLcode code = curl.easyPerform(handle.get());
     if (code == CURLE_WRITE_ERROR)
         return transfer.failure();
     if (code == CURLE_OPERATION_TIMEDOUT)

@@ -17,7 +17,10 @@ enum class DownloadStatus {
     cannotConnect,   // no such host, refused connection, unknown scheme, HTTP error status
     transferFailed,  // the transfer broke off or the file could not be written
     tooLarge,        // the resource is larger than the limit
+    noDownloader,    // the system's libcurl is not installed
 };
+
+class CurlLibrary;
 
 struct DownloadLimits {
     uint64_t maxBytes = uint64_t{64} << 20;
@@ -33,6 +36,9 @@ struct DownloadLimits {
 // On failure the file may hold part of the resource.
 DownloadStatus downloadUrl(const std::string& url, std::FILE* out, DownloadProgress* progress,
                            const DownloadLimits& limits = {});
+// The same through a given libcurl.
+DownloadStatus downloadUrlWith(const CurlLibrary& curl, const std::string& url, std::FILE* out,
+                               DownloadProgress* progress, const DownloadLimits& limits = {});
 
 // The codec error of a failed download (htmlRefused, cannotConnect or
 // downloadFailed) and its text.

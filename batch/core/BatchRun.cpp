@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/Texts.h"
 #include "batch/core/UniqueFileName.h"
@@ -104,6 +105,8 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
         return summary;
     }
     format_ = format;
+    // Worked out once: the workers only read it.
+    plannedResize_ = resizeAfterLoad();
     summary.ran = true;
 
     std::vector<std::string> names;
@@ -139,6 +142,30 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
         ui_.inform(summary.text, std::string(text::kSummaryCaption),
                    errors_ > 0 ? app::MessageIcon::warning : app::MessageIcon::information);
     return summary;
+}
+
+std::optional<codec::ResizeTarget> BatchRun::resizeAfterLoad() const {
+    // Converted first, the picture is dithered at the size it was loaded.
+    if (!options_->convertAfterResize)
+        return std::nullopt;
+    using Kind = codec::ResizeTarget::Kind;
+    switch (options_->extraResize) {
+        case ExtraResize::exactSize:
+            return codec::ResizeTarget{Kind::exact, options_->extraWidth, options_->extraHeight,
+                                       100};
+        case ExtraResize::percentage:
+            return codec::ResizeTarget{Kind::percent, 0, 0, options_->percentage};
+        case ExtraResize::none:
+            break;
+    }
+    if (!settings_->resizeEnabled)
+        return std::nullopt;
+    if (settings_->resizeMode == ResizeMode::phone) {
+        const app::PhoneTable phones;
+        return codec::ResizeTarget{Kind::fit, phones.PhoneWidth(settings_->phoneIndex + 1),
+                                   phones.PhoneHeight(settings_->phoneIndex + 1), 100};
+    }
+    return codec::ResizeTarget{Kind::fit, settings_->boxWidth, settings_->boxHeight, 100};
 }
 
 bool BatchRun::convertEntry(Entry& entry) {
@@ -277,7 +304,10 @@ bool BatchRun::prepare(app::CMFCTest2Doc& document, Entry& entry, bool showSteps
     const app::AppSettings& app = document.settings();
 
     step(text::kLoading);
-    if (document.OpenPicture(entry.name, false) != app::result::kOk) {
+    codec.setPlannedResize(plannedResize_);
+    const int opened = document.OpenPicture(entry.name, false);
+    codec.setPlannedResize(std::nullopt);
+    if (opened != app::result::kOk) {
         entry.failure = formatText(text::kLoadFailed, {entry.name, document.loadErrorText()});
         return false;
     }

@@ -103,6 +103,10 @@ private:
     bool save(app::CMFCTest2Doc& document, Entry& entry);
     // Counts the failure kept in the entry.
     void countFailure(const Entry& entry);
+    // The resize that follows each load when it comes before the black and
+    // white conversion, for the codec to load pictures reduced; nothing
+    // otherwise.
+    std::optional<codec::ResizeTarget> resizeAfterLoad() const;
     void fail(const std::string& message);
     // Shows a failure when the run stops on errors; may stop the run.
     void report(const std::string& shown);
@@ -115,6 +119,7 @@ private:
     BatchSettings* settings_ = nullptr;
     const BatchRunOptions* options_ = nullptr;
     const codec::PictureFormat* format_ = nullptr;
+    std::optional<codec::ResizeTarget> plannedResize_;
     int total_ = 0;
     int done_ = 0;
     int errors_ = 0;

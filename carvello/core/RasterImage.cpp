@@ -1,8 +1,10 @@
 #include "carvello/core/RasterImage.h"
 
 #include <cstring>
+#include <new>
 
 #include "carvello/core/GraphicsException.h"
+#include "carvello/core/LargeBlock.h"
 
 namespace Carvello {
 
@@ -12,9 +14,13 @@ void RasterImage::setSize(uint32_t width, uint32_t height) {
     if (count > kMaxPixels)
         throw GraphicsException("Image dimensions too large");
     if (count > 0) {
-        pixels_.reset(static_cast<uint8_t*>(std::calloc(static_cast<size_t>(count), 4)));
-        if (!pixels_)
+        const auto bytes = static_cast<size_t>(count) * 4;
+        try {
+            pixels_.reset(static_cast<uint8_t*>(allocateLargeBlock(bytes)));
+        } catch (const std::bad_alloc&) {
             throw GraphicsException("Out of memory");
+        }
+        std::memset(pixels_.get(), 0, bytes);
     }
     width_ = width;
     height_ = height;

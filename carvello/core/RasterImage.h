@@ -46,8 +46,8 @@ public:
 private:
     uint32_t width_ = 0;
     uint32_t height_ = 0;
-    // Zeroed memory from calloc: large blocks come as fresh zero pages from
-    // the system, so a new picture costs no pass over its bytes.
+    // From allocateLargeBlock (huge pages for large pictures), released
+    // with free.
     struct FreeDeleter {
         void operator()(uint8_t* p) const { std::free(p); }
     };

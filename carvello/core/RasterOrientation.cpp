@@ -33,15 +33,16 @@ Walk walkOf(int orientation, int64_t y, int64_t w, int64_t h) {
     }
 }
 
-}  // namespace
-
-void applyExifOrientation(RasterImage& image, int orientation) {
+// Both picture kinds: Picture has width(), height(), setSize(), row(y) and
+// pixels(), each pixel `bytes` bytes.
+template <typename Picture, size_t bytes>
+void turnUpright(Picture& image, int orientation) {
     if (orientation < 2 || orientation > 8)
         return;
     const uint32_t w = image.width();
     const uint32_t h = image.height();
     const bool swaps = orientation >= 5;
-    RasterImage upright;
+    Picture upright;
     upright.setSize(swaps ? h : w, swaps ? w : h);
     const uint8_t* from = image.pixels().data();
     for (uint32_t y = 0; y < upright.height(); ++y) {
@@ -49,9 +50,19 @@ void applyExifOrientation(RasterImage& image, int orientation) {
         const Walk walk = walkOf(orientation, y, w, h);
         int64_t at = walk.first;
         for (uint32_t x = 0; x < upright.width(); ++x, at += walk.step)
-            std::memcpy(out + size_t{x} * 4, from + at * 4, 4);
+            std::memcpy(out + size_t{x} * bytes, from + at * static_cast<int64_t>(bytes), bytes);
     }
     image = std::move(upright);
+}
+
+}  // namespace
+
+void applyExifOrientation(RasterImage& image, int orientation) {
+    turnUpright<RasterImage, 4>(image, orientation);
+}
+
+void applyExifOrientation(GreyImage& image, int orientation) {
+    turnUpright<GreyImage, 1>(image, orientation);
 }
 
 }  // namespace Carvello

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carvello/core/GreyImage.h"
 #include "carvello/core/RasterImage.h"
 
 namespace Carvello {
@@ -11,5 +12,6 @@ namespace Carvello {
 // upright) leaves the picture as it is. Throws GraphicsException when
 // memory runs out.
 void applyExifOrientation(RasterImage& image, int orientation);
+void applyExifOrientation(GreyImage& image, int orientation);
 
 }  // namespace Carvello

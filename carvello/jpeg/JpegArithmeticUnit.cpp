@@ -133,6 +133,8 @@ void JpegComponent::decodeDcFirst(JpegArithmeticDecoder& coder, uint32_t row, ui
     dcPrediction_ = wrap16(dcPrediction_ + arithmeticDcDifference(coder));
     const int16_t value = wrap16(dcPrediction_ * (1 << al));
     reached(row);
+    if (unused)
+        return;
     if (value != 0)
         coefficientBlock(row, column)[0] = value;
     else if (const auto block = findCoefficientBlock(row, column); !block.empty())
@@ -142,7 +144,7 @@ void JpegComponent::decodeDcFirst(JpegArithmeticDecoder& coder, uint32_t row, ui
 void JpegComponent::decodeDcRefinement(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column,
                                        int al) {
     reached(row);
-    if (coder.decodeFixed()) {
+    if (coder.decodeFixed() && !unused) {
         int16_t& dc = coefficientBlock(row, column)[0];
         dc = wrap16(dc | (1 << al));
     }

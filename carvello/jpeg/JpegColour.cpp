@@ -153,4 +153,17 @@ void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> mag
     }
 }
 
+void lumaRow(std::span<const uint8_t> pixels, std::span<uint8_t> out) {
+    const size_t count = out.size();
+    if (pixels.size() < count * 4)
+        throw std::length_error("luma row too short");
+    for (size_t x = 0; x < count; ++x) {
+        const uint32_t blue = pixels[4 * x];
+        const uint32_t green = pixels[4 * x + 1];
+        const uint32_t red = pixels[4 * x + 2];
+        const uint32_t fine = (19595 * red + 38470 * green + 7471 * blue + 128) >> 8;
+        out[x] = static_cast<uint8_t>((fine + 128) >> 8);
+    }
+}
+
 }  // namespace Carvello

@@ -56,4 +56,9 @@ void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> mag
                      std::span<const uint8_t> yellow, std::span<const uint8_t> black,
                      std::span<uint8_t> out);
 
+// The luma of each pixel (blue, green, red, alpha) of a row: (19595 R +
+// 38470 G + 7471 B) / 65536, first rounded to 8 fractional bits, then to an
+// integer. out holds one byte per pixel.
+void lumaRow(std::span<const uint8_t> pixels, std::span<uint8_t> out);
+
 }  // namespace Carvello

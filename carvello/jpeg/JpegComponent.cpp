@@ -5,6 +5,7 @@
 
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegIdct.h"
+#include "carvello/jpeg/JpegReducedIdct.h"
 
 namespace Carvello {
 
@@ -36,14 +37,41 @@ void JpegComponent::configure(const JpegFrameGeometry& frame) {
     if (planeBytes > kMaxPlaneBytes)
         throw JpegDecoder::JpegBadStream("Image dimensions too large");
     progressive_ = frame.progressive;
+    blockSize_ = frame.blockSize;
     dcStarted = false;
+    unused = false;
     release();
     // Only the tables of rows are sized here; the rows come with the data.
-    const size_t rowElements = static_cast<size_t>(allocatedColumns_) * 64;
+    const size_t blockElements = static_cast<size_t>(blockSize_) * static_cast<size_t>(blockSize_);
     if (progressive_)
-        coefficients_.reset(allocatedRows_, rowElements);
+        coefficients_.reset(allocatedRows_, size_t{allocatedColumns_} * 64);
     else
-        samples_.reset(allocatedRows_, rowElements);
+        samples_.reset(allocatedRows_, size_t{allocatedColumns_} * blockElements);
+}
+
+void JpegComponent::transformBlock(std::span<const int16_t, 64> coefficients,
+                                   std::span<uint8_t> output, size_t stride) {
+    if (blockSize_ == 8)
+        JpegIdct::transform(coefficients, std::span<const int32_t, 64>(quantization_->scaled()),
+                            std::span<const int16_t, 64>(quantization_->limits()), output, stride);
+    else
+        JpegReducedIdct::transform(coefficients, quantization_->natural(), blockSize_, output,
+                                   stride);
+}
+
+void JpegComponent::transformScratch(uint32_t row, uint32_t column, bool wide,
+                                     std::span<const uint8_t> written) {
+    if (unused) {
+        // Nothing is kept of the block.
+    } else if (blockSize_ == 8) {
+        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
+                            blockSamples(row, column), planeStride());
+    } else {
+        JpegReducedIdct::transform(scratch_, quantization_->natural(), written, blockSize_,
+                                   blockSamples(row, column), planeStride());
+    }
+    for (const uint8_t position : written)
+        scratch_[position] = 0;
 }
 
 void JpegComponent::release() {
@@ -67,22 +95,21 @@ std::span<int16_t> JpegComponent::findCoefficientBlock(uint32_t row, uint32_t co
 
 std::span<const uint8_t> JpegComponent::sampleRow(uint32_t y) {
     const size_t stride = planeStride();
-    const uint32_t blockRow = y / 8;
-    const size_t line = size_t{y % 8} * stride;
+    const auto size = static_cast<uint32_t>(blockSize_);
+    const uint32_t blockRow = y / size;
+    const size_t line = size_t{y % size} * stride;
     if (!progressive_) {
         const std::span<const uint8_t> samples = samples_.find(blockRow);
         if (!samples.empty())
             return samples.subspan(line, stride);
     } else if (quantization_ != nullptr && !coefficients_.find(blockRow).empty()) {
         if (cachedBlockRow_ != blockRow) {
-            rowCache_.resize(8 * stride);
+            rowCache_.resize(size * stride);
             const std::span<const int16_t> blocks = coefficients_.find(blockRow);
-            const auto table = std::span<const int32_t, 64>(quantization_->scaled());
-            const auto limits = std::span<const int16_t, 64>(quantization_->limits());
             for (uint32_t column = 0; column < allocatedColumns_; ++column)
-                JpegIdct::transform(
-                    std::span<const int16_t, 64>(blocks.subspan(size_t{column} * 64, 64)), table,
-                    limits, std::span(rowCache_).subspan(size_t{column} * 8), stride);
+                transformBlock(
+                    std::span<const int16_t, 64>(blocks.subspan(size_t{column} * 64, 64)),
+                    std::span(rowCache_).subspan(size_t{column} * size), stride);
             cachedBlockRow_ = blockRow;
         }
         return std::span<const uint8_t>(rowCache_).subspan(line, stride);

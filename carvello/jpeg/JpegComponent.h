@@ -24,6 +24,9 @@ struct JpegFrameGeometry {
     uint32_t mcuRows = 0;
     uint32_t mcuColumns = 0;
     bool progressive = false;
+    // Samples a block gives a side: 8 at full size, 4, 2 or 1 when the
+    // picture is reconstructed at 1/2, 1/4 or 1/8 of its size.
+    int blockSize = 8;
 };
 
 // What an arithmetic-coded scan gives a component: its statistics bins
@@ -53,6 +56,10 @@ public:
     int acTableIndex = 0;
     // Progressive frames: set once a DC scan has started on the component.
     bool dcStarted = false;
+    // Set when the picture needs nothing of the component (the chroma of a
+    // grey picture): its data are entropy-decoded, as the stream requires,
+    // and dropped.
+    bool unused = false;
 
     // Ratios, block counts and the (still empty) stores for the frame.
     // Throws JpegBadStream when the stores would be out of bounds.
@@ -68,9 +75,11 @@ public:
 
     // Frees the stores; configure() makes new ones.
     void release();
-    // Pixel rows of the frame that the decoded data have reached.
+    // Pixel rows of the (reduced) picture that the decoded data have
+    // reached.
     uint64_t reachedPixelRows() const {
-        return uint64_t{reachedBlockRows_} * 8 * static_cast<uint64_t>(vRatio_);
+        return uint64_t{reachedBlockRows_} * static_cast<uint64_t>(blockSize_) *
+               static_cast<uint64_t>(vRatio_);
     }
 
     // Tables for the coming scan (they must outlive it).
@@ -104,8 +113,9 @@ public:
     void decodeAcRefinement(JpegArithmeticDecoder& coder, uint32_t row, uint32_t column, int ss,
                             int se, int al);
 
-    // Sample row y (0 .. allocatedRows x 8 - 1) of the component, at least
-    // blockColumns x 8 samples. Rows the data never reached read as 128.
+    // Sample row y (0 .. allocatedRows x blockSize - 1) of the component, at
+    // least blockColumns x blockSize samples. Rows the data never reached
+    // read as 128.
     // For progressive frames the rows must be asked for in increasing order
     // for speed: each block row is transformed once into a small cache.
     std::span<const uint8_t> sampleRow(uint32_t y);
@@ -116,12 +126,18 @@ private:
     // written to.
     std::span<int16_t, 64> coefficientBlock(uint32_t row, uint32_t column);
     std::span<int16_t> findCoefficientBlock(uint32_t row, uint32_t column);
-    // The sample-store bytes an 8 x 8 block at (row, column) covers, rows
-    // apart by planeStride().
+    // The sample-store bytes a block at (row, column) covers, rows apart by
+    // planeStride().
     std::span<uint8_t> blockSamples(uint32_t row, uint32_t column) {
-        return samples_.row(row).subspan(size_t{column} * 8, 7 * planeStride() + 8);
+        const auto size = static_cast<size_t>(blockSize_);
+        return samples_.row(row).subspan(size_t{column} * size, (size - 1) * planeStride() + size);
     }
-    size_t planeStride() const { return static_cast<size_t>(allocatedColumns_) * 8; }
+    size_t planeStride() const {
+        return static_cast<size_t>(allocatedColumns_) * static_cast<size_t>(blockSize_);
+    }
+    // Transforms a block of coefficients into samples at the block size.
+    void transformBlock(std::span<const int16_t, 64> coefficients, std::span<uint8_t> output,
+                        size_t stride);
     void reached(uint32_t row) {
         if (row >= reachedBlockRows_)
             reachedBlockRows_ = row + 1;
@@ -130,12 +146,7 @@ private:
     // the inverse transform into the samples; then scratch_ is cleared at
     // the positions written.
     void transformScratch(uint32_t row, uint32_t column, bool wide,
-                          std::span<const uint8_t> written) {
-        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
-                            blockSamples(row, column), planeStride());
-        for (const uint8_t position : written)
-            scratch_[position] = 0;
-    }
+                          std::span<const uint8_t> written);
     // Arithmetic coding: the next DC difference (F.2.4.1), and a band of
     // AC coefficients (F.2.4.2): their zigzag positions and values, the
     // number of them returned.
@@ -151,6 +162,7 @@ private:
     uint32_t allocatedColumns_ = 0;
     uint32_t reachedBlockRows_ = 0;
     bool progressive_ = false;
+    int blockSize_ = 8;
     const JpegQuantizationTable* quantization_ = nullptr;
     const JpegHuffmanTable* dc_ = nullptr;
     const JpegHuffmanTable* ac_ = nullptr;

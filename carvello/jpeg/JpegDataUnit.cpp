@@ -82,6 +82,8 @@ void JpegComponent::decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t co
     dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
     const int16_t value = wrap16(dcPrediction_ * (1 << al));
     reached(row);
+    if (unused)
+        return;
     if (value != 0)
         coefficientBlock(row, column)[0] = value;
     else if (const auto block = findCoefficientBlock(row, column); !block.empty())
@@ -90,7 +92,7 @@ void JpegComponent::decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t co
 
 void JpegComponent::decodeDcRefinement(JpegBitReader& bits, uint32_t row, uint32_t column, int al) {
     reached(row);
-    if (bits.getBit()) {
+    if (bits.getBit() && !unused) {
         int16_t& dc = coefficientBlock(row, column)[0];
         dc = wrap16(dc | (1 << al));
     }

@@ -38,47 +38,99 @@ void JpegDecoder::setPixelLimit(uint64_t pixels) {
 }
 
 void JpegDecoder::readImageFile(const std::string& path, RasterImage& image) {
-    BufferedByteStream stream;
-    if (!stream.open(path))
-        throw JpegError("Can't open input file");
-    try {
-        readImage(stream, image);
-    } catch (const InputByteStream::StreamError& error) {
-        throw JpegError(error.what());
-    }
+    image_ = &image;
+    grey_ = nullptr;
+    readFileInto(path);
 }
 
 void JpegDecoder::readImage(std::span<const uint8_t> memory, RasterImage& image) {
-    if (memory.data() == nullptr && !memory.empty())
-        throw JpegError("Error while passing image buffer to JPEG decoder");
-    BufferedByteStream stream(memory);
-    try {
-        readImage(stream, image);
-    } catch (const InputByteStream::StreamError& error) {
-        throw JpegError(error.what());
-    }
+    image_ = &image;
+    grey_ = nullptr;
+    readMemoryInto(memory);
 }
 
 void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
     image_ = &image;
+    grey_ = nullptr;
+    run(stream);
+}
+
+void JpegDecoder::readGreyImageFile(const std::string& path, GreyImage& image) {
+    image_ = nullptr;
+    grey_ = &image;
+    readFileInto(path);
+}
+
+void JpegDecoder::readGreyImage(std::span<const uint8_t> memory, GreyImage& image) {
+    image_ = nullptr;
+    grey_ = &image;
+    readMemoryInto(memory);
+}
+
+void JpegDecoder::readGreyImage(InputByteStream& stream, GreyImage& image) {
+    image_ = nullptr;
+    grey_ = &image;
+    run(stream);
+}
+
+void JpegDecoder::readFileInto(const std::string& path) {
+    BufferedByteStream stream;
+    if (!stream.open(path)) {
+        image_ = nullptr;
+        grey_ = nullptr;
+        throw JpegError("Can't open input file");
+    }
+    try {
+        run(stream);
+    } catch (const InputByteStream::StreamError& error) {
+        throw JpegError(error.what());
+    }
+}
+
+void JpegDecoder::readMemoryInto(std::span<const uint8_t> memory) {
+    if (memory.data() == nullptr && !memory.empty()) {
+        image_ = nullptr;
+        grey_ = nullptr;
+        throw JpegError("Error while passing image buffer to JPEG decoder");
+    }
+    BufferedByteStream stream(memory);
+    try {
+        run(stream);
+    } catch (const InputByteStream::StreamError& error) {
+        throw JpegError(error.what());
+    }
+}
+
+void JpegDecoder::clearPicture() {
+    if (image_ != nullptr)
+        image_->clear();
+    if (grey_ != nullptr)
+        grey_->clear();
+}
+
+void JpegDecoder::run(InputByteStream& stream) {
     stream_ = &stream;
     scansDone_ = 0;
     scanCount_ = 0;
     restartInterval_ = 0;
+    scale_ = 1;
     decoding_ = true;
+    const auto detach = [&] {
+        image_ = nullptr;
+        grey_ = nullptr;
+        stream_ = nullptr;
+        decoding_ = false;
+    };
     // After an error whatever was decoded is still turned into pixels. The
     // first error is the one reported: one while finishing is dropped.
     const auto abandon = [&] {
         complete_ = false;
         try {
-            if (image_ != nullptr)
-                finishImage(image);
+            finishPicture();
         } catch (const std::exception&) {
         }
         releaseStores();
-        image_ = nullptr;
-        stream_ = nullptr;
-        decoding_ = false;
+        detach();
     };
     try {
         if (hasProgressFunction())
@@ -87,10 +139,8 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
     } catch (const GraphicsAbort&) {
         // A cancel leaves nothing half made.
         releaseStores();
-        image.clear();
-        image_ = nullptr;
-        stream_ = nullptr;
-        decoding_ = false;
+        clearPicture();
+        detach();
         throw;
     } catch (const std::bad_alloc&) {
         abandon();
@@ -99,12 +149,11 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
         abandon();
         throw;
     }
-    image_ = nullptr;
-    stream_ = nullptr;
+    detach();
 }
 
 void JpegDecoder::decode(InputByteStream& stream) {
-    image_->clear();
+    clearPicture();
     endSeen_ = false;
     frameSeen_ = false;
     complete_ = false;
@@ -139,7 +188,7 @@ void JpegDecoder::decode(InputByteStream& stream) {
     complete_ = true;
     // Whatever follows the end of the image (downloads and cameras add
     // bytes) is not looked at.
-    finishImage(*image_);
+    finishPicture();
     releaseStores();
     decoding_ = false;
     if (!endSeen_)
@@ -466,11 +515,38 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     // Refuse oversized frames before anything is allocated.
     if (uint64_t{width} * height > pixelLimit_)
         throw BadStream("Image dimensions too large");
+    chooseScale(width, height);
+    frame_.blockSize = 8 / static_cast<int>(scale_);
     // Only the tables of block rows are made here: the rows, and the
     // picture itself, come with the data.
     for (const uint8_t id : frameComponents_)
         components_[id].configure(frame_);
+    markUnusedComponents();
     frameSeen_ = true;
+}
+
+void JpegDecoder::chooseScale(uint32_t width, uint32_t height) {
+    scale_ = 1;
+    if (!scaleChooser_ || width == 0 || height == 0)
+        return;
+    // The Exif segment comes before the frame, so the upright size is known.
+    const bool turned = orientation_ >= 5 && orientation_ <= 8;
+    const unsigned allowed = turned ? scaleChooser_(height, width) : scaleChooser_(width, height);
+    for (const unsigned candidate : {8u, 4u, 2u}) {
+        if (allowed >= candidate) {
+            scale_ = candidate;
+            return;
+        }
+    }
+}
+
+void JpegDecoder::markUnusedComponents() {
+    greyModel_ = jpegColourModel(frameComponents_, adobeTransform_);
+    // The grey of a YCbCr pixel is its Y.
+    if (grey_ != nullptr && greyModel_ == JpegColourModel::yCbCr) {
+        components_[frameComponents_[1]].unused = true;
+        components_[frameComponents_[2]].unused = true;
+    }
 }
 
 unsigned JpegDecoder::countScans(InputByteStream& stream) {

@@ -2,13 +2,16 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "carvello/core/GraphicsException.h"
+#include "carvello/core/GreyImage.h"
 #include "carvello/core/ImageCoder.h"
+#include "carvello/jpeg/JpegColour.h"
 #include "carvello/jpeg/JpegComponent.h"
 #include "carvello/jpeg/JpegHuffman.h"
 #include "carvello/jpeg/JpegQuantization.h"
@@ -46,6 +49,28 @@ public:
     // stream itself pass as InputByteStream::StreamError.
     void readImage(InputByteStream& stream, RasterImage& image) override;
 
+    // The same into a grey picture, each pixel's grey being its luma. For
+    // grey and YCbCr frames that is the Y component itself: the chroma
+    // components are entropy-decoded (the stream needs it) but never
+    // transformed, upsampled or converted. Other colour models are decoded
+    // in colour and each pixel turned into its luma (0.299 R + 0.587 G +
+    // 0.114 B).
+    void readGreyImageFile(const std::string& path, GreyImage& image);
+    void readGreyImage(std::span<const uint8_t> memory, GreyImage& image);
+    void readGreyImage(InputByteStream& stream, GreyImage& image);
+
+    // Reduced decoding. Before the data are decoded the chooser is given the
+    // picture's upright size (as its Exif orientation turns it) and returns
+    // by how much the picture may be made smaller in both directions; the
+    // largest of 8, 4 and 2 not above it is taken, and the picture is then
+    // reconstructed from its coefficients at 1/8, 1/4 or 1/2 of its size
+    // (each side rounded up), each pixel the mean of the pixels it stands
+    // for. Without a chooser, or for 1, the picture comes at full size.
+    using ScaleChooser = std::function<unsigned(uint32_t width, uint32_t height)>;
+    void setScaleChooser(ScaleChooser chooser) { scaleChooser_ = std::move(chooser); }
+    // The reduction of the file last read: 1, 2, 4 or 8.
+    unsigned scaleDenominator() const { return scale_; }
+
     // Frames of more pixels than this are refused before anything is
     // allocated (at most RasterImage::kMaxPixels).
     void setPixelLimit(uint64_t pixels);
@@ -60,6 +85,20 @@ protected:
     void finishImage(RasterImage& image) override;
 
 private:
+    // Reads a file or a block of memory into the current target.
+    void readFileInto(const std::string& path);
+    void readMemoryInto(std::span<const uint8_t> memory);
+    void run(InputByteStream& stream);
+    void clearPicture();
+    void finishPicture();
+    // The rows the picture gets: all of the (reduced) frame after a whole
+    // decode, else those the data reached.
+    uint32_t finishedRows() const;
+    uint32_t outputWidth() const;
+    uint32_t outputHeight() const;
+    void chooseScale(uint32_t width, uint32_t height);
+    void markUnusedComponents();
+    void buildGrey(GreyImage& image);
     void decode(InputByteStream& stream);
     void readStartOfFile(InputByteStream& stream);
     void readMarker(InputByteStream& stream, uint8_t code);
@@ -70,6 +109,8 @@ private:
     void readRestartInterval(InputByteStream& stream);
     void readFrame(InputByteStream& stream, uint8_t code);
     void readScan(InputByteStream& stream);
+    // Passes over a scan's entropy-coded data up to the marker after them.
+    void skipEntropyData(InputByteStream& stream);
     unsigned countScans(InputByteStream& stream);
 
     // Scan decoding (JpegScan.cpp).
@@ -120,7 +161,13 @@ private:
     bool decoding_ = false;
     bool strictIds_ = false;
     uint64_t pixelLimit_;
+    // The picture being decoded into: one of the two.
     RasterImage* image_ = nullptr;
+    GreyImage* grey_ = nullptr;
+    // Grey targets: the frame's colour model, fixed with the frame header.
+    JpegColourModel greyModel_ = JpegColourModel::none;
+    ScaleChooser scaleChooser_;
+    unsigned scale_ = 1;
     InputByteStream* stream_ = nullptr;
 };
 

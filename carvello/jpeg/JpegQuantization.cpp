@@ -34,6 +34,7 @@ void JpegQuantizationTable::set(std::span<const uint16_t, 64> zigzagValues) {
     for (int k = 0; k < 64; ++k) {
         values_[static_cast<size_t>(k)] = zigzagValues[static_cast<size_t>(k)];
         const int natural = kJpegNaturalOrder[static_cast<size_t>(k)];
+        natural_[static_cast<size_t>(natural)] = zigzagValues[static_cast<size_t>(k)];
         const int v = natural / 8;
         const int u = natural % 8;
         const double scale = 1.0 / (8.0 * a[static_cast<size_t>(u)] * a[static_cast<size_t>(v)]);

@@ -24,6 +24,8 @@ public:
     void clear() { defined_ = false; }
 
     uint16_t zigzagValue(int index) const { return values_[static_cast<size_t>(index)]; }
+    // The values in natural order.
+    const std::array<uint16_t, 64>& natural() const { return natural_; }
     // The derived table in natural order.
     const std::array<int32_t, 64>& scaled() const { return scaled_; }
     // The inverse transform's limits for the derived table.
@@ -31,6 +33,7 @@ public:
 
 private:
     std::array<uint16_t, 64> values_{};
+    std::array<uint16_t, 64> natural_{};
     std::array<int32_t, 64> scaled_{};
     std::array<int16_t, 64> limits_{};
     bool defined_ = false;

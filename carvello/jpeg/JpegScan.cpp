@@ -103,7 +103,14 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     ++scansDone_;
     ++frameScans_;
 
-    if (arithmetic_) {
+    // A scan of components the picture does not use (the chroma of a grey
+    // picture, scanned alone) feeds nothing that is kept: its data are
+    // passed over.
+    const bool needed = std::any_of(scanComponents_.begin(), scanComponents_.end(),
+                                    [&](uint8_t id) { return !components_[id].unused; });
+    if (!needed) {
+        skipEntropyData(stream);
+    } else if (arithmetic_) {
         JpegArithmeticDecoder coder(stream);
         resetArithmeticStatistics();
         coder.enter();
@@ -117,6 +124,28 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     }
     if (reportProgress(scansDone_, scanCount_, 100))
         throw GraphicsAbort();
+}
+
+void JpegDecoder::skipEntropyData(InputByteStream& stream) {
+    // Inside the data a 0xFF byte is followed by a stuffed 0 or is a restart
+    // marker; any other marker ends them.
+    const auto next = [&] {
+        if (stream.endReached())
+            throw BadStream("Premature end of file");
+        return stream.getByte();
+    };
+    for (;;) {
+        if (next() != 0xFF)
+            continue;
+        uint8_t code = next();
+        while (code == 0xFF)
+            code = next();
+        if (code == 0x00 || (code >= jpeg::kRST0 && code <= jpeg::kRST7))
+            continue;
+        // The marker is read again by the segment loop.
+        stream.seek(stream.tell() - 2);
+        return;
+    }
 }
 
 void JpegDecoder::reportRow(uint32_t row, uint32_t rows) {
@@ -230,28 +259,91 @@ void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
     }
 }
 
+uint32_t JpegDecoder::outputWidth() const {
+    return static_cast<uint32_t>((uint64_t{frame_.width} + scale_ - 1) / scale_);
+}
+
+uint32_t JpegDecoder::outputHeight() const {
+    return static_cast<uint32_t>((uint64_t{frame_.height} + scale_ - 1) / scale_);
+}
+
+uint32_t JpegDecoder::finishedRows() const {
+    // A whole decode fills the frame; one that stopped early gives the rows
+    // its data reached (components whose samples are dropped do not count).
+    uint64_t rows = outputHeight();
+    if (!complete_) {
+        uint64_t reached = 0;
+        for (const uint8_t id : frameComponents_)
+            if (!components_[id].unused)
+                reached = std::max(reached, components_[id].reachedPixelRows());
+        rows = std::min(rows, reached);
+    }
+    return outputWidth() == 0 ? 0 : static_cast<uint32_t>(rows);
+}
+
+void JpegDecoder::finishPicture() {
+    if (grey_ != nullptr) {
+        if (!frameSeen_)
+            return;
+        const uint32_t rows = finishedRows();
+        if (rows == 0)
+            return;
+        try {
+            grey_->setSize(outputWidth(), rows);
+        } catch (const GraphicsException& error) {
+            throw JpegError(error.what());
+        }
+        buildGrey(*grey_);
+        return;
+    }
+    if (image_ != nullptr)
+        finishImage(*image_);
+}
+
 void JpegDecoder::finishImage(RasterImage& image) {
     if (image_ == nullptr)
         throw JpegError("Not reading an image");
     if (!frameSeen_)
         return;
-    // A whole decode fills the frame; one that stopped early gives the rows
-    // its data reached.
-    uint64_t rows = frame_.height;
-    if (!complete_) {
-        uint64_t reached = 0;
-        for (const uint8_t id : frameComponents_)
-            reached = std::max(reached, components_[id].reachedPixelRows());
-        rows = std::min(rows, reached);
-    }
-    if (rows == 0 || frame_.width == 0)
+    const uint32_t rows = finishedRows();
+    if (rows == 0)
         return;
     try {
-        image.setSize(frame_.width, static_cast<uint32_t>(rows));
+        image.setSize(outputWidth(), rows);
     } catch (const GraphicsException& error) {
         throw JpegError(error.what());
     }
     buildPixels(image);
+}
+
+void JpegDecoder::buildGrey(GreyImage& image) {
+    const uint32_t width = image.width();
+    const uint32_t height = image.height();
+    if (greyModel_ == JpegColourModel::grey || greyModel_ == JpegColourModel::yCbCr) {
+        JpegComponent& luma = components_[frameComponents_.front()];
+        const auto ratio = static_cast<uint32_t>(luma.verticalRatio());
+        std::vector<uint8_t> wide;
+        if (luma.horizontalRatio() != 1)
+            wide.resize(width);
+        for (uint32_t y = 0; y < height; ++y) {
+            const std::span<const uint8_t> samples = luma.sampleRow(y / ratio);
+            const std::span<uint8_t> out = image.row(y);
+            if (wide.empty()) {
+                std::copy_n(samples.begin(), width, out.begin());
+            } else {
+                upsampleRow(samples, luma.horizontalRatio(), wide);
+                std::copy(wide.begin(), wide.end(), out.begin());
+            }
+        }
+        return;
+    }
+    // Other models (RGB, CMYK, YCCK; rare in files) are made in colour
+    // first and each pixel turned into its luma.
+    RasterImage colour;
+    colour.setSize(width, height);
+    buildPixels(colour);
+    for (uint32_t y = 0; y < height; ++y)
+        lumaRow(colour.row(y), image.row(y));
 }
 
 void JpegDecoder::buildPixels(RasterImage& image) {

@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include "codec/CurlLibrary.h"
 #include "codec/DownloadFile.h"
 #include "codec/UrlCheck.h"
+#include "codec/UrlLoader.h"
 #include "support/TestSupport.h"
 
 using codec::checkDownloadUrl;
@@ -78,3 +80,27 @@ TEST(UrlNames, TemporaryFilesKeepOnlySafeExtensionsAndGoAway) {
 }
 
 }  // namespace
+
+// libcurl is opened at the first download, not linked: without it a download
+// fails with a message that names what is missing.
+TEST(CurlOnDemand, AMissingLibraryIsNamedAndTheToolDoesNotNeedIt) {
+    const codec::CurlLibrary missing{"libglyphon-no-such-curl.so.4"};
+    EXPECT_FALSE(missing.ok());
+    EXPECT_NE(missing.error(), "");
+    testing_support::TempDir dir;
+    std::FILE* out = std::fopen(dir.file("x").c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    const auto status = codec::downloadUrlWith(missing, "http://example.org/a.gif", out, nullptr);
+    std::fclose(out);
+    EXPECT_EQ(status, codec::DownloadStatus::noDownloader);
+    EXPECT_EQ(codec::downloadErrorCode(status), codec::CodecError::downloadFailed);
+    EXPECT_EQ(codec::downloadErrorText(status, "http://example.org/a.gif"),
+              "Nelze stahovat z http://example.org/a.gif: knihovna libcurl (balíček libcurl4) "
+              "není nainstalována");
+    EXPECT_TRUE(codec::systemCurl().ok()) << codec::systemCurl().error();
+
+    const auto needed = testing_support::runCommand(
+        "readelf -d " + testing_support::quote(testing_support::cliPath()));
+    ASSERT_EQ(needed.exitCode, 0);
+    EXPECT_EQ(needed.out.find("libcurl"), std::string::npos) << needed.out;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace Carvello {
+
+// A grey picture: width x height pixels of one byte each (0 black, 255
+// white), row 0 the top row, rows following each other without padding.
+class GreyImage {
+public:
+    // Pictures above this many pixels are refused by setSize.
+    static constexpr uint64_t kMaxPixels = uint64_t{1} << 28;
+
+    uint32_t width() const { return width_; }
+    uint32_t height() const { return height_; }
+    uint64_t pixelCount() const { return uint64_t{width_} * height_; }
+
+    // Frees the old pixels and allocates width x height zeroed pixels.
+    // Throws GraphicsException for a size above kMaxPixels or when memory
+    // runs out.
+    void setSize(uint32_t width, uint32_t height);
+    // Frees the pixels; width and height become 0.
+    void clear();
+
+    std::span<uint8_t> pixels() { return {pixels_.get(), byteCount()}; }
+    std::span<const uint8_t> pixels() const { return {pixels_.get(), byteCount()}; }
+    std::span<uint8_t> row(uint32_t y) { return pixels().subspan(size_t{y} * width_, width_); }
+    std::span<const uint8_t> row(uint32_t y) const {
+        return pixels().subspan(size_t{y} * width_, width_);
+    }
+
+private:
+    struct FreeDeleter {
+        void operator()(uint8_t* p) const;
+    };
+    size_t byteCount() const { return static_cast<size_t>(pixelCount()); }
+
+    uint32_t width_ = 0;
+    uint32_t height_ = 0;
+    std::unique_ptr<uint8_t[], FreeDeleter> pixels_;
+};
+
+}  // namespace Carvello

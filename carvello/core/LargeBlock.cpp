@@ -1,0 +1,41 @@
+#include "carvello/core/LargeBlock.h"
+
+#include <cstdlib>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace Carvello {
+
+namespace {
+
+constexpr size_t kHugePage = size_t{2} << 20;
+
+}  // namespace
+
+void* allocateLargeBlock(size_t bytes) {
+    if (bytes < kHugePage) {
+        void* block = std::malloc(bytes == 0 ? 1 : bytes);
+        if (block == nullptr)
+            throw std::bad_alloc();
+        return block;
+    }
+    if (bytes > static_cast<size_t>(-1) - kHugePage)
+        throw std::bad_alloc();
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* block = std::aligned_alloc(kHugePage, rounded);
+    if (block == nullptr)
+        throw std::bad_alloc();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    // Only advice: without huge pages the block works the same.
+    ::madvise(block, rounded, MADV_HUGEPAGE);
+#endif
+    return block;
+}
+
+void freeLargeBlock(void* block) noexcept {
+    std::free(block);
+}
+
+}  // namespace Carvello

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <new>
+
+namespace Carvello {
+
+// Memory for pictures and decoder stores. A fresh page costs a fault on its
+// first touch, and a 12-megapixel picture spans thousands of them; blocks of
+// 2 MB and more are therefore asked for in huge pages where the system
+// grants them to a region that asks (Linux's transparent huge pages), so
+// the faults are few. Smaller blocks come from the ordinary heap.
+// allocateLargeBlock throws std::bad_alloc; the memory is not cleared.
+void* allocateLargeBlock(size_t bytes);
+void freeLargeBlock(void* block) noexcept;
+
+// The same as an allocator, for containers of pixels.
+template <typename T>
+struct LargeBlockAllocator {
+    using value_type = T;
+    LargeBlockAllocator() = default;
+    template <typename U>
+    LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
+
+    T* allocate(size_t count) {
+        if (count > static_cast<size_t>(-1) / sizeof(T))
+            throw std::bad_alloc();
+        return static_cast<T*>(allocateLargeBlock(count * sizeof(T)));
+    }
+    void deallocate(T* block, size_t) noexcept { freeLargeBlock(block); }
+
+    template <typename U>
+    bool operator==(const LargeBlockAllocator<U>&) const {
+        return true;
+    }
+};
+
+}  // namespace Carvello
