@@ -73,7 +73,7 @@ inline constexpr bitmap::CatalogueText kCannotConnect = QT_TRANSLATE_NOOP(
     "glyphon", "Nepodařilo se připojit k URL '%s'\nUjistěte se, zda máte správné URL");
 inline constexpr bitmap::CatalogueText kDownloadFailed =
     QT_TRANSLATE_NOOP("glyphon", "Chyba během stahování z %s");
-inline constexpr std::string_view kNoDownloader = QT_TRANSLATE_NOOP(
+inline constexpr bitmap::CatalogueText kNoDownloader = QT_TRANSLATE_NOOP(
     "glyphon", "Nelze stahovat z %s: knihovna libcurl (balíček libcurl4) není nainstalována");
 
 // The check of a typed URL before a download.

@@ -2116,6 +2116,10 @@ Stop on error: %s
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
+    <message>
+        <source>Nelze stahovat z %s: knihovna libcurl (balíček libcurl4) není nainstalována</source>
+        <translation>Cannot download from %s: the libcurl library (package libcurl4) is not installed</translation>
+    </message>
 </context>
 <context>
     <name>glyphon-cli</name>
