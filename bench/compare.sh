@@ -4,7 +4,8 @@
 # median of RUNS runs, measured by hyperfine when it is installed.
 #   bench/compare.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
-build_dir=${1:-build}
+build_dir=$(cd "${1:-build}" && pwd)
+bench_dir=$(cd "$(dirname "$0")" && pwd)
 runs=${2:-5}
 cli="$(cd "$build_dir" && pwd)/cli/glyphon-cli"
 # The codec's load-and-save path alone: glyphon-cli convert runs the batch
@@ -116,3 +117,6 @@ if command -v /usr/bin/time >/dev/null; then
   printf 'Peak memory of the 12 MP JPEG -> phone WBMP: %d MB\n' \
     $(($(peak "$cli" convert photo.jpg --fit 96x60 -m floyd-steinberg -o mem.wbmp) / 1024))
 fi
+
+# The batch rows and the start-up.
+"$bench_dir/batch-speed.sh" "$build_dir" "$runs"
