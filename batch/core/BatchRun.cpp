@@ -37,10 +37,12 @@ struct BatchRun::Entry {
     // that could not be converted.
     std::optional<std::string> failure;
     std::optional<int> wrongDepth;
-    ~Entry() {
+    void removeDownload() {
         if (!temporaryDownload.empty())
             std::remove(temporaryDownload.c_str());
+        temporaryDownload.clear();
     }
+    ~Entry() { removeDownload(); }
 };
 
 int countEntries(const std::string& fileList) {
@@ -258,10 +260,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
             ++done_;
             show(std::string(text::kFinished), entry.name);
         }
-        if (!entry.temporaryDownload.empty()) {
-            std::remove(entry.temporaryDownload.c_str());
-            entry.temporaryDownload.clear();
-        }
+        entry.removeDownload();
         {
             std::lock_guard lock(mutex);
             saved = i + 1;

@@ -8,10 +8,10 @@
 // picture is really needed) and writes it as a 24-bit BMP.
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
-#include <vector>
 
+#include "bitmap/Dib.h"
+#include "bitmap/ImageProc.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/core/RasterOrientation.h"
@@ -21,48 +21,22 @@
 
 namespace {
 
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-// A 24-bit bottom-up BMP of the picture.
+// A 24-bit BMP of the picture, written by the program's BMP writer.
 bool writeColourBmp(const Carvello::RasterImage& image, const char* path) {
-    const uint32_t width = image.width();
-    const uint32_t height = image.height();
-    const uint32_t stride = (width * 3 + 3) & ~3u;
-    std::vector<uint8_t> head;
-    head.push_back('B');
-    head.push_back('M');
-    put32(head, 54 + stride * height);
-    put32(head, 0);
-    put32(head, 54);
-    put32(head, 40);
-    put32(head, width);
-    put32(head, height);
-    put16(head, 1);
-    put16(head, 24);
-    put32(head, 0);
-    put32(head, stride * height);
-    put32(head, 2835);
-    put32(head, 2835);
-    put32(head, 0);
-    put32(head, 0);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(head.data()),
-              static_cast<std::streamsize>(head.size()));
-    std::vector<uint8_t> row(stride, 0);
-    for (uint32_t y = height; y-- > 0;) {
-        const auto pixels = image.row(y);
-        for (uint32_t x = 0; x < width; ++x)
-            std::memcpy(&row[size_t{x} * 3], &pixels[size_t{x} * 4], 3);
-        out.write(reinterpret_cast<const char*>(row.data()), stride);
+    bitmap::BitmapInfoHeader header;
+    header.biWidth = static_cast<int32_t>(image.width());
+    header.biHeight = static_cast<int32_t>(image.height());
+    header.biBitCount = 24;
+    auto dib = bitmap::Dib::create(header);
+    if (!dib)
+        return false;
+    for (uint32_t y = 0; y < image.height(); ++y) {
+        const auto from = image.row(y);
+        const auto to = dib->view().row(static_cast<int>(y));
+        for (uint32_t x = 0; x < image.width(); ++x)
+            std::memcpy(&to[size_t{x} * 3], &from[size_t{x} * 4], 3);
     }
-    return static_cast<bool>(out);
+    return bitmap::ImageProc().saveBitmap(path, *dib);
 }
 
 int colourBmp(const char* in, const char* out) {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <span>
 
+#include "carvello/core/LargeBlock.h"
+
 namespace Carvello {
 
 // A grey picture: width x height pixels of one byte each (0 black, 255
@@ -33,14 +35,11 @@ public:
     }
 
 private:
-    struct FreeDeleter {
-        void operator()(uint8_t* p) const;
-    };
     size_t byteCount() const { return static_cast<size_t>(pixelCount()); }
 
     uint32_t width_ = 0;
     uint32_t height_ = 0;
-    std::unique_ptr<uint8_t[], FreeDeleter> pixels_;
+    PixelBlock pixels_;
 };
 
 }  // namespace Carvello

@@ -1,10 +1,13 @@
 #include "carvello/core/LargeBlock.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
+
+#include "carvello/core/GraphicsException.h"
 
 namespace Carvello {
 
@@ -36,6 +39,24 @@ void* allocateLargeBlock(size_t bytes) {
 
 void freeLargeBlock(void* block) noexcept {
     std::free(block);
+}
+
+PixelBlock allocatePixels(uint32_t width, uint32_t height, size_t bytesPerPixel,
+                          uint64_t maxPixels) {
+    const uint64_t count = uint64_t{width} * height;
+    if (count > maxPixels)
+        throw GraphicsException("Image dimensions too large");
+    if (count == 0)
+        return nullptr;
+    const auto bytes = static_cast<size_t>(count) * bytesPerPixel;
+    PixelBlock block;
+    try {
+        block.reset(static_cast<uint8_t*>(allocateLargeBlock(bytes)));
+    } catch (const std::bad_alloc&) {
+        throw GraphicsException("Out of memory");
+    }
+    std::memset(block.get(), 0, bytes);
+    return block;
 }
 
 }  // namespace Carvello

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <new>
 
 namespace Carvello {
@@ -13,6 +15,19 @@ namespace Carvello {
 // allocateLargeBlock throws std::bad_alloc; the memory is not cleared.
 void* allocateLargeBlock(size_t bytes);
 void freeLargeBlock(void* block) noexcept;
+
+// The pixels of a picture: a large block, freed with it. The block comes
+// from the C heap, so it may be grown with realloc.
+struct LargeBlockDeleter {
+    void operator()(uint8_t* block) const noexcept { freeLargeBlock(block); }
+};
+using PixelBlock = std::unique_ptr<uint8_t[], LargeBlockDeleter>;
+
+// width x height zeroed pixels of bytesPerPixel bytes each (no block for no
+// pixels). Throws GraphicsException for more than maxPixels pixels or when
+// memory runs out.
+PixelBlock allocatePixels(uint32_t width, uint32_t height, size_t bytesPerPixel,
+                          uint64_t maxPixels);
 
 // The same as an allocator, for containers of pixels.
 template <typename T>

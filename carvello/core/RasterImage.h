@@ -6,6 +6,8 @@
 #include <memory>
 #include <span>
 
+#include "carvello/core/LargeBlock.h"
+
 namespace Carvello {
 
 // The library's picture: width x height pixels of four bytes each, in memory
@@ -46,15 +48,9 @@ public:
 private:
     uint32_t width_ = 0;
     uint32_t height_ = 0;
-    // From allocateLargeBlock (huge pages for large pictures), released
-    // with free.
-    struct FreeDeleter {
-        void operator()(uint8_t* p) const { std::free(p); }
-    };
-
     size_t byteCount() const { return static_cast<size_t>(pixelCount()) * 4; }
 
-    std::unique_ptr<uint8_t[], FreeDeleter> pixels_;
+    PixelBlock pixels_;
 };
 
 }  // namespace Carvello
