@@ -6,6 +6,7 @@
 
 #include "app/core/ProgramLanguage.h"
 #include "app/core/TextFormat.h"
+#include "app/qt/LinkedQtServices.h"
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
 #include "app/ui/frame/GlyphonApp.h"
@@ -13,6 +14,7 @@
 #include "app/ui/frame/QuitOnSignal.h"
 
 int main(int argc, char* argv[]) {
+    app::qt::useLinkedQtServices();
     using app::ui::translate;
     namespace text = app::ui::text;
     const app::ui::ProgramStart start =

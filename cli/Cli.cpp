@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <exception>
 #include <iostream>
 
 #include "app/core/ProgramLanguage.h"
@@ -109,12 +110,20 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
 int run(int argc, char** argv) {
     cleanUpOnInterrupt();
-    // The environment's language; Czech, the language the texts are written
-    // in, needs nothing loaded.
+    // The environment's language. Nothing is loaded for it before a text
+    // is translated.
     if (const auto language = bitmap::languageFromEnvironment(); language != app::programLanguage())
         app::useLanguage(language);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return run(args, std::cout, std::cerr);
+    try {
+        std::vector<std::string> args(argv + 1, argv + argc);
+        return run(args, std::cout, std::cerr);
+    } catch (const std::exception& failure) {
+        // Out of memory, or Qt's module missing when the settings store is
+        // needed: said, and the run fails rather than aborting.
+        std::cout.flush();
+        std::cerr << "glyphon-cli: " << failure.what() << "\n";
+        return kExitFailed;
+    }
 }
 
 }  // namespace cli

@@ -33,7 +33,9 @@ std::optional<std::string> takeGlobalOptions(std::vector<std::string>& args,
 }
 
 void applyGlobalOptions(codec::CCodec& codec, const GlobalOptions& options) {
-    codec.setMaxPixels(options.maxPixels.value_or(app::AppSettings::storedMaxPixels()));
+    // The store is read only when the limit was not given.
+    codec.setMaxPixels(options.maxPixels ? *options.maxPixels
+                                         : app::AppSettings::storedMaxPixels());
     codec.setDownloadTimeout(options.timeoutSeconds.value_or(codec::kDefaultDownloadTimeout));
 }
 

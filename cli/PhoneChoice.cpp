@@ -1,10 +1,10 @@
 #include "cli/PhoneChoice.h"
 
-#include <QString>
 #include <limits>
 #include <vector>
 
 #include "app/core/PhoneTable.h"
+#include "app/core/QtServices.h"
 #include "app/core/TextFormat.h"
 #include "cli/Texts.h"
 
@@ -35,8 +35,8 @@ std::string phoneRangeText(int count) {
 }
 
 std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
-    const QString wanted = QString::fromStdString(text).trimmed();
-    if (wanted.isEmpty()) {
+    const std::string trimmed = app::trimmedText(text);
+    if (trimmed.empty()) {
         why = text::kNoPhoneGiven;
         return std::nullopt;
     }
@@ -44,7 +44,6 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     const int count = table.PhoneCount();
 
     // By number first.
-    const std::string trimmed = wanted.toStdString();
     const auto number =
         parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     if (number && *number >= 1 && *number <= count) {
@@ -62,8 +61,8 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     const app::PhoneListing listing = table.ReadPhones();
     std::vector<int> matches;
     for (size_t k = 0; k < listing.phones.size(); ++k) {
-        const QString name = QString::fromStdString(listing.phones[k].name).trimmed();
-        if (!name.isEmpty() && name.compare(wanted, Qt::CaseInsensitive) == 0)
+        const std::string name = app::trimmedText(listing.phones[k].name);
+        if (!name.empty() && app::sameTextIgnoringCase(name, trimmed))
             matches.push_back(static_cast<int>(k) + 1);
     }
     if (matches.empty()) {

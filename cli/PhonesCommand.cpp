@@ -1,10 +1,9 @@
-#include <QList>
-#include <QString>
 #include <limits>
 #include <ostream>
 
 #include "app/core/PhoneTable.h"
-#include "app/core/SettingsStore.h"
+#include "app/core/QtServices.h"
+#include "app/core/StoredSettings.h"
 #include "app/core/TextFormat.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
@@ -52,38 +51,35 @@ int usage(std::ostream& err, const std::string& why) {
 }
 
 int writeFailed(std::ostream& err) {
-    app::SettingsStore store;
-    err << app::formatText(
-        text::kCommandMessage,
-        {"phones", app::formatText(text::kPhoneTableNotWritten,
-                                   {app::toStdString(store.settings().fileName())})});
+    err << app::formatText(text::kCommandMessage,
+                           {"phones", app::formatText(text::kPhoneTableNotWritten,
+                                                      {app::openSettings()->location()})});
     return kExitFailed;
 }
 
 // Why the name cannot be a new phone's name, or empty when it can.
 std::string nameProblem(const std::string& name, const app::PhoneTable& table) {
-    const QString text = QString::fromStdString(name);
-    if (text.toStdString() != name)
+    const app::QtServices& unicode = app::qtServices();
+    const std::u32string characters = unicode.codePoints(name);
+    if (unicode.fromCodePoints(characters) != name)
         return std::string(text::kNameNotUtf8);
-    const QList<uint> characters = text.toUcs4();
-    if (text.trimmed().isEmpty())
+    const std::string trimmed = unicode.trimmed(name);
+    if (trimmed.empty())
         return std::string(text::kNameEmpty);
-    if (characters.size() > kLongestName)
+    if (characters.size() > static_cast<size_t>(kLongestName))
         return app::formatText(text::kNameTooLong,
                                {static_cast<long long>(characters.size()), kLongestName});
-    for (uint c : characters) {
+    for (const char32_t c : characters) {
         if (c < 0x20 || (c >= 0x7F && c < 0xA0))
             return std::string(text::kNameControlCharacter);
     }
-    const std::string trimmed = text.trimmed().toStdString();
     if (parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()))
         return app::formatText(text::kNameIsNumber, {name});
     const app::PhoneListing listing = table.ReadPhones();
     for (size_t k = 0; k < listing.phones.size(); ++k) {
-        const QString other = QString::fromStdString(listing.phones[k].name).trimmed();
-        if (other.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
-            return app::formatText(text::kNameTaken,
-                                   {static_cast<long long>(k + 1), other.toStdString()});
+        const std::string other = unicode.trimmed(listing.phones[k].name);
+        if (app::sameTextIgnoringCase(other, trimmed))
+            return app::formatText(text::kNameTaken, {static_cast<long long>(k + 1), other});
     }
     return {};
 }

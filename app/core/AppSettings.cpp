@@ -1,28 +1,41 @@
 #include "app/core/AppSettings.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <limits.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "app/core/DitherSettings.h"
 #include "app/core/PathText.h"
-#include "app/core/SettingsStore.h"
+#include "app/core/StoredSettings.h"
 #include "app/core/TempFilePatterns.h"
 
 namespace app {
 namespace {
 
-const QString kSettingsGroup = "Settings/";
+const std::string kSettingsGroup = "Settings/";
 
-// The system temporary folder with a trailing "/". Qt gives an empty path
-// when TMPDIR names a folder that does not exist; "/tmp" is used then, as
-// when TMPDIR is not set, rather than the root folder.
+// The system temporary folder with a trailing "/": TMPDIR (else "/tmp")
+// with its links resolved. When TMPDIR names a folder that does not exist,
+// "/tmp" is used, as when it is not set, rather than the root folder.
 std::string systemTempFolder() {
-    QString path = QDir::tempPath();
-    if (path.isEmpty())
-        path = QStringLiteral("/tmp");
-    return withTrailingSlash(toStdString(path));
+    const char* named = std::getenv("TMPDIR");
+    std::string path = named && *named ? named : "/tmp";
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved))
+        path = resolved;
+    else
+        path = "/tmp";
+    return withTrailingSlash(path);
+}
+
+// The folder the program was started in.
+std::string currentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
 }
 
 std::string withoutTrailingSlash(std::string folder) {
@@ -37,13 +50,14 @@ AppSettings::AppSettings()
     : tempFolder(systemTempFolder()), undoFilePath(tempFolder + "TMPUndo.bmp") {}
 
 void AppSettings::ReadSettings() {
-    SettingsStore store;
+    const auto opened = openSettings();
+    const StoredSettings& store = *opened;
     tempFolder = systemTempFolder();
     const auto saved = store.readString(kSettingsGroup + "DSD");
     saveFolder = saved && !saved->empty() ? *saved : tempFolder;
     workingFolder = store.readString(kSettingsGroup + "DWD").value_or(tempFolder);
-    helpFile = store.readString(kSettingsGroup + "HelpFile")
-                   .value_or(toStdString(QDir::currentPath()) + "/help/index.htm");
+    helpFile =
+        store.readString(kSettingsGroup + "HelpFile").value_or(currentFolder() + "/help/index.htm");
     ditheringMethod = store.readInt(kSettingsGroup + "IxDithering", 0, 4).value_or(0);
     threshold = store.readInt(kSettingsGroup + "TresholdValue", 0, 255).value_or(128);
     const DitherSettings dithering = readDitherSettings(store, ditheringMethod);
@@ -54,8 +68,8 @@ void AppSettings::ReadSettings() {
 }
 
 int AppSettings::storedMaxPixels() {
-    return SettingsStore()
-        .readInt(kSettingsGroup + "MaxPixels", 1, kDefaultMaxPixels)
+    return openSettings()
+        ->readInt(kSettingsGroup + "MaxPixels", 1, kDefaultMaxPixels)
         .value_or(kDefaultMaxPixels);
 }
 
@@ -71,13 +85,12 @@ void AppSettings::CreateCodec() {
 }
 
 void AppSettings::WriteSettings() {
-    SettingsStore store;
-    QSettings& settings = store.settings();
-    settings.setValue(kSettingsGroup + "DSD", toQString(saveFolder));
-    settings.setValue(kSettingsGroup + "DWD", toQString(workingFolder));
-    writeDitherSettings(store, {ditheringMethod, ditherOptions, cArrayOptions});
-    settings.setValue(kSettingsGroup + "TresholdValue", threshold);
-    settings.sync();
+    const auto store = openSettings();
+    store->write(kSettingsGroup + "DSD", saveFolder);
+    store->write(kSettingsGroup + "DWD", workingFolder);
+    writeDitherSettings(*store, {ditheringMethod, ditherOptions, cArrayOptions});
+    store->write(kSettingsGroup + "TresholdValue", threshold);
+    store->commit();
     codec_.reset();
 }
 

@@ -1,11 +1,11 @@
 #include "app/core/DisplayPresets.h"
 
-#include <QString>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "app/core/PhoneTable.h"
-#include "app/core/QtText.h"
+#include "app/core/QtServices.h"
 
 namespace app {
 namespace {
@@ -35,14 +35,18 @@ std::string displayListEntry(const DisplayPreset& preset) {
 }
 
 const DisplayPreset* findDisplayPreset(std::string_view text) {
-    const QString wanted = qs(text).trimmed();
-    bool isNumber = false;
-    const int number = wanted.toInt(&isNumber);
-    if (isNumber && number >= 1 && number <= static_cast<int>(kPresets.size()))
-        return &kPresets[static_cast<size_t>(number - 1)];
+    const std::string wanted = trimmedText(text);
+    // A number: its position in the list.
+    int number = 0;
+    const char* end = wanted.data() + wanted.size();
+    const char* start = wanted.data() + (wanted.starts_with('+') ? 1 : 0);
+    if (const auto [stop, error] = std::from_chars(start, end, number);
+        !wanted.empty() && error == std::errc() && stop == end) {
+        if (number >= 1 && number <= static_cast<int>(kPresets.size()))
+            return &kPresets[static_cast<size_t>(number - 1)];
+    }
     for (const DisplayPreset& preset : kPresets) {
-        if (qs(preset.key).compare(wanted, Qt::CaseInsensitive) == 0 ||
-            qs(preset.name).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (sameTextIgnoringCase(preset.key, wanted) || sameTextIgnoringCase(preset.name, wanted))
             return &preset;
     }
     return nullptr;

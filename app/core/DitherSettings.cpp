@@ -1,6 +1,7 @@
 #include "app/core/DitherSettings.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "bitmap/DitherMethod.h"
@@ -8,16 +9,16 @@
 namespace app {
 namespace {
 
-const QString kGroup = "Settings/";
+const std::string kGroup = "Settings/";
 
 constexpr std::array<std::string_view, 3> kLayoutKeys{"horizontal", "vertical", "xbm"};
 
-void readFlag(const SettingsStore& store, const char* name, bool& flag) {
+void readFlag(const StoredSettings& store, const char* name, bool& flag) {
     if (const auto value = store.readInt(kGroup + name, 0, 1))
         flag = *value != 0;
 }
 
-void readNumber(const SettingsStore& store, const char* name, int low, int high, int& number) {
+void readNumber(const StoredSettings& store, const char* name, int low, int high, int& number) {
     if (const auto value = store.readInt(kGroup + name, low, high))
         number = *value;
 }
@@ -33,7 +34,7 @@ std::optional<int> indexOfKey(const std::array<std::string_view, N>& keys,
 
 }  // namespace
 
-DitherSettings readDitherSettings(const SettingsStore& store, int classicMethod) {
+DitherSettings readDitherSettings(const StoredSettings& store, int classicMethod) {
     using bitmap::ToneAdjustments;
     DitherSettings settings;
     settings.method = classicMethod;
@@ -61,27 +62,24 @@ DitherSettings readDitherSettings(const SettingsStore& store, int classicMethod)
     return settings;
 }
 
-void writeDitherSettings(SettingsStore& store, const DitherSettings& settings) {
-    QSettings& s = store.settings();
+void writeDitherSettings(StoredSettings& store, const DitherSettings& settings) {
     // A value at its default is removed, so a store that only ever saw the
     // classic settings stays as it was.
-    auto put = [&s](const char* name, const QVariant& value, const QVariant& byDefault) {
+    auto put = [&store](const char* name, const auto& value, const auto& byDefault) {
         if (value == byDefault)
-            s.remove(kGroup + name);
+            store.remove(kGroup + name);
         else
-            s.setValue(kGroup + name, value);
-    };
-    auto text = [](std::string_view key) {
-        return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+            store.write(kGroup + name, value);
     };
     const int method = settings.method;
     const bool known = method >= 0 && method < bitmap::kDitherMethodCount;
     // A number that is no method of ours is kept as it is.
-    s.setValue(kGroup + "IxDithering", known ? bitmap::classicMethodFor(method) : method);
+    store.write(kGroup + "IxDithering", known ? bitmap::classicMethodFor(method) : method);
     put("DitheringMethod",
-        known && method >= bitmap::kClassicMethodCount ? text(bitmap::kDitherMethodKeys[method])
-                                                       : QString(),
-        QString());
+        std::string(known && method >= bitmap::kClassicMethodCount
+                        ? bitmap::kDitherMethodKeys[method]
+                        : std::string_view()),
+        std::string());
 
     const bitmap::DitherOptions& o = settings.options;
     const bitmap::DitherOptions d;
@@ -94,7 +92,8 @@ void writeDitherSettings(SettingsStore& store, const DitherSettings& settings) {
     put("AdjustGamma", o.tone.gamma, d.tone.gamma);
     put("AdjustInvert", int{o.tone.invert}, int{d.tone.invert});
     const bitmap::CArrayOptions c = settings.cArray;
-    put("CArrayLayout", text(kLayoutKeys[static_cast<size_t>(c.layout)]), text(kLayoutKeys[0]));
+    put("CArrayLayout", std::string(kLayoutKeys[static_cast<size_t>(c.layout)]),
+        std::string(kLayoutKeys[0]));
     put("CArrayInvert", int{c.invert}, 0);
 }
 

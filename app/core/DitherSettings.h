@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/SettingsStore.h"
+#include "app/core/StoredSettings.h"
 #include "bitmap/DitherOptions.h"
 #include "bitmap/OneBitFiles.h"
 
@@ -21,11 +21,11 @@ struct DitherSettings {
 // whose closest classic method it is (a program that knows only the
 // classic methods may have changed "IxDithering" since). Values that are
 // missing or out of range keep their defaults.
-DitherSettings readDitherSettings(const SettingsStore& store, int classicMethod);
+DitherSettings readDitherSettings(const StoredSettings& store, int classicMethod);
 
 // Writes the new values (removing those at their defaults), and
 // "IxDithering" as the classic method closest to settings.method (a number
 // that is no method is written as it is).
-void writeDitherSettings(SettingsStore& store, const DitherSettings& settings);
+void writeDitherSettings(StoredSettings& store, const DitherSettings& settings);
 
 }  // namespace app

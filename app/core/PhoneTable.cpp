@@ -1,16 +1,14 @@
 #include "app/core/PhoneTable.h"
 
-#include <QList>
-#include <QSettings>
-#include <QString>
 #include <array>
 #include <climits>
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/core/Texts.h"
-#include "app/core/SettingsStore.h"
+#include "app/core/QtServices.h"
+#include "app/core/StoredSettings.h"
 #include "app/core/TextFormat.h"
+#include "app/core/Texts.h"
 
 namespace app {
 namespace {
@@ -38,32 +36,32 @@ constexpr std::array<BuiltInPhone, kBuiltInPhoneCount> kBuiltInPhones{{
 // The width of the name in a list entry.
 constexpr int kListNameCharacters = 25;
 
-const QString kCountKey = QStringLiteral("Phones/Phones Count");
+const std::string kCountKey = "Phones/Phones Count";
 
-QString phoneGroup(int number) {
-    return QStringLiteral("Phones/Phone%1").arg(number);
+std::string phoneGroup(int number) {
+    return "Phones/Phone" + std::to_string(number);
 }
-QString nameKey(int number) {
-    return phoneGroup(number) + QStringLiteral("/Phone name");
+std::string nameKey(int number) {
+    return phoneGroup(number) + "/Phone name";
 }
-QString widthKey(int number) {
-    return phoneGroup(number) + QStringLiteral("/Phone width");
+std::string widthKey(int number) {
+    return phoneGroup(number) + "/Phone width";
 }
 // The value name is spelled "heigth" in the store.
-QString heightKey(int number) {
-    return phoneGroup(number) + QStringLiteral("/Phone heigth");
+std::string heightKey(int number) {
+    return phoneGroup(number) + "/Phone heigth";
 }
 
 // The stored count, or nothing when it is missing or is not a number of
 // phones.
-std::optional<int> readCount(const SettingsStore& store) {
+std::optional<int> readCount(const StoredSettings& store) {
     const auto count = store.readInt(kCountKey);
     if (!count || *count < 0)
         return std::nullopt;
     return count;
 }
 
-std::optional<PhoneRecord> readPhone(const SettingsStore& store, int number) {
+std::optional<PhoneRecord> readPhone(const StoredSettings& store, int number) {
     const auto name = store.readString(nameKey(number));
     const auto width = store.readInt(widthKey(number));
     const auto height = store.readInt(heightKey(number));
@@ -72,16 +70,10 @@ std::optional<PhoneRecord> readPhone(const SettingsStore& store, int number) {
     return PhoneRecord{*name, *width, *height};
 }
 
-void writePhone(QSettings& settings, int number, const QString& name, int width, int height) {
-    settings.setValue(nameKey(number), name);
-    settings.setValue(widthKey(number), width);
-    settings.setValue(heightKey(number), height);
-}
-
-// Sends the pending writes to disk; true when they arrived.
-bool commit(QSettings& settings) {
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+void writePhone(StoredSettings& store, int number, const std::string& name, int width, int height) {
+    store.write(nameKey(number), name);
+    store.write(widthKey(number), width);
+    store.write(heightKey(number), height);
 }
 
 // "%-25.25s (%3dx%3d)" of the phone.
@@ -101,38 +93,36 @@ const BuiltInPhone& builtInPhone(int position) {
 }
 
 std::string fitPhoneName(const std::string& name, int characters) {
-    QList<uint> codePoints = toQString(name).toUcs4();
-    const auto wanted = static_cast<qsizetype>(characters < 0 ? 0 : characters);
+    const QtServices& text = qtServices();
+    std::u32string codePoints = text.codePoints(name);
+    const auto wanted = static_cast<size_t>(characters < 0 ? 0 : characters);
     if (codePoints.size() > wanted)
         codePoints.resize(wanted);
-    QString fitted = QString::fromUcs4(reinterpret_cast<const char32_t*>(codePoints.constData()),
-                                       codePoints.size());
-    for (qsizetype i = codePoints.size(); i < wanted; ++i)
-        fitted += QLatin1Char(' ');
-    return toStdString(fitted);
+    std::string fitted = text.fromCodePoints(codePoints);
+    fitted.append(wanted - codePoints.size(), ' ');
+    return fitted;
 }
 
 PhoneTable::PhoneTable() {
     {
-        SettingsStore store;
-        if (const auto count = readCount(store)) {
+        const auto store = openSettings();
+        if (const auto count = readCount(*store)) {
             count_ = *count;
             return;
         }
         // A first use, or "Phones Count" was deleted: the built-in phones,
         // the count first, overwriting whatever the groups Phone1..Phone17
         // held. The store writes them to disk in one go.
-        QSettings& settings = store.settings();
-        settings.setValue(kCountKey, kBuiltInPhoneCount);
+        store->write(kCountKey, kBuiltInPhoneCount);
         for (int k = 1; k <= kBuiltInPhoneCount; ++k) {
             const BuiltInPhone& phone = builtInPhone(k - 1);
-            writePhone(settings, k, QString::fromUtf8(phone.name), phone.width, phone.height);
+            writePhone(*store, k, phone.name, phone.width, phone.height);
         }
-        lastWriteOk_ = commit(settings);
+        lastWriteOk_ = store->commit();
     }
     // Read the count again from the store as it now is: when the writes did
     // not arrive there is no table (0 phones).
-    count_ = readCount(SettingsStore()).value_or(0);
+    count_ = readCount(*openSettings()).value_or(0);
 }
 
 std::string PhoneTable::ListEntry(int number) const {
@@ -142,9 +132,9 @@ std::string PhoneTable::ListEntry(int number) const {
 
 PhoneListing PhoneTable::ReadPhones() const {
     PhoneListing listing;
-    const SettingsStore store;
+    const auto store = openSettings();
     for (int number = 1; number <= count_; ++number) {
-        auto phone = readPhone(store, number);
+        auto phone = readPhone(*store, number);
         if (!phone) {
             listing.unreadable = number;
             break;
@@ -168,65 +158,59 @@ std::vector<std::string> PhoneTable::ListEntries() const {
 std::optional<PhoneRecord> PhoneTable::ReadPhone(int number) const {
     if (number < 1 || number > count_)
         return std::nullopt;
-    SettingsStore store;
-    return readPhone(store, number);
+    return readPhone(*openSettings(), number);
 }
 
 std::string PhoneTable::PhoneName(int number) const {
     if (number < 1 || number > count_)
         return {};
-    SettingsStore store;
-    return store.readString(nameKey(number)).value_or(std::string());
+    return openSettings()->readString(nameKey(number)).value_or(std::string());
 }
 
 int PhoneTable::PhoneWidth(int number) const {
     if (number < 1 || number > count_)
         return -1;
-    SettingsStore store;
-    return store.readInt(widthKey(number)).value_or(-1);
+    return openSettings()->readInt(widthKey(number)).value_or(-1);
 }
 
 int PhoneTable::PhoneHeight(int number) const {
     if (number < 1 || number > count_)
         return -1;
-    SettingsStore store;
-    return store.readInt(heightKey(number)).value_or(-1);
+    return openSettings()->readInt(heightKey(number)).value_or(-1);
 }
 
 void PhoneTable::AddPhone(const std::string& name, int width, int height) {
-    SettingsStore store;
+    const auto store = openSettings();
     // Another holder of the table may have changed it since this one was
     // opened: count from what is stored now.
-    count_ = readCount(store).value_or(count_);
+    count_ = readCount(*store).value_or(count_);
     if (count_ == INT_MAX) {
         lastWriteOk_ = false;
         return;
     }
-    QSettings& settings = store.settings();
     ++count_;
-    settings.setValue(kCountKey, count_);
-    writePhone(settings, count_, toQString(name), width, height);
-    lastWriteOk_ = commit(settings);
+    store->write(kCountKey, count_);
+    writePhone(*store, count_, name, width, height);
+    lastWriteOk_ = store->commit();
     if (!lastWriteOk_)
         --count_;  // nothing was stored
 }
 
 void PhoneTable::RemovePhone(int number) {
-    SettingsStore store;
-    count_ = readCount(store).value_or(count_);
+    const auto store = openSettings();
+    count_ = readCount(*store).value_or(count_);
     if (number < 1 || number > count_)
         return;
-    QSettings& settings = store.settings();
     for (int c = number; c < count_; ++c) {
         // A phone that cannot be read is skipped and leaves phone c as it is.
-        if (const auto next = readPhone(store, c + 1))
-            writePhone(settings, c, toQString(next->name), next->width, next->height);
+        if (const auto next = readPhone(*store, c + 1))
+            writePhone(*store, c, next->name, next->width, next->height);
     }
     // The last phone's group goes with everything below it.
-    settings.remove(phoneGroup(count_));
+    store->remove(phoneGroup(count_));
     --count_;
-    settings.setValue(kCountKey, count_);
-    lastWriteOk_ = commit(settings);
+    store->write(kCountKey, count_);
+    lastWriteOk_ = store->commit();
     if (!lastWriteOk_)
         ++count_;  // nothing was stored
 }

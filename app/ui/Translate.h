@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/core/QtText.h"
+#include "app/qt/QtText.h"
 
 namespace app::ui {
 

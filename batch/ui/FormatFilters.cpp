@@ -1,6 +1,6 @@
 #include "batch/ui/FormatFilters.h"
 
-#include "app/core/QtText.h"
+#include "app/qt/QtText.h"
 
 namespace batchui {
 

@@ -6,7 +6,7 @@
 
 #include "app/core/AppSettings.h"
 #include "app/core/DisplayPresets.h"
-#include "app/core/SettingsStore.h"
+#include "app/qt/SettingsStore.h"
 #include "support/SettingsSandbox.h"
 
 namespace {

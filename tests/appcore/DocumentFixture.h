@@ -10,6 +10,7 @@
 #include "app/core/AppSettings.h"
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/UserInterface.h"
+#include "app/qt/LinkedQtServices.h"
 #include "support/TestSupport.h"
 
 namespace testing_support {
@@ -58,6 +59,7 @@ private:
 class ScopedSettingsStore {
 public:
     ScopedSettingsStore() {
+        app::qt::useLinkedQtServices();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path().c_str());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path().c_str());
     }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/core/PhoneTable.h"
-#include "app/core/SettingsStore.h"
+#include "app/qt/SettingsStore.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
 

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "app/core/AppSettings.h"
-#include "app/core/SettingsStore.h"
+#include "app/qt/SettingsStore.h"
 #include "bitmap/ImageProc.h"
 #include "codec/DownloadProgress.h"
 #include "support/SettingsSandbox.h"

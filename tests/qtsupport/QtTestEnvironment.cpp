@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/qt/LinkedQtServices.h"
+
 namespace {
 
 class QtEnvironment final : public ::testing::Environment {
@@ -13,6 +15,8 @@ public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QApplication>(argc_, argv_);
+        // As the desktop program: Qt's services linked in.
+        app::qt::useLinkedQtServices();
     }
     void TearDown() override { app_.reset(); }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/qt/LinkedQtServices.h"
 #include "support/TestSupport.h"
 
 // Keeps the tests away from the user's settings store (~/.config/Vendra).
@@ -53,6 +54,8 @@ inline void pointSettingsStoreAt(const std::string& folder) {
 class ProgramSettingsFolder {
 public:
     ProgramSettingsFolder() {
+        // The store and the catalogues linked in, not loaded from the module.
+        app::qt::useLinkedQtServices();
         std::string pattern =
             (std::filesystem::temp_directory_path() / "glyphon-settings-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))

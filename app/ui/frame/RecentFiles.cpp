@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QSettings>
 
-#include "app/core/SettingsStore.h"
+#include "app/qt/SettingsStore.h"
 
 namespace app::ui {
 namespace {

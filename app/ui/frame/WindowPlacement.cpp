@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "app/core/SettingsStore.h"
+#include "app/qt/SettingsStore.h"
 
 namespace app::ui {
 namespace {

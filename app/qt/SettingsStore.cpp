@@ -1,4 +1,4 @@
-#include "app/core/SettingsStore.h"
+#include "app/qt/SettingsStore.h"
 
 #include <QByteArray>
 #include <QMetaType>
@@ -28,8 +28,8 @@ bool isWholeNumberType(int type) {
 // The settings file holds text; only values written by this process before
 // they reached the file come back as numbers. A list (an unquoted comma in
 // the file) or any other kind of value is not a text.
-std::optional<std::string> SettingsStore::readString(const QString& key) const {
-    const QVariant value = settings_.value(key);
+std::optional<std::string> SettingsStore::readString(const std::string& key) const {
+    const QVariant value = settings_.value(toQString(key));
     const int type = value.metaType().id();
     if (type == QMetaType::QString)
         return toStdString(value.toString());
@@ -43,8 +43,8 @@ std::optional<std::string> SettingsStore::readString(const QString& key) const {
 // A 32-bit number: text that is a whole decimal number within range, or a
 // whole number written by this process. Anything else (text that is no
 // number, a number out of range, a fraction, a list) cannot be read.
-std::optional<int> SettingsStore::readInt(const QString& key) const {
-    const QVariant value = settings_.value(key);
+std::optional<int> SettingsStore::readInt(const std::string& key) const {
+    const QVariant value = settings_.value(toQString(key));
     const int type = value.metaType().id();
     bool ok = false;
     qlonglong number = 0;
@@ -63,11 +63,25 @@ std::optional<int> SettingsStore::readInt(const QString& key) const {
     return static_cast<int>(number);
 }
 
-std::optional<int> SettingsStore::readInt(const QString& key, int minimum, int maximum) const {
-    const auto value = readInt(key);
-    if (!value || *value < minimum || *value > maximum)
-        return std::nullopt;
-    return value;
+void SettingsStore::write(const std::string& key, const std::string& text) {
+    settings_.setValue(toQString(key), toQString(text));
+}
+
+void SettingsStore::write(const std::string& key, int number) {
+    settings_.setValue(toQString(key), number);
+}
+
+void SettingsStore::remove(const std::string& key) {
+    settings_.remove(toQString(key));
+}
+
+bool SettingsStore::commit() {
+    settings_.sync();
+    return settings_.status() == QSettings::NoError;
+}
+
+std::string SettingsStore::location() const {
+    return toStdString(settings_.fileName());
 }
 
 }  // namespace app

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/core/StoredSettings.h"
+
 // The program's settings store: organisation "Vendra", application
 // "WAP Glyphon" (on Linux ~/.config/Vendra/WAP Glyphon.conf, or wherever
 // QSettings::setPath points the user scope).
@@ -17,19 +19,19 @@ inline std::string toStdString(const QString& text) {
     return text.toStdString();
 }
 
-class SettingsStore {
+class SettingsStore final : public StoredSettings {
 public:
     SettingsStore() : settings_(QSettings::UserScope, "Vendra", "WAP Glyphon") {}
     QSettings& settings() { return settings_; }
 
-    // A text value, or nothing when it is missing or not text (a list, for
-    // example, is not).
-    std::optional<std::string> readString(const QString& key) const;
-    // A 32-bit whole number, or nothing when it is missing, not a whole
-    // decimal number, or out of range.
-    std::optional<int> readInt(const QString& key) const;
-    // The same, and nothing for a number outside [minimum, maximum].
-    std::optional<int> readInt(const QString& key, int minimum, int maximum) const;
+    using StoredSettings::readInt;
+    std::optional<std::string> readString(const std::string& key) const override;
+    std::optional<int> readInt(const std::string& key) const override;
+    void write(const std::string& key, const std::string& text) override;
+    void write(const std::string& key, int number) override;
+    void remove(const std::string& key) override;
+    bool commit() override;
+    std::string location() const override;
 
 private:
     QSettings settings_;

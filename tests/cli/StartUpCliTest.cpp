@@ -1,0 +1,51 @@
+// glyphon-cli starts without Qt: the settings store, the English catalogue
+// and Qt's text rules come from a module loaded at the first need.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/SettingsSandbox.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using testing_support::quote;
+using testing_support::runCommand;
+
+// The shared objects the dynamic loader opened for a run of glyphon-cli.
+std::string objectsLoadedBy(const std::string& arguments, const std::string& environment = {}) {
+    const auto run = runCommand(environment + " LD_DEBUG=files " +
+                                quote(testing_support::cliPath()) + " " + arguments + " 2>&1");
+    return run.out;
+}
+
+bool loadsQt(const std::string& trace) {
+    return trace.find("libQt6Core") != std::string::npos &&
+           trace.find("libglyphon-qt.so") != std::string::npos;
+}
+
+TEST(StartUp, QtIsLoadedOnlyWhenASettingOrATranslationIsNeeded) {
+    const testing_support::SettingsSandbox sandbox;
+    const auto needed = runCommand("readelf -d " + quote(testing_support::cliPath()));
+    ASSERT_EQ(needed.exitCode, 0);
+    EXPECT_EQ(needed.out.find("Qt"), std::string::npos) << needed.out;
+
+    EXPECT_FALSE(loadsQt(objectsLoadedBy("--help", "LANG=en_US.UTF-8")));
+    EXPECT_FALSE(loadsQt(objectsLoadedBy("--version")));
+    // A Czech message needs no catalogue, an English one does; the limit
+    // given on the command line needs no stored one.
+    const std::string missing = "--max-pixels 1000 info /nonexistent/a.bmp";
+    const std::string czech = objectsLoadedBy("--lang cs " + missing);
+    EXPECT_FALSE(loadsQt(czech));
+    EXPECT_NE(czech.find("Nelze otevřít soubor pro čtení"), std::string::npos) << czech;
+    const std::string english = objectsLoadedBy("--lang en " + missing);
+    EXPECT_TRUE(loadsQt(english));
+    EXPECT_NE(english.find("Cannot open the file for reading"), std::string::npos) << english;
+    EXPECT_TRUE(loadsQt(objectsLoadedBy("--lang cs info /nonexistent/a.bmp")));
+    // The phone table lives in the settings store.
+    const std::string phones = objectsLoadedBy("phones list");
+    EXPECT_TRUE(loadsQt(phones));
+    EXPECT_NE(phones.find("Nokia 7110"), std::string::npos) << phones;
+}
+
+}  // namespace
