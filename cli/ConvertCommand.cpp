@@ -304,16 +304,19 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const bitmap::CArrayOptions cArray =
         request->conversion.cArray.over(session.settings().cArrayOptions);
     session.codec().setCArrayOptions(cArray);
-    // Further threads each get a document of their own; one picture needs
-    // no more than the session's.
+    // Further threads each get two documents of their own, so that a thread
+    // prepares its next picture while the last one is saved; one picture
+    // needs no more than the session's.
     const size_t threads = std::min(static_cast<size_t>(request->jobs), request->inputs.size());
-    WorkerSessions workers(threads >= 2 ? threads : 0, out, err, global);
+    const size_t documentsPerThread = request->inputs.size() > threads ? 2 : 1;
+    WorkerSessions workers(threads >= 2 ? threads * documentsPerThread : 0, out, err, global);
     if (!workers.ready()) {
         err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;
     }
     workers.setCArrayOptions(cArray);
     options.workers = workers.workers();
+    options.threads = threads;
     std::string fileList;
     for (const auto& input : request->inputs)
         fileList += batch::listedUrl(input) + "\n";

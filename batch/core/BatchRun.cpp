@@ -182,26 +182,31 @@ bool BatchRun::convertEntry(Entry& entry) {
 
 void BatchRun::convertInParallel(const std::vector<std::string>& names) {
     const size_t count = names.size();
-    const size_t threads = options_->workers.size();
+    const size_t documents = options_->workers.size();
+    const size_t asked = options_->threads;
+    const size_t threads = asked > 0 && documents % asked == 0 ? asked : documents;
     std::vector<Entry> entries(count);
     std::vector<std::exception_ptr> thrown(count);
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable preparedOne;       // a worker finished an entry
+    std::condition_variable savedOne;          // the run's thread finished one
     std::vector<bool> prepared(count, false);  // guarded by mutex
     size_t saved = 0;                          // entries before this are done; guarded by mutex
     bool ending = false;                       // guarded by mutex
 
-    // Worker w prepares entries w, w + threads, ...; its document is free
-    // for the next one once the run's thread is through with the last one.
-    auto work = [&](size_t w) {
-        app::CMFCTest2Doc& document = *options_->workers[w].document;
-        for (size_t i = w; i < count; i += threads) {
+    // Thread t prepares entries t, t + threads, ... Entry i uses document
+    // i % documents, which the same thread used for entry i - documents
+    // (documents is a multiple of threads); it is free again once the run's
+    // thread has saved that entry.
+    auto work = [&](size_t t) {
+        for (size_t i = t; i < count; i += threads) {
             {
                 std::unique_lock lock(mutex);
-                changed.wait(lock, [&] { return ending || saved + threads > i; });
+                savedOne.wait(lock, [&] { return ending || saved + documents > i; });
                 if (ending)
                     return;
             }
+            app::CMFCTest2Doc& document = *options_->workers[i % documents].document;
             entries[i].name = names[i];
             try {
                 if (fetch(document, entries[i]))
@@ -213,7 +218,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
                 std::lock_guard lock(mutex);
                 prepared[i] = true;
             }
-            changed.notify_all();
+            preparedOne.notify_one();
         }
     };
     auto end = [&] {
@@ -221,7 +226,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
             std::lock_guard lock(mutex);
             ending = true;
         }
-        changed.notify_all();
+        savedOne.notify_all();
     };
     std::vector<std::thread> pool;
     // Whatever way the loop below is left, the workers are told to stop
@@ -235,17 +240,17 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
                 thread.join();
         }
     } joiner{pool, end};
-    for (size_t w = 0; w < threads; ++w)
-        pool.emplace_back(work, w);
+    for (size_t t = 0; t < threads; ++t)
+        pool.emplace_back(work, t);
 
     for (size_t i = 0; i < count && !stopped_; ++i) {
         {
             std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return bool(prepared[i]); });
+            preparedOne.wait(lock, [&] { return bool(prepared[i]); });
         }
         if (thrown[i])
             std::rethrow_exception(thrown[i]);
-        const BatchWorker& worker = options_->workers[i % threads];
+        const BatchWorker& worker = options_->workers[i % documents];
         if (worker.passOnMessages)
             worker.passOnMessages();
         Entry& entry = entries[i];
@@ -265,7 +270,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
             std::lock_guard lock(mutex);
             saved = i + 1;
         }
-        changed.notify_all();
+        savedOne.notify_all();
     }
 }
 

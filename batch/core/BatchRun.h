@@ -57,13 +57,20 @@ struct BatchRunOptions {
     bool showSummary = true;
     // Told of every picture saved, with the file it went to.
     std::function<void(const std::string& entry, const std::string& output)> pictureSaved;
-    // With two or more, each worker's thread fetches, loads, converts and
-    // resizes the pictures, while the run's own thread names, saves and
-    // reports them in list order: the names, pages, messages and summary
-    // are those of a run on the one document. Each document is used by one
-    // thread at a time: its worker until the picture is prepared, then the
-    // run's thread until it is saved, and only then its worker again.
+    // With two or more, worker threads fetch, load, convert and resize the
+    // pictures on these documents, while the run's own thread names, saves
+    // and reports them in list order: the names, pages, messages and
+    // summary are those of a run on the one document. Entry i is prepared
+    // on document i % workers.size() by thread i % threads. Each document is
+    // used by one thread at a time: its worker thread until the picture is
+    // prepared, then the run's thread until it is saved, and only then its
+    // worker thread again.
     std::vector<BatchWorker> workers;
+    // The worker threads; 0 for one per document. With two documents per
+    // thread a thread prepares its next picture while the run's thread
+    // saves its last one. A number that does not divide the documents'
+    // counts as 0.
+    size_t threads = 0;
 };
 
 struct BatchSummary {
