@@ -1,13 +1,16 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "bitmap/BmpFile.h"
 #include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
 #include "bitmap/DitherMethod.h"
@@ -64,6 +67,8 @@ public:
     // Writes the picture as a BMP file. Updates biSizeImage and the
     // resolution fields in the picture's own header first.
     bool saveBitmap(const std::string& path, Dib& dib);
+    // The bytes saveBitmap writes, without a file.
+    std::optional<std::vector<uint8_t>> bitmapFile(Dib& dib);
 
     // Fills 2^depth entries of a colour table with the grey ramp of that
     // depth (1, 4 or 8).
@@ -123,6 +128,9 @@ public:
     void fail(std::string_view prefix, std::string_view message);
 
 private:
+    // Stamps the header as written files have it and makes the 14-byte file
+    // header; nothing (the reason kept) when the picture cannot be written.
+    std::optional<std::array<uint8_t, kBmpFileHeaderSize>> prepareBitmapFile(Dib& dib);
     // An 8 bpp grey picture of the decoder's grey pixels.
     std::optional<Dib> jpegGreyDib(const Carvello::GreyImage& grey);
 

@@ -1,6 +1,7 @@
 // ImageProc's BMP file operations: the file handling around decodeBmp and
 // bmpFileHeader.
 #include <array>
+#include <vector>
 
 #include "bitmap/BmpFile.h"
 #include "bitmap/FileIO.h"
@@ -32,21 +33,26 @@ std::optional<Dib> ImageProc::loadBitmap(const std::string& path, const DecodeLi
     return std::move(*decoded);
 }
 
+std::optional<std::array<uint8_t, kBmpFileHeaderSize>> ImageProc::prepareBitmapFile(Dib& dib) {
+    if (dib.empty()) {
+        fail(text::kSaveBitmap, text::kNoBitmap);
+        return std::nullopt;
+    }
+    stampBmpHeader(dib);
+    auto fileHeader = bmpFileHeader(dib);
+    if (!fileHeader)
+        fail(text::kSaveBitmap, text::kBmpBadHeader);
+    return fileHeader;
+}
+
 bool ImageProc::saveBitmap(const std::string& path, Dib& dib) {
     if (path.empty()) {
         fail(text::kSaveBitmap, text::kCannotOpen);
         return false;
     }
-    if (dib.empty()) {
-        fail(text::kSaveBitmap, text::kNoBitmap);
+    const auto fileHeader = prepareBitmapFile(dib);
+    if (!fileHeader)
         return false;
-    }
-    stampBmpHeader(dib);
-    const auto fileHeader = bmpFileHeader(dib);
-    if (!fileHeader) {
-        fail(text::kSaveBitmap, text::kBmpBadHeader);
-        return false;
-    }
     const std::array<std::span<const uint8_t>, 2> pieces{std::span<const uint8_t>(*fileHeader),
                                                          dib.bytes()};
     switch (writeFileAtomically(path, pieces)) {
@@ -60,6 +66,18 @@ bool ImageProc::saveBitmap(const std::string& path, Dib& dib) {
             return false;
     }
     return false;
+}
+
+std::optional<std::vector<uint8_t>> ImageProc::bitmapFile(Dib& dib) {
+    const auto fileHeader = prepareBitmapFile(dib);
+    if (!fileHeader)
+        return std::nullopt;
+    const std::span<const uint8_t> block = dib.bytes();
+    std::vector<uint8_t> file;
+    file.reserve(fileHeader->size() + block.size());
+    file.insert(file.end(), fileHeader->begin(), fileHeader->end());
+    file.insert(file.end(), block.begin(), block.end());
+    return file;
 }
 
 }  // namespace bitmap

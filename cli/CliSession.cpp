@@ -13,6 +13,9 @@ namespace cli {
 CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global)
     : ui_(out, err), document_(settings_, ui_, host_), download_(err, stderrIsTerminal()) {
     settings_.ReadSettings();
+    // Nobody else looks into the private folder: the reload cycle's exchange
+    // file is handed over in memory.
+    document_.setExchangeInMemory(true);
     std::string pattern = settings_.tempFolder + "glyphon-cli-XXXXXX";
     if (::mkdtemp(pattern.data())) {
         privateFolder_ = pattern;

@@ -106,6 +106,9 @@ public:
 
     // Saving.
     int SaveBMP(const std::string& path);
+    // The bytes SaveBMP would write, without a file; nothing (with the error
+    // SaveBMP would report) when there is no picture or it cannot be written.
+    std::optional<std::vector<uint8_t>> BmpFileBytes();
     int ConvertBMPToWBMP(int type);
     int SaveWBMP(const std::string& path);
     int SaveGIF(const std::string& path);

@@ -17,6 +17,17 @@ int CCodec::SaveBMP(const std::string& path) {
     return 1;
 }
 
+std::optional<std::vector<uint8_t>> CCodec::BmpFileBytes() {
+    if (!picture_) {
+        reportNoPicture("SaveBMP");
+        return std::nullopt;
+    }
+    auto file = imageProc_.bitmapFile(*picture_);
+    if (!file)
+        reportCore(CodecError::bmpNotSaved, imageProc_.lastError());
+    return file;
+}
+
 int CCodec::ConvertBMPToWBMP(int type) {
     if (!picture_)
         return reportNoPicture("ConvertBMPToWBMP");

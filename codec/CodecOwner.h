@@ -68,6 +68,7 @@ public:
     int WBMPExists() { return codec_->WBMPExists(); }
     int IsMonochrome() { return codec_->IsMonochrome(); }
     int SaveBMP(const std::string& path) { return codec_->SaveBMP(path); }
+    std::optional<std::vector<uint8_t>> BmpFileBytes() { return codec_->BmpFileBytes(); }
     int ConvertBMPToWBMP(int type) { return codec_->ConvertBMPToWBMP(type); }
     int SaveWBMP(const std::string& path) { return codec_->SaveWBMP(path); }
     int SaveGIF(const std::string& path) { return codec_->SaveGIF(path); }

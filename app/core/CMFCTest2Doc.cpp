@@ -71,6 +71,13 @@ int CMFCTest2Doc::LoadDibFromFile(const std::string& path, bool recordPath, bool
     DeleteContents();
     bool notBmp = false;
     auto dib = readDibFile(path, notBmp);
+    const int loaded = attachBmpFile(std::move(dib), notBmp);
+    if (loaded == result::kOk && recordPath)
+        setPathName(path, addToRecent);
+    return loaded;
+}
+
+int CMFCTest2Doc::attachBmpFile(std::optional<std::vector<uint8_t>> dib, bool notBmp) {
     if (!dib) {
         if (notBmp)
             ui_.inform(std::string(text::kCannotLoadDib), "", MessageIcon::information);
@@ -78,11 +85,7 @@ int CMFCTest2Doc::LoadDibFromFile(const std::string& path, bool recordPath, bool
             ui_.inform(std::string(text::kFailedToOpenDocument), "", MessageIcon::error);
         return result::kDocumentReadFailed;
     }
-    if (!AttachDib(std::move(*dib)))
-        return result::kDocumentReadFailed;
-    if (recordPath)
-        setPathName(path, addToRecent);
-    return result::kOk;
+    return AttachDib(std::move(*dib)) ? result::kOk : result::kDocumentReadFailed;
 }
 
 int CMFCTest2Doc::writeDib(const std::string& path, bool clearModified) {
@@ -147,11 +150,21 @@ void CMFCTest2Doc::restoreState(KeptState kept) {
 
 int CMFCTest2Doc::ReloadFromCodec() {
     WaitCursor wait(ui_);
-    const std::string path = exchangeFile("TMPUpdate.bmp");
-    if (!codec().SaveBMP(path))
-        return result::kCodecSaveBmpFailed;
-    const int loaded = LoadDibFromFile(path, false, false);
-    std::remove(path.c_str());
+    int loaded = result::kOk;
+    if (exchangeInMemory_) {
+        const auto file = codec().BmpFileBytes();
+        if (!file)
+            return result::kCodecSaveBmpFailed;
+        DeleteContents();
+        const auto dib = dibBlockOfBmpFile(*file);
+        loaded = attachBmpFile(dib, !dib);
+    } else {
+        const std::string path = exchangeFile("TMPUpdate.bmp");
+        if (!codec().SaveBMP(path))
+            return result::kCodecSaveBmpFailed;
+        loaded = LoadDibFromFile(path, false, false);
+        std::remove(path.c_str());
+    }
     host_.pictureChanged();
     return loaded;
 }

@@ -101,7 +101,15 @@ public:
     // The same write for an exchange or undo copy: the document's modified
     // flag stays as it is.
     int WriteDibCopy(const std::string& path) { return writeDib(path, false); }
+    // The reload cycle: the codec's picture becomes the document's, through
+    // the exchange file TMPUpdate.bmp (or its bytes, see below).
     int ReloadFromCodec();
+    // On: the reload cycle hands the exchange file's bytes over in memory
+    // instead of writing and reading the file, with the same result. For a
+    // document whose exchange folder nobody else looks at (glyphon-cli's
+    // private folder), where the file would only cost a create, a rename
+    // and a delete per step.
+    void setExchangeInMemory(bool inMemory) { exchangeInMemory_ = inMemory; }
     int CommitChange();
     // Writes the picture being replaced to the undo file (when asked and
     // there is one) and forgets a previous undo.
@@ -201,6 +209,9 @@ private:
     void counterText(const std::string& counterRequest, const std::string& folder);
     void infoText(const std::string& path);
     std::string exchangeFile(const char* name) const;
+    // Takes the block of a BMP file's bytes as the picture -> 0 or 2, with
+    // the messages LoadDibFromFile shows.
+    int attachBmpFile(std::optional<std::vector<uint8_t>> dib, bool notBmp);
 
     AppSettings& settings_;
     UserInterface& ui_;
@@ -212,6 +223,7 @@ private:
     bool saveAsFirst_ = false;
     bool modified_ = false;
     bool undoUsed_ = false;
+    bool exchangeInMemory_ = false;
     std::string pathName_;
     std::string title_{text::kUntitled};
     std::string lastFolder_;

@@ -62,6 +62,30 @@ TEST_F(DocumentTest, OpeningLoadsThePictureAndRemovesTheExchangeFile) {
     EXPECT_EQ(ui.waitDepth, 0);
 }
 
+// The reload cycle in memory ends where the one through TMPUpdate.bmp does:
+// the same block (header stamped as a written file has it, the file's
+// length) and nothing left in the exchange folder; a codec without a
+// picture fails the same way.
+TEST_F(DocumentTest, ReloadInMemoryGivesWhatTheExchangeFileGives) {
+    const auto path = writeGradientBmp(work.file("photo.bmp"), 13, 7);
+    ASSERT_EQ(doc.OpenPicture(path, false), 0);
+    const auto& viaFile = doc.dib().bytes();
+    const std::vector<uint8_t> expected(viaFile.begin(), viaFile.end());
+
+    app::AppSettings otherSettings;
+    otherSettings.tempFolder = settings.tempFolder;
+    otherSettings.workingFolder = settings.workingFolder;
+    otherSettings.CreateCodec();
+    app::CMFCTest2Doc inMemory{otherSettings, ui, host};
+    inMemory.setExchangeInMemory(true);
+    EXPECT_EQ(inMemory.ReloadFromCodec(), app::result::kCodecSaveBmpFailed);
+    ASSERT_EQ(inMemory.OpenPicture(path, false), 0);
+    const auto& viaMemory = inMemory.dib().bytes();
+    EXPECT_EQ(std::vector<uint8_t>(viaMemory.begin(), viaMemory.end()), expected);
+    EXPECT_FALSE(exists(work.file("TMPUpdate.bmp")));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(DocumentTest, MonochromeFlagFollowsTheWholePathInLowerCase) {
     const auto path = writeGradientBmp(work.file("photo.WBMP.bmp"), 8, 8);
     ASSERT_EQ(doc.OpenPicture(path, false), 0);
