@@ -5,42 +5,37 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
+#include <random>
 #include <set>
 #include <system_error>
-#include <vector>
 
 namespace bitmap {
 namespace {
 
-// The process's umask. Linux reports it in /proc/self/status; reading it
-// there leaves it alone, where umask() has to change it for a moment, which
-// a file created by another thread meanwhile would feel.
-mode_t currentUmask() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("Umask:"))
-            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
-    }
-    static std::mutex changing;
-    const std::lock_guard lock(changing);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
 // The mode a file written to `target` should have: that of the regular file
 // it replaces (its permission bits: set-id bits do not survive a rewrite),
-// or that of an ordinary new file.
-mode_t finalMode(const std::string& target) {
+// or `newFileMode`.
+mode_t finalMode(const std::string& target, mode_t newFileMode) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         return st.st_mode & 0777;
-    return 0666 & ~currentUmask();
+    return newFileMode;
+}
+
+// Six characters for a unique name.
+std::string randomLetters() {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 random{std::random_device{}() ^ static_cast<uint64_t>(::getpid())
+                                                                     << 32};
+    std::string letters(6, ' ');
+    for (char& letter : letters)
+        letter = kLetters[random() % (sizeof kLetters - 1)];
+    return letters;
 }
 
 // The files and folders that removeUnfinishedTemporaryFiles() removes.
@@ -78,23 +73,33 @@ std::string folderPrefix(const std::string& folder) {
 std::optional<TemporaryFile> TemporaryFile::create(const std::string& folder,
                                                    std::string_view prefix,
                                                    std::string_view suffix) {
-    const std::string pattern =
-        folderPrefix(folder) + std::string(prefix) + "XXXXXX" + std::string(suffix);
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    // Created with mode 0600 and never over an existing file.
-    const int fd = ::mkostemps(name.data(), static_cast<int>(suffix.size()), O_CLOEXEC);
+    // Created as an ordinary new file (so the kernel applies the umask and
+    // the folder's default ACL, and the mode it gives is the one a new file
+    // keeps), never over an existing file, and made private at once, before
+    // anything is written.
+    const std::string start = folderPrefix(folder) + std::string(prefix);
+    std::string name;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        name = start + randomLetters() + std::string(suffix);
+        fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return std::nullopt;
+    }
     if (fd < 0)
         return std::nullopt;
-    track(name.data());
-    std::FILE* stream = ::fdopen(fd, "wb");
+    track(name);
+    struct stat created {};
+    std::FILE* stream = nullptr;
+    if (::fstat(fd, &created) == 0 && ::fchmod(fd, 0600) == 0)
+        stream = ::fdopen(fd, "wb");
     if (!stream) {
         ::close(fd);
-        ::unlink(name.data());
-        untrack(name.data());
+        ::unlink(name.c_str());
+        untrack(name);
         return std::nullopt;
     }
-    return TemporaryFile(name.data(), stream);
+    return TemporaryFile(name, stream, created.st_mode & 0777);
 }
 
 std::optional<TemporaryFile> TemporaryFile::beside(const std::string& target,
@@ -106,7 +111,10 @@ std::optional<TemporaryFile> TemporaryFile::beside(const std::string& target,
 }
 
 TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept
-    : path_(std::move(other.path_)), stream_(other.stream_), kept_(other.kept_) {
+    : path_(std::move(other.path_)),
+      stream_(other.stream_),
+      newFileMode_(other.newFileMode_),
+      kept_(other.kept_) {
     other.stream_ = nullptr;
     other.kept_ = true;
 }
@@ -134,7 +142,7 @@ bool TemporaryFile::close() {
 bool TemporaryFile::commit(const std::string& target) {
     if (kept_ || !close())
         return false;
-    if (::chmod(path_.c_str(), finalMode(target)) != 0 ||
+    if (::chmod(path_.c_str(), finalMode(target, newFileMode_)) != 0 ||
         ::rename(path_.c_str(), target.c_str()) != 0)
         return false;
     kept_ = true;

@@ -42,10 +42,15 @@ public:
     bool commit(const std::string& target);
 
 private:
-    TemporaryFile(std::string path, std::FILE* stream) : path_(std::move(path)), stream_(stream) {}
+    TemporaryFile(std::string path, std::FILE* stream, unsigned newFileMode)
+        : path_(std::move(path)), stream_(stream), newFileMode_(newFileMode) {}
 
     std::string path_;
     std::FILE* stream_;
+    // The permission bits the kernel gave the file when it was created
+    // (0666 less the umask, or what the folder's default ACL says): the
+    // mode of an ordinary new file in that folder.
+    unsigned newFileMode_ = 0600;
     bool kept_ = false;
 };
 
