@@ -6,6 +6,7 @@
 #include <cstring>
 #include <numbers>
 #include <stdexcept>
+#include <type_traits>
 
 namespace Carvello::JpegIdct {
 
@@ -90,6 +91,54 @@ inline void butterfly(const T* in, size_t inStep, T* out, size_t step, T bias, c
     out[4 * step] = e3 - t4;
 }
 
+// The second pass of the 32-bit transform over all eight columns at once:
+// the butterfly's arithmetic, statement by statement, with the column as the
+// innermost loop, so that the compiler does each statement for eight columns
+// in one vector operation (AVX2 where the processor has it). Gives exactly
+// what eight butterfly calls give.
+__attribute__((target_clones("avx2", "default"))) void columnsToSamples(const int32_t* w,
+                                                                        uint8_t* out, size_t stride,
+                                                                        int32_t c4, int32_t c2,
+                                                                        int32_t c6) {
+    int32_t r[64];
+    for (size_t c = 0; c < 8; ++c) {
+        const int32_t y0 = w[c], y1 = w[8 + c], y2 = w[16 + c], y3 = w[24 + c];
+        const int32_t y4 = w[32 + c], y5 = w[40 + c], y6 = w[48 + c], y7 = w[56 + c];
+        const int32_t t10 = y0 + y4 + kBias;
+        const int32_t t11 = y0 - y4 + kBias;
+        const int32_t t12 = ((y2 - y6) * c4) >> 6;
+        const int32_t t13 = y2 + y6 + t12;
+        const int32_t e0 = t10 + t13;
+        const int32_t e3 = t10 - t13;
+        const int32_t e1 = t11 + t12;
+        const int32_t e2 = t11 - t12;
+        const int32_t z13 = y5 + y3;
+        const int32_t z2 = y5 - y3;
+        const int32_t z11 = y1 + y7;
+        const int32_t z4 = y1 - y7;
+        const int32_t o7 = z11 + z13;
+        const int32_t o11 = ((z11 - z13) * c4) >> 6;
+        const int32_t o10 = ((((z2 + z4) * c6) >> 6) + (((z2 - z4) * c2) >> 6)) >> 1;
+        const int32_t o12 = ((((z4 - z2) * c6) >> 6) + (((z2 + z4) * c2) >> 6)) >> 1;
+        const int32_t t5 = o10 + o11;
+        const int32_t t6 = o11 + o12;
+        const int32_t t7 = o12 + o7;
+        r[c] = e0 + t7;
+        r[56 + c] = e0 - t7;
+        r[8 + c] = e1 + t6;
+        r[48 + c] = e1 - t6;
+        r[16 + c] = e2 + t5;
+        r[40 + c] = e2 - t5;
+        r[24 + c] = e3 + o10;
+        r[32 + c] = e3 - o10;
+    }
+    for (size_t row = 0; row < 8; ++row) {
+        uint8_t* line = out + row * stride;
+        for (size_t col = 0; col < 8; ++col)
+            line[col] = static_cast<uint8_t>(std::clamp<int32_t>(r[row * 8 + col] >> 12, 0, 255));
+    }
+}
+
 // The transform in T arithmetic. With 32-bit T the caller has made sure no
 // input exceeds kSafeInput, so no sum or product can overflow.
 template <typename T>
@@ -138,6 +187,11 @@ void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int3
         butterfly<T>(&work[0], 8, column.data(), 1, kBias, k);
         for (size_t row = 0; row < 8; ++row)
             std::memset(out + row * stride, toSample<T>(column[row]), 8);
+        return;
+    }
+    if constexpr (std::is_same_v<T, int32_t>) {
+        columnsToSamples(work.data(), out, stride, static_cast<int32_t>(k.c4),
+                         static_cast<int32_t>(k.c2), static_cast<int32_t>(k.c6));
         return;
     }
     std::array<T, 64> result;
