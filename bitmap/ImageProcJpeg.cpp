@@ -5,6 +5,7 @@
 #include "bitmap/Texts.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/GreyImage.h"
+#include "carvello/core/GreyRows.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
@@ -28,6 +29,53 @@ BitmapInfoHeader decodedHeader(uint32_t width, uint32_t height) {
     header.biClrUsed = 0;
     header.biClrImportant = 0;
     return header;
+}
+
+// The decoder's grey rows written straight into the 8 bpp picture the
+// program keeps (bottom row first, with its grey colour table), so that the
+// decoded picture is not copied once more.
+class DibGreyRows final : public Carvello::GreyRows {
+public:
+    explicit DibGreyRows(ImageProc& proc) : proc_(proc) {}
+
+    uint32_t width() const override { return width_; }
+    uint32_t height() const override { return height_; }
+    void setSize(uint32_t width, uint32_t height) override {
+        clear();
+        BitmapInfoHeader header = decodedHeader(width, height);
+        header.biBitCount = 8;
+        dib_ = Dib::create(header);
+        if (!dib_ || !proc_.makeGrayShadesPalette(dib_->palette(), 8)) {
+            dib_.reset();
+            outOfMemory_ = true;
+            throw Carvello::GraphicsException("Out of memory");
+        }
+        width_ = width;
+        height_ = height;
+    }
+    void clear() override {
+        dib_.reset();
+        width_ = height_ = 0;
+    }
+    std::span<uint8_t> row(uint32_t y) override {
+        return dib_->storedRow(static_cast<int>(height_ - 1 - y)).first(width_);
+    }
+
+    bool outOfMemory() const { return outOfMemory_; }
+    std::optional<Dib>& dib() { return dib_; }
+
+private:
+    ImageProc& proc_;
+    std::optional<Dib> dib_;
+    uint32_t width_ = 0;
+    uint32_t height_ = 0;
+    bool outOfMemory_ = false;
+};
+
+// A picture of rows stored the other way round, turned upright as its Exif
+// orientation asks (rare: camera pictures taken turned).
+bool isTurned(int orientation) {
+    return orientation >= 2 && orientation <= 8;
 }
 
 // The reduction the decoder may take: the largest whole factor by which the
@@ -65,20 +113,36 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
     // An 8 bpp picture is the luma of the pixels: the decoder gives it
     // straight, without making colours first.
     if (bitsPerPixel == 8) {
-        Carvello::GreyImage grey;
+        DibGreyRows rows(*this);
+        Carvello::GreyImage turned;
         try {
-            decoder.readGreyImageFile(path, grey);
+            decoder.readGreyImageFile(path, rows);
             // Camera pictures are stored as the sensor saw them: turned
             // upright here, the program and the command-line tool both show
             // them so.
-            Carvello::applyExifOrientation(grey, decoder.orientation());
+            if (rows.dib() && isTurned(decoder.orientation())) {
+                turned.setSize(rows.width(), rows.height());
+                for (uint32_t y = 0; y < rows.height(); ++y)
+                    std::ranges::copy(rows.row(y), turned.row(y).begin());
+                rows.clear();
+                Carvello::applyExifOrientation(turned, decoder.orientation());
+            }
         } catch (const Carvello::GraphicsException& error) {
-            fail(text::kReadJPEGFile, error.what());
+            if (rows.outOfMemory())
+                fail(text::kFrom32, text::kOutOfMemory);
+            else
+                fail(text::kReadJPEGFile, error.what());
             return std::nullopt;
         }
         if (reduction != nullptr)
             reduction->denominator = decoder.scaleDenominator();
-        return jpegGreyDib(grey);
+        if (turned.pixelCount() > 0)
+            return jpegGreyDib(turned);
+        if (!rows.dib())
+            // An empty picture is refused as the depth converter refuses it.
+            return changeBitmapFormatFrom32(decodedHeader(rows.width(), rows.height()), {}, 0, 0,
+                                            8);
+        return std::move(rows.dib());
     }
 
     Carvello::RasterImage image;

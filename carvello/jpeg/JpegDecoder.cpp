@@ -55,19 +55,19 @@ void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
     run(stream);
 }
 
-void JpegDecoder::readGreyImageFile(const std::string& path, GreyImage& image) {
+void JpegDecoder::readGreyImageFile(const std::string& path, GreyRows& image) {
     image_ = nullptr;
     grey_ = &image;
     readFileInto(path);
 }
 
-void JpegDecoder::readGreyImage(std::span<const uint8_t> memory, GreyImage& image) {
+void JpegDecoder::readGreyImage(std::span<const uint8_t> memory, GreyRows& image) {
     image_ = nullptr;
     grey_ = &image;
     readMemoryInto(memory);
 }
 
-void JpegDecoder::readGreyImage(InputByteStream& stream, GreyImage& image) {
+void JpegDecoder::readGreyImage(InputByteStream& stream, GreyRows& image) {
     image_ = nullptr;
     grey_ = &image;
     run(stream);

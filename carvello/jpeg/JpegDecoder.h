@@ -55,9 +55,9 @@ public:
     // transformed, upsampled or converted. Other colour models are decoded
     // in colour and each pixel turned into its luma (0.299 R + 0.587 G +
     // 0.114 B).
-    void readGreyImageFile(const std::string& path, GreyImage& image);
-    void readGreyImage(std::span<const uint8_t> memory, GreyImage& image);
-    void readGreyImage(InputByteStream& stream, GreyImage& image);
+    void readGreyImageFile(const std::string& path, GreyRows& image);
+    void readGreyImage(std::span<const uint8_t> memory, GreyRows& image);
+    void readGreyImage(InputByteStream& stream, GreyRows& image);
 
     // Reduced decoding. Before the data are decoded the chooser is given the
     // picture's upright size (as its Exif orientation turns it) and returns
@@ -98,7 +98,7 @@ private:
     uint32_t outputHeight() const;
     void chooseScale(uint32_t width, uint32_t height);
     void markUnusedComponents();
-    void buildGrey(GreyImage& image);
+    void buildGrey(GreyRows& image);
     void decode(InputByteStream& stream);
     void readStartOfFile(InputByteStream& stream);
     void readMarker(InputByteStream& stream, uint8_t code);
@@ -163,7 +163,7 @@ private:
     uint64_t pixelLimit_;
     // The picture being decoded into: one of the two.
     RasterImage* image_ = nullptr;
-    GreyImage* grey_ = nullptr;
+    GreyRows* grey_ = nullptr;
     // Grey targets: the frame's colour model, fixed with the frame header.
     JpegColourModel greyModel_ = JpegColourModel::none;
     ScaleChooser scaleChooser_;

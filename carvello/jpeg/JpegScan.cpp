@@ -316,7 +316,7 @@ void JpegDecoder::finishImage(RasterImage& image) {
     buildPixels(image);
 }
 
-void JpegDecoder::buildGrey(GreyImage& image) {
+void JpegDecoder::buildGrey(GreyRows& image) {
     const uint32_t width = image.width();
     const uint32_t height = image.height();
     if (greyModel_ == JpegColourModel::grey || greyModel_ == JpegColourModel::yCbCr) {
