@@ -1,6 +1,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -92,8 +93,12 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     // One character per pixel: a picture wider than the terminal is
     // scaled down to its width first.
     const int columns = width.value_or(terminalWidth());
+    // Only the terminal's width is shown: a JPEG that much wider is decoded
+    // reduced (the resize below still averages what is left to shrink).
+    codec.setPlannedResize(
+        codec::ResizeTarget{codec::ResizeTarget::Kind::fit, columns, INT_MAX, 100});
     const auto fitTerminal = [&] {
-        return codec.GetBMPWidth() <= columns ||
+        return (codec.GetBMPWidth() <= columns && !codec.reducedFrom()) ||
                codec.ResizeTo(columns, codec.GetBMPHeight(), 0) != 0;
     };
     if (!loadPicture(codec, file) || !fitTerminal() ||

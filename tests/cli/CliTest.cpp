@@ -235,8 +235,17 @@ TEST(CliShow, DrawsTwoRowsPerLineWithHalfBlocks) {
 TEST(CliShow, APictureWiderThanTheTerminalIsScaledToItsWidth) {
     TempDir dir;
     const auto bmp = gradientBmp(dir, "wide.bmp", 1440, 960);
+    // A JPEG this much wider is decoded reduced: the picture shown keeps the
+    // size the full one would give.
+    const std::string jpeg = dir.file("wide.jpg");
+    ASSERT_EQ(testing_support::runCommand("cjpeg " + testing_support::quote(bmp) + " > " +
+                                          testing_support::quote(jpeg))
+                  .exitCode,
+              0);
     for (const auto& [args, columns, lines] :
          {std::tuple{std::vector<std::string>{"show", "--width", "60", bmp}, 60u, 20},
+          std::tuple{std::vector<std::string>{"show", "--width", "60", jpeg}, 60u, 20},
+          std::tuple{std::vector<std::string>{"show", "--width", "700", jpeg}, 700u, 234},
           std::tuple{std::vector<std::string>{"show", "--width", "2000", bmp}, 1440u, 480}}) {
         const auto run = cli(args);
         ASSERT_EQ(run.status, 0) << run.err;
