@@ -48,95 +48,78 @@ inline uint8_t toSample(T x) {
     return static_cast<uint8_t>(std::clamp<T>(x >> 12, 0, 255));
 }
 
-// One 8-point pass: in[k * inStep] -> out[n * step]. bias goes into the even
-// part. The flow is the transpose of the AAN forward transform, so its input
-// carries the 1 / (8 a(u) a(v)) scale.
-template <typename T>
-inline void butterfly(const T* in, size_t inStep, T* out, size_t step, T bias, const Constants& k) {
-    const T y0 = in[0], y1 = in[inStep], y2 = in[2 * inStep], y3 = in[3 * inStep];
-    const T y4 = in[4 * inStep], y5 = in[5 * inStep], y6 = in[6 * inStep], y7 = in[7 * inStep];
+// One 8-point pass over `lanes` neighbouring lanes at once: for each lane
+// l, in[k * inStep + l] -> out[n * step + l]. bias goes into the even part.
+// The flow is the transpose of the AAN forward transform, so its input
+// carries the 1 / (8 a(u) a(v)) scale. With eight lanes (the eight columns
+// of a block) the lane loop is innermost, so the compiler does each
+// statement for all of them in one vector operation.
+template <typename T, size_t lanes = 1>
+[[gnu::always_inline]] inline void butterfly(const T* in, size_t inStep, T* out, size_t step,
+                                             T bias, const Constants& k) {
     const T c4 = static_cast<T>(k.c4), c2 = static_cast<T>(k.c2), c6 = static_cast<T>(k.c6);
+    for (size_t l = 0; l < lanes; ++l) {
+        const T y0 = in[l], y1 = in[inStep + l], y2 = in[2 * inStep + l];
+        const T y3 = in[3 * inStep + l], y4 = in[4 * inStep + l], y5 = in[5 * inStep + l];
+        const T y6 = in[6 * inStep + l], y7 = in[7 * inStep + l];
 
-    // Even part.
-    const T t10 = y0 + y4 + bias;
-    const T t11 = y0 - y4 + bias;
-    const T t12 = times<T>(y2 - y6, c4);
-    const T t13 = y2 + y6 + t12;
-    const T e0 = t10 + t13;
-    const T e3 = t10 - t13;
-    const T e1 = t11 + t12;
-    const T e2 = t11 - t12;
+        // Even part.
+        const T t10 = y0 + y4 + bias;
+        const T t11 = y0 - y4 + bias;
+        const T t12 = times<T>(y2 - y6, c4);
+        const T t13 = y2 + y6 + t12;
+        const T e0 = t10 + t13;
+        const T e3 = t10 - t13;
+        const T e1 = t11 + t12;
+        const T e2 = t11 - t12;
 
-    // Odd part: the rotation by pi/8 is split into the C2 and C6 products.
-    const T z13 = y5 + y3;
-    const T z2 = y5 - y3;
-    const T z11 = y1 + y7;
-    const T z4 = y1 - y7;
-    const T o7 = z11 + z13;
-    const T o11 = times<T>(z11 - z13, c4);
-    const T o10 = (times<T>(z2 + z4, c6) + times<T>(z2 - z4, c2)) >> 1;
-    const T o12 = (times<T>(z4 - z2, c6) + times<T>(z2 + z4, c2)) >> 1;
-    const T t4 = o10;
-    const T t5 = o10 + o11;
-    const T t6 = o11 + o12;
-    const T t7 = o12 + o7;
+        // Odd part: the rotation by pi/8 is split into the C2 and C6 products.
+        const T z13 = y5 + y3;
+        const T z2 = y5 - y3;
+        const T z11 = y1 + y7;
+        const T z4 = y1 - y7;
+        const T o7 = z11 + z13;
+        const T o11 = times<T>(z11 - z13, c4);
+        const T o10 = (times<T>(z2 + z4, c6) + times<T>(z2 - z4, c2)) >> 1;
+        const T o12 = (times<T>(z4 - z2, c6) + times<T>(z2 + z4, c2)) >> 1;
+        const T t4 = o10;
+        const T t5 = o10 + o11;
+        const T t6 = o11 + o12;
+        const T t7 = o12 + o7;
 
-    out[0] = e0 + t7;
-    out[7 * step] = e0 - t7;
-    out[step] = e1 + t6;
-    out[6 * step] = e1 - t6;
-    out[2 * step] = e2 + t5;
-    out[5 * step] = e2 - t5;
-    out[3 * step] = e3 + t4;
-    out[4 * step] = e3 - t4;
+        out[l] = e0 + t7;
+        out[7 * step + l] = e0 - t7;
+        out[step + l] = e1 + t6;
+        out[6 * step + l] = e1 - t6;
+        out[2 * step + l] = e2 + t5;
+        out[5 * step + l] = e2 - t5;
+        out[3 * step + l] = e3 + t4;
+        out[4 * step + l] = e3 - t4;
+    }
 }
 
-// The second pass of the 32-bit transform over all eight columns at once:
-// the butterfly's arithmetic, statement by statement, with the column as the
-// innermost loop, so that the compiler does each statement for eight columns
-// in one vector operation (AVX2 where the processor has it). Gives exactly
-// what eight butterfly calls give.
-__attribute__((target_clones("avx2", "default"))) void columnsToSamples(const int32_t* w,
-                                                                        uint8_t* out, size_t stride,
-                                                                        int32_t c4, int32_t c2,
-                                                                        int32_t c6) {
-    int32_t r[64];
-    for (size_t c = 0; c < 8; ++c) {
-        const int32_t y0 = w[c], y1 = w[8 + c], y2 = w[16 + c], y3 = w[24 + c];
-        const int32_t y4 = w[32 + c], y5 = w[40 + c], y6 = w[48 + c], y7 = w[56 + c];
-        const int32_t t10 = y0 + y4 + kBias;
-        const int32_t t11 = y0 - y4 + kBias;
-        const int32_t t12 = ((y2 - y6) * c4) >> 6;
-        const int32_t t13 = y2 + y6 + t12;
-        const int32_t e0 = t10 + t13;
-        const int32_t e3 = t10 - t13;
-        const int32_t e1 = t11 + t12;
-        const int32_t e2 = t11 - t12;
-        const int32_t z13 = y5 + y3;
-        const int32_t z2 = y5 - y3;
-        const int32_t z11 = y1 + y7;
-        const int32_t z4 = y1 - y7;
-        const int32_t o7 = z11 + z13;
-        const int32_t o11 = ((z11 - z13) * c4) >> 6;
-        const int32_t o10 = ((((z2 + z4) * c6) >> 6) + (((z2 - z4) * c2) >> 6)) >> 1;
-        const int32_t o12 = ((((z4 - z2) * c6) >> 6) + (((z2 + z4) * c2) >> 6)) >> 1;
-        const int32_t t5 = o10 + o11;
-        const int32_t t6 = o11 + o12;
-        const int32_t t7 = o12 + o7;
-        r[c] = e0 + t7;
-        r[56 + c] = e0 - t7;
-        r[8 + c] = e1 + t6;
-        r[48 + c] = e1 - t6;
-        r[16 + c] = e2 + t5;
-        r[40 + c] = e2 - t5;
-        r[24 + c] = e3 + o10;
-        r[32 + c] = e3 - o10;
-    }
+// The second pass over all eight columns of the first pass's rows, into
+// samples.
+template <typename T>
+[[gnu::always_inline]] inline void columnsToSamples(const T* work, uint8_t* out, size_t stride,
+                                                    const Constants& k) {
+    T result[64];
+    butterfly<T, 8>(work, 8, result, 8, kBias, k);
     for (size_t row = 0; row < 8; ++row) {
         uint8_t* line = out + row * stride;
         for (size_t col = 0; col < 8; ++col)
-            line[col] = static_cast<uint8_t>(std::clamp<int32_t>(r[row * 8 + col] >> 12, 0, 255));
+            line[col] = toSample<T>(result[row * 8 + col]);
     }
+}
+
+// The 32-bit second pass, the common one, also compiled for AVX2 and
+// chosen by the processor at run time (the passes above are inlined into
+// each version, so each is compiled for its own processor).
+__attribute__((target_clones("avx2", "default"))) void columnsToSamples32(const int32_t* work,
+                                                                          uint8_t* out,
+                                                                          size_t stride,
+                                                                          const Constants& k) {
+    columnsToSamples<int32_t>(work, out, stride, k);
 }
 
 // The transform in T arithmetic. With 32-bit T the caller has made sure no
@@ -189,20 +172,10 @@ void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int3
             std::memset(out + row * stride, toSample<T>(column[row]), 8);
         return;
     }
-    if constexpr (std::is_same_v<T, int32_t>) {
-        columnsToSamples(work.data(), out, stride, static_cast<int32_t>(k.c4),
-                         static_cast<int32_t>(k.c2), static_cast<int32_t>(k.c6));
-        return;
-    }
-    std::array<T, 64> result;
-    for (size_t col = 0; col < 8; ++col)
-        butterfly<T>(&work[col], 8, &result[col], 8, kBias, k);
-    for (size_t row = 0; row < 8; ++row) {
-        uint8_t* line = out + row * stride;
-        const T* r = &result[row * 8];
-        for (size_t col = 0; col < 8; ++col)
-            line[col] = toSample<T>(r[col]);
-    }
+    if constexpr (std::is_same_v<T, int32_t>)
+        columnsToSamples32(work.data(), out, stride, k);
+    else
+        columnsToSamples<T>(work.data(), out, stride, k);
 }
 
 }  // namespace
