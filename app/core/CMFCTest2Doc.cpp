@@ -152,12 +152,13 @@ int CMFCTest2Doc::ReloadFromCodec() {
     WaitCursor wait(ui_);
     int loaded = result::kOk;
     if (exchangeInMemory_) {
-        const auto file = codec().BmpFileBytes();
+        auto file = codec().BmpFileBytes();
         if (!file)
             return result::kCodecSaveBmpFailed;
         DeleteContents();
-        const auto dib = dibBlockOfBmpFile(*file);
-        loaded = attachBmpFile(dib, !dib);
+        auto dib = dibBlockOfBmpFile(std::move(*file));
+        const bool notBmp = !dib;
+        loaded = attachBmpFile(std::move(dib), notBmp);
     } else {
         const std::string path = exchangeFile("TMPUpdate.bmp");
         if (!codec().SaveBMP(path))

@@ -1,6 +1,8 @@
 #include "app/core/PackedDib.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #include "bitmap/ByteOrder.h"
 #include "bitmap/FileIO.h"
@@ -17,19 +19,19 @@ std::optional<std::vector<uint8_t>> readDibFile(const std::string& path, bool& n
     bitmap::FileContents file = bitmap::readWholeFile(path);
     if (file.status != bitmap::ReadStatus::ok)
         return std::nullopt;
-    auto dib = dibBlockOfBmpFile(file.bytes);
+    auto dib = dibBlockOfBmpFile(std::move(file.bytes));
     notBmp = !dib;
     return dib;
 }
 
-std::optional<std::vector<uint8_t>> dibBlockOfBmpFile(std::span<const uint8_t> file) {
+std::optional<std::vector<uint8_t>> dibBlockOfBmpFile(std::vector<uint8_t> file) {
     if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M')
         return std::nullopt;
     // The block keeps the file's length: the bytes after the file header,
     // then zeros.
-    std::vector<uint8_t> dib(file.size(), 0);
-    std::copy(file.begin() + kFileHeaderSize, file.end(), dib.begin());
-    return dib;
+    std::copy(file.begin() + kFileHeaderSize, file.end(), file.begin());
+    std::fill(file.end() - kFileHeaderSize, file.end(), uint8_t{0});
+    return file;
 }
 
 DibWrite writeDibFile(const std::string& path, bitmap::Dib& picture) {

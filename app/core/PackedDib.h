@@ -14,9 +14,9 @@
 namespace app {
 
 // The packed DIB block of a BMP file's bytes: the bytes after the 14-byte
-// file header, zero-padded to the file's length. Nothing when the bytes do
-// not begin with a BMP file header.
-std::optional<std::vector<uint8_t>> dibBlockOfBmpFile(std::span<const uint8_t> file);
+// file header, zero-padded to the file's length (made in the file's own
+// storage). Nothing when the bytes do not begin with a BMP file header.
+std::optional<std::vector<uint8_t>> dibBlockOfBmpFile(std::vector<uint8_t> file);
 
 // Reads a BMP file into a packed DIB block: the 14-byte file header must
 // begin with "BM"; the block is the rest of the file, zero-padded to the

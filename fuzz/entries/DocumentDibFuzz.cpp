@@ -23,7 +23,7 @@ public:
 }  // namespace
 
 void fuzzDocumentDib(const uint8_t* data, size_t size) {
-    auto block = app::dibBlockOfBmpFile(std::span<const uint8_t>(data, size));
+    auto block = app::dibBlockOfBmpFile(std::vector<uint8_t>(data, data + size));
     if (!block)
         return;
     app::AppSettings settings;
