@@ -59,10 +59,11 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     // Only as far as the phones can be read: the first that cannot be ends
     // the search.
     const app::PhoneListing listing = table.ReadPhones();
+    const std::string folded = app::caseFoldedText(trimmed);
     std::vector<int> matches;
     for (size_t k = 0; k < listing.phones.size(); ++k) {
         const std::string name = app::trimmedText(listing.phones[k].name);
-        if (!name.empty() && app::sameTextIgnoringCase(name, trimmed))
+        if (!name.empty() && app::caseFoldedText(name) == folded)
             matches.push_back(static_cast<int>(k) + 1);
     }
     if (matches.empty()) {

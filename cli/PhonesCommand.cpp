@@ -76,9 +76,10 @@ std::string nameProblem(const std::string& name, const app::PhoneTable& table) {
     if (parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()))
         return app::formatText(text::kNameIsNumber, {name});
     const app::PhoneListing listing = table.ReadPhones();
+    const std::string folded = unicode.caseFolded(trimmed);
     for (size_t k = 0; k < listing.phones.size(); ++k) {
         const std::string other = unicode.trimmed(listing.phones[k].name);
-        if (app::sameTextIgnoringCase(other, trimmed))
+        if (unicode.caseFolded(other) == folded)
             return app::formatText(text::kNameTaken, {static_cast<long long>(k + 1), other});
     }
     return {};

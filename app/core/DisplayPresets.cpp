@@ -45,8 +45,9 @@ const DisplayPreset* findDisplayPreset(std::string_view text) {
         if (number >= 1 && number <= static_cast<int>(kPresets.size()))
             return &kPresets[static_cast<size_t>(number - 1)];
     }
+    const std::string folded = caseFoldedText(wanted);
     for (const DisplayPreset& preset : kPresets) {
-        if (sameTextIgnoringCase(preset.key, wanted) || sameTextIgnoringCase(preset.name, wanted))
+        if (caseFoldedText(preset.key) == folded || caseFoldedText(preset.name) == folded)
             return &preset;
     }
     return nullptr;

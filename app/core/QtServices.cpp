@@ -90,9 +90,8 @@ std::string trimmedText(std::string_view text) {
     return qtServices().trimmed(text);
 }
 
-bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
-    const QtServices& services = qtServices();
-    return services.caseFolded(a) == services.caseFolded(b);
+std::string caseFoldedText(std::string_view text) {
+    return qtServices().caseFolded(text);
 }
 
 }  // namespace app

@@ -55,6 +55,6 @@ const QtServices* qtServicesIfLoaded();
 
 // Shortcuts for the text rules.
 std::string trimmedText(std::string_view text);
-bool sameTextIgnoringCase(std::string_view a, std::string_view b);
+std::string caseFoldedText(std::string_view text);
 
 }  // namespace app
