@@ -17,10 +17,6 @@
 #include "bitmap/DitherOptions.h"
 #include "bitmap/ToneCurve.h"
 
-namespace Carvello {
-class GreyImage;
-}
-
 namespace bitmap {
 
 struct JpegNeededSize {
@@ -131,8 +127,6 @@ private:
     // Stamps the header as written files have it and makes the 14-byte file
     // header; nothing (the reason kept) when the picture cannot be written.
     std::optional<std::array<uint8_t, kBmpFileHeaderSize>> prepareBitmapFile(Dib& dib);
-    // An 8 bpp grey picture of the decoder's grey pixels.
-    std::optional<Dib> jpegGreyDib(const Carvello::GreyImage& grey);
 
     // The caller's limits, lowered to this object's pixel limit.
     DecodeLimits within(const DecodeLimits& limits) const {

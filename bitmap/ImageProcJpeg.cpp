@@ -72,6 +72,12 @@ private:
     bool outOfMemory_ = false;
 };
 
+// Copies every row of a picture into another of the same size.
+void copyRows(Carvello::GreyRows& from, Carvello::GreyRows& to) {
+    for (uint32_t y = 0; y < from.height(); ++y)
+        std::ranges::copy(from.row(y), to.row(y).begin());
+}
+
 // A picture of rows stored the other way round, turned upright as its Exif
 // orientation asks (rare: camera pictures taken turned).
 bool isTurned(int orientation) {
@@ -114,18 +120,18 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
     // straight, without making colours first.
     if (bitsPerPixel == 8) {
         DibGreyRows rows(*this);
-        Carvello::GreyImage turned;
         try {
             decoder.readGreyImageFile(path, rows);
             // Camera pictures are stored as the sensor saw them: turned
             // upright here, the program and the command-line tool both show
             // them so.
             if (rows.dib() && isTurned(decoder.orientation())) {
+                Carvello::GreyImage turned;
                 turned.setSize(rows.width(), rows.height());
-                for (uint32_t y = 0; y < rows.height(); ++y)
-                    std::ranges::copy(rows.row(y), turned.row(y).begin());
-                rows.clear();
+                copyRows(rows, turned);
                 Carvello::applyExifOrientation(turned, decoder.orientation());
+                rows.setSize(turned.width(), turned.height());
+                copyRows(turned, rows);
             }
         } catch (const Carvello::GraphicsException& error) {
             if (rows.outOfMemory())
@@ -136,8 +142,6 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
         }
         if (reduction != nullptr)
             reduction->denominator = decoder.scaleDenominator();
-        if (turned.pixelCount() > 0)
-            return jpegGreyDib(turned);
         if (!rows.dib())
             // An empty picture is refused as the depth converter refuses it.
             return changeBitmapFormatFrom32(decodedHeader(rows.width(), rows.height()), {}, 0, 0,
@@ -158,27 +162,6 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
     const BitmapInfoHeader header = decodedHeader(image.width(), image.height());
     return changeBitmapFormatFrom32(header, image.pixels(), header.biWidth, header.biHeight,
                                     bitsPerPixel);
-}
-
-std::optional<Dib> ImageProc::jpegGreyDib(const Carvello::GreyImage& grey) {
-    BitmapInfoHeader header = decodedHeader(grey.width(), grey.height());
-    // An empty picture is refused as the depth converter refuses it.
-    if (grey.pixelCount() == 0)
-        return changeBitmapFormatFrom32(header, {}, 0, 0, 8);
-    header.biBitCount = 8;
-    auto dib = Dib::create(header);
-    if (!dib) {
-        fail(text::kFrom32, text::kOutOfMemory);
-        return std::nullopt;
-    }
-    if (!makeGrayShadesPalette(dib->palette(), 8))
-        return std::nullopt;
-    const int height = dib->height();
-    for (int y = 0; y < height; ++y) {
-        const auto from = grey.row(static_cast<uint32_t>(y));
-        std::copy(from.begin(), from.end(), dib->storedRow(height - 1 - y).begin());
-    }
-    return dib;
 }
 
 }  // namespace bitmap
