@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/core/ProgramLanguage.h"
+#include "app/core/QtServices.h"
 #include "app/core/TextFormat.h"
 #include "bitmap/Language.h"
 #include "cli/Commands.h"
@@ -90,8 +91,15 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         out << kUsage;
         return kExitOk;
     }
-    if (command == "convert")
+    if (command == "convert") {
+        // An English conversion ends with translated messages: Qt's
+        // catalogue is loaded while the pictures are converted rather than
+        // after them.
+        std::optional<app::QtServicesPreload> catalogue;
+        if (app::programLanguage() == bitmap::Language::english)
+            catalogue.emplace();
         return convertCommand(rest, out, err, global);
+    }
     if (command == "info")
         return infoCommand(rest, out, err, global);
     if (command == "show")

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace app {
@@ -67,6 +68,10 @@ void useQtServices(const QtServices& services) {
     given.store(&services);
 }
 
+const QtServices* linkedQtServices() {
+    return given.load();
+}
+
 const QtServices* qtServicesIfLoaded() {
     if (const QtServices* services = given.load())
         return services;
@@ -82,8 +87,24 @@ const QtServices& qtServices() {
     return *module;
 }
 
-std::unique_ptr<StoredSettings> openSettings() {
-    return qtServices().openSettings();
+QtServicesPreload::QtServicesPreload() {
+    if (qtServicesIfLoaded() != nullptr)
+        return;
+    try {
+        loading_ = std::thread([] {
+            try {
+                (void)qtServices();
+            } catch (...) {
+            }
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: loaded when needed.
+    }
+}
+
+QtServicesPreload::~QtServicesPreload() {
+    if (loading_.joinable())
+        loading_.join();
 }
 
 std::string trimmedText(std::string_view text) {

@@ -2,6 +2,7 @@
 // and Qt's text rules come from a module loaded at the first need.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/SettingsSandbox.h"
@@ -41,7 +42,20 @@ TEST(StartUp, QtIsLoadedOnlyWhenASettingOrATranslationIsNeeded) {
     const std::string english = objectsLoadedBy("--lang en " + missing);
     EXPECT_TRUE(loadsQt(english));
     EXPECT_NE(english.find("Cannot open the file for reading"), std::string::npos) << english;
-    EXPECT_TRUE(loadsQt(objectsLoadedBy("--lang cs info /nonexistent/a.bmp")));
+    // A plain settings file is read without Qt; one with a value only Qt
+    // reads (quoted text) is Qt's, and still gives its limit.
+    std::filesystem::create_directories(sandbox.folder() + "/Vendra");
+    const std::string sample = testing_support::sourceDir() + "/samples/landscape.bmp";
+    const std::string limited = "--lang cs show " + quote(sample);
+    testing_support::writeFile(sandbox.settingsFile(), std::string("[Settings]\nMaxPixels=99\n"));
+    const std::string plain = objectsLoadedBy(limited);
+    EXPECT_FALSE(loadsQt(plain));
+    EXPECT_NE(plain.find("MaxPixels (99)"), std::string::npos) << plain;
+    testing_support::writeFile(sandbox.settingsFile(),
+                               std::string("[Settings]\nMaxPixels=\"98\"\n"));
+    const std::string quoted = objectsLoadedBy(limited);
+    EXPECT_TRUE(loadsQt(quoted));
+    EXPECT_NE(quoted.find("MaxPixels (98)"), std::string::npos) << quoted;
     // The phone table lives in the settings store.
     const std::string phones = objectsLoadedBy("phones list");
     EXPECT_TRUE(loadsQt(phones));
