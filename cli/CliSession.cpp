@@ -13,15 +13,31 @@ namespace cli {
 CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global)
     : ui_(out, err), document_(settings_, ui_, host_), download_(err, stderrIsTerminal()) {
     settings_.ReadSettings();
-    // Nobody else looks into the private folder: the reload cycle's exchange
-    // file is handed over in memory.
-    document_.setExchangeInMemory(true);
     std::string pattern = settings_.tempFolder + "glyphon-cli-XXXXXX";
     if (::mkdtemp(pattern.data())) {
         privateFolder_ = pattern;
+        ownsFolder_ = true;
         // An interrupted run removes the folder too.
         bitmap::registerScratchFolder(privateFolder_);
     }
+    start(global);
+}
+
+CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
+                       const std::string& sharedFolder, const std::string& exchangeTag)
+    : privateFolder_(sharedFolder),
+      ui_(out, err),
+      document_(settings_, ui_, host_),
+      download_(err, stderrIsTerminal()) {
+    settings_.ReadSettings();
+    document_.setExchangeTag(exchangeTag);
+    start(global);
+}
+
+void CliSession::start(const GlobalOptions& global) {
+    // Nobody else looks into the private folder: the reload cycle's exchange
+    // file is handed over in memory.
+    document_.setExchangeInMemory(true);
     const std::string folder = privateFolder_.empty() ? settings_.tempFolder : privateFolder_ + "/";
     settings_.tempFolder = folder;
     settings_.workingFolder = folder;
@@ -38,7 +54,7 @@ CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions
 }
 
 CliSession::~CliSession() {
-    if (privateFolder_.empty())
+    if (!ownsFolder_)
         return;
     bitmap::unregisterScratchFolder(privateFolder_);
     std::error_code ignored;

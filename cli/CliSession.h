@@ -19,19 +19,32 @@ namespace cli {
 class CliSession {
 public:
     CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global = {});
+    // A session working in another session's private folder (the folder
+    // stays that session's), its exchange files marked with the tag so
+    // that they never meet the other session's. For a thread of a
+    // conversion run that downloads nothing: each folder made and removed
+    // costs the file system a directory.
+    CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
+               const std::string& sharedFolder, const std::string& exchangeTag);
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
     // False when the private folder could not be made.
     bool ready() const { return !privateFolder_.empty(); }
+    // The private folder, with no trailing "/".
+    const std::string& privateFolder() const { return privateFolder_; }
     app::AppSettings& settings() { return settings_; }
     app::CMFCTest2Doc& document() { return document_; }
     TerminalUi& ui() { return ui_; }
     codec::CodecOwner& codec() { return *settings_.codec(); }
 
 private:
+    // Sets everything up around the private folder (empty: none).
+    void start(const GlobalOptions& global);
+
     std::string privateFolder_;
+    bool ownsFolder_ = false;
     app::AppSettings settings_;
     TerminalUi ui_;
     app::DocumentHost host_;

@@ -309,7 +309,14 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // needs no more than the session's.
     const size_t threads = std::min(static_cast<size_t>(request->jobs), request->inputs.size());
     const size_t documentsPerThread = request->inputs.size() > threads ? 2 : 1;
-    WorkerSessions workers(threads >= 2 ? threads * documentsPerThread : 0, out, err, global);
+    // Threads that download nothing work in the session's folder: a
+    // download keeps the name it came with, so threads that download each
+    // need a folder of their own.
+    const bool downloads = std::ranges::any_of(request->inputs, [](const std::string& input) {
+        return batch::isDownloadEntry(batch::listedUrl(input));
+    });
+    WorkerSessions workers(threads >= 2 ? threads * documentsPerThread : 0, out, err, global,
+                           downloads ? nullptr : &session.privateFolder());
     if (!workers.ready()) {
         err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <sstream>
+#include <string>
 
 namespace cli {
 
@@ -10,6 +11,8 @@ struct WorkerSessions::Worker {
     std::ostringstream err;
     CliSession session;
     explicit Worker(const GlobalOptions& global) : session(out, err, global) {}
+    Worker(const GlobalOptions& global, const std::string& folder, const std::string& tag)
+        : session(out, err, global, folder, tag) {}
 
     void passOn(std::ostream& realOut, std::ostream& realErr) {
         for (auto [kept, real] : {std::pair{&out, &realOut}, std::pair{&err, &realErr}}) {
@@ -20,10 +23,15 @@ struct WorkerSessions::Worker {
 };
 
 WorkerSessions::WorkerSessions(size_t count, std::ostream& out, std::ostream& err,
-                               const GlobalOptions& global)
+                               const GlobalOptions& global, const std::string* sharedFolder)
     : out_(out), err_(err) {
-    for (size_t i = 0; i < count; ++i)
-        workers_.push_back(std::make_unique<Worker>(global));
+    for (size_t i = 0; i < count; ++i) {
+        if (sharedFolder)
+            workers_.push_back(
+                std::make_unique<Worker>(global, *sharedFolder, "-" + std::to_string(i + 1)));
+        else
+            workers_.push_back(std::make_unique<Worker>(global));
+    }
 }
 
 WorkerSessions::~WorkerSessions() = default;

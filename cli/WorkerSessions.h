@@ -16,7 +16,10 @@ namespace cli {
 // of a run on one document.
 class WorkerSessions {
 public:
-    WorkerSessions(size_t count, std::ostream& out, std::ostream& err, const GlobalOptions& global);
+    // With a shared folder every worker works in it (see CliSession),
+    // otherwise each makes its own.
+    WorkerSessions(size_t count, std::ostream& out, std::ostream& err, const GlobalOptions& global,
+                   const std::string* sharedFolder = nullptr);
     ~WorkerSessions();
     WorkerSessions(const WorkerSessions&) = delete;
     WorkerSessions& operator=(const WorkerSessions&) = delete;

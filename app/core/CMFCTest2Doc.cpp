@@ -25,7 +25,9 @@ void CMFCTest2Doc::setPathName(const std::string& path, bool addToRecent) {
 }
 
 std::string CMFCTest2Doc::exchangeFile(const char* name) const {
-    return settings_.exchangeFolder() + "/" + name;
+    std::string file = name;
+    file.insert(std::min(file.rfind('.'), file.size()), exchangeTag_);
+    return settings_.exchangeFolder() + "/" + file;
 }
 
 std::vector<PaletteEntry> CMFCTest2Doc::palette() const {

@@ -110,6 +110,10 @@ public:
     // private folder), where the file would only cost a create, a rename
     // and a delete per step.
     void setExchangeInMemory(bool inMemory) { exchangeInMemory_ = inMemory; }
+    // A mark put into the names of the document's exchange files
+    // ("TMPUpdate-2.bmp" for "-2"), for documents that share one exchange
+    // folder (glyphon-cli's threads); none by default.
+    void setExchangeTag(std::string tag) { exchangeTag_ = std::move(tag); }
     int CommitChange();
     // Writes the picture being replaced to the undo file (when asked and
     // there is one) and forgets a previous undo.
@@ -224,6 +228,7 @@ private:
     bool modified_ = false;
     bool undoUsed_ = false;
     bool exchangeInMemory_ = false;
+    std::string exchangeTag_;
     std::string pathName_;
     std::string title_{text::kUntitled};
     std::string lastFolder_;

@@ -38,6 +38,10 @@ std::string listedUrl(const std::string& url) {
     return url;
 }
 
+bool isDownloadEntry(const std::string& entry) {
+    return entry.find("://") != std::string::npos;
+}
+
 bool isListableEntry(const std::string& entry) {
     return !entry.empty() && entry.find_first_of("\r\n") == std::string::npos;
 }

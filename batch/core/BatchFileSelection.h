@@ -23,6 +23,10 @@ bool isDroppablePicture(const std::string& path);
 // a path is listed as that path alone; anything else as it is.
 std::string listedUrl(const std::string& url);
 
+// Whether the run downloads an entry before loading it: one naming a scheme
+// ("http://...").
+bool isDownloadEntry(const std::string& entry);
+
 // Whether a text can be an entry: not empty, and without a line break,
 // which would split it into two entries of the file list.
 bool isListableEntry(const std::string& entry);

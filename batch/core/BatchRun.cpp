@@ -1,5 +1,4 @@
 #include "batch/core/BatchRun.h"
-#include "app/core/PathText.h"
 
 #include <condition_variable>
 #include <cstdio>
@@ -7,8 +6,10 @@
 #include <mutex>
 #include <thread>
 
+#include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "batch/core/BatchFileSelection.h"
 #include "batch/core/Texts.h"
 #include "batch/core/UniqueFileName.h"
 
@@ -275,7 +276,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
 }
 
 bool BatchRun::fetch(app::CMFCTest2Doc& document, Entry& entry) {
-    if (entry.name.find("://") == std::string::npos)
+    if (!isDownloadEntry(entry.name))
         return true;
     std::string localPath;
     std::string errorText;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <algorithm>
 
 #include "app/core/Texts.h"
@@ -84,6 +86,18 @@ TEST_F(DocumentTest, ReloadInMemoryGivesWhatTheExchangeFileGives) {
     EXPECT_EQ(std::vector<uint8_t>(viaMemory.begin(), viaMemory.end()), expected);
     EXPECT_FALSE(exists(work.file("TMPUpdate.bmp")));
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Documents sharing an exchange folder mark their exchange files: one never
+// touches the unmarked name, here blocked by a folder of that name.
+TEST_F(DocumentTest, ATaggedDocumentKeepsToItsOwnExchangeFiles) {
+    const auto path = writeGradientBmp(work.file("photo.bmp"), 13, 7);
+    std::filesystem::create_directory(work.file("TMPUpdate.bmp"));
+    EXPECT_NE(doc.OpenPicture(path, false), 0);
+    doc.setExchangeTag("-2");
+    ASSERT_EQ(doc.OpenPicture(path, false), 0);
+    EXPECT_EQ(doc.dib().view().width(), 13);
+    EXPECT_FALSE(exists(work.file("TMPUpdate-2.bmp")));
 }
 
 TEST_F(DocumentTest, MonochromeFlagFollowsTheWholePathInLowerCase) {

@@ -1,0 +1,47 @@
+// A run's sessions and their private folder: the threads of a conversion
+// that downloads nothing work in the run's folder instead of making folders
+// of their own, and leave it to the run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/CliSession.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+size_t foldersIn(const std::string& folder) {
+    size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        count += entry.is_directory() ? 1 : 0;
+    return count;
+}
+
+TEST(CliSessionTest, AThreadsSessionWorksInTheRunsFolderAndLeavesItToTheRun) {
+    const testing_support::SettingsSandbox store;
+    const testing_support::TempDir temp;
+    const testing_support::ScopedEnv tmpdir("TMPDIR", temp.path());
+    std::ostringstream out;
+    std::ostringstream err;
+    std::string folder;
+    {
+        cli::CliSession run(out, err);
+        ASSERT_TRUE(run.ready());
+        folder = run.privateFolder();
+        {
+            cli::CliSession thread(out, err, {}, folder, "-1");
+            EXPECT_TRUE(thread.ready());
+            EXPECT_EQ(thread.privateFolder(), folder);
+            EXPECT_EQ(thread.settings().exchangeFolder(), folder);
+            EXPECT_EQ(foldersIn(temp.path()), 1u);
+        }
+        EXPECT_TRUE(fs::is_directory(folder));
+    }
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+}  // namespace
