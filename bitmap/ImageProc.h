@@ -81,9 +81,10 @@ public:
                                                 std::span<const uint8_t> pixels, int width,
                                                 int height, int depth);
 
-    // Decodes a JPEG file with the codec library and converts it to a grey
-    // picture of the given depth; library errors become the error text. With
-    // a reduction the picture may come smaller (see JpegReduction).
+    // Decodes a JPEG file with the codec library into a grey picture of the
+    // given depth (1, 4 or 8) or a 24 bpp colour one; library errors become
+    // the error text. With a reduction the picture may come smaller (see
+    // JpegReduction).
     std::optional<Dib> readJPEGFile(const std::string& path, int bitsPerPixel,
                                     JpegReduction* reduction = nullptr);
 

@@ -3,6 +3,8 @@
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
+#include "carvello/core/ColourImage.h"
+#include "carvello/core/ColourRows.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/GreyImage.h"
 #include "carvello/core/GreyRows.h"
@@ -36,6 +38,9 @@ BitmapInfoHeader decodedHeader(uint32_t width, uint32_t height) {
 // decoded picture is not copied once more.
 class DibGreyRows final : public Carvello::GreyRows {
 public:
+    // What a turned picture is turned upright in.
+    using Upright = Carvello::GreyImage;
+
     explicit DibGreyRows(ImageProc& proc) : proc_(proc) {}
 
     uint32_t width() const override { return width_; }
@@ -72,8 +77,68 @@ private:
     bool outOfMemory_ = false;
 };
 
+// The decoder's colour rows written straight into the 24 bpp picture the
+// program keeps (bottom row first), so that the decoded picture is not
+// copied once more.
+class DibColourRows final : public Carvello::ColourRows {
+public:
+    using Upright = Carvello::ColourImage;
+
+    uint32_t width() const override { return width_; }
+    uint32_t height() const override { return height_; }
+    void setSize(uint32_t width, uint32_t height) override {
+        clear();
+        dib_ = create(width, height);
+        width_ = width;
+        height_ = height;
+    }
+    void keepTopRows(uint32_t height) override {
+        if (height >= height_)
+            return;
+        if (height == 0) {
+            clear();
+            return;
+        }
+        std::optional<Dib> kept = create(width_, height);
+        // The top rows are stored last.
+        for (uint32_t y = 0; y < height; ++y)
+            std::ranges::copy(row(y), kept->storedRow(static_cast<int>(height - 1 - y)).begin());
+        dib_ = std::move(kept);
+        height_ = height;
+    }
+    void clear() override {
+        dib_.reset();
+        width_ = height_ = 0;
+    }
+    std::span<uint8_t> row(uint32_t y) override {
+        return dib_->storedRow(static_cast<int>(height_ - 1 - y)).first(size_t{width_} * 3);
+    }
+
+    bool outOfMemory() const { return outOfMemory_; }
+    std::optional<Dib>& dib() { return dib_; }
+
+private:
+    std::optional<Dib> create(uint32_t width, uint32_t height) {
+        BitmapInfoHeader header = decodedHeader(width, height);
+        header.biBitCount = 24;
+        header.biSizeImage = static_cast<uint32_t>(rowStride(header) * height);
+        std::optional<Dib> dib = Dib::create(header);
+        if (!dib) {
+            outOfMemory_ = true;
+            throw Carvello::GraphicsException("Out of memory");
+        }
+        return dib;
+    }
+
+    std::optional<Dib> dib_;
+    uint32_t width_ = 0;
+    uint32_t height_ = 0;
+    bool outOfMemory_ = false;
+};
+
 // Copies every row of a picture into another of the same size.
-void copyRows(Carvello::GreyRows& from, Carvello::GreyRows& to) {
+template <typename From, typename To>
+void copyRows(From& from, To& to) {
     for (uint32_t y = 0; y < from.height(); ++y)
         std::ranges::copy(from.row(y), to.row(y).begin());
 }
@@ -82,6 +147,33 @@ void copyRows(Carvello::GreyRows& from, Carvello::GreyRows& to) {
 // orientation asks (rare: camera pictures taken turned).
 bool isTurned(int orientation) {
     return orientation >= 2 && orientation <= 8;
+}
+
+// Decodes into rows of the program's own picture (read calls the decoder's
+// entry for them) and turns the picture upright; false after a failure,
+// which is reported.
+template <typename Rows, typename Read>
+bool decodeStraight(ImageProc& proc, Carvello::JpegDecoder& decoder, Rows& rows, Read read) {
+    try {
+        read(rows);
+        // Camera pictures are stored as the sensor saw them: turned upright
+        // here, the program and the command-line tool both show them so.
+        if (rows.dib() && isTurned(decoder.orientation())) {
+            typename Rows::Upright turned;
+            turned.setSize(rows.width(), rows.height());
+            copyRows(rows, turned);
+            Carvello::applyExifOrientation(turned, decoder.orientation());
+            rows.setSize(turned.width(), turned.height());
+            copyRows(turned, rows);
+        }
+    } catch (const Carvello::GraphicsException& error) {
+        if (rows.outOfMemory())
+            proc.fail(text::kFrom32, text::kOutOfMemory);
+        else
+            proc.fail(text::kReadJPEGFile, error.what());
+        return false;
+    }
+    return true;
 }
 
 // The reduction the decoder may take: the largest whole factor by which the
@@ -116,30 +208,12 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
     decoder.setPixelLimit(static_cast<uint64_t>(pixelLimit_ > 0 ? pixelLimit_ : 1));
     if (reduction != nullptr && reduction->neededSize)
         decoder.setScaleChooser(chooserFor(*reduction));
-    // An 8 bpp picture is the luma of the pixels: the decoder gives it
-    // straight, without making colours first.
-    if (bitsPerPixel == 8) {
-        DibGreyRows rows(*this);
-        try {
-            decoder.readGreyImageFile(path, rows);
-            // Camera pictures are stored as the sensor saw them: turned
-            // upright here, the program and the command-line tool both show
-            // them so.
-            if (rows.dib() && isTurned(decoder.orientation())) {
-                Carvello::GreyImage turned;
-                turned.setSize(rows.width(), rows.height());
-                copyRows(rows, turned);
-                Carvello::applyExifOrientation(turned, decoder.orientation());
-                rows.setSize(turned.width(), turned.height());
-                copyRows(turned, rows);
-            }
-        } catch (const Carvello::GraphicsException& error) {
-            if (rows.outOfMemory())
-                fail(text::kFrom32, text::kOutOfMemory);
-            else
-                fail(text::kReadJPEGFile, error.what());
+    // Pictures of 8 and 24 bpp come straight from the decoder: the grey is
+    // the luma of the pixels, made without colours for grey and YCbCr
+    // frames.
+    const auto straight = [&](auto& rows, auto read) -> std::optional<Dib> {
+        if (!decodeStraight(*this, decoder, rows, read))
             return std::nullopt;
-        }
         if (reduction != nullptr)
             reduction->denominator = decoder.scaleDenominator();
         if (!rows.dib())
@@ -147,6 +221,14 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
             return changeBitmapFormatFrom32(decodedHeader(rows.width(), rows.height()), {}, 0, 0,
                                             8);
         return std::move(rows.dib());
+    };
+    if (bitsPerPixel == 8) {
+        DibGreyRows rows(*this);
+        return straight(rows, [&](DibGreyRows& r) { decoder.readGreyImageFile(path, r); });
+    }
+    if (bitsPerPixel == 24) {
+        DibColourRows rows;
+        return straight(rows, [&](DibColourRows& r) { decoder.readColourImageFile(path, r); });
     }
 
     Carvello::RasterImage image;

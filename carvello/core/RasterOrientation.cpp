@@ -65,4 +65,8 @@ void applyExifOrientation(GreyImage& image, int orientation) {
     turnUpright<GreyImage, 1>(image, orientation);
 }
 
+void applyExifOrientation(ColourImage& image, int orientation) {
+    turnUpright<ColourImage, 3>(image, orientation);
+}
+
 }  // namespace Carvello

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carvello/core/ColourImage.h"
 #include "carvello/core/GreyImage.h"
 #include "carvello/core/RasterImage.h"
 
@@ -13,5 +14,6 @@ namespace Carvello {
 // memory runs out.
 void applyExifOrientation(RasterImage& image, int orientation);
 void applyExifOrientation(GreyImage& image, int orientation);
+void applyExifOrientation(ColourImage& image, int orientation);
 
 }  // namespace Carvello

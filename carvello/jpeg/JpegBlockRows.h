@@ -18,7 +18,8 @@ namespace Carvello {
 // 4 MB at a time (a large picture's store then lies in huge pages; see
 // LargeBlock.h), so at most one slab lies ahead of the data. Row numbers
 // must be below rowCount(): the decoder's loops stay within the frame's
-// block rows.
+// block rows. A store may also keep a window of a few rows only, which
+// slides down the rows (see resetWindow).
 template <typename T>
 class JpegBlockRows {
 public:
@@ -32,6 +33,23 @@ public:
         const size_t rowBytes = std::max<size_t>(1, elementsPerRow * sizeof(T));
         rowsPerSlab_ = std::clamp<size_t>(kSlabBytes / rowBytes, 1, std::max<size_t>(rows, 1));
         slabs_.resize((rows + rowsPerSlab_ - 1) / rowsPerSlab_);
+        windowFirst_ = 0;
+        windowRows_ = rows;
+    }
+    // rows of elementsPerRow elements of which only `window` consecutive
+    // ones are kept, in one slab, from row 0 on. Rows outside the window
+    // must not be written and read as never written.
+    void resetWindow(uint32_t rows, uint32_t window, size_t elementsPerRow) {
+        reset(rows, elementsPerRow);
+        rowsPerSlab_ = std::max<size_t>(window, 1);
+        slabs_.resize(1);
+        windowRows_ = window;
+    }
+    // Moves the window to start at row first, its rows zeroed as new rows
+    // are.
+    void slideTo(uint32_t first) {
+        windowFirst_ = first;
+        std::fill(slabs_.front().begin(), slabs_.front().end(), T{});
     }
     void release() { reset(0, 0); }
 
@@ -40,35 +58,44 @@ public:
 
     // Row r for writing, allocated on first use. Throws std::bad_alloc.
     std::span<T> row(uint32_t r) {
-        Slab& slab = slabs_[r / rowsPerSlab_];
+        const uint32_t local = r - windowFirst_;
+        Slab& slab = slabs_[local / rowsPerSlab_];
         if (slab.empty())
             slab.resize(rowsPerSlab_ * elementsPerRow_);
         written_[r] = 1;
-        return at(slab, r);
+        return at(slab, local);
     }
     // Row r when it has been written to, else an empty span.
     std::span<const T> find(uint32_t r) const {
-        if (!written_[r])
+        const uint32_t local = r - windowFirst_;
+        if (!written_[r] || local >= windowRows_)
             return {};
-        const Slab& slab = slabs_[r / rowsPerSlab_];
-        return {slab.data() + (r % rowsPerSlab_) * elementsPerRow_, elementsPerRow_};
+        const Slab& slab = slabs_[local / rowsPerSlab_];
+        return {slab.data() + (local % rowsPerSlab_) * elementsPerRow_, elementsPerRow_};
     }
     std::span<T> find(uint32_t r) {
-        return written_[r] ? at(slabs_[r / rowsPerSlab_], r) : std::span<T>();
+        const uint32_t local = r - windowFirst_;
+        if (!written_[r] || local >= windowRows_)
+            return {};
+        return at(slabs_[local / rowsPerSlab_], local);
     }
 
 private:
     static constexpr size_t kSlabBytes = size_t{4} << 20;
     using Slab = std::vector<T, LargeBlockAllocator<T>>;
 
-    std::span<T> at(Slab& slab, uint32_t r) {
-        return {slab.data() + (r % rowsPerSlab_) * elementsPerRow_, elementsPerRow_};
+    // Row `local` of the kept rows.
+    std::span<T> at(Slab& slab, uint32_t local) {
+        return {slab.data() + (local % rowsPerSlab_) * elementsPerRow_, elementsPerRow_};
     }
 
     std::vector<Slab> slabs_;
     std::vector<uint8_t> written_;
     size_t elementsPerRow_ = 0;
     size_t rowsPerSlab_ = 1;
+    // The rows kept: all of them unless a window was asked for.
+    uint32_t windowFirst_ = 0;
+    uint32_t windowRows_ = 0;
 };
 
 }  // namespace Carvello

@@ -40,9 +40,20 @@ inline uint32_t inkProduct(uint32_t x, uint32_t y) {
     return (x * y + 127) / 255;
 }
 
-inline void storePixel(uint8_t* out, uint32_t blue, uint32_t green, uint32_t red) {
-    const uint32_t pixel = blue | (green << 8) | (red << 16) | 0xFF000000u;
-    std::memcpy(out, &pixel, 4);  // bytes blue, green, red, alpha
+// Pixel x of a row: bytes blue, green, red, and in four-byte pixels alpha
+// 255.
+template <size_t PixelBytes>
+inline void storePixel(uint8_t* row, size_t x, uint32_t blue, uint32_t green, uint32_t red) {
+    static_assert(PixelBytes == 3 || PixelBytes == 4);
+    uint8_t* out = row + PixelBytes * x;
+    if constexpr (PixelBytes == 4) {
+        const uint32_t pixel = blue | (green << 8) | (red << 16) | 0xFF000000u;
+        std::memcpy(out, &pixel, 4);
+    } else {
+        out[0] = static_cast<uint8_t>(blue);
+        out[1] = static_cast<uint8_t>(green);
+        out[2] = static_cast<uint8_t>(red);
+    }
 }
 
 void checkRows(size_t count, std::initializer_list<size_t> sizes) {
@@ -71,16 +82,15 @@ JpegColourModel jpegColourModel(std::span<const uint8_t> componentIds, int adobe
     }
 }
 
+template <size_t PixelBytes>
 void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out) {
-    const size_t count = out.size() / 4;
+    const size_t count = out.size() / PixelBytes;
     if (y.size() < count)
         throw std::length_error("grey row too short");
     const uint8_t* in = y.data();
     uint8_t* p = out.data();
-    for (size_t x = 0; x < count; ++x) {
-        const uint32_t pixel = in[x] * 0x010101u | 0xFF000000u;
-        std::memcpy(p + 4 * x, &pixel, 4);
-    }
+    for (size_t x = 0; x < count; ++x)
+        storePixel<PixelBytes>(p, x, in[x], in[x], in[x]);
 }
 
 void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::span<int16_t> red,
@@ -98,10 +108,11 @@ void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::
     }
 }
 
+template <size_t PixelBytes>
 void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
                        std::span<const int16_t> green, std::span<const int16_t> blue,
                        std::span<uint8_t> out) {
-    const size_t count = out.size() / 4;
+    const size_t count = out.size() / PixelBytes;
     if (y.size() < count || red.size() < count || green.size() < count || blue.size() < count)
         throw std::length_error("colour row too short");
     const uint8_t* py = y.data();
@@ -111,47 +122,65 @@ void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
     uint8_t* p = out.data();
     for (size_t x = 0; x < count; ++x) {
         const int32_t luma = py[x];
-        const uint32_t b = clampSample(luma + pb[x]);
-        const uint32_t g = clampSample(luma - pg[x]);
-        const uint32_t r = clampSample(luma + pr[x]);
-        const uint32_t pixel = b | (g << 8) | (r << 16) | 0xFF000000u;
-        std::memcpy(p + 4 * x, &pixel, 4);  // bytes blue, green, red, alpha
+        storePixel<PixelBytes>(p, x, clampSample(luma + pb[x]), clampSample(luma - pg[x]),
+                               clampSample(luma + pr[x]));
     }
 }
 
+template <size_t PixelBytes>
 void ycckRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
                      std::span<const int16_t> green, std::span<const int16_t> blue,
                      std::span<const uint8_t> black, std::span<uint8_t> out) {
-    const size_t count = out.size() / 4;
+    const size_t count = out.size() / PixelBytes;
     checkRows(count, {y.size(), red.size(), green.size(), blue.size(), black.size()});
     for (size_t x = 0; x < count; ++x) {
         const int32_t luma = y[x];
         const uint32_t k = black[x];
-        storePixel(&out[4 * x], inkProduct(255 - clampSample(luma + blue[x]), k),
-                   inkProduct(255 - clampSample(luma - green[x]), k),
-                   inkProduct(255 - clampSample(luma + red[x]), k));
+        storePixel<PixelBytes>(out.data(), x, inkProduct(255 - clampSample(luma + blue[x]), k),
+                               inkProduct(255 - clampSample(luma - green[x]), k),
+                               inkProduct(255 - clampSample(luma + red[x]), k));
     }
 }
 
+template <size_t PixelBytes>
 void rgbRowToPixels(std::span<const uint8_t> red, std::span<const uint8_t> green,
                     std::span<const uint8_t> blue, std::span<uint8_t> out) {
-    const size_t count = out.size() / 4;
+    const size_t count = out.size() / PixelBytes;
     checkRows(count, {red.size(), green.size(), blue.size()});
     for (size_t x = 0; x < count; ++x)
-        storePixel(&out[4 * x], blue[x], green[x], red[x]);
+        storePixel<PixelBytes>(out.data(), x, blue[x], green[x], red[x]);
 }
 
+template <size_t PixelBytes>
 void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> magenta,
                      std::span<const uint8_t> yellow, std::span<const uint8_t> black,
                      std::span<uint8_t> out) {
-    const size_t count = out.size() / 4;
+    const size_t count = out.size() / PixelBytes;
     checkRows(count, {cyan.size(), magenta.size(), yellow.size(), black.size()});
     for (size_t x = 0; x < count; ++x) {
         const uint32_t k = black[x];
-        storePixel(&out[4 * x], inkProduct(yellow[x], k), inkProduct(magenta[x], k),
-                   inkProduct(cyan[x], k));
+        storePixel<PixelBytes>(out.data(), x, inkProduct(yellow[x], k), inkProduct(magenta[x], k),
+                               inkProduct(cyan[x], k));
     }
 }
+
+// The converters for both pixel sizes.
+#define CARVELLO_JPEG_PIXEL_ROWS(bytes)                                                        \
+    template void greyRowToPixels<bytes>(std::span<const uint8_t>, std::span<uint8_t>);        \
+    template void colourRowToPixels<bytes>(std::span<const uint8_t>, std::span<const int16_t>, \
+                                           std::span<const int16_t>, std::span<const int16_t>, \
+                                           std::span<uint8_t>);                                \
+    template void ycckRowToPixels<bytes>(std::span<const uint8_t>, std::span<const int16_t>,   \
+                                         std::span<const int16_t>, std::span<const int16_t>,   \
+                                         std::span<const uint8_t>, std::span<uint8_t>);        \
+    template void rgbRowToPixels<bytes>(std::span<const uint8_t>, std::span<const uint8_t>,    \
+                                        std::span<const uint8_t>, std::span<uint8_t>);         \
+    template void cmykRowToPixels<bytes>(std::span<const uint8_t>, std::span<const uint8_t>,   \
+                                         std::span<const uint8_t>, std::span<const uint8_t>,   \
+                                         std::span<uint8_t>);
+CARVELLO_JPEG_PIXEL_ROWS(3)
+CARVELLO_JPEG_PIXEL_ROWS(4)
+#undef CARVELLO_JPEG_PIXEL_ROWS
 
 void lumaRow(std::span<const uint8_t> pixels, std::span<uint8_t> out) {
     const size_t count = out.size();

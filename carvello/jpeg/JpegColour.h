@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -29,8 +30,11 @@ enum class JpegColourModel { grey, yCbCr, rgb, cmyk, ycck, none };
 // transform 2, CMYK otherwise.
 JpegColourModel jpegColourModel(std::span<const uint8_t> componentIds, int adobeTransform);
 
-// One row of pixels (blue, green, red, alpha 255): out holds 4 bytes per
-// pixel, the sample rows at least as many samples as out has pixels.
+// One row of pixels of PixelBytes bytes each: 4 (blue, green, red, alpha
+// 255, as RasterImage keeps them) or 3 (blue, green, red, as ColourRows
+// take them). The sample rows hold at least as many samples as out has
+// pixels.
+template <size_t PixelBytes>
 void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out);
 
 // The chroma terms of a row: red = R(cr), blue = B(cb) and
@@ -39,19 +43,23 @@ void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out);
 void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::span<int16_t> red,
                  std::span<int16_t> green, std::span<int16_t> blue);
 // red = Y + red term, green = Y - green term, blue = Y + blue term, each
-// clamped to 0..255, alpha 255.
+// clamped to 0..255.
+template <size_t PixelBytes>
 void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
                        std::span<const int16_t> green, std::span<const int16_t> blue,
                        std::span<uint8_t> out);
 // The same for YCCK: the colour terms give inverted cyan, magenta and
 // yellow, combined with black as in cmykRowToPixels.
+template <size_t PixelBytes>
 void ycckRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
                      std::span<const int16_t> green, std::span<const int16_t> blue,
                      std::span<const uint8_t> black, std::span<uint8_t> out);
+template <size_t PixelBytes>
 void rgbRowToPixels(std::span<const uint8_t> red, std::span<const uint8_t> green,
                     std::span<const uint8_t> blue, std::span<uint8_t> out);
 // CMYK stored the Adobe way, inverted (255 is no ink): red = cyan x black /
 // 255, green = magenta x black / 255, blue = yellow x black / 255, rounded.
+template <size_t PixelBytes>
 void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> magenta,
                      std::span<const uint8_t> yellow, std::span<const uint8_t> black,
                      std::span<uint8_t> out);

@@ -49,6 +49,16 @@ void JpegComponent::configure(const JpegFrameGeometry& frame) {
         samples_.reset(allocatedRows_, size_t{allocatedColumns_} * blockElements);
 }
 
+void JpegComponent::keepOneMcuRow() {
+    const size_t blockElements = static_cast<size_t>(blockSize_) * static_cast<size_t>(blockSize_);
+    samples_.resetWindow(allocatedRows_, static_cast<uint32_t>(v),
+                         size_t{allocatedColumns_} * blockElements);
+}
+
+void JpegComponent::startMcuRow(uint32_t mcuRow) {
+    samples_.slideTo(mcuRow * static_cast<uint32_t>(v));
+}
+
 void JpegComponent::transformBlock(std::span<const int16_t, 64> coefficients,
                                    std::span<uint8_t> output, size_t stride) {
     if (blockSize_ == 8)

@@ -73,6 +73,14 @@ public:
     uint32_t allocatedRows() const { return allocatedRows_; }
     uint32_t allocatedColumns() const { return allocatedColumns_; }
 
+    // Sequential frames whose one scan carries every component: the
+    // samples keep one MCU row (v block rows) at a time, from the first on,
+    // the pixels being made of each MCU row as it is finished. Called after
+    // configure, before any data.
+    void keepOneMcuRow();
+    // Moves the samples kept to MCU row mcuRow, zeroed as new ones are.
+    void startMcuRow(uint32_t mcuRow);
+
     // Frees the stores; configure() makes new ones.
     void release();
     // Pixel rows of the (reduced) picture that the decoded data have

@@ -3,6 +3,7 @@
 #include "carvello/jpeg/JpegDecoder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <new>
 #include <ostream>
@@ -37,47 +38,61 @@ void JpegDecoder::setPixelLimit(uint64_t pixels) {
     pixelLimit_ = std::min(pixels, RasterImage::kMaxPixels);
 }
 
+void JpegDecoder::setTarget(RasterImage* image, GreyRows* grey, ColourRows* colour) {
+    image_ = image;
+    grey_ = grey;
+    colour_ = colour;
+}
+
 void JpegDecoder::readImageFile(const std::string& path, RasterImage& image) {
-    image_ = &image;
-    grey_ = nullptr;
+    setTarget(&image, nullptr, nullptr);
     readFileInto(path);
 }
 
 void JpegDecoder::readImage(std::span<const uint8_t> memory, RasterImage& image) {
-    image_ = &image;
-    grey_ = nullptr;
+    setTarget(&image, nullptr, nullptr);
     readMemoryInto(memory);
 }
 
 void JpegDecoder::readImage(InputByteStream& stream, RasterImage& image) {
-    image_ = &image;
-    grey_ = nullptr;
+    setTarget(&image, nullptr, nullptr);
     run(stream);
 }
 
 void JpegDecoder::readGreyImageFile(const std::string& path, GreyRows& image) {
-    image_ = nullptr;
-    grey_ = &image;
+    setTarget(nullptr, &image, nullptr);
     readFileInto(path);
 }
 
 void JpegDecoder::readGreyImage(std::span<const uint8_t> memory, GreyRows& image) {
-    image_ = nullptr;
-    grey_ = &image;
+    setTarget(nullptr, &image, nullptr);
     readMemoryInto(memory);
 }
 
 void JpegDecoder::readGreyImage(InputByteStream& stream, GreyRows& image) {
-    image_ = nullptr;
-    grey_ = &image;
+    setTarget(nullptr, &image, nullptr);
+    run(stream);
+}
+
+void JpegDecoder::readColourImageFile(const std::string& path, ColourRows& image) {
+    setTarget(nullptr, nullptr, &image);
+    readFileInto(path);
+}
+
+void JpegDecoder::readColourImage(std::span<const uint8_t> memory, ColourRows& image) {
+    setTarget(nullptr, nullptr, &image);
+    readMemoryInto(memory);
+}
+
+void JpegDecoder::readColourImage(InputByteStream& stream, ColourRows& image) {
+    setTarget(nullptr, nullptr, &image);
     run(stream);
 }
 
 void JpegDecoder::readFileInto(const std::string& path) {
     BufferedByteStream stream;
     if (!stream.open(path)) {
-        image_ = nullptr;
-        grey_ = nullptr;
+        setTarget(nullptr, nullptr, nullptr);
         throw JpegError("Can't open input file");
     }
     try {
@@ -89,8 +104,7 @@ void JpegDecoder::readFileInto(const std::string& path) {
 
 void JpegDecoder::readMemoryInto(std::span<const uint8_t> memory) {
     if (memory.data() == nullptr && !memory.empty()) {
-        image_ = nullptr;
-        grey_ = nullptr;
+        setTarget(nullptr, nullptr, nullptr);
         throw JpegError("Error while passing image buffer to JPEG decoder");
     }
     BufferedByteStream stream(memory);
@@ -106,6 +120,8 @@ void JpegDecoder::clearPicture() {
         image_->clear();
     if (grey_ != nullptr)
         grey_->clear();
+    if (colour_ != nullptr)
+        colour_->clear();
 }
 
 void JpegDecoder::run(InputByteStream& stream) {
@@ -116,8 +132,8 @@ void JpegDecoder::run(InputByteStream& stream) {
     scale_ = 1;
     decoding_ = true;
     const auto detach = [&] {
-        image_ = nullptr;
-        grey_ = nullptr;
+        setTarget(nullptr, nullptr, nullptr);
+        streaming_ = false;
         stream_ = nullptr;
         decoding_ = false;
     };
@@ -134,7 +150,7 @@ void JpegDecoder::run(InputByteStream& stream) {
     };
     try {
         if (hasProgressFunction())
-            scanCount_ = countScans(stream);
+            scanCount_ = lookAhead(stream).scans;
         decode(stream);
     } catch (const GraphicsAbort&) {
         // A cancel leaves nothing half made.
@@ -157,6 +173,7 @@ void JpegDecoder::decode(InputByteStream& stream) {
     endSeen_ = false;
     frameSeen_ = false;
     complete_ = false;
+    streaming_ = false;
     frameScans_ = 0;
     adobeTransform_ = -1;
     orientation_ = 0;
@@ -461,6 +478,11 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     frameComponents_.clear();
     frameSeen_ = false;
     frameScans_ = 0;
+    // Rows made of an earlier frame are dropped, as its planes are.
+    if (streaming_) {
+        streaming_ = false;
+        clearPicture();
+    }
 
     int maxH = 1;
     int maxV = 1;
@@ -549,22 +571,30 @@ void JpegDecoder::markUnusedComponents() {
     }
 }
 
-unsigned JpegDecoder::countScans(InputByteStream& stream) {
+JpegDecoder::Ahead JpegDecoder::lookAhead(InputByteStream& stream, bool pastTheEnd) {
     const uint64_t start = stream.tell();
-    unsigned scans = 0;
+    Ahead ahead;
     while (!stream.endReached()) {
-        if (stream.getByte() != 0xFF)
+        // Markers start with 0xFF: the bytes between are passed over whole.
+        const std::span<const uint8_t> bytes = stream.buffered();
+        const auto* mark =
+            static_cast<const uint8_t*>(std::memchr(bytes.data(), 0xFF, bytes.size()));
+        if (mark == nullptr) {
+            stream.consume(bytes.size());
             continue;
+        }
+        stream.consume(static_cast<size_t>(mark - bytes.data()) + 1);
         uint8_t code = 0xFF;
         while (code == 0xFF && !stream.endReached())
             code = stream.getByte();
         if (code == jpeg::kSOS)
-            ++scans;
-        if (code == jpeg::kEOI)
+            ++ahead.scans;
+        if (code == jpeg::kEOI && !pastTheEnd)
             break;
     }
+    ahead.bytes = stream.tell() - start;
     stream.seek(start);
-    return scans;
+    return ahead;
 }
 
 }  // namespace Carvello

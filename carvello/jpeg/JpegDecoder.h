@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "carvello/core/ColourRows.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/GreyImage.h"
 #include "carvello/core/ImageCoder.h"
@@ -59,6 +60,16 @@ public:
     void readGreyImage(std::span<const uint8_t> memory, GreyRows& image);
     void readGreyImage(InputByteStream& stream, GreyRows& image);
 
+    // The same in colour into rows of three bytes a pixel: each pixel as
+    // readImage gives it, without its alpha. A sequential frame whose one
+    // scan carries every component is made into pixels an MCU row at a time,
+    // straight into the rows, when the rows are no more than a fixed
+    // multiple of the data that follow; other frames are kept whole until
+    // the end, as for readImage.
+    void readColourImageFile(const std::string& path, ColourRows& image);
+    void readColourImage(std::span<const uint8_t> memory, ColourRows& image);
+    void readColourImage(InputByteStream& stream, ColourRows& image);
+
     // Reduced decoding. Before the data are decoded the chooser is given the
     // picture's upright size (as its Exif orientation turns it) and returns
     // by how much the picture may be made smaller in both directions; the
@@ -85,6 +96,7 @@ protected:
     void finishImage(RasterImage& image) override;
 
 private:
+    void setTarget(RasterImage* image, GreyRows* grey, ColourRows* colour);
     // Reads a file or a block of memory into the current target.
     void readFileInto(const std::string& path);
     void readMemoryInto(std::span<const uint8_t> memory);
@@ -98,7 +110,6 @@ private:
     uint32_t outputHeight() const;
     void chooseScale(uint32_t width, uint32_t height);
     void markUnusedComponents();
-    void buildGrey(GreyRows& image);
     void decode(InputByteStream& stream);
     void readStartOfFile(InputByteStream& stream);
     void readMarker(InputByteStream& stream, uint8_t code);
@@ -111,7 +122,15 @@ private:
     void readScan(InputByteStream& stream);
     // Passes over a scan's entropy-coded data up to the marker after them.
     void skipEntropyData(InputByteStream& stream);
-    unsigned countScans(InputByteStream& stream);
+    // The scans (SOS markers) from the stream's position up to the end of
+    // the image or, with pastTheEnd, of the data, and the bytes up to
+    // there; the position is kept. Bytes that only look like a marker
+    // (inside a segment) count too.
+    struct Ahead {
+        unsigned scans = 0;
+        uint64_t bytes = 0;
+    };
+    Ahead lookAhead(InputByteStream& stream, bool pastTheEnd = false);
 
     // Scan decoding (JpegScan.cpp).
     // Entropy is JpegBitReader (Huffman coding) or JpegArithmeticDecoder.
@@ -122,8 +141,22 @@ private:
     void readArithmeticConditioning(InputByteStream& stream);
     void resetArithmeticStatistics();
     void reportRow(uint32_t row, uint32_t rows);
-    void buildPixels(RasterImage& image);
     void releaseStores();
+
+    // Pixels (JpegPixels.cpp).
+    // Rows [first, end) of the picture, PixelBytes bytes a pixel, made from
+    // the component samples into out(y).
+    template <size_t PixelBytes, typename RowOut>
+    void buildRows(uint32_t width, uint32_t first, uint32_t end, RowOut out);
+    void buildPixels(RasterImage& image);
+    void buildGrey(GreyRows& image);
+    void finishColour(ColourRows& image);
+    // Whether the scan about to be decoded may be made into pixels an MCU
+    // row at a time (see readColourImage).
+    bool decodesInOnePass(InputByteStream& stream);
+    void startStreaming();
+    // Makes the pixels of a finished MCU row; the next one starts.
+    void streamMcuRow(uint32_t mcuRow);
 
     std::array<JpegHuffmanTable, 4> dcTables_;
     std::array<JpegHuffmanTable, 4> acTables_;
@@ -161,9 +194,14 @@ private:
     bool decoding_ = false;
     bool strictIds_ = false;
     uint64_t pixelLimit_;
-    // The picture being decoded into: one of the two.
+    // The picture being decoded into: one of the three.
     RasterImage* image_ = nullptr;
     GreyRows* grey_ = nullptr;
+    ColourRows* colour_ = nullptr;
+    // Set while the frame is made into the colour rows an MCU row at a
+    // time; the rows made so far.
+    bool streaming_ = false;
+    uint32_t streamedRows_ = 0;
     // Grey targets: the frame's colour model, fixed with the frame header.
     JpegColourModel greyModel_ = JpegColourModel::none;
     ScaleChooser scaleChooser_;

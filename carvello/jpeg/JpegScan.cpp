@@ -1,17 +1,14 @@
 // JpegDecoder: scan headers, the order in which a scan's data units are
-// decoded, restart markers, and the final pixels.
+// decoded, and restart markers. The pixels are made in JpegPixels.cpp.
 #include <algorithm>
 #include <ostream>
 #include <type_traits>
 
 #include "carvello/core/GraphicsAbort.h"
-#include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegArithmeticDecoder.h"
 #include "carvello/jpeg/JpegBitReader.h"
-#include "carvello/jpeg/JpegColour.h"
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegMarkers.h"
-#include "carvello/jpeg/JpegUpsample.h"
 
 namespace Carvello {
 
@@ -102,6 +99,8 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     }
     ++scansDone_;
     ++frameScans_;
+    if (colour_ != nullptr && frameScans_ == 1 && decodesInOnePass(stream))
+        startStreaming();
 
     // A scan of components the picture does not use (the chroma of a grey
     // picture, scanned alone) feeds nothing that is kept: its data are
@@ -256,158 +255,8 @@ void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
             }
             ++units;
         }
-    }
-}
-
-uint32_t JpegDecoder::outputWidth() const {
-    return static_cast<uint32_t>((uint64_t{frame_.width} + scale_ - 1) / scale_);
-}
-
-uint32_t JpegDecoder::outputHeight() const {
-    return static_cast<uint32_t>((uint64_t{frame_.height} + scale_ - 1) / scale_);
-}
-
-uint32_t JpegDecoder::finishedRows() const {
-    // A whole decode fills the frame; one that stopped early gives the rows
-    // its data reached (components whose samples are dropped do not count).
-    uint64_t rows = outputHeight();
-    if (!complete_) {
-        uint64_t reached = 0;
-        for (const uint8_t id : frameComponents_)
-            if (!components_[id].unused)
-                reached = std::max(reached, components_[id].reachedPixelRows());
-        rows = std::min(rows, reached);
-    }
-    return outputWidth() == 0 ? 0 : static_cast<uint32_t>(rows);
-}
-
-void JpegDecoder::finishPicture() {
-    if (grey_ != nullptr) {
-        if (!frameSeen_)
-            return;
-        const uint32_t rows = finishedRows();
-        if (rows == 0)
-            return;
-        try {
-            grey_->setSize(outputWidth(), rows);
-        } catch (const GraphicsException& error) {
-            throw JpegError(error.what());
-        }
-        buildGrey(*grey_);
-        return;
-    }
-    if (image_ != nullptr)
-        finishImage(*image_);
-}
-
-void JpegDecoder::finishImage(RasterImage& image) {
-    if (image_ == nullptr)
-        throw JpegError("Not reading an image");
-    if (!frameSeen_)
-        return;
-    const uint32_t rows = finishedRows();
-    if (rows == 0)
-        return;
-    try {
-        image.setSize(outputWidth(), rows);
-    } catch (const GraphicsException& error) {
-        throw JpegError(error.what());
-    }
-    buildPixels(image);
-}
-
-void JpegDecoder::buildGrey(GreyRows& image) {
-    const uint32_t width = image.width();
-    const uint32_t height = image.height();
-    if (greyModel_ == JpegColourModel::grey || greyModel_ == JpegColourModel::yCbCr) {
-        JpegComponent& luma = components_[frameComponents_.front()];
-        const auto ratio = static_cast<uint32_t>(luma.verticalRatio());
-        std::vector<uint8_t> wide;
-        if (luma.horizontalRatio() != 1)
-            wide.resize(width);
-        for (uint32_t y = 0; y < height; ++y) {
-            const std::span<const uint8_t> samples = luma.sampleRow(y / ratio);
-            const std::span<uint8_t> out = image.row(y);
-            if (wide.empty()) {
-                std::copy_n(samples.begin(), width, out.begin());
-            } else {
-                upsampleRow(samples, luma.horizontalRatio(), wide);
-                std::copy(wide.begin(), wide.end(), out.begin());
-            }
-        }
-        return;
-    }
-    // Other models (RGB, CMYK, YCCK; rare in files) are made in colour
-    // first and each pixel turned into its luma.
-    RasterImage colour;
-    colour.setSize(width, height);
-    buildPixels(colour);
-    for (uint32_t y = 0; y < height; ++y)
-        lumaRow(colour.row(y), image.row(y));
-}
-
-void JpegDecoder::buildPixels(RasterImage& image) {
-    const uint32_t width = image.width();
-    const uint32_t height = image.height();
-    const JpegColourModel model = jpegColourModel(frameComponents_, adobeTransform_);
-    if (model == JpegColourModel::none)
-        return;
-
-    // Each component row is upsampled into its own row buffer when its
-    // samples are subsampled.
-    struct Source {
-        JpegComponent* component;
-        std::vector<uint8_t> row;
-        uint32_t sampleRowOf(uint32_t y) const {
-            return y / static_cast<uint32_t>(component->verticalRatio());
-        }
-    };
-    std::vector<Source> sources(frameComponents_.size());
-    for (size_t i = 0; i < sources.size(); ++i) {
-        sources[i].component = &components_[frameComponents_[i]];
-        sources[i].row.resize(width);
-    }
-    const auto rowOf = [&](size_t i, uint32_t y) -> std::span<const uint8_t> {
-        Source& s = sources[i];
-        JpegComponent& c = *s.component;
-        const std::span<const uint8_t> samples = c.sampleRow(s.sampleRowOf(y));
-        if (c.horizontalRatio() == 1)
-            return samples;
-        upsampleRow(samples, c.horizontalRatio(), s.row);
-        return s.row;
-    };
-
-    if (model == JpegColourModel::grey) {
-        for (uint32_t y = 0; y < height; ++y)
-            greyRowToPixels(rowOf(0, y), image.row(y));
-        return;
-    }
-    if (model == JpegColourModel::rgb || model == JpegColourModel::cmyk) {
-        for (uint32_t y = 0; y < height; ++y) {
-            if (model == JpegColourModel::rgb)
-                rgbRowToPixels(rowOf(0, y), rowOf(1, y), rowOf(2, y), image.row(y));
-            else
-                cmykRowToPixels(rowOf(0, y), rowOf(1, y), rowOf(2, y), rowOf(3, y), image.row(y));
-        }
-        return;
-    }
-    // YCbCr and YCCK: the chroma terms are worked out again only when a
-    // chroma row changes.
-    std::vector<int16_t> red(width), green(width), blue(width);
-    int64_t cbRow = -1;
-    int64_t crRow = -1;
-    for (uint32_t y = 0; y < height; ++y) {
-        const uint32_t nextCb = sources[1].sampleRowOf(y);
-        const uint32_t nextCr = sources[2].sampleRowOf(y);
-        if (nextCb != cbRow || nextCr != crRow) {
-            chromaTerms(rowOf(1, y), rowOf(2, y), red, green, blue);
-            cbRow = nextCb;
-            crRow = nextCr;
-        }
-        if (model == JpegColourModel::ycck)
-            ycckRowToPixels(rowOf(0, y), red, green, blue, rowOf(3, y), image.row(y));
-        else
-            colourRowToPixels(rowOf(0, y), red, green, blue, image.row(y));
+        if (streaming_)
+            streamMcuRow(mcuRow);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "carvello/core/ColourImage.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegDecoder.h"
 #include "jpeg/JpegTestSupport.h"
@@ -16,13 +17,20 @@
 namespace {
 
 // Decodes the bytes in a child under 64 MB of extra address space and 1 s
-// of processor time; the decoder's message, empty on success.
-testing_support::BoundedRun decodeUnderLimits(const std::vector<uint8_t>& bytes) {
-    return testing_support::runUnderLimits([&bytes] {
+// of processor time, into a four-byte picture or into colour rows; the
+// decoder's message, empty on success.
+testing_support::BoundedRun decodeUnderLimits(const std::vector<uint8_t>& bytes,
+                                              bool colourRows = false) {
+    return testing_support::runUnderLimits([&bytes, colourRows] {
         try {
-            Carvello::RasterImage image;
             Carvello::JpegDecoder decoder;
-            decoder.readImage(bytes, image);
+            if (colourRows) {
+                Carvello::ColourImage image;
+                decoder.readColourImage(bytes, image);
+            } else {
+                Carvello::RasterImage image;
+                decoder.readImage(bytes, image);
+            }
         } catch (const Carvello::GraphicsException& error) {
             return std::string(error.what());
         } catch (...) {
@@ -88,9 +96,11 @@ TEST(JpegBounds, HugeFramesOfLittleDataStayWithinMemoryAndTime) {
     for (const auto& c : hostileCases()) {
         SCOPED_TRACE(c.name);
         ASSERT_LT(c.bytes.size(), 1000u);
-        const auto result = decodeUnderLimits(c.bytes);
-        EXPECT_TRUE(result.finished) << result.death;
-        EXPECT_EQ(result.report, c.message);
+        for (const bool colourRows : {false, true}) {
+            const auto result = decodeUnderLimits(c.bytes, colourRows);
+            EXPECT_TRUE(result.finished) << result.death;
+            EXPECT_EQ(result.report, c.message) << colourRows;
+        }
     }
     // The limits bite: a flat 8000 x 8000 picture really needs more.
     const auto flat = jpegtest::StreamBuilder()

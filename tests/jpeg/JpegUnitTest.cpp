@@ -269,7 +269,7 @@ TEST(JpegColour, TablesAndRows) {
         std::array<int16_t, 1> red{}, green{}, blue{};
         chromaTerms(cb, cr, red, green, blue);
         std::array<uint8_t, 4> pixel{};
-        colourRowToPixels(y, red, green, blue, pixel);
+        colourRowToPixels<4>(y, red, green, blue, pixel);
         EXPECT_EQ(pixel[0], c.b);
         EXPECT_EQ(pixel[1], c.g);
         EXPECT_EQ(pixel[2], c.r);
@@ -277,7 +277,7 @@ TEST(JpegColour, TablesAndRows) {
     }
     const std::array<uint8_t, 2> grey{7, 200};
     std::array<uint8_t, 8> pixels{};
-    greyRowToPixels(grey, pixels);
+    greyRowToPixels<4>(grey, pixels);
     EXPECT_EQ(pixels, (std::array<uint8_t, 8>{7, 7, 7, 255, 200, 200, 200, 255}));
 }
 
