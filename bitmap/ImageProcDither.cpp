@@ -2,6 +2,7 @@
 #include <array>
 #include <string_view>
 
+#include "bitmap/CatalogueText.h"
 #include "bitmap/Dithering.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
@@ -10,10 +11,11 @@ namespace bitmap {
 
 namespace {
 
+// The message stays a catalogue entry until a failure needs it.
 struct DitherEntry {
     int depth;
     std::string_view prefix;
-    std::string_view badMethod;
+    CatalogueText badMethod;
 };
 
 bool ditherInPlace(ImageProc& proc, Dib& dib, int method, int threshold, const DitherEntry& entry,

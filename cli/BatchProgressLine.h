@@ -15,6 +15,7 @@ public:
     ~BatchProgressLine() override;
     void update(int processed, int remaining, int errors, const std::string& file,
                 const std::string& status) override;
+    bool showsSteps() const override { return active_; }
 
 private:
     std::ostream& stream_;

@@ -85,7 +85,9 @@ public:
     void clearUndoUsed() { undoUsed_ = false; }
     const std::string& pathName() const { return pathName_; }
     void setPathName(const std::string& path, bool addToRecent);
-    const std::string& title() const { return title_; }
+    // The picture's file name, or the untitled name (in the language
+    // spoken when asked) until it has one.
+    std::string title() const { return title_ ? *title_ : std::string(text::kUntitled); }
     void setTitle(const std::string& title) { title_ = title; }
     const std::string& lastFolder() const { return lastFolder_; }
     void setLastFolder(const std::string& folder) { lastFolder_ = folder; }
@@ -145,7 +147,7 @@ public:
     struct KeptState {
         std::vector<uint8_t> picture;
         std::string pathName;
-        std::string title;
+        std::optional<std::string> title;
         bool monochrome = false;
         bool saveAsFirst = false;
         bool modified = false;
@@ -230,7 +232,9 @@ private:
     bool exchangeInMemory_ = false;
     std::string exchangeTag_;
     std::string pathName_;
-    std::string title_{text::kUntitled};
+    // Nothing until the picture is named: the untitled name is translated
+    // when it is shown, not when the document is made.
+    std::optional<std::string> title_;
     std::string lastFolder_;
     std::string loadErrorText_;
 };

@@ -60,8 +60,10 @@ std::string confirmationText(const std::string& fileList, bool stopOnError) {
 BatchRun::BatchRun(app::CMFCTest2Doc& document, app::UserInterface& ui, BatchProgress& progress)
     : document_(document), ui_(ui), progress_(progress) {}
 
-void BatchRun::show(const std::string& status, const std::string& file) {
-    progress_.update(done_ + errors_, total_ - done_ - errors_, errors_, file, status);
+void BatchRun::show(bitmap::CatalogueText status, const std::string& file) {
+    if (progress_.showsSteps())
+        progress_.update(done_ + errors_, total_ - done_ - errors_, errors_, file,
+                         std::string(status));
 }
 
 void BatchRun::fail(const std::string& message) {
@@ -99,9 +101,12 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
     errorList_.clear();
 
     BatchSummary summary;
-    progress_.update(0, -1, 0, std::string(text::kNoFile), std::string(text::kCountingPictures));
+    if (progress_.showsSteps())
+        progress_.update(0, -1, 0, std::string(text::kNoFile),
+                         std::string(text::kCountingPictures));
     total_ = countEntries(fileList);
-    progress_.update(0, total_, 0, std::string(text::kNoFile), std::string(text::kStarting));
+    if (progress_.showsSteps())
+        progress_.update(0, total_, 0, std::string(text::kNoFile), std::string(text::kStarting));
     const codec::PictureFormat* format = codec::formatByCode(settings.outputFormat);
     if (!format || !format->writable()) {
         ui_.error(std::string(text::kUnknownFormat));
@@ -124,7 +129,7 @@ BatchSummary BatchRun::run(BatchSettings& settings, const std::string& fileList,
             entry.name = names[i];
             if (convertEntry(entry)) {
                 ++done_;
-                show(std::string(text::kFinished), entry.name);
+                show(text::kFinished, entry.name);
             }
         }
     }
@@ -264,7 +269,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
         }
         if (converted) {
             ++done_;
-            show(std::string(text::kFinished), entry.name);
+            show(text::kFinished, entry.name);
         }
         entry.removeDownload();
         {
@@ -290,7 +295,7 @@ bool BatchRun::fetch(app::CMFCTest2Doc& document, Entry& entry) {
 }
 
 void BatchRun::nameOutput(Entry& entry) {
-    show(std::string(text::kCreatingOutput), entry.name);
+    show(text::kCreatingOutput, entry.name);
     if (options_->singleOutputPath) {
         entry.outputPath = *options_->singleOutputPath;
     } else {
@@ -301,9 +306,9 @@ void BatchRun::nameOutput(Entry& entry) {
 }
 
 bool BatchRun::prepare(app::CMFCTest2Doc& document, Entry& entry, bool showSteps) {
-    auto step = [&](std::string_view status) {
+    auto step = [&](bitmap::CatalogueText status) {
         if (showSteps)
-            show(std::string(status), entry.name);
+            show(status, entry.name);
     };
     auto& codec = document.codec();
     const app::AppSettings& app = document.settings();
@@ -378,7 +383,7 @@ bool BatchRun::save(app::CMFCTest2Doc& document, Entry& entry) {
     const int width = codec.GetBMPWidth();
     const int height = codec.GetBMPHeight();
 
-    show(std::string(text::kSaving), entry.name);
+    show(text::kSaving, entry.name);
     const unsigned serial = codec.errorSerial();
     const bool saved = codec.SaveAs(entry.outputPath, std::string(format_->key()), 0) != 0;
     if (!saved) {
@@ -392,7 +397,7 @@ bool BatchRun::save(app::CMFCTest2Doc& document, Entry& entry) {
         options_->pictureSaved(entry.name, entry.outputPath);
 
     if (settings_->createWmlPages) {
-        show(std::string(text::kWritingPage), entry.name);
+        show(text::kWritingPage, entry.name);
         const PicturePageResult page =
             writePicturePage(entry.outputPath, settings_->wml, width, height);
         if (!page.written) {

@@ -8,6 +8,7 @@
 #include "app/core/CMFCTest2Doc.h"
 #include "app/core/UserInterface.h"
 #include "batch/core/BatchSettings.h"
+#include "bitmap/CatalogueText.h"
 
 // The batch run: converts every entry of a file list (paths and URLs, each
 // followed by "\n") through the program's document and codec -- fetch, load,
@@ -23,6 +24,10 @@ public:
     virtual ~BatchProgress() = default;
     virtual void update(int processed, int remaining, int errors, const std::string& file,
                         const std::string& status) = 0;
+    // Whether update shows anything; when not, the run does not make the
+    // texts (translating them may need the catalogue, which a run of
+    // glyphon-cli loads beside its work).
+    virtual bool showsSteps() const { return true; }
 };
 
 // A further document that prepares pictures on a thread of its own.
@@ -117,7 +122,7 @@ private:
     void fail(const std::string& message);
     // Shows a failure when the run stops on errors; may stop the run.
     void report(const std::string& shown);
-    void show(const std::string& status, const std::string& file);
+    void show(bitmap::CatalogueText status, const std::string& file);
 
     app::CMFCTest2Doc& document_;
     app::UserInterface& ui_;

@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <mutex>
 
 #include "batch/core/BatchRun.h"
+#include "batch/core/Texts.h"
 #include "bitmap/FileIO.h"
 #include "bitmap/GifWriter.h"
 #include "support/CliRun.h"
@@ -29,7 +31,9 @@ public:
                 const std::string& status) override {
         steps.push_back({processed, remaining, errors, file, status});
     }
+    bool showsSteps() const override { return shows; }
     std::vector<ProgressStep> steps;
+    bool shows = true;
 };
 
 struct BatchRunTest : testing_support::DocumentFixture {
@@ -103,6 +107,33 @@ TEST_F(BatchRunTest, ProgressTextsComeInOrder) {
     const auto wbmp = readFile(out + "/a.wbmp");
     EXPECT_EQ(wbmp[2], 10);
     EXPECT_EQ(wbmp[3], 5);
+}
+
+// A run whose progress shows nothing translates no text while it converts
+// (glyphon-cli loads the catalogue beside the work): only the summary.
+std::mutex translatedLock;
+std::vector<std::string> translatedTexts;
+std::string_view recordingTranslator(std::string_view source) {
+    const std::lock_guard lock(translatedLock);
+    translatedTexts.emplace_back(source);
+    return source;
+}
+
+TEST_F(BatchRunTest, AHiddenProgressGetsNoStepsAndNoTextIsTranslated) {
+    const auto a = writeGradientBmp(work.file("a.bmp"), 20, 10);
+    progress.shows = false;
+    batchSettings.resizeEnabled = true;
+    batchSettings.boxWidth = 10;
+    batchSettings.boxHeight = 10;
+    BatchRunOptions options;
+    options.showSummary = false;
+    bitmap::setTextTranslator(&recordingTranslator);
+    const auto summary = run(a + "\n", options);
+    bitmap::setTextTranslator(nullptr);
+    EXPECT_EQ(summary.errors, 0);
+    EXPECT_TRUE(progress.steps.empty());
+    EXPECT_EQ(translatedTexts,
+              std::vector<std::string>{std::string(batch::text::kAllConverted.source())});
 }
 
 TEST_F(BatchRunTest, FailuresAreCountedListedAndSummarisedInOrder) {
