@@ -1,10 +1,14 @@
 // Fuzz work for the JPEG decoder: decode arbitrary bytes from memory in
-// colour at full size, and again as a grey picture reduced by 1, 2, 4 or 8
-// (chosen by the input's length), turning each upright as its Exif
+// colour at full size, again into colour rows of three bytes a pixel, which
+// must hold the same pixels, and again as a grey picture reduced by 1, 2, 4
+// or 8 (chosen by the input's length), turning each upright as its Exif
 // orientation says; only the library's own errors may come out, and a
 // decoded picture must have all its pixels, each of which is read.
 #include <cstdlib>
 
+#include <algorithm>
+
+#include "carvello/core/ColourImage.h"
 #include "carvello/core/GreyImage.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/core/RasterOrientation.h"
@@ -40,6 +44,18 @@ bool decode(Carvello::JpegDecoder& decoder, Picture& image, Read read) {
     return true;
 }
 
+// The pixels of the four-byte picture without their alpha.
+bool samePixels(const Carvello::RasterImage& image, const Carvello::ColourImage& colour) {
+    if (image.width() != colour.width() || image.height() != colour.height())
+        return false;
+    const auto four = image.pixels();
+    const auto three = colour.pixels();
+    for (size_t i = 0; i < image.pixelCount(); ++i)
+        if (!std::equal(&three[3 * i], &three[3 * i] + 3, &four[4 * i]))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 void fuzzJpeg(const uint8_t* data, size_t size) {
@@ -51,8 +67,18 @@ void fuzzJpeg(const uint8_t* data, size_t size) {
         Carvello::RasterImage image;
         Carvello::JpegDecoder decoder;
         decoder.setPixelLimit(kLimit);
-        if (decode(decoder, image, [&](auto& d, auto& i) { d.readImage(bytes, i); }))
+        const bool read = decode(decoder, image, [&](auto& d, auto& i) { d.readImage(bytes, i); });
+        if (read)
             readAll(image, 4);
+        Carvello::ColourImage colour;
+        Carvello::JpegDecoder colourDecoder;
+        colourDecoder.setPixelLimit(kLimit);
+        const bool readColour =
+            decode(colourDecoder, colour, [&](auto& d, auto& i) { d.readColourImage(bytes, i); });
+        if (readColour)
+            readAll(colour, 3);
+        if (readColour != read || !samePixels(image, colour))
+            std::abort();
     }
     Carvello::GreyImage grey;
     Carvello::JpegDecoder decoder;
