@@ -48,19 +48,31 @@ LumaTable indexLumas(const DibView& source) {
 
 // For each 8-bit luma, the destination entry whose luma is nearest (the
 // lower index on a tie).
+// The entries nearest to a luma are those of the nearest luma present below
+// it and above it; of several, the lowest index wins. Two sweeps find them
+// for all 256 lumas at once.
 IndexTable nearestEntries(const DibView& destination, size_t entries) {
-    std::array<int, 256> entryLuma{};
-    for (size_t i = 0; i < entries; ++i) {
+    constexpr int kAbsent = -1;
+    std::array<int, 256> lowestWithLuma;
+    lowestWithLuma.fill(kAbsent);
+    for (size_t i = entries; i-- > 0;) {
         const Bgr c = destination.colour(i);
-        entryLuma[i] = coarseLuma(fineLuma(c.blue, c.green, c.red));
+        lowestWithLuma[coarseLuma(fineLuma(c.blue, c.green, c.red))] = static_cast<int>(i);
     }
+    // The nearest luma present at or below each luma, and at or above it.
+    std::array<int, 256> below;
+    std::array<int, 256> above;
+    for (int v = 0, last = kAbsent; v < 256; ++v)
+        below[v] = last = lowestWithLuma[v] != kAbsent ? v : last;
+    for (int v = 255, last = kAbsent; v >= 0; --v)
+        above[v] = last = lowestWithLuma[v] != kAbsent ? v : last;
     IndexTable table{};
     for (int v = 0; v < 256; ++v) {
-        size_t best = 0;
-        for (size_t i = 1; i < entries; ++i) {
-            if (std::abs(entryLuma[i] - v) < std::abs(entryLuma[best] - v))
-                best = i;
-        }
+        const int down = below[v] == kAbsent ? 256 : v - below[v];
+        const int up = above[v] == kAbsent ? 256 : above[v] - v;
+        int best = down < up ? lowestWithLuma[below[v]] : lowestWithLuma[above[v]];
+        if (down == up)
+            best = std::min(lowestWithLuma[below[v]], lowestWithLuma[above[v]]);
         table[v] = static_cast<uint8_t>(best);
     }
     return table;

@@ -84,6 +84,30 @@ TEST(ResamplerDestination, FollowsTheDestinationTable) {
     EXPECT_EQ(indicesOf(dest), (std::vector{1, 1, 0, 0}));
 }
 
+// Every grey goes to the entry of the nearest grey, the lowest index on a
+// tie, whatever the table: repeated greys, gaps, a table of one or of 256.
+TEST(ResamplerDestination, EveryGreyTakesTheNearestEntryAndTheLowestOnATie) {
+    Dib source = makeGreyDib(256, 1, 8);
+    fillIndices(source, [](int x, int) { return x; });
+    std::srand(11);
+    for (const uint32_t entries : {1u, 2u, 3u, 7u, 16u, 100u, 256u}) {
+        std::vector<int> greys(entries);
+        for (auto& grey : greys)
+            grey = std::rand() % 256;
+        Dib dest = raster_test::makeTabledDib(
+            256, 1, 8, entries, [&](int i) { return static_cast<uint8_t>(greys[i]); });
+        ASSERT_EQ(bitmap::resample(source.view(), dest.view(), Sampling::nearestPixel),
+                  ResampleResult::ok);
+        std::vector<int> expected(256);
+        for (int v = 0; v < 256; ++v) {
+            for (uint32_t i = 1; i < entries; ++i)
+                if (std::abs(greys[i] - v) < std::abs(greys[expected[v]] - v))
+                    expected[v] = static_cast<int>(i);
+        }
+        EXPECT_EQ(indicesOf(dest), expected) << entries;
+    }
+}
+
 TEST(ResamplerDestination, PacksOddWidthsWithCleanPadding) {
     Dib source = makeGreyDib(13, 3, 8);
     fillIndices(source, [](int x, int y) { return (x * 53 + y * 101) % 256; });
