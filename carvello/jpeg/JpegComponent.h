@@ -158,6 +158,7 @@ private:
     // Arithmetic coding: the next DC difference (F.2.4.1), and a band of
     // AC coefficients (F.2.4.2): their zigzag positions and values, the
     // number of them returned.
+    void skipSequentialAc(JpegBitReader& bits);
     int arithmeticDcDifference(JpegArithmeticDecoder& coder);
     int arithmeticAcBand(JpegArithmeticDecoder& coder, int ss, int se,
                          std::array<uint8_t, 64>& positions, std::array<int16_t, 64>& values);

@@ -28,7 +28,50 @@ inline int dcDifference(JpegBitReader& bits, const JpegHuffmanTable& table) {
 
 }  // namespace
 
+// The AC coefficients of a sequential unit read and dropped: the same codes
+// and checks as decodeSequential, without keeping any value.
+void JpegComponent::skipSequentialAc(JpegBitReader& bits) {
+    const JpegHuffmanTable& ac = *ac_;
+    const auto advance = [](int k, int run) {
+        k += run;
+        if (k > 63)
+            throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
+        return k + 1;
+    };
+    for (int k = 1; k <= 63;) {
+        int run = 0;
+        int value = 0;
+        if (bits.fastCoefficient(ac, run, value)) {
+            k = advance(k, run);
+            continue;
+        }
+        const int rs = bits.decode(ac);
+        const int size = rs & 15;
+        if (size == 0) {
+            if (rs >> 4 != 15)
+                break;
+            k += 16;
+            continue;
+        }
+        k = advance(k, rs >> 4);
+        (void)bits.getBits(size);
+    }
+}
+
 void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t column) {
+    // A component the picture does not use, or a picture of each block's
+    // mean (the DC term alone), needs nothing of the AC coefficients.
+    if (unused || blockSize_ == 1) {
+        dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
+        skipSequentialAc(bits);
+        reached(row);
+        if (!unused) {
+            scratch_[0] = static_cast<int16_t>(dcPrediction_);
+            constexpr std::array<uint8_t, 1> kDcOnly{0};
+            transformScratch(row, column, false, kDcOnly);
+        }
+        return;
+    }
     // scratch_ is all zero between blocks: the positions written here are
     // remembered and cleared after the transform.
     std::array<uint8_t, 64> written;
