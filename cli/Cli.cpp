@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include "app/core/ProgramLanguage.h"
-#include "app/core/QtServices.h"
 #include "app/core/TextFormat.h"
 #include "bitmap/Language.h"
 #include "cli/Commands.h"
@@ -91,15 +90,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         out << kUsage;
         return kExitOk;
     }
-    if (command == "convert") {
-        // An English conversion ends with translated messages: Qt's
-        // catalogue is loaded while the pictures are converted rather than
-        // after them.
-        std::optional<app::QtServicesPreload> catalogue;
-        if (app::programLanguage() == bitmap::Language::english)
-            catalogue.emplace();
+    if (command == "convert")
         return convertCommand(rest, out, err, global);
-    }
     if (command == "info")
         return infoCommand(rest, out, err, global);
     if (command == "show")

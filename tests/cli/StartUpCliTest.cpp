@@ -42,10 +42,19 @@ TEST(StartUp, QtIsLoadedOnlyWhenASettingOrATranslationIsNeeded) {
     const std::string english = objectsLoadedBy("--lang en " + missing);
     EXPECT_TRUE(loadsQt(english));
     EXPECT_NE(english.find("Cannot open the file for reading"), std::string::npos) << english;
+    const std::string sample = testing_support::sourceDir() + "/samples/landscape.bmp";
+    // An English conversion on threads loads the catalogue beside the work
+    // and ends with the English summary.
+    const testing_support::TempDir out;
+    const std::string converted =
+        objectsLoadedBy("--lang en convert " + quote(sample) + " " + quote(sample) + " " +
+                        quote(sample) + " -o " + quote(out.path()) + " -j 2");
+    EXPECT_TRUE(loadsQt(converted));
+    EXPECT_NE(converted.find("All pictures were converted successfully (3)"), std::string::npos)
+        << converted;
     // A plain settings file is read without Qt; one with a value only Qt
     // reads (quoted text) is Qt's, and still gives its limit.
     std::filesystem::create_directories(sandbox.folder() + "/Vendra");
-    const std::string sample = testing_support::sourceDir() + "/samples/landscape.bmp";
     const std::string limited = "--lang cs show " + quote(sample);
     testing_support::writeFile(sandbox.settingsFile(), std::string("[Settings]\nMaxPixels=99\n"));
     const std::string plain = objectsLoadedBy(limited);
