@@ -69,6 +69,22 @@ public:
         bits_ -= used;
         return true;
     }
+    // The skip entry (see JpegHuffmanTable::skipEntry) of the next AC
+    // symbol, its bits used; 0, with nothing used, when the symbol must be
+    // read the long way.
+    uint16_t skipSymbol(const JpegHuffmanTable& table) {
+        // The entry needs kLookaheadBits bits, and uses no more.
+        if (bits_ < 16)
+            fill();
+        const uint16_t entry = table.skipEntry(
+            static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
+        const int used = entry & JpegHuffmanTable::kSkipUsedMask;
+        if (entry == 0 || used > realBits())
+            return 0;
+        accumulator_ <<= used;
+        bits_ -= used;
+        return entry;
+    }
     // One Huffman symbol.
     int decode(const JpegHuffmanTable& table) {
         if (bits_ < 32)

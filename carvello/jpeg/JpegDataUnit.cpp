@@ -6,6 +6,7 @@
 #include "carvello/jpeg/JpegComponent.h"
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegIdct.h"
+#include "carvello/jpeg/JpegReducedIdct.h"
 
 namespace Carvello {
 
@@ -39,10 +40,12 @@ void JpegComponent::skipSequentialAc(JpegBitReader& bits) {
         return k + 1;
     };
     for (int k = 1; k <= 63;) {
-        int run = 0;
-        int value = 0;
-        if (bits.fastCoefficient(ac, run, value)) {
-            k = advance(k, run);
+        if (const uint16_t entry = bits.skipSymbol(ac); entry != 0) {
+            if ((entry & JpegHuffmanTable::kSkipEnd) != 0)
+                break;
+            const int step =
+                (entry >> JpegHuffmanTable::kSkipStepShift) & JpegHuffmanTable::kSkipStepMask;
+            k = (entry & JpegHuffmanTable::kSkipZeroRun) != 0 ? k + step : advance(k, step - 1);
             continue;
         }
         const int rs = bits.decode(ac);
@@ -65,11 +68,9 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
         dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
         skipSequentialAc(bits);
         reached(row);
-        if (!unused) {
-            scratch_[0] = static_cast<int16_t>(dcPrediction_);
-            constexpr std::array<uint8_t, 1> kDcOnly{0};
-            transformScratch(row, column, false, kDcOnly);
-        }
+        if (!unused)
+            blockSamples(row, column)[0] = JpegReducedIdct::blockMean(
+                static_cast<int16_t>(dcPrediction_), quantization_->natural()[0]);
         return;
     }
     // scratch_ is all zero between blocks: the positions written here are

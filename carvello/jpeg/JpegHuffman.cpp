@@ -6,6 +6,25 @@
 
 namespace Carvello {
 
+namespace {
+
+// The skip entry of an AC symbol of a code of `length` bits (see
+// skipEntry): a size of 0 ends the block unless the run is 15.
+uint16_t skipEntryFor(int length, int run, int size) {
+    using T = JpegHuffmanTable;
+    if (size == 0) {
+        const uint16_t kind =
+            run == 15 ? T::kSkipZeroRun | (16u << T::kSkipStepShift) : T::kSkipEnd;
+        return static_cast<uint16_t>(kind | static_cast<unsigned>(length));
+    }
+    if (length + size > T::kLookaheadBits)
+        return 0;
+    return static_cast<uint16_t>((static_cast<unsigned>(run + 1) << T::kSkipStepShift) |
+                                 static_cast<unsigned>(length + size));
+}
+
+}  // namespace
+
 void JpegHuffmanTable::build(std::span<const uint8_t, 16> counts, std::span<const uint8_t> values) {
     std::copy(counts.begin(), counts.end(), counts_.begin());
     valueCount_ = static_cast<int>(std::min<size_t>(values.size(), values_.size()));
@@ -56,6 +75,7 @@ void JpegHuffmanTable::build(std::span<const uint8_t, 16> counts, std::span<cons
         const int length = entry >> 8;
         const int size = entry & 0x0F;
         const int run = (entry >> 4) & 0x0F;
+        skip_[bits] = entry == 0 ? 0 : skipEntryFor(length, run, size);
         if (entry != 0 && size != 0 && length + size <= kLookaheadBits) {
             const int extra =
                 static_cast<int>((bits >> (kLookaheadBits - length - size)) & ((1u << size) - 1));

@@ -31,6 +31,17 @@ public:
     // coefficient (code and its extra bits), (value << 16) | (run << 8) |
     // bits used; else 0.
     int32_t fastCoefficient(uint32_t bits) const { return fastCoefficient_[bits]; }
+    // For AC tables, when only the length of the coefficients matters: when
+    // the next kLookaheadBits bits hold a whole symbol with its extra bits,
+    // the bits used (kSkipUsedMask), the step in the zigzag order (run + 1,
+    // above kSkipStepShift) and whether the symbol ends the block
+    // (kSkipEnd) or is a run of sixteen zeros (kSkipZeroRun); else 0.
+    static constexpr uint16_t kSkipUsedMask = 0x1F;
+    static constexpr int kSkipStepShift = 5;
+    static constexpr uint16_t kSkipStepMask = 0x1F;
+    static constexpr uint16_t kSkipZeroRun = 1u << 13;
+    static constexpr uint16_t kSkipEnd = 1u << 14;
+    uint16_t skipEntry(uint32_t bits) const { return skip_[bits]; }
     int shortestLength() const { return shortestLength_; }
     // Largest code of a length (1..16); -1 when the length has no codes.
     int32_t largestCode(int length) const { return maxCode_[length]; }
@@ -51,6 +62,7 @@ private:
     int shortestLength_ = 1;
     std::array<uint16_t, 1u << kLookaheadBits> lookahead_{};
     std::array<int32_t, 1u << kLookaheadBits> fastCoefficient_{};
+    std::array<uint16_t, 1u << kLookaheadBits> skip_{};
     bool defined_ = false;
 };
 

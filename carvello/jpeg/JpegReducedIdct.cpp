@@ -10,10 +10,6 @@ namespace Carvello::JpegReducedIdct {
 
 namespace {
 
-// Weights carry 16 fractional bits.
-constexpr int kWeightBits = 16;
-constexpr int64_t kBias = (int64_t{128} << kWeightBits) + (int64_t{1} << (kWeightBits - 1));
-
 // For one output size n: per coefficient position (v, u), the weight of
 // that coefficient in each of the n x n samples, row by row.
 struct Weights {
@@ -61,13 +57,6 @@ void check(int size, std::span<uint8_t> output, size_t stride) {
         throw std::length_error("reduced inverse DCT output too small");
 }
 
-// The block's mean: the DC term over 8 (the DC basis function is 1 / 8 of
-// it everywhere), rounded, level-shifted.
-inline uint8_t mean(int16_t dc, uint16_t quantization) {
-    const int64_t value = int64_t{dc} * quantization;
-    return toSample((value << (kWeightBits - 3)) + kBias);
-}
-
 }  // namespace
 
 void transform(std::span<const int16_t, 64> coefficients,
@@ -75,7 +64,7 @@ void transform(std::span<const int16_t, 64> coefficients,
                int size, std::span<uint8_t> output, size_t stride) {
     check(size, output, stride);
     if (size == 1) {
-        output[0] = mean(coefficients[0], quantization[0]);
+        output[0] = blockMean(coefficients[0], quantization[0]);
         return;
     }
     const auto n = static_cast<size_t>(size);

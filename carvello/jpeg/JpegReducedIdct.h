@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -14,6 +15,17 @@ namespace Carvello {
 // only the DC term counts (the other functions average to zero), which is
 // the block's mean.
 namespace JpegReducedIdct {
+
+// Sums carry 16 fractional bits; the bias level-shifts and rounds them.
+inline constexpr int kWeightBits = 16;
+inline constexpr int64_t kBias = (int64_t{128} << kWeightBits) + (int64_t{1} << (kWeightBits - 1));
+
+// The 1 x 1 picture of a block: its mean, the DC term (dequantised with
+// quantization) over 8, rounded and level-shifted.
+inline uint8_t blockMean(int16_t dc, uint16_t quantization) {
+    const int64_t sum = ((int64_t{dc} * quantization) << (kWeightBits - 3)) + kBias;
+    return static_cast<uint8_t>(std::clamp<int64_t>(sum >> kWeightBits, 0, 255));
+}
 
 // coefficients in natural order, quantization the table's values in
 // natural order; size is 1, 2 or 4; output holds (size - 1) x stride + size
