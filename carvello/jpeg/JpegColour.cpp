@@ -40,19 +40,28 @@ inline uint32_t inkProduct(uint32_t x, uint32_t y) {
     return (x * y + 127) / 255;
 }
 
-// Pixel x of a row: bytes blue, green, red, and in four-byte pixels alpha
-// 255.
-template <size_t PixelBytes>
-inline void storePixel(uint8_t* row, size_t x, uint32_t blue, uint32_t green, uint32_t red) {
-    static_assert(PixelBytes == 3 || PixelBytes == 4);
-    uint8_t* out = row + PixelBytes * x;
-    if constexpr (PixelBytes == 4) {
-        const uint32_t pixel = blue | (green << 8) | (red << 16) | 0xFF000000u;
-        std::memcpy(out, &pixel, 4);
-    } else {
-        out[0] = static_cast<uint8_t>(blue);
-        out[1] = static_cast<uint8_t>(green);
-        out[2] = static_cast<uint8_t>(red);
+inline void storePixel(uint8_t* out, uint32_t blue, uint32_t green, uint32_t red) {
+    const uint32_t pixel = blue | (green << 8) | (red << 16) | 0xFF000000u;
+    std::memcpy(out, &pixel, 4);  // bytes blue, green, red, alpha
+}
+
+// Three-byte pixels are made as four-byte ones a run at a time, where the
+// converters' loops vectorise, and packed: four(at, pixels) makes the
+// pixels from `at` on, four bytes each, as many as `pixels` holds.
+template <typename Four>
+void packFromFour(std::span<uint8_t> out, Four four) {
+    constexpr size_t kRun = 256;
+    std::array<uint8_t, kRun * 4> run;
+    const size_t count = out.size() / 3;
+    uint8_t* p = out.data();
+    for (size_t at = 0; at < count; at += kRun) {
+        const size_t n = std::min(kRun, count - at);
+        four(at, std::span(run).first(n * 4));
+        // Each pixel goes as a word whose fourth byte the next one
+        // overwrites; the run's last as three bytes.
+        for (size_t i = 0; i + 1 < n; ++i)
+            std::memcpy(p + 3 * (at + i), &run[4 * i], 4);
+        std::memcpy(p + 3 * (at + n - 1), &run[4 * (n - 1)], 3);
     }
 }
 
@@ -87,10 +96,18 @@ void greyRowToPixels(std::span<const uint8_t> y, std::span<uint8_t> out) {
     const size_t count = out.size() / PixelBytes;
     if (y.size() < count)
         throw std::length_error("grey row too short");
-    const uint8_t* in = y.data();
-    uint8_t* p = out.data();
-    for (size_t x = 0; x < count; ++x)
-        storePixel<PixelBytes>(p, x, in[x], in[x], in[x]);
+    if constexpr (PixelBytes == 3) {
+        packFromFour(out, [&](size_t at, std::span<uint8_t> four) {
+            greyRowToPixels<4>(y.subspan(at), four);
+        });
+    } else {
+        const uint8_t* in = y.data();
+        uint8_t* p = out.data();
+        for (size_t x = 0; x < count; ++x) {
+            const uint32_t pixel = in[x] * 0x010101u | 0xFF000000u;
+            std::memcpy(p + 4 * x, &pixel, 4);
+        }
+    }
 }
 
 void chromaTerms(std::span<const uint8_t> cb, std::span<const uint8_t> cr, std::span<int16_t> red,
@@ -115,15 +132,25 @@ void colourRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
     const size_t count = out.size() / PixelBytes;
     if (y.size() < count || red.size() < count || green.size() < count || blue.size() < count)
         throw std::length_error("colour row too short");
-    const uint8_t* py = y.data();
-    const int16_t* pr = red.data();
-    const int16_t* pg = green.data();
-    const int16_t* pb = blue.data();
-    uint8_t* p = out.data();
-    for (size_t x = 0; x < count; ++x) {
-        const int32_t luma = py[x];
-        storePixel<PixelBytes>(p, x, clampSample(luma + pb[x]), clampSample(luma - pg[x]),
-                               clampSample(luma + pr[x]));
+    if constexpr (PixelBytes == 3) {
+        packFromFour(out, [&](size_t at, std::span<uint8_t> four) {
+            colourRowToPixels<4>(y.subspan(at), red.subspan(at), green.subspan(at),
+                                 blue.subspan(at), four);
+        });
+    } else {
+        const uint8_t* py = y.data();
+        const int16_t* pr = red.data();
+        const int16_t* pg = green.data();
+        const int16_t* pb = blue.data();
+        uint8_t* p = out.data();
+        for (size_t x = 0; x < count; ++x) {
+            const int32_t luma = py[x];
+            const uint32_t b = clampSample(luma + pb[x]);
+            const uint32_t g = clampSample(luma - pg[x]);
+            const uint32_t r = clampSample(luma + pr[x]);
+            const uint32_t pixel = b | (g << 8) | (r << 16) | 0xFF000000u;
+            std::memcpy(p + 4 * x, &pixel, 4);  // bytes blue, green, red, alpha
+        }
     }
 }
 
@@ -133,12 +160,19 @@ void ycckRowToPixels(std::span<const uint8_t> y, std::span<const int16_t> red,
                      std::span<const uint8_t> black, std::span<uint8_t> out) {
     const size_t count = out.size() / PixelBytes;
     checkRows(count, {y.size(), red.size(), green.size(), blue.size(), black.size()});
-    for (size_t x = 0; x < count; ++x) {
-        const int32_t luma = y[x];
-        const uint32_t k = black[x];
-        storePixel<PixelBytes>(out.data(), x, inkProduct(255 - clampSample(luma + blue[x]), k),
-                               inkProduct(255 - clampSample(luma - green[x]), k),
-                               inkProduct(255 - clampSample(luma + red[x]), k));
+    if constexpr (PixelBytes == 3) {
+        packFromFour(out, [&](size_t at, std::span<uint8_t> four) {
+            ycckRowToPixels<4>(y.subspan(at), red.subspan(at), green.subspan(at), blue.subspan(at),
+                               black.subspan(at), four);
+        });
+    } else {
+        for (size_t x = 0; x < count; ++x) {
+            const int32_t luma = y[x];
+            const uint32_t k = black[x];
+            storePixel(&out[4 * x], inkProduct(255 - clampSample(luma + blue[x]), k),
+                       inkProduct(255 - clampSample(luma - green[x]), k),
+                       inkProduct(255 - clampSample(luma + red[x]), k));
+        }
     }
 }
 
@@ -147,8 +181,14 @@ void rgbRowToPixels(std::span<const uint8_t> red, std::span<const uint8_t> green
                     std::span<const uint8_t> blue, std::span<uint8_t> out) {
     const size_t count = out.size() / PixelBytes;
     checkRows(count, {red.size(), green.size(), blue.size()});
-    for (size_t x = 0; x < count; ++x)
-        storePixel<PixelBytes>(out.data(), x, blue[x], green[x], red[x]);
+    if constexpr (PixelBytes == 3) {
+        packFromFour(out, [&](size_t at, std::span<uint8_t> four) {
+            rgbRowToPixels<4>(red.subspan(at), green.subspan(at), blue.subspan(at), four);
+        });
+    } else {
+        for (size_t x = 0; x < count; ++x)
+            storePixel(&out[4 * x], blue[x], green[x], red[x]);
+    }
 }
 
 template <size_t PixelBytes>
@@ -157,10 +197,17 @@ void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> mag
                      std::span<uint8_t> out) {
     const size_t count = out.size() / PixelBytes;
     checkRows(count, {cyan.size(), magenta.size(), yellow.size(), black.size()});
-    for (size_t x = 0; x < count; ++x) {
-        const uint32_t k = black[x];
-        storePixel<PixelBytes>(out.data(), x, inkProduct(yellow[x], k), inkProduct(magenta[x], k),
-                               inkProduct(cyan[x], k));
+    if constexpr (PixelBytes == 3) {
+        packFromFour(out, [&](size_t at, std::span<uint8_t> four) {
+            cmykRowToPixels<4>(cyan.subspan(at), magenta.subspan(at), yellow.subspan(at),
+                               black.subspan(at), four);
+        });
+    } else {
+        for (size_t x = 0; x < count; ++x) {
+            const uint32_t k = black[x];
+            storePixel(&out[4 * x], inkProduct(yellow[x], k), inkProduct(magenta[x], k),
+                       inkProduct(cyan[x], k));
+        }
     }
 }
 
