@@ -68,7 +68,7 @@ Bytes magickCmyk(int transform) {
     if (!testing_support::hasTool("convert"))
         return {};
     testing_support::TempDir dir;
-    jpegtest::writePpm(dir.file("in.ppm"), jpegtest::makePicture(72, 40));
+    jpegtest::writePpm(dir.file("in.ppm"), jpegtest::makePicture(300, 40));
     if (!jpegtest::run("convert " + quote(dir.file("in.ppm")) + " -quality 90 -colorspace CMYK " +
                        quote(dir.file("out.jpg"))))
         return {};
@@ -102,10 +102,11 @@ struct ColourCase {
 };
 
 std::vector<ColourCase> colourCases() {
-    const auto tool = [](std::string options, int width = 64, int height = 48) {
+    // Rows wider than the runs of 256 pixels three-byte rows are made in.
+    const auto tool = [](std::string options, int width = 300, int height = 48) {
         return [=] { return jpegtest::cjpegFile(options, width, height); };
     };
-    const auto photo = tool("-quality 85 -sample 2x2", 80, 56);
+    const auto photo = tool("-quality 85 -sample 2x2", 280, 56);
     return {
         {"grey", tool("-grayscale")},
         {"420", photo},
@@ -119,7 +120,7 @@ std::vector<ColourCase> colourCases() {
         {"restart every row", tool("-restart 1")},
         {"odd size", tool("-sample 2x2", 41, 27)},
         {"cut short", [=] { return cut(photo()); }},
-        {"cut short progressive", [=] { return cut(tool("-progressive", 80, 56)()); }},
+        {"cut short progressive", [=] { return cut(tool("-progressive", 280, 56)()); }},
         {"damaged", [=] { return damaged(photo()); }},
         {"turned a quarter", [=] { return turned(photo(), 6); }},
         {"turned half round", [=] { return turned(photo(), 3); }},
