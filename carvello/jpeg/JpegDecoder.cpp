@@ -589,6 +589,8 @@ JpegDecoder::Ahead JpegDecoder::lookAhead(InputByteStream& stream, bool pastTheE
             code = stream.getByte();
         if (code == jpeg::kSOS)
             ++ahead.scans;
+        if (code == jpeg::kAPP14)
+            ++ahead.adobeSegments;
         if (code == jpeg::kEOI && !pastTheEnd)
             break;
     }

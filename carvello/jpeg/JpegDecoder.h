@@ -122,12 +122,13 @@ private:
     void readScan(InputByteStream& stream);
     // Passes over a scan's entropy-coded data up to the marker after them.
     void skipEntropyData(InputByteStream& stream);
-    // The scans (SOS markers) from the stream's position up to the end of
-    // the image or, with pastTheEnd, of the data, and the bytes up to
-    // there; the position is kept. Bytes that only look like a marker
-    // (inside a segment) count too.
+    // The scans (SOS markers) and Adobe segments (APP14 markers) from the
+    // stream's position up to the end of the image or, with pastTheEnd, of
+    // the data, and the bytes up to there; the position is kept. Bytes that
+    // only look like a marker (inside a segment) count too.
     struct Ahead {
         unsigned scans = 0;
+        unsigned adobeSegments = 0;
         uint64_t bytes = 0;
     };
     Ahead lookAhead(InputByteStream& stream, bool pastTheEnd = false);

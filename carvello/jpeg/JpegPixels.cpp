@@ -128,11 +128,13 @@ bool JpegDecoder::decodesInOnePass(InputByteStream& stream) {
     if (pixels == 0)
         return false;
     // A later scan would need this one's samples (a sequential frame has
-    // none; a malformed file may). Every byte pair that may start one is
-    // looked for, up to the end of the data: one inside a segment, or after
-    // the end of the image, only costs the quicker path.
+    // none; a malformed file may), and a later Adobe segment would change
+    // the colour model the pixels are made in. Every byte pair that may
+    // start either is looked for, up to the end of the data: one inside a
+    // segment, or after the end of the image, only costs the quicker path.
     const Ahead ahead = lookAhead(stream, true);
-    return ahead.scans == 0 && pixels * 3 <= kRowBytesPerDataByte * ahead.bytes;
+    return ahead.scans == 0 && ahead.adobeSegments == 0 &&
+           pixels * 3 <= kRowBytesPerDataByte * ahead.bytes;
 }
 
 void JpegDecoder::startStreaming() {

@@ -91,6 +91,14 @@ Bytes damaged(Bytes file) {
     return file;
 }
 
+// An Adobe segment saying RGB between the scan and the end of the image:
+// the pixels are made in the model it gives.
+Bytes adobeAfterScan(Bytes file) {
+    const Bytes adobe = {0xFF, 0xEE, 0, 14, 'A', 'd', 'o', 'b', 'e', 0, 100, 0, 0, 0, 0, 0};
+    file.insert(file.end() - 2, adobe.begin(), adobe.end());
+    return file;
+}
+
 Bytes turned(const Bytes& file, int orientation) {
     return jpegtest::withFirstSegment(file, 0xE1, jpegtest::exifBody(orientation, true));
 }
@@ -122,6 +130,7 @@ std::vector<ColourCase> colourCases() {
         {"cut short", [=] { return cut(photo()); }},
         {"cut short progressive", [=] { return cut(tool("-progressive", 280, 56)()); }},
         {"damaged", [=] { return damaged(photo()); }},
+        {"Adobe segment after the scan", [=] { return adobeAfterScan(photo()); }},
         {"turned a quarter", [=] { return turned(photo(), 6); }},
         {"turned half round", [=] { return turned(photo(), 3); }},
         {"half", photo, 2},
