@@ -116,7 +116,11 @@ int run(int argc, char** argv) {
         app::useLanguage(language);
     try {
         std::vector<std::string> args(argv + 1, argv + argc);
-        return run(args, std::cout, std::cerr);
+        const int status = run(args, std::cout, std::cerr);
+        // Output that could not be written (a closed pipe, a full disk) is a
+        // failed run.
+        std::cout.flush();
+        return status == kExitOk && !std::cout ? kExitFailed : status;
     } catch (const std::exception& failure) {
         // Out of memory, or Qt's module missing when the settings store is
         // needed: said, and the run fails rather than aborting.

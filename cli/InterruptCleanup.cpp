@@ -31,6 +31,10 @@ bool ignored(int signal) {
 }  // namespace
 
 void cleanUpOnInterrupt() {
+    // A reader that goes away (glyphon-cli ... | head) makes writes fail
+    // instead of ending the program where it stands with its private folder
+    // left behind; the failed output is reported by the exit status.
+    ::signal(SIGPIPE, SIG_IGN);
     sigset_t taken;
     sigemptyset(&taken);
     for (const int signal : kInterrupts) {

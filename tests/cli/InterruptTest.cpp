@@ -78,6 +78,32 @@ TEST(CliInterrupt, RemovesItsTemporaryFilesAndFolder) {
     }
 }
 
+// Standard output whose reader has gone: the run goes on to its end, removes
+// its private folder and fails.
+TEST(CliInterrupt, AClosedOutputPipeFailsTheRunAndLeavesNothingBehind) {
+    TempDir tmp, work;
+    const std::string picture = testing_support::writeGradientBmp(work.file("g.bmp"), 30, 20);
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]);
+    const pid_t cli = ::fork();
+    if (cli == 0) {
+        ::dup2(fds[1], STDOUT_FILENO);
+        ::setenv("TMPDIR", tmp.path().c_str(), 1);
+        const std::string program = testing_support::cliPath();
+        ::execl(program.c_str(), program.c_str(), "convert", picture.c_str(), "-o",
+                work.file("out.wbmp").c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(cli, &status, 0), cli);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_TRUE(fs::is_empty(tmp.path()));
+    EXPECT_TRUE(fs::exists(work.file("out.wbmp")));
+}
+
 TEST(CliInterrupt, ANamedPipeAndStandardInputReadLikeFiles) {
     TempDir tmp, work;
     const std::string picture = testing_support::writeGradientBmp(work.file("g.bmp"), 30, 20);
