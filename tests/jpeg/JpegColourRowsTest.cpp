@@ -33,7 +33,7 @@ struct Picture {
 };
 
 template <typename Image, typename Read>
-Picture decode(const Bytes& file, unsigned scale, size_t pixelBytes, Read read) {
+Picture decode(unsigned scale, size_t pixelBytes, Read read) {
     Image image;
     JpegDecoder decoder;
     decoder.setScaleChooser([scale](uint32_t, uint32_t) { return scale; });
@@ -53,13 +53,13 @@ Picture decode(const Bytes& file, unsigned scale, size_t pixelBytes, Read read) 
 }
 
 Picture viaRaster(const Bytes& file, unsigned scale = 1) {
-    return decode<Carvello::RasterImage>(file, scale, 4,
+    return decode<Carvello::RasterImage>(scale, 4,
                                          [&](JpegDecoder& d, auto& i) { d.readImage(file, i); });
 }
 
 Picture viaColourRows(const Bytes& file, unsigned scale = 1) {
     return decode<Carvello::ColourImage>(
-        file, scale, 3, [&](JpegDecoder& d, auto& i) { d.readColourImage(file, i); });
+        scale, 3, [&](JpegDecoder& d, auto& i) { d.readColourImage(file, i); });
 }
 
 // ImageMagick's CMYK file (Adobe YCCK) of the test picture, with its Adobe
