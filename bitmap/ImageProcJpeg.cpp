@@ -33,56 +33,16 @@ BitmapInfoHeader decodedHeader(uint32_t width, uint32_t height) {
     return header;
 }
 
-// The decoder's grey rows written straight into the 8 bpp picture the
-// program keeps (bottom row first, with its grey colour table), so that the
-// decoded picture is not copied once more.
-class DibGreyRows final : public Carvello::GreyRows {
+// The decoder's rows written straight into the picture the program keeps
+// (bottom row first), so that the decoded picture is not copied once more:
+// 8 bpp with its grey colour table for GreyRows, 24 bpp for ColourRows.
+template <typename Rows, typename UprightPicture, int bitsPerPixel>
+class DibRows final : public Rows {
 public:
     // What a turned picture is turned upright in.
-    using Upright = Carvello::GreyImage;
+    using Upright = UprightPicture;
 
-    explicit DibGreyRows(ImageProc& proc) : proc_(proc) {}
-
-    uint32_t width() const override { return width_; }
-    uint32_t height() const override { return height_; }
-    void setSize(uint32_t width, uint32_t height) override {
-        clear();
-        BitmapInfoHeader header = decodedHeader(width, height);
-        header.biBitCount = 8;
-        dib_ = Dib::create(header);
-        if (!dib_ || !proc_.makeGrayShadesPalette(dib_->palette(), 8)) {
-            dib_.reset();
-            outOfMemory_ = true;
-            throw Carvello::GraphicsException("Out of memory");
-        }
-        width_ = width;
-        height_ = height;
-    }
-    void clear() override {
-        dib_.reset();
-        width_ = height_ = 0;
-    }
-    std::span<uint8_t> row(uint32_t y) override {
-        return dib_->storedRow(static_cast<int>(height_ - 1 - y)).first(width_);
-    }
-
-    bool outOfMemory() const { return outOfMemory_; }
-    std::optional<Dib>& dib() { return dib_; }
-
-private:
-    ImageProc& proc_;
-    std::optional<Dib> dib_;
-    uint32_t width_ = 0;
-    uint32_t height_ = 0;
-    bool outOfMemory_ = false;
-};
-
-// The decoder's colour rows written straight into the 24 bpp picture the
-// program keeps (bottom row first), so that the decoded picture is not
-// copied once more.
-class DibColourRows final : public Carvello::ColourRows {
-public:
-    using Upright = Carvello::ColourImage;
+    explicit DibRows(ImageProc& proc) : proc_(proc) {}
 
     uint32_t width() const override { return width_; }
     uint32_t height() const override { return height_; }
@@ -111,7 +71,8 @@ public:
         width_ = height_ = 0;
     }
     std::span<uint8_t> row(uint32_t y) override {
-        return dib_->storedRow(static_cast<int>(height_ - 1 - y)).first(size_t{width_} * 3);
+        return dib_->storedRow(static_cast<int>(height_ - 1 - y))
+            .first(size_t{width_} * (bitsPerPixel / 8));
     }
 
     bool outOfMemory() const { return outOfMemory_; }
@@ -120,21 +81,26 @@ public:
 private:
     std::optional<Dib> create(uint32_t width, uint32_t height) {
         BitmapInfoHeader header = decodedHeader(width, height);
-        header.biBitCount = 24;
-        header.biSizeImage = static_cast<uint32_t>(rowStride(header) * height);
+        header.biBitCount = bitsPerPixel;
+        if constexpr (bitsPerPixel == 24)
+            header.biSizeImage = static_cast<uint32_t>(rowStride(header) * height);
         std::optional<Dib> dib = Dib::create(header);
-        if (!dib) {
+        if (!dib || (bitsPerPixel == 8 && !proc_.makeGrayShadesPalette(dib->palette(), 8))) {
             outOfMemory_ = true;
             throw Carvello::GraphicsException("Out of memory");
         }
         return dib;
     }
 
+    ImageProc& proc_;
     std::optional<Dib> dib_;
     uint32_t width_ = 0;
     uint32_t height_ = 0;
     bool outOfMemory_ = false;
 };
+
+using DibGreyRows = DibRows<Carvello::GreyRows, Carvello::GreyImage, 8>;
+using DibColourRows = DibRows<Carvello::ColourRows, Carvello::ColourImage, 24>;
 
 // Copies every row of a picture into another of the same size.
 template <typename From, typename To>
@@ -227,7 +193,7 @@ std::optional<Dib> ImageProc::readJPEGFile(const std::string& path, int bitsPerP
         return straight(rows, [&](DibGreyRows& r) { decoder.readGreyImageFile(path, r); });
     }
     if (bitsPerPixel == 24) {
-        DibColourRows rows;
+        DibColourRows rows(*this);
         return straight(rows, [&](DibColourRows& r) { decoder.readColourImageFile(path, r); });
     }
 

@@ -1,5 +1,7 @@
 #include "carvello/core/GreyImage.h"
 
+#include <algorithm>
+
 namespace Carvello {
 
 void GreyImage::setSize(uint32_t width, uint32_t height) {
@@ -7,6 +9,12 @@ void GreyImage::setSize(uint32_t width, uint32_t height) {
     pixels_ = allocatePixels(width, height, 1, kMaxPixels);
     width_ = width;
     height_ = height;
+}
+
+void GreyImage::keepTopRows(uint32_t height) {
+    height_ = std::min(height_, height);
+    if (height_ == 0)
+        clear();
 }
 
 void GreyImage::clear() {

@@ -25,6 +25,8 @@ public:
     // Throws GraphicsException for a size above kMaxPixels or when memory
     // runs out.
     void setSize(uint32_t width, uint32_t height) override;
+    // The rows below stay allocated until the next setSize or clear.
+    void keepTopRows(uint32_t height) override;
     // Frees the pixels; width and height become 0.
     void clear() override;
 

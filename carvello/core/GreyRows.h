@@ -17,6 +17,10 @@ public:
     // Drops what was there and makes room for width x height zeroed pixels.
     // Throws GraphicsException when it cannot.
     virtual void setSize(uint32_t width, uint32_t height) = 0;
+    // Keeps the top `height` rows (height <= height()) and drops the rest,
+    // for a decode that stopped before the rows it made room for. Throws
+    // GraphicsException when it cannot.
+    virtual void keepTopRows(uint32_t height) = 0;
     // Drops the pixels; width and height become 0.
     virtual void clear() = 0;
     // Row y (y < height) of width pixels.

@@ -55,7 +55,7 @@ public:
     // components are entropy-decoded (the stream needs it) but never
     // transformed, upsampled or converted. Other colour models are decoded
     // in colour and each pixel turned into its luma (0.299 R + 0.587 G +
-    // 0.114 B).
+    // 0.114 B). A YCbCr frame is made an MCU row at a time as below.
     void readGreyImageFile(const std::string& path, GreyRows& image);
     void readGreyImage(std::span<const uint8_t> memory, GreyRows& image);
     void readGreyImage(InputByteStream& stream, GreyRows& image);
@@ -150,10 +150,14 @@ private:
     template <size_t PixelBytes, typename RowOut>
     void buildRows(uint32_t width, uint32_t first, uint32_t end, RowOut out);
     void buildPixels(RasterImage& image);
-    void buildGrey(GreyRows& image);
-    void finishColour(ColourRows& image);
+    // Rows first .. end - 1 of a grey picture.
+    void buildGrey(GreyRows& image, uint32_t first, uint32_t end);
+    // The rows a grey or colour target gets at the end of the data; build
+    // makes a range of them.
+    template <typename Rows, typename Build>
+    void finishRows(Rows& image, Build build);
     // Whether the scan about to be decoded may be made into pixels an MCU
-    // row at a time (see readColourImage).
+    // row at a time (see readColourImage and readGreyImage).
     bool decodesInOnePass(InputByteStream& stream);
     void startStreaming();
     // Makes the pixels of a finished MCU row; the next one starts.
@@ -199,8 +203,8 @@ private:
     RasterImage* image_ = nullptr;
     GreyRows* grey_ = nullptr;
     ColourRows* colour_ = nullptr;
-    // Set while the frame is made into the colour rows an MCU row at a
-    // time; the rows made so far.
+    // Set while the frame is made into the grey or colour rows an MCU row
+    // at a time; the rows made so far.
     bool streaming_ = false;
     uint32_t streamedRows_ = 0;
     // Grey targets: the frame's colour model, fixed with the frame header.

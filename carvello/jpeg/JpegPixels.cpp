@@ -44,22 +44,14 @@ uint32_t JpegDecoder::finishedRows() const {
 }
 
 void JpegDecoder::finishPicture() {
-    if (grey_ != nullptr) {
-        if (!frameSeen_)
-            return;
-        const uint32_t rows = finishedRows();
-        if (rows == 0)
-            return;
-        try {
-            grey_->setSize(outputWidth(), rows);
-        } catch (const GraphicsException& error) {
-            throw JpegError(error.what());
-        }
-        buildGrey(*grey_);
-        return;
-    }
+    if (grey_ != nullptr)
+        finishRows(*grey_, [this](GreyRows& image, uint32_t first, uint32_t end) {
+            buildGrey(image, first, end);
+        });
     if (colour_ != nullptr)
-        finishColour(*colour_);
+        finishRows(*colour_, [this](ColourRows& image, uint32_t first, uint32_t end) {
+            buildRows<3>(image.width(), first, end, [&image](uint32_t y) { return image.row(y); });
+        });
     if (image_ != nullptr)
         finishImage(*image_);
 }
@@ -80,11 +72,11 @@ void JpegDecoder::finishImage(RasterImage& image) {
     buildPixels(image);
 }
 
-void JpegDecoder::finishColour(ColourRows& image) {
+template <typename Rows, typename Build>
+void JpegDecoder::finishRows(Rows& image, Build build) {
     if (!frameSeen_)
         return;
     const uint32_t rows = finishedRows();
-    const auto rowOf = [&image](uint32_t y) { return image.row(y); };
     if (streaming_) {
         // The rows before the MCU row the data stopped in are made; those
         // the data reached in it come from the samples kept, and the rows
@@ -96,7 +88,7 @@ void JpegDecoder::finishColour(ColourRows& image) {
                 return;
             }
             if (rows > streamedRows_)
-                buildRows<3>(image.width(), streamedRows_, rows, rowOf);
+                build(image, streamedRows_, rows);
             if (rows < image.height())
                 image.keepTopRows(rows);
         } catch (const GraphicsException& error) {
@@ -114,12 +106,15 @@ void JpegDecoder::finishColour(ColourRows& image) {
     } catch (const GraphicsException& error) {
         throw JpegError(error.what());
     }
-    buildRows<3>(image.width(), 0, rows, rowOf);
+    build(image, 0, rows);
 }
 
 bool JpegDecoder::decodesInOnePass(InputByteStream& stream) {
     if (frame_.progressive || frameComponents_.size() < 2 ||
         scanComponents_.size() != frameComponents_.size())
+        return false;
+    // Grey pictures of other colour models are made from colour pixels.
+    if (grey_ != nullptr && greyModel_ != JpegColourModel::yCbCr)
         return false;
     for (const uint8_t id : frameComponents_)
         if (std::find(scanComponents_.begin(), scanComponents_.end(), id) == scanComponents_.end())
@@ -133,13 +128,17 @@ bool JpegDecoder::decodesInOnePass(InputByteStream& stream) {
     // start either is looked for, up to the end of the data: one inside a
     // segment, or after the end of the image, only costs the quicker path.
     const Ahead ahead = lookAhead(stream, true);
+    const uint64_t pixelBytes = grey_ != nullptr ? 1 : 3;
     return ahead.scans == 0 && ahead.adobeSegments == 0 &&
-           pixels * 3 <= kRowBytesPerDataByte * ahead.bytes;
+           pixels * pixelBytes <= kRowBytesPerDataByte * ahead.bytes;
 }
 
 void JpegDecoder::startStreaming() {
     try {
-        colour_->setSize(outputWidth(), outputHeight());
+        if (grey_ != nullptr)
+            grey_->setSize(outputWidth(), outputHeight());
+        else
+            colour_->setSize(outputWidth(), outputHeight());
     } catch (const GraphicsException& error) {
         throw JpegError(error.what());
     }
@@ -155,25 +154,28 @@ void JpegDecoder::streamMcuRow(uint32_t mcuRow) {
     const auto end = static_cast<uint32_t>(
         std::min<uint64_t>(outputHeight(), (uint64_t{mcuRow} + 1) * rowsPerMcu));
     if (end > streamedRows_) {
-        ColourRows& image = *colour_;
-        buildRows<3>(image.width(), streamedRows_, end,
-                     [&image](uint32_t y) { return image.row(y); });
+        if (grey_ != nullptr) {
+            buildGrey(*grey_, streamedRows_, end);
+        } else {
+            ColourRows& image = *colour_;
+            buildRows<3>(image.width(), streamedRows_, end,
+                         [&image](uint32_t y) { return image.row(y); });
+        }
         streamedRows_ = end;
     }
     for (const uint8_t id : frameComponents_)
         components_[id].startMcuRow(mcuRow + 1);
 }
 
-void JpegDecoder::buildGrey(GreyRows& image) {
+void JpegDecoder::buildGrey(GreyRows& image, uint32_t first, uint32_t end) {
     const uint32_t width = image.width();
-    const uint32_t height = image.height();
     if (greyModel_ == JpegColourModel::grey || greyModel_ == JpegColourModel::yCbCr) {
         JpegComponent& luma = components_[frameComponents_.front()];
         const auto ratio = static_cast<uint32_t>(luma.verticalRatio());
         std::vector<uint8_t> wide;
         if (luma.horizontalRatio() != 1)
             wide.resize(width);
-        for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t y = first; y < end; ++y) {
             const std::span<const uint8_t> samples = luma.sampleRow(y / ratio);
             const std::span<uint8_t> out = image.row(y);
             if (wide.empty()) {
@@ -188,10 +190,10 @@ void JpegDecoder::buildGrey(GreyRows& image) {
     // Other models (RGB, CMYK, YCCK; rare in files) are made in colour
     // first and each pixel turned into its luma.
     RasterImage colour;
-    colour.setSize(width, height);
-    buildPixels(colour);
-    for (uint32_t y = 0; y < height; ++y)
-        lumaRow(colour.row(y), image.row(y));
+    colour.setSize(width, end - first);
+    buildRows<4>(width, first, end, [&colour, first](uint32_t y) { return colour.row(y - first); });
+    for (uint32_t y = first; y < end; ++y)
+        lumaRow(colour.row(y - first), image.row(y));
 }
 
 void JpegDecoder::buildPixels(RasterImage& image) {

@@ -99,7 +99,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     }
     ++scansDone_;
     ++frameScans_;
-    if (colour_ != nullptr && frameScans_ == 1 && decodesInOnePass(stream))
+    if ((colour_ != nullptr || grey_ != nullptr) && frameScans_ == 1 && decodesInOnePass(stream))
         startStreaming();
 
     // A scan of components the picture does not use (the chroma of a grey

@@ -5,12 +5,14 @@
 // and through the program's 24 bpp bridge.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "bitmap/ImageProc.h"
 #include "carvello/core/ColourImage.h"
+#include "carvello/core/GreyImage.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
@@ -47,8 +49,9 @@ Picture decode(unsigned scale, size_t pixelBytes, Read read) {
     picture.width = image.width();
     picture.height = image.height();
     for (size_t i = 0; i < image.pixels().size(); i += pixelBytes)
-        picture.bgr.insert(picture.bgr.end(), image.pixels().begin() + static_cast<long>(i),
-                           image.pixels().begin() + static_cast<long>(i + 3));
+        picture.bgr.insert(
+            picture.bgr.end(), image.pixels().begin() + static_cast<long>(i),
+            image.pixels().begin() + static_cast<long>(i + std::min<size_t>(3, pixelBytes)));
     return picture;
 }
 
@@ -60,6 +63,19 @@ Picture viaRaster(const Bytes& file, unsigned scale = 1) {
 Picture viaColourRows(const Bytes& file, unsigned scale = 1) {
     return decode<Carvello::ColourImage>(
         scale, 3, [&](JpegDecoder& d, auto& i) { d.readColourImage(file, i); });
+}
+
+// Grey pictures, kept as "bgr" with one byte a pixel.
+Picture viaGreyRows(const Bytes& file, unsigned scale = 1) {
+    return decode<Carvello::GreyImage>(scale, 1,
+                                       [&](JpegDecoder& d, auto& i) { d.readGreyImage(file, i); });
+}
+
+// Bytes after the end of the image that could start a scan: the decoder
+// ignores them, but they keep it from making the frame an MCU row at a time.
+Bytes withScanMarkerAfterTheEnd(Bytes file) {
+    file.insert(file.end(), {0xFF, 0xDA});
+    return file;
 }
 
 // ImageMagick's CMYK file (Adobe YCCK) of the test picture, with its Adobe
@@ -150,6 +166,29 @@ TEST(JpegColourRows, SameBytesAsTheFourBytePicture) {
             continue;  // ImageMagick missing
         const Picture expected = viaRaster(file, c.scale);
         const Picture got = viaColourRows(file, c.scale);
+        ASSERT_GT(expected.height, 0u);
+        EXPECT_EQ(got.error, expected.error);
+        EXPECT_EQ(got.width, expected.width);
+        EXPECT_EQ(got.height, expected.height);
+        EXPECT_TRUE(got.bgr == expected.bgr);
+    }
+}
+
+// Grey pictures made an MCU row at a time are those made at the end (how a
+// file that stops early is finished is shared with the colour rows).
+TEST(JpegColourRows, GreyRowsMadeAsTheDataComeAreThoseMadeAtTheEnd) {
+    if (!testing_support::hasTool("cjpeg"))
+        GTEST_SKIP() << "cjpeg is not installed";
+    for (const ColourCase& c : colourCases()) {
+        const std::string name = c.name;
+        if (name.find("cut") != std::string::npos || name.find("damaged") != std::string::npos)
+            continue;
+        SCOPED_TRACE(name);
+        const Bytes file = c.file();
+        if (file.empty())
+            continue;  // ImageMagick missing
+        const Picture got = viaGreyRows(file, c.scale);
+        const Picture expected = viaGreyRows(withScanMarkerAfterTheEnd(file), c.scale);
         ASSERT_GT(expected.height, 0u);
         EXPECT_EQ(got.error, expected.error);
         EXPECT_EQ(got.width, expected.width);
