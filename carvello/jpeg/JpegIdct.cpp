@@ -122,12 +122,51 @@ __attribute__((target_clones("avx2", "default"))) void columnsToSamples32(const 
     columnsToSamples<int32_t>(work, out, stride, k);
 }
 
+// Both 32-bit passes over a whole block, the first one on the eight rows at
+// once: the dequantized coefficients go in transposed (a lane a row), and
+// its results are transposed back for the second pass. A flat row goes
+// through the butterfly as any other and comes out flat, as the scalar
+// pass makes it. Compiled for AVX2 and a default, as above.
+__attribute__((target_clones("avx2", "default"))) void blockToSamples32(const int16_t* coefficients,
+                                                                        const int32_t* table,
+                                                                        uint8_t* out, size_t stride,
+                                                                        const Constants& k) {
+    int32_t byColumn[64];
+    for (size_t row = 0; row < 8; ++row)
+        for (size_t col = 0; col < 8; ++col)
+            byColumn[col * 8 + row] = int32_t{coefficients[row * 8 + col]} * table[row * 8 + col];
+    int32_t rowsTransposed[64];
+    butterfly<int32_t, 8>(byColumn, 8, rowsTransposed, 8, 0, k);
+    int32_t work[64];
+    for (size_t row = 0; row < 8; ++row)
+        for (size_t col = 0; col < 8; ++col)
+            work[row * 8 + col] = rowsTransposed[col * 8 + row];
+    columnsToSamples<int32_t>(work, out, stride, k);
+}
+
 // The transform in T arithmetic. With 32-bit T the caller has made sure no
 // input exceeds kSafeInput, so no sum or product can overflow.
 template <typename T>
 void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
                  uint8_t* out, size_t stride) {
     const Constants& k = constants();
+    if constexpr (std::is_same_v<T, int32_t>) {
+        // Blocks that none of the shortcuts below serve take both passes
+        // vectorised.
+        bool laterRowsEmpty = true;
+        bool allRowsFlat = true;
+        for (size_t row = 0; row < 8; ++row) {
+            const int16_t* c = &coefficients[row * 8];
+            const bool flat = (c[1] | c[2] | c[3] | c[4] | c[5] | c[6] | c[7]) == 0;
+            allRowsFlat = allRowsFlat && flat;
+            if (row > 0 && (!flat || T{c[0]} * table[row * 8] != 0))
+                laterRowsEmpty = false;
+        }
+        if (!laterRowsEmpty && !allRowsFlat) {
+            blockToSamples32(coefficients.data(), table.data(), out, stride, k);
+            return;
+        }
+    }
     std::array<T, 64> work;
 
     // First pass: rows (one vertical frequency, eight horizontal ones).
