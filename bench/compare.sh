@@ -89,6 +89,13 @@ compare "JPEG 4000x3000 (12 MP, 4:2:0) -> colour BMP" \
   "'$recode' photo.jpg ours-colour.bmp colour-bmp" \
   "djpeg -bmp" "djpeg -bmp photo.jpg > djpeg.bmp"
 
+# The same into a new file each time: replacing a file safely (a whole new
+# file renamed over the old one) makes ext4 write the new file's data out
+# first, where djpeg truncates the old file and writes into it.
+compare "JPEG 4000x3000 (12 MP, 4:2:0) -> colour BMP, a new file each time" \
+  "rm -f ours-new.bmp; '$recode' photo.jpg ours-new.bmp colour-bmp" \
+  "djpeg -bmp" "rm -f djpeg-new.bmp; djpeg -bmp photo.jpg > djpeg-new.bmp"
+
 compare "JPEG 640x480 -> WBMP fitted to 96x60, Floyd-Steinberg" \
   "'$cli' convert small.jpg --fit 96x60 -m floyd-steinberg -o ours-small.wbmp" \
   "netpbm chain" "$(netpbm_phone small.jpg netpbm-small.wbmp)" \
