@@ -23,7 +23,13 @@ bool BufferedByteStream::open(const std::string& path) {
     if (path.empty())
         return false;
     file_.reset(std::fopen(path.c_str(), "rb"));
-    return file_ != nullptr;
+    if (!file_)
+        return false;
+    // The blocks are read straight into the stream's own buffer.
+    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+    if (!buffer_)
+        buffer_ = std::make_unique_for_overwrite<uint8_t[]>(kBufferSize);
+    return true;
 }
 
 uint64_t BufferedByteStream::tell() const {
@@ -43,13 +49,13 @@ void BufferedByteStream::seek(uint64_t position) {
     // Within the current buffer the position is just moved.
     if (position >= bufferStart_ && position <= bufferStart_ + bufferLength_) {
         const size_t at = static_cast<size_t>(position - bufferStart_);
-        setBuffer(buffer_.data() + at, buffer_.data() + bufferLength_);
+        setBuffer(buffer_.get() + at, buffer_.get() + bufferLength_);
         return;
     }
     std::fseek(file_.get(), static_cast<long>(position), SEEK_SET);
     bufferStart_ = position;
     bufferLength_ = 0;
-    setBuffer(buffer_.data(), buffer_.data());
+    setBuffer(buffer_.get(), buffer_.get());
 }
 
 bool BufferedByteStream::endReached() {
@@ -67,9 +73,9 @@ const uint8_t* BufferedByteStream::fillBuffer() {
         return rest.data();
     }
     bufferStart_ += bufferLength_;
-    bufferLength_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
-    setBuffer(buffer_.data(), buffer_.data() + bufferLength_);
-    return buffer_.data();
+    bufferLength_ = std::fread(buffer_.get(), 1, kBufferSize, file_.get());
+    setBuffer(buffer_.get(), buffer_.get() + bufferLength_);
+    return buffer_.get();
 }
 
 }  // namespace Carvello

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -11,11 +10,12 @@
 
 namespace Carvello {
 
-// An InputByteStream over a file (read in blocks of 4096 bytes) or over a
-// block of memory owned by the caller.
+// An InputByteStream over a file (read in blocks of 64 KB, so that a
+// photo of a few megabytes costs a few dozen reads) or over a block of
+// memory owned by the caller.
 class BufferedByteStream : public InputByteStream {
 public:
-    static constexpr size_t kBufferSize = 4096;
+    static constexpr size_t kBufferSize = 65536;
 
     // A stream with nothing open; open() a file before reading.
     BufferedByteStream();
@@ -40,7 +40,8 @@ private:
     };
 
     std::unique_ptr<std::FILE, FileCloser> file_;
-    std::array<uint8_t, kBufferSize> buffer_{};
+    // Allocated when a file is opened.
+    std::unique_ptr<uint8_t[]> buffer_;
     uint64_t bufferStart_ = 0;  // file position of buffer_[0]
     size_t bufferLength_ = 0;
     std::span<const uint8_t> memory_;
