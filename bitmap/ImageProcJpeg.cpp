@@ -36,11 +36,11 @@ BitmapInfoHeader decodedHeader(uint32_t width, uint32_t height) {
 // The decoder's rows written straight into the picture the program keeps
 // (bottom row first), so that the decoded picture is not copied once more:
 // 8 bpp with its grey colour table for GreyRows, 24 bpp for ColourRows.
-template <typename Rows, typename UprightPicture, int bitsPerPixel>
-class DibRows final : public Rows {
+template <size_t bytesPerPixel>
+class DibRows final : public Carvello::PixelRows<bytesPerPixel> {
 public:
     // What a turned picture is turned upright in.
-    using Upright = UprightPicture;
+    using Upright = Carvello::PackedPicture<bytesPerPixel>;
 
     explicit DibRows(ImageProc& proc) : proc_(proc) {}
 
@@ -72,7 +72,7 @@ public:
     }
     std::span<uint8_t> row(uint32_t y) override {
         return dib_->storedRow(static_cast<int>(height_ - 1 - y))
-            .first(size_t{width_} * (bitsPerPixel / 8));
+            .first(size_t{width_} * bytesPerPixel);
     }
 
     bool outOfMemory() const { return outOfMemory_; }
@@ -81,11 +81,11 @@ public:
 private:
     std::optional<Dib> create(uint32_t width, uint32_t height) {
         BitmapInfoHeader header = decodedHeader(width, height);
-        header.biBitCount = bitsPerPixel;
-        if constexpr (bitsPerPixel == 24)
+        header.biBitCount = static_cast<uint16_t>(bytesPerPixel * 8);
+        if constexpr (bytesPerPixel == 3)
             header.biSizeImage = static_cast<uint32_t>(rowStride(header) * height);
         std::optional<Dib> dib = Dib::create(header);
-        if (!dib || (bitsPerPixel == 8 && !proc_.makeGrayShadesPalette(dib->palette(), 8))) {
+        if (!dib || (bytesPerPixel == 1 && !proc_.makeGrayShadesPalette(dib->palette(), 8))) {
             outOfMemory_ = true;
             throw Carvello::GraphicsException("Out of memory");
         }
@@ -99,8 +99,8 @@ private:
     bool outOfMemory_ = false;
 };
 
-using DibGreyRows = DibRows<Carvello::GreyRows, Carvello::GreyImage, 8>;
-using DibColourRows = DibRows<Carvello::ColourRows, Carvello::ColourImage, 24>;
+using DibGreyRows = DibRows<1>;
+using DibColourRows = DibRows<3>;
 
 // Copies every row of a picture into another of the same size.
 template <typename From, typename To>

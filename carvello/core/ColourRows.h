@@ -1,30 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include "carvello/core/PixelRows.h"
 
 namespace Carvello {
 
-// Where a decoder puts a colour picture's rows (three bytes per pixel: blue,
-// green, red; row 0 the top row): a ColourImage, or storage of the caller's
-// own, so that each row is written once, where it is kept.
-class ColourRows {
-public:
-    virtual ~ColourRows() = default;
-
-    virtual uint32_t width() const = 0;
-    virtual uint32_t height() const = 0;
-    // Drops what was there and makes room for width x height zeroed pixels.
-    // Throws GraphicsException when it cannot.
-    virtual void setSize(uint32_t width, uint32_t height) = 0;
-    // Keeps the top `height` rows (height <= height()) and drops the rest,
-    // for a decode that stopped before the rows it made room for. Throws
-    // GraphicsException when it cannot.
-    virtual void keepTopRows(uint32_t height) = 0;
-    // Drops the pixels; width and height become 0.
-    virtual void clear() = 0;
-    // Row y (y < height) of 3 x width bytes.
-    virtual std::span<uint8_t> row(uint32_t y) = 0;
-};
+// A colour picture's rows: three bytes a pixel, blue, green, red.
+using ColourRows = PixelRows<3>;
 
 }  // namespace Carvello
