@@ -43,9 +43,11 @@ void JpegComponent::skipSequentialAc(JpegBitReader& bits) {
         if (const uint16_t entry = bits.skipSymbol(ac); entry != 0) {
             if ((entry & JpegHuffmanTable::kSkipEnd) != 0)
                 break;
-            const int step =
-                (entry >> JpegHuffmanTable::kSkipStepShift) & JpegHuffmanTable::kSkipStepMask;
-            k = (entry & JpegHuffmanTable::kSkipZeroRun) != 0 ? k + step : advance(k, step - 1);
+            // A coefficient past the last position is an error; a run of
+            // sixteen zeros past it just ends the loop.
+            k += (entry >> JpegHuffmanTable::kSkipStepShift) & JpegHuffmanTable::kSkipStepMask;
+            if (k > 64 && (entry & JpegHuffmanTable::kSkipZeroRun) == 0)
+                throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
             continue;
         }
         const int rs = bits.decode(ac);
