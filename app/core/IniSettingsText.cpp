@@ -17,14 +17,6 @@ std::string_view trimmedBlanks(std::string_view text) {
     return text;
 }
 
-bool isHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-int hexValue(char c) {
-    return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-}
-
 bool isPlainKeyCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' ||
            c == '_' || c == '-' || c == '.';
@@ -80,11 +72,12 @@ std::optional<std::string> plainKey(std::string_view written) {
         if (c == '\\') {
             key += '/';
         } else if (c == '%') {
-            if (i + 2 >= written.size() || !isHexDigit(written[i + 1]) ||
-                !isHexDigit(written[i + 2]))
-                return std::nullopt;
-            const int code = hexValue(written[i + 1]) * 16 + hexValue(written[i + 2]);
-            if (code < 0x20 || code >= 0x7F)
+            // Exactly two hexadecimal digits.
+            const char* digits = written.data() + i + 1;
+            int code = 0;
+            if (i + 2 >= written.size() ||
+                std::from_chars(digits, digits + 2, code, 16).ptr != digits + 2 || code < 0x20 ||
+                code >= 0x7F)
                 return std::nullopt;
             key += static_cast<char>(code);
             i += 2;

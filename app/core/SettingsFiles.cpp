@@ -61,18 +61,13 @@ public:
     std::optional<std::string> readString(const std::string& key) const override {
         if (qtStore_)
             return qtStore_->readString(key);
-        const auto found = values_.find(key);
-        if (found == values_.end())
-            return std::nullopt;
-        return found->second;
+        return plainValue(key);
     }
     std::optional<int> readInt(const std::string& key) const override {
         if (qtStore_)
             return qtStore_->readInt(key);
-        const auto found = values_.find(key);
-        if (found == values_.end())
-            return std::nullopt;
-        return plainSettingsNumber(found->second);
+        const auto text = plainValue(key);
+        return text ? plainSettingsNumber(*text) : std::nullopt;
     }
     void write(const std::string& key, const std::string& text) override {
         changing().write(key, text);
@@ -85,6 +80,12 @@ public:
     }
 
 private:
+    std::optional<std::string> plainValue(const std::string& key) const {
+        const auto found = values_.find(key);
+        if (found == values_.end())
+            return std::nullopt;
+        return found->second;
+    }
     StoredSettings& changing() {
         if (!qtStore_) {
             storeWritten.store(true);

@@ -33,21 +33,19 @@ inline int dcDifference(JpegBitReader& bits, const JpegHuffmanTable& table) {
 // and checks as decodeSequential, without keeping any value.
 void JpegComponent::skipSequentialAc(JpegBitReader& bits) {
     const JpegHuffmanTable& ac = *ac_;
-    const auto advance = [](int k, int run) {
-        k += run;
-        if (k > 63)
-            throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-        return k + 1;
+    // Each coefficient moves k past its zero run and itself; one past the
+    // last position is an error, while a run of sixteen zeros past it just
+    // ends the loop.
+    const auto outOfRange = [] {
+        throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
     };
     for (int k = 1; k <= 63;) {
         if (const uint16_t entry = bits.skipSymbol(ac); entry != 0) {
             if ((entry & JpegHuffmanTable::kSkipEnd) != 0)
                 break;
-            // A coefficient past the last position is an error; a run of
-            // sixteen zeros past it just ends the loop.
             k += (entry >> JpegHuffmanTable::kSkipStepShift) & JpegHuffmanTable::kSkipStepMask;
             if (k > 64 && (entry & JpegHuffmanTable::kSkipZeroRun) == 0)
-                throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
+                outOfRange();
             continue;
         }
         const int rs = bits.decode(ac);
@@ -58,7 +56,9 @@ void JpegComponent::skipSequentialAc(JpegBitReader& bits) {
             k += 16;
             continue;
         }
-        k = advance(k, rs >> 4);
+        k += (rs >> 4) + 1;
+        if (k > 64)
+            outOfRange();
         (void)bits.getBits(size);
     }
 }

@@ -156,6 +156,10 @@ private:
     // makes a range of them.
     template <typename Rows, typename Build>
     void finishRows(Rows& image, Build build);
+    // Sizes the picture to `rows` rows and has build(image, 0, rows) make
+    // them; nothing for no rows.
+    template <typename Picture, typename Build>
+    void makeWhole(Picture& image, uint32_t rows, Build build);
     // Whether the scan about to be decoded may be made into pixels an MCU
     // row at a time (see readColourImage and readGreyImage).
     bool decodesInOnePass(InputByteStream& stream);

@@ -150,19 +150,23 @@ template <typename T>
 void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
                  uint8_t* out, size_t stride) {
     const Constants& k = constants();
+    // Which rows carry no AC term, and whether a shortcut of the second
+    // pass below applies: only the first row carries anything, or every row
+    // is flat.
+    unsigned flatRows = 0;
+    bool onlyFirstRow = true;
+    for (size_t row = 0; row < 8; ++row) {
+        const int16_t* c = &coefficients[row * 8];
+        const bool flat = (c[1] | c[2] | c[3] | c[4] | c[5] | c[6] | c[7]) == 0;
+        if (flat)
+            flatRows |= 1u << row;
+        if (row > 0 && (!flat || T{c[0]} * table[row * 8] != 0))
+            onlyFirstRow = false;
+    }
+    const bool allRowsFlat = flatRows == 0xFF;
+    // Blocks that no shortcut serves take both 32-bit passes vectorised.
     if constexpr (std::is_same_v<T, int32_t>) {
-        // Blocks that none of the shortcuts below serve take both passes
-        // vectorised.
-        bool laterRowsEmpty = true;
-        bool allRowsFlat = true;
-        for (size_t row = 0; row < 8; ++row) {
-            const int16_t* c = &coefficients[row * 8];
-            const bool flat = (c[1] | c[2] | c[3] | c[4] | c[5] | c[6] | c[7]) == 0;
-            allRowsFlat = allRowsFlat && flat;
-            if (row > 0 && (!flat || T{c[0]} * table[row * 8] != 0))
-                laterRowsEmpty = false;
-        }
-        if (!laterRowsEmpty && !allRowsFlat) {
+        if (!onlyFirstRow && !allRowsFlat) {
             blockToSamples32(coefficients.data(), table.data(), out, stride, k);
             return;
         }
@@ -170,23 +174,14 @@ void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int3
     std::array<T, 64> work;
 
     // First pass: rows (one vertical frequency, eight horizontal ones).
-    bool onlyFirstRow = true;
-    bool allRowsFlat = true;
     for (size_t row = 0; row < 8; ++row) {
         const int16_t* c = &coefficients[row * 8];
         const int32_t* q = &table[row * 8];
         T* w = &work[row * 8];
-        if ((c[1] | c[2] | c[3] | c[4] | c[5] | c[6] | c[7]) == 0) {
-            const T dc = static_cast<T>(T{c[0]} * q[0]);
-            for (size_t i = 0; i < 8; ++i)
-                w[i] = dc;
-            if (row > 0 && dc != 0)
-                onlyFirstRow = false;
+        if ((flatRows & (1u << row)) != 0) {
+            std::fill_n(w, 8, static_cast<T>(T{c[0]} * q[0]));
             continue;
         }
-        if (row > 0)
-            onlyFirstRow = false;
-        allRowsFlat = false;
         std::array<T, 8> in;
         for (size_t i = 0; i < 8; ++i)
             in[i] = static_cast<T>(T{c[i]} * q[i]);

@@ -61,7 +61,12 @@ void JpegDecoder::finishImage(RasterImage& image) {
         throw JpegError("Not reading an image");
     if (!frameSeen_)
         return;
-    const uint32_t rows = finishedRows();
+    makeWhole(image, finishedRows(),
+              [this](RasterImage& picture, uint32_t, uint32_t) { buildPixels(picture); });
+}
+
+template <typename Picture, typename Build>
+void JpegDecoder::makeWhole(Picture& image, uint32_t rows, Build build) {
     if (rows == 0)
         return;
     try {
@@ -69,7 +74,7 @@ void JpegDecoder::finishImage(RasterImage& image) {
     } catch (const GraphicsException& error) {
         throw JpegError(error.what());
     }
-    buildPixels(image);
+    build(image, 0, rows);
 }
 
 template <typename Rows, typename Build>
@@ -99,14 +104,7 @@ void JpegDecoder::finishRows(Rows& image, Build build) {
         }
         return;
     }
-    if (rows == 0)
-        return;
-    try {
-        image.setSize(outputWidth(), rows);
-    } catch (const GraphicsException& error) {
-        throw JpegError(error.what());
-    }
-    build(image, 0, rows);
+    makeWhole(image, rows, build);
 }
 
 bool JpegDecoder::decodesInOnePass(InputByteStream& stream) {

@@ -119,6 +119,13 @@ Bytes turned(const Bytes& file, int orientation) {
     return jpegtest::withFirstSegment(file, 0xE1, jpegtest::exifBody(orientation, true));
 }
 
+void expectSamePicture(const Picture& got, const Picture& expected) {
+    EXPECT_EQ(got.error, expected.error);
+    EXPECT_EQ(got.width, expected.width);
+    EXPECT_EQ(got.height, expected.height);
+    EXPECT_TRUE(got.bgr == expected.bgr);
+}
+
 struct ColourCase {
     const char* name;
     std::function<Bytes()> file;
@@ -167,10 +174,7 @@ TEST(JpegColourRows, SameBytesAsTheFourBytePicture) {
         const Picture expected = viaRaster(file, c.scale);
         const Picture got = viaColourRows(file, c.scale);
         ASSERT_GT(expected.height, 0u);
-        EXPECT_EQ(got.error, expected.error);
-        EXPECT_EQ(got.width, expected.width);
-        EXPECT_EQ(got.height, expected.height);
-        EXPECT_TRUE(got.bgr == expected.bgr);
+        expectSamePicture(got, expected);
     }
 }
 
@@ -190,10 +194,7 @@ TEST(JpegColourRows, GreyRowsMadeAsTheDataComeAreThoseMadeAtTheEnd) {
         const Picture got = viaGreyRows(file, c.scale);
         const Picture expected = viaGreyRows(withScanMarkerAfterTheEnd(file), c.scale);
         ASSERT_GT(expected.height, 0u);
-        EXPECT_EQ(got.error, expected.error);
-        EXPECT_EQ(got.width, expected.width);
-        EXPECT_EQ(got.height, expected.height);
-        EXPECT_TRUE(got.bgr == expected.bgr);
+        expectSamePicture(got, expected);
     }
 }
 
