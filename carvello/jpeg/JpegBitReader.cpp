@@ -16,6 +16,13 @@ inline uint64_t byteSwap(uint64_t v) {
     return (v << 32) | (v >> 32);
 }
 
+// Whether any byte of the word is 0xFF: the zero-byte test on its
+// complement.
+inline bool hasByteFF(uint64_t word) {
+    const uint64_t flipped = ~word;
+    return ((flipped - 0x0101010101010101ull) & word & 0x8080808080808080ull) != 0;
+}
+
 }  // namespace
 
 void JpegBitReader::enter() {
@@ -49,6 +56,24 @@ inline void JpegBitReader::load(uint8_t byte, bool stuffed) {
     stuffedFlags_ = (stuffedFlags_ << 1) | (stuffed ? 1 : 0);
 }
 
+inline bool JpegBitReader::refillQuickly(uint64_t& accumulator, int& bits) {
+    const auto buffer = stream_.buffered();
+    if (buffer.size() < 8 || stop_ != Stop::none)
+        return false;
+    uint64_t word;
+    std::memcpy(&word, buffer.data(), 8);
+    if (hasByteFF(word))
+        return false;
+    if constexpr (std::endian::native == std::endian::little)
+        word = byteSwap(word);
+    const int count = (64 - bits) >> 3;
+    accumulator |= (word >> (64 - 8 * count)) << (64 - bits - 8 * count);
+    bits += 8 * count;
+    stuffedFlags_ <<= count;
+    stream_.consume(static_cast<size_t>(count));
+    return true;
+}
+
 void JpegBitReader::fill() {
     while (bits_ <= 56) {
         if (stop_ != Stop::none) {
@@ -66,7 +91,7 @@ void JpegBitReader::fill() {
         while (bits_ <= 56 && i + 8 <= size) {
             uint64_t word;
             std::memcpy(&word, p + i, 8);
-            if (((~word - 0x0101010101010101ull) & word & 0x8080808080808080ull) != 0)
+            if (hasByteFF(word))
                 break;
             if constexpr (std::endian::native == std::endian::little)
                 word = byteSwap(word);
@@ -122,6 +147,74 @@ void JpegBitReader::fillSlowly() {
     }
     stream_.seek(stream_.tell() - 2);
     stop_ = Stop::marker;
+}
+
+void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
+    using T = JpegHuffmanTable;
+    const auto outOfRange = [] {
+        throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
+    };
+    // The reader's state is worked on in locals, so that it stays in
+    // registers, and put back before anything else reads it.
+    uint64_t accumulator = accumulator_;
+    int bits = bits_;
+    const auto store = [&] {
+        accumulator_ = accumulator;
+        bits_ = bits;
+    };
+    const auto load = [&] {
+        accumulator = accumulator_;
+        bits = bits_;
+    };
+    // k is the zigzag index of the next coefficient. A group of symbols
+    // is taken whole only when it leaves k inside the block, where every
+    // check on the way passes; otherwise the symbols go one at a time.
+    for (int k = 1; k <= 63;) {
+        if (bits < 16 && !refillQuickly(accumulator, bits)) {
+            store();
+            fill();
+            load();
+        }
+        const uint16_t group =
+            table.groupEntry(static_cast<uint32_t>(accumulator >> (64 - T::kGroupBits)));
+        const int used = group & T::kGroupUsedMask;
+        const int step = (group >> T::kGroupStepShift) & T::kGroupStepMask;
+        if (group != 0 && used <= bits - padBits_ && k + step <= 63) {
+            accumulator <<= used;
+            bits -= used;
+            if ((group & T::kGroupEnd) != 0)
+                break;
+            k += step;
+            continue;
+        }
+        store();
+        if (const uint16_t entry = skipSymbol(table); entry != 0) {
+            load();
+            if ((entry & T::kSkipEnd) != 0)
+                break;
+            k += (entry >> T::kSkipStepShift) & T::kSkipStepMask;
+            // One past the last position is an error, while a run of
+            // sixteen zeros past it just ends the loop.
+            if (k > 64 && (entry & T::kSkipZeroRun) == 0)
+                outOfRange();
+            continue;
+        }
+        const int rs = decode(table);
+        const int size = rs & 15;
+        if (size == 0) {
+            load();
+            if (rs >> 4 != 15)
+                break;
+            k += 16;
+            continue;
+        }
+        k += (rs >> 4) + 1;
+        if (k > 64)
+            outOfRange();
+        (void)getBits(size);
+        load();
+    }
+    store();
 }
 
 int JpegBitReader::decodeLong(const JpegHuffmanTable& table) {

@@ -85,6 +85,10 @@ public:
         bits_ -= used;
         return entry;
     }
+    // Reads the AC symbols of one sequential data unit and keeps nothing
+    // of them: the same codes and checks as decoding them (a coefficient
+    // past the 63rd is an error).
+    void skipBlockAc(const JpegHuffmanTable& table);
     // One Huffman symbol.
     int decode(const JpegHuffmanTable& table) {
         if (bits_ < 32)
@@ -106,6 +110,10 @@ private:
     enum class Stop { none, marker, end };
 
     int realBits() const { return bits_ - padBits_; }
+    // Tops up `accumulator` (holding `bits` bits) with the next whole bytes
+    // when eight are buffered and none of them is 0xFF, the common case;
+    // returns false, having changed nothing, otherwise.
+    bool refillQuickly(uint64_t& accumulator, int& bits);
     void fill();
     void fillSlowly();
     void load(uint8_t byte, bool stuffed);

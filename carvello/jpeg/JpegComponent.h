@@ -90,6 +90,10 @@ public:
                static_cast<uint64_t>(vRatio_);
     }
 
+    // Whether the AC coefficients are read and dropped: the component is
+    // not used, or only each block's mean (the DC term) is kept.
+    bool skipsAc() const { return unused || blockSize_ == 1; }
+
     // Tables for the coming scan (they must outlive it).
     void setTables(const JpegQuantizationTable* quantization, const JpegHuffmanTable* dc,
                    const JpegHuffmanTable* ac) {
@@ -158,7 +162,6 @@ private:
     // Arithmetic coding: the next DC difference (F.2.4.1), and a band of
     // AC coefficients (F.2.4.2): their zigzag positions and values, the
     // number of them returned.
-    void skipSequentialAc(JpegBitReader& bits);
     int arithmeticDcDifference(JpegArithmeticDecoder& coder);
     int arithmeticAcBand(JpegArithmeticDecoder& coder, int ss, int se,
                          std::array<uint8_t, 64>& positions, std::array<int16_t, 64>& values);

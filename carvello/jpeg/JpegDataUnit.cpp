@@ -29,46 +29,12 @@ inline int dcDifference(JpegBitReader& bits, const JpegHuffmanTable& table) {
 
 }  // namespace
 
-// The AC coefficients of a sequential unit read and dropped: the same codes
-// and checks as decodeSequential, without keeping any value.
-void JpegComponent::skipSequentialAc(JpegBitReader& bits) {
-    const JpegHuffmanTable& ac = *ac_;
-    // Each coefficient moves k past its zero run and itself; one past the
-    // last position is an error, while a run of sixteen zeros past it just
-    // ends the loop.
-    const auto outOfRange = [] {
-        throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-    };
-    for (int k = 1; k <= 63;) {
-        if (const uint16_t entry = bits.skipSymbol(ac); entry != 0) {
-            if ((entry & JpegHuffmanTable::kSkipEnd) != 0)
-                break;
-            k += (entry >> JpegHuffmanTable::kSkipStepShift) & JpegHuffmanTable::kSkipStepMask;
-            if (k > 64 && (entry & JpegHuffmanTable::kSkipZeroRun) == 0)
-                outOfRange();
-            continue;
-        }
-        const int rs = bits.decode(ac);
-        const int size = rs & 15;
-        if (size == 0) {
-            if (rs >> 4 != 15)
-                break;
-            k += 16;
-            continue;
-        }
-        k += (rs >> 4) + 1;
-        if (k > 64)
-            outOfRange();
-        (void)bits.getBits(size);
-    }
-}
-
 void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t column) {
     // A component the picture does not use, or a picture of each block's
     // mean (the DC term alone), needs nothing of the AC coefficients.
-    if (unused || blockSize_ == 1) {
+    if (skipsAc()) {
         dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
-        skipSequentialAc(bits);
+        bits.skipBlockAc(*ac_);
         reached(row);
         if (!unused)
             blockSamples(row, column)[0] = JpegReducedIdct::blockMean(

@@ -23,13 +23,62 @@ uint16_t skipEntryFor(int length, int run, int size) {
                                  static_cast<unsigned>(length + size));
 }
 
+// The tables this thread built last. Each thread has its own, so decoders
+// on different threads share nothing that changes.
+class RecentTables {
+public:
+    const JpegHuffmanTable* find(const JpegHuffmanTable& table) const {
+        for (const JpegHuffmanTable& known : tables_)
+            if (known.defined() && known.sameCodes(table))
+                return &known;
+        return nullptr;
+    }
+    // Keeps a copy of `table`, in place of the one with the same codes or
+    // else of the oldest.
+    void remember(const JpegHuffmanTable& table) {
+        for (JpegHuffmanTable& known : tables_) {
+            if (known.defined() && known.sameCodes(table)) {
+                known = table;
+                return;
+            }
+        }
+        tables_[next_] = table;
+        next_ = (next_ + 1) % tables_.size();
+    }
+
+private:
+    std::array<JpegHuffmanTable, 4> tables_;
+    size_t next_ = 0;
+};
+
+RecentTables& recentTables() {
+    static thread_local RecentTables tables;
+    return tables;
+}
+
 }  // namespace
+
+bool JpegHuffmanTable::sameCodes(const JpegHuffmanTable& other) const {
+    return counts_ == other.counts_ && valueCount_ == other.valueCount_ &&
+           std::equal(values_.begin(), values_.begin() + valueCount_, other.values_.begin());
+}
 
 void JpegHuffmanTable::build(std::span<const uint8_t, 16> counts, std::span<const uint8_t> values) {
     std::copy(counts.begin(), counts.end(), counts_.begin());
     valueCount_ = static_cast<int>(std::min<size_t>(values.size(), values_.size()));
     std::copy_n(values.begin(), valueCount_, values_.begin());
+    RecentTables& recent = recentTables();
+    if (const JpegHuffmanTable* known = recent.find(*this)) {
+        *this = *known;
+        return;
+    }
+    buildLookups();
+    groups_.reset();
+    defined_ = true;
+    recent.remember(*this);
+}
 
+void JpegHuffmanTable::buildLookups() {
     // Canonical codes: within a length they count up; each longer length
     // continues from the next code shifted left by one.
     int32_t code = 0;
@@ -85,7 +134,68 @@ void JpegHuffmanTable::build(std::span<const uint8_t, 16> counts, std::span<cons
         }
         fastCoefficient_[bits] = fast;
     }
-    defined_ = true;
+}
+
+void JpegHuffmanTable::prepareGroups() {
+    if (groups_)
+        return;
+    RecentTables& recent = recentTables();
+    if (const JpegHuffmanTable* known = recent.find(*this); known && known->groups_) {
+        groups_ = known->groups_;
+        return;
+    }
+    buildGroups();
+    recent.remember(*this);
+}
+
+void JpegHuffmanTable::buildGroups() {
+    constexpr size_t kWindows = size_t{1} << kGroupBits;
+    constexpr uint32_t kWindowMask = kWindows - 1;
+    // First the single symbol at the start of each window, in the group
+    // entry's form, from the canonical codes: a code of `length` bits
+    // starts a range of windows.
+    std::array<uint16_t, kWindows> singles{};
+    for (int length = shortestLength_; length <= kGroupBits; ++length) {
+        // A table whose counts overrun the code space has no codes past it.
+        const int32_t last = std::min(maxCode_[length], (int32_t{1} << length) - 1);
+        for (int32_t code = minCode_[length]; code <= last; ++code) {
+            const uint8_t symbol = symbolFor(length, code);
+            const int run = symbol >> 4;
+            const int size = symbol & 0x0F;
+            uint16_t entry = 0;
+            if (size == 0 && run != 15)
+                entry = static_cast<uint16_t>(kGroupEnd | length);
+            else if (length + size <= kGroupBits)
+                entry = static_cast<uint16_t>(((size == 0 ? 16 : run + 1) << kGroupStepShift) |
+                                              (length + size));
+            const auto first = static_cast<ptrdiff_t>(code) << (kGroupBits - length);
+            std::fill_n(singles.begin() + first, size_t{1} << (kGroupBits - length), entry);
+        }
+    }
+    // Then the symbols of each window one after another while they are
+    // whole within it: the bits past the window read as zeros, so only a
+    // symbol that ends inside it is certain.
+    auto groups = std::make_shared_for_overwrite<Groups>();
+    for (uint32_t window = 0; window <= kWindowMask; ++window) {
+        unsigned used = 0;
+        unsigned step = 0;
+        unsigned end = 0;
+        while (used < kGroupBits) {
+            const uint16_t next = singles[(window << used) & kWindowMask];
+            const unsigned nextUsed = next & kGroupUsedMask;
+            if (next == 0 || used + nextUsed > kGroupBits)
+                break;
+            used += nextUsed;
+            step += (next >> kGroupStepShift) & kGroupStepMask;
+            if ((next & kGroupEnd) != 0) {
+                end = kGroupEnd;
+                break;
+            }
+        }
+        (*groups)[window] =
+            static_cast<uint16_t>(used == 0 ? 0 : end | (step << kGroupStepShift) | used);
+    }
+    groups_ = std::move(groups);
 }
 
 void JpegHuffmanTable::dump(std::ostream& out) const {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <span>
 
 namespace Carvello {
@@ -18,7 +19,10 @@ public:
     static constexpr int kMaxCodeLength = 16;
 
     // Builds the table from the 16 code-length counts and their symbols
-    // (values.size() must be the sum of counts, at most 256).
+    // (values.size() must be the sum of counts, at most 256). Pictures of
+    // one encoder mostly share their tables, so each thread keeps the few
+    // tables it built last and copies one that matches instead of building
+    // it again.
     void build(std::span<const uint8_t, 16> counts, std::span<const uint8_t> values);
 
     bool defined() const { return defined_; }
@@ -42,6 +46,25 @@ public:
     static constexpr uint16_t kSkipZeroRun = 1u << 13;
     static constexpr uint16_t kSkipEnd = 1u << 14;
     uint16_t skipEntry(uint32_t bits) const { return skip_[bits]; }
+
+    // For AC tables whose coefficients are skipped: the whole symbols (code
+    // and extra bits) at the start of the next kGroupBits bits, taken
+    // together up to and including an end of block, so that one access
+    // passes about two symbols. The entry holds their bits (kGroupUsedMask),
+    // the sum of their steps in the zigzag order (above kGroupStepShift) and
+    // whether they end the block (kGroupEnd); 0 when the first symbol is
+    // longer. Built by prepareGroups, once per table (and kept with the
+    // thread's recent tables).
+    static constexpr int kGroupBits = 12;
+    static constexpr uint16_t kGroupUsedMask = 0x0F;
+    static constexpr int kGroupStepShift = 4;
+    static constexpr uint16_t kGroupStepMask = 0xFF;
+    static constexpr uint16_t kGroupEnd = 1u << 12;
+    void prepareGroups();
+    uint16_t groupEntry(uint32_t bits) const { return (*groups_)[bits]; }
+
+    // Whether two tables have the same codes and symbols.
+    bool sameCodes(const JpegHuffmanTable& other) const;
     int shortestLength() const { return shortestLength_; }
     // Largest code of a length (1..16); -1 when the length has no codes.
     int32_t largestCode(int length) const { return maxCode_[length]; }
@@ -63,6 +86,13 @@ private:
     std::array<uint16_t, 1u << kLookaheadBits> lookahead_{};
     std::array<int32_t, 1u << kLookaheadBits> fastCoefficient_{};
     std::array<uint16_t, 1u << kLookaheadBits> skip_{};
+    void buildLookups();
+    void buildGroups();
+
+    // Made by prepareGroups for the tables that need it; never changed
+    // once made, so copies of the table share it.
+    using Groups = std::array<uint16_t, 1u << kGroupBits>;
+    std::shared_ptr<const Groups> groups_;
     bool defined_ = false;
 };
 

@@ -116,6 +116,11 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         decodeScan(coder, ss, se, ah, al);
         coder.leave();
     } else {
+        // A sequential component whose AC coefficients are not kept passes
+        // over them several symbols at a time.
+        for (const uint8_t id : scanComponents_)
+            if (!progressive && components_[id].skipsAc())
+                acTables_[static_cast<size_t>(components_[id].acTableIndex)].prepareGroups();
         JpegBitReader bits(stream);
         bits.enter();
         decodeScan(bits, ss, se, ah, al);

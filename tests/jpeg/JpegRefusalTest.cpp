@@ -264,6 +264,48 @@ TEST(JpegRefusal, RestartMarkers) {
     }
 }
 
+// Blocks that end without an end-of-block symbol: the first when its 63rd
+// coefficient comes, the second on a run of sixteen zeros that passes the
+// end. Passing over the coefficients must stop exactly where decoding them
+// does, so the block means agree with the full picture's.
+TEST(JpegRefusal, BlocksEndingWithoutEndOfBlockAreReadAlikeBothWays) {
+    std::string block = "01";  // DC: size 1, +1
+    for (int k = 1; k <= 63; ++k)
+        block += "01";    // run 0, size 1, +1
+    block += "00";        // DC: size 1, -1
+    block += "10101010";  // four runs of sixteen zeros
+    const auto bytes = StreamBuilder()
+                           .soi()
+                           .jfif()
+                           .dqt(0, 8)
+                           .dht(0, 0, {1}, {1})
+                           .dht(1, 0, {1, 2}, {0x01, 0xF0, 0x00})
+                           .sof(0xC0, 8, 16, {{1, 0x11, 0}})
+                           .sos({{1, 0}})
+                           .bits(block)
+                           .eoi()
+                           .data();
+    const auto grey = [&](unsigned scale) {
+        Carvello::GreyImage image;
+        JpegDecoder decoder;
+        decoder.setScaleChooser([scale](uint32_t, uint32_t) { return scale; });
+        decoder.readGreyImage(bytes, image);
+        return std::vector<uint8_t>(image.pixels().begin(), image.pixels().end());
+    };
+    const std::vector<uint8_t> full = grey(1);
+    const std::vector<uint8_t> means = grey(8);
+    ASSERT_EQ(full.size(), 128u);
+    ASSERT_EQ(means.size(), 2u);
+    for (size_t block = 0; block < 2; ++block) {
+        int sum = 0;
+        for (size_t y = 0; y < 8; ++y)
+            for (size_t x = 0; x < 8; ++x)
+                sum += full[y * 16 + block * 8 + x];
+        EXPECT_NEAR(means[block], sum / 64.0, 1.0) << block;
+    }
+    EXPECT_NE(means[0], means[1]);
+}
+
 TEST(JpegRefusal, StreamErrorsInsideScans) {
     // Bits wanted where a marker stands, or past the end of the data.
     const auto atMarker = start().sof(0xC0, 8, 8, {{1, 0x11, 0}}).sos({{1, 0}}).eoi().data();
