@@ -149,7 +149,14 @@ void JpegBitReader::fillSlowly() {
     stop_ = Stop::marker;
 }
 
-void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
+int JpegBitReader::dcDifference(const JpegHuffmanTable& table) {
+    const int size = decode(table);
+    if (size > 16)
+        throw JpegDecoder::JpegBadStream("DC difference size out of range");
+    return receiveExtend(size);
+}
+
+int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const JpegHuffmanTable& ac) {
     using T = JpegHuffmanTable;
     const auto outOfRange = [] {
         throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
@@ -166,6 +173,31 @@ void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
         accumulator = accumulator_;
         bits = bits_;
     };
+    // The DC difference, when its code is in the lookahead table and its
+    // bits are at hand; else the long way, from the same position.
+    if (bits < 32 && !refillQuickly(accumulator, bits)) {
+        store();
+        fill();
+        load();
+    }
+    int difference = 0;
+    const uint16_t dcEntry =
+        dc.lookahead(static_cast<uint32_t>(accumulator >> (64 - T::kLookaheadBits)));
+    const int dcLength = dcEntry >> 8;
+    const int dcSize = dcEntry & 0xFF;
+    if (dcEntry != 0 && dcSize <= 16 && dcLength + dcSize <= bits - padBits_) {
+        accumulator <<= dcLength;
+        if (dcSize > 0) {
+            const int value = static_cast<int>(accumulator >> (64 - dcSize));
+            difference = value < (1 << (dcSize - 1)) ? value - (1 << dcSize) + 1 : value;
+            accumulator <<= dcSize;
+        }
+        bits -= dcLength + dcSize;
+    } else {
+        store();
+        difference = dcDifference(dc);
+        load();
+    }
     // k is the zigzag index of the next coefficient. A group of symbols
     // is taken whole only when it leaves k inside the block, where every
     // check on the way passes; otherwise the symbols go one at a time.
@@ -176,7 +208,7 @@ void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
             load();
         }
         const uint16_t group =
-            table.groupEntry(static_cast<uint32_t>(accumulator >> (64 - T::kGroupBits)));
+            ac.groupEntry(static_cast<uint32_t>(accumulator >> (64 - T::kGroupBits)));
         const int used = group & T::kGroupUsedMask;
         const int step = (group >> T::kGroupStepShift) & T::kGroupStepMask;
         if (group != 0 && used <= bits - padBits_ && k + step <= 63) {
@@ -188,7 +220,7 @@ void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
             continue;
         }
         store();
-        if (const uint16_t entry = skipSymbol(table); entry != 0) {
+        if (const uint16_t entry = skipSymbol(ac); entry != 0) {
             load();
             if ((entry & T::kSkipEnd) != 0)
                 break;
@@ -199,7 +231,7 @@ void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
                 outOfRange();
             continue;
         }
-        const int rs = decode(table);
+        const int rs = decode(ac);
         const int size = rs & 15;
         if (size == 0) {
             load();
@@ -215,6 +247,7 @@ void JpegBitReader::skipBlockAc(const JpegHuffmanTable& table) {
         load();
     }
     store();
+    return difference;
 }
 
 int JpegBitReader::decodeLong(const JpegHuffmanTable& table) {

@@ -85,10 +85,13 @@ public:
         bits_ -= used;
         return entry;
     }
-    // Reads the AC symbols of one sequential data unit and keeps nothing
-    // of them: the same codes and checks as decoding them (a coefficient
-    // past the 63rd is an error).
-    void skipBlockAc(const JpegHuffmanTable& table);
+    // The DC difference of a sequential data unit (T.81 F.2.2.1): a size
+    // category, then that many bits. Sizes above 16 are refused.
+    int dcDifference(const JpegHuffmanTable& table);
+    // A sequential data unit of which only the DC term is kept: returns its
+    // DC difference and passes over the AC symbols with the same codes and
+    // checks as decoding them (a coefficient past the 63rd is an error).
+    int dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const JpegHuffmanTable& ac);
     // One Huffman symbol.
     int decode(const JpegHuffmanTable& table) {
         if (bits_ < 32)

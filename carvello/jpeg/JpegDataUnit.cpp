@@ -18,23 +18,13 @@ inline int16_t wrap16(int value) {
     return static_cast<int16_t>(value);
 }
 
-// The DC difference: a size category, then that many bits. The bit reader
-// takes at most 16 bits at a time, so larger categories are refused.
-inline int dcDifference(JpegBitReader& bits, const JpegHuffmanTable& table) {
-    const int s = bits.decode(table);
-    if (s > 16)
-        throw JpegDecoder::JpegBadStream("DC difference size out of range");
-    return bits.receiveExtend(s);
-}
-
 }  // namespace
 
 void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t column) {
     // A component the picture does not use, or a picture of each block's
     // mean (the DC term alone), needs nothing of the AC coefficients.
     if (skipsAc()) {
-        dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
-        bits.skipBlockAc(*ac_);
+        dcPrediction_ = wrap16(dcPrediction_ + bits.dcDifferenceSkippingAc(*dc_, *ac_));
         reached(row);
         if (!unused)
             blockSamples(row, column)[0] = JpegReducedIdct::blockMean(
@@ -54,7 +44,7 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
         wide |= magnitude > limits[static_cast<size_t>(natural)];
     };
 
-    dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
+    dcPrediction_ = wrap16(dcPrediction_ + bits.dcDifference(*dc_));
     place(0, static_cast<int16_t>(dcPrediction_));
 
     const JpegHuffmanTable& ac = *ac_;
@@ -91,7 +81,7 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
 // Progressive units write only the coefficients that become non-zero, so
 // a block row is allocated only when the data put something into it.
 void JpegComponent::decodeDcFirst(JpegBitReader& bits, uint32_t row, uint32_t column, int al) {
-    dcPrediction_ = wrap16(dcPrediction_ + dcDifference(bits, *dc_));
+    dcPrediction_ = wrap16(dcPrediction_ + bits.dcDifference(*dc_));
     const int16_t value = wrap16(dcPrediction_ * (1 << al));
     reached(row);
     if (unused)
