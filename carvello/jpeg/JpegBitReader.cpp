@@ -165,6 +165,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
     // registers, and put back before anything else reads it.
     uint64_t accumulator = accumulator_;
     int bits = bits_;
+    int padBits = padBits_;  // changed only by fill()
     const auto store = [&] {
         accumulator_ = accumulator;
         bits_ = bits;
@@ -172,6 +173,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
     const auto load = [&] {
         accumulator = accumulator_;
         bits = bits_;
+        padBits = padBits_;
     };
     // The DC difference, when its code is in the lookahead table and its
     // bits are at hand; else the long way, from the same position.
@@ -185,7 +187,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
         dc.lookahead(static_cast<uint32_t>(accumulator >> (64 - T::kLookaheadBits)));
     const int dcLength = dcEntry >> 8;
     const int dcSize = dcEntry & 0xFF;
-    if (dcEntry != 0 && dcSize <= 16 && dcLength + dcSize <= bits - padBits_) {
+    if (dcEntry != 0 && dcSize <= 16 && dcLength + dcSize <= bits - padBits) {
         accumulator <<= dcLength;
         if (dcSize > 0) {
             const int value = static_cast<int>(accumulator >> (64 - dcSize));
@@ -198,6 +200,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
         difference = dcDifference(dc);
         load();
     }
+    const JpegHuffmanTable::Groups& groups = ac.groups();
     // k is the zigzag index of the next coefficient. A group of symbols
     // is taken whole only when it leaves k inside the block, where every
     // check on the way passes; otherwise the symbols go one at a time.
@@ -207,11 +210,10 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
             fill();
             load();
         }
-        const uint16_t group =
-            ac.groupEntry(static_cast<uint32_t>(accumulator >> (64 - T::kGroupBits)));
+        const uint16_t group = groups[accumulator >> (64 - T::kGroupBits)];
         const int used = group & T::kGroupUsedMask;
         const int step = (group >> T::kGroupStepShift) & T::kGroupStepMask;
-        if (group != 0 && used <= bits - padBits_ && k + step <= 63) {
+        if (group != 0 && used <= bits - padBits && k + step <= 63) {
             accumulator <<= used;
             bits -= used;
             if ((group & T::kGroupEnd) != 0)

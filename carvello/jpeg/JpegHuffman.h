@@ -61,7 +61,8 @@ public:
     static constexpr uint16_t kGroupStepMask = 0xFF;
     static constexpr uint16_t kGroupEnd = 1u << 12;
     void prepareGroups();
-    uint16_t groupEntry(uint32_t bits) const { return (*groups_)[bits]; }
+    using Groups = std::array<uint16_t, 1u << kGroupBits>;
+    const Groups& groups() const { return *groups_; }
 
     // Whether two tables have the same codes and symbols.
     bool sameCodes(const JpegHuffmanTable& other) const;
@@ -91,7 +92,6 @@ private:
 
     // Made by prepareGroups for the tables that need it; never changed
     // once made, so copies of the table share it.
-    using Groups = std::array<uint16_t, 1u << kGroupBits>;
     std::shared_ptr<const Groups> groups_;
     bool defined_ = false;
 };
