@@ -11,11 +11,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# Median wall seconds of `runs` runs of a shell command.
+# Median wall seconds of `runs` runs of a shell command; the optional
+# second command runs untimed before each run.
 median() {
   local times=()
   for _ in $(seq "$runs"); do
     local start end
+    [ -z "${2:-}" ] || bash -c "$2" >/dev/null 2>&1
     start=$(date +%s%N)
     bash -c "$1" >/dev/null 2>&1
     end=$(date +%s%N)
@@ -33,15 +35,19 @@ for i in $(seq 50); do
 done
 
 netpbm_loop='for f in pictures/*.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done'
-ours() { echo "rm -rf out$1 && '$cli' convert pictures/*.jpg --fit 96x60 -m floyd-steinberg -o out$1 -j $1"; }
+# Each run starts from an empty output folder (else the names of the last
+# run's pictures are taken and the new ones get numbered names); emptying it
+# is not part of the conversion, so it is not timed.
+ours() { echo "'$cli' convert pictures/*.jpg --fit 96x60 -m floyd-steinberg -o out$1 -j $1"; }
+fresh() { echo "rm -rf out$1"; }
 # The machine's own scaling for this kind of work: the same netpbm loop as
 # two halves run at once.
 halves='(for f in pictures/p?.jpg pictures/p[12]?.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done) & for f in pictures/p[345]?.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done; wait'
 mkdir -p netpbm
 loop=$(median "$netpbm_loop")
 loops=$(median "$halves")
-one=$(median "$(ours 1)")
-two=$(median "$(ours 2)")
+one=$(median "$(ours 1)" "$(fresh 1)")
+two=$(median "$(ours 2)" "$(fresh 2)")
 echo "50 JPEG 640x480 -> WBMP 96x60, Floyd-Steinberg"
 printf '  %-28s %8.3f s\n' "netpbm shell loop" "$loop"
 printf '  %-28s %8.3f s   speed-up over one loop: %s\n' "netpbm, two loops at once" "$loops" \
