@@ -4,21 +4,17 @@
 
 #include "app/core/QtServices.h"
 #include "bitmap/CatalogueText.h"
+#include "translations/EnglishCatalogue.h"
 
 namespace app {
 namespace {
 
 std::atomic<bitmap::Language> chosen{bitmap::Language::czech};
 
-// The English catalogue is Qt's: it is loaded at the first text that needs
-// it, so a run that prints nothing translated never loads it.
+// From the table built into the program, so that an English glyphon-cli
+// run needs no Qt for its texts.
 std::string_view englishText(std::string_view source) noexcept {
-    try {
-        return qtServices().englishText(source);
-    } catch (...) {
-        // No catalogue to be had: the text as it is written.
-        return source;
-    }
+    return translations::englishCatalogueText(source).value_or(source);
 }
 
 }  // namespace

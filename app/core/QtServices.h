@@ -9,26 +9,24 @@
 #include "bitmap/Language.h"
 
 // What the program's core takes from Qt outside its windows: the settings
-// store (QSettings), the English catalogue (QTranslator) and Qt's rules for
-// Unicode text (trimming, case folding), so that a phone name is matched
-// and a stored value read exactly as the desktop program does it.
+// store (QSettings), Qt's translators for a program with an application
+// object and Qt's rules for Unicode text (trimming, case folding), so that a
+// phone name is matched and a stored value read exactly as the desktop
+// program does it.
 //
 // The desktop program and the tests link these in (app/qt) and say so with
 // useQtServices at start. glyphon-cli does not link Qt: it loads the
 // services from the module libglyphon-qt.so at the first call that needs
 // one, so a run that needs none (--help, a conversion whose every setting
-// was given, a Czech message) starts without loading Qt.
+// was given, a message in either language) starts without loading Qt.
 namespace app {
 
 struct QtServices {
     // Raised whenever the table changes shape; a module of another build is
     // refused.
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
     int version = kVersion;
     std::unique_ptr<StoredSettings> (*openSettings)() = nullptr;
-    // The English text of a catalogue entry (the entry itself when it has
-    // none); the view stays valid for the rest of the run.
-    std::string_view (*englishText)(std::string_view source) noexcept = nullptr;
     // Told of every language change (installs Qt's translators in a program
     // with an application object).
     void (*languageChosen)(bitmap::Language language) = nullptr;

@@ -34,7 +34,7 @@ std::string fromCodePoints(std::u32string_view points) {
 }
 
 const QtServices kServices{
-    QtServices::kVersion, &openStore,  &englishText,    &followLanguage, &trimmed,
+    QtServices::kVersion, &openStore,  &followLanguage, &trimmed,
     &caseFolded,          &codePoints, &fromCodePoints,
 };
 

@@ -1,5 +1,5 @@
 // The entry of libglyphon-qt.so, the module glyphon-cli loads when it first
-// needs the settings store, the English catalogue or Qt's text rules.
+// needs the settings store or Qt's text rules.
 #include "app/qt/LinkedQtServices.h"
 
 extern "C" __attribute__((visibility("default"))) const app::QtServices* glyphon_qt_services() {
