@@ -4,8 +4,6 @@
 
 #include "app/core/DisplayPresets.h"
 #include "app/core/PathText.h"
-#include "app/core/ProgramLanguage.h"
-#include "app/core/QtServices.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchRun.h"
@@ -334,16 +332,6 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
             out << entry << " -> " << output << '\n';
         };
 
-    // An English run ends with translated messages: Qt's catalogue is
-    // loaded while the pictures are converted rather than after them, once
-    // the run's threads have started.
-    std::optional<app::QtServicesPreload> catalogue;
-    if (app::programLanguage() == bitmap::Language::english) {
-        if (threads >= 2)
-            options.threadsStarted = [&catalogue] { catalogue.emplace(); };
-        else
-            catalogue.emplace();
-    }
     batch::BatchSummary summary;
     {
         BatchProgressLine progress(err, stderrIsTerminal());

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace app {
@@ -85,26 +84,6 @@ const QtServices& qtServices() {
     static const QtServices* const module = loadModule();
     loaded.store(module);
     return *module;
-}
-
-QtServicesPreload::QtServicesPreload() {
-    if (qtServicesIfLoaded() != nullptr)
-        return;
-    try {
-        loading_ = std::thread([] {
-            try {
-                (void)qtServices();
-            } catch (...) {
-            }
-        });
-    } catch (const std::system_error&) {
-        // No thread to be had: loaded when needed.
-    }
-}
-
-QtServicesPreload::~QtServicesPreload() {
-    if (loading_.joinable())
-        loading_.join();
 }
 
 std::string trimmedText(std::string_view text) {

@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <thread>
 
 #include "app/core/StoredSettings.h"
 #include "bitmap/Language.h"
@@ -55,21 +54,6 @@ const QtServices* linkedQtServices();
 // The services when they are already at hand (given or loaded), without
 // loading anything; null otherwise.
 const QtServices* qtServicesIfLoaded();
-
-// Loads the module on a thread of its own while the caller goes on, for a
-// run that will need it later (an English conversion ends with translated
-// messages), and waits for that thread when it goes. A failure is left for
-// the call that needs the services to report.
-class QtServicesPreload {
-public:
-    QtServicesPreload();
-    ~QtServicesPreload();
-    QtServicesPreload(const QtServicesPreload&) = delete;
-    QtServicesPreload& operator=(const QtServicesPreload&) = delete;
-
-private:
-    std::thread loading_;
-};
 
 // Shortcuts for the text rules.
 std::string trimmedText(std::string_view text);

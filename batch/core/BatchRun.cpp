@@ -248,8 +248,6 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
     } joiner{pool, end};
     for (size_t t = 0; t < threads; ++t)
         pool.emplace_back(work, t);
-    if (options_->threadsStarted)
-        options_->threadsStarted();
 
     for (size_t i = 0; i < count && !stopped_; ++i) {
         {

@@ -76,10 +76,6 @@ struct BatchRunOptions {
     // saves its last one. A number that does not divide the documents'
     // counts as 0.
     size_t threads = 0;
-    // Called on the run's thread once the worker threads have started
-    // (glyphon-cli then starts loading what its closing messages need:
-    // loading a library holds up the start of threads).
-    std::function<void()> threadsStarted;
 };
 
 struct BatchSummary {
