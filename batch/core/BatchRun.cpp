@@ -1,5 +1,6 @@
 #include "batch/core/BatchRun.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdio>
 #include <exception>
@@ -189,71 +190,25 @@ bool BatchRun::convertEntry(Entry& entry) {
 void BatchRun::convertInParallel(const std::vector<std::string>& names) {
     const size_t count = names.size();
     const size_t documents = options_->workers.size();
-    const size_t asked = options_->threads;
-    const size_t threads = asked > 0 && documents % asked == 0 ? asked : documents;
+    const size_t threads =
+        std::min(options_->threads > 0 ? options_->threads : documents, documents);
     std::vector<Entry> entries(count);
     std::vector<std::exception_ptr> thrown(count);
+    // Everything below is guarded by mutex. Entries are prepared in list
+    // order by whichever thread is free (next), and saved in list order
+    // (saved: the entries before it are done) by one thread at a time
+    // (committing): the thread that prepared the entry whose turn came.
     std::mutex mutex;
-    std::condition_variable preparedOne;       // a worker finished an entry
-    std::condition_variable savedOne;          // the run's thread finished one
-    std::vector<bool> prepared(count, false);  // guarded by mutex
-    size_t saved = 0;                          // entries before this are done; guarded by mutex
-    bool ending = false;                       // guarded by mutex
+    std::condition_variable savedOne;
+    std::vector<bool> prepared(count, false);
+    size_t next = 0;
+    size_t saved = 0;
+    bool committing = false;
+    bool ending = false;
+    std::exception_ptr failure;
 
-    // Thread t prepares entries t, t + threads, ... Entry i uses document
-    // i % documents, which the same thread used for entry i - documents
-    // (documents is a multiple of threads); it is free again once the run's
-    // thread has saved that entry.
-    auto work = [&](size_t t) {
-        for (size_t i = t; i < count; i += threads) {
-            {
-                std::unique_lock lock(mutex);
-                savedOne.wait(lock, [&] { return ending || saved + documents > i; });
-                if (ending)
-                    return;
-            }
-            app::CMFCTest2Doc& document = *options_->workers[i % documents].document;
-            entries[i].name = names[i];
-            try {
-                if (fetch(document, entries[i]))
-                    prepare(document, entries[i], false);
-            } catch (...) {
-                thrown[i] = std::current_exception();
-            }
-            {
-                std::lock_guard lock(mutex);
-                prepared[i] = true;
-            }
-            preparedOne.notify_one();
-        }
-    };
-    auto end = [&] {
-        {
-            std::lock_guard lock(mutex);
-            ending = true;
-        }
-        savedOne.notify_all();
-    };
-    std::vector<std::thread> pool;
-    // Whatever way the loop below is left, the workers are told to stop
-    // and waited for before the entries they use go away.
-    struct Joiner {
-        std::vector<std::thread>& pool;
-        std::function<void()> end;
-        ~Joiner() {
-            end();
-            for (auto& thread : pool)
-                thread.join();
-        }
-    } joiner{pool, end};
-    for (size_t t = 0; t < threads; ++t)
-        pool.emplace_back(work, t);
-
-    for (size_t i = 0; i < count && !stopped_; ++i) {
-        {
-            std::unique_lock lock(mutex);
-            preparedOne.wait(lock, [&] { return bool(prepared[i]); });
-        }
+    // Names, saves and reports entry i, prepared on document i % documents.
+    const auto finish = [&](size_t i) {
         if (thrown[i])
             std::rethrow_exception(thrown[i]);
         const BatchWorker& worker = options_->workers[i % documents];
@@ -272,12 +227,83 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
             show(text::kFinished, entry.name);
         }
         entry.removeDownload();
-        {
-            std::lock_guard lock(mutex);
+    };
+    // Saves every prepared entry whose turn has come, unless another thread
+    // is doing so already: that thread sees the entry when it looks for the
+    // next one, since both look under the lock.
+    const auto commitReady = [&](std::unique_lock<std::mutex>& lock) {
+        if (committing)
+            return;
+        committing = true;
+        while (!ending && saved < count && prepared[saved]) {
+            const size_t i = saved;
+            lock.unlock();
+            std::exception_ptr error;
+            try {
+                finish(i);
+            } catch (...) {
+                error = std::current_exception();
+            }
+            lock.lock();
             saved = i + 1;
+            if (error) {
+                failure = error;
+                ending = true;
+            }
+            ending = ending || stopped_;
+            savedOne.notify_all();
+        }
+        committing = false;
+    };
+    // Entry i uses document i % documents, which entry i - documents used
+    // before; it is free again once that entry is saved.
+    const auto work = [&] {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            savedOne.wait(lock,
+                          [&] { return ending || next >= count || saved + documents > next; });
+            if (ending || next >= count)
+                return;
+            const size_t i = next++;
+            lock.unlock();
+            app::CMFCTest2Doc& document = *options_->workers[i % documents].document;
+            entries[i].name = names[i];
+            try {
+                if (fetch(document, entries[i]))
+                    prepare(document, entries[i], false);
+            } catch (...) {
+                thrown[i] = std::current_exception();
+            }
+            lock.lock();
+            prepared[i] = true;
+            commitReady(lock);
+        }
+    };
+
+    std::vector<std::thread> pool;
+    // However the run ends, the threads are told to stop and waited for
+    // before the entries they use go away.
+    const auto end = [&] {
+        {
+            const std::lock_guard lock(mutex);
+            ending = true;
         }
         savedOne.notify_all();
+        for (auto& thread : pool)
+            thread.join();
+    };
+    try {
+        for (size_t t = 0; t < threads; ++t)
+            pool.emplace_back(work);
+    } catch (...) {
+        end();
+        throw;
     }
+    for (auto& thread : pool)
+        thread.join();
+    pool.clear();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 bool BatchRun::fetch(app::CMFCTest2Doc& document, Entry& entry) {

@@ -34,7 +34,7 @@ public:
 struct BatchWorker {
     app::CMFCTest2Doc* document = nullptr;
     // Passes on what the document told its user while preparing the picture
-    // whose turn it now is; called in list order on the run's own thread.
+    // whose turn it now is; called in list order, one call at a time.
     std::function<void()> passOnMessages;
 };
 
@@ -63,18 +63,16 @@ struct BatchRunOptions {
     // Told of every picture saved, with the file it went to.
     std::function<void(const std::string& entry, const std::string& output)> pictureSaved;
     // With two or more, worker threads fetch, load, convert and resize the
-    // pictures on these documents, while the run's own thread names, saves
-    // and reports them in list order: the names, pages, messages and
-    // summary are those of a run on the one document. Entry i is prepared
-    // on document i % workers.size() by thread i % threads. Each document is
-    // used by one thread at a time: its worker thread until the picture is
-    // prepared, then the run's thread until it is saved, and only then its
-    // worker thread again.
+    // pictures on these documents, and name, save and report them in list
+    // order, one thread at a time: the names, pages, messages and summary
+    // are those of a run on the one document. A free thread takes the next
+    // entry; entry i is prepared and saved on document i % workers.size(),
+    // which is used by one thread at a time, since entry i waits until
+    // entry i - workers.size() is saved.
     std::vector<BatchWorker> workers;
     // The worker threads; 0 for one per document. With two documents per
-    // thread a thread prepares its next picture while the run's thread
-    // saves its last one. A number that does not divide the documents'
-    // counts as 0.
+    // thread a thread prepares its next picture while the last one waits
+    // for its turn to be saved.
     size_t threads = 0;
 };
 

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 
 #include "batch/core/BatchRun.h"
@@ -206,6 +208,68 @@ TEST_F(BatchRunTest, StopOnErrorShowsEachFailure) {
         ui.messages[1].text.rfind("Nepodařilo se nahrát soubor " + work.file("missing.jpg"), 0),
         0u);
     EXPECT_EQ(ui.messages[2].caption, "Dávková konverze kompletní");
+}
+
+// Worker documents for a run on threads, each with its own settings and
+// codec in the fixture's folder.
+struct WorkerDocuments {
+    explicit WorkerDocuments(size_t count, const std::string& folder) : parts(count) {
+        for (Part& part : parts) {
+            part.settings.tempFolder = folder + "/";
+            part.settings.saveFolder = folder;
+            part.settings.workingFolder = folder;
+            part.settings.CreateCodec();
+            part.document = std::make_unique<app::CMFCTest2Doc>(part.settings, part.ui, host);
+        }
+    }
+    std::vector<batch::BatchWorker> workers() {
+        std::vector<batch::BatchWorker> list;
+        for (Part& part : parts)
+            list.push_back({part.document.get(), {}});
+        return list;
+    }
+    struct Part {
+        app::AppSettings settings;
+        testing_support::RecordingUi ui;
+        std::unique_ptr<app::CMFCTest2Doc> document;
+    };
+    app::DocumentHost host;
+    std::vector<Part> parts;
+};
+
+// Threads leave what one thread leaves, also when the user stops the run at
+// a failure: the entries after it are neither saved nor counted.
+TEST_F(BatchRunTest, ThreadsStopWhereOneThreadStops) {
+    std::string list;
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "g"})
+        list += (std::string(name) == "c"
+                     ? work.file("c.bmp")
+                     : writeGradientBmp(work.file(std::string(name) + ".bmp"), 12, 9)) +
+                "\n";
+    const auto runOn = [&](size_t threads) {
+        WorkerDocuments documents(threads >= 2 ? 2 * threads : 0, work.path());
+        BatchRunOptions options;
+        options.stopOnError = true;
+        options.askToStop = true;
+        options.workers = documents.workers();
+        options.threads = threads;
+        ui.messages.clear();
+        ui.answers = {true};
+        const auto summary = run(list, options);
+        std::vector<std::string> files;
+        for (const auto& file : std::filesystem::directory_iterator(out))
+            files.push_back(file.path().filename().string());
+        std::sort(files.begin(), files.end());
+        std::filesystem::remove_all(out);
+        ::mkdir(out.c_str(), 0777);
+        return std::tuple{summary.done, summary.errors, summary.stopped, files, ui.messages.size()};
+    };
+    const auto serial = runOn(1);
+    EXPECT_EQ(std::get<0>(serial), 2);
+    EXPECT_TRUE(std::get<2>(serial));
+    EXPECT_EQ(std::get<3>(serial), (std::vector<std::string>{"a.wbmp", "b.wbmp"}));
+    for (const size_t threads : {2u, 3u})
+        EXPECT_EQ(runOn(threads), serial) << threads;
 }
 
 TEST_F(BatchRunTest, UnknownOrUnwritableFormatEndsTheRunWithoutSummary) {
