@@ -8,6 +8,13 @@
 #include <stdexcept>
 #include <type_traits>
 
+#if defined(__x86_64__) && __has_include(<sys/platform/x86.h>)
+#include <sys/platform/x86.h>
+#define GLYPHON_X86_FEATURES 1
+#else
+#define GLYPHON_X86_FEATURES 0
+#endif
+
 namespace Carvello::JpegIdct {
 
 namespace {
@@ -112,25 +119,13 @@ template <typename T>
     }
 }
 
-// The 32-bit second pass, the common one, also compiled for AVX2 and
-// chosen by the processor at run time (the passes above are inlined into
-// each version, so each is compiled for its own processor).
-__attribute__((target_clones("avx2", "default"))) void columnsToSamples32(const int32_t* work,
-                                                                          uint8_t* out,
-                                                                          size_t stride,
-                                                                          const Constants& k) {
-    columnsToSamples<int32_t>(work, out, stride, k);
-}
-
 // Both 32-bit passes over a whole block, the first one on the eight rows at
 // once: the dequantized coefficients go in transposed (a lane a row), and
 // its results are transposed back for the second pass. A flat row goes
 // through the butterfly as any other and comes out flat, as the scalar
-// pass makes it. Compiled for AVX2 and a default, as above.
-__attribute__((target_clones("avx2", "default"))) void blockToSamples32(const int16_t* coefficients,
-                                                                        const int32_t* table,
-                                                                        uint8_t* out, size_t stride,
-                                                                        const Constants& k) {
+// pass makes it.
+[[gnu::always_inline]] inline void blockToSamples(const int16_t* coefficients, const int32_t* table,
+                                                  uint8_t* out, size_t stride, const Constants& k) {
     int32_t byColumn[64];
     for (size_t row = 0; row < 8; ++row)
         for (size_t col = 0; col < 8; ++col)
@@ -142,6 +137,48 @@ __attribute__((target_clones("avx2", "default"))) void blockToSamples32(const in
         for (size_t col = 0; col < 8; ++col)
             work[row * 8 + col] = rowsTransposed[col * 8 + row];
     columnsToSamples<int32_t>(work, out, stride, k);
+}
+
+// The 32-bit passes, the common ones, compiled for the baseline processor
+// and for AVX2 (the helpers above are inlined into each, so each is
+// compiled for its own processor).
+void columnsToSamples32Baseline(const int32_t* work, uint8_t* out, size_t stride,
+                                const Constants& k) {
+    columnsToSamples<int32_t>(work, out, stride, k);
+}
+void blockToSamples32Baseline(const int16_t* coefficients, const int32_t* table, uint8_t* out,
+                              size_t stride, const Constants& k) {
+    blockToSamples(coefficients, table, out, stride, k);
+}
+#if GLYPHON_X86_FEATURES
+[[gnu::target("avx2")]] void columnsToSamples32Avx2(const int32_t* work, uint8_t* out,
+                                                    size_t stride, const Constants& k) {
+    columnsToSamples<int32_t>(work, out, stride, k);
+}
+[[gnu::target("avx2")]] void blockToSamples32Avx2(const int16_t* coefficients, const int32_t* table,
+                                                  uint8_t* out, size_t stride, const Constants& k) {
+    blockToSamples(coefficients, table, out, stride, k);
+}
+#endif
+
+// The versions for this processor. The C library has read the processor's
+// features once at start; asking the processor itself (cpuid), as the
+// compiler's own dispatch does at every start, costs tens of microseconds
+// in a virtual machine.
+struct Passes {
+    void (*columnsToSamples32)(const int32_t*, uint8_t*, size_t, const Constants&);
+    void (*blockToSamples32)(const int16_t*, const int32_t*, uint8_t*, size_t, const Constants&);
+};
+
+const Passes& passes() {
+    static const Passes chosen = [] {
+#if GLYPHON_X86_FEATURES
+        if (CPU_FEATURE_ACTIVE(AVX2))
+            return Passes{&columnsToSamples32Avx2, &blockToSamples32Avx2};
+#endif
+        return Passes{&columnsToSamples32Baseline, &blockToSamples32Baseline};
+    }();
+    return chosen;
 }
 
 // The transform in T arithmetic. With 32-bit T the caller has made sure no
@@ -167,7 +204,7 @@ void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int3
     // Blocks that no shortcut serves take both 32-bit passes vectorised.
     if constexpr (std::is_same_v<T, int32_t>) {
         if (!onlyFirstRow && !allRowsFlat) {
-            blockToSamples32(coefficients.data(), table.data(), out, stride, k);
+            passes().blockToSamples32(coefficients.data(), table.data(), out, stride, k);
             return;
         }
     }
@@ -207,7 +244,7 @@ void transformIn(std::span<const int16_t, 64> coefficients, std::span<const int3
         return;
     }
     if constexpr (std::is_same_v<T, int32_t>)
-        columnsToSamples32(work.data(), out, stride, k);
+        passes().columnsToSamples32(work.data(), out, stride, k);
     else
         columnsToSamples<T>(work.data(), out, stride, k);
 }
