@@ -280,10 +280,16 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
         }
     };
 
+    // The run's own thread is one of the workers: it is warm already, and
+    // one thread fewer is started.
     std::vector<std::thread> pool;
-    // However the run ends, the threads are told to stop and waited for
-    // before the entries they use go away.
-    const auto end = [&] {
+    try {
+        for (size_t t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+        work();
+    } catch (...) {
+        // The other threads are told to stop and waited for before the
+        // entries they use go away.
         {
             const std::lock_guard lock(mutex);
             ending = true;
@@ -291,17 +297,10 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
         savedOne.notify_all();
         for (auto& thread : pool)
             thread.join();
-    };
-    try {
-        for (size_t t = 0; t < threads; ++t)
-            pool.emplace_back(work);
-    } catch (...) {
-        end();
         throw;
     }
     for (auto& thread : pool)
         thread.join();
-    pool.clear();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -70,9 +70,9 @@ struct BatchRunOptions {
     // which is used by one thread at a time, since entry i waits until
     // entry i - workers.size() is saved.
     std::vector<BatchWorker> workers;
-    // The worker threads; 0 for one per document. With two documents per
-    // thread a thread prepares its next picture while the last one waits
-    // for its turn to be saved.
+    // The threads that work, the run's own among them; 0 for one per
+    // document. With two documents per thread a thread prepares its next
+    // picture while the last one waits for its turn to be saved.
     size_t threads = 0;
 };
 
