@@ -11,17 +11,20 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# Median wall seconds of `runs` runs of a shell command; the optional
-# second command runs untimed before each run.
+# Median wall seconds of `runs` runs of a shell command, run by this shell;
+# the optional second command runs untimed before each run. The clock is
+# the shell's own (microseconds, whatever the locale's decimal point):
+# starting `date` before and after would add two program starts to every
+# time, as much as a short run of glyphon-cli takes to start.
 median() {
   local times=()
   for _ in $(seq "$runs"); do
     local start end
-    [ -z "${2:-}" ] || bash -c "$2" >/dev/null 2>&1
-    start=$(date +%s%N)
-    bash -c "$1" >/dev/null 2>&1
-    end=$(date +%s%N)
-    times+=("$(((end - start) / 1000))")
+    [ -z "${2:-}" ] || eval "$2" >/dev/null 2>&1
+    start=${EPOCHREALTIME/[^0-9]/}
+    eval "$1" >/dev/null 2>&1
+    end=${EPOCHREALTIME/[^0-9]/}
+    times+=("$((10#$end - 10#$start))")
   done
   printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.4f", t[int((NR + 1) / 2)] / 1e6 }'
 }
