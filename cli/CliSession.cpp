@@ -24,12 +24,12 @@ CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions
 }
 
 CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
-                       const std::string& sharedFolder, const std::string& exchangeTag)
-    : privateFolder_(sharedFolder),
+                       CliSession& run, const std::string& exchangeTag)
+    : privateFolder_(run.privateFolder()),
       ui_(out, err),
       document_(settings_, ui_, host_),
       download_(err, stderrIsTerminal()) {
-    settings_.ReadSettings();
+    settings_.copyValuesFrom(run.settings());
     document_.setExchangeTag(exchangeTag);
     start(global);
 }

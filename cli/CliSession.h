@@ -19,13 +19,13 @@ namespace cli {
 class CliSession {
 public:
     CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global = {});
-    // A session working in another session's private folder (the folder
-    // stays that session's), its exchange files marked with the tag so
-    // that they never meet the other session's. For a thread of a
-    // conversion run that downloads nothing: each folder made and removed
-    // costs the file system a directory.
-    CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
-               const std::string& sharedFolder, const std::string& exchangeTag);
+    // A session working in the run's session's private folder (the folder
+    // stays that session's) with the settings it read, its exchange files
+    // marked with the tag so that they never meet the other session's. For
+    // a thread of a conversion run that downloads nothing: each folder made
+    // and removed costs the file system a directory.
+    CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global, CliSession& run,
+               const std::string& exchangeTag);
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;

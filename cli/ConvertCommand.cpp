@@ -316,7 +316,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return batch::isDownloadEntry(batch::listedUrl(input));
     });
     WorkerSessions workers(threads >= 2 ? threads * documentsPerThread : 0, out, err, global,
-                           downloads ? nullptr : &session.privateFolder());
+                           downloads ? nullptr : &session);
     if (!workers.ready()) {
         err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;

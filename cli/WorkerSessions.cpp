@@ -11,8 +11,8 @@ struct WorkerSessions::Worker {
     std::ostringstream err;
     CliSession session;
     explicit Worker(const GlobalOptions& global) : session(out, err, global) {}
-    Worker(const GlobalOptions& global, const std::string& folder, const std::string& tag)
-        : session(out, err, global, folder, tag) {}
+    Worker(const GlobalOptions& global, CliSession& run, const std::string& tag)
+        : session(out, err, global, run, tag) {}
 
     void passOn(std::ostream& realOut, std::ostream& realErr) {
         for (auto [kept, real] : {std::pair{&out, &realOut}, std::pair{&err, &realErr}}) {
@@ -23,12 +23,11 @@ struct WorkerSessions::Worker {
 };
 
 WorkerSessions::WorkerSessions(size_t count, std::ostream& out, std::ostream& err,
-                               const GlobalOptions& global, const std::string* sharedFolder)
+                               const GlobalOptions& global, CliSession* run)
     : out_(out), err_(err) {
     for (size_t i = 0; i < count; ++i) {
-        if (sharedFolder)
-            workers_.push_back(
-                std::make_unique<Worker>(global, *sharedFolder, "-" + std::to_string(i + 1)));
+        if (run)
+            workers_.push_back(std::make_unique<Worker>(global, *run, "-" + std::to_string(i + 1)));
         else
             workers_.push_back(std::make_unique<Worker>(global));
     }

@@ -16,10 +16,11 @@ namespace cli {
 // of a run on one document.
 class WorkerSessions {
 public:
-    // With a shared folder every worker works in it (see CliSession),
-    // otherwise each makes its own.
+    // With the run's session every worker works in its folder with its
+    // settings (see CliSession), otherwise each makes its own folder and
+    // reads the settings.
     WorkerSessions(size_t count, std::ostream& out, std::ostream& err, const GlobalOptions& global,
-                   const std::string* sharedFolder = nullptr);
+                   CliSession* run = nullptr);
     ~WorkerSessions();
     WorkerSessions(const WorkerSessions&) = delete;
     WorkerSessions& operator=(const WorkerSessions&) = delete;

@@ -18,6 +18,11 @@ namespace {
 
 const std::string kSettingsGroup = "Settings/";
 
+int maxPixelsIn(const StoredSettings& store) {
+    return store.readInt(kSettingsGroup + "MaxPixels", 1, AppSettings::kDefaultMaxPixels)
+        .value_or(AppSettings::kDefaultMaxPixels);
+}
+
 // The system temporary folder with a trailing "/": TMPDIR (else "/tmp")
 // with its links resolved. When TMPDIR names a folder that does not exist,
 // "/tmp" is used, as when it is not set, rather than the root folder.
@@ -46,8 +51,10 @@ std::string withoutTrailingSlash(std::string folder) {
 
 }  // namespace
 
-AppSettings::AppSettings()
-    : tempFolder(systemTempFolder()), undoFilePath(tempFolder + "TMPUndo.bmp") {}
+AppSettings::AppSettings() {
+    tempFolder = systemTempFolder();
+    undoFilePath = tempFolder + "TMPUndo.bmp";
+}
 
 void AppSettings::ReadSettings() {
     const auto opened = openSettings();
@@ -64,13 +71,11 @@ void AppSettings::ReadSettings() {
     ditheringMethod = dithering.method;
     ditherOptions = dithering.options;
     cArrayOptions = dithering.cArray;
-    maxPixels = storedMaxPixels();
+    maxPixels = maxPixelsIn(store);
 }
 
 int AppSettings::storedMaxPixels() {
-    return openSettings()
-        ->readInt(kSettingsGroup + "MaxPixels", 1, kDefaultMaxPixels)
-        .value_or(kDefaultMaxPixels);
+    return maxPixelsIn(*openSettings());
 }
 
 void AppSettings::CreateCodec() {

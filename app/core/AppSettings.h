@@ -14,10 +14,8 @@
 // exit (group "Settings" of organisation "Vendra", application "WAP Glyphon").
 namespace app {
 
-class AppSettings {
-public:
-    AppSettings();
-
+// The values of the settings, apart from the codec they set up.
+struct AppSettingsValues {
     // Default folder of Open, Save As, new pictures, downloads, counters
     // and pasted pictures.
     std::string saveFolder;
@@ -36,7 +34,12 @@ public:
     std::string helpFile;
     // The most pixels a picture may have to be loaded ("MaxPixels", never
     // written back): the user may lower it below bitmap::kMaxPixels.
-    int maxPixels = kDefaultMaxPixels;
+    int maxPixels = static_cast<int>(bitmap::kMaxPixels);
+};
+
+class AppSettings : public AppSettingsValues {
+public:
+    AppSettings();
 
     static constexpr int kDefaultMaxPixels = static_cast<int>(bitmap::kMaxPixels);
     // The pixel limit the settings store holds now, or the default.
@@ -45,6 +48,12 @@ public:
     // Fills the settings from the store; missing values, and values out of
     // their range, give the defaults.
     void ReadSettings();
+    // Takes the values of settings read before (the codec stays this
+    // object's): for another document of the same run, without reading the
+    // store again.
+    void copyValuesFrom(const AppSettings& other) {
+        static_cast<AppSettingsValues&>(*this) = other;
+    }
     // Creates the codec and sets it up: errors as results, the undo file in
     // the temporary folder, download progress shown.
     void CreateCodec();

@@ -32,11 +32,13 @@ TEST(CliSessionTest, AThreadsSessionWorksInTheRunsFolderAndLeavesItToTheRun) {
         cli::CliSession run(out, err);
         ASSERT_TRUE(run.ready());
         folder = run.privateFolder();
+        run.settings().threshold = 77;  // the thread takes the run's settings
         {
-            cli::CliSession thread(out, err, {}, folder, "-1");
+            cli::CliSession thread(out, err, {}, run, "-1");
             EXPECT_TRUE(thread.ready());
             EXPECT_EQ(thread.privateFolder(), folder);
             EXPECT_EQ(thread.settings().exchangeFolder(), folder);
+            EXPECT_EQ(thread.settings().threshold, 77);
             EXPECT_EQ(foldersIn(temp.path()), 1u);
         }
         EXPECT_TRUE(fs::is_directory(folder));
