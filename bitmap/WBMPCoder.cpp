@@ -288,9 +288,11 @@ bool WBMPCoder::convBMPToWBMP(const Dib& dib, int type) {
         const auto in = dib.storedRow(height_ - 1 - r);
         const auto out =
             std::span(data_).subspan(rowOffset + static_cast<size_t>(r) * outRowBytes, outRowBytes);
+        // Without a branch: dithered pixels come in no order a processor
+        // could guess.
         forEachIndex(in, bits, static_cast<size_t>(width_), [&](size_t x, int index) {
-            if (index != 0)
-                out[x / 8] = static_cast<uint8_t>(out[x / 8] | (0x80u >> (x % 8)));
+            out[x / 8] = static_cast<uint8_t>(out[x / 8] |
+                                              (static_cast<unsigned>(index != 0) << (7 - x % 8)));
         });
     }
     return true;
