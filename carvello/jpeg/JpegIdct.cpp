@@ -9,7 +9,15 @@
 #include <type_traits>
 
 #if defined(__x86_64__) && __has_include(<sys/platform/x86.h>)
+// The header is written in C: its _Bool is a keyword only there (GCC takes
+// it in C++ too, Clang does not).
+#if defined(__clang__)
+#define _Bool bool
 #include <sys/platform/x86.h>
+#undef _Bool
+#else
+#include <sys/platform/x86.h>
+#endif
 #define GLYPHON_X86_FEATURES 1
 #else
 #define GLYPHON_X86_FEATURES 0
