@@ -20,9 +20,9 @@ median() {
   local times=()
   for _ in $(seq "$runs"); do
     local start end
-    [ -z "${2:-}" ] || eval "$2" >/dev/null 2>&1
+    [ -z "${2:-}" ] || eval "$2" >/dev/null 2>&1 || true
     start=${EPOCHREALTIME/[^0-9]/}
-    eval "$1" >/dev/null 2>&1
+    eval "$1" >/dev/null 2>&1 || true
     end=${EPOCHREALTIME/[^0-9]/}
     times+=("$((10#$end - 10#$start))")
   done
