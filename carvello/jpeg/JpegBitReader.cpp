@@ -8,22 +8,7 @@
 
 namespace Carvello {
 
-namespace {
-
-inline uint64_t byteSwap(uint64_t v) {
-    v = ((v & 0x00FF00FF00FF00FFull) << 8) | ((v >> 8) & 0x00FF00FF00FF00FFull);
-    v = ((v & 0x0000FFFF0000FFFFull) << 16) | ((v >> 16) & 0x0000FFFF0000FFFFull);
-    return (v << 32) | (v >> 32);
-}
-
-// Whether any byte of the word is 0xFF: the zero-byte test on its
-// complement.
-inline bool hasByteFF(uint64_t word) {
-    const uint64_t flipped = ~word;
-    return ((flipped - 0x0101010101010101ull) & word & 0x8080808080808080ull) != 0;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void JpegBitReader::enter() {
     accumulator_ = 0;
@@ -56,24 +41,6 @@ inline void JpegBitReader::load(uint8_t byte, bool stuffed) {
     stuffedFlags_ = (stuffedFlags_ << 1) | (stuffed ? 1 : 0);
 }
 
-inline bool JpegBitReader::refillQuickly(uint64_t& accumulator, int& bits) {
-    const auto buffer = stream_.buffered();
-    if (buffer.size() < 8 || stop_ != Stop::none)
-        return false;
-    uint64_t word;
-    std::memcpy(&word, buffer.data(), 8);
-    if (hasByteFF(word))
-        return false;
-    if constexpr (std::endian::native == std::endian::little)
-        word = byteSwap(word);
-    const int count = (64 - bits) >> 3;
-    accumulator |= (word >> (64 - 8 * count)) << (64 - bits - 8 * count);
-    bits += 8 * count;
-    stuffedFlags_ <<= count;
-    stream_.consume(static_cast<size_t>(count));
-    return true;
-}
-
 void JpegBitReader::fill() {
     while (bits_ <= 56) {
         if (stop_ != Stop::none) {
@@ -94,7 +61,7 @@ void JpegBitReader::fill() {
             if (hasByteFF(word))
                 break;
             if constexpr (std::endian::native == std::endian::little)
-                word = byteSwap(word);
+                word = __builtin_bswap64(word);
             const int count = (64 - bits_) >> 3;
             accumulator_ |= (word >> (64 - 8 * count)) << (64 - bits_ - 8 * count);
             bits_ += 8 * count;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "carvello/core/InputByteStream.h"
 #include "carvello/jpeg/JpegHuffman.h"
@@ -26,7 +28,7 @@ public:
     // n bits (1 to 16) as an unsigned value.
     int getBits(int n) {
         if (bits_ < 32)
-            fill();
+            refill();
         if (n > realBits())
             failShort(false);
         const int value = static_cast<int>(accumulator_ >> (64 - n));
@@ -37,7 +39,7 @@ public:
     // One bit.
     int getBit() {
         if (bits_ < 1)
-            fill();
+            refill();
         if (realBits() < 1)
             failShort(true);
         const int value = static_cast<int>(accumulator_ >> 63);
@@ -57,7 +59,7 @@ public:
     // bits. Otherwise uses nothing and returns false.
     bool fastCoefficient(const JpegHuffmanTable& table, int& run, int& value) {
         if (bits_ < 32)
-            fill();
+            refill();
         const int32_t fast = table.fastCoefficient(
             static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
         const int used = fast & 0xFF;
@@ -75,7 +77,7 @@ public:
     uint16_t skipSymbol(const JpegHuffmanTable& table) {
         // The entry needs kLookaheadBits bits, and uses no more.
         if (bits_ < 16)
-            fill();
+            refill();
         const uint16_t entry = table.skipEntry(
             static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
         const int used = entry & JpegHuffmanTable::kSkipUsedMask;
@@ -95,7 +97,7 @@ public:
     // One Huffman symbol.
     int decode(const JpegHuffmanTable& table) {
         if (bits_ < 32)
-            fill();
+            refill();
         const uint16_t entry = table.lookahead(
             static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
         if (entry != 0) {
@@ -113,10 +115,37 @@ private:
     enum class Stop { none, marker, end };
 
     int realBits() const { return bits_ - padBits_; }
-    // Tops up `accumulator` (holding `bits` bits) with the next whole bytes
-    // when eight are buffered and none of them is 0xFF, the common case;
-    // returns false, having changed nothing, otherwise.
-    bool refillQuickly(uint64_t& accumulator, int& bits);
+    // Tops up `accumulator` (holding `bits` bits, at most 56) with the next
+    // whole bytes when eight are buffered and none of them is 0xFF, the
+    // common case; returns false, having changed nothing, otherwise.
+    bool refillQuickly(uint64_t& accumulator, int& bits) {
+        const auto buffer = stream_.buffered();
+        if (buffer.size() < 8 || stop_ != Stop::none)
+            return false;
+        uint64_t word;
+        std::memcpy(&word, buffer.data(), 8);
+        if (hasByteFF(word))
+            return false;
+        if constexpr (std::endian::native == std::endian::little)
+            word = __builtin_bswap64(word);
+        const int count = (64 - bits) >> 3;
+        accumulator |= (word >> (64 - 8 * count)) << (64 - bits - 8 * count);
+        bits += 8 * count;
+        stuffedFlags_ <<= count;
+        stream_.consume(static_cast<size_t>(count));
+        return true;
+    }
+    // At least 57 bits, or all there are before a marker or the end.
+    void refill() {
+        if (!refillQuickly(accumulator_, bits_))
+            fill();
+    }
+    // Whether any byte of the word is 0xFF: the zero-byte test on its
+    // complement.
+    static bool hasByteFF(uint64_t word) {
+        const uint64_t flipped = ~word;
+        return ((flipped - 0x0101010101010101ull) & word & 0x8080808080808080ull) != 0;
+    }
     void fill();
     void fillSlowly();
     void load(uint8_t byte, bool stuffed);
