@@ -125,9 +125,6 @@ int JpegBitReader::dcDifference(const JpegHuffmanTable& table) {
 
 int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const JpegHuffmanTable& ac) {
     using T = JpegHuffmanTable;
-    const auto outOfRange = [] {
-        throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-    };
     // The reader's state is worked on in locals, so that it stays in
     // registers, and put back before anything else reads it.
     uint64_t accumulator = accumulator_;
@@ -197,7 +194,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
             // One past the last position is an error, while a run of
             // sixteen zeros past it just ends the loop.
             if (k > 64 && (entry & T::kSkipZeroRun) == 0)
-                outOfRange();
+                failCoefficientIndex();
             continue;
         }
         const int rs = decode(ac);
@@ -211,7 +208,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
         }
         k += (rs >> 4) + 1;
         if (k > 64)
-            outOfRange();
+            failCoefficientIndex();
         (void)getBits(size);
         load();
     }
@@ -234,6 +231,10 @@ int JpegBitReader::decodeLong(const JpegHuffmanTable& table) {
         }
     }
     throw JpegDecoder::JpegBadStream("Bad Huffman Code Length");
+}
+
+void JpegBitReader::failCoefficientIndex() {
+    throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
 }
 
 void JpegBitReader::failShort(bool singleBit) const {

@@ -54,23 +54,6 @@ public:
         const int v = getBits(s);
         return v < (1 << (s - 1)) ? v - (1 << s) + 1 : v;
     }
-    // One AC coefficient of the sequential kind, when its code and extra bits
-    // are short: returns true with the run and the value, having used the
-    // bits. Otherwise uses nothing and returns false.
-    bool fastCoefficient(const JpegHuffmanTable& table, int& run, int& value) {
-        if (bits_ < 32)
-            refill();
-        const int32_t fast = table.fastCoefficient(
-            static_cast<uint32_t>(accumulator_ >> (64 - JpegHuffmanTable::kLookaheadBits)));
-        const int used = fast & 0xFF;
-        if (fast == 0 || used > realBits())
-            return false;
-        run = (fast >> 8) & 0x0F;
-        value = fast >> 16;
-        accumulator_ <<= used;
-        bits_ -= used;
-        return true;
-    }
     // The skip entry (see JpegHuffmanTable::skipEntry) of the next AC
     // symbol, its bits used; 0, with nothing used, when the symbol must be
     // read the long way.
@@ -87,6 +70,11 @@ public:
         bits_ -= used;
         return entry;
     }
+    // The AC coefficients of a sequential data unit (T.81 F.2.2.2): calls
+    // coefficient(k, value) for each one coded, k its zigzag index; a
+    // coefficient past the 63rd is an error.
+    template <typename Coefficient>
+    void decodeBlockAc(const JpegHuffmanTable& table, Coefficient&& coefficient);
     // The DC difference of a sequential data unit (T.81 F.2.2.1): a size
     // category, then that many bits. Sizes above 16 are refused.
     int dcDifference(const JpegHuffmanTable& table);
@@ -153,6 +141,7 @@ private:
     // Throws the error for bits wanted past a marker or the end; singleBit
     // picks the single-bit reader's texts.
     [[noreturn]] void failShort(bool singleBit) const;
+    [[noreturn]] static void failCoefficientIndex();
 
     InputByteStream& stream_;
     uint64_t accumulator_ = 0;   // valid bits at the top
@@ -161,5 +150,65 @@ private:
     uint64_t stuffedFlags_ = 0;  // one bit per loaded byte, newest lowest: had a stuffed 0x00
     Stop stop_ = Stop::none;
 };
+
+template <typename Coefficient>
+void JpegBitReader::decodeBlockAc(const JpegHuffmanTable& table, Coefficient&& coefficient) {
+    // The reader's state is worked on in locals, so that it stays in
+    // registers, and put back before anything else reads it.
+    uint64_t accumulator = accumulator_;
+    int bits = bits_;
+    int padBits = padBits_;  // changed only by fill()
+    const auto store = [&] {
+        accumulator_ = accumulator;
+        bits_ = bits;
+    };
+    const auto load = [&] {
+        accumulator = accumulator_;
+        bits = bits_;
+        padBits = padBits_;
+    };
+    for (int k = 1; k <= 63;) {
+        if (bits < 32 && !refillQuickly(accumulator, bits)) {
+            store();
+            fill();
+            load();
+        }
+        // Most coefficients come whole, code and extra bits, from the table.
+        const int32_t fast = table.fastCoefficient(
+            static_cast<uint32_t>(accumulator >> (64 - JpegHuffmanTable::kLookaheadBits)));
+        const int used = fast & 0xFF;
+        if (fast != 0 && used <= bits - padBits) {
+            accumulator <<= used;
+            bits -= used;
+            k += (fast >> 8) & 0x0F;
+            if (k > 63) {
+                store();
+                failCoefficientIndex();
+            }
+            coefficient(k, fast >> 16);
+            ++k;
+            continue;
+        }
+        store();
+        const int rs = decode(table);
+        const int run = rs >> 4;
+        const int size = rs & 15;
+        if (size == 0) {
+            load();
+            if (run != 15)
+                break;
+            k += 16;
+            continue;
+        }
+        k += run;
+        if (k > 63)
+            failCoefficientIndex();
+        const int value = receiveExtend(size);
+        load();
+        coefficient(k, value);
+        ++k;
+    }
+    store();
+}
 
 }  // namespace Carvello

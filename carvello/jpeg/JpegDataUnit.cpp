@@ -47,33 +47,9 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
     dcPrediction_ = wrap16(dcPrediction_ + bits.dcDifference(*dc_));
     place(0, static_cast<int16_t>(dcPrediction_));
 
-    const JpegHuffmanTable& ac = *ac_;
-    for (int k = 1; k <= 63;) {
-        int run = 0;
-        int value = 0;
-        if (bits.fastCoefficient(ac, run, value)) {
-            k += run;
-            if (k > 63)
-                throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-            place(kJpegNaturalOrder[static_cast<size_t>(k)], value);
-            ++k;
-            continue;
-        }
-        const int rs = bits.decode(ac);
-        const int r = rs >> 4;
-        const int size = rs & 15;
-        if (size == 0) {
-            if (r != 15)
-                break;
-            k += 16;
-            continue;
-        }
-        k += r;
-        if (k > 63)
-            throw JpegDecoder::JpegBadStream("Coefficient Index out of Range");
-        place(kJpegNaturalOrder[static_cast<size_t>(k)], wrap16(bits.receiveExtend(size)));
-        ++k;
-    }
+    bits.decodeBlockAc(*ac_, [&](int k, int value) {
+        place(kJpegNaturalOrder[static_cast<size_t>(k)], wrap16(value));
+    });
     reached(row);
     transformScratch(row, column, wide != 0, std::span(written).first(writtenCount));
 }
