@@ -30,7 +30,14 @@ uint8_t nextByte(InputByteStream& stream) {
 
 }  // namespace
 
-JpegDecoder::JpegDecoder() : components_(255), pixelLimit_(RasterImage::kMaxPixels) {}
+JpegDecoder::JpegDecoder() : pixelLimit_(RasterImage::kMaxPixels) {
+    componentIndex_.fill(kNoComponent);
+}
+
+void JpegDecoder::clearComponents() {
+    components_.clear();
+    componentIndex_.fill(kNoComponent);
+}
 
 JpegDecoder::~JpegDecoder() = default;
 
@@ -183,10 +190,7 @@ void JpegDecoder::decode(InputByteStream& stream) {
     acSplit_.fill(5);
     frame_ = JpegFrameGeometry{};
     frameComponents_.clear();
-    for (auto& component : components_) {
-        component.inFrame = false;
-        component.release();
-    }
+    clearComponents();
 
     readStartOfFile(stream);
     while (!endSeen_) {
@@ -471,10 +475,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
                 << "\n  Component Count: " << int{count} << '\n';
 
     // A second frame header starts the frame afresh.
-    for (const uint8_t id : frameComponents_) {
-        components_[id].inFrame = false;
-        components_[id].release();
-    }
+    clearComponents();
     frameComponents_.clear();
     frameSeen_ = false;
     frameScans_ = 0;
@@ -497,7 +498,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
         // Identifiers index the 255 component slots 0..254.
         if (id == 255)
             throw BadStream("Component ID 255 not supported");
-        if (components_[id].inFrame)
+        if (inFrame(id))
             throw BadStream("Duplicate Component ID in frame");
         const uint8_t sampling = stream.getByte();
         const int h = sampling >> 4;
@@ -509,7 +510,8 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
         const uint8_t table = stream.getByte();
         if (table > 3)
             throw BadStream("Bad Quantization Table Index");
-        JpegComponent& component = components_[id];
+        componentIndex_[id] = static_cast<uint8_t>(components_.size());
+        JpegComponent& component = components_.emplace_back();
         component.inFrame = true;
         component.h = h;
         component.v = v;
@@ -542,7 +544,7 @@ void JpegDecoder::readFrame(InputByteStream& stream, uint8_t code) {
     // Only the tables of block rows are made here: the rows, and the
     // picture itself, come with the data.
     for (const uint8_t id : frameComponents_)
-        components_[id].configure(frame_);
+        componentOf(id).configure(frame_);
     markUnusedComponents();
     frameSeen_ = true;
 }
@@ -566,8 +568,8 @@ void JpegDecoder::markUnusedComponents() {
     greyModel_ = jpegColourModel(frameComponents_, adobeTransform_);
     // The grey of a YCbCr pixel is its Y.
     if (grey_ != nullptr && greyModel_ == JpegColourModel::yCbCr) {
-        components_[frameComponents_[1]].unused = true;
-        components_[frameComponents_[2]].unused = true;
+        componentOf(frameComponents_[1]).unused = true;
+        componentOf(frameComponents_[2]).unused = true;
     }
 }
 

@@ -176,8 +176,17 @@ private:
     std::array<int, 4> dcLower_{};
     std::array<int, 4> dcUpper_{};
     std::array<int, 4> acSplit_{};
-    // One slot per component identifier 0..254.
+    // The frame's components in frame order, and for each identifier its
+    // place among them (kNoComponent when the frame has none of that
+    // identifier; 255 is never one).
+    static constexpr uint8_t kNoComponent = 0xFF;
     std::vector<JpegComponent> components_;
+    std::array<uint8_t, 256> componentIndex_;
+    bool inFrame(uint8_t id) const { return componentIndex_[id] != kNoComponent; }
+    // The component of an identifier in the frame.
+    JpegComponent& componentOf(uint8_t id) { return components_[componentIndex_[id]]; }
+    const JpegComponent& componentOf(uint8_t id) const { return components_[componentIndex_[id]]; }
+    void clearComponents();
     std::vector<uint8_t> frameComponents_;
     std::vector<uint8_t> scanComponents_;
 

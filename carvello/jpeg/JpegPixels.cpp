@@ -36,8 +36,8 @@ uint32_t JpegDecoder::finishedRows() const {
     if (!complete_) {
         uint64_t reached = 0;
         for (const uint8_t id : frameComponents_)
-            if (!components_[id].unused)
-                reached = std::max(reached, components_[id].reachedPixelRows());
+            if (!componentOf(id).unused)
+                reached = std::max(reached, componentOf(id).reachedPixelRows());
         rows = std::min(rows, reached);
     }
     return outputWidth() == 0 ? 0 : static_cast<uint32_t>(rows);
@@ -141,7 +141,7 @@ void JpegDecoder::startStreaming() {
         throw JpegError(error.what());
     }
     for (const uint8_t id : frameComponents_)
-        components_[id].keepOneMcuRow();
+        componentOf(id).keepOneMcuRow();
     streamedRows_ = 0;
     streaming_ = true;
 }
@@ -162,13 +162,13 @@ void JpegDecoder::streamMcuRow(uint32_t mcuRow) {
         streamedRows_ = end;
     }
     for (const uint8_t id : frameComponents_)
-        components_[id].startMcuRow(mcuRow + 1);
+        componentOf(id).startMcuRow(mcuRow + 1);
 }
 
 void JpegDecoder::buildGrey(GreyRows& image, uint32_t first, uint32_t end) {
     const uint32_t width = image.width();
     if (greyModel_ == JpegColourModel::grey || greyModel_ == JpegColourModel::yCbCr) {
-        JpegComponent& luma = components_[frameComponents_.front()];
+        JpegComponent& luma = componentOf(frameComponents_.front());
         const auto ratio = static_cast<uint32_t>(luma.verticalRatio());
         std::vector<uint8_t> wide;
         if (luma.horizontalRatio() != 1)
@@ -215,7 +215,7 @@ void JpegDecoder::buildRows(uint32_t width, uint32_t first, uint32_t end, RowOut
     };
     std::vector<Source> sources(frameComponents_.size());
     for (size_t i = 0; i < sources.size(); ++i) {
-        sources[i].component = &components_[frameComponents_[i]];
+        sources[i].component = &componentOf(frameComponents_[i]);
         sources[i].row.resize(width);
     }
     const auto rowOf = [&](size_t i, uint32_t y) -> std::span<const uint8_t> {

@@ -33,15 +33,15 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     scanComponents_.clear();
     for (int i = 0; i < count; ++i) {
         const uint8_t id = stream.getByte();
-        if (id == 255 || !components_[id].inFrame)
+        if (!inFrame(id))
             throw BadStream("Component Not Defined");
         const uint8_t tables = stream.getByte();
         const int dc = tables >> 4;
         const int ac = tables & 0x0F;
         if (dc > 3 || ac > 3)
             throw BadStream("Huffman Table Index outside range [0..3]");
-        components_[id].dcTableIndex = dc;
-        components_[id].acTableIndex = ac;
+        componentOf(id).dcTableIndex = dc;
+        componentOf(id).acTableIndex = ac;
         scanComponents_.push_back(id);
         if (verbose())
             trace() << "  Component ID: " << int{id} << "\n  DC Entropy Table: " << dc
@@ -66,7 +66,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
             throw BadStream("Spectral selection outside range [0..63]");
     }
     for (const uint8_t id : scanComponents_) {
-        JpegComponent& component = components_[id];
+        JpegComponent& component = componentOf(id);
         const JpegQuantizationTable& quantization =
             quantizationTables_[static_cast<size_t>(component.quantizationIndex)];
         const JpegHuffmanTable& dc = dcTables_[static_cast<size_t>(component.dcTableIndex)];
@@ -90,7 +90,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         // Coefficients start from the DC scan; AC data for a component
         // without one would describe blocks no data has reached.
         for (const uint8_t id : scanComponents_) {
-            JpegComponent& component = components_[id];
+            JpegComponent& component = componentOf(id);
             if (ss == 0)
                 component.dcStarted = true;
             else if (!component.dcStarted)
@@ -106,7 +106,7 @@ void JpegDecoder::readScan(InputByteStream& stream) {
     // picture, scanned alone) feeds nothing that is kept: its data are
     // passed over.
     const bool needed = std::any_of(scanComponents_.begin(), scanComponents_.end(),
-                                    [&](uint8_t id) { return !components_[id].unused; });
+                                    [&](uint8_t id) { return !componentOf(id).unused; });
     if (!needed) {
         skipEntropyData(stream);
     } else if (arithmetic_) {
@@ -119,8 +119,8 @@ void JpegDecoder::readScan(InputByteStream& stream) {
         // A sequential component whose AC coefficients are not kept passes
         // over them several symbols at a time.
         for (const uint8_t id : scanComponents_)
-            if (!progressive && components_[id].skipsAc())
-                acTables_[static_cast<size_t>(components_[id].acTableIndex)].prepareGroups();
+            if (!progressive && componentOf(id).skipsAc())
+                acTables_[static_cast<size_t>(componentOf(id).acTableIndex)].prepareGroups();
         JpegBitReader bits(stream);
         bits.enter();
         decodeScan(bits, ss, se, ah, al);
@@ -182,7 +182,7 @@ void JpegDecoder::processRestart(Entropy& coder) {
         throw BadStream("Incorrect Restart Marker");
     nextRestart_ = (nextRestart_ + 1) & 7;
     for (const uint8_t id : scanComponents_)
-        components_[id].resetPrediction();
+        componentOf(id).resetPrediction();
     if constexpr (std::is_same_v<Entropy, JpegArithmeticDecoder>)
         resetArithmeticStatistics();
     coder.enter();
@@ -191,7 +191,7 @@ void JpegDecoder::processRestart(Entropy& coder) {
 template <typename Entropy>
 void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
     for (const uint8_t id : scanComponents_)
-        components_[id].resetPrediction();
+        componentOf(id).resetPrediction();
     nextRestart_ = 0;
 
     UnitKind kind = UnitKind::sequential;
@@ -232,7 +232,7 @@ void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
     // AC scans take only their first component.
     const bool acScan = kind == UnitKind::acFirst || kind == UnitKind::acRefinement;
     if (scanComponents_.size() == 1 || acScan) {
-        JpegComponent& c = components_[scanComponents_.front()];
+        JpegComponent& c = componentOf(scanComponents_.front());
         const uint32_t rows = c.blockRows();
         const uint32_t columns = c.blockColumns();
         for (uint32_t row = 0; row < rows; ++row) {
@@ -251,7 +251,7 @@ void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
         for (uint32_t mcuColumn = 0; mcuColumn < frame_.mcuColumns; ++mcuColumn) {
             restartDue();
             for (const uint8_t id : scanComponents_) {
-                JpegComponent& c = components_[id];
+                JpegComponent& c = componentOf(id);
                 const auto v = static_cast<uint32_t>(c.v);
                 const auto h = static_cast<uint32_t>(c.h);
                 for (uint32_t y = 0; y < v; ++y)
@@ -267,7 +267,7 @@ void JpegDecoder::decodeScan(Entropy& coder, int ss, int se, int ah, int al) {
 
 void JpegDecoder::releaseStores() {
     for (const uint8_t id : frameComponents_)
-        components_[id].release();
+        componentOf(id).release();
 }
 
 }  // namespace Carvello
