@@ -87,6 +87,11 @@ compare "JPEG 4000x3000 (12 MP, 4:2:0) -> grey BMP" \
   "djpeg -grayscale -bmp" "djpeg -grayscale -bmp photo.jpg > djpeg-grey.bmp" \
   "djpeg -bmp" "djpeg -bmp photo.jpg > djpeg.bmp"
 
+# The same into a new file each time (see the colour rows below).
+compare "JPEG 4000x3000 (12 MP, 4:2:0) -> grey BMP, a new file each time" \
+  "rm -f ours-grey-new.bmp; '$recode' photo.jpg ours-grey-new.bmp bmp" \
+  "djpeg -grayscale -bmp" "rm -f djpeg-grey-new.bmp; djpeg -grayscale -bmp photo.jpg > djpeg-grey-new.bmp"
+
 # The colour path, for where a colour picture is really needed.
 compare "JPEG 4000x3000 (12 MP, 4:2:0) -> colour BMP" \
   "'$recode' photo.jpg ours-colour.bmp colour-bmp" \
