@@ -172,9 +172,8 @@ template <typename T>
     columnsToSamples<int32_t>(work, out, stride, k);
 }
 
-// The 32-bit passes, the common ones, compiled for the baseline processor
-// and for AVX2 (the helpers above are inlined into each, so each is
-// compiled for its own processor).
+// The 32-bit passes, the common ones, for the baseline processor (the
+// helpers above are inlined into each).
 void columnsToSamples32Baseline(const int32_t* work, uint8_t* out, size_t stride,
                                 const Constants& k) {
     columnsToSamples<int32_t>(work, out, stride, k);
