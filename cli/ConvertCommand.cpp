@@ -7,6 +7,7 @@
 #include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchRun.h"
+#include "batch/core/ThreadTeam.h"
 #include "bitmap/FileIO.h"
 #include "cli/BatchProgressLine.h"
 #include "cli/CliSession.h"
@@ -212,6 +213,13 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!request)
         return kExitUsage;
 
+    // The threads of a parallel run start now, while the run is set up:
+    // a thread may wait a while for an idle processor to wake.
+    const size_t threads = std::min(static_cast<size_t>(request->jobs), request->inputs.size());
+    std::optional<batch::ThreadTeam> team;
+    if (threads >= 2)
+        team.emplace(threads - 1);
+
     batch::BatchSettings settings;
     batch::BatchRunOptions options;
     options.convertAfterResize = true;
@@ -307,7 +315,6 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // Further threads each get two documents of their own, so that a thread
     // prepares its next picture while the last one is saved; one picture
     // needs no more than the session's.
-    const size_t threads = std::min(static_cast<size_t>(request->jobs), request->inputs.size());
     const size_t documentsPerThread = request->inputs.size() > threads ? 2 : 1;
     // Threads that download nothing work in the session's folder: a
     // download keeps the name it came with, so threads that download each
@@ -324,6 +331,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     workers.setCArrayOptions(cArray);
     options.workers = workers.workers();
     options.threads = threads;
+    options.team = team ? &*team : nullptr;
     std::string fileList;
     for (const auto& input : request->inputs)
         fileList += batch::listedUrl(input) + "\n";

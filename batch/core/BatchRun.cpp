@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <exception>
 #include <mutex>
-#include <thread>
 
 #include "app/core/PathText.h"
 #include "app/core/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/Texts.h"
+#include "batch/core/ThreadTeam.h"
 #include "batch/core/UniqueFileName.h"
 
 namespace batch {
@@ -280,27 +280,26 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
         }
     };
 
-    // The run's own thread is one of the workers: it is warm already, and
-    // one thread fewer is started.
-    std::vector<std::thread> pool;
-    try {
-        for (size_t t = 1; t < threads; ++t)
-            pool.emplace_back(work);
-        work();
-    } catch (...) {
-        // The other threads are told to stop and waited for before the
-        // entries they use go away.
-        {
-            const std::lock_guard lock(mutex);
-            ending = true;
+    // The run's own thread is one of the workers: it is warm already. The
+    // team is the caller's when it started one ahead of the run.
+    std::optional<ThreadTeam> ownTeam;
+    ThreadTeam* team = options_->team;
+    if (team == nullptr)
+        team = &ownTeam.emplace(threads - 1);
+    // A thread that fails tells the others to stop before the entries they
+    // use go away.
+    team->runOnAll([&] {
+        try {
+            work();
+        } catch (...) {
+            {
+                const std::lock_guard lock(mutex);
+                ending = true;
+            }
+            savedOne.notify_all();
+            throw;
         }
-        savedOne.notify_all();
-        for (auto& thread : pool)
-            thread.join();
-        throw;
-    }
-    for (auto& thread : pool)
-        thread.join();
+    });
     if (failure)
         std::rethrow_exception(failure);
 }

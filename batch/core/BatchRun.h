@@ -17,6 +17,8 @@
 // progress sink and its failures to the user.
 namespace batch {
 
+class ThreadTeam;
+
 // Where the run shows how far it got. Before the total is known, remaining
 // is negative.
 class BatchProgress {
@@ -74,6 +76,9 @@ struct BatchRunOptions {
     // document. With two documents per thread a thread prepares its next
     // picture while the last one waits for its turn to be saved.
     size_t threads = 0;
+    // Threads the caller started ahead of the run: they work instead of
+    // `threads` (see ThreadTeam).
+    ThreadTeam* team = nullptr;
 };
 
 struct BatchSummary {
