@@ -211,15 +211,20 @@ TEST_F(BatchRunTest, StopOnErrorShowsEachFailure) {
 }
 
 // Worker documents for a run on threads, each with its own settings and
-// codec in the fixture's folder.
+// codec in the fixture's folder; as the command-line tool's, their exchange
+// files are kept apart by a tag and none keeps an undo picture, so that no
+// two threads share a file.
 struct WorkerDocuments {
     explicit WorkerDocuments(size_t count, const std::string& folder) : parts(count) {
-        for (Part& part : parts) {
+        for (size_t i = 0; i < count; ++i) {
+            Part& part = parts[i];
             part.settings.tempFolder = folder + "/";
             part.settings.saveFolder = folder;
             part.settings.workingFolder = folder;
             part.settings.CreateCodec();
+            part.settings.codec()->setUndoFile("");
             part.document = std::make_unique<app::CMFCTest2Doc>(part.settings, part.ui, host);
+            part.document->setExchangeTag("-" + std::to_string(i + 1));
         }
     }
     std::vector<batch::BatchWorker> workers() {
