@@ -20,6 +20,16 @@ bool otherProcessors(const cpu_set_t& allowed, cpu_set_t& others) {
     return CPU_COUNT(&others) > 0;
 }
 
+// Runs the job; what it threw, or null.
+std::exception_ptr runCatching(const std::function<void()>& job) {
+    try {
+        job();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 ThreadTeam::ThreadTeam(size_t extraThreads) {
@@ -90,12 +100,7 @@ void ThreadTeam::serve() {
         seen = generation_;
         const std::function<void()>& job = *job_;
         lock.unlock();
-        std::exception_ptr failure;
-        try {
-            job();
-        } catch (...) {
-            failure = std::current_exception();
-        }
+        const std::exception_ptr failure = runCatching(job);
         lock.lock();
         if (failure && !failure_)
             failure_ = failure;
@@ -113,12 +118,7 @@ void ThreadTeam::runOnAll(const std::function<void()>& job) {
         generation_.fetch_add(1, std::memory_order_release);
     }
     changed_.notify_all();
-    std::exception_ptr failure;
-    try {
-        job();
-    } catch (...) {
-        failure = std::current_exception();
-    }
+    std::exception_ptr failure = runCatching(job);
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return running_ == 0; });
     job_ = nullptr;

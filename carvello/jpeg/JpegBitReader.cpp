@@ -50,24 +50,13 @@ void JpegBitReader::fill() {
             padBits_ += 8;
             continue;
         }
+        // Whole words without 0xFF go in at once.
+        if (refillQuickly(accumulator_, bits_))
+            continue;
         const auto buffer = stream_.buffered();
         const uint8_t* p = buffer.data();
         const size_t size = buffer.size();
         size_t i = 0;
-        // Whole words without 0xFF go in at once.
-        while (bits_ <= 56 && i + 8 <= size) {
-            uint64_t word;
-            std::memcpy(&word, p + i, 8);
-            if (hasByteFF(word))
-                break;
-            if constexpr (std::endian::native == std::endian::little)
-                word = __builtin_bswap64(word);
-            const int count = (64 - bits_) >> 3;
-            accumulator_ |= (word >> (64 - 8 * count)) << (64 - bits_ - 8 * count);
-            bits_ += 8 * count;
-            stuffedFlags_ <<= count;
-            i += static_cast<size_t>(count);
-        }
         while (bits_ <= 56 && i < size) {
             const uint8_t byte = p[i];
             if (byte != 0xFF) {
@@ -125,69 +114,44 @@ int JpegBitReader::dcDifference(const JpegHuffmanTable& table) {
 
 int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const JpegHuffmanTable& ac) {
     using T = JpegHuffmanTable;
-    // The reader's state is worked on in locals, so that it stays in
-    // registers, and put back before anything else reads it.
-    uint64_t accumulator = accumulator_;
-    int bits = bits_;
-    int padBits = padBits_;  // changed only by fill()
-    const auto store = [&] {
-        accumulator_ = accumulator;
-        bits_ = bits;
-    };
-    const auto load = [&] {
-        accumulator = accumulator_;
-        bits = bits_;
-        padBits = padBits_;
-    };
+    Registers r(*this);
     // The DC difference, when its code is in the lookahead table and its
     // bits are at hand; else the long way, from the same position.
-    if (bits < 32 && !refillQuickly(accumulator, bits)) {
-        store();
-        fill();
-        load();
-    }
+    r.ensure(32);
     int difference = 0;
-    const uint16_t dcEntry =
-        dc.lookahead(static_cast<uint32_t>(accumulator >> (64 - T::kLookaheadBits)));
+    const uint16_t dcEntry = dc.lookahead(r.peek(T::kLookaheadBits));
     const int dcLength = dcEntry >> 8;
     const int dcSize = dcEntry & 0xFF;
-    if (dcEntry != 0 && dcSize <= 16 && dcLength + dcSize <= bits - padBits) {
-        accumulator <<= dcLength;
+    if (dcEntry != 0 && dcSize <= 16 && dcLength + dcSize <= r.realBits()) {
+        r.use(dcLength);
         if (dcSize > 0) {
-            const int value = static_cast<int>(accumulator >> (64 - dcSize));
-            difference = value < (1 << (dcSize - 1)) ? value - (1 << dcSize) + 1 : value;
-            accumulator <<= dcSize;
+            difference = extend(static_cast<int>(r.peek(dcSize)), dcSize);
+            r.use(dcSize);
         }
-        bits -= dcLength + dcSize;
     } else {
-        store();
+        r.putBack();
         difference = dcDifference(dc);
-        load();
+        r.take();
     }
     const JpegHuffmanTable::Groups& groups = ac.groups();
     // k is the zigzag index of the next coefficient. A group of symbols
     // is taken whole only when it leaves k inside the block, where every
     // check on the way passes; otherwise the symbols go one at a time.
     for (int k = 1; k <= 63;) {
-        if (bits < 16 && !refillQuickly(accumulator, bits)) {
-            store();
-            fill();
-            load();
-        }
-        const uint16_t group = groups[accumulator >> (64 - T::kGroupBits)];
+        r.ensure(16);
+        const uint16_t group = groups[r.peek(T::kGroupBits)];
         const int used = group & T::kGroupUsedMask;
         const int step = (group >> T::kGroupStepShift) & T::kGroupStepMask;
-        if (group != 0 && used <= bits - padBits && k + step <= 63) {
-            accumulator <<= used;
-            bits -= used;
+        if (group != 0 && used <= r.realBits() && k + step <= 63) {
+            r.use(used);
             if ((group & T::kGroupEnd) != 0)
                 break;
             k += step;
             continue;
         }
-        store();
+        r.putBack();
         if (const uint16_t entry = skipSymbol(ac); entry != 0) {
-            load();
+            r.take();
             if ((entry & T::kSkipEnd) != 0)
                 break;
             k += (entry >> T::kSkipStepShift) & T::kSkipStepMask;
@@ -200,7 +164,7 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
         const int rs = decode(ac);
         const int size = rs & 15;
         if (size == 0) {
-            load();
+            r.take();
             if (rs >> 4 != 15)
                 break;
             k += 16;
@@ -210,9 +174,9 @@ int JpegBitReader::dcDifferenceSkippingAc(const JpegHuffmanTable& dc, const Jpeg
         if (k > 64)
             failCoefficientIndex();
         (void)getBits(size);
-        load();
+        r.take();
     }
-    store();
+    r.putBack();
     return difference;
 }
 

@@ -51,8 +51,7 @@ public:
     int receiveExtend(int s) {
         if (s == 0)
             return 0;
-        const int v = getBits(s);
-        return v < (1 << (s - 1)) ? v - (1 << s) + 1 : v;
+        return extend(getBits(s), s);
     }
     // The skip entry (see JpegHuffmanTable::skipEntry) of the next AC
     // symbol, its bits used; 0, with nothing used, when the symbol must be
@@ -101,6 +100,49 @@ public:
 
 private:
     enum class Stop { none, marker, end };
+
+    // s bits v (1 to 16) sign-extended as in T.81 (EXTEND).
+    static int extend(int v, int s) { return v < (1 << (s - 1)) ? v - (1 << s) + 1 : v; }
+
+    // The reader's state copied into locals for a loop over many symbols,
+    // so that it stays in registers: put back before anything else reads
+    // the reader, taken again after.
+    struct Registers {
+        explicit Registers(JpegBitReader& owner) : reader(owner) { take(); }
+        void take() {
+            accumulator = reader.accumulator_;
+            bits = reader.bits_;
+            padBits = reader.padBits_;
+        }
+        void putBack() const {
+            reader.accumulator_ = accumulator;
+            reader.bits_ = bits;
+        }
+        // At least `wanted` bits (at most 32) unless a marker or the end
+        // comes first, as the reader's own reads make sure of.
+        void ensure(int wanted) {
+            if (bits < wanted && !reader.refillQuickly(accumulator, bits)) {
+                putBack();
+                reader.fill();
+                take();
+            }
+        }
+        // Bits before the padding after a stop.
+        int realBits() const { return bits - padBits; }
+        // The next `count` bits, most significant first, at the top.
+        uint32_t peek(int count) const {
+            return static_cast<uint32_t>(accumulator >> (64 - count));
+        }
+        void use(int count) {
+            accumulator <<= count;
+            bits -= count;
+        }
+
+        JpegBitReader& reader;
+        uint64_t accumulator = 0;
+        int bits = 0;
+        int padBits = 0;  // changed only by fill()
+    };
 
     int realBits() const { return bits_ - padBits_; }
     // Tops up `accumulator` (holding `bits` bits, at most 56) with the next
@@ -153,48 +195,29 @@ private:
 
 template <typename Coefficient>
 void JpegBitReader::decodeBlockAc(const JpegHuffmanTable& table, Coefficient&& coefficient) {
-    // The reader's state is worked on in locals, so that it stays in
-    // registers, and put back before anything else reads it.
-    uint64_t accumulator = accumulator_;
-    int bits = bits_;
-    int padBits = padBits_;  // changed only by fill()
-    const auto store = [&] {
-        accumulator_ = accumulator;
-        bits_ = bits;
-    };
-    const auto load = [&] {
-        accumulator = accumulator_;
-        bits = bits_;
-        padBits = padBits_;
-    };
+    Registers r(*this);
     for (int k = 1; k <= 63;) {
-        if (bits < 32 && !refillQuickly(accumulator, bits)) {
-            store();
-            fill();
-            load();
-        }
+        r.ensure(32);
         // Most coefficients come whole, code and extra bits, from the table.
-        const int32_t fast = table.fastCoefficient(
-            static_cast<uint32_t>(accumulator >> (64 - JpegHuffmanTable::kLookaheadBits)));
+        const int32_t fast = table.fastCoefficient(r.peek(JpegHuffmanTable::kLookaheadBits));
         const int used = fast & 0xFF;
-        if (fast != 0 && used <= bits - padBits) {
-            accumulator <<= used;
-            bits -= used;
+        if (fast != 0 && used <= r.realBits()) {
+            r.use(used);
             k += (fast >> 8) & 0x0F;
             if (k > 63) {
-                store();
+                r.putBack();
                 failCoefficientIndex();
             }
             coefficient(k, fast >> 16);
             ++k;
             continue;
         }
-        store();
+        r.putBack();
         const int rs = decode(table);
         const int run = rs >> 4;
         const int size = rs & 15;
         if (size == 0) {
-            load();
+            r.take();
             if (run != 15)
                 break;
             k += 16;
@@ -204,11 +227,11 @@ void JpegBitReader::decodeBlockAc(const JpegHuffmanTable& table, Coefficient&& c
         if (k > 63)
             failCoefficientIndex();
         const int value = receiveExtend(size);
-        load();
+        r.take();
         coefficient(k, value);
         ++k;
     }
-    store();
+    r.putBack();
 }
 
 }  // namespace Carvello
