@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
@@ -57,6 +58,10 @@ CliSession::~CliSession() {
     if (!ownsFolder_)
         return;
     bitmap::unregisterScratchFolder(privateFolder_);
+    // Most runs leave the folder empty, and one rmdir removes it; walking
+    // it costs several calls into the system for nothing.
+    if (::rmdir(privateFolder_.c_str()) == 0)
+        return;
     std::error_code ignored;
     std::filesystem::remove_all(privateFolder_, ignored);
 }

@@ -218,7 +218,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const size_t threads = std::min(static_cast<size_t>(request->jobs), request->inputs.size());
     std::optional<batch::ThreadTeam> team;
     if (threads >= 2)
-        team.emplace(threads - 1);
+        team.emplace(threads - 1, batch::ThreadTeam::Jobs::one);
 
     batch::BatchSettings settings;
     batch::BatchRunOptions options;

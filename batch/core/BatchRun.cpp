@@ -285,7 +285,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
     std::optional<ThreadTeam> ownTeam;
     ThreadTeam* team = options_->team;
     if (team == nullptr)
-        team = &ownTeam.emplace(threads - 1);
+        team = &ownTeam.emplace(threads - 1, ThreadTeam::Jobs::one);
     // A thread that fails tells the others to stop before the entries they
     // use go away.
     team->runOnAll([&] {

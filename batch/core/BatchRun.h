@@ -77,7 +77,7 @@ struct BatchRunOptions {
     // picture while the last one waits for its turn to be saved.
     size_t threads = 0;
     // Threads the caller started ahead of the run: they work instead of
-    // `threads` (see ThreadTeam).
+    // `threads` (see ThreadTeam). The run gives them one job.
     ThreadTeam* team = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <sched.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <system_error>
 
 namespace batch {
@@ -32,7 +33,7 @@ std::exception_ptr runCatching(const std::function<void()>& job) {
 
 }  // namespace
 
-ThreadTeam::ThreadTeam(size_t extraThreads) {
+ThreadTeam::ThreadTeam(size_t extraThreads, Jobs jobs) : jobs_(jobs) {
     // A new thread tends to wait on its creator's processor until the
     // system next balances its load, which can be milliseconds later. So
     // each thread is moved off it at once (leaving that processor out of
@@ -106,12 +107,16 @@ void ThreadTeam::serve() {
             failure_ = failure;
         if (--running_ == 0)
             changed_.notify_all();
+        if (jobs_ == Jobs::one)
+            return;
     }
 }
 
 void ThreadTeam::runOnAll(const std::function<void()>& job) {
     {
         const std::lock_guard lock(mutex_);
+        if (jobs_ == Jobs::one && generation_ > 0)
+            throw std::logic_error("A team for one job was given a second");
         job_ = &job;
         running_ = threads_.size();
         failure_ = nullptr;

@@ -19,9 +19,13 @@ namespace batch {
 // machines), far longer than the work it was woken for.
 class ThreadTeam {
 public:
+    // How many jobs the team is given. A team for one job lets its threads
+    // end as soon as each has done its part, while the caller goes on.
+    enum class Jobs { one, many };
+
     // Starts `extraThreads` threads beside the caller's; fewer when the
     // system gives no more.
-    explicit ThreadTeam(size_t extraThreads);
+    explicit ThreadTeam(size_t extraThreads, Jobs jobs = Jobs::many);
     ~ThreadTeam();
     ThreadTeam(const ThreadTeam&) = delete;
     ThreadTeam& operator=(const ThreadTeam&) = delete;
@@ -31,7 +35,8 @@ public:
 
     // Runs job on every thread of the team and on the calling thread, and
     // returns once all have finished it. The first exception a job threw
-    // is thrown here, after all have finished.
+    // is thrown here, after all have finished. A team for one job refuses
+    // a second (std::logic_error).
     void runOnAll(const std::function<void()>& job);
 
 private:
@@ -39,6 +44,7 @@ private:
     // Returns once a job after `seen` was given or the team ends.
     void awaitJob(unsigned seen);
 
+    const Jobs jobs_;
     std::mutex mutex_;
     std::condition_variable changed_;
     const std::function<void()>* job_ = nullptr;  // guarded by mutex_

@@ -72,8 +72,17 @@ const uint8_t* BufferedByteStream::fillBuffer() {
         setBuffer(rest.data(), rest.data() + rest.size());
         return rest.data();
     }
+    const size_t got = std::fread(buffer_.get(), 1, kBufferSize, file_.get());
+    if (got == 0) {
+        // At the end the last block is kept: a decoder that looked ahead to
+        // the end and seeks back into it (a small file is one block) finds
+        // its bytes without reading the file again.
+        const uint8_t* end = buffer_.get() + bufferLength_;
+        setBuffer(end, end);
+        return end;
+    }
     bufferStart_ += bufferLength_;
-    bufferLength_ = std::fread(buffer_.get(), 1, kBufferSize, file_.get());
+    bufferLength_ = got;
     setBuffer(buffer_.get(), buffer_.get() + bufferLength_);
     return buffer_.get();
 }

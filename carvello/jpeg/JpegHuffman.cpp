@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iomanip>
+#include <memory>
 #include <ostream>
 
 namespace Carvello {
@@ -51,9 +52,15 @@ private:
     size_t next_ = 0;
 };
 
+// Made on the thread's first use: a thread's initial thread-local storage is
+// copied in whole when the thread starts, so the tables (18 KB) would be
+// copied into every thread, the program's first one included, whether it
+// decodes a JPEG or not.
 RecentTables& recentTables() {
-    static thread_local RecentTables tables;
-    return tables;
+    static thread_local std::unique_ptr<RecentTables> tables;
+    if (!tables)
+        tables = std::make_unique<RecentTables>();
+    return *tables;
 }
 
 }  // namespace

@@ -49,4 +49,15 @@ TEST(ThreadTeam, AFailureComesBackAfterAllHaveFinished) {
     EXPECT_EQ(runs.load(), 2);
 }
 
+// A team for one job runs it on every thread, and its threads are gone
+// once it is done, so a second job is refused instead of waiting forever.
+TEST(ThreadTeam, AOneJobTeamRefusesASecond) {
+    batch::ThreadTeam team(2, batch::ThreadTeam::Jobs::one);
+    std::atomic<int> runs{0};
+    team.runOnAll([&] { ++runs; });
+    EXPECT_EQ(runs.load(), 3);
+    EXPECT_THROW(team.runOnAll([&] { ++runs; }), std::logic_error);
+    EXPECT_EQ(runs.load(), 3);
+}
+
 }  // namespace

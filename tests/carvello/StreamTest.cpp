@@ -54,6 +54,13 @@ void checkStream(InputByteStream& stream, const std::vector<uint8_t>& bytes) {
     EXPECT_THROW(stream.getByte(), InputByteStream::StreamError);
     EXPECT_EQ(stream.read(rest), 0u);
     EXPECT_EQ(stream.bitPosition(), -1);
+
+    // Back from the end, as a decoder that looked ahead does.
+    EXPECT_EQ(stream.tell(), bytes.size());
+    stream.seek(mark);
+    EXPECT_EQ(stream.getByte(), next);
+    EXPECT_EQ(stream.read(rest), bytes.size() - mark - 1);
+    EXPECT_TRUE(stream.endReached());
 }
 
 // The text of the library error an action throws.
