@@ -65,6 +65,13 @@ FileContents readWholeFile(const std::string& path, uint64_t maxBytes) {
 }
 
 std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size_t maxBytes) {
+    auto prefix = readFilePrefixAndSize(path, maxBytes);
+    if (!prefix)
+        return std::nullopt;
+    return std::move(prefix->bytes);
+}
+
+std::optional<FilePrefix> readFilePrefixAndSize(const std::string& path, size_t maxBytes) {
     if (path.empty())
         return std::nullopt;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -87,7 +94,7 @@ std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size
         done += static_cast<size_t>(n);
     }
     bytes.resize(done);
-    return bytes;
+    return FilePrefix{std::move(bytes), static_cast<uint64_t>(st.st_size)};
 }
 
 WriteStatus writeFileAtomically(const std::string& path,

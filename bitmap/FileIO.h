@@ -28,6 +28,13 @@ FileContents readWholeFile(const std::string& path, uint64_t maxBytes = kMaxInpu
 // Reads at most maxBytes from the start of a file.
 std::optional<std::vector<uint8_t>> readFilePrefix(const std::string& path, size_t maxBytes);
 
+// The same with the size of the whole file, taken from the file read.
+struct FilePrefix {
+    std::vector<uint8_t> bytes;
+    uint64_t fileSize = 0;
+};
+std::optional<FilePrefix> readFilePrefixAndSize(const std::string& path, size_t maxBytes);
+
 enum class WriteStatus { ok, cannotOpen, writeError };
 
 // Writes the pieces one after another into a temporary file beside the

@@ -173,6 +173,9 @@ private:
     int reportTooLarge(std::string_view operation, int64_t width, int64_t height,
                        CodecError code = CodecError::pictureTooLarge);
     bool withinLimits(const PictureSize& size) const;
+    // ReadImageHeader on a file that is open to read already (a regular
+    // file or a spooled copy).
+    int readHeaderOf(const std::string& path);
     // Code 0: the format is known but this program cannot write it.
     int reportSavingNotSupported(std::string_view format);
     void replacePicture(std::optional<bitmap::Dib> dib);

@@ -46,7 +46,7 @@ int CCodec::LoadImageFile(const std::string& name) {
         return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
                                                       std::string(text::kCannotOpenForReading));
     const std::string& path = input->path();
-    if (!ReadImageHeader(path))
+    if (!readHeaderOf(path))
         return 0;
     // The name's extension decides what the content does not.
     const PictureFormat* format =
@@ -71,7 +71,14 @@ int CCodec::LoadImageFile(const std::string& name) {
 
 int CCodec::ReadImageHeader(const std::string& name) {
     const auto input = SpooledInput::open(name);
-    const auto found = input ? sniffFile(input->path()) : std::nullopt;
+    if (!input)
+        return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
+                                                      std::string(text::kCannotOpenForReading));
+    return readHeaderOf(input->path());
+}
+
+int CCodec::readHeaderOf(const std::string& path) {
+    const auto found = sniffFile(path);
     if (!found) {
         return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
                                                       std::string(text::kCannotOpenForReading));

@@ -82,7 +82,12 @@ std::optional<PictureSize> jpegSize(const std::string& path) {
             const auto byte = [&](int i) { return static_cast<uint8_t>(field[i]); };
             return PictureSize{(byte(3) << 8) | byte(4), (byte(1) << 8) | byte(2)};
         }
-        if (!in.seekg(length - 2, std::ios::cur))
+        // A segment that ends inside the bytes read already is passed over
+        // in them: seeking would drop them and read the file again.
+        const std::streamsize rest = length - 2;
+        if (rest <= in.rdbuf()->in_avail())
+            in.ignore(rest);
+        else if (!in.seekg(rest, std::ios::cur))
             return std::nullopt;
     }
 }

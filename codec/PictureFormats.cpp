@@ -1,7 +1,5 @@
 #include "codec/PictureFormats.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -183,15 +181,13 @@ Sniffed sniffPicture(std::span<const uint8_t> head, uint64_t fileLength) {
 }
 
 std::optional<Sniffed> sniffFile(const std::string& path) {
-    const auto head = bitmap::readFilePrefix(path, kSniffBytes);
-    struct stat st {};
-    if (!head || ::stat(path.c_str(), &st) != 0)
+    auto head = bitmap::readFilePrefixAndSize(path, kSniffBytes);
+    if (!head)
         return std::nullopt;
-    // The probe is read into a zeroed buffer of full size, so fixed-offset
-    // fields past the end of a short file read as 0.
-    std::vector<uint8_t> buffer(kSniffBytes, 0);
-    std::copy(head->begin(), head->end(), buffer.begin());
-    return sniffPicture(buffer, static_cast<uint64_t>(st.st_size));
+    // The probe is zero-filled to full size, so fixed-offset fields past
+    // the end of a short file read as 0.
+    head->bytes.resize(kSniffBytes, 0);
+    return sniffPicture(head->bytes, head->fileSize);
 }
 
 std::vector<FileFilter> openDialogFilters(std::string_view allFormats) {

@@ -35,12 +35,12 @@ PictureName classifyPictureName(std::string_view name) {
         const char* home = std::getenv("HOME");
         return local(std::string(home ? home : "") + std::string(name.substr(1)));
     }
+    // A name that cannot be a URL is local whether it exists or not, and
+    // needs no look at the file system.
     const std::string text(name);
-    if (bitmap::pathExists(text))
+    if (!looksLikeUrl(name) || bitmap::pathExists(text))
         return local(text);
-    if (looksLikeUrl(name))
-        return {PictureName::Kind::url, text};
-    return local(text);
+    return {PictureName::Kind::url, text};
 }
 
 }  // namespace codec

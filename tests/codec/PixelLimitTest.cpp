@@ -63,16 +63,24 @@ Bytes pngHeader(uint32_t w, uint32_t h) {
     b.resize(69, 0);
     return b;
 }
-Bytes jpegHeader(uint32_t w, uint32_t h) {
-    // An Exif-like segment first: the frame header is found by walking.
-    Bytes b{0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x10};
-    b.resize(b.size() + 14, 0);
+// An Exif-like segment of `segment` bytes first: the frame header is found
+// by walking over it, within the bytes read so far or past them.
+Bytes jpegHeaderAfter(uint16_t segment, uint32_t w, uint32_t h) {
+    Bytes b{0xFF, 0xD8, 0xFF, 0xE1};
+    putBe(b, segment, 2);
+    b.resize(b.size() + segment - 2, 0);
     b.insert(b.end(), {0xFF, 0xC0, 0x00, 0x11, 0x08});
     putBe(b, h, 2);
     putBe(b, w, 2);
     b.insert(b.end(), {3, 1, 0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
-    b.resize(364, 0);
+    b.resize(b.size() + 340, 0);
     return b;
+}
+Bytes jpegHeader(uint32_t w, uint32_t h) {
+    return jpegHeaderAfter(16, w, h);
+}
+Bytes jpegHeaderAfterLongSegment(uint32_t w, uint32_t h) {
+    return jpegHeaderAfter(40000, w, h);
 }
 Bytes wbmpHeader(uint32_t w, uint32_t h) {
     Bytes b{0, 0};
@@ -93,6 +101,7 @@ const Hostile kHostile[] = {{"h.bmp", bmpHeader},
                             {"h.gif", gifHeader},
                             {"h.png", pngHeader},
                             {"h.jpg", jpegHeader},
+                            {"long.jpg", jpegHeaderAfterLongSegment},
                             {"h.wbmp", wbmpHeader}};
 
 void write(const std::string& path, const Bytes& bytes) {
