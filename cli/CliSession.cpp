@@ -10,16 +10,25 @@
 #include "cli/ProgressLine.h"
 
 namespace cli {
+namespace {
 
-CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global)
+// A folder no file can be made in (a path below a device file fails with
+// ENOTDIR): where the files go when the private folder cannot be made, so
+// that they fail instead of landing in the shared temporary folder.
+constexpr const char* kNoFolder = "/dev/null";
+
+}  // namespace
+
+CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
+                       FolderMade made)
     : ui_(out, err), document_(settings_, ui_, host_), download_(err, stderrIsTerminal()) {
     settings_.ReadSettings();
-    std::string pattern = settings_.tempFolder + "glyphon-cli-XXXXXX";
-    if (::mkdtemp(pattern.data())) {
-        privateFolder_ = pattern;
-        ownsFolder_ = true;
-        // An interrupted run removes the folder too.
-        bitmap::registerScratchFolder(privateFolder_);
+    temporaryRoot_ = settings_.tempFolder;
+    if (made == FolderMade::atStart) {
+        ready_ = makeFolder();
+    } else {
+        ready_ = true;
+        settings_.folderMadeWhenNeeded = [this] { return folderForFiles(); };
     }
     start(global);
 }
@@ -27,19 +36,50 @@ CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions
 CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
                        CliSession& run, const std::string& exchangeTag)
     : privateFolder_(run.privateFolder()),
+      ready_(run.ready()),
       ui_(out, err),
       document_(settings_, ui_, host_),
       download_(err, stderrIsTerminal()) {
     settings_.copyValuesFrom(run.settings());
+    if (run.settings().folderMadeWhenNeeded)
+        settings_.folderMadeWhenNeeded = [&run] { return run.folderForFiles(); };
     document_.setExchangeTag(exchangeTag);
     start(global);
+}
+
+std::string CliSession::privateFolder() const {
+    const std::lock_guard hold(folderLock_);
+    return privateFolder_;
+}
+
+bool CliSession::makeFolder() {
+    std::string pattern = temporaryRoot_ + "glyphon-cli-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return false;
+    privateFolder_ = pattern;
+    ownsFolder_ = true;
+    // An interrupted run removes the folder too.
+    bitmap::registerScratchFolder(privateFolder_);
+    return true;
+}
+
+std::string CliSession::folderForFiles() {
+    const std::lock_guard hold(folderLock_);
+    if (!folderTried_) {
+        folderTried_ = true;
+        makeFolder();
+    }
+    return privateFolder_.empty() ? kNoFolder : privateFolder_;
 }
 
 void CliSession::start(const GlobalOptions& global) {
     // Nobody else looks into the private folder: the reload cycle's exchange
     // file is handed over in memory.
     document_.setExchangeInMemory(true);
-    const std::string folder = privateFolder_.empty() ? settings_.tempFolder : privateFolder_ + "/";
+    // Until a folder made when needed is there, the folders lead nowhere.
+    const std::string folder = settings_.folderMadeWhenNeeded ? std::string(kNoFolder) + "/"
+                               : privateFolder_.empty()       ? settings_.tempFolder
+                                                              : privateFolder_ + "/";
     settings_.tempFolder = folder;
     settings_.workingFolder = folder;
     settings_.saveFolder = folder;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <mutex>
 #include <string>
 
 #include "app/core/AppSettings.h"
@@ -18,7 +19,13 @@ namespace cli {
 // folder is removed with the session.
 class CliSession {
 public:
-    CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global = {});
+    // When the private folder is made: at once, or when a file is first put
+    // into it (a conversion of local files puts none there, and on some
+    // file systems making and removing a folder costs a millisecond).
+    enum class FolderMade { atStart, whenNeeded };
+
+    CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global = {},
+               FolderMade made = FolderMade::atStart);
     // A session working in the run's session's private folder (the folder
     // stays that session's) with the settings it read, its exchange files
     // marked with the tag so that they never meet the other session's. For
@@ -30,21 +37,30 @@ public:
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
-    // False when the private folder could not be made.
-    bool ready() const { return !privateFolder_.empty(); }
-    // The private folder, with no trailing "/".
-    const std::string& privateFolder() const { return privateFolder_; }
+    // False when the private folder could not be made at the start.
+    bool ready() const { return ready_; }
+    // The private folder, with no trailing "/"; empty while it is not made.
+    std::string privateFolder() const;
     app::AppSettings& settings() { return settings_; }
     app::CMFCTest2Doc& document() { return document_; }
     TerminalUi& ui() { return ui_; }
     codec::CodecOwner& codec() { return *settings_.codec(); }
 
 private:
+    // Makes the private folder; false when it cannot be made.
+    bool makeFolder();
+    // The private folder, made on the first call; when it cannot be made, a
+    // folder no file can be made in.
+    std::string folderForFiles();
     // Sets everything up around the private folder (empty: none).
     void start(const GlobalOptions& global);
 
+    mutable std::mutex folderLock_;  // guards the folder for threads' sessions
+    std::string temporaryRoot_;      // the system's temporary folder, ending in "/"
     std::string privateFolder_;
     bool ownsFolder_ = false;
+    bool folderTried_ = false;
+    bool ready_ = false;
     app::AppSettings settings_;
     TerminalUi ui_;
     app::DocumentHost host_;

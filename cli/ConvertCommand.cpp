@@ -301,7 +301,17 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (request->wmlFolder && !createFolders(*request->wmlFolder, err))
         return kExitFailed;
 
-    CliSession session(out, err, global);
+    // Threads that download nothing work in the session's folder: a
+    // download keeps the name it came with, so threads that download each
+    // need a folder of their own. A run that downloads nothing puts no
+    // file into the folder unless a picture fails to load, so the folder
+    // is made only then.
+    const bool downloads = std::ranges::any_of(request->inputs, [](const std::string& input) {
+        return batch::isDownloadEntry(batch::listedUrl(input));
+    });
+    CliSession session(
+        out, err, global,
+        downloads ? CliSession::FolderMade::atStart : CliSession::FolderMade::whenNeeded);
     if (!session.ready()) {
         err << app::formatText(text::kCommandMessage, {"convert", text::kNoTemporaryFolder});
         return kExitFailed;
@@ -316,12 +326,6 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // prepares its next picture while the last one is saved; one picture
     // needs no more than the session's.
     const size_t documentsPerThread = request->inputs.size() > threads ? 2 : 1;
-    // Threads that download nothing work in the session's folder: a
-    // download keeps the name it came with, so threads that download each
-    // need a folder of their own.
-    const bool downloads = std::ranges::any_of(request->inputs, [](const std::string& input) {
-        return batch::isDownloadEntry(batch::listedUrl(input));
-    });
     WorkerSessions workers(threads >= 2 ? threads * documentsPerThread : 0, out, err, global,
                            downloads ? nullptr : &session);
     if (!workers.ready()) {

@@ -106,10 +106,14 @@ void AppSettings::RemoveTempFiles() const {
 }
 
 std::string AppSettings::exchangeFolder() const {
+    if (folderMadeWhenNeeded)
+        return folderMadeWhenNeeded();
     return withoutTrailingSlash(workingFolder.empty() ? tempFolder : workingFolder);
 }
 
 std::string AppSettings::saveFolderOrTemp() const {
+    if (folderMadeWhenNeeded)
+        return folderMadeWhenNeeded();
     return withoutTrailingSlash(saveFolder.empty() ? tempFolder : saveFolder);
 }
 

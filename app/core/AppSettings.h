@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -73,6 +74,11 @@ public:
 
     // The codec, or null before CreateCodec and after WriteSettings.
     codec::CodecOwner* codec() const { return codec_.get(); }
+
+    // For a folder made only when a file is first put there: gives the
+    // folder (no trailing "/"), making it on the first call, and stands for
+    // both folders above. Empty: the folders exist already.
+    std::function<std::string()> folderMadeWhenNeeded;
 
 private:
     std::unique_ptr<codec::CodecOwner> codec_;
