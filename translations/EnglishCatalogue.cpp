@@ -7,12 +7,14 @@
 namespace translations {
 
 std::optional<std::string_view> englishCatalogueText(std::string_view source) noexcept {
-    const auto entries = englishCatalogueEntries();
-    const auto found =
-        std::ranges::lower_bound(entries, source, {}, &EnglishCatalogueEntry::source);
-    if (found == entries.end() || found->source != source)
+    const EnglishCatalogueTable table = englishCatalogueTable();
+    const auto sourceOf = [&table](const EnglishCatalogueEntry& entry) {
+        return table.source(entry);
+    };
+    const auto found = std::ranges::lower_bound(table.entries, source, {}, sourceOf);
+    if (found == table.entries.end() || sourceOf(*found) != source)
         return std::nullopt;
-    return found->english;
+    return table.english(*found);
 }
 
 }  // namespace translations

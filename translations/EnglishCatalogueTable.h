@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -7,12 +8,29 @@
 // built (tools/).
 namespace translations {
 
+// Where an entry's two texts lie in the table's block of texts. The table
+// holds offsets rather than pointers, so the loader has nothing to patch in
+// it when the program starts.
 struct EnglishCatalogueEntry {
-    std::string_view source;   // the text as the sources write it
-    std::string_view english;  // what QTranslator gives for it
+    uint32_t sourceAt;  // the text as the sources write it
+    uint32_t sourceSize;
+    uint32_t englishAt;  // what QTranslator gives for it
+    uint32_t englishSize;
 };
 
-// Every entry, sorted by source text byte by byte, each source once.
-std::span<const EnglishCatalogueEntry> englishCatalogueEntries() noexcept;
+struct EnglishCatalogueTable {
+    std::string_view texts;
+    // Sorted by source text byte by byte, each source once.
+    std::span<const EnglishCatalogueEntry> entries;
+
+    std::string_view source(const EnglishCatalogueEntry& entry) const noexcept {
+        return {texts.data() + entry.sourceAt, entry.sourceSize};
+    }
+    std::string_view english(const EnglishCatalogueEntry& entry) const noexcept {
+        return {texts.data() + entry.englishAt, entry.englishSize};
+    }
+};
+
+EnglishCatalogueTable englishCatalogueTable() noexcept;
 
 }  // namespace translations

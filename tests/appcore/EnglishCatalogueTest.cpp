@@ -78,9 +78,11 @@ TEST(EnglishCatalogue, AgreesWithQtsCatalogueMessageForMessage) {
         else
             EXPECT_EQ(builtIn.value_or("(none)"), english) << source.toStdString();
     }
-    for (const auto& entry : translations::englishCatalogueEntries()) {
-        EXPECT_EQ(qtEnglish(catalogue, std::string(entry.source)), entry.english) << entry.source;
-        EXPECT_EQ(translations::englishCatalogueText(entry.source), entry.english) << entry.source;
+    const translations::EnglishCatalogueTable table = translations::englishCatalogueTable();
+    for (const auto& entry : table.entries) {
+        const std::string_view source = table.source(entry);
+        EXPECT_EQ(qtEnglish(catalogue, std::string(source)), table.english(entry)) << source;
+        EXPECT_EQ(translations::englishCatalogueText(source), table.english(entry)) << source;
     }
 }
 

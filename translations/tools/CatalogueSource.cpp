@@ -19,29 +19,45 @@ QByteArray cppLiteral(QByteArrayView bytes) {
 }
 
 QByteArray catalogueSource(const std::vector<EnglishEntry>& entries) {
-    // A std::array, which may be empty where a built-in array may not.
-    QByteArray code =
-        "// Made from glyphon_en.ts by glyphon-english-catalogue when the program is built.\n"
-        "#include <array>\n"
-        "\n"
-        "#include \"translations/EnglishCatalogueTable.h\"\n"
-        "\n"
-        "namespace translations {\n"
-        "namespace {\n"
-        "\n"
-        "using namespace std::string_view_literals;\n"
-        "\n"
-        "constexpr std::array<EnglishCatalogueEntry, " +
-        QByteArray::number(entries.size()) + "> kEntries{{\n";
-    for (const auto& [text, english] : entries)
-        code += "    {" + cppLiteral(text) + "sv,\n     " + cppLiteral(english) + "sv},\n";
-    return code +
+    // One block of all the texts, one entry line of offsets each: a table of
+    // pointers would be patched by the loader at every start.
+    QByteArray texts;
+    qsizetype textBytes = 0;
+    QByteArray offsets;
+    for (const auto& [text, english] : entries) {
+        const auto at = [&texts, &textBytes](const QByteArray& piece) {
+            const QByteArray where =
+                QByteArray::number(textBytes) + ", " + QByteArray::number(piece.size());
+            texts += "    " + cppLiteral(piece) + "\n";
+            textBytes += piece.size();
+            return where;
+        };
+        const QByteArray sourceAt = at(text);
+        const QByteArray englishAt = at(english);
+        offsets += "    {" + sourceAt + ", " + englishAt + "},\n";
+    }
+    return "// Made from glyphon_en.ts by glyphon-english-catalogue when the program is built.\n"
+           "#include <array>\n"
+           "\n"
+           "#include \"translations/EnglishCatalogueTable.h\"\n"
+           "\n"
+           "namespace translations {\n"
+           "namespace {\n"
+           "\n"
+           "constexpr char kTexts[] =\n"
+           "    \"\"\n" +
+           texts +
+           "    ;\n"
+           "\n"
+           // A std::array, which may be empty where a built-in array may not.
+           "constexpr std::array<EnglishCatalogueEntry, " +
+           QByteArray::number(entries.size()) + "> kEntries{{\n" + offsets +
            "}};\n"
            "\n"
            "}  // namespace\n"
            "\n"
-           "std::span<const EnglishCatalogueEntry> englishCatalogueEntries() noexcept {\n"
-           "    return kEntries;\n"
+           "EnglishCatalogueTable englishCatalogueTable() noexcept {\n"
+           "    return {{kTexts, sizeof kTexts - 1}, kEntries};\n"
            "}\n"
            "\n"
            "}  // namespace translations\n";
