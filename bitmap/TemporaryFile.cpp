@@ -62,6 +62,33 @@ Unfinished& unfinished() {
     return registry;
 }
 
+// What runs before the first temporary file or scratch folder, and whether
+// that moment has come.
+struct FirstScratch {
+    std::mutex lock;
+    void (*prepare)() = nullptr;
+    bool reached = false;
+};
+
+FirstScratch& firstScratch() {
+    static FirstScratch first;
+    return first;
+}
+
+}  // namespace
+
+void prepareForScratchFiles() {
+    FirstScratch& first = firstScratch();
+    const std::lock_guard hold(first.lock);
+    if (first.reached)
+        return;
+    first.reached = true;
+    if (first.prepare)
+        first.prepare();
+}
+
+namespace {
+
 void track(const std::string& path) {
     Unfinished& registry = unfinished();
     const std::lock_guard hold(registry.lock);
@@ -89,6 +116,7 @@ std::optional<TemporaryFile> TemporaryFile::create(const std::string& folder,
     // the folder's default ACL, and the mode it gives is the one a new file
     // keeps), never over an existing file, and made private at once, before
     // anything is written.
+    prepareForScratchFiles();
     const std::string start = folderPrefix(folder) + std::string(prefix);
     std::string name;
     int fd = -1;
@@ -174,7 +202,17 @@ void removeUnfinishedTemporaryFiles() {
     }
 }
 
+void beforeFirstScratchFile(void (*prepare)()) {
+    FirstScratch& first = firstScratch();
+    const std::lock_guard hold(first.lock);
+    if (first.reached)
+        prepare();
+    else
+        first.prepare = prepare;
+}
+
 void registerScratchFolder(const std::string& folder) {
+    prepareForScratchFiles();
     Unfinished& registry = unfinished();
     const std::lock_guard hold(registry.lock);
     registry.folders.insert(folder);

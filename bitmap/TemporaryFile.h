@@ -60,6 +60,15 @@ private:
 // a lock, so never from a signal handler), then end the program.
 void removeUnfinishedTemporaryFiles();
 
+// Has `prepare` run once, before the process makes its first temporary
+// file or registers its first scratch folder (at once if it has already):
+// for a program that readies its clean-up only when there is something to
+// clean up.
+void beforeFirstScratchFile(void (*prepare)());
+// Runs that preparation now unless it has run: for a caller about to make
+// a scratch folder itself (mkdtemp) before registering it.
+void prepareForScratchFiles();
+
 // A folder of the program's own scratch files, removed (with everything in
 // it) by removeUnfinishedTemporaryFiles() until it is unregistered.
 void registerScratchFolder(const std::string& folder);

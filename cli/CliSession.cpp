@@ -53,6 +53,8 @@ std::string CliSession::privateFolder() const {
 }
 
 bool CliSession::makeFolder() {
+    // An interrupt from now on removes what the run made.
+    bitmap::prepareForScratchFiles();
     std::string pattern = temporaryRoot_ + "glyphon-cli-XXXXXX";
     if (!::mkdtemp(pattern.data()))
         return false;

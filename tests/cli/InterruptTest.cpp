@@ -79,6 +79,33 @@ TEST(CliInterrupt, RemovesItsTemporaryFilesAndFolder) {
     }
 }
 
+// Before the program has made any file an interrupt ends it at once, by
+// that signal: here while it waits for a writer to open the pipe it reads.
+TEST(CliInterrupt, BeforeAnyFileItEndsAtOnce) {
+    TempDir tmp, work;
+    const std::string pipe = work.file("in.bmp");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const pid_t cli = startCli(tmp.path(), {"info", pipe});
+    ASSERT_GT(cli, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ::kill(cli, SIGINT);
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 1000 && ended == 0; ++i) {
+        ended = ::waitpid(cli, &status, WNOHANG);
+        if (ended == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (ended == 0) {
+        ::kill(cli, SIGKILL);
+        ::waitpid(cli, &status, 0);
+        FAIL() << "the interrupt did not end the program";
+    }
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(WTERMSIG(status), SIGINT);
+    EXPECT_TRUE(fs::is_empty(tmp.path()));
+}
+
 // Standard output whose reader has gone: the run goes on to its end, removes
 // its private folder and fails.
 TEST(CliInterrupt, AClosedOutputPipeFailsTheRunAndLeavesNothingBehind) {
