@@ -1,7 +1,5 @@
 #include "bitmap/PngFallbackReader.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -10,18 +8,23 @@
 #include <new>
 
 #include "bitmap/Dib.h"
+#include "bitmap/LibpngLibrary.h"
 
 namespace bitmap {
 namespace {
+
+const LibpngLibrary& libpng() {
+    return systemLibpng();
+}
 
 // libpng's error and warning functions. The error function must not return:
 // it records the text and jumps back to the setjmp of the step that called
 // libpng. Warnings are dropped.
 void onLibpngError(png_structp png, png_const_charp message) {
-    auto* sink = static_cast<PngFallbackReader::ErrorText*>(png_get_error_ptr(png));
+    auto* sink = static_cast<PngFallbackReader::ErrorText*>(libpng().getErrorPtr(png));
     if (sink != nullptr)
         std::snprintf(sink->text, sizeof sink->text, "%s", message != nullptr ? message : "");
-    png_longjmp(png, 1);
+    libpng().longJump(png, 1);
 }
 
 void onLibpngWarning(png_structp, png_const_charp) {}
@@ -31,37 +34,37 @@ void onLibpngWarning(png_structp, png_const_charp) {}
 
 int readInfoStep(png_structp png, png_infop info, std::FILE* file, uint32_t maxDimension,
                  png_uint_32* width, png_uint_32* height, int* bitDepth, int* colorType) {
-    if (setjmp(png_jmpbuf(png)))
+    if (setjmp(libpng().jumpBuffer(png)))
         return PngFallbackReader::kHeaderFailed;
-    png_init_io(png, file);
-    png_set_sig_bytes(png, 8);
-    png_set_user_limits(png, maxDimension, maxDimension);
-    png_read_info(png, info);
-    png_get_IHDR(png, info, width, height, bitDepth, colorType, nullptr, nullptr, nullptr);
+    libpng().initIo(png, file);
+    libpng().setSigBytes(png, 8);
+    libpng().setUserLimits(png, maxDimension, maxDimension);
+    libpng().readInfo(png, info);
+    libpng().getIhdr(png, info, width, height, bitDepth, colorType, nullptr, nullptr, nullptr);
     return PngFallbackReader::kOk;
 }
 
 int setUpTransformsStep(png_structp png, png_infop info, int bitDepth, int colorType,
                         png_size_t* rowBytes, int* channels, int* passes) {
-    if (setjmp(png_jmpbuf(png)))
+    if (setjmp(libpng().jumpBuffer(png)))
         return PngFallbackReader::kImageFailed;
     const bool grey = colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA;
     if (colorType == PNG_COLOR_TYPE_PALETTE || (colorType == PNG_COLOR_TYPE_GRAY && bitDepth < 8) ||
-        png_get_valid(png, info, PNG_INFO_tRNS) != 0)
-        png_set_expand(png);
+        libpng().getValid(png, info, PNG_INFO_tRNS) != 0)
+        libpng().setExpand(png);
     if (bitDepth == 16)
-        png_set_strip_16(png);
+        libpng().setStrip16(png);
     if (grey)
-        png_set_gray_to_rgb(png);
+        libpng().setGrayToRgb(png);
     double fileGamma = 0;
-    if (png_get_gAMA(png, info, &fileGamma) != 0)
-        png_set_gamma(png, 2.2, fileGamma);
-    png_set_bgr(png);
-    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    *passes = png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    *rowBytes = png_get_rowbytes(png, info);
-    *channels = png_get_channels(png, info);
+    if (libpng().getGama(png, info, &fileGamma) != 0)
+        libpng().setGamma(png, 2.2, fileGamma);
+    libpng().setBgr(png);
+    libpng().setFiller(png, 0xFF, PNG_FILLER_AFTER);
+    *passes = libpng().setInterlaceHandling(png);
+    libpng().readUpdateInfo(png, info);
+    *rowBytes = libpng().getRowbytes(png, info);
+    *channels = libpng().getChannels(png, info);
     return PngFallbackReader::kOk;
 }
 
@@ -70,7 +73,7 @@ int setUpTransformsStep(png_structp png, png_infop info, int bitDepth, int color
 // libpng and are given `idle` so that nothing is allocated for them.
 int readRowsStep(png_structp png, int passes, uint32_t height, PngFallbackReader::Rows* rows,
                  png_bytep idle) {
-    if (setjmp(png_jmpbuf(png)))
+    if (setjmp(libpng().jumpBuffer(png)))
         return PngFallbackReader::kImageFailed;
     for (int pass = 0; pass < passes; ++pass) {
         for (uint32_t y = 0; y < height; ++y) {
@@ -80,16 +83,16 @@ int readRowsStep(png_structp png, int passes, uint32_t height, PngFallbackReader
                 if (row == nullptr)
                     return PngFallbackReader::kNoMemory;
             }
-            png_read_row(png, row, nullptr);
+            libpng().readRow(png, row, nullptr);
         }
     }
     return PngFallbackReader::kOk;
 }
 
 int readEndStep(png_structp png) {
-    if (setjmp(png_jmpbuf(png)))
+    if (setjmp(libpng().jumpBuffer(png)))
         return PngFallbackReader::kEndFailed;
-    png_read_end(png, nullptr);
+    libpng().readEnd(png, nullptr);
     return PngFallbackReader::kOk;
 }
 
@@ -147,7 +150,7 @@ void PngFallbackReader::destroyLibpng() {
     if (png_ != nullptr) {
         png_structp png = png_;
         png_infop info = info_;
-        png_destroy_read_struct(&png, info != nullptr ? &info : nullptr, nullptr);
+        libpng().destroyReadStruct(&png, info != nullptr ? &info : nullptr, nullptr);
     }
     png_ = nullptr;
     info_ = nullptr;
@@ -158,15 +161,19 @@ int PngFallbackReader::readHeader() {
         return kNotOpen;
     destroyLibpng();
     imageRead_ = false;
+    if (!libpng().ok()) {
+        message_ = libpng().error();
+        return kNoLibpng;
+    }
     png_byte signature[8] = {};
     if (std::fread(signature, 1, sizeof signature, file_) != sizeof signature ||
-        png_sig_cmp(signature, 0, sizeof signature) != 0)
+        libpng().sigCmp(signature, 0, sizeof signature) != 0)
         return kNotPng;
 
-    png_ =
-        png_create_read_struct(PNG_LIBPNG_VER_STRING, &errorText_, onLibpngError, onLibpngWarning);
+    png_ = libpng().createReadStruct(PNG_LIBPNG_VER_STRING, &errorText_, onLibpngError,
+                                     onLibpngWarning);
     if (png_ != nullptr)
-        info_ = png_create_info_struct(png_);
+        info_ = libpng().createInfoStruct(png_);
     if (png_ == nullptr || info_ == nullptr) {
         destroyLibpng();
         return kNoMemory;

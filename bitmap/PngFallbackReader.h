@@ -42,6 +42,7 @@ public:
     static constexpr int kHeaderFailed = 62;
     static constexpr int kImageFailed = 63;
     static constexpr int kEndFailed = 64;
+    static constexpr int kNoLibpng = 65;  // libpng could not be loaded
 
     // Pictures above these sizes are refused while the header is read (and
     // are the highest limits setLimits takes).

@@ -1,46 +1,27 @@
 #include "codec/CurlLibrary.h"
 
-#include <dlfcn.h>
-
 #include <mutex>
 
 namespace codec {
-namespace {
-
-template <typename Function>
-bool resolve(void* handle, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(::dlsym(handle, name));
-    return function != nullptr;
-}
-
-}  // namespace
 
 CurlLibrary::CurlLibrary(std::initializer_list<const char*> fileNames) {
     for (const char* name : fileNames) {
-        void* handle = ::dlopen(name, RTLD_NOW | RTLD_LOCAL);
-        if (!handle) {
-            const char* why = ::dlerror();
-            error_ = why ? why : name;
+        if (!library_.open(name)) {
+            error_ = library_.error();
             continue;
         }
-        if (resolve(handle, "curl_global_init", globalInit) &&
-            resolve(handle, "curl_easy_init", easyInit) &&
-            resolve(handle, "curl_easy_cleanup", easyCleanup) &&
-            resolve(handle, "curl_easy_setopt", easySetopt) &&
-            resolve(handle, "curl_easy_perform", easyPerform) &&
-            resolve(handle, "curl_easy_getinfo", easyGetinfo)) {
-            handle_ = handle;
+        if (library_.resolve("curl_global_init", globalInit) &&
+            library_.resolve("curl_easy_init", easyInit) &&
+            library_.resolve("curl_easy_cleanup", easyCleanup) &&
+            library_.resolve("curl_easy_setopt", easySetopt) &&
+            library_.resolve("curl_easy_perform", easyPerform) &&
+            library_.resolve("curl_easy_getinfo", easyGetinfo)) {
             error_.clear();
             return;
         }
         error_ = std::string(name) + ": not a usable libcurl";
-        ::dlclose(handle);
+        library_.close();
     }
-}
-
-CurlLibrary::~CurlLibrary() {
-    if (handle_)
-        ::dlclose(handle_);
 }
 
 const CurlLibrary& systemCurl() {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "bitmap/SharedLibrary.h"
+
 // The system's libcurl, opened when the first download needs it rather than
 // linked: a run that downloads nothing (most of them) does not pay for
 // loading it and the TLS libraries behind it.
@@ -14,11 +16,8 @@ public:
     // Opens the first of the given file names that loads and has every
     // function used here.
     explicit CurlLibrary(std::initializer_list<const char*> fileNames);
-    ~CurlLibrary();
-    CurlLibrary(const CurlLibrary&) = delete;
-    CurlLibrary& operator=(const CurlLibrary&) = delete;
 
-    bool ok() const { return handle_ != nullptr; }
+    bool ok() const { return library_.isOpen(); }
     // Why it could not be opened (the loader's message).
     const std::string& error() const { return error_; }
 
@@ -30,7 +29,7 @@ public:
     CURLcode (*easyGetinfo)(CURL*, CURLINFO, ...) = nullptr;
 
 private:
-    void* handle_ = nullptr;
+    bitmap::SharedLibrary library_;
     std::string error_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/LibpngLibrary.h"
 #include "bitmap/PngFallbackReader.h"
 #include "pngread/PngTestFiles.h"
 #include "support/TestSupport.h"
@@ -154,6 +155,18 @@ TEST(FallbackReader, ResultCodes) {
         reader.close();
         EXPECT_EQ(reader.readHeader(), PngFallbackReader::kNotOpen);
     }
+}
+
+// libpng is opened when the fallback reader first needs it, not linked: a
+// library that does not load, or is no libpng, is refused naming why.
+TEST(FallbackReader, LibpngIsOpenedOnDemandAndAnUnusableOneIsNamed) {
+    EXPECT_TRUE(bitmap::systemLibpng().ok()) << bitmap::systemLibpng().error();
+    const bitmap::LibpngLibrary missing{"libglyphon-no-such-png.so.16"};
+    EXPECT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().find("libglyphon-no-such-png.so.16"), std::string::npos);
+    const bitmap::LibpngLibrary notPng{"libm.so.6"};
+    EXPECT_FALSE(notPng.ok());
+    EXPECT_EQ(notPng.error(), "libm.so.6: not a usable libpng");
 }
 
 TEST(FallbackReader, BitmapLayoutAndTransparency) {
