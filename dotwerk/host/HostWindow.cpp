@@ -167,7 +167,7 @@ void HostWindow::buildToolBars() {
         QAction* action = view->addAction(dotwerk::icons::labelIcon(QString::fromLatin1(label)),
                                           QString::fromLatin1(name));
         connect(action, &QAction::triggered, this,
-                [this, language] { editor_.SetLanguage(language); });
+                [this, chosen = language] { editor_.SetLanguage(chosen); });
     }
 }
 
