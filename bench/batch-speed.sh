@@ -61,6 +61,28 @@ printf '  %-28s %8.3f s   ratio %s   speed-up over -j 1: %s\n' "glyphon-cli -j 2
 cmp -s <(cd out1 && cat $(ls)) <(cd out2 && cat $(ls)) && echo "  -j 1 and -j 2 outputs identical" ||
   echo "  -j 1 and -j 2 outputs DIFFER"
 
+# What two processors give this machine for the same work: two -j 1 runs,
+# each on half the pictures, at once, against one -j 1 run on all of them.
+# Process start and exit, which no thread shares, are in both.
+halves_ours="'$cli' convert pictures/p?.jpg pictures/p[12]?.jpg --fit 96x60 -m floyd-steinberg -o outa -j 1 & '$cli' convert pictures/p[345]?.jpg --fit 96x60 -m floyd-steinberg -o outb -j 1; wait"
+pair=$(median "$halves_ours" "rm -rf outa outb")
+printf '  %-28s %8.3f s   speed-up over -j 1: %s\n' "two -j 1 halves at once" "$pair" \
+  "$(ratio "$one" "$pair")"
+
+# Throughput once start-up is shared by more work: the 50 pictures ten
+# times over in one run.
+mkdir many
+for copy in $(seq 10); do
+  for f in pictures/*.jpg; do ln -s "../$f" "many/c${copy}_$(basename "$f")"; done
+done
+many() { echo "'$cli' convert many/*.jpg --fit 96x60 -m floyd-steinberg -o many$1 -j $1"; }
+many1=$(median "$(many 1)" "rm -rf many1")
+many2=$(median "$(many 2)" "rm -rf many2")
+echo "500 JPEG 640x480 -> WBMP 96x60 (the 50 ten times), one run"
+printf '  %-28s %8.3f s\n' "glyphon-cli -j 1" "$many1"
+printf '  %-28s %8.3f s   speed-up over -j 1: %s\n' "glyphon-cli -j 2" "$many2" \
+  "$(ratio "$many1" "$many2")"
+
 # Start-up: 100 starts in one shell, so the shell's own start is not counted.
 starts() { echo "for i in \$(seq 100); do $1 >/dev/null; done"; }
 help=$(median "$(starts "'$cli' --help")")
