@@ -37,37 +37,44 @@ for i in $(seq 50); do
   rm "pictures/p$i.ppm"
 done
 
-netpbm_loop='for f in pictures/*.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done'
+# The netpbm chain for each of the given pictures, one after the other.
+netpbm_over() {
+  echo "for f in $1; do djpeg \"\$f\" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > \"netpbm/\$(basename \"\$f\" .jpg).wbmp\"; done"
+}
+# One glyphon-cli convert of the given pictures into a folder on N threads.
+convert_run() { echo "'$cli' convert $1 --fit 96x60 -m floyd-steinberg -o $2 -j $3"; }
+# A row of the report: what ran, its median seconds, and what it is against.
+row() { printf '  %-28s %8.3f s%s\n' "$1" "$2" "${3:-}"; }
+
+first_half='pictures/p?.jpg pictures/p[12]?.jpg'
+second_half='pictures/p[345]?.jpg'
 # Each run starts from an empty output folder (else the names of the last
 # run's pictures are taken and the new ones get numbered names); emptying it
 # is not part of the conversion, so it is not timed.
-ours() { echo "'$cli' convert pictures/*.jpg --fit 96x60 -m floyd-steinberg -o out$1 -j $1"; }
+ours() { convert_run 'pictures/*.jpg' "out$1" "$1"; }
 fresh() { echo "rm -rf out$1"; }
 # The machine's own scaling for this kind of work: the same netpbm loop as
 # two halves run at once.
-halves='(for f in pictures/p?.jpg pictures/p[12]?.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done) & for f in pictures/p[345]?.jpg; do djpeg "$f" | pamscale -xyfit 96 60 | ppmtopgm | pamditherbw -fs | pamtopnm | pbmtowbmp > "netpbm/$(basename "$f" .jpg).wbmp"; done; wait'
+halves="($(netpbm_over "$first_half")) & $(netpbm_over "$second_half"); wait"
 mkdir -p netpbm
-loop=$(median "$netpbm_loop")
+loop=$(median "$(netpbm_over 'pictures/*.jpg')")
 loops=$(median "$halves")
 one=$(median "$(ours 1)" "$(fresh 1)")
 two=$(median "$(ours 2)" "$(fresh 2)")
 echo "50 JPEG 640x480 -> WBMP 96x60, Floyd-Steinberg"
-printf '  %-28s %8.3f s\n' "netpbm shell loop" "$loop"
-printf '  %-28s %8.3f s   speed-up over one loop: %s\n' "netpbm, two loops at once" "$loops" \
-  "$(ratio "$loop" "$loops")"
-printf '  %-28s %8.3f s   ratio %s\n' "glyphon-cli -j 1" "$one" "$(ratio "$one" "$loop")"
-printf '  %-28s %8.3f s   ratio %s   speed-up over -j 1: %s\n' "glyphon-cli -j 2" "$two" \
-  "$(ratio "$two" "$loop")" "$(ratio "$one" "$two")"
+row "netpbm shell loop" "$loop"
+row "netpbm, two loops at once" "$loops" "   speed-up over one loop: $(ratio "$loop" "$loops")"
+row "glyphon-cli -j 1" "$one" "   ratio $(ratio "$one" "$loop")"
+row "glyphon-cli -j 2" "$two" "   ratio $(ratio "$two" "$loop")   speed-up over -j 1: $(ratio "$one" "$two")"
 cmp -s <(cd out1 && cat $(ls)) <(cd out2 && cat $(ls)) && echo "  -j 1 and -j 2 outputs identical" ||
   echo "  -j 1 and -j 2 outputs DIFFER"
 
 # What two processors give this machine for the same work: two -j 1 runs,
 # each on half the pictures, at once, against one -j 1 run on all of them.
 # Process start and exit, which no thread shares, are in both.
-halves_ours="'$cli' convert pictures/p?.jpg pictures/p[12]?.jpg --fit 96x60 -m floyd-steinberg -o outa -j 1 & '$cli' convert pictures/p[345]?.jpg --fit 96x60 -m floyd-steinberg -o outb -j 1; wait"
-pair=$(median "$halves_ours" "rm -rf outa outb")
-printf '  %-28s %8.3f s   speed-up over -j 1: %s\n' "two -j 1 halves at once" "$pair" \
-  "$(ratio "$one" "$pair")"
+pair=$(median "$(convert_run "$first_half" outa 1) & $(convert_run "$second_half" outb 1); wait" \
+  "rm -rf outa outb")
+row "two -j 1 halves at once" "$pair" "   speed-up over -j 1: $(ratio "$one" "$pair")"
 
 # Throughput once start-up is shared by more work: the 50 pictures ten
 # times over in one run.
@@ -75,13 +82,11 @@ mkdir many
 for copy in $(seq 10); do
   for f in pictures/*.jpg; do ln -s "../$f" "many/c${copy}_$(basename "$f")"; done
 done
-many() { echo "'$cli' convert many/*.jpg --fit 96x60 -m floyd-steinberg -o many$1 -j $1"; }
-many1=$(median "$(many 1)" "rm -rf many1")
-many2=$(median "$(many 2)" "rm -rf many2")
+many1=$(median "$(convert_run 'many/*.jpg' many1 1)" "rm -rf many1")
+many2=$(median "$(convert_run 'many/*.jpg' many2 2)" "rm -rf many2")
 echo "500 JPEG 640x480 -> WBMP 96x60 (the 50 ten times), one run"
-printf '  %-28s %8.3f s\n' "glyphon-cli -j 1" "$many1"
-printf '  %-28s %8.3f s   speed-up over -j 1: %s\n' "glyphon-cli -j 2" "$many2" \
-  "$(ratio "$many1" "$many2")"
+row "glyphon-cli -j 1" "$many1"
+row "glyphon-cli -j 2" "$many2" "   speed-up over -j 1: $(ratio "$many1" "$many2")"
 
 # Start-up: 100 starts in one shell, so the shell's own start is not counted.
 starts() { echo "for i in \$(seq 100); do $1 >/dev/null; done"; }
