@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "bitmap/TemporaryFile.h"
 
@@ -97,10 +98,67 @@ std::optional<FilePrefix> readFilePrefixAndSize(const std::string& path, size_t 
     return FilePrefix{std::move(bytes), static_cast<uint64_t>(st.st_size)};
 }
 
+namespace {
+
+// Writes every piece, however the kernel splits the writes.
+bool writeAll(int fd, std::span<const std::span<const uint8_t>> pieces) {
+    for (const auto& piece : pieces) {
+        size_t done = 0;
+        while (done < piece.size()) {
+            const ssize_t n = ::write(fd, piece.data() + done, piece.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += static_cast<size_t>(n);
+        }
+    }
+    return true;
+}
+
+// Writes a file that does not exist yet as an unnamed file in the target's
+// folder (O_TMPFILE) and links it under its name once it is complete. No
+// temporary name ever shows in the folder, a process killed while writing
+// leaves nothing behind, and the kernel gives the file the mode an ordinary
+// new file gets there (umask, default ACL). Creating and renaming a named
+// file instead costs the folder two more changes, which is most of the
+// writing time of a small picture.
+// Nothing when this way is not open here: a file system without unnamed
+// files, no /proc, or a file that took the name meanwhile (which the
+// caller's rename then replaces, as it replaces any file).
+std::optional<WriteStatus> writeUnnamedThenLink(const std::string& path,
+                                                std::span<const std::span<const uint8_t>> pieces) {
+    const auto slash = path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return std::nullopt;
+    FdCloser closer{fd};
+    if (!writeAll(fd, pieces))
+        return WriteStatus::writeError;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) != 0)
+        return std::nullopt;
+    return WriteStatus::ok;
+}
+
+}  // namespace
+
 WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces) {
-    if (path.empty() || directoryExists(path))
+    if (path.empty())
         return WriteStatus::cannotOpen;
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode))
+        return WriteStatus::cannotOpen;
+    if (!exists) {
+        if (const auto status = writeUnnamedThenLink(path, pieces))
+            return *status;
+    }
+    // A file to replace (its mode is kept), or no unnamed files here: a
+    // temporary file beside the target, renamed over it once complete.
     auto file = TemporaryFile::beside(path, ".glyphon-");
     if (!file)
         return WriteStatus::cannotOpen;

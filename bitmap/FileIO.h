@@ -37,10 +37,12 @@ std::optional<FilePrefix> readFilePrefixAndSize(const std::string& path, size_t 
 
 enum class WriteStatus { ok, cannotOpen, writeError };
 
-// Writes the pieces one after another into a temporary file beside the
-// target and renames it over the target once everything is written, so a
-// failed write leaves any existing file untouched and no partial file behind.
-// A replaced file's mode is kept; a new file gets 0666 less the umask.
+// Writes the pieces one after another into a file that gets the target's
+// name only once everything is written (a new file is written unnamed and
+// linked; a replacement is a temporary file beside the target, renamed over
+// it), so a failed write leaves any existing file untouched and no partial
+// file behind. A replaced file's mode is kept; a new file gets 0666 less the
+// umask.
 WriteStatus writeFileAtomically(const std::string& path,
                                 std::span<const std::span<const uint8_t>> pieces);
 

@@ -178,22 +178,26 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-TEST(BmpWriter, ShortWriteFailsAndKeepsTheOldFile) {
+// A write cut short fails, whether it replaces a file (which stays as it
+// was) or makes a new one (which never appears), and leaves nothing else.
+TEST(BmpWriter, ShortWriteFailsAndLeavesTheFolderAsItWas) {
     TempDir dir;
     bitmap::ImageProc proc;
     auto dib = sample(64, 64, 8);
     const std::string target = dir.file("old.bmp");
     testing_support::writeFile(target, std::string("old contents"));
-    bool saved = true;
-    {
-        FileSizeLimit limit(512);
-        saved = proc.saveBitmap(target, dib);
+    for (const std::string& path : {target, dir.file("new.bmp")}) {
+        bool saved = true;
+        {
+            FileSizeLimit limit(512);
+            saved = proc.saveBitmap(path, dib);
+        }
+        EXPECT_FALSE(saved) << path;
+        EXPECT_EQ(proc.lastError(), "ImageProc::saveBitmap: Chyba při zápisu do souboru");
+        const auto old = readFile(target);
+        EXPECT_EQ(std::string(old.begin(), old.end()), "old contents");
+        EXPECT_EQ(filesIn(dir.path()), 1u) << path << ": a temporary file was left";
     }
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(proc.lastError(), "ImageProc::saveBitmap: Chyba při zápisu do souboru");
-    const auto old = readFile(target);
-    EXPECT_EQ(std::string(old.begin(), old.end()), "old contents");
-    EXPECT_EQ(filesIn(dir.path()), 1u) << "the temporary file was not removed";
 }
 
 TEST(BmpWriter, RefusesPicturesItCannotWriteFaithfully) {
