@@ -128,10 +128,9 @@ bool writeAll(int fd, std::span<const std::span<const uint8_t>> pieces) {
 // caller's rename then replaces, as it replaces any file).
 std::optional<WriteStatus> writeUnnamedThenLink(const std::string& path,
                                                 std::span<const std::span<const uint8_t>> pieces) {
-    const auto slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const std::string folder = folderPartOf(path);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0)
         return std::nullopt;
     FdCloser closer{fd};

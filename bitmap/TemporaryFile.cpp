@@ -142,12 +142,15 @@ std::optional<TemporaryFile> TemporaryFile::create(const std::string& folder,
     return TemporaryFile(name, stream, created.st_mode & 0777);
 }
 
+std::string folderPartOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 std::optional<TemporaryFile> TemporaryFile::beside(const std::string& target,
                                                    std::string_view prefix,
                                                    std::string_view suffix) {
-    const auto slash = target.rfind('/');
-    return create(slash == std::string::npos ? std::string() : target.substr(0, slash + 1), prefix,
-                  suffix);
+    return create(folderPartOf(target), prefix, suffix);
 }
 
 TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept

@@ -54,6 +54,10 @@ private:
     bool kept_ = false;
 };
 
+// The folder part of a file's path with its trailing "/" ("" for a name in
+// the current folder): where a file written in place of it belongs.
+std::string folderPartOf(const std::string& path);
+
 // Removes every temporary file of this process that is neither committed nor
 // removed yet, and the registered scratch folders with their contents. For
 // a program that ends on a signal: call it from an ordinary thread (it takes
