@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "bitmap/Dib.h"
-#include "bitmap/DitherMethod.h"
-#include "bitmap/Dithering.h"
+#include "bitmap/dither/DitherMethod.h"
+#include "bitmap/dither/Dithering.h"
 #include "bitmap/ImageProc.h"
 
 namespace {

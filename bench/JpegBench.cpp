@@ -70,8 +70,8 @@ void decodeFile(benchmark::State& state, const std::string& path) {
         return;
     }
     for (auto _ : state) {
-        Carvello::RasterImage image;
-        Carvello::JpegDecoder decoder;
+        carvello::RasterImage image;
+        carvello::JpegDecoder decoder;
         decoder.readImageFile(path, image);
         benchmark::DoNotOptimize(image.pixels().data());
     }

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "bitmap/LzwDecoder.h"
-#include "bitmap/LzwEncoder.h"
+#include "bitmap/gif/LzwDecoder.h"
+#include "bitmap/gif/LzwEncoder.h"
 
 namespace {
 

@@ -70,8 +70,8 @@ void BM_InflateRows(benchmark::State& state) {
     }
     std::vector<uint8_t> row(3000 * 3);
     for (auto _ : state) {
-        Carvello::BufferedByteStream stream(picture.zlibData);
-        Carvello::PNGInflateDecoder inflate;
+        carvello::BufferedByteStream stream(picture.zlibData);
+        carvello::PNGInflateDecoder inflate;
         inflate.openStream(stream);
         uint8_t filter = 0;
         for (int y = 0; y < 2000; ++y) {
@@ -91,9 +91,9 @@ void BM_PngDecodeLargeRgbMemory(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        Carvello::BufferedByteStream stream(picture.file);
-        Carvello::RasterImage image;
-        Carvello::PngDecoder decoder;
+        carvello::BufferedByteStream stream(picture.file);
+        carvello::RasterImage image;
+        carvello::PngDecoder decoder;
         decoder.readImage(stream, image);
         benchmark::DoNotOptimize(image.pixels().data());
     }
@@ -108,8 +108,8 @@ void BM_PngDecodeLargeRgbFile(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        Carvello::RasterImage image;
-        Carvello::PngDecoder decoder;
+        carvello::RasterImage image;
+        carvello::PngDecoder decoder;
         decoder.readImageFile(picture.path, image);
         benchmark::DoNotOptimize(image.pixels().data());
     }

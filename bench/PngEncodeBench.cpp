@@ -15,8 +15,8 @@ constexpr uint32_t kHeight = 768;
 
 // What the program saves: a grey photo-like picture (smooth gradient with
 // texture) or its black-and-white dithered form.
-Carvello::RasterImage makePicture(bool blackAndWhite) {
-    Carvello::RasterImage image;
+carvello::RasterImage makePicture(bool blackAndWhite) {
+    carvello::RasterImage image;
     image.setSize(kWidth, kHeight);
     for (uint32_t y = 0; y < kHeight; ++y) {
         auto row = image.row(y);
@@ -33,7 +33,7 @@ Carvello::RasterImage makePicture(bool blackAndWhite) {
 }
 
 // The bytes deflate sees for that picture: filter byte 0 and RGB per row.
-std::vector<uint8_t> pngRows(const Carvello::RasterImage& image) {
+std::vector<uint8_t> pngRows(const carvello::RasterImage& image) {
     std::vector<uint8_t> rows;
     rows.reserve(size_t{kHeight} * (kWidth * 3 + 1));
     for (uint32_t y = 0; y < kHeight; ++y) {
@@ -50,7 +50,7 @@ void BM_Deflate(benchmark::State& state) {
     const auto data = pngRows(makePicture(state.range(1) != 0));
     size_t compressed = 0;
     for (auto _ : state) {
-        const auto stream = Carvello::deflateToZlib(data, level);
+        const auto stream = carvello::deflateToZlib(data, level);
         compressed = stream.size();
         benchmark::DoNotOptimize(stream.data());
     }
@@ -66,7 +66,7 @@ void BM_PngEncode(benchmark::State& state) {
     const auto image = makePicture(state.range(0) != 0);
     size_t fileSize = 0;
     for (auto _ : state) {
-        Carvello::PngEncoder encoder;
+        carvello::PngEncoder encoder;
         const auto file = encoder.encode(image);
         fileSize = file.size();
         benchmark::DoNotOptimize(file.data());

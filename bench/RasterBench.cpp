@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "bitmap/Dib.h"
-#include "bitmap/DitherMethod.h"
+#include "bitmap/dither/DitherMethod.h"
 #include "bitmap/ImageProc.h"
 
 namespace {

@@ -97,8 +97,8 @@ public:
     bool operator==(const Dib& other) const { return block_ == other.block_; }
 
 private:
-    // Large pictures lie in huge pages (see Carvello::LargeBlock).
-    std::vector<uint8_t, Carvello::LargeBlockAllocator<uint8_t>> block_;
+    // Large pictures lie in huge pages (see carvello::LargeBlock).
+    std::vector<uint8_t, carvello::LargeBlockAllocator<uint8_t>> block_;
     DibLayout layout_;
 };
 

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "bitmap/BmpFile.h"
+#include "bitmap/formats/BmpFile.h"
 #include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
-#include "bitmap/DitherMethod.h"
-#include "bitmap/DitherOptions.h"
-#include "bitmap/ToneCurve.h"
+#include "bitmap/dither/DitherMethod.h"
+#include "bitmap/dither/DitherOptions.h"
+#include "bitmap/dither/ToneCurve.h"
 
 namespace bitmap {
 

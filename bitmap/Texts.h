@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "bitmap/TextMark.h"
+#include "base/TextMark.h"
 
 // The bitmap core's texts (UTF-8): Czech for ImageProc, English for the WBMP
 // coder and the GIF engine. Operation prefixes are put in front of a message

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "bitmap/DitherMethod.h"
+#include "bitmap/dither/DitherMethod.h"
 
 namespace cli {
 

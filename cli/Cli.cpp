@@ -5,8 +5,8 @@
 
 #include "app/core/ProgramLanguage.h"
 #include "app/core/TextFormat.h"
-#include "bitmap/Language.h"
-#include "cli/Commands.h"
+#include "base/Language.h"
+#include "cli/commands/Commands.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/Texts.h"
 

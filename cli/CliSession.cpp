@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "bitmap/TemporaryFile.h"
-#include "cli/ProgressLine.h"
+#include "base/TemporaryFile.h"
+#include "cli/terminal/ProgressLine.h"
 
 namespace cli {
 namespace {

@@ -4,11 +4,11 @@
 #include <mutex>
 #include <string>
 
-#include "app/core/AppSettings.h"
-#include "app/core/CMFCTest2Doc.h"
-#include "cli/DownloadProgressLine.h"
+#include "app/core/settings/AppSettings.h"
+#include "app/core/document/PictureDocument.h"
+#include "cli/terminal/DownloadProgressLine.h"
 #include "cli/GlobalOptions.h"
-#include "cli/TerminalUi.h"
+#include "cli/terminal/TerminalUi.h"
 
 namespace cli {
 
@@ -42,9 +42,9 @@ public:
     // The private folder, with no trailing "/"; empty while it is not made.
     std::string privateFolder() const;
     app::AppSettings& settings() { return settings_; }
-    app::CMFCTest2Doc& document() { return document_; }
+    app::PictureDocument& document() { return document_; }
     TerminalUi& ui() { return ui_; }
-    codec::CodecOwner& codec() { return *settings_.codec(); }
+    codec::Codec& codec() { return *settings_.codec(); }
 
 private:
     // Makes the private folder; false when it cannot be made.
@@ -64,7 +64,7 @@ private:
     app::AppSettings settings_;
     TerminalUi ui_;
     app::DocumentHost host_;
-    app::CMFCTest2Doc document_;
+    app::PictureDocument document_;
     DownloadProgressLine download_;
 };
 

@@ -31,18 +31,18 @@ std::optional<std::string> applyConversionOption(const std::string& option,
     return std::nullopt;
 }
 
-void prepareCodec(codec::CCodec& codec, const GlobalOptions& global) {
+void prepareCodec(codec::Codec& codec, const GlobalOptions& global) {
     applyGlobalOptions(codec, global);
     codec.setThrowException(false);
     codec.setUndoFile("");
     codec.setAlwaysHalftone(true);
 }
 
-bool loadPicture(codec::CCodec& codec, const std::string& input) {
+bool loadPicture(codec::Codec& codec, const std::string& input) {
     return codec.LoadImage(input, "") != 0;
 }
 
-void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink) {
+void reportDownloads(codec::Codec& codec, codec::DownloadProgress& sink) {
     codec.setDownloadProgress(&sink);
     codec.setShowDownloadProgress(true);
 }

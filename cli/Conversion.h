@@ -3,12 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "bitmap/DitherMethod.h"
+#include "bitmap/dither/DitherMethod.h"
 #include "cli/Arguments.h"
 #include "cli/DitherOptionSpecs.h"
 #include "cli/GlobalOptions.h"
-#include "codec/CCodec.h"
-#include "codec/DownloadProgress.h"
+#include "codec/Codec.h"
+#include "codec/url/DownloadProgress.h"
 #include "codec/FailureText.h"
 #include "codec/PictureFormats.h"
 
@@ -49,16 +49,16 @@ std::optional<std::string> applyConversionOption(const std::string& option,
 // A codec set up for the command line: errors come back as results, no
 // undo file is written, and resizing always averages.
 // The global options set its limits.
-void prepareCodec(codec::CCodec& codec, const GlobalOptions& global);
+void prepareCodec(codec::Codec& codec, const GlobalOptions& global);
 
 // What an input named "-" is read from.
 inline constexpr std::string_view kStandardInput = "/dev/stdin";
 
 // Loads a picture by name (file name, file:// name or URL).
-bool loadPicture(codec::CCodec& codec, const std::string& input);
+bool loadPicture(codec::Codec& codec, const std::string& input);
 
 // Has the codec report its downloads to the sink (which must outlive them).
-void reportDownloads(codec::CCodec& codec, codec::DownloadProgress& sink);
+void reportDownloads(codec::Codec& codec, codec::DownloadProgress& sink);
 
 using codec::failureText;
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "bitmap/DitherOptions.h"
-#include "bitmap/OneBitFiles.h"
+#include "bitmap/dither/DitherOptions.h"
+#include "bitmap/formats/OneBitFiles.h"
 #include "cli/OptionParser.h"
 
 // The dithering and display-output options of the commands that convert

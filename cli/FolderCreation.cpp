@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "app/core/TextFormat.h"
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "cli/Texts.h"
 
 namespace cli {

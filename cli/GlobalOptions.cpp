@@ -1,6 +1,6 @@
 #include "cli/GlobalOptions.h"
 
-#include "app/core/AppSettings.h"
+#include "app/core/settings/AppSettings.h"
 #include "app/core/TextFormat.h"
 #include "cli/Arguments.h"
 #include "cli/Texts.h"
@@ -32,7 +32,7 @@ std::optional<std::string> takeGlobalOptions(std::vector<std::string>& args,
     return std::nullopt;
 }
 
-void applyGlobalOptions(codec::CCodec& codec, const GlobalOptions& options) {
+void applyGlobalOptions(codec::Codec& codec, const GlobalOptions& options) {
     // The store is read only when the limit was not given.
     codec.setMaxPixels(options.maxPixels ? *options.maxPixels
                                          : app::AppSettings::storedMaxPixels());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 
 // The options given before the command, which hold for every command.
 namespace cli {
@@ -25,6 +25,6 @@ std::optional<std::string> takeGlobalOptions(std::vector<std::string>& args,
 // Sets the codec's limits: the pixel limit of --max-pixels or else the
 // settings store's "MaxPixels", and the download deadline of --timeout or
 // else ten minutes.
-void applyGlobalOptions(codec::CCodec& codec, const GlobalOptions& options);
+void applyGlobalOptions(codec::Codec& codec, const GlobalOptions& options);
 
 }  // namespace cli

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <thread>
 
-#include "bitmap/TemporaryFile.h"
+#include "base/TemporaryFile.h"
 
 namespace cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "app/core/TextFormat.h"
-#include "cli/Commands.h"
+#include "cli/commands/Commands.h"
 #include "cli/Texts.h"
 
 namespace cli {

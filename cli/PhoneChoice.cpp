@@ -3,7 +3,7 @@
 #include <limits>
 #include <vector>
 
-#include "app/core/PhoneTable.h"
+#include "app/core/settings/PhoneTable.h"
 #include "app/core/QtServices.h"
 #include "app/core/TextFormat.h"
 #include "cli/Texts.h"

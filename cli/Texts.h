@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "bitmap/TextMark.h"
+#include "base/TextMark.h"
 
 // glyphon-cli's own messages (its help pages stay beside their commands).
 // The tool speaks English; the codec's and the batch run's messages it

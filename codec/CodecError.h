@@ -1,7 +1,7 @@
 #pragma once
 
 // The codec's result codes. Their numbers are published: callers read them
-// back through CCodec::errorcode() and the user sees them in messages, so a
+// back through Codec::errorcode() and the user sees them in messages, so a
 // code keeps its number even where several situations share it.
 namespace codec {
 

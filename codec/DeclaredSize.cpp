@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bitmap/ByteOrder.h"
-#include "bitmap/FileIO.h"
-#include "bitmap/WBMPCoder.h"
+#include "base/FileIO.h"
+#include "bitmap/formats/WBMPCoder.h"
 #include "codec/PictureFormats.h"
 
 namespace codec {

@@ -1,12 +1,12 @@
 #include "codec/FailureText.h"
 
-#include "bitmap/GifErrors.h"
-#include "bitmap/TextFormat.h"
+#include "bitmap/gif/GifErrors.h"
+#include "base/TextFormat.h"
 #include "codec/Texts.h"
 
 namespace codec {
 
-std::string failureText(const CCodec& codec, unsigned serialBefore) {
+std::string failureText(const Codec& codec, unsigned serialBefore) {
     if (codec.errorSerial() != serialBefore || codec.lastGifReadResult() == 0)
         return codec.errordescription();
     return gifResultText(text::kGifReadError, codec.lastGifReadResult());

@@ -4,9 +4,9 @@
 #include <array>
 #include <cctype>
 
-#include "bitmap/FileIO.h"
-#include "bitmap/TextFormat.h"
-#include "codec/CCodec.h"
+#include "base/FileIO.h"
+#include "base/TextFormat.h"
+#include "codec/Codec.h"
 #include "codec/IgnoringCase.h"
 #include "codec/PictureSniffing.h"
 #include "codec/Texts.h"
@@ -25,13 +25,13 @@ constexpr std::array<std::string_view, 1> kXbmExtensions{"xbm"};
 constexpr std::array<std::string_view, 1> kCArrayExtensions{"c"};
 
 // A row's loader or writer: the codec's operation of that format.
-template <int (CCodec::*operation)(const std::string&)>
-int call(CCodec& codec, const std::string& path) {
+template <int (Codec::*operation)(const std::string&)>
+int call(Codec& codec, const std::string& path) {
     return (codec.*operation)(path);
 }
 
 // JPEG files are read at 8 bits per pixel, as every load ends.
-int loadJpeg(CCodec& codec, const std::string& path) {
+int loadJpeg(Codec& codec, const std::string& path) {
     return codec.LoadJPEGToBMP(path, 8);
 }
 
@@ -39,26 +39,26 @@ int loadJpeg(CCodec& codec, const std::string& path) {
 constexpr std::array<PictureFormat, 9> kFormats{{
     // code, name, extensions, sniff, load, save,
     //   undo picture, black and white, variant, dialog name, open patterns, batch add dialog
-    {kFormatBmp, "bmp", kBmpExtensions, sniff::bmp, call<&CCodec::LoadBmp>, call<&CCodec::SaveBMP>,
+    {kFormatBmp, "bmp", kBmpExtensions, sniff::bmp, call<&Codec::LoadBmp>, call<&Codec::SaveBMP>,
         true, false, false, "BMP", "*.BMP", true},
-    {kFormatWbmp, "wbmp", kWbmpExtensions, sniff::wbmp, call<&CCodec::LoadWBMP>, call<&CCodec::SaveWBMP>,
+    {kFormatWbmp, "wbmp", kWbmpExtensions, sniff::wbmp, call<&Codec::LoadWBMP>, call<&Codec::SaveWBMP>,
         true, true, false, "WBMP", "*.WBM;*.WBMP", true},
     {kFormatJpeg, "jpg", kJpegExtensions, sniff::jpeg, loadJpeg, nullptr,
         false, false, false, "JPEG", "*.JPG;*.JPEG", true},
-    {kFormatGif, "gif", kGifExtensions, sniff::gif, call<&CCodec::LoadGIF>, call<&CCodec::SaveGIF>,
+    {kFormatGif, "gif", kGifExtensions, sniff::gif, call<&Codec::LoadGIF>, call<&Codec::SaveGIF>,
         true, false, false, "GIF", "*.GIF", true},
-    {kFormatPng, "png", kPngExtensions, sniff::png, call<&CCodec::LoadPNG>, call<&CCodec::SavePNG>,
+    {kFormatPng, "png", kPngExtensions, sniff::png, call<&Codec::LoadPNG>, call<&Codec::SavePNG>,
         true, false, false, "PNG", "*.PNG", true},
     // Its files are PNG files: recognised as PNG, loaded as PNG. White
     // becomes transparent, so it is no undo picture.
-    {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&CCodec::LoadPNG>,
-        call<&CCodec::SavePNGTransparentWhite>, false, false, true, "", "", false},
-    {kFormatPbm, "pbm", kPbmExtensions, nullptr, nullptr, call<&CCodec::SavePBM>,
+    {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&Codec::LoadPNG>,
+        call<&Codec::SavePNGTransparentWhite>, false, false, true, "", "", false},
+    {kFormatPbm, "pbm", kPbmExtensions, nullptr, nullptr, call<&Codec::SavePBM>,
         false, true, false, "PBM", "*.PBM", false},
-    {kFormatXbm, "xbm", kXbmExtensions, nullptr, nullptr, call<&CCodec::SaveXBM>,
+    {kFormatXbm, "xbm", kXbmExtensions, nullptr, nullptr, call<&Codec::SaveXBM>,
         false, true, false, "XBM", "*.XBM", false},
-    // C source for display drivers (see CCodec::CArrayOptions).
-    {kFormatCArray, "c", kCArrayExtensions, nullptr, nullptr, call<&CCodec::SaveCArray>,
+    // C source for display drivers (see Codec::CArrayOptions).
+    {kFormatCArray, "c", kCArrayExtensions, nullptr, nullptr, call<&Codec::SaveCArray>,
         false, true, false, "C Array", "*.C", false},
 }};
 // clang-format on

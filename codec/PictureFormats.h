@@ -14,7 +14,7 @@
 // formats; a new format is a new row (and its reader or writer).
 namespace codec {
 
-class CCodec;
+class Codec;
 
 // The format codes. Their numbers are published: the codec's format lookup
 // gives them, and the batch run and the dialogs name formats by them.
@@ -47,8 +47,8 @@ struct Sniffed {
 inline constexpr size_t kSniffBytes = 1024;
 using SniffFunction = std::optional<Sniffed> (*)(std::span<const uint8_t> head,
                                                  uint64_t fileLength);
-using LoadFunction = int (*)(CCodec& codec, const std::string& path);
-using SaveFunction = int (*)(CCodec& codec, const std::string& path);
+using LoadFunction = int (*)(Codec& codec, const std::string& path);
+using SaveFunction = int (*)(Codec& codec, const std::string& path);
 
 struct PictureFormat {
     FormatCode code;

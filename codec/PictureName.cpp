@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "codec/IgnoringCase.h"
 
 namespace codec {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "bitmap/ByteOrder.h"
-#include "bitmap/WBMPCoder.h"
+#include "bitmap/formats/WBMPCoder.h"
 
 namespace codec::sniff {
 namespace {

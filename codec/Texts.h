@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "bitmap/TextMark.h"
+#include "base/TextMark.h"
 
 #include "bitmap/Texts.h"
 

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "dotwerk/DotwerkClassFactory.h"
-#include "dotwerk/DotwerkCtrl.h"
+#include "dotwerk/DotwerkControl.h"
 #include "dotwerk/DotwerkInterface.h"
 #include "dotwerk/DotwerkRegistration.h"
 #include "dotwerk/LibraryLifetime.h"
@@ -50,7 +50,7 @@ bool inUse() {
 }  // namespace library
 
 QWidget* DotwerkClassFactory::createInstance(QWidget* parent) {
-    return new CDotwerkCtrl(parent);
+    return new DotwerkControl(parent);
 }
 
 void DotwerkClassFactory::lockServer(bool lock) {

@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "dotwerk/DotwerkCtrl.h"
+#include "dotwerk/DotwerkControl.h"
 #include "dotwerk/Texts.h"
 #include "dotwerk/Translate.h"
 
@@ -24,12 +24,12 @@ int floorDiv(int a, int b) {
 
 }  // namespace
 
-QRect CDotwerkCtrl::screenRectOf(const QRect& pictureRect) const {
+QRect DotwerkControl::screenRectOf(const QRect& pictureRect) const {
     return {zoom_ * pictureRect.left() + 1, zoom_ * pictureRect.top() + 1,
             zoom_ * pictureRect.width(), zoom_ * pictureRect.height()};
 }
 
-QRect CDotwerkCtrl::picturePartOf(const QRect& screenRect) const {
+QRect DotwerkControl::picturePartOf(const QRect& screenRect) const {
     // Screen pixel s shows picture pixel (s - 1) / zoom; the first is the
     // frame.
     const int left = floorDiv(screenRect.left() - 1, zoom_);
@@ -39,7 +39,7 @@ QRect CDotwerkCtrl::picturePartOf(const QRect& screenRect) const {
     return QRect(QPoint(left, top), QPoint(right, bottom)) & editor_.currentPicture().rect();
 }
 
-void CDotwerkCtrl::refreshPicture(QPoint a, QPoint b) {
+void DotwerkControl::refreshPicture(QPoint a, QPoint b) {
     const QRect area = QRect(a, b).normalized().adjusted(-kRefreshMargin, -kRefreshMargin,
                                                          kRefreshMargin, kRefreshMargin) &
                        editor_.currentPicture().rect();
@@ -47,17 +47,17 @@ void CDotwerkCtrl::refreshPicture(QPoint a, QPoint b) {
         update(screenRectOf(area));
 }
 
-void CDotwerkCtrl::repaintAll() {
+void DotwerkControl::repaintAll() {
     update();
 }
 
-void CDotwerkCtrl::marqueeChanged(const QRect& before, const QRect& after) {
+void DotwerkControl::marqueeChanged(const QRect& before, const QRect& after) {
     for (const QRect& marquee : {before, after})
         if (!marquee.isEmpty())
             update(screenRectOf(marquee).adjusted(-1, -1, 1, 1));
 }
 
-void CDotwerkCtrl::paintEvent(QPaintEvent* event) {
+void DotwerkControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const DotwerkPicture& picture = editor_.currentPicture();
     if (picture.isNull()) {
@@ -90,7 +90,7 @@ void CDotwerkCtrl::paintEvent(QPaintEvent* event) {
     painter.drawRect(0, 0, zoom_ * picture.width() + 1, zoom_ * picture.height() + 1);
 }
 
-void CDotwerkCtrl::paintPicturePart(QPainter& painter, const QRect& part) {
+void DotwerkControl::paintPicturePart(QPainter& painter, const QRect& part) {
     // The buffer takes this many picture pixels at a time.
     const int tileColumns = std::max(1, zoomBuffer_.width() / zoom_);
     const int tileRows = std::max(1, zoomBuffer_.height() / zoom_);
@@ -104,7 +104,7 @@ void CDotwerkCtrl::paintPicturePart(QPainter& painter, const QRect& part) {
     }
 }
 
-void CDotwerkCtrl::composeTile(const QRect& tile) {
+void DotwerkControl::composeTile(const QRect& tile) {
     const QRgb grid = kGridColour.rgb();
     const int rowWidth = zoom_ * tile.width();
     for (int y = 0; y < tile.height(); ++y) {

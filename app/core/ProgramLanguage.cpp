@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "app/core/QtServices.h"
-#include "bitmap/CatalogueText.h"
+#include "base/CatalogueText.h"
 #include "translations/EnglishCatalogue.h"
 
 namespace app {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bitmap/Language.h"
+#include "base/Language.h"
 
 namespace app {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/core/StoredSettings.h"
-#include "bitmap/Language.h"
+#include "app/core/settings/StoredSettings.h"
+#include "base/Language.h"
 
 // What the program's core takes from Qt outside its windows: the settings
 // store (QSettings), Qt's translators for a program with an application

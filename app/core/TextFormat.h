@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "bitmap/TextFormat.h"
+#include "base/TextFormat.h"
 
 namespace app {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bitmap/Language.h"
+#include "base/Language.h"
 
 // The program's languages through Qt's translation system.
 namespace app::qt {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/core/StoredSettings.h"
+#include "app/core/settings/StoredSettings.h"
 
 // The program's settings store: organisation "Vendra", application
 // "WAP Glyphon" (on Linux ~/.config/Vendra/WAP Glyphon.conf, or wherever

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/core/AppSettings.h"
+#include "app/core/settings/AppSettings.h"
 #include "app/core/UserInterface.h"
 #include "batch/core/BatchSettings.h"
 

@@ -7,12 +7,13 @@
 #include <mutex>
 
 #include "app/core/PathText.h"
-#include "app/core/PhoneTable.h"
+#include "app/core/settings/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/Texts.h"
 #include "batch/core/ThreadTeam.h"
 #include "batch/core/UniqueFileName.h"
+#include "codec/FailureText.h"
 
 namespace batch {
 namespace {
@@ -58,7 +59,7 @@ std::string confirmationText(const std::string& fileList, bool stopOnError) {
     return formatText(text::kConfirmation, {fileList, stopOnError ? text::kYes : text::kNo});
 }
 
-BatchRun::BatchRun(app::CMFCTest2Doc& document, app::UserInterface& ui, BatchProgress& progress)
+BatchRun::BatchRun(app::PictureDocument& document, app::UserInterface& ui, BatchProgress& progress)
     : document_(document), ui_(ui), progress_(progress) {}
 
 void BatchRun::show(bitmap::CatalogueText status, const std::string& file) {
@@ -266,7 +267,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
                 return;
             const size_t i = next++;
             lock.unlock();
-            app::CMFCTest2Doc& document = *options_->workers[i % documents].document;
+            app::PictureDocument& document = *options_->workers[i % documents].document;
             entries[i].name = names[i];
             try {
                 if (fetch(document, entries[i]))
@@ -304,7 +305,7 @@ void BatchRun::convertInParallel(const std::vector<std::string>& names) {
         std::rethrow_exception(failure);
 }
 
-bool BatchRun::fetch(app::CMFCTest2Doc& document, Entry& entry) {
+bool BatchRun::fetch(app::PictureDocument& document, Entry& entry) {
     if (!isDownloadEntry(entry.name))
         return true;
     std::string localPath;
@@ -329,7 +330,7 @@ void BatchRun::nameOutput(Entry& entry) {
     }
 }
 
-bool BatchRun::prepare(app::CMFCTest2Doc& document, Entry& entry, bool showSteps) {
+bool BatchRun::prepare(app::PictureDocument& document, Entry& entry, bool showSteps) {
     auto step = [&](bitmap::CatalogueText status) {
         if (showSteps)
             show(status, entry.name);
@@ -402,7 +403,7 @@ void BatchRun::countFailure(const Entry& entry) {
         formatText(text::kDepthListed, {static_cast<long long>(*entry.wrongDepth), entry.name});
 }
 
-bool BatchRun::save(app::CMFCTest2Doc& document, Entry& entry) {
+bool BatchRun::save(app::PictureDocument& document, Entry& entry) {
     auto& codec = document.codec();
     const int width = codec.GetBMPWidth();
     const int height = codec.GetBMPHeight();
@@ -413,7 +414,7 @@ bool BatchRun::save(app::CMFCTest2Doc& document, Entry& entry) {
     if (!saved) {
         // The codec's own message says why.
         fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}) +
-             codec.failureText(serial) + "\n");
+             codec::failureText(codec, serial) + "\n");
         return false;
     }
 

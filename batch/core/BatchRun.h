@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/CMFCTest2Doc.h"
+#include "app/core/document/PictureDocument.h"
 #include "app/core/UserInterface.h"
 #include "batch/core/BatchSettings.h"
-#include "bitmap/CatalogueText.h"
+#include "base/CatalogueText.h"
 
 // The batch run: converts every entry of a file list (paths and URLs, each
 // followed by "\n") through the program's document and codec -- fetch, load,
@@ -34,7 +34,7 @@ public:
 
 // A further document that prepares pictures on a thread of its own.
 struct BatchWorker {
-    app::CMFCTest2Doc* document = nullptr;
+    app::PictureDocument* document = nullptr;
     // Passes on what the document told its user while preparing the picture
     // whose turn it now is; called in list order, one call at a time.
     std::function<void()> passOnMessages;
@@ -94,7 +94,7 @@ struct BatchSummary {
 
 class BatchRun {
 public:
-    BatchRun(app::CMFCTest2Doc& document, app::UserInterface& ui, BatchProgress& progress);
+    BatchRun(app::PictureDocument& document, app::UserInterface& ui, BatchProgress& progress);
 
     // Runs the whole list. The settings keep the separators the WML pages
     // added. Shows the summary box at the end.
@@ -110,12 +110,12 @@ private:
     void convertInParallel(const std::vector<std::string>& names);
     // The steps of an entry that need no one else: false when one failed,
     // with the failure kept in the entry. Progress is shown with showSteps.
-    bool fetch(app::CMFCTest2Doc& document, Entry& entry);
-    bool prepare(app::CMFCTest2Doc& document, Entry& entry, bool showSteps);
+    bool fetch(app::PictureDocument& document, Entry& entry);
+    bool prepare(app::PictureDocument& document, Entry& entry, bool showSteps);
     // The steps that depend on the entries before: the output's name, the
     // file, the page; failures are counted here.
     void nameOutput(Entry& entry);
-    bool save(app::CMFCTest2Doc& document, Entry& entry);
+    bool save(app::PictureDocument& document, Entry& entry);
     // Counts the failure kept in the entry.
     void countFailure(const Entry& entry);
     // The resize that follows each load when it comes before the black and
@@ -127,7 +127,7 @@ private:
     void report(const std::string& shown);
     void show(bitmap::CatalogueText status, const std::string& file);
 
-    app::CMFCTest2Doc& document_;
+    app::PictureDocument& document_;
     app::UserInterface& ui_;
     BatchProgress& progress_;
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "bitmap/DitherOptions.h"
+#include "bitmap/dither/DitherOptions.h"
 
 #include "batch/core/PicturePage.h"
 #include "codec/PictureFormats.h"

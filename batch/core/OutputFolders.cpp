@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/core/Preferences.h"
+#include "app/core/settings/Preferences.h"
 #include "app/core/TextFormat.h"
 #include "batch/core/Texts.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "app/core/WmlText.h"
-#include "bitmap/FileIO.h"
+#include "app/core/split/WmlText.h"
+#include "base/FileIO.h"
 
 namespace batch {
 namespace {

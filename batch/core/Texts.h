@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "bitmap/TextMark.h"
+#include "base/TextMark.h"
 
 // The batch conversion's texts (UTF-8): the file selection's status, the
 // run's progress, messages and summary.

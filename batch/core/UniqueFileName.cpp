@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 
 namespace batch {
 namespace {

@@ -3,9 +3,9 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "app/core/CMFCTest2Doc.h"
+#include "app/core/document/PictureDocument.h"
 #include "batch/ui/BatchSheet.h"
-#include "batch/ui/CBatchProgressDlg.h"
+#include "batch/ui/BatchProgressDialog.h"
 
 namespace batchui {
 
@@ -42,7 +42,7 @@ private:
 
 }  // namespace
 
-batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterface& ui,
+batch::BatchSummary runBatchCommand(app::PictureDocument& document, app::UserInterface& ui,
                                     batch::BatchProgramState& state, QWidget* window) {
     const app::AppSettings& program = document.settings();
     batch::BatchSheetValues values = batch::openingSheetValues(state.settings, program);
@@ -55,7 +55,7 @@ batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterf
         return {};
 
     const CloseRefusal refusal(window);
-    CBatchProgressDlg progress(window);
+    BatchProgressDialog progress(window);
     batch::BatchRunOptions options;
     options.stopOnError = values.stopOnError;
     options.askToStop = true;

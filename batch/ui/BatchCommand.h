@@ -6,7 +6,7 @@
 class QWidget;
 
 namespace app {
-class CMFCTest2Doc;
+class PictureDocument;
 class UserInterface;
 }  // namespace app
 
@@ -18,7 +18,7 @@ namespace batchui {
 // through `ui`. A run with failures leaves its file list for the next
 // command's sheet. Gives the run's summary; `ran` is false when no run
 // started.
-batch::BatchSummary runBatchCommand(app::CMFCTest2Doc& document, app::UserInterface& ui,
+batch::BatchSummary runBatchCommand(app::PictureDocument& document, app::UserInterface& ui,
                                     batch::BatchProgramState& state, QWidget* window);
 
 }  // namespace batchui

@@ -1,22 +1,22 @@
 #include "batch/ui/BatchSheet.h"
 
-#include "batch/ui/CBatchSelectDlg.h"
-#include "batch/ui/CBatchSettings.h"
-#include "batch/ui/CBatchWML.h"
-#include "batch/ui/CDithering.h"
+#include "batch/ui/BatchFilesPage.h"
+#include "batch/ui/BatchSettingsPage.h"
+#include "batch/ui/BatchWmlPage.h"
+#include "widgets/DitheringPage.h"
 #include "batch/ui/Texts.h"
-#include "batch/ui/Translate.h"
+#include "widgets/Translate.h"
 
 namespace batchui {
 
 BatchSheet::BatchSheet(batch::BatchProgramState& state, batch::BatchSheetValues& values,
                        const app::AppSettings& program, QWidget* parent)
-    : PropertySheet(translate(batchui::text::kSheetTitle), parent),
+    : widgets::PropertySheet(translate(batchui::text::kSheetTitle), parent),
       values_(values),
-      select_(new CBatchSelectDlg(values.fileList, state.lastAddFolder, program, this)),
-      settings_(new CBatchSettings(state.settings, values, this)),
-      dithering_(new CDithering(this)),
-      wml_(new CBatchWML(state.settings, this)) {
+      select_(new BatchFilesPage(values.fileList, state.lastAddFolder, program, this)),
+      settings_(new BatchSettingsPage(state.settings, values, this)),
+      dithering_(new widgets::DitheringPage(this)),
+      wml_(new BatchWmlPage(state.settings, this)) {
     dithering_->setValues(values.ditheringMethod, values.threshold);
     addPage(select_);
     addPage(settings_, [this] { return settings_->leave(); });

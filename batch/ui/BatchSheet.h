@@ -1,18 +1,21 @@
 #pragma once
 
 #include "batch/core/BatchCommandFlow.h"
-#include "batch/ui/PropertySheet.h"
+#include "widgets/PropertySheet.h"
 
 namespace app {
 class AppSettings;
 }
 
+namespace widgets {
+class DitheringPage;
+}
+
 namespace batchui {
 
-class CBatchSelectDlg;
-class CBatchSettings;
-class CBatchWML;
-class CDithering;
+class BatchFilesPage;
+class BatchSettingsPage;
+class BatchWmlPage;
 
 // "Dávková konverze": the batch sheet with its four pages in order (file
 // selection, settings, dithering, WML pages) and OK and Cancel. The
@@ -20,7 +23,7 @@ class CDithering;
 // when they are left; the command's own values (output folder, flags,
 // dithering, file list) go into `values`, the file list when the sheet is
 // confirmed.
-class BatchSheet : public PropertySheet {
+class BatchSheet : public widgets::PropertySheet {
     Q_OBJECT
 public:
     enum Page { kSelectPage = 0, kSettingsPage = 1, kDitheringPage = 2, kWmlPage = 3 };
@@ -28,20 +31,20 @@ public:
     BatchSheet(batch::BatchProgramState& state, batch::BatchSheetValues& values,
                const app::AppSettings& program, QWidget* parent = nullptr);
 
-    CBatchSelectDlg& selection() const { return *select_; }
-    CBatchSettings& settingsPage() const { return *settings_; }
-    CDithering& dithering() const { return *dithering_; }
-    CBatchWML& wml() const { return *wml_; }
+    BatchFilesPage& selection() const { return *select_; }
+    BatchSettingsPage& settingsPage() const { return *settings_; }
+    widgets::DitheringPage& dithering() const { return *dithering_; }
+    BatchWmlPage& wml() const { return *wml_; }
 
 protected:
     void confirmed() override;
 
 private:
     batch::BatchSheetValues& values_;
-    CBatchSelectDlg* select_;
-    CBatchSettings* settings_;
-    CDithering* dithering_;
-    CBatchWML* wml_;
+    BatchFilesPage* select_;
+    BatchSettingsPage* settings_;
+    widgets::DitheringPage* dithering_;
+    BatchWmlPage* wml_;
 };
 
 }  // namespace batchui

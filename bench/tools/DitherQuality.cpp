@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "bitmap/Dib.h"
-#include "bitmap/DitherMethod.h"
+#include "bitmap/dither/DitherMethod.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/ToneCurve.h"
+#include "bitmap/dither/ToneCurve.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "bitmap/ImageProc.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "codec/FailureText.h"
 
 namespace {
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     }
     if (std::string(argv[3]) == "colour-bmp")
         return colourBmp(argv[1], argv[2]);
-    codec::CCodec codec;
+    codec::Codec codec;
     codec.setThrowException(false);
     const unsigned serial = codec.errorSerial();
     if (!codec.LoadImageFile(argv[1]) || !codec.SaveAs(argv[2], argv[3], 0)) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace Carvello {
+namespace carvello {
 
 BufferedByteStream::BufferedByteStream() = default;
 
@@ -87,4 +87,4 @@ const uint8_t* BufferedByteStream::fillBuffer() {
     return buffer_.get();
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -8,7 +8,7 @@
 
 #include "carvello/core/InputByteStream.h"
 
-namespace Carvello {
+namespace carvello {
 
 // An InputByteStream over a file (read in blocks of 64 KB, so that a
 // photo of a few megabytes costs a few dozen reads) or over a block of
@@ -48,4 +48,4 @@ private:
     bool memoryMode_ = false;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

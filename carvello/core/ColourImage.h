@@ -3,9 +3,9 @@
 #include "carvello/core/ColourRows.h"
 #include "carvello/core/PackedPicture.h"
 
-namespace Carvello {
+namespace carvello {
 
 // A colour picture: three bytes a pixel (blue, green, red).
 using ColourImage = PackedPicture<3>;
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -2,9 +2,9 @@
 
 #include "carvello/core/PixelRows.h"
 
-namespace Carvello {
+namespace carvello {
 
 // A colour picture's rows: three bytes a pixel, blue, green, red.
 using ColourRows = PixelRows<3>;
 
-}  // namespace Carvello
+}  // namespace carvello

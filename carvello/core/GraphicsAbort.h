@@ -1,8 +1,8 @@
 #pragma once
 
-namespace Carvello {
+namespace carvello {
 
 // Thrown by a coder when its progress function asks it to stop.
 class GraphicsAbort {};
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace Carvello {
+namespace carvello {
 
 GraphicsException::GraphicsException(std::string message) : message_(std::move(message)) {}
 
@@ -10,4 +10,4 @@ const char* GraphicsException::what() const noexcept {
     return message_.c_str();
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-namespace Carvello {
+namespace carvello {
 
 // Root of the codec library's picture errors; carries a fixed message text.
 class GraphicsException : public std::exception {
@@ -16,4 +16,4 @@ private:
     std::string message_;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,9 +3,9 @@
 #include "carvello/core/GreyRows.h"
 #include "carvello/core/PackedPicture.h"
 
-namespace Carvello {
+namespace carvello {
 
 // A grey picture: one byte a pixel (0 black, 255 white).
 using GreyImage = PackedPicture<1>;
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace Carvello {
+namespace carvello {
 
 ImageCoder::~ImageCoder() = default;
 
@@ -20,4 +20,4 @@ bool ImageCoder::reportProgress(unsigned pass, unsigned passCount, unsigned perc
     return cancel;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-namespace Carvello {
+namespace carvello {
 
 class ImageCoder;
 class InputByteStream;
@@ -61,4 +61,4 @@ public:
     virtual void writeImageFile(const std::string& path, const RasterImage& image) = 0;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace Carvello {
+namespace carvello {
 
 InputByteStream::~InputByteStream() = default;
 
@@ -30,4 +30,4 @@ size_t InputByteStream::read(std::span<uint8_t> destination) {
     return copied;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

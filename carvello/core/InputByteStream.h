@@ -6,7 +6,7 @@
 
 #include "carvello/core/GraphicsException.h"
 
-namespace Carvello {
+namespace carvello {
 
 // A buffered source of bytes for the decoders. Bytes come inline from the
 // buffer; the virtual refill runs only when it is used up.
@@ -72,4 +72,4 @@ private:
     int bitPosition_ = -1;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -9,7 +9,7 @@
 
 #include "carvello/core/GraphicsException.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -59,4 +59,4 @@ PixelBlock allocatePixels(uint32_t width, uint32_t height, size_t bytesPerPixel,
     return block;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -5,7 +5,7 @@
 #include <memory>
 #include <new>
 
-namespace Carvello {
+namespace carvello {
 
 // Memory for pictures and decoder stores. A fresh page costs a fault on its
 // first touch, and a 12-megapixel picture spans thousands of them; blocks of
@@ -50,4 +50,4 @@ struct LargeBlockAllocator {
     }
 };
 
-}  // namespace Carvello
+}  // namespace carvello

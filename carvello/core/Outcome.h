@@ -7,7 +7,7 @@
 // The result of an operation inside the libraries that can fail without
 // throwing: its value, or why it failed. Header only, so every library above
 // this one can use it.
-namespace Carvello {
+namespace carvello {
 
 struct Failure {
     // A result code of the caller's vocabulary; 0 where the text says all.
@@ -39,4 +39,4 @@ private:
     std::variant<T, Failure> state_;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -8,7 +8,7 @@
 #include "carvello/core/LargeBlock.h"
 #include "carvello/core/PixelRows.h"
 
-namespace Carvello {
+namespace carvello {
 
 // A picture of width x height pixels of BytesPerPixel bytes each, row 0 the
 // top row, rows following each other without padding. GreyImage and
@@ -63,4 +63,4 @@ private:
     PixelBlock pixels_;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // Where a decoder puts a picture's rows, BytesPerPixel bytes a pixel, row 0
 // the top row: a picture of this library's (PackedPicture) or storage of
@@ -32,4 +32,4 @@ public:
     virtual std::span<uint8_t> row(uint32_t y) = 0;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -5,7 +5,7 @@
 
 #include "carvello/core/GraphicsException.h"
 
-namespace Carvello {
+namespace carvello {
 
 void RasterImage::setSize(uint32_t width, uint32_t height) {
     clear();
@@ -41,4 +41,4 @@ void RasterImage::clear() {
     height_ = 0;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -8,7 +8,7 @@
 
 #include "carvello/core/LargeBlock.h"
 
-namespace Carvello {
+namespace carvello {
 
 // The library's picture: width x height pixels of four bytes each, in memory
 // order blue, green, red, alpha; row 0 is the top row and rows follow each
@@ -53,4 +53,4 @@ private:
     PixelBlock pixels_;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -69,4 +69,4 @@ void applyExifOrientation(ColourImage& image, int orientation) {
     turnUpright<ColourImage, 3>(image, orientation);
 }
 
-}  // namespace Carvello
+}  // namespace carvello

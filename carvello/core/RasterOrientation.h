@@ -4,7 +4,7 @@
 #include "carvello/core/GreyImage.h"
 #include "carvello/core/RasterImage.h"
 
-namespace Carvello {
+namespace carvello {
 
 // Turns a picture stored the way an Exif orientation value describes it
 // upright: 2 mirrored, 3 turned half round, 4 flipped, 5 transposed, 6 to be
@@ -16,4 +16,4 @@ void applyExifOrientation(RasterImage& image, int orientation);
 void applyExifOrientation(GreyImage& image, int orientation);
 void applyExifOrientation(ColourImage& image, int orientation);
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace Carvello {
+namespace carvello {
 
 // clang-format off
 const std::array<JpegQeEstimate, 113> kJpegQeEstimates = {{
@@ -92,4 +92,4 @@ void JpegArithmeticDecoder::byteIn() {
     atMarker_ = true;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

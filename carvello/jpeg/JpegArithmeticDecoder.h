@@ -5,7 +5,7 @@
 
 #include "carvello/core/InputByteStream.h"
 
-namespace Carvello {
+namespace carvello {
 
 // The adaptive binary arithmetic decoder of ITU T.81 Annex D over the
 // entropy-coded data of a scan. A statistics bin is one byte: its low seven
@@ -95,4 +95,4 @@ private:
     bool atMarker_ = false;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -5,7 +5,7 @@
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegIdct.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -209,4 +209,4 @@ void JpegComponent::decodeAcRefinement(JpegArithmeticDecoder& coder, uint32_t ro
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

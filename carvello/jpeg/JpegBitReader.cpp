@@ -6,7 +6,7 @@
 
 #include "carvello/jpeg/JpegDecoder.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {}  // namespace
 
@@ -209,4 +209,4 @@ void JpegBitReader::failShort(bool singleBit) const {
                                                  : "Premature end of file");
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -7,7 +7,7 @@
 #include "carvello/core/InputByteStream.h"
 #include "carvello/jpeg/JpegHuffman.h"
 
-namespace Carvello {
+namespace carvello {
 
 // Reads the entropy-coded data of a JPEG scan from an InputByteStream, most
 // significant bit first, dropping the 0x00 stuffed after each 0xFF. Bytes are
@@ -234,4 +234,4 @@ void JpegBitReader::decodeBlockAc(const JpegHuffmanTable& table, Coefficient&& c
     r.putBack();
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -9,7 +9,7 @@
 
 #include "carvello/core/LargeBlock.h"
 
-namespace Carvello {
+namespace carvello {
 
 // A component's store of block rows (samples or coefficients), each row
 // zeroed and allocated the first time the decoder writes to it. A frame
@@ -98,4 +98,4 @@ private:
     uint32_t windowRows_ = 0;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
-namespace Carvello {
+namespace carvello {
 
 static_assert(std::endian::native == std::endian::little,
               "pixels are stored as little-endian words");
@@ -242,4 +242,4 @@ void lumaRow(std::span<const uint8_t> pixels, std::span<uint8_t> out) {
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

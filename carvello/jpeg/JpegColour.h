@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // The JFIF YCbCr -> RGB conversion with four 256-entry tables (rounded to
 // the nearest integer, halves away from zero): R(c) = 1.402 (c - 128),
@@ -69,4 +69,4 @@ void cmykRowToPixels(std::span<const uint8_t> cyan, std::span<const uint8_t> mag
 // integer. out holds one byte per pixel.
 void lumaRow(std::span<const uint8_t> pixels, std::span<uint8_t> out);
 
-}  // namespace Carvello
+}  // namespace carvello

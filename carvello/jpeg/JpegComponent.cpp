@@ -7,7 +7,7 @@
 #include "carvello/jpeg/JpegIdct.h"
 #include "carvello/jpeg/JpegReducedIdct.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -62,10 +62,10 @@ void JpegComponent::startMcuRow(uint32_t mcuRow) {
 void JpegComponent::transformBlock(std::span<const int16_t, 64> coefficients,
                                    std::span<uint8_t> output, size_t stride) {
     if (blockSize_ == 8)
-        JpegIdct::transform(coefficients, std::span<const int32_t, 64>(quantization_->scaled()),
+        jpeg_idct::transform(coefficients, std::span<const int32_t, 64>(quantization_->scaled()),
                             std::span<const int16_t, 64>(quantization_->limits()), output, stride);
     else
-        JpegReducedIdct::transform(coefficients, quantization_->natural(), blockSize_, output,
+        jpeg_reduced_idct::transform(coefficients, quantization_->natural(), blockSize_, output,
                                    stride);
 }
 
@@ -74,10 +74,10 @@ void JpegComponent::transformScratch(uint32_t row, uint32_t column, bool wide,
     if (unused) {
         // Nothing is kept of the block.
     } else if (blockSize_ == 8) {
-        JpegIdct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
+        jpeg_idct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
                             blockSamples(row, column), planeStride());
     } else {
-        JpegReducedIdct::transform(scratch_, quantization_->natural(), written, blockSize_,
+        jpeg_reduced_idct::transform(scratch_, quantization_->natural(), written, blockSize_,
                                    blockSamples(row, column), planeStride());
     }
     for (const uint8_t position : written)
@@ -129,4 +129,4 @@ std::span<const uint8_t> JpegComponent::sampleRow(uint32_t y) {
     return neutralRow_;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

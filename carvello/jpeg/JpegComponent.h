@@ -10,7 +10,7 @@
 #include "carvello/jpeg/JpegIdct.h"
 #include "carvello/jpeg/JpegQuantization.h"
 
-namespace Carvello {
+namespace carvello {
 
 class JpegArithmeticDecoder;
 class JpegBitReader;
@@ -193,4 +193,4 @@ private:
     std::array<int16_t, 64> zeroBlock_{};
 };
 
-}  // namespace Carvello
+}  // namespace carvello

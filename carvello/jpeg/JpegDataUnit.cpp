@@ -8,7 +8,7 @@
 #include "carvello/jpeg/JpegIdct.h"
 #include "carvello/jpeg/JpegReducedIdct.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -27,7 +27,7 @@ void JpegComponent::decodeSequential(JpegBitReader& bits, uint32_t row, uint32_t
         dcPrediction_ = wrap16(dcPrediction_ + bits.dcDifferenceSkippingAc(*dc_, *ac_));
         reached(row);
         if (!unused)
-            blockSamples(row, column)[0] = JpegReducedIdct::blockMean(
+            blockSamples(row, column)[0] = jpeg_reduced_idct::blockMean(
                 static_cast<int16_t>(dcPrediction_), quantization_->natural()[0]);
         return;
     }
@@ -169,4 +169,4 @@ void JpegComponent::decodeAcRefinement(JpegBitReader& bits, uint32_t row, uint32
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -15,7 +15,7 @@
 #include "carvello/jpeg/JpegExif.h"
 #include "carvello/jpeg/JpegMarkers.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -601,4 +601,4 @@ JpegDecoder::Ahead JpegDecoder::lookAhead(InputByteStream& stream, bool pastTheE
     return ahead;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -17,7 +17,7 @@
 #include "carvello/jpeg/JpegHuffman.h"
 #include "carvello/jpeg/JpegQuantization.h"
 
-namespace Carvello {
+namespace carvello {
 
 class JpegBitReader;
 
@@ -227,4 +227,4 @@ private:
     InputByteStream* stream_ = nullptr;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

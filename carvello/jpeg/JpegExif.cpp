@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -70,4 +70,4 @@ int exifOrientation(std::span<const uint8_t> segment) {
     return 0;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // The orientation (1 to 8) that an APP1 Exif segment's first image file
 // directory gives (tag 0x0112), read in either byte order; 0 when the
@@ -12,4 +12,4 @@ namespace Carvello {
 // against the segment.
 int exifOrientation(std::span<const uint8_t> segment);
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -5,7 +5,7 @@
 #include <memory>
 #include <ostream>
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -220,4 +220,4 @@ void JpegHuffmanTable::dump(std::ostream& out) const {
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -6,7 +6,7 @@
 #include <memory>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // One Huffman table of a JPEG stream (T.81 Annex C). Besides the per-length
 // smallest code, largest code and first-symbol index it keeps a lookahead
@@ -96,4 +96,4 @@ private:
     bool defined_ = false;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

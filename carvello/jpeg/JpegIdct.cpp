@@ -32,7 +32,7 @@
 #pragma GCC diagnostic ignored "-Wpsabi"
 #endif
 
-namespace Carvello::JpegIdct {
+namespace carvello::jpeg_idct {
 
 namespace {
 
@@ -390,4 +390,4 @@ void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_
     transform(coefficients, table, outside != 0, output, stride);
 }
 
-}  // namespace Carvello::JpegIdct
+}  // namespace carvello::jpeg_idct

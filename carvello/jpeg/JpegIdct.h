@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // The decoder's inverse DCT: a separable AAN-style 8 x 8 transform on
 // integers with 6-bit constants and a 12-bit fixed-point scale, with the
 // dequantization folded in.
-namespace JpegIdct {
+namespace jpeg_idct {
 
 // The transform's constants, computed once: 64 cos(pi/4), 32 / cos(pi/8)
 // and 32 / cos(3 pi/8), truncated.
@@ -32,6 +32,6 @@ void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_
 void transform(std::span<const int16_t, 64> coefficients, std::span<const int32_t, 64> table,
                bool wide, std::span<uint8_t> output, size_t stride);
 
-}  // namespace JpegIdct
+}  // namespace jpeg_idct
 
-}  // namespace Carvello
+}  // namespace carvello

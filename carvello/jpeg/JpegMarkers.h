@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The marker codes the JPEG decoder meets (the byte after 0xFF).
-namespace Carvello::jpeg {
+namespace carvello::jpeg {
 
 inline constexpr uint8_t kSOF0 = 0xC0;  // baseline
 inline constexpr uint8_t kSOF1 = 0xC1;  // extended sequential
@@ -30,4 +30,4 @@ inline constexpr uint8_t kAPP14 = 0xEE;  // Adobe
 inline constexpr uint8_t kAPP15 = 0xEF;
 inline constexpr uint8_t kCOM = 0xFE;
 
-}  // namespace Carvello::jpeg
+}  // namespace carvello::jpeg

@@ -8,7 +8,7 @@
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegUpsample.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -263,4 +263,4 @@ void JpegDecoder::buildRows(uint32_t width, uint32_t first, uint32_t end, RowOut
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -5,7 +5,7 @@
 
 #include "carvello/jpeg/JpegIdct.h"
 
-namespace Carvello {
+namespace carvello {
 
 const std::array<uint8_t, 64 + 16> kJpegNaturalOrder = {
     0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33,
@@ -41,8 +41,8 @@ void JpegQuantizationTable::set(std::span<const uint16_t, 64> zigzagValues) {
         scaled_[static_cast<size_t>(natural)] =
             static_cast<int32_t>(zigzagValues[static_cast<size_t>(k)] * scale * 4096.0);
     }
-    limits_ = JpegIdct::inputLimits(scaled_);
+    limits_ = jpeg_idct::inputLimits(scaled_);
     defined_ = true;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

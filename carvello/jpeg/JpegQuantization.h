@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // Zigzag index -> natural (row-major) position within an 8 x 8 block. The
 // extra entries let a decoder that overruns the band by up to 15 positions
@@ -39,4 +39,4 @@ private:
     bool defined_ = false;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

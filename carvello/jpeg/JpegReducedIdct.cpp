@@ -6,7 +6,7 @@
 #include <numbers>
 #include <stdexcept>
 
-namespace Carvello::JpegReducedIdct {
+namespace carvello::jpeg_reduced_idct {
 
 namespace {
 
@@ -98,4 +98,4 @@ void transform(std::span<const int16_t, 64> coefficients,
     transform(coefficients, quantization, std::span(nonZero).first(count), size, output, stride);
 }
 
-}  // namespace Carvello::JpegReducedIdct
+}  // namespace carvello::jpeg_reduced_idct

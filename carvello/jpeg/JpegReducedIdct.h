@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // The inverse DCT of one 8 x 8 block straight at a reduced size: 4 x 4,
 // 2 x 2 or 1 x 1 samples, each the average of the 2 x 2, 4 x 4 or 8 x 8
@@ -14,7 +14,7 @@ namespace Carvello {
 // so each non-zero coefficient adds its share to the few samples; at 1 x 1
 // only the DC term counts (the other functions average to zero), which is
 // the block's mean.
-namespace JpegReducedIdct {
+namespace jpeg_reduced_idct {
 
 // Sums carry 16 fractional bits; the bias level-shifts and rounds them.
 inline constexpr int kWeightBits = 16;
@@ -40,6 +40,6 @@ void transform(std::span<const int16_t, 64> coefficients,
                std::span<const uint16_t, 64> quantization, std::span<const uint8_t> nonZero,
                int size, std::span<uint8_t> output, size_t stride);
 
-}  // namespace JpegReducedIdct
+}  // namespace jpeg_reduced_idct
 
-}  // namespace Carvello
+}  // namespace carvello

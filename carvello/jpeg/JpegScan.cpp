@@ -10,7 +10,7 @@
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegMarkers.h"
 
-namespace Carvello {
+namespace carvello {
 
 namespace {
 
@@ -270,4 +270,4 @@ void JpegDecoder::releaseStores() {
         componentOf(id).release();
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace Carvello {
+namespace carvello {
 
 void upsampleRow(std::span<const uint8_t> source, int ratio, std::span<uint8_t> destination) {
     const size_t count = destination.size();
@@ -32,4 +32,4 @@ void upsampleRow(std::span<const uint8_t> source, int ratio, std::span<uint8_t> 
             out[x++] = in[i];
 }
 
-}  // namespace Carvello
+}  // namespace carvello

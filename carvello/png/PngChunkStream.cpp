@@ -5,7 +5,7 @@
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/zlib/Checksums.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 constexpr size_t kFirstBufferSize = 4096;
@@ -107,4 +107,4 @@ const uint8_t* PngChunkStream::fillBuffer() {
     return buffered().data();
 }
 
-}  // namespace Carvello
+}  // namespace carvello

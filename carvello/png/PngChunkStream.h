@@ -10,7 +10,7 @@
 
 #include "carvello/core/InputByteStream.h"
 
-namespace Carvello {
+namespace carvello {
 
 class BufferedByteStream;
 
@@ -76,4 +76,4 @@ private:
     uint64_t dataStart_ = 0;  // file position of the chunk's first data byte
 };
 
-}  // namespace Carvello
+}  // namespace carvello

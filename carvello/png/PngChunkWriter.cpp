@@ -6,7 +6,7 @@
 
 #include "carvello/zlib/Checksums.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 void storeBigEndian32(std::span<uint8_t> to, uint32_t value) {
@@ -73,4 +73,4 @@ void PngChunkWriter::writeChunk(std::string_view type, std::span<const uint8_t> 
     endChunk();
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -8,7 +8,7 @@
 
 #include "carvello/zlib/DeflateEncoder.h"
 
-namespace Carvello {
+namespace carvello {
 
 // Builds a PNG file in memory, chunk by chunk: length, type, data and CRC-32
 // over type and data. A chunk holds at most kChunkBufferSize data bytes;
@@ -42,4 +42,4 @@ private:
     bool open_ = false;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -9,7 +9,7 @@
 #include "carvello/png/PngChunkStream.h"
 #include "carvello/png/PngRowFilters.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 uint32_t bigEndian32(std::span<const uint8_t> b, size_t at) {
@@ -497,4 +497,4 @@ std::span<uint8_t> PngDecoder::pictureRow(RasterImage& image, uint32_t y) {
     return image.row(y);
 }
 
-}  // namespace Carvello
+}  // namespace carvello

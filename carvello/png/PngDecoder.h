@@ -10,7 +10,7 @@
 #include "carvello/png/PngPixelRows.h"
 #include "carvello/zlib/InflateDecoder.h"
 
-namespace Carvello {
+namespace carvello {
 
 class PngChunkStream;
 class RasterImage;
@@ -123,4 +123,4 @@ private:
     PNGInflateDecoder inflate_;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

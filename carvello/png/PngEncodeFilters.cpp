@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace Carvello::png_filter {
+namespace carvello::png_filter {
 namespace {
 
 uint8_t paethPredictor(int left, int above, int aboveLeft) {
@@ -67,4 +67,4 @@ size_t runScore(std::span<const uint8_t> filtered) {
     return score;
 }
 
-}  // namespace Carvello::png_filter
+}  // namespace carvello::png_filter

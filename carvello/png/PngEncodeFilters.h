@@ -6,7 +6,7 @@
 
 // The row filters of the PNG format (filter method 0) as the encoder applies
 // them, and the score by which it chooses among them.
-namespace Carvello::png_filter {
+namespace carvello::png_filter {
 
 enum Type : uint8_t { kNone = 0, kSub = 1, kUp = 2, kAverage = 3, kPaeth = 4 };
 
@@ -20,4 +20,4 @@ void filterRow(Type type, std::span<const uint8_t> row, std::span<const uint8_t>
 // all equal (0 for rows of at most 4 bytes).
 size_t runScore(std::span<const uint8_t> filtered);
 
-}  // namespace Carvello::png_filter
+}  // namespace carvello::png_filter

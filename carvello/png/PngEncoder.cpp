@@ -12,7 +12,7 @@
 #include "carvello/png/PngEncodeFilters.h"
 #include "carvello/zlib/DeflateEncoder.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 constexpr size_t kMaxKeywordBytes = 79;
@@ -277,4 +277,4 @@ void PngEncoder::writeImageData(PngChunkWriter& writer, const RasterImage& image
     reportProgress(1, 1, 100);
 }
 
-}  // namespace Carvello
+}  // namespace carvello

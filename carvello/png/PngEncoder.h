@@ -7,7 +7,7 @@
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/ImageCoder.h"
 
-namespace Carvello {
+namespace carvello {
 
 class PngChunkWriter;
 class RasterImage;
@@ -80,4 +80,4 @@ private:
     bool compressing_ = false;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -1,6 +1,6 @@
 #include "carvello/png/PngPixelRows.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 // Sample k of a row of 1, 2 or 4-bit samples, most significant bits first.
@@ -152,4 +152,4 @@ void convertPngRow(std::span<const uint8_t> row, unsigned colorType, unsigned bi
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // Colours that PNG samples index: the palette of a palette picture, or the
 // grey ramp of a grey picture. Entries are blue, green, red, alpha.
@@ -50,4 +50,4 @@ uint64_t pngRowBytes(unsigned colorType, unsigned bitDepth, uint64_t width);
 // Samples per pixel of a colour type (0 for an undefined type).
 unsigned pngChannels(unsigned colorType);
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 // The Paeth predictor: the neighbour closest to left + up - upper left,
@@ -55,4 +55,4 @@ bool unfilterPngRow(unsigned filterType, std::span<uint8_t> row, std::span<const
     }
 }
 
-}  // namespace Carvello
+}  // namespace carvello

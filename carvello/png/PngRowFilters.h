@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Carvello {
+namespace carvello {
 
 // Reverses one of the five PNG row filters in place (0 None, 1 Sub, 2 Up,
 // 3 Average, 4 Paeth). `previous` is the unfiltered row above (all zeros
@@ -14,4 +14,4 @@ namespace Carvello {
 bool unfilterPngRow(unsigned filterType, std::span<uint8_t> row, std::span<const uint8_t> previous,
                     size_t bytesPerPixel);
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 // Slicing-by-four tables for the reflected polynomial 0xEDB88320.
@@ -62,4 +62,4 @@ uint32_t updateAdler32(uint32_t adler, std::span<const uint8_t> bytes) {
     return (b << 16) | a;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -6,7 +6,7 @@
 
 #include "carvello/zlib/DeflateCodeLengths.h"
 
-namespace Carvello::deflate {
+namespace carvello::deflate {
 namespace {
 
 constexpr unsigned kCodeLengthSymbols = 19;
@@ -192,4 +192,4 @@ void writeDynamicBlock(BitWriter& out, const BlockSymbols& block, bool final) {
     out.put(literalCodes[kEndOfBlock], literalLengths[kEndOfBlock]);
 }
 
-}  // namespace Carvello::deflate
+}  // namespace carvello::deflate

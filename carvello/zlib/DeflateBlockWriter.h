@@ -9,7 +9,7 @@
 // The output half of the deflate encoder: packing bits least significant
 // first, the length and distance symbols of RFC 1951 3.2.5, and the writing
 // of one block with dynamic Huffman codes.
-namespace Carvello::deflate {
+namespace carvello::deflate {
 
 constexpr size_t kLiteralSymbols = 286;
 constexpr size_t kDistanceSymbols = 30;
@@ -56,4 +56,4 @@ struct BlockSymbols {
 // Writes the block with BTYPE 2 (dynamic codes), BFINAL set when final.
 void writeDynamicBlock(BitWriter& out, const BlockSymbols& block, bool final);
 
-}  // namespace Carvello::deflate
+}  // namespace carvello::deflate

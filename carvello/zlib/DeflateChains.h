@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace Carvello::deflate {
+namespace carvello::deflate {
 
 constexpr uint32_t kWindowSize = 32768;
 constexpr uint32_t kWindowMask = kWindowSize - 1;
@@ -51,4 +51,4 @@ private:
     std::array<uint16_t, kWindowSize> headOfSlot_;
 };
 
-}  // namespace Carvello::deflate
+}  // namespace carvello::deflate

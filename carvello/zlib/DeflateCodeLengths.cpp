@@ -4,7 +4,7 @@
 #include <array>
 #include <stdexcept>
 
-namespace Carvello::deflate {
+namespace carvello::deflate {
 namespace {
 
 constexpr int kNone = -1;
@@ -150,4 +150,4 @@ void buildCanonicalCodes(std::span<const uint8_t> lengths, std::span<uint16_t> c
     }
 }
 
-}  // namespace Carvello::deflate
+}  // namespace carvello::deflate

@@ -6,7 +6,7 @@
 
 // Huffman code lengths and canonical codes for the deflate encoder's
 // dynamic blocks.
-namespace Carvello::deflate {
+namespace carvello::deflate {
 
 // The largest alphabet a block uses: 286 literal/length symbols.
 constexpr size_t kMaxAlphabet = 286;
@@ -27,4 +27,4 @@ void buildCodeLengths(std::span<const uint32_t> counts, unsigned maxBits,
 // first. Symbols of length 0 get code 0.
 void buildCanonicalCodes(std::span<const uint8_t> lengths, std::span<uint16_t> codes);
 
-}  // namespace Carvello::deflate
+}  // namespace carvello::deflate

@@ -10,7 +10,7 @@
 #include "carvello/zlib/DeflateBlockWriter.h"
 #include "carvello/zlib/DeflateChains.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 using namespace deflate;
@@ -393,4 +393,4 @@ std::vector<uint8_t> deflateToZlib(std::span<const uint8_t> bytes, int level) {
     return result;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

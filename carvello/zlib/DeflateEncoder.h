@@ -9,7 +9,7 @@
 
 #include "carvello/core/GraphicsException.h"
 
-namespace Carvello {
+namespace carvello {
 
 // Where the deflate encoder puts its compressed bytes.
 class DeflateOutput {
@@ -67,4 +67,4 @@ private:
 std::vector<uint8_t> deflateToZlib(std::span<const uint8_t> bytes,
                                    int level = PNGDeflateEncoder::kDefaultLevel);
 
-}  // namespace Carvello
+}  // namespace carvello

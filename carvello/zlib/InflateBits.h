@@ -7,7 +7,7 @@
 
 #include "carvello/core/InputByteStream.h"
 
-namespace Carvello {
+namespace carvello {
 
 // The inflate decoder's bit reader: up to 63 bits taken from the stream,
 // least significant bit first (RFC 1951 3.1.1). Bits above `count` are
@@ -96,4 +96,4 @@ private:
     unsigned count_ = 0;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

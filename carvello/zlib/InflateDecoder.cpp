@@ -7,7 +7,7 @@
 #include "carvello/core/InputByteStream.h"
 #include "carvello/zlib/Checksums.h"
 
-namespace Carvello {
+namespace carvello {
 namespace {
 
 constexpr size_t kWindowMask = PNGInflateDecoder::kWindowSize - 1;
@@ -367,4 +367,4 @@ size_t PNGInflateDecoder::decodeSymbols(InputByteStream& stream, std::span<uint8
     return done;
 }
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -11,7 +11,7 @@
 #include "carvello/zlib/InflateBits.h"
 #include "carvello/zlib/InflateHuffman.h"
 
-namespace Carvello {
+namespace carvello {
 
 class InputByteStream;
 
@@ -88,4 +88,4 @@ private:
     std::ostream* trace_ = nullptr;
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -2,7 +2,7 @@
 
 #include "carvello/zlib/InflateDecoder.h"
 
-namespace Carvello {
+namespace carvello {
 
 void InflateHuffman::build(std::span<const uint8_t> lengths, unsigned maxLength) {
     if (lengths.size() > kMaxSymbols || maxLength > kMaxLength)
@@ -82,4 +82,4 @@ void InflateHuffman::fail() {
     throw PNGInflateDecoder::StreamError("Invalid Huffman Code");
 }
 
-}  // namespace Carvello
+}  // namespace carvello

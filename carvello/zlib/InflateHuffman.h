@@ -6,7 +6,7 @@
 
 #include "carvello/zlib/InflateBits.h"
 
-namespace Carvello {
+namespace carvello {
 
 // One canonical Huffman code of a deflate block (RFC 1951 3.2.2).
 //
@@ -70,4 +70,4 @@ private:
     std::array<uint32_t, size_t{1} << kLookBits> table_{};
 };
 
-}  // namespace Carvello
+}  // namespace carvello

@@ -72,11 +72,11 @@ bool HostWindow::createEditor(QString* reason, const QString& library) {
     if (!editor_.Create(canvas_, library, reason))
         return false;
     editor_.control()->move(kMargin, kMargin);
-    connect(&editor_, &dotwerk::CDotwerk::OnSize, this, [this](qlonglong cx, qlonglong cy) {
+    connect(&editor_, &dotwerk::DotwerkClient::OnSize, this, [this](qlonglong cx, qlonglong cy) {
         canvas_->resize(static_cast<int>(cx) + 2 * kMargin, static_cast<int>(cy) + 2 * kMargin);
     });
     // The modified flag comes with the first change; the status follows it.
-    connect(&editor_, &dotwerk::CDotwerk::OnModified, this, [this] {
+    connect(&editor_, &dotwerk::DotwerkClient::OnModified, this, [this] {
         QMetaObject::invokeMethod(this, &HostWindow::updateStatus, Qt::QueuedConnection);
     });
     editor_.SetLanguage(dotwerk::kLanguageEnglish);

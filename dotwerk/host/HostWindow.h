@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "dotwerk/CDotwerk.h"
+#include "dotwerk/DotwerkClient.h"
 #include "dotwerk/host/PictureFiles.h"
 
 class QAction;
@@ -28,7 +28,7 @@ public:
     // A white one-bit picture with no file yet; Save asks for a name.
     void newPicture(int width, int height);
     bool savePicture(const QString& path, QString* error);
-    dotwerk::CDotwerk& editor() { return editor_; }
+    dotwerk::DotwerkClient& editor() { return editor_; }
     // Drawing that no file holds yet.
     bool hasUnsavedChanges() const;
 
@@ -46,7 +46,7 @@ private:
     // Offers unsaved drawing for saving: false when the user cancels.
     bool maybeSave();
 
-    dotwerk::CDotwerk editor_;
+    dotwerk::DotwerkClient editor_;
     QScrollArea* scrollArea_ = nullptr;
     QWidget* canvas_ = nullptr;
     QActionGroup* modes_ = nullptr;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "bitmap/BmpFile.h"
+#include "bitmap/formats/BmpFile.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "bitmap/FileIO.h"
-#include "codec/CCodec.h"
+#include "base/FileIO.h"
+#include "codec/Codec.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {
@@ -39,7 +39,7 @@ void fuzzCodecLoad(const uint8_t* data, size_t size) {
     if (bitmap::writeFileAtomically(path, pieces) != bitmap::WriteStatus::ok)
         return;
 
-    codec::CCodec codec;
+    codec::Codec codec;
     codec.setThrowException(false);
     if (codec.LoadImageFile(path) && codec.ImageInfo()) {
         codec.GetPreview(-1, -1, 9, 7, 4, 128);

@@ -17,7 +17,7 @@
 namespace fuzzing {
 namespace {
 
-class Collect : public Carvello::DeflateOutput {
+class Collect : public carvello::DeflateOutput {
 public:
     void putBytes(std::span<const uint8_t> b) override {
         bytes.insert(bytes.end(), b.begin(), b.end());
@@ -44,8 +44,8 @@ void checkWithZlib(const std::vector<uint8_t>& stream, std::span<const uint8_t> 
 }
 
 void checkWithOurInflate(const std::vector<uint8_t>& stream, std::span<const uint8_t> input) {
-    Carvello::BufferedByteStream source(stream);
-    Carvello::PNGInflateDecoder inflate;
+    carvello::BufferedByteStream source(stream);
+    carvello::PNGInflateDecoder inflate;
     std::vector<uint8_t> out(input.size());
     try {
         inflate.openStream(source);
@@ -55,7 +55,7 @@ void checkWithOurInflate(const std::vector<uint8_t>& stream, std::span<const uin
     }
     if (!std::equal(input.begin(), input.end(), out.begin()))
         std::abort();
-    if (inflate.adler32() != Carvello::updateAdler32(1, input))
+    if (inflate.adler32() != carvello::updateAdler32(1, input))
         std::abort();
 }
 
@@ -67,7 +67,7 @@ void fuzzDeflateRoundTrip(const uint8_t* data, size_t size) {
     const int level = data[0] & 3;
     const std::span<const uint8_t> input(data + 1, size - 1);
 
-    const std::vector<uint8_t> whole = Carvello::deflateToZlib(input, level);
+    const std::vector<uint8_t> whole = carvello::deflateToZlib(input, level);
     checkWithZlib(whole, input);
     checkWithOurInflate(whole, input);
 
@@ -75,7 +75,7 @@ void fuzzDeflateRoundTrip(const uint8_t* data, size_t size) {
     // must give the same stream.
     const size_t piece = size > 1 ? size_t{data[1]} * 7 + 1 : 1;
     Collect pieces;
-    Carvello::PNGDeflateEncoder encoder;
+    carvello::PNGDeflateEncoder encoder;
     encoder.setCompressionLevel(level);
     encoder.begin(pieces);
     for (size_t at = 0; at < input.size(); at += piece)

@@ -2,8 +2,8 @@
 // the document's picture when they hold a usable one; the palette and the
 // last pixel row of a picture taken are read, so a block shorter than its
 // header declares shows up at once.
-#include "app/core/CMFCTest2Doc.h"
-#include "app/core/PackedDib.h"
+#include "app/core/document/PictureDocument.h"
+#include "app/core/document/PackedDib.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {
@@ -29,7 +29,7 @@ void fuzzDocumentDib(const uint8_t* data, size_t size) {
     app::AppSettings settings;
     SilentUi ui;
     app::DocumentHost host;
-    app::CMFCTest2Doc document(settings, ui, host);
+    app::PictureDocument document(settings, ui, host);
     if (!document.AttachDib(std::move(*block)))
         return;
     const bitmap::Dib& picture = document.dib();

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "bitmap/Dib.h"
-#include "bitmap/GifErrors.h"
-#include "bitmap/GifReader.h"
-#include "bitmap/GifWriter.h"
+#include "bitmap/gif/GifErrors.h"
+#include "bitmap/gif/GifReader.h"
+#include "bitmap/gif/GifWriter.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

@@ -32,20 +32,20 @@ void readAll(const Picture& image, size_t bytesPerPixel) {
 
 // Decodes into the picture; false when the decoder refused the data.
 template <typename Picture, typename Read>
-bool decode(Carvello::JpegDecoder& decoder, Picture& image, Read read) {
+bool decode(carvello::JpegDecoder& decoder, Picture& image, Read read) {
     try {
         read(decoder, image);
-    } catch (const Carvello::JpegDecoder::JpegError& error) {
+    } catch (const carvello::JpegDecoder::JpegError& error) {
         if (error.message().empty())
             std::abort();
         return false;
     }
-    Carvello::applyExifOrientation(image, decoder.orientation());
+    carvello::applyExifOrientation(image, decoder.orientation());
     return true;
 }
 
 // The pixels of the four-byte picture without their alpha.
-bool samePixels(const Carvello::RasterImage& image, const Carvello::ColourImage& colour) {
+bool samePixels(const carvello::RasterImage& image, const carvello::ColourImage& colour) {
     if (image.width() != colour.width() || image.height() != colour.height())
         return false;
     const auto four = image.pixels();
@@ -64,14 +64,14 @@ void fuzzJpeg(const uint8_t* data, size_t size) {
     // the fuzzer's runs quick and its memory low.
     constexpr uint64_t kLimit = uint64_t{1} << 22;
     {
-        Carvello::RasterImage image;
-        Carvello::JpegDecoder decoder;
+        carvello::RasterImage image;
+        carvello::JpegDecoder decoder;
         decoder.setPixelLimit(kLimit);
         const bool read = decode(decoder, image, [&](auto& d, auto& i) { d.readImage(bytes, i); });
         if (read)
             readAll(image, 4);
-        Carvello::ColourImage colour;
-        Carvello::JpegDecoder colourDecoder;
+        carvello::ColourImage colour;
+        carvello::JpegDecoder colourDecoder;
         colourDecoder.setPixelLimit(kLimit);
         const bool readColour =
             decode(colourDecoder, colour, [&](auto& d, auto& i) { d.readColourImage(bytes, i); });
@@ -80,8 +80,8 @@ void fuzzJpeg(const uint8_t* data, size_t size) {
         if (readColour != read || !samePixels(image, colour))
             std::abort();
     }
-    Carvello::GreyImage grey;
-    Carvello::JpegDecoder decoder;
+    carvello::GreyImage grey;
+    carvello::JpegDecoder decoder;
     decoder.setPixelLimit(kLimit);
     const unsigned reduction = 1u << (size % 4);
     decoder.setScaleChooser([reduction](uint32_t, uint32_t) { return reduction; });
@@ -92,8 +92,8 @@ void fuzzJpeg(const uint8_t* data, size_t size) {
     // where it passes over coefficients it does not need: both refuse the
     // same data.
     if (reduction != 1) {
-        Carvello::GreyImage full;
-        Carvello::JpegDecoder fullDecoder;
+        carvello::GreyImage full;
+        carvello::JpegDecoder fullDecoder;
         fullDecoder.setPixelLimit(kLimit);
         if (decode(fullDecoder, full, [&](auto& d, auto& i) { d.readGreyImage(bytes, i); }) != read)
             std::abort();

@@ -28,7 +28,7 @@ std::vector<uint8_t> withFixedCrcs(const uint8_t* data, size_t size) {
         if (length == 0 || length > copy.size() - at - 12)
             break;
         const auto typeAndData = std::span<const uint8_t>(copy).subspan(at + 4, length + 4);
-        const uint32_t crc = Carvello::updateCrc32(0, typeAndData);
+        const uint32_t crc = carvello::updateCrc32(0, typeAndData);
         uint8_t* out = copy.data() + at + 8 + length;
         out[0] = static_cast<uint8_t>(crc >> 24);
         out[1] = static_cast<uint8_t>(crc >> 16);
@@ -40,12 +40,12 @@ std::vector<uint8_t> withFixedCrcs(const uint8_t* data, size_t size) {
 }
 
 void decodeOnce(const uint8_t* data, size_t size) {
-    Carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
-    Carvello::RasterImage image;
-    Carvello::PngDecoder decoder;
+    carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
+    carvello::RasterImage image;
+    carvello::PngDecoder decoder;
     try {
         decoder.readImage(stream, image);
-    } catch (const Carvello::GraphicsException& e) {
+    } catch (const carvello::GraphicsException& e) {
         // Stream and inflate errors included: every refusal says why.
         if (*e.what() == '\0')
             std::abort();
@@ -71,8 +71,8 @@ void fuzzPng(const uint8_t* data, size_t size) {
 }
 
 void fuzzInflate(const uint8_t* data, size_t size) {
-    Carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
-    Carvello::PNGInflateDecoder decoder;
+    carvello::BufferedByteStream stream(std::span<const uint8_t>(data, size));
+    carvello::PNGInflateDecoder decoder;
     // Asks for pieces of varying size until the data or the stream ends.
     std::vector<uint8_t> out(4099);
     try {
@@ -82,8 +82,8 @@ void fuzzInflate(const uint8_t* data, size_t size) {
             request = request % out.size() + 1 + total % 7;
             decoder.decompress(stream, std::span(out).first(std::min(request, out.size())));
         }
-    } catch (const Carvello::InputByteStream::StreamError&) {
-    } catch (const Carvello::PNGInflateDecoder::StreamError&) {
+    } catch (const carvello::InputByteStream::StreamError&) {
+    } catch (const carvello::PNGInflateDecoder::StreamError&) {
     }
 }
 

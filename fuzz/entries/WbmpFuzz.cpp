@@ -4,7 +4,7 @@
 #include <span>
 
 #include "bitmap/Dib.h"
-#include "bitmap/WBMPCoder.h"
+#include "bitmap/formats/WBMPCoder.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

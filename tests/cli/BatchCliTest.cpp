@@ -7,10 +7,10 @@
 #include <map>
 #include <tuple>
 
-#include "bitmap/FileIO.h"
-#include "bitmap/WBMPCoder.h"
+#include "base/FileIO.h"
+#include "bitmap/formats/WBMPCoder.h"
 #include "support/CliRun.h"
-#include "tests/appcore/DocumentFixture.h"
+#include "tests/app/core/DocumentFixture.h"
 
 using testing_support::readText;
 using testing_support::runCli;

@@ -8,9 +8,9 @@
 
 #include <sstream>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/WBMPCoder.h"
+#include "bitmap/formats/WBMPCoder.h"
 #include "cli/Cli.h"
 #include "support/CliRun.h"
 #include "support/TestSupport.h"

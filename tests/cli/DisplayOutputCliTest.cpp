@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "support/CliRun.h"
-#include "tests/appcore/DocumentFixture.h"
+#include "tests/app/core/DocumentFixture.h"
 
 using testing_support::readText;
 using testing_support::runCli;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bitmap/ImageProc.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
 using testing_support::quote;
@@ -35,7 +35,7 @@ TEST(CliProgram, ConvertedWbmpReadsBackInNetpbmWithTheSamePixels) {
     ASSERT_EQ(pbm.height, 30);
 
     // The same conversion in process: ordered dithering is deterministic.
-    codec::CCodec codec;
+    codec::Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(dir.file("in.bmp"), ""), 1);
     ASSERT_EQ(codec.ConvertBMPToMonochrome(2, 128), 1);

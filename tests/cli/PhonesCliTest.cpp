@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/core/PhoneTable.h"
+#include "app/core/settings/PhoneTable.h"
 #include "cli/PhoneChoice.h"
 #include "support/CliRun.h"
 #include "support/SettingsSandbox.h"

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 
-#include "bitmap/FileIO.h"
-#include "bitmap/GifWriter.h"
+#include "base/FileIO.h"
+#include "bitmap/gif/GifWriter.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/WBMPCoder.h"
+#include "bitmap/formats/WBMPCoder.h"
 #include "carvello/core/GraphicsException.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::TempDir;
@@ -108,7 +108,7 @@ TEST(CodecCounter, PlacesTheDigitsSideBySide) {
     for (const auto& c : cases) {
         TempDir dir;
         writeDigits(dir.path(), c.sizes, c.ext);
-        CCodec codec;
+        Codec codec;
         codec.setThrowException(false);
         codec.setUndoFile(dir.file("undo.bmp"));
         const auto out = dir.file("c.wbmp");
@@ -128,7 +128,7 @@ TEST(CodecCounter, EveryDigitMustLoadEvenIfTheValueLacksIt) {
     TempDir dir;
     writeDigits(dir.path(), {}, "bmp", 4);
     testing_support::writeFile(dir.file("4.bmp"), std::string("not a picture"));
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.WBMPCounter(dir.path() + "/", dir.file("c.wbmp"), 123, 3), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
@@ -148,7 +148,7 @@ TEST(CodecCounter, NeverReplacesTheOutputAndKeepsTheCurrentPicture) {
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("p.bmp"), picture));
     for (bool throwing : {false, true}) {
-        CCodec codec;
+        Codec codec;
         codec.setThrowException(false);
         ASSERT_EQ(codec.LoadImage(dir.file("p.bmp"), ""), 1);
         const auto before = *codec.picture();
@@ -157,7 +157,7 @@ TEST(CodecCounter, NeverReplacesTheOutputAndKeepsTheCurrentPicture) {
         const auto first = testing_support::readFile(out);
         codec.setThrowException(throwing);
         if (throwing)
-            EXPECT_THROW(codec.WBMPCounter(dir.path(), out, 99, 3), Carvello::GraphicsException);
+            EXPECT_THROW(codec.WBMPCounter(dir.path(), out, 99, 3), carvello::GraphicsException);
         else
             EXPECT_EQ(codec.WBMPCounter(dir.path(), out, 99, 3), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
@@ -173,7 +173,7 @@ TEST(CodecCounter, NeverReplacesTheOutputAndKeepsTheCurrentPicture) {
 TEST(CodecCounter, ATooLargeCounterNamesTheLimit) {
     TempDir dir;
     writeDigits(dir.path(), {}, "bmp");
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     codec.setMaxPixels(100);
     EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), 12345, 5), 0);
@@ -192,7 +192,7 @@ TEST(CodecCounter, ATooLargeCounterNamesTheLimit) {
 TEST(CodecCounter, RefusesANegativeValue) {
     TempDir dir;
     writeDigits(dir.path(), {}, "bmp");
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), -5, 2), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::badArgument));

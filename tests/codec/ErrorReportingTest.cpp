@@ -2,13 +2,13 @@
 
 #include <functional>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "carvello/core/GraphicsException.h"
-#include "codec/CCodec.h"
-#include "codec/CodecOwner.h"
+#include "codec/Codec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 
@@ -17,7 +17,7 @@ namespace {
 const std::string kNoPicture = "BMP obrázek dosud nebyl vytvořen";
 
 TEST(CodecErrors, FreshCodecStateAndPropertyDefaults) {
-    CCodec codec;
+    Codec codec;
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::none));
     EXPECT_EQ(codec.errordescription(), "");
     EXPECT_TRUE(codec.ThrowException());
@@ -31,7 +31,7 @@ TEST(CodecErrors, FreshCodecStateAndPropertyDefaults) {
 
 TEST(CodecErrors, FailureWithoutThrowingIsKeptUntilTheNextFailure) {
     testing_support::TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.SaveBMP(dir.file("x.bmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
@@ -47,7 +47,7 @@ TEST(CodecErrors, FailureWithoutThrowingIsKeptUntilTheNextFailure) {
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
 
     // SaveWBMP goes through ConvertBMPToWBMP and so carries its name.
-    CCodec empty;
+    Codec empty;
     empty.setThrowException(false);
     EXPECT_EQ(empty.SaveWBMP(dir.file("x.wbmp")), 0);
     EXPECT_EQ(empty.errordescription(), "CCodec::ConvertBMPToWBMP: " + kNoPicture);
@@ -55,18 +55,18 @@ TEST(CodecErrors, FailureWithoutThrowingIsKeptUntilTheNextFailure) {
 }
 
 TEST(CodecErrors, ThrowSwitchThrowsTheMessageAndStillRecordsTheCode) {
-    CCodec codec;
+    Codec codec;
     try {
         codec.SaveBMP("/tmp/never-written.bmp");
         FAIL() << "no exception";
-    } catch (const Carvello::GraphicsException& e) {
+    } catch (const carvello::GraphicsException& e) {
         EXPECT_EQ(std::string(e.what()), "CCodec::SaveBMP: " + kNoPicture);
     }
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
 }
 
 TEST(CodecErrors, QueriesWithoutPictureReportThroughGetBMPInfo) {
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.GetBMPWidth(), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture));
@@ -87,15 +87,6 @@ TEST(CodecErrors, QueriesWithoutPictureReportThroughGetBMPInfo) {
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::noPicture)) << name;
         EXPECT_EQ(codec.errordescription(), "CCodec::" + name + ": " + kNoPicture);
     }
-}
-
-TEST(CodecErrors, OwnerForwardsAndOnlySwitchesThrowingOff) {
-    testing_support::TempDir dir;
-    codec::CodecOwner owner;
-    owner.disableThrowException();
-    EXPECT_EQ(owner.SaveBMP(dir.file("x.bmp")), 0);
-    EXPECT_EQ(owner.errorcode(), codeOf(CodecError::noPicture));
-    EXPECT_EQ(owner.errordescription(), "CCodec::SaveBMP: " + kNoPicture);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "codec/PictureFormats.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::TempDir;
@@ -130,7 +130,7 @@ TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
          "wbmp", 128, 1},
     };
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     for (const auto& c : cases) {
         writeFile(dir.file(c.name), c.bytes);
@@ -143,7 +143,7 @@ TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
 
 TEST(ReadImageHeader, UnreadableFileIsReported) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.ReadImageHeader(dir.file("missing.bmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
@@ -153,7 +153,7 @@ TEST(ReadImageHeader, UnreadableFileIsReported) {
 
 TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
 
     // A GIF named .bmp is taken for a GIF, not read as a broken BMP.

@@ -2,12 +2,12 @@
 // behind SaveAs and the undo file, and the failure reports of each format.
 #include <gtest/gtest.h>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::quote;
@@ -21,7 +21,7 @@ namespace {
 const std::string kInternal = "Interní funkce nalezla či způsobila tuto chybu:\n";
 
 // A codec holding a 12 x 6 grey pattern, dithered to black and white.
-void loadPattern(CCodec& codec, const TempDir& dir) {
+void loadPattern(Codec& codec, const TempDir& dir) {
     auto dib = testing_support::makeGreyDib(12, 6, 8);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 12; ++x)
@@ -44,18 +44,18 @@ bool writeGradientJpeg(const std::string& path) {
     return runCommand("cjpeg -quality 95 " + quote(source) + " > " + quote(path)).exitCode == 0;
 }
 
-std::vector<uint8_t> pixelsOf(const CCodec& codec) {
+std::vector<uint8_t> pixelsOf(const Codec& codec) {
     const auto pixels = codec.picture()->pixels();
     return {pixels.begin(), pixels.end()};
 }
 
 TEST(CodecFormats, EveryWritableFormatReadsBackTheSamePicture) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPattern(codec, dir);
     // Back in grey form, black and white are 0 and 255.
     ASSERT_EQ(codec.SaveAs(dir.file("ref.bmp"), "bmp", 0), 1);
-    CCodec reference;
+    Codec reference;
     reference.setThrowException(false);
     ASSERT_EQ(reference.LoadImage(dir.file("ref.bmp"), ""), 1);
     const auto expected = pixelsOf(reference);
@@ -64,7 +64,7 @@ TEST(CodecFormats, EveryWritableFormatReadsBackTheSamePicture) {
         // Names without a matching extension: the content decides on loading.
         const std::string path = dir.file("out-" + format + ".data");
         ASSERT_EQ(codec.SaveAs(path, format, 1), 1) << format << ": " << codec.errordescription();
-        CCodec reader;
+        Codec reader;
         reader.setThrowException(false);
         ASSERT_EQ(reader.LoadImage(path, ""), 1) << format << ": " << reader.errordescription();
         EXPECT_EQ(reader.FileFormat(), format == "png-trans" ? "png" : format);
@@ -79,7 +79,7 @@ TEST(CodecFormats, EveryWritableFormatReadsBackTheSamePicture) {
 
 TEST(CodecFormats, UndoFileFormatFollowsItsExtensionAndUnknownMeansGif) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPattern(codec, dir);
     for (const std::string name : {"undo.tmp", "undo.gif", "undo.png", "undo.WBMP"}) {
         codec.setUndoFile(dir.file(name));
@@ -97,7 +97,7 @@ TEST(CodecFormats, UndoFileFormatFollowsItsExtensionAndUnknownMeansGif) {
 
 TEST(CodecFormats, GifFailuresAreSilentButExplained) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPattern(codec, dir);
     ASSERT_EQ(codec.SaveGIF(dir.file("good.gif")), 1);
     EXPECT_EQ(codec.lastWriterResult(), 0);
@@ -134,7 +134,7 @@ TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
     TempDir dir;
     // Named .png on purpose: the content decides the format, not the name.
     ASSERT_TRUE(writeGradientJpeg(dir.file("g.png")));
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(dir.file("g.png"), ""), 1) << codec.errordescription();
     EXPECT_EQ(codec.FileFormat(), "jpg");
@@ -168,7 +168,7 @@ TEST(CodecFormats, CameraJpegLoadsByContentAndUpright) {
     bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
     writeFile(dir.file("camera.bin"), bytes);
 
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(dir.file("camera.bin"), ""), 1) << codec.errordescription();
     EXPECT_EQ(codec.FileFormat(), "jpg");
@@ -187,7 +187,7 @@ TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
     ASSERT_EQ(runCommand("convert -size 5x3 xc:'rgba(0,0,0,0)' PNG32:" + quote(dir.file("t.png")))
                   .exitCode,
               0);
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(dir.file("t.png"), ""), 1) << codec.errordescription();
     EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 2, 1), 255);

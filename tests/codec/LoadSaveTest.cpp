@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/WBMPCoder.h"
-#include "codec/CCodec.h"
+#include "bitmap/formats/WBMPCoder.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::makeGreyDib;
@@ -32,7 +32,7 @@ std::string writeGradientBmp(const TempDir& dir, const std::string& name, int w,
 TEST(CodecLoad, BmpBecomesAnEightBitGreyPictureWithItsSize) {
     TempDir dir;
     const auto path = writeGradientBmp(dir, "g.bmp", 13, 7);
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(path, ""), 1) << codec.errordescription();
     EXPECT_EQ(codec.ImageWidth(), 13);
@@ -50,7 +50,7 @@ TEST(CodecLoad, WbmpBecomesGreyZeroAnd255) {
     TempDir dir;
     const std::vector<uint8_t> wbmp = {0, 0, 10, 2, 0xFF, 0xC0, 0x80, 0x00};
     testing_support::writeFile(dir.file("w.wbmp"), wbmp);
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(dir.file("w.wbmp"), ""), 1) << codec.errordescription();
     EXPECT_EQ(codec.ImageWidth(), 10);
@@ -68,7 +68,7 @@ TEST(CodecLoad, WbmpBecomesGreyZeroAnd255) {
 TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
     TempDir dir;
     const auto good = writeGradientBmp(dir, "g.bmp", 4, 4);
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(good, ""), 1);
 
@@ -96,7 +96,7 @@ TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
 TEST(CodecLoad, FileSchemeNamesAreLoadedAsFiles) {
     TempDir dir;
     const auto path = writeGradientBmp(dir, "g.bmp", 3, 3);
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.LoadImage("file://" + path, ""), 1) << codec.errordescription();
     EXPECT_EQ(codec.LoadImage("File://" + path, ""), 1) << codec.errordescription();
@@ -104,7 +104,7 @@ TEST(CodecLoad, FileSchemeNamesAreLoadedAsFiles) {
 
 TEST(CodecSave, SaveAsChoosesTheWriterAndRefusesWhatItCannotWrite) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 9, 2), ""), 1);
 
@@ -133,7 +133,7 @@ TEST(CodecSave, SaveAsChoosesTheWriterAndRefusesWhatItCannotWrite) {
 
 TEST(CodecSave, WriteFailureKeepsThePictureAndReportsTheCoreMessage) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 5, 5), ""), 1);
     EXPECT_EQ(codec.SaveBMP(dir.file("no/such/folder/x.bmp")), 0);
@@ -148,7 +148,7 @@ TEST(CodecSave, WriteFailureKeepsThePictureAndReportsTheCoreMessage) {
 
 TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 6, 6), ""), 1);
 
@@ -158,7 +158,7 @@ TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
     codec.setUndoFile(dir.file("undo.bmp"));
     ASSERT_EQ(codec.ResizePercentual(50), 1);
     // The undo file holds the picture as it was before the resize.
-    CCodec reader;
+    Codec reader;
     reader.setThrowException(false);
     ASSERT_EQ(reader.LoadImage(dir.file("undo.bmp"), ""), 1);
     EXPECT_EQ(reader.ImageWidth(), 6);
@@ -182,7 +182,7 @@ TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
 
 TEST(CodecConvert, MonochromeConversionClampsTheThresholdAndReportsBadMethods) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 16, 1), ""), 1);
     ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 1000), 1);  // taken as 255

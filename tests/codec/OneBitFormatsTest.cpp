@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bitmap/ImageProc.h"
-#include "bitmap/OneBitFiles.h"
-#include "codec/CCodec.h"
+#include "bitmap/formats/OneBitFiles.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -51,7 +51,7 @@ protected:
     }
 
     TempDir dir;
-    codec::CCodec codec;
+    codec::Codec codec;
 };
 
 TEST_F(OneBitFormats, PbmAndXbmRoundTripThroughNetpbm) {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::TempDir;
@@ -115,7 +115,7 @@ TEST(PixelLimit, HeadersAboveTheLimitAreRefusedNamingIt) {
     for (const Hostile& file : kHostile) {
         const std::string path = dir.file(file.name);
         write(path, file.header(4000, 3000));
-        CCodec codec;
+        Codec codec;
         codec.setThrowException(false);
         codec.setMaxPixels(1000000);
         EXPECT_EQ(codec.LoadImage(path, ""), 0) << file.name;
@@ -133,7 +133,7 @@ TEST(PixelLimit, APictureUpToTheLimitLoads) {
     auto dib = testing_support::makeGreyDib(20, 10, 8);
     const std::string path = dir.file("p.bmp");
     ASSERT_TRUE(bitmap::ImageProc().saveBitmap(path, dib));
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     EXPECT_EQ(codec.MaxPixels(), bitmap::kMaxPixels);
     codec.setMaxPixels(200);
@@ -170,7 +170,7 @@ TEST(PixelLimit, RefusingAHugeHeaderAllocatesNothing) {
         ::setrlimit(RLIMIT_AS, &limit);
         int refused = 0;
         for (const Hostile& file : kHostile) {
-            CCodec codec;
+            Codec codec;
             codec.setThrowException(false);
             codec.setMaxPixels(4000000);
             if (!codec.LoadImageFile(dir.file(file.name)) &&

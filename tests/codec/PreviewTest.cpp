@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "bitmap/ByteOrder.h"
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::TempDir;
@@ -35,7 +35,7 @@ protected:
         codec.setUndoFile(dir.file("undo.bmp"));
     }
     TempDir dir;
-    CCodec codec;
+    Codec codec;
 };
 
 TEST_F(CodecPreview, ReturnsAOneBitDibOfTheRectangle) {
@@ -88,7 +88,7 @@ TEST_F(CodecPreview, BadRequestsReportAndReturnNothing) {
     ASSERT_EQ(codec.LoadImage(dir.file("grey.bmp"), ""), 1);
     EXPECT_TRUE(codec.GetPreview(0, 0, 5, 5, bitmap::kDitherMethodCount, 128).empty());
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
-    CCodec empty;
+    Codec empty;
     empty.setThrowException(false);
     EXPECT_TRUE(empty.GetPreview(0, 0, 5, 5, 0, 128).empty());
     EXPECT_EQ(empty.errorcode(), codeOf(CodecError::noPicture));

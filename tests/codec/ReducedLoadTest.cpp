@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::ResizeTarget;
 using testing_support::quote;
 using testing_support::TempDir;
@@ -36,7 +36,7 @@ struct Loaded {
 // Loads the file with the resize planned (or not) and resizes it.
 Loaded loadAndResize(const std::string& file, const ResizeTarget& target, bool planned,
                      bool halftone = true) {
-    CCodec codec;
+    Codec codec;
     codec.setThrowException(false);
     codec.setAlwaysHalftone(halftone);
     if (planned)

@@ -3,10 +3,10 @@
 #include <functional>
 
 #include "bitmap/ImageProc.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::TempDir;
@@ -14,7 +14,7 @@ using testing_support::TempDir;
 namespace {
 
 // A codec holding a grey w x h picture with a pattern.
-void loadPicture(CCodec& codec, const TempDir& dir, int w, int h) {
+void loadPicture(Codec& codec, const TempDir& dir, int w, int h) {
     auto dib = testing_support::makeGreyDib(w, h, 8);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -42,7 +42,7 @@ TEST(CodecResize, FitFillsTheBoxToTheNearestPixel) {
     };
     for (const auto& c : cases) {
         TempDir dir;
-        CCodec codec;
+        Codec codec;
         loadPicture(codec, dir, c.w, c.h);
         ASSERT_EQ(codec.ResizeTo(c.boxW, c.boxH, c.exact), 1) << codec.errordescription();
         EXPECT_EQ(codec.GetBMPWidth(), c.wantW) << c.w << "x" << c.h << " into " << c.boxW;
@@ -53,7 +53,7 @@ TEST(CodecResize, FitFillsTheBoxToTheNearestPixel) {
 
 TEST(CodecResize, SizesThatComeOutAsNothingGiveOnePixelAndEmptyTargetsAreRefused) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPicture(codec, dir, 50, 30);
     ASSERT_EQ(codec.ResizePercentual(1), 1);
     EXPECT_EQ(codec.GetBMPWidth(), 1);
@@ -71,7 +71,7 @@ TEST(CodecResize, SizesThatComeOutAsNothingGiveOnePixelAndEmptyTargetsAreRefused
 
 TEST(CodecResize, PercentageScalesBothSides) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPicture(codec, dir, 101, 33);
     ASSERT_EQ(codec.ResizePercentual(50), 1);
     EXPECT_EQ(codec.GetBMPWidth(), 50);
@@ -81,7 +81,7 @@ TEST(CodecResize, PercentageScalesBothSides) {
 TEST(CodecResize, HundredPercentKeepsEveryPixelInBothModes) {
     for (bool halftone : {false, true}) {
         TempDir dir;
-        CCodec codec;
+        Codec codec;
         codec.setAlwaysHalftone(halftone);
         loadPicture(codec, dir, 37, 11);
         const auto before = *codec.picture();
@@ -104,7 +104,7 @@ TEST(CodecResize, HalftoneAveragesWhereTheDefaultPicksPixels) {
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("bw.bmp"), dib));
     for (bool halftone : {false, true}) {
-        CCodec codec;
+        Codec codec;
         codec.setThrowException(false);
         codec.setAlwaysHalftone(halftone);
         ASSERT_EQ(codec.LoadImage(dir.file("bw.bmp"), ""), 1);
@@ -119,7 +119,7 @@ TEST(CodecResize, HalftoneAveragesWhereTheDefaultPicksPixels) {
 
 TEST(CodecResize, FailedTransformKeepsThePicture) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPicture(codec, dir, 8, 8);
     EXPECT_EQ(codec.TransformBMP(4, 4, 24), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::transformFailed));

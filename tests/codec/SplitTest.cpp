@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "bitmap/FileIO.h"
+#include "base/FileIO.h"
 #include "bitmap/ImageProc.h"
-#include "bitmap/WBMPCoder.h"
+#include "bitmap/formats/WBMPCoder.h"
 #include "carvello/core/GraphicsException.h"
-#include "codec/CCodec.h"
+#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
-using codec::CCodec;
+using codec::Codec;
 using codec::CodecError;
 using codec::codeOf;
 using testing_support::pixelAt;
@@ -26,7 +26,7 @@ bool patternBlack(int x, int y) {
 
 // A codec holding a w x h black-and-white picture (indices 0 and 1) of the
 // pattern, with the throw switch off.
-void loadPattern(CCodec& codec, const TempDir& dir, int w, int h) {
+void loadPattern(Codec& codec, const TempDir& dir, int w, int h) {
     auto dib = testing_support::makeGreyDib(w, h, 8);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -67,7 +67,7 @@ TEST(CodecSplit, TilesCoverThePictureFromTheTopLeftWithWhiteBeyondIt) {
     };
     for (const auto& c : cases) {
         TempDir dir;
-        CCodec codec;
+        Codec codec;
         loadPattern(codec, dir, c.w, c.h);
         const auto before = *codec.picture();
         const auto folder = dir.file("tiles");
@@ -116,12 +116,12 @@ TEST(CodecSplit, EveryWritableFormatGivesLoadableTiles) {
                                 {"png-trans", "png", true}};
     for (const auto& c : cases) {
         TempDir dir;
-        CCodec codec;
+        Codec codec;
         loadPattern(codec, dir, 20, 10);
         ASSERT_EQ(codec.Split(12, 8, dir.file("t"), c.format), 1) << codec.errordescription();
         for (const char* tile : {"0.0", "1.0", "0.1", "1.1"}) {
             const auto name = dir.file("t") + "/" + tile + "." + c.extension;
-            CCodec reader;
+            Codec reader;
             reader.setThrowException(false);
             ASSERT_EQ(reader.LoadImage(name, ""), 1) << name << reader.errordescription();
             EXPECT_EQ(reader.ImageWidth(), 12) << name;
@@ -155,7 +155,7 @@ TEST(CodecSplit, RefusesBeforeCreatingTheFolder) {
     };
     for (const auto& c : cases) {
         TempDir dir;
-        CCodec codec;
+        Codec codec;
         loadPattern(codec, dir, 10, 10);
         EXPECT_EQ(codec.Split(c.tileW, c.tileH, dir.file("t"), c.format), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(c.code))
@@ -163,7 +163,7 @@ TEST(CodecSplit, RefusesBeforeCreatingTheFolder) {
         EXPECT_EQ(codec.errordescription(), c.message);
         EXPECT_FALSE(bitmap::pathExists(dir.file("t")));
     }
-    CCodec empty;
+    Codec empty;
     empty.setThrowException(false);
     EXPECT_EQ(empty.Split(48, 48, "/tmp/never-made", "wbmp"), 0);
     EXPECT_EQ(empty.errordescription(), "CCodec::Split: BMP obrázek dosud nebyl vytvořen");
@@ -171,7 +171,7 @@ TEST(CodecSplit, RefusesBeforeCreatingTheFolder) {
 
 TEST(CodecSplit, FolderRules) {
     TempDir dir;
-    CCodec codec;
+    Codec codec;
     loadPattern(codec, dir, 10, 10);
     // An existing folder is used while the throw switch is off ...
     ASSERT_EQ(::mkdir(dir.file("t").c_str(), 0777), 0);
@@ -179,7 +179,7 @@ TEST(CodecSplit, FolderRules) {
     EXPECT_TRUE(bitmap::fileExists(dir.file("t/1.1.wbmp")));
     // ... and refused while it is on.
     codec.setThrowException(true);
-    EXPECT_THROW(codec.Split(8, 8, dir.file("t"), "wbmp"), Carvello::GraphicsException);
+    EXPECT_THROW(codec.Split(8, 8, dir.file("t"), "wbmp"), carvello::GraphicsException);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::folderUnavailable));
     EXPECT_EQ(codec.errordescription(), "Složka již existuje");
     codec.setThrowException(false);
@@ -204,7 +204,7 @@ TEST(CodecSplit, ATileThatCannotBeWrittenFailsTheSplitAndKeepsThePicture) {
     for (const auto& c : {WriterCase{false, 8, "wbmp", CodecError::wbmpNotSaved},
                           WriterCase{true, 65540, "gif", CodecError::gifNotSaved}}) {
         TempDir dir;
-        CCodec codec;
+        Codec codec;
         loadPattern(codec, dir, 16, 16);
         const auto before = *codec.picture();
         if (!c.throwing) {
@@ -215,7 +215,7 @@ TEST(CodecSplit, ATileThatCannotBeWrittenFailsTheSplitAndKeepsThePicture) {
         int result = -1;
         try {
             result = codec.Split(c.tileW, 8, dir.file("t"), c.format);
-        } catch (const Carvello::GraphicsException&) {
+        } catch (const carvello::GraphicsException&) {
             result = c.throwing ? 0 : -2;
         }
         EXPECT_EQ(result, 0) << c.format;

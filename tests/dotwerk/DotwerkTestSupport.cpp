@@ -126,12 +126,12 @@ std::vector<QPoint> HostBitmap::blackPixels() const {
     return result;
 }
 
-EventLog::EventLog(dotwerk::CDotwerk& control) {
-    QObject::connect(&control, &dotwerk::CDotwerk::OnSize, &context_,
+EventLog::EventLog(dotwerk::DotwerkClient& control) {
+    QObject::connect(&control, &dotwerk::DotwerkClient::OnSize, &context_,
                      [this](qlonglong cx, qlonglong cy) {
                          sizes.emplace_back(static_cast<int>(cx), static_cast<int>(cy));
                      });
-    QObject::connect(&control, &dotwerk::CDotwerk::OnModified, &context_,
+    QObject::connect(&control, &dotwerk::DotwerkClient::OnModified, &context_,
                      [this] { ++modifications; });
 }
 

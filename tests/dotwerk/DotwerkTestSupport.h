@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "dotwerk/CDotwerk.h"
+#include "dotwerk/DotwerkClient.h"
 #include "dotwerk/DotwerkInterface.h"
 
 // Helpers of the editor control's tests: a host window holding a control
@@ -75,7 +75,7 @@ private:
 
 // Records the control's events.
 struct EventLog {
-    explicit EventLog(dotwerk::CDotwerk& control);
+    explicit EventLog(dotwerk::DotwerkClient& control);
     std::vector<QSize> sizes;
     int modifications = 0;
 
@@ -91,8 +91,8 @@ public:
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    dotwerk::CDotwerk& operator*() { return wrapper_; }
-    dotwerk::CDotwerk* operator->() { return &wrapper_; }
+    dotwerk::DotwerkClient& operator*() { return wrapper_; }
+    dotwerk::DotwerkClient* operator->() { return &wrapper_; }
     QWidget* control() const { return wrapper_.control(); }
 
     // Gives the control the bitmap and sets a mode.
@@ -116,7 +116,7 @@ public:
 
 private:
     std::unique_ptr<QWidget> host_;
-    dotwerk::CDotwerk wrapper_;
+    dotwerk::DotwerkClient wrapper_;
     Qt::MouseButtons held_;
 };
 

@@ -45,7 +45,7 @@ TEST(DotwerkRegistration, FirstCreationRegistersTheLibraryThenCreatesByClassId) 
 
     Editor editor;
     ASSERT_NE(editor.control(), nullptr);
-    EXPECT_STREQ(editor.control()->metaObject()->className(), "dotwerk::CDotwerkCtrl");
+    EXPECT_STREQ(editor.control()->metaObject()->className(), "dotwerk::DotwerkControl");
     EXPECT_EQ(ComponentStore::serverPathForClass(kControlClassId), controlLibraryPath());
     EXPECT_EQ(ComponentStore::classForProgId(kControlProgId), kControlClassId);
     EXPECT_EQ(ComponentStore::value(QStringLiteral("CLSID/%1/Default").arg(kControlClassId)),

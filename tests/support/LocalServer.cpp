@@ -25,7 +25,7 @@ LocalServer::LocalServer(Kind kind, const std::string& folder) : kind_(kind) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         throw std::runtime_error("pipe");
-    const std::string script = testing_support::sourceDir() + "/tests/url/serve.py";
+    const std::string script = testing_support::sourceDir() + "/tests/codec/url/serve.py";
     const char* mode = kind == Kind::http ? "http" : "ftp";
     pid_ = ::fork();
     if (pid_ == 0) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// A loopback server process started from tests/url/serve.py; stopped when
+// A loopback server process started from tests/codec/url/serve.py; stopped when
 // the object goes away.
 class LocalServer {
 public:

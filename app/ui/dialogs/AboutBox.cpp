@@ -8,7 +8,7 @@
 
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
-#include "app/ui/frame/CMainFrameIcons.h"
+#include "app/ui/frame/ToolbarIcons.h"
 
 namespace app::ui {
 

@@ -6,13 +6,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/core/Preferences.h"
+#include "app/core/settings/Preferences.h"
 #include "app/core/TextFormat.h"
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
-#include "app/ui/dialogs/CDirectories.h"
-#include "app/ui/dialogs/CNumberDlg.h"
-#include "batch/ui/CDithering.h"
+#include "app/ui/dialogs/FoldersPage.h"
+#include "app/ui/dialogs/NumberDialog.h"
+#include "widgets/DitheringPage.h"
 
 namespace app::ui {
 
@@ -21,8 +21,8 @@ SettingsSheet::SettingsSheet(app::AppSettings& settings, app::UserInterface& ui,
       settings_(settings),
       ui_(ui),
       tabs_(new QTabWidget(this)),
-      dithering_(new batchui::CDithering(tabs_)),
-      directories_(new CDirectories(tabs_)) {
+      dithering_(new widgets::DitheringPage(tabs_)),
+      directories_(new FoldersPage(tabs_)) {
     setObjectName(QStringLiteral("SettingsSheet"));
     setWindowTitle(translate(text::kSettingsSheetTitle));
     tabs_->addTab(dithering_, translate(batchui::text::kDitheringPageTitle));
@@ -32,7 +32,7 @@ SettingsSheet::SettingsSheet(app::AppSettings& settings, app::UserInterface& ui,
     dithering_->setValues(current.ditheringMethod, current.threshold);
     directories_->setFolders(current.saveFolder, current.workingFolder);
 
-    auto* buttons = makeOkCancelButtons(*this);
+    auto* buttons = widgets::makeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

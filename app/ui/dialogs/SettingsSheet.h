@@ -2,11 +2,11 @@
 
 #include <QDialog>
 
-#include "app/core/AppSettings.h"
+#include "app/core/settings/AppSettings.h"
 #include "app/core/UserInterface.h"
 
-namespace batchui {
-class CDithering;
+namespace widgets {
+class DitheringPage;
 }
 class QTabWidget;
 
@@ -15,15 +15,15 @@ class QTabWidget;
 // app::applyPreferences), Cancel leaves everything as it was.
 namespace app::ui {
 
-class CDirectories;
+class FoldersPage;
 
 class SettingsSheet final : public QDialog {
     Q_OBJECT
 public:
     SettingsSheet(app::AppSettings& settings, app::UserInterface& ui, QWidget* parent = nullptr);
 
-    batchui::CDithering& ditheringPage() { return *dithering_; }
-    CDirectories& directoriesPage() { return *directories_; }
+    widgets::DitheringPage& ditheringPage() { return *dithering_; }
+    FoldersPage& directoriesPage() { return *directories_; }
     QTabWidget& tabs() { return *tabs_; }
 
     // Checks the pages; on a wrong value the sheet stays open on its page.
@@ -33,8 +33,8 @@ private:
     app::AppSettings& settings_;
     app::UserInterface& ui_;
     QTabWidget* tabs_;
-    batchui::CDithering* dithering_;
-    CDirectories* directories_;
+    widgets::DitheringPage* dithering_;
+    FoldersPage* directories_;
 };
 
 }  // namespace app::ui

@@ -5,15 +5,15 @@
 
 namespace app::ui {
 
-BatchAndSplitCommands::BatchAndSplitCommands(app::CMFCTest2Doc& document, app::UserInterface& ui,
-                                             CMFCTest2View& view, QWidget& window)
+BatchAndSplitCommands::BatchAndSplitCommands(app::PictureDocument& document, app::UserInterface& ui,
+                                             PictureView& view, QWidget& window)
     : document_(document), ui_(ui), view_(view), window_(window) {}
 
 void BatchAndSplitCommands::runBatch() {
     // The run loads every entry into the document; afterwards the document
     // holds again what it held before, so that no batch source stays open
     // under its own name, where Save would overwrite it.
-    app::CMFCTest2Doc::KeptState kept = document_.keepState();
+    app::PictureDocument::KeptState kept = document_.keepState();
     const batch::BatchSummary summary = batchui::runBatchCommand(document_, ui_, batch_, &window_);
     if (summary.ran)
         document_.restoreState(std::move(kept));

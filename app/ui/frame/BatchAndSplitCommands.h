@@ -1,19 +1,19 @@
 #pragma once
 
-#include "app/core/SplitCommand.h"
+#include "app/core/split/SplitCommand.h"
 #include "batch/core/BatchCommandFlow.h"
 
 class QWidget;
 
 namespace app::ui {
 
-class CMFCTest2View;
+class PictureView;
 
 // The batch conversion (32795) and split (32802) commands of the main
 // window, with the options both keep while the program runs.
 class BatchAndSplitCommands {
 public:
-    BatchAndSplitCommands(app::CMFCTest2Doc& document, app::UserInterface& ui, CMFCTest2View& view,
+    BatchAndSplitCommands(app::PictureDocument& document, app::UserInterface& ui, PictureView& view,
                           QWidget& window);
 
     // The caller has offered the document's changes for saving; the
@@ -30,9 +30,9 @@ public:
     app::SplitSettings& splitSettings() { return split_; }
 
 private:
-    app::CMFCTest2Doc& document_;
+    app::PictureDocument& document_;
     app::UserInterface& ui_;
-    CMFCTest2View& view_;
+    PictureView& view_;
     QWidget& window_;
     batch::BatchProgramState batch_;
     app::SplitSettings split_;

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 #include "app/core/ProgramLanguage.h"
-#include "app/ui/frame/CMainFrame.h"
+#include "app/ui/frame/MainWindow.h"
 
 namespace app::ui {
 
@@ -53,7 +53,7 @@ void GlyphonApp::start(const QStringList& arguments) {
             .toStdString();
     settings_.CreateCodec();
 
-    frame_ = std::make_unique<CMainFrame>(settings_);
+    frame_ = std::make_unique<MainWindow>(settings_);
     frame_->show();
     // A file that cannot be opened has been named in its error box; the
     // program still starts, with an empty window, rather than vanish.

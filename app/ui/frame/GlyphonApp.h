@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "app/core/AppSettings.h"
-#include "bitmap/Language.h"
+#include "app/core/settings/AppSettings.h"
+#include "base/Language.h"
 
 // The program's start-up and shutdown around the main window.
 namespace app::ui {
 
-class CMainFrame;
+class MainWindow;
 
 class GlyphonApp {
 public:
@@ -28,7 +28,7 @@ public:
     // naming the file, and the window stays open and empty.
     void start(const QStringList& arguments);
 
-    CMainFrame* mainFrame() const { return frame_.get(); }
+    MainWindow* mainFrame() const { return frame_.get(); }
     app::AppSettings& settings() { return settings_; }
 
     // Destroys the main window, which writes the settings back and deletes
@@ -37,7 +37,7 @@ public:
 
 private:
     app::AppSettings settings_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 };
 
 // The help page shipped with the program, for a help file that does not

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/Language.h"
+#include "base/Language.h"
 
 namespace app::ui {
 

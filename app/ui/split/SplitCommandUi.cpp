@@ -1,13 +1,13 @@
 #include "app/ui/split/SplitCommandUi.h"
 
-#include "app/core/SplitKeepingPicture.h"
-#include "app/core/SplitSheetRules.h"
+#include "app/core/split/SplitKeepingPicture.h"
+#include "app/core/split/SplitSheetRules.h"
 #include "app/ui/split/SplitSheet.h"
-#include "app/ui/view/CMFCTest2View.h"
+#include "app/ui/view/PictureView.h"
 
 namespace app::ui {
 
-bool runSplitCommandUi(app::CMFCTest2Doc& document, app::UserInterface& ui, CMFCTest2View& view,
+bool runSplitCommandUi(app::PictureDocument& document, app::UserInterface& ui, PictureView& view,
                        app::SplitSettings& split, const std::string& pickerFallback,
                        QWidget* window) {
     const QRect display = view.displayRect();

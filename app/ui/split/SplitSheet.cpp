@@ -7,7 +7,7 @@ namespace app::ui {
 SplitSheet::SplitSheet(app::SplitSettings& split, codec::FormatCode& format,
                        const SplitSheetContext& context, const std::string& saveFolder,
                        QWidget* parent)
-    : batchui::PropertySheet(translate(text::kSplitSheetTitle), parent) {
+    : widgets::PropertySheet(translate(text::kSplitSheetTitle), parent) {
     app::prepareSplitSettings(split, context.sourcePath, saveFolder);
     picture_ = new SplitPicturePage(split, format, context, this);
     wml_ = new SplitWmlPage(split, context, this);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ui/split/SplitSheetPages.h"
-#include "batch/ui/PropertySheet.h"
+#include "widgets/PropertySheet.h"
 
 namespace app::ui {
 
@@ -9,7 +9,7 @@ namespace app::ui {
 // stránka". Opening it fills in the settings' first-use values (display
 // position, tile size, folders); each page stores into the settings when
 // it is left.
-class SplitSheet : public batchui::PropertySheet {
+class SplitSheet : public widgets::PropertySheet {
     Q_OBJECT
 public:
     SplitSheet(app::SplitSettings& split, codec::FormatCode& format,

@@ -12,13 +12,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/core/PhoneTable.h"
-#include "app/core/SplitSheetRules.h"
+#include "app/core/settings/PhoneTable.h"
+#include "app/core/split/SplitSheetRules.h"
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
-#include "batch/ui/CFolderPickerDlg.h"
-#include "batch/ui/FormatFilters.h"
-#include "batch/ui/IntegerEdit.h"
+#include "widgets/FolderPickerDialog.h"
+#include "widgets/FormatFilters.h"
+#include "widgets/IntegerEdit.h"
 
 namespace app::ui {
 namespace {
@@ -104,8 +104,8 @@ SplitPicturePage::SplitPicturePage(app::SplitSettings& split, codec::FormatCode&
 
     auto* formatGroup = new QGroupBox(translate(batchui::text::kOutputFormat), this);
     auto* bmp =
-        named(new QRadioButton(batchui::formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
-    auto* wbmp = named(new QRadioButton(batchui::formatLabel(codec::kFormatWbmp), formatGroup),
+        named(new QRadioButton(widgets::formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
+    auto* wbmp = named(new QRadioButton(widgets::formatLabel(codec::kFormatWbmp), formatGroup),
                        "wbmpButton");
     formats_->addButton(bmp, codec::kFormatBmp);
     formats_->addButton(wbmp, codec::kFormatWbmp);
@@ -133,17 +133,17 @@ void SplitPicturePage::applyEnablingRule() {
 }
 
 void SplitPicturePage::browse() {
-    batchui::CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+    widgets::FolderPickerDialog::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
                                           pickerFallback_);
 }
 
 bool SplitPicturePage::leave() {
     const auto width =
-        batchui::readIntegerInRange(*tileWidth_, app::kMinTileSide, app::kMaxTileSide);
+        widgets::readIntegerInRange(*tileWidth_, app::kMinTileSide, app::kMaxTileSide);
     if (!width)
         return false;
     const auto height =
-        batchui::readIntegerInRange(*tileHeight_, app::kMinTileSide, app::kMaxTileSide);
+        widgets::readIntegerInRange(*tileHeight_, app::kMinTileSide, app::kMaxTileSide);
     if (!height)
         return false;
     split_.tileWidth = *width;
@@ -207,7 +207,7 @@ void SplitWmlPage::applyEnablingRule() {
 }
 
 void SplitWmlPage::browse() {
-    batchui::CFolderPickerDlg::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
+    widgets::FolderPickerDialog::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
                                           pickerFallback_);
 }
 

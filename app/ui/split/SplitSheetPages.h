@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/core/SplitCommand.h"
+#include "app/core/split/SplitCommand.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "app/core/ClipboardDib.h"
+#include "app/core/document/ClipboardDib.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/Dib.h"
 

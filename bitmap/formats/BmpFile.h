@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "bitmap/DecodeLimits.h"
+#include "bitmap/Dib.h"
+#include "carvello/core/Outcome.h"
+
+// BMP files in memory: decoding a whole file into a Dib and building the
+// file header that goes in front of a Dib when it is written out. Nothing
+// here touches the file system.
+namespace bitmap {
+
+constexpr size_t kBmpFileHeaderSize = 14;
+// File header plus a 40-byte info header: the shortest file with a Windows
+// header (only the old 12-byte OS/2 header fits in less).
+constexpr size_t kBmpMinimumFileSize = kBmpFileHeaderSize + kInfoHeaderSize;
+
+// Decodes a BMP file held in memory. Accepts the 12-byte OS/2 core header
+// and the 40, 52, 56, 64, 108 and 124-byte Windows headers; 1, 4, 8, 16, 24
+// and 32 bits per pixel; bottom-up and top-down rows; run-length coded 8
+// and 4 bpp files (see BmpRle.h for runs that leave the picture: they are
+// clipped; data that ends before its end-of-picture code is refused as
+// truncated, and pixels it skips are index 0). The Dib that comes out
+// always has a 40-byte header, positive height and no compression: 16-bit
+// pixels become 24-bit ones, 32-bit pixels with the standard B-G-R bit masks
+// become plain 32-bit ones, and when those come with the alpha mask
+// 0xFF000000 (bit-field files with a 56-byte or longer header, or the alpha
+// bit-field coding) each pixel is put over white paper. Pictures beyond the
+// limits, JPEG/PNG and other bit-field files are refused with one of the
+// texts in Texts.h.
+carvello::Outcome<Dib> decodeBmp(std::span<const uint8_t> file, const DecodeLimits& limits = {});
+
+// Sets the fields a written file carries: biSizeImage = stride x height and
+// the resolution 3790 x 3780 pixels per metre.
+void stampBmpHeader(Dib& dib);
+
+// The 14-byte file header for writing the Dib's whole block after it.
+// Nothing when the block does not match its own header (a header rewritten
+// with a different layout) or would not fit the header's 32-bit size field.
+std::optional<std::array<uint8_t, kBmpFileHeaderSize>> bmpFileHeader(const Dib& dib);
+
+}  // namespace bitmap

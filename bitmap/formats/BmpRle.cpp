@@ -1,0 +1,129 @@
+#include "bitmap/formats/BmpRle.h"
+
+#include <algorithm>
+
+namespace bitmap {
+namespace {
+
+constexpr uint8_t kEscape = 0;
+constexpr uint8_t kEndOfLine = 0;
+constexpr uint8_t kEndOfPicture = 1;
+constexpr uint8_t kDelta = 2;
+
+// Where the next pixel goes. Without a row function it only follows the
+// position, which is all the completeness check needs.
+class RowWriter {
+public:
+    RowWriter(const RleShape& shape, const RleRowOf* rowOf) : shape_(shape), rowOf_(rowOf) {}
+
+    bool pastLastRow() const { return y_ >= shape_.height; }
+
+    // Writes `count` pixels from value(i), clipped at the end of the row.
+    template <typename Value>
+    void put(size_t count, Value value) {
+        const size_t fitting = x_ < shape_.width ? std::min(count, shape_.width - x_) : 0;
+        if (rowOf_ && fitting > 0) {
+            if (rowY_ != y_) {
+                row_ = (*rowOf_)(y_);
+                rowY_ = y_;
+            }
+            for (size_t i = 0; i < fitting; ++i)
+                set(x_ + i, value(i));
+        }
+        x_ += count;
+    }
+    void endLine() {
+        x_ = 0;
+        ++y_;
+    }
+    void move(size_t dx, size_t dy) {
+        x_ += dx;
+        y_ += dy;
+    }
+
+private:
+    void set(size_t x, uint8_t v) {
+        if (shape_.bits == 8) {
+            row_[x] = v;
+            return;
+        }
+        uint8_t& b = row_[x / 2];
+        b = x % 2 == 0 ? static_cast<uint8_t>((b & 0x0F) | (v << 4))
+                       : static_cast<uint8_t>((b & 0xF0) | (v & 0x0F));
+    }
+
+    RleShape shape_;
+    const RleRowOf* rowOf_;
+    std::span<uint8_t> row_;
+    size_t rowY_ = SIZE_MAX;
+    size_t x_ = 0, y_ = 0;
+};
+
+// Walks the codes; true when the data reached its end before running out.
+bool walk(std::span<const uint8_t> data, const RleShape& shape, RowWriter& out) {
+    const bool nibbles = shape.bits == 4;
+    size_t pos = 0;
+    auto has = [&](size_t n) { return data.size() - pos >= n; };
+    while (!out.pastLastRow()) {
+        if (!has(2))
+            return false;
+        const uint8_t count = data[pos++];
+        const uint8_t code = data[pos++];
+        if (count != kEscape) {
+            // A run: RLE4 alternates the two nibbles of its byte.
+            const auto high = static_cast<uint8_t>(code >> 4);
+            const auto low = static_cast<uint8_t>(code & 0x0F);
+            if (nibbles)
+                out.put(count, [&](size_t i) { return i % 2 ? low : high; });
+            else
+                out.put(count, [&](size_t) { return code; });
+            continue;
+        }
+        switch (code) {
+            case kEndOfLine:
+                out.endLine();
+                break;
+            case kEndOfPicture:
+                return true;
+            case kDelta:
+                if (!has(2))
+                    return false;
+                out.move(data[pos], data[pos + 1]);
+                pos += 2;
+                break;
+            default: {
+                // A literal run of `code` pixels, padded to a 16-bit boundary.
+                const size_t bytes = nibbles ? (size_t{code} + 1) / 2 : code;
+                const size_t padded = (bytes + 1) & ~size_t{1};
+                if (!has(padded))
+                    return false;
+                const auto literal = data.subspan(pos, bytes);
+                pos += padded;
+                if (nibbles) {
+                    out.put(code, [&](size_t i) {
+                        const uint8_t b = literal[i / 2];
+                        return static_cast<uint8_t>(i % 2 ? b & 0x0F : b >> 4);
+                    });
+                } else {
+                    out.put(code, [&](size_t i) { return literal[i]; });
+                }
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool bmpRleComplete(std::span<const uint8_t> data, const RleShape& shape) {
+    RowWriter position(shape, nullptr);
+    return walk(data, shape, position);
+}
+
+void expandBmpRle(std::span<const uint8_t> data, const RleShape& shape, const RleRowOf& rowOf) {
+    RowWriter out(shape, &rowOf);
+    walk(data, shape, out);
+}
+
+}  // namespace bitmap

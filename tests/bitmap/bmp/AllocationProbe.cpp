@@ -1,0 +1,36 @@
+#include "tests/bitmap/bmp/AllocationProbe.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<size_t> largest{0};
+}
+
+namespace bmptest {
+
+void resetLargestAllocation() {
+    largest = 0;
+}
+size_t largestAllocation() {
+    return largest;
+}
+
+}  // namespace bmptest
+
+void* operator new(size_t size) {
+    size_t seen = largest.load();
+    while (size > seen && !largest.compare_exchange_weak(seen, size)) {
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    std::free(p);
+}
