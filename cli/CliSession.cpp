@@ -22,7 +22,7 @@ constexpr const char* kNoFolder = "/dev/null";
 CliSession::CliSession(std::ostream& out, std::ostream& err, const GlobalOptions& global,
                        FolderMade made)
     : ui_(out, err), document_(settings_, ui_, host_), download_(err, stderrIsTerminal()) {
-    settings_.ReadSettings();
+    settings_.readSettings();
     temporaryRoot_ = settings_.tempFolder;
     if (made == FolderMade::atStart) {
         ready_ = makeFolder();
@@ -85,7 +85,7 @@ void CliSession::start(const GlobalOptions& global) {
     settings_.tempFolder = folder;
     settings_.workingFolder = folder;
     settings_.saveFolder = folder;
-    settings_.CreateCodec();
+    settings_.createCodec();
     // No undo picture is needed: nobody can undo a command-line run.
     settings_.codec()->setUndoFile("");
     settings_.codec()->setAlwaysHalftone(true);

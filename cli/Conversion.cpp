@@ -39,7 +39,7 @@ void prepareCodec(codec::Codec& codec, const GlobalOptions& global) {
 }
 
 bool loadPicture(codec::Codec& codec, const std::string& input) {
-    return codec.LoadImage(input, "") != 0;
+    return codec.loadImage(input, "") != 0;
 }
 
 void reportDownloads(codec::Codec& codec, codec::DownloadProgress& sink) {

@@ -23,7 +23,7 @@ std::optional<std::string> takeGlobalOptions(std::vector<std::string>& args,
                                              GlobalOptions& options);
 
 // Sets the codec's limits: the pixel limit of --max-pixels or else the
-// settings store's "MaxPixels", and the download deadline of --timeout or
+// settings store's "maxPixels", and the download deadline of --timeout or
 // else ten minutes.
 void applyGlobalOptions(codec::Codec& codec, const GlobalOptions& options);
 

@@ -41,13 +41,13 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
         return std::nullopt;
     }
     const app::PhoneTable table;
-    const int count = table.PhoneCount();
+    const int count = table.phoneCount();
 
     // By number first.
     const auto number =
         parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     if (number && *number >= 1 && *number <= count) {
-        const auto phone = table.ReadPhone(*number);
+        const auto phone = table.readPhone(*number);
         if (!phone) {
             why = app::formatText(text::kPhoneUnreadable, {*number});
             return std::nullopt;
@@ -58,7 +58,7 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     // Then by name; a name the program allowed may look like a number.
     // Only as far as the phones can be read: the first that cannot be ends
     // the search.
-    const app::PhoneListing listing = table.ReadPhones();
+    const app::PhoneListing listing = table.readPhones();
     const std::string folded = app::caseFoldedText(trimmed);
     std::vector<int> matches;
     for (size_t k = 0; k < listing.phones.size(); ++k) {
@@ -78,7 +78,7 @@ std::optional<Size> resolvePhone(const std::string& text, std::string& why) {
     std::optional<app::PhoneRecord> chosen;
     int chosenNumber = 0;
     for (int k : matches) {
-        const auto phone = table.ReadPhone(k);
+        const auto phone = table.readPhone(k);
         if (!phone)
             continue;
         if (chosen && (chosen->width != phone->width || chosen->height != phone->height)) {

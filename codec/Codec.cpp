@@ -64,7 +64,7 @@ const bitmap::Dib* Codec::picture() const {
     return picture_ ? &*picture_ : nullptr;
 }
 
-int Codec::GetBMPInfo(int& width, int& height, int& bitCount) {
+int Codec::bmpInfo(int& width, int& height, int& bitCount) {
     if (!picture_)
         return reportNoPicture("GetBMPInfo");
     if (!imageProc_.getBMPInfo(picture(), width, height, bitCount))
@@ -72,37 +72,37 @@ int Codec::GetBMPInfo(int& width, int& height, int& bitCount) {
     return 1;
 }
 
-int Codec::GetBMPWidth() {
+int Codec::bmpWidth() {
     int width = 0, height = 0, bitCount = 0;
-    return GetBMPInfo(width, height, bitCount) ? width : 0;
+    return bmpInfo(width, height, bitCount) ? width : 0;
 }
 
-int Codec::GetBMPHeight() {
+int Codec::bmpHeight() {
     int width = 0, height = 0, bitCount = 0;
-    return GetBMPInfo(width, height, bitCount) ? height : 0;
+    return bmpInfo(width, height, bitCount) ? height : 0;
 }
 
-int Codec::GetBMPBpp() {
+int Codec::bmpBpp() {
     int width = 0, height = 0, bitCount = 0;
-    return GetBMPInfo(width, height, bitCount) ? bitCount : 0;
+    return bmpInfo(width, height, bitCount) ? bitCount : 0;
 }
 
-int Codec::BMPExists() const {
+int Codec::bmpExists() const {
     return picture_ ? 1 : 0;
 }
 
-int Codec::WBMPExists() {
+int Codec::wbmpExists() {
     int type = 0, width = 0, height = 0;
     return wbmp_.getWBMPInfo(type, width, height) ? 1 : 0;
 }
 
-int Codec::IsMonochrome() {
+int Codec::isMonochrome() {
     if (!picture_)
         return reportNoPicture("IsMonochrome");
     return bitmap::ImageProc::isAlreadyMonochrome(*picture_) ? 1 : 0;
 }
 
-int Codec::ImageInfo() {
+int Codec::imageInfo() {
     if (!picture_)
         return reportNoPicture("ImageInfo");
     imageWidth_ = picture_->width();

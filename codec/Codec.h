@@ -38,16 +38,16 @@ public:
     // Properties.
     int errorcode() const { return errorCode_; }
     const std::string& errordescription() const { return errorText_; }
-    bool ThrowException() const { return throwOnError_; }
+    bool throwException() const { return throwOnError_; }
     void setThrowException(bool on) { throwOnError_ = on; }
-    const std::string& UndoFile() const { return undoFile_; }
+    const std::string& undoFile() const { return undoFile_; }
     void setUndoFile(std::string path) { undoFile_ = std::move(path); }
-    const std::string& FileFormat() const { return fileFormat_; }
-    int ImageWidth() const { return imageWidth_; }
-    int ImageHeight() const { return imageHeight_; }
-    bool ShowDownloadProgress() const { return showDownloadProgress_; }
+    const std::string& fileFormat() const { return fileFormat_; }
+    int imageWidth() const { return imageWidth_; }
+    int imageHeight() const { return imageHeight_; }
+    bool showDownloadProgress() const { return showDownloadProgress_; }
     void setShowDownloadProgress(bool on) { showDownloadProgress_ = on; }
-    // Where downloads report their course while ShowDownloadProgress is on;
+    // Where downloads report their course while showDownloadProgress is on;
     // null for nowhere. Not owned.
     void setDownloadProgress(DownloadProgress* sink) { downloadProgress_ = sink; }
     // Result code of the last GIF write or tiling.
@@ -61,84 +61,84 @@ public:
     // When on, resizing always averages the source area covered by each
     // destination pixel, even for grey pictures at their own depth (which
     // otherwise keep one source pixel per destination pixel).
-    bool AlwaysHalftone() const { return alwaysHalftone_; }
+    bool alwaysHalftone() const { return alwaysHalftone_; }
     void setAlwaysHalftone(bool on) { alwaysHalftone_ = on; }
     // The most pixels a loaded picture may have, from 1 to bitmap::kMaxPixels
     // (the default); a larger picture is refused with a message naming the
     // limit, before its decoder allocates anything when the header tells
     // its size. Each codec has its own limit.
-    int64_t MaxPixels() const { return maxPixels_; }
+    int64_t maxPixels() const { return maxPixels_; }
     void setMaxPixels(int64_t pixels);
     // The longest a download may take in all, in seconds (0 for no limit
     // besides the stall rule).
-    long DownloadTimeout() const { return downloadTimeout_; }
+    long downloadTimeout() const { return downloadTimeout_; }
     void setDownloadTimeout(long seconds) { downloadTimeout_ = seconds < 0 ? 0 : seconds; }
-    // How SaveCArray packs the pixels and what a set bit means.
-    const bitmap::CArrayOptions& CArrayOptions() const { return cArrayOptions_; }
+    // How saveCArray packs the pixels and what a set bit means.
+    const bitmap::CArrayOptions& cArrayOptions() const { return cArrayOptions_; }
     void setCArrayOptions(const bitmap::CArrayOptions& options) { cArrayOptions_ = options; }
 
     // Loading and format detection.
-    int LoadImage(const std::string& name, const std::string& localPath);
-    int LoadImageFile(const std::string& path);
-    int ReadImageHeader(const std::string& path);
-    int LoadBmp(const std::string& path);
-    int LoadWBMP(const std::string& path);
-    int LoadJPEGToBMP(const std::string& path, int bitCount);
-    int LoadGIF(const std::string& path);
-    int LoadPNG(const std::string& path);
-    int ConvertWBMPToBMP();
-    int ImageInfo();
+    int loadImage(const std::string& name, const std::string& localPath);
+    int loadImageFile(const std::string& path);
+    int readImageHeader(const std::string& path);
+    int loadBmp(const std::string& path);
+    int loadWbmp(const std::string& path);
+    int loadJpegToBmp(const std::string& path, int bitCount);
+    int loadGif(const std::string& path);
+    int loadPng(const std::string& path);
+    int convertWbmpToBmp();
+    int imageInfo();
     // Downloads the URL into localPath (a temporary file when empty) and
     // loads it. On failure errorText says why.
-    int LoadFromURL(const std::string& url, const std::string& localPath, std::string& errorText,
+    int loadFromUrl(const std::string& url, const std::string& localPath, std::string& errorText,
                     bool showProgress);
 
     // Queries on the current picture.
-    int GetBMPInfo(int& width, int& height, int& bitCount);
-    int GetBMPWidth();
-    int GetBMPHeight();
-    int GetBMPBpp();
-    int BMPExists() const;
-    int WBMPExists();
-    int IsMonochrome();
+    int bmpInfo(int& width, int& height, int& bitCount);
+    int bmpWidth();
+    int bmpHeight();
+    int bmpBpp();
+    int bmpExists() const;
+    int wbmpExists();
+    int isMonochrome();
     // The current picture itself, or null.
     const bitmap::Dib* picture() const;
 
     // Saving.
-    int SaveBMP(const std::string& path);
-    // The bytes SaveBMP would write, without a file; nothing (with the error
-    // SaveBMP would report) when there is no picture or it cannot be written.
-    std::optional<std::vector<uint8_t>> BmpFileBytes();
-    int ConvertBMPToWBMP(int type);
-    int SaveWBMP(const std::string& path);
-    int SaveGIF(const std::string& path);
-    int SavePNG(const std::string& path);
-    int SavePNGTransparentWhite(const std::string& path);
+    int saveBmp(const std::string& path);
+    // The bytes saveBmp would write, without a file; nothing (with the error
+    // saveBmp would report) when there is no picture or it cannot be written.
+    std::optional<std::vector<uint8_t>> bmpFileBytes();
+    int convertBmpToWbmp(int type);
+    int saveWbmp(const std::string& path);
+    int saveGif(const std::string& path);
+    int savePng(const std::string& path);
+    int savePngTransparentWhite(const std::string& path);
     // One-bit files for displays: each pixel black or white by its colour
     // (see bitmap::whitePixels), so the picture is usually converted to
     // black and white first. The array and XBM names come from the path.
-    int SavePBM(const std::string& path);
-    int SaveXBM(const std::string& path);
-    int SaveCArray(const std::string& path);
-    int SaveAs(const std::string& path, const std::string& format, int refuseIfExists);
-    int MakeUndoFile();
+    int savePbm(const std::string& path);
+    int saveXbm(const std::string& path);
+    int saveCArray(const std::string& path);
+    int saveAs(const std::string& path, const std::string& format, int refuseIfExists);
+    int makeUndoFile();
 
     // Conversion and resizing.
-    int ConvertBMPToMonochrome(int method, int threshold);
+    int convertBmpToMonochrome(int method, int threshold);
     // The same with options. A black-and-white picture is left as it is
     // unless the options change its tones (invert it, for example).
-    int ConvertBMPToMonochrome(int method, int threshold, const bitmap::DitherOptions& options);
-    int TransformBMP(int width, int height, int bitCount);
-    int ResizeTo(int width, int height, int exact);
-    int ResizePercentual(int percentage);
+    int convertBmpToMonochrome(int method, int threshold, const bitmap::DitherOptions& options);
+    int transformBmp(int width, int height, int bitCount);
+    int resizeTo(int width, int height, int exact);
+    int resizePercentual(int percentage);
     // The resize a caller is going to apply right after the coming loads
     // (the batch run resizing before it converts), or nothing. While one is
-    // planned and resizing averages (AlwaysHalftone), a JPEG may be decoded
+    // planned and resizing averages (alwaysHalftone), a JPEG may be decoded
     // at 1/2, 1/4 or 1/8 of its size, as long as that still holds at least
     // the pixels the resize keeps: averaging the reduced picture, whose
     // pixels are already the means of the blocks they stand for, gives what
-    // averaging the full one gives but at the block edges. ResizeTo and
-    // ResizePercentual size such a picture as they would the full one.
+    // averaging the full one gives but at the block edges. resizeTo and
+    // resizePercentual size such a picture as they would the full one.
     void setPlannedResize(std::optional<ResizeTarget> target) { plannedResize_ = target; }
     const std::optional<ResizeTarget>& plannedResize() const { return plannedResize_; }
     // The full size of the current picture when it was loaded reduced.
@@ -147,21 +147,21 @@ public:
     // Tiles and counters.
     // Cuts the current picture into tiles of tileWidth (rounded down to a
     // multiple of 4) x tileHeight written as folder/column.row.ext; leaves the
-    // grid's columns and rows in ImageWidth/ImageHeight.
-    int Split(int tileWidth, int tileHeight, const std::string& folder, const std::string& format);
+    // grid's columns and rows in imageWidth/imageHeight.
+    int split(int tileWidth, int tileHeight, const std::string& folder, const std::string& format);
     // Writes value with digitCount positions (leading zeros) as one WBMP,
     // built from the pictures 0..9 in digitFolder; never replaces a file.
-    int WBMPCounter(const std::string& digitFolder, const std::string& outputPath, int value,
+    int wbmpCounter(const std::string& digitFolder, const std::string& outputPath, int value,
                     int digitCount);
 
     // A 1 bpp DIB (header, two-entry colour table, rows) of the given
     // rectangle of the current picture, (x, y) counted from the top-left
     // corner, dithered as asked. Parts of the rectangle outside the picture
     // are black. Empty on failure.
-    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method, int threshold);
+    std::vector<uint8_t> preview(int x, int y, int width, int height, int method, int threshold);
     // The same with options; tones are adjusted as for the whole picture
     // (the level stretch measures the whole picture, not the rectangle).
-    std::vector<uint8_t> GetPreview(int x, int y, int width, int height, int method, int threshold,
+    std::vector<uint8_t> preview(int x, int y, int width, int height, int method, int threshold,
                                     const bitmap::DitherOptions& options);
 
 private:
@@ -173,7 +173,7 @@ private:
     int reportTooLarge(std::string_view operation, int64_t width, int64_t height,
                        CodecError code = CodecError::pictureTooLarge);
     bool withinLimits(const PictureSize& size) const;
-    // ReadImageHeader on a file that is open to read already (a regular
+    // readImageHeader on a file that is open to read already (a regular
     // file or a spooled copy).
     int readHeaderOf(const std::string& path);
     // Code 0: the format is known but this program cannot write it.
@@ -184,7 +184,7 @@ private:
     PictureSize sourceSize() const;
     int resizeBy(const ResizeTarget& target);
     void releasePicture();
-    // Writes the bytes as the named operation's file (see SavePBM).
+    // Writes the bytes as the named operation's file (see savePbm).
     int saveOneBitFile(std::string_view operation, const std::string& path,
                        std::span<const uint8_t> bytes);
     // Loads through the libpng reader; false when it yields no picture.

@@ -85,7 +85,7 @@ std::optional<bitmap::Dib> assembleCounter(const DigitPictures& pictures,
 
 }  // namespace
 
-int Codec::WBMPCounter(const std::string& digitFolder, const std::string& outputPath, int value,
+int Codec::wbmpCounter(const std::string& digitFolder, const std::string& outputPath, int value,
                         int digitCount) {
     const std::string valueText = std::to_string(value);
     const int64_t positions = std::max<int64_t>(digitCount, static_cast<int64_t>(valueText.size()));
@@ -134,8 +134,8 @@ int Codec::WBMPCounter(const std::string& digitFolder, const std::string& output
                 continue;
             picture_.reset();
             const bool loaded = quietly([&] {
-                return LoadImageFile(name) &&
-                       ConvertBMPToMonochrome(bitmap::kFloydSteinberg, kCounterThreshold);
+                return loadImageFile(name) &&
+                       convertBmpToMonochrome(bitmap::kFloydSteinberg, kCounterThreshold);
             });
             if (loaded && picture_ && picture_->bitCount() == 8)
                 pictures[d] = std::move(picture_);
@@ -153,7 +153,7 @@ int Codec::WBMPCounter(const std::string& digitFolder, const std::string& output
         return reportTooLarge("WBMPCounter", size.width, size.height, CodecError::wbmpNotSaved);
     picture_ = assembleCounter(pictures, digits, size);
     const bool saved = picture_ && quietly([&] {
-                           return SaveAs(outputPath, std::string(formatName(kFormatWbmp)), 1) != 0;
+                           return saveAs(outputPath, std::string(formatName(kFormatWbmp)), 1) != 0;
                        });
     if (!saved)
         return report(CodecError::wbmpNotSaved,

@@ -8,9 +8,9 @@ namespace codec {
 enum class CodecError : int {
     // errorcode() before any failure; the same number as savingNotSupported.
     none = 0,
-    // SaveAs or Split to a known format this program cannot write (JPEG).
+    // saveAs or split to a known format this program cannot write (JPEG).
     savingNotSupported = 0,
-    // SaveAs refusing an existing file; a download's local file that cannot
+    // saveAs refusing an existing file; a download's local file that cannot
     // be created.
     cannotCreateFile = 1,
     bmpNotLoaded = 3,
@@ -26,7 +26,7 @@ enum class CodecError : int {
     bmpToWbmpFailed = 12,
     transformFailed = 13,
     monochromeFailed = 14,
-    // LoadImage of a name that is no file; a downloaded file that does not
+    // loadImage of a name that is no file; a downloaded file that does not
     // load.
     pictureNotFound = 15,
     htmlRefused = 16,

@@ -18,27 +18,27 @@ bool Codec::withinLimits(const PictureSize& size) const {
            size.pixels() <= maxPixels_;
 }
 
-int Codec::LoadImage(const std::string& name, const std::string& localPath) {
+int Codec::loadImage(const std::string& name, const std::string& localPath) {
     releasePicture();
     const PictureName target = classifyPictureName(name);
     if (target.kind == PictureName::Kind::url) {
         // A URL is not a missing file: only the download's own failure is
         // reported.
         std::string errorText;
-        if (!LoadFromURL(name, localPath, errorText, showDownloadProgress_))
+        if (!loadFromUrl(name, localPath, errorText, showDownloadProgress_))
             return 0;
-        return ImageInfo();
+        return imageInfo();
     }
     if (!bitmap::pathExists(target.location))
         return report(
             CodecError::pictureNotFound,
             operationPrefix("LoadImage") + bitmap::formatText(text::kFileDoesNotExist, {name}));
-    if (!LoadImageFile(target.location))
+    if (!loadImageFile(target.location))
         return 0;
-    return ImageInfo();
+    return imageInfo();
 }
 
-int Codec::LoadImageFile(const std::string& name) {
+int Codec::loadImageFile(const std::string& name) {
     // The input is opened once: a pipe or /dev/stdin is read into a copy
     // that the header reader and the loader may both open.
     const auto input = SpooledInput::open(name);
@@ -69,7 +69,7 @@ int Codec::LoadImageFile(const std::string& name) {
     return 1;
 }
 
-int Codec::ReadImageHeader(const std::string& name) {
+int Codec::readImageHeader(const std::string& name) {
     const auto input = SpooledInput::open(name);
     if (!input)
         return report(CodecError::cannotOpenFile, operationPrefix("ReadImageHeader") +
@@ -89,7 +89,7 @@ int Codec::readHeaderOf(const std::string& path) {
     return 1;
 }
 
-int Codec::LoadBmp(const std::string& path) {
+int Codec::loadBmp(const std::string& path) {
     releasePicture();
     auto read = imageProc_.loadBitmap(path);
     if (!read)
@@ -101,18 +101,18 @@ int Codec::LoadBmp(const std::string& path) {
     return 1;
 }
 
-int Codec::LoadWBMP(const std::string& path) {
+int Codec::loadWbmp(const std::string& path) {
     if (!wbmp_.loadWBMP(path)) {
         if (wbmp_.lastError().empty())
             return report(CodecError::wbmpNotLoaded,
                           operationPrefix("LoadWBMP") + std::string(text::kUnrecognised));
         return reportCore(CodecError::wbmpNotLoaded, wbmp_.lastError());
     }
-    return ConvertWBMPToBMP();
+    return convertWbmpToBmp();
 }
 
-int Codec::ConvertWBMPToBMP() {
-    if (!WBMPExists())
+int Codec::convertWbmpToBmp() {
+    if (!wbmpExists())
         return report(CodecError::noWbmp,
                       operationPrefix("ConvertWBMPToBMP") + std::string(text::kNoWbmp));
     releasePicture();
@@ -127,7 +127,7 @@ int Codec::ConvertWBMPToBMP() {
     return 1;
 }
 
-int Codec::LoadJPEGToBMP(const std::string& path, int bitCount) {
+int Codec::loadJpegToBmp(const std::string& path, int bitCount) {
     releasePicture();
     // Reduced only for a resize that averages: keeping one pixel of many
     // would pick other pixels from a reduced picture.
@@ -150,7 +150,7 @@ int Codec::LoadJPEGToBMP(const std::string& path, int bitCount) {
     return 1;
 }
 
-int Codec::LoadGIF(const std::string& path) {
+int Codec::loadGif(const std::string& path) {
     releasePicture();
     const auto file = bitmap::readWholeFile(path);
     if (file.status != bitmap::ReadStatus::ok)
@@ -198,7 +198,7 @@ bool Codec::loadPngWithFallbackReader(const std::string& path) {
     return true;
 }
 
-int Codec::LoadPNG(const std::string& path) {
+int Codec::loadPng(const std::string& path) {
     releasePicture();
     if (auto picture = imageProc_.readPNGFile(path)) {
         replacePicture(std::move(picture));

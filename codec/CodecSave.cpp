@@ -9,7 +9,7 @@
 
 namespace codec {
 
-int Codec::SaveBMP(const std::string& path) {
+int Codec::saveBmp(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SaveBMP");
     if (!imageProc_.saveBitmap(path, *picture_))
@@ -17,7 +17,7 @@ int Codec::SaveBMP(const std::string& path) {
     return 1;
 }
 
-std::optional<std::vector<uint8_t>> Codec::BmpFileBytes() {
+std::optional<std::vector<uint8_t>> Codec::bmpFileBytes() {
     if (!picture_) {
         reportNoPicture("SaveBMP");
         return std::nullopt;
@@ -28,7 +28,7 @@ std::optional<std::vector<uint8_t>> Codec::BmpFileBytes() {
     return file;
 }
 
-int Codec::ConvertBMPToWBMP(int type) {
+int Codec::convertBmpToWbmp(int type) {
     if (!picture_)
         return reportNoPicture("ConvertBMPToWBMP");
     if (!wbmp_.convBMPToWBMP(*picture_, type))
@@ -36,8 +36,8 @@ int Codec::ConvertBMPToWBMP(int type) {
     return 1;
 }
 
-int Codec::SaveWBMP(const std::string& path) {
-    if (!ConvertBMPToWBMP(0))
+int Codec::saveWbmp(const std::string& path) {
+    if (!convertBmpToWbmp(0))
         return 0;
     if (!wbmp_.saveWBMP(path))
         return reportCore(CodecError::wbmpNotSaved, wbmp_.lastError());
@@ -49,7 +49,7 @@ int Codec::reportSavingNotSupported(std::string_view format) {
                   bitmap::formatText(text::kSavingNotSupported, {format}));
 }
 
-int Codec::SaveGIF(const std::string& path) {
+int Codec::saveGif(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SaveGIF");
     const bitmap::GifWriter writer(*picture_);
@@ -59,7 +59,7 @@ int Codec::SaveGIF(const std::string& path) {
     return report(CodecError::gifNotSaved, gifResultText(text::kGifSaveError, lastWriterResult_));
 }
 
-int Codec::SavePNG(const std::string& path) {
+int Codec::savePng(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SavePNG");
     if (!imageProc_.savePNG(path, *picture_))
@@ -67,7 +67,7 @@ int Codec::SavePNG(const std::string& path) {
     return 1;
 }
 
-int Codec::SavePNGTransparentWhite(const std::string& path) {
+int Codec::savePngTransparentWhite(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SavePNGTransparentWhite");
     if (!imageProc_.savePNGTransparentWhite(path, *picture_))
@@ -91,13 +91,13 @@ int Codec::saveOneBitFile(std::string_view operation, const std::string& path,
                   operationPrefix(operation) + std::string(text::kWriteError));
 }
 
-int Codec::SavePBM(const std::string& path) {
+int Codec::savePbm(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SavePBM");
     return saveOneBitFile("SavePBM", path, bitmap::encodePbm(picture_->view()));
 }
 
-int Codec::SaveXBM(const std::string& path) {
+int Codec::saveXbm(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SaveXBM");
     const std::string text = bitmap::encodeXbm(picture_->view(), bitmap::identifierFromPath(path));
@@ -105,7 +105,7 @@ int Codec::SaveXBM(const std::string& path) {
                           {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }
 
-int Codec::SaveCArray(const std::string& path) {
+int Codec::saveCArray(const std::string& path) {
     if (!picture_)
         return reportNoPicture("SaveCArray");
     const std::string text =
@@ -114,7 +114,7 @@ int Codec::SaveCArray(const std::string& path) {
                           {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }
 
-int Codec::SaveAs(const std::string& path, const std::string& format, int refuseIfExists) {
+int Codec::saveAs(const std::string& path, const std::string& format, int refuseIfExists) {
     const PictureFormat* written = formatOfName(format);
     if (!written)
         return report(CodecError::unknownFormat,
@@ -127,7 +127,7 @@ int Codec::SaveAs(const std::string& path, const std::string& format, int refuse
     return written->save(*this, path);
 }
 
-int Codec::MakeUndoFile() {
+int Codec::makeUndoFile() {
     if (undoFile_.empty())
         return 1;
     // A name of no known format is written as GIF.

@@ -24,7 +24,7 @@ std::string withoutTrailingSlashes(std::string folder) {
 
 }  // namespace
 
-int Codec::Split(int tileWidth, int tileHeight, const std::string& folder,
+int Codec::split(int tileWidth, int tileHeight, const std::string& folder,
                   const std::string& format) {
     if (!picture_)
         return reportNoPicture("Split");

@@ -16,15 +16,15 @@ int clampToInt(int64_t value) {
 
 }  // namespace
 
-int Codec::ConvertBMPToMonochrome(int method, int threshold) {
-    return ConvertBMPToMonochrome(method, threshold, {});
+int Codec::convertBmpToMonochrome(int method, int threshold) {
+    return convertBmpToMonochrome(method, threshold, {});
 }
 
-int Codec::ConvertBMPToMonochrome(int method, int threshold,
+int Codec::convertBmpToMonochrome(int method, int threshold,
                                    const bitmap::DitherOptions& options) {
     if (!picture_)
         return reportNoPicture("ConvertBMPToMonochrome");
-    if (!MakeUndoFile())
+    if (!makeUndoFile())
         return 0;
     if (options.tone.changesNothing() && bitmap::ImageProc::isAlreadyMonochrome(*picture_))
         return 1;
@@ -34,10 +34,10 @@ int Codec::ConvertBMPToMonochrome(int method, int threshold,
     return 1;
 }
 
-int Codec::TransformBMP(int width, int height, int bitCount) {
+int Codec::transformBmp(int width, int height, int bitCount) {
     if (!picture_)
         return reportNoPicture("TransformBMP");
-    if (!MakeUndoFile())
+    if (!makeUndoFile())
         return 0;
     const auto mode =
         alwaysHalftone_ ? bitmap::ResampleMode::halftone : bitmap::ResampleMode::automatic;
@@ -60,10 +60,10 @@ int Codec::resizeBy(const ResizeTarget& target) {
     const auto size = resizedSize(target, source.width, source.height);
     if (!size)
         return 0;
-    return TransformBMP(clampToInt(size->width), clampToInt(size->height), picture_->bitCount());
+    return transformBmp(clampToInt(size->width), clampToInt(size->height), picture_->bitCount());
 }
 
-int Codec::ResizeTo(int width, int height, int exact) {
+int Codec::resizeTo(int width, int height, int exact) {
     if (!picture_)
         return reportNoPicture("ResizeTo");
     if (width <= 0 || height <= 0)
@@ -73,7 +73,7 @@ int Codec::ResizeTo(int width, int height, int exact) {
     return resizeBy({exact ? Kind::exact : Kind::fit, width, height, 100});
 }
 
-int Codec::ResizePercentual(int percentage) {
+int Codec::resizePercentual(int percentage) {
     if (!picture_)
         return reportNoPicture("ResizePercentual");
     if (percentage <= 0)
@@ -82,12 +82,12 @@ int Codec::ResizePercentual(int percentage) {
     return resizeBy({ResizeTarget::Kind::percent, 0, 0, percentage});
 }
 
-std::vector<uint8_t> Codec::GetPreview(int x, int y, int width, int height, int method,
+std::vector<uint8_t> Codec::preview(int x, int y, int width, int height, int method,
                                         int threshold) {
-    return GetPreview(x, y, width, height, method, threshold, {});
+    return preview(x, y, width, height, method, threshold, {});
 }
 
-std::vector<uint8_t> Codec::GetPreview(int x, int y, int width, int height, int method,
+std::vector<uint8_t> Codec::preview(int x, int y, int width, int height, int method,
                                         int threshold, const bitmap::DitherOptions& options) {
     if (!picture_) {
         reportNoPicture("GetPreview");

@@ -32,33 +32,33 @@ int call(Codec& codec, const std::string& path) {
 
 // JPEG files are read at 8 bits per pixel, as every load ends.
 int loadJpeg(Codec& codec, const std::string& path) {
-    return codec.LoadJPEGToBMP(path, 8);
+    return codec.loadJpegToBmp(path, 8);
 }
 
 // clang-format off
 constexpr std::array<PictureFormat, 9> kFormats{{
     // code, name, extensions, sniff, load, save,
     //   undo picture, black and white, variant, dialog name, open patterns, batch add dialog
-    {kFormatBmp, "bmp", kBmpExtensions, sniff::bmp, call<&Codec::LoadBmp>, call<&Codec::SaveBMP>,
+    {kFormatBmp, "bmp", kBmpExtensions, sniff::bmp, call<&Codec::loadBmp>, call<&Codec::saveBmp>,
         true, false, false, "BMP", "*.BMP", true},
-    {kFormatWbmp, "wbmp", kWbmpExtensions, sniff::wbmp, call<&Codec::LoadWBMP>, call<&Codec::SaveWBMP>,
+    {kFormatWbmp, "wbmp", kWbmpExtensions, sniff::wbmp, call<&Codec::loadWbmp>, call<&Codec::saveWbmp>,
         true, true, false, "WBMP", "*.WBM;*.WBMP", true},
     {kFormatJpeg, "jpg", kJpegExtensions, sniff::jpeg, loadJpeg, nullptr,
         false, false, false, "JPEG", "*.JPG;*.JPEG", true},
-    {kFormatGif, "gif", kGifExtensions, sniff::gif, call<&Codec::LoadGIF>, call<&Codec::SaveGIF>,
+    {kFormatGif, "gif", kGifExtensions, sniff::gif, call<&Codec::loadGif>, call<&Codec::saveGif>,
         true, false, false, "GIF", "*.GIF", true},
-    {kFormatPng, "png", kPngExtensions, sniff::png, call<&Codec::LoadPNG>, call<&Codec::SavePNG>,
+    {kFormatPng, "png", kPngExtensions, sniff::png, call<&Codec::loadPng>, call<&Codec::savePng>,
         true, false, false, "PNG", "*.PNG", true},
     // Its files are PNG files: recognised as PNG, loaded as PNG. White
     // becomes transparent, so it is no undo picture.
-    {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&Codec::LoadPNG>,
-        call<&Codec::SavePNGTransparentWhite>, false, false, true, "", "", false},
-    {kFormatPbm, "pbm", kPbmExtensions, nullptr, nullptr, call<&Codec::SavePBM>,
+    {kFormatPngTransparent, "png", kPngTransparentExtensions, nullptr, call<&Codec::loadPng>,
+        call<&Codec::savePngTransparentWhite>, false, false, true, "", "", false},
+    {kFormatPbm, "pbm", kPbmExtensions, nullptr, nullptr, call<&Codec::savePbm>,
         false, true, false, "PBM", "*.PBM", false},
-    {kFormatXbm, "xbm", kXbmExtensions, nullptr, nullptr, call<&Codec::SaveXBM>,
+    {kFormatXbm, "xbm", kXbmExtensions, nullptr, nullptr, call<&Codec::saveXbm>,
         false, true, false, "XBM", "*.XBM", false},
     // C source for display drivers (see Codec::CArrayOptions).
-    {kFormatCArray, "c", kCArrayExtensions, nullptr, nullptr, call<&Codec::SaveCArray>,
+    {kFormatCArray, "c", kCArrayExtensions, nullptr, nullptr, call<&Codec::saveCArray>,
         false, true, false, "C Array", "*.C", false},
 }};
 // clang-format on

@@ -52,11 +52,11 @@ using SaveFunction = int (*)(Codec& codec, const std::string& path);
 
 struct PictureFormat {
     FormatCode code;
-    // FileFormat after a file was recognised, and the extension of the
+    // fileFormat after a file was recognised, and the extension of the
     // files written in the format.
     std::string_view name;
     // File-name extensions that stand for the format, matched without regard
-    // to case. The first is how callers ask for the format (SaveAs, Split,
+    // to case. The first is how callers ask for the format (saveAs, split,
     // the command line's -f).
     std::span<const std::string_view> extensions;
     // Decides by the file's content; null for a format without a signature

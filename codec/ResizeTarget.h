@@ -8,8 +8,8 @@
 namespace codec {
 
 // A change of size as the resize commands make it: into a box keeping the
-// aspect ratio (ResizeTo without exact), to an exact size, or by a
-// percentage (ResizePercentual).
+// aspect ratio (resizeTo without exact), to an exact size, or by a
+// percentage (resizePercentual).
 struct ResizeTarget {
     enum class Kind { fit, exact, percent };
     Kind kind = Kind::fit;

@@ -70,15 +70,15 @@ DotwerkClient::DotwerkClient(QObject* parent) : QObject(parent) {}
 
 DotwerkClient::~DotwerkClient() = default;
 
-bool DotwerkClient::Create(QWidget* parentWidget, const QString& libraryToRegister, QString* reason) {
+bool DotwerkClient::create(QWidget* parentWidget, const QString& libraryToRegister, QString* reason) {
     QWidget* control = createDotwerkControl(parentWidget, libraryToRegister, reason);
     if (control == nullptr)
         return false;
-    Attach(control);
+    attach(control);
     return true;
 }
 
-void DotwerkClient::Attach(QWidget* control) {
+void DotwerkClient::attach(QWidget* control) {
     if (control_ != nullptr)
         disconnect(control_, nullptr, this, nullptr);
     control_ = control;
@@ -90,12 +90,12 @@ void DotwerkClient::Attach(QWidget* control) {
     connect(control, SIGNAL(OnModified()), this, SIGNAL(OnModified()));
 }
 
-void DotwerkClient::DestroyWindow() {
+void DotwerkClient::destroyWindow() {
     delete control_.data();
     control_ = nullptr;
 }
 
-QVariant DotwerkClient::InvokeHelper(DispId id, const QVariantList& arguments) const {
+QVariant DotwerkClient::invokeHelper(DispId id, const QVariantList& arguments) const {
     const DispatchEntry* entry = findDispatchEntry(id);
     if (entry == nullptr || control_ == nullptr)
         return {};
@@ -109,93 +109,93 @@ QVariant DotwerkClient::InvokeHelper(DispId id, const QVariantList& arguments) c
     return {};
 }
 
-short DotwerkClient::GetMode() const {
-    return InvokeHelper(DispId::Mode).value<short>();
+short DotwerkClient::mode() const {
+    return invokeHelper(DispId::Mode).value<short>();
 }
 
-void DotwerkClient::SetMode(short mode) {
-    InvokeHelper(DispId::Mode, {QVariant::fromValue(mode)});
+void DotwerkClient::setMode(short mode) {
+    invokeHelper(DispId::Mode, {QVariant::fromValue(mode)});
 }
 
-short DotwerkClient::GetZoom() const {
-    return InvokeHelper(DispId::Zoom).value<short>();
+short DotwerkClient::zoom() const {
+    return invokeHelper(DispId::Zoom).value<short>();
 }
 
-void DotwerkClient::SetZoom(short zoom) {
-    InvokeHelper(DispId::Zoom, {QVariant::fromValue(zoom)});
+void DotwerkClient::setZoom(short zoom) {
+    invokeHelper(DispId::Zoom, {QVariant::fromValue(zoom)});
 }
 
-short DotwerkClient::GetLineWidth() const {
-    return InvokeHelper(DispId::LineWidth).value<short>();
+short DotwerkClient::lineWidth() const {
+    return invokeHelper(DispId::LineWidth).value<short>();
 }
 
-void DotwerkClient::SetLineWidth(short code) {
-    InvokeHelper(DispId::LineWidth, {QVariant::fromValue(code)});
+void DotwerkClient::setLineWidth(short code) {
+    invokeHelper(DispId::LineWidth, {QVariant::fromValue(code)});
 }
 
-bool DotwerkClient::GetShowGrid() const {
-    return InvokeHelper(DispId::ShowGrid).toBool();
+bool DotwerkClient::showGrid() const {
+    return invokeHelper(DispId::ShowGrid).toBool();
 }
 
-void DotwerkClient::SetShowGrid(bool show) {
-    InvokeHelper(DispId::ShowGrid, {show});
+void DotwerkClient::setShowGrid(bool show) {
+    invokeHelper(DispId::ShowGrid, {show});
 }
 
-short DotwerkClient::InvertColor() {
-    return InvokeHelper(DispId::InvertColor).value<short>();
+short DotwerkClient::invertColor() {
+    return invokeHelper(DispId::InvertColor).value<short>();
 }
 
-short DotwerkClient::Clear() {
-    return InvokeHelper(DispId::Clear).value<short>();
+short DotwerkClient::clear() {
+    return invokeHelper(DispId::Clear).value<short>();
 }
 
-short DotwerkClient::Undo() {
-    return InvokeHelper(DispId::Undo).value<short>();
+short DotwerkClient::undo() {
+    return invokeHelper(DispId::Undo).value<short>();
 }
 
-short DotwerkClient::Redo() {
-    return InvokeHelper(DispId::Redo).value<short>();
+short DotwerkClient::redo() {
+    return invokeHelper(DispId::Redo).value<short>();
 }
 
-short DotwerkClient::InitFromDimensions(short cx, short cy) {
-    return InvokeHelper(DispId::InitFromDimensions,
+short DotwerkClient::initFromDimensions(short cx, short cy) {
+    return invokeHelper(DispId::InitFromDimensions,
                         {QVariant::fromValue(cx), QVariant::fromValue(cy)})
         .value<short>();
 }
 
-short DotwerkClient::InitFromHDIB(long long hDIB) {
-    return InvokeHelper(DispId::InitFromHDIB, {QVariant::fromValue<qlonglong>(hDIB)})
+short DotwerkClient::initFromHdib(long long hDIB) {
+    return invokeHelper(DispId::InitFromHDIB, {QVariant::fromValue<qlonglong>(hDIB)})
         .value<short>();
 }
 
-short DotwerkClient::LoadDIB() {
-    return InvokeHelper(DispId::LoadDIB).value<short>();
+short DotwerkClient::loadDib() {
+    return invokeHelper(DispId::LoadDIB).value<short>();
 }
 
-short DotwerkClient::UndoCount() const {
-    return InvokeHelper(DispId::UndoCount).value<short>();
+short DotwerkClient::undoCount() const {
+    return invokeHelper(DispId::UndoCount).value<short>();
 }
 
-bool DotwerkClient::IsModified() const {
-    return InvokeHelper(DispId::IsModified).toBool();
+bool DotwerkClient::isModified() const {
+    return invokeHelper(DispId::IsModified).toBool();
 }
 
-void DotwerkClient::GetImageSize(long long* cx, long long* cy) const {
+void DotwerkClient::imageSize(long long* cx, long long* cy) const {
     qlonglong width = 0;
     qlonglong height = 0;
-    InvokeHelper(DispId::GetImageSize, {QVariant::fromValue(&width), QVariant::fromValue(&height)});
+    invokeHelper(DispId::GetImageSize, {QVariant::fromValue(&width), QVariant::fromValue(&height)});
     if (cx != nullptr)
         *cx = width;
     if (cy != nullptr)
         *cy = height;
 }
 
-bool DotwerkClient::IsSelected() const {
-    return InvokeHelper(DispId::IsSelected).toBool();
+bool DotwerkClient::isSelected() const {
+    return invokeHelper(DispId::IsSelected).toBool();
 }
 
-long long DotwerkClient::SetLanguage(long long language) {
-    return InvokeHelper(DispId::SetLanguage, {QVariant::fromValue<qlonglong>(language)})
+long long DotwerkClient::setLanguage(long long language) {
+    return invokeHelper(DispId::SetLanguage, {QVariant::fromValue<qlonglong>(language)})
         .toLongLong();
 }
 

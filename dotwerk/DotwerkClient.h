@@ -23,38 +23,38 @@ public:
     // Creates the control as a child of `parentWidget` (registering the
     // library once when that fails, see createDotwerkControl). False when
     // it cannot be created.
-    bool Create(QWidget* parentWidget, const QString& libraryToRegister = {},
+    bool create(QWidget* parentWidget, const QString& libraryToRegister = {},
                 QString* reason = nullptr);
     // Wraps a control made elsewhere.
-    void Attach(QWidget* control);
-    void DestroyWindow();
+    void attach(QWidget* control);
+    void destroyWindow();
     QWidget* control() const { return control_; }
 
     // Calls a member by dispatch id: a property is read without arguments and
     // written with one; a method takes its arguments in order. An invalid
     // QVariant when the control is missing or the call fails.
-    QVariant InvokeHelper(DispId id, const QVariantList& arguments = {}) const;
+    QVariant invokeHelper(DispId id, const QVariantList& arguments = {}) const;
 
-    short GetMode() const;
-    void SetMode(short mode);
-    short GetZoom() const;
-    void SetZoom(short zoom);
-    short GetLineWidth() const;
-    void SetLineWidth(short code);
-    bool GetShowGrid() const;
-    void SetShowGrid(bool show);
-    short InvertColor();
-    short Clear();
-    short Undo();
-    short Redo();
-    short InitFromDimensions(short cx, short cy);
-    short InitFromHDIB(long long hDIB);
-    short LoadDIB();
-    short UndoCount() const;
-    bool IsModified() const;
-    void GetImageSize(long long* cx, long long* cy) const;
-    bool IsSelected() const;
-    long long SetLanguage(long long language);
+    short mode() const;
+    void setMode(short mode);
+    short zoom() const;
+    void setZoom(short zoom);
+    short lineWidth() const;
+    void setLineWidth(short code);
+    bool showGrid() const;
+    void setShowGrid(bool show);
+    short invertColor();
+    short clear();
+    short undo();
+    short redo();
+    short initFromDimensions(short cx, short cy);
+    short initFromHdib(long long hDIB);
+    short loadDib();
+    short undoCount() const;
+    bool isModified() const;
+    void imageSize(long long* cx, long long* cy) const;
+    bool isSelected() const;
+    long long setLanguage(long long language);
 
 signals:
     void OnSize(qlonglong cx, qlonglong cy);

@@ -172,8 +172,8 @@ std::optional<codec::ResizeTarget> BatchRun::resizeAfterLoad() const {
         return std::nullopt;
     if (settings_->resizeMode == ResizeMode::phone) {
         const app::PhoneTable phones;
-        return codec::ResizeTarget{Kind::fit, phones.PhoneWidth(settings_->phoneIndex + 1),
-                                   phones.PhoneHeight(settings_->phoneIndex + 1), 100};
+        return codec::ResizeTarget{Kind::fit, phones.phoneWidth(settings_->phoneIndex + 1),
+                                   phones.phoneHeight(settings_->phoneIndex + 1), 100};
     }
     return codec::ResizeTarget{Kind::fit, settings_->boxWidth, settings_->boxHeight, 100};
 }
@@ -310,7 +310,7 @@ bool BatchRun::fetch(app::PictureDocument& document, Entry& entry) {
         return true;
     std::string localPath;
     std::string errorText;
-    if (document.FetchUrl(entry.name, localPath, errorText) != app::result::kOk) {
+    if (document.fetchUrl(entry.name, localPath, errorText) != app::result::kOk) {
         entry.failure = errorText;
         return false;
     }
@@ -340,14 +340,14 @@ bool BatchRun::prepare(app::PictureDocument& document, Entry& entry, bool showSt
 
     step(text::kLoading);
     codec.setPlannedResize(plannedResize_);
-    const int opened = document.OpenPicture(entry.name, false);
+    const int opened = document.openPicture(entry.name, false);
     codec.setPlannedResize(std::nullopt);
     if (opened != app::result::kOk) {
         entry.failure = formatText(text::kLoadFailed, {entry.name, document.loadErrorText()});
         return false;
     }
 
-    const int depth = codec.GetBMPBpp();
+    const int depth = codec.bmpBpp();
     if (depth != 4 && depth != 8) {
         entry.failure = formatText(text::kDepthShown, {entry.name});
         entry.wrongDepth = depth;
@@ -361,7 +361,7 @@ bool BatchRun::prepare(app::PictureDocument& document, Entry& entry, bool showSt
         settings_->ditherOptions.value_or(app.ditherOptions);
     auto convert = [&] {
         step(text::kConverting);
-        if (!codec.ConvertBMPToMonochrome(method, threshold, ditherOptions)) {
+        if (!codec.convertBmpToMonochrome(method, threshold, ditherOptions)) {
             entry.failure = formatText(text::kConversionFailed, {entry.name});
             return false;
         }
@@ -375,13 +375,13 @@ bool BatchRun::prepare(app::PictureDocument& document, Entry& entry, bool showSt
         int outcome = app::result::kOk;
         if (extra) {
             const int resized = options_->extraResize == ExtraResize::exactSize
-                                    ? codec.ResizeTo(options_->extraWidth, options_->extraHeight, 1)
-                                    : codec.ResizePercentual(options_->percentage);
-            outcome = resized ? document.ReloadFromCodec() : app::result::kResizeFailed;
+                                    ? codec.resizeTo(options_->extraWidth, options_->extraHeight, 1)
+                                    : codec.resizePercentual(options_->percentage);
+            outcome = resized ? document.reloadFromCodec() : app::result::kResizeFailed;
         } else if (settings_->resizeMode == ResizeMode::phone) {
-            outcome = document.FitToPhone(settings_->phoneIndex);
+            outcome = document.fitToPhone(settings_->phoneIndex);
         } else {
-            outcome = document.ResizeToBox(settings_->boxWidth, settings_->boxHeight);
+            outcome = document.resizeToBox(settings_->boxWidth, settings_->boxHeight);
         }
         if (outcome != app::result::kOk) {
             entry.failure = formatText(text::kResizeFailed, {entry.name});
@@ -405,12 +405,12 @@ void BatchRun::countFailure(const Entry& entry) {
 
 bool BatchRun::save(app::PictureDocument& document, Entry& entry) {
     auto& codec = document.codec();
-    const int width = codec.GetBMPWidth();
-    const int height = codec.GetBMPHeight();
+    const int width = codec.bmpWidth();
+    const int height = codec.bmpHeight();
 
     show(text::kSaving, entry.name);
     const unsigned serial = codec.errorSerial();
-    const bool saved = codec.SaveAs(entry.outputPath, std::string(format_->key()), 0) != 0;
+    const bool saved = codec.saveAs(entry.outputPath, std::string(format_->key()), 0) != 0;
     if (!saved) {
         // The codec's own message says why.
         fail(formatText(text::kSaveFailed, {entry.name, entry.outputPath}) +

@@ -94,11 +94,11 @@ BatchSettingsPage::BatchSettingsPage(batch::BatchSettings& settings, batch::Batc
     // The list texts are padded to line up in columns.
     phones_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const app::PhoneTable table;
-    for (const std::string& entry : table.ListEntries())
+    for (const std::string& entry : table.listEntries())
         phones_->addItem(QString::fromStdString(entry));
     // A phone that cannot be read ends the list with a line saying so,
     // which cannot be chosen.
-    if (table.ReadPhones().unreadable) {
+    if (table.readPhones().unreadable) {
         if (auto* model = qobject_cast<QStandardItemModel*>(phones_->model()))
             model->item(phones_->count() - 1)->setEnabled(false);
     }

@@ -117,8 +117,8 @@ ConversionPreviewDialog::ConversionPreviewDialog(app::AppSettings& settings, cod
     left->addWidget(positionLabel_);
 
     // The preview with a slider above it and one to its left.
-    pictureWidth_ = codec_.BMPExists() ? codec_.GetBMPWidth() : 0;
-    pictureHeight_ = codec_.BMPExists() ? codec_.GetBMPHeight() : 0;
+    pictureWidth_ = codec_.bmpExists() ? codec_.bmpWidth() : 0;
+    pictureHeight_ = codec_.bmpExists() ? codec_.bmpHeight() : 0;
     horizontal_ = batch::panAxis(pictureWidth_, kPreviewWidth);
     vertical_ = batch::panAxis(pictureHeight_, kPreviewHeight);
     horizontalSlider_ = makeSlider(Qt::Horizontal, horizontal_);
@@ -223,7 +223,7 @@ bool ConversionPreviewDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ConversionPreviewDialog::redrawPreview() {
     const WaitCursor wait;
-    const std::vector<uint8_t> dib = codec_.GetPreview(
+    const std::vector<uint8_t> dib = codec_.preview(
         windowX(), windowY(), kPreviewWidth, kPreviewHeight, method_, threshold_, ditherOptions());
     const auto rows = batch::monoRowsFromDib(dib);
     preview_ = rows ? screenImage(*rows) : QImage();

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     codec::Codec codec;
     codec.setThrowException(false);
     const unsigned serial = codec.errorSerial();
-    if (!codec.LoadImageFile(argv[1]) || !codec.SaveAs(argv[2], argv[3], 0)) {
+    if (!codec.loadImageFile(argv[1]) || !codec.saveAs(argv[2], argv[3], 0)) {
         // A GIF that cannot be read reports no error of its own.
         std::fprintf(stderr, "glyphon-recode: %s\n", codec::failureText(codec, serial).c_str());
         return 1;

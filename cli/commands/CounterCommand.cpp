@@ -93,7 +93,7 @@ int counterCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     codec::Codec codec;
     prepareCodec(codec, global);
-    if (!codec.WBMPCounter(request->folder, request->output, *value,
+    if (!codec.wbmpCounter(request->folder, request->output, *value,
                            static_cast<int>(request->number.size()))) {
         err << request->output << ": " << codec.errordescription() << '\n';
         return kExitFailed;

@@ -34,7 +34,7 @@ std::optional<std::string> readHeader(codec::Codec& codec, const std::string& na
                                       codec::DownloadProgress& progress) {
     const codec::PictureName target = codec::classifyPictureName(name);
     if (target.kind == codec::PictureName::Kind::localFile) {
-        if (codec.ReadImageHeader(target.location))
+        if (codec.readImageHeader(target.location))
             return std::nullopt;
         return codec.errordescription();
     }
@@ -44,14 +44,14 @@ std::optional<std::string> readHeader(codec::Codec& codec, const std::string& na
     progress.started();
     progress.connecting(name);
     codec::DownloadLimits limits;
-    limits.overallSeconds = codec.DownloadTimeout();
+    limits.overallSeconds = codec.downloadTimeout();
     auto status = codec::downloadUrl(name, file->stream(), &progress, limits);
     progress.finished();
     if (!file->close() && status == codec::DownloadStatus::ok)
         status = codec::DownloadStatus::transferFailed;
     if (status != codec::DownloadStatus::ok)
         return codec::downloadErrorText(status, name);
-    if (codec.ReadImageHeader(file->path()))
+    if (codec.readImageHeader(file->path()))
         return std::nullopt;
     return codec.errordescription();
 }
@@ -91,9 +91,9 @@ int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
             status = kExitFailed;
             continue;
         }
-        const std::string& format = codec.FileFormat();
-        out << file << '\t' << (format.empty() ? "unknown" : format) << '\t' << codec.ImageWidth()
-            << '\t' << codec.ImageHeight() << '\n';
+        const std::string& format = codec.fileFormat();
+        out << file << '\t' << (format.empty() ? "unknown" : format) << '\t' << codec.imageWidth()
+            << '\t' << codec.imageHeight() << '\n';
     }
     return status;
 }

@@ -75,7 +75,7 @@ std::string nameProblem(const std::string& name, const app::PhoneTable& table) {
     }
     if (parseInt(trimmed, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()))
         return app::formatText(text::kNameIsNumber, {name});
-    const app::PhoneListing listing = table.ReadPhones();
+    const app::PhoneListing listing = table.readPhones();
     const std::string folded = unicode.caseFolded(trimmed);
     for (size_t k = 0; k < listing.phones.size(); ++k) {
         const std::string other = unicode.trimmed(listing.phones[k].name);
@@ -89,8 +89,8 @@ int listPhones(std::ostream& out, std::ostream& err) {
     const app::PhoneTable table;
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
-    const app::PhoneListing listing = table.ReadPhones();
-    const std::vector<std::string> entries = table.ListEntries();
+    const app::PhoneListing listing = table.readPhones();
+    const std::vector<std::string> entries = table.listEntries();
     for (size_t k = 0; k < listing.phones.size(); ++k)
         out << k + 1 << ". " << entries[k] << '\n';
     if (listing.unreadable) {
@@ -99,7 +99,7 @@ int listPhones(std::ostream& out, std::ostream& err) {
         err << app::formatText(
             text::kCommandMessage,
             {"phones",
-             app::formatText(text::kPhoneListStops, {*listing.unreadable, table.PhoneCount()})});
+             app::formatText(text::kPhoneListStops, {*listing.unreadable, table.phoneCount()})});
         return kExitFailed;
     }
     return kExitOk;
@@ -119,10 +119,10 @@ int addPhone(const std::vector<std::string>& operands, std::ostream& out, std::o
         return writeFailed(err);
     if (const std::string problem = nameProblem(operands[0], table); !problem.empty())
         return usage(err, problem);
-    table.AddPhone(operands[0], *width, *height);
+    table.addPhone(operands[0], *width, *height);
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
-    out << table.PhoneCount() << ". " << table.ListEntry(table.PhoneCount()) << '\n';
+    out << table.phoneCount() << ". " << table.listEntry(table.phoneCount()) << '\n';
     return kExitOk;
 }
 
@@ -132,7 +132,7 @@ int removePhone(const std::vector<std::string>& operands, std::ostream& out, std
     app::PhoneTable table;
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
-    const int count = table.PhoneCount();
+    const int count = table.phoneCount();
     if (count == 0)
         return usage(err, std::string(text::kPhoneTableEmpty));
     const auto number =
@@ -142,8 +142,8 @@ int removePhone(const std::vector<std::string>& operands, std::ostream& out, std
     if (*number < 1 || *number > count)
         return usage(err,
                      app::formatText(text::kNoPhoneNumbered, {operands[0], phoneRangeText(count)}));
-    const std::string entry = table.ListEntry(*number);
-    table.RemovePhone(*number);
+    const std::string entry = table.listEntry(*number);
+    table.removePhone(*number);
     if (!table.lastWriteSucceeded())
         return writeFailed(err);
     out << app::formatText(text::kPhoneRemoved, {*number, entry});

@@ -98,11 +98,11 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     codec.setPlannedResize(
         codec::ResizeTarget{codec::ResizeTarget::Kind::fit, columns, INT_MAX, 100});
     const auto fitTerminal = [&] {
-        return (codec.GetBMPWidth() <= columns && !codec.reducedFrom()) ||
-               codec.ResizeTo(columns, codec.GetBMPHeight(), 0) != 0;
+        return (codec.bmpWidth() <= columns && !codec.reducedFrom()) ||
+               codec.resizeTo(columns, codec.bmpHeight(), 0) != 0;
     };
     if (!loadPicture(codec, file) || !fitTerminal() ||
-        !codec.ConvertBMPToMonochrome(bitmap::kFloydSteinberg, 128)) {
+        !codec.convertBmpToMonochrome(bitmap::kFloydSteinberg, 128)) {
         err << file << ": " << failureText(codec, serial) << '\n';
         return kExitFailed;
     }

@@ -173,22 +173,22 @@ int splitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     const unsigned serial = codec.errorSerial();
     bool done = loadPicture(codec, request->input) &&
                 (!options.convertsToMonochrome() ||
-                 codec.ConvertBMPToMonochrome(options.effectiveMethod(), options.threshold,
+                 codec.convertBmpToMonochrome(options.effectiveMethod(), options.threshold,
                                               options.dither.over({})));
     app::TileSize clamped{tile.width, tile.height};
     if (done) {
         app::SplitSettings sizes;
         sizes.tileWidth = tile.width;
         sizes.tileHeight = tile.height;
-        clamped = app::splitTileSize(sizes, codec.GetBMPWidth(), codec.GetBMPHeight());
-        done = codec.Split(clamped.width, clamped.height, request->folder, options.format);
+        clamped = app::splitTileSize(sizes, codec.bmpWidth(), codec.bmpHeight());
+        done = codec.split(clamped.width, clamped.height, request->folder, options.format);
     }
     if (!done) {
         err << request->input << ": " << failureText(codec, serial) << '\n';
         return kExitFailed;
     }
-    const int columns = codec.ImageWidth();
-    const int rows = codec.ImageHeight();
+    const int columns = codec.imageWidth();
+    const int rows = codec.imageHeight();
     out << app::formatText(text::kTiles, {columns, rows});
     const int code = codec::formatCodeOfName(options.format);
     for (int row = 0; row < rows; ++row)

@@ -35,7 +35,7 @@ private:
 
 }  // namespace
 
-int Codec::LoadFromURL(const std::string& url, const std::string& localPath,
+int Codec::loadFromUrl(const std::string& url, const std::string& localPath,
                         std::string& errorText, bool showProgress) {
     auto fail = [&](CodecError code, std::string text) {
         errorText = text;
@@ -71,7 +71,7 @@ int Codec::LoadFromURL(const std::string& url, const std::string& localPath,
     throwOnError_ = false;
     const int loaded = [&] {
         const ScopeExit back([&] { throwOnError_ = throwing; });
-        return LoadImageFile(file->path());
+        return loadImageFile(file->path());
     }();
     if (!loaded) {
         releasePicture();

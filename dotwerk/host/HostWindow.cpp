@@ -69,7 +69,7 @@ HostWindow::HostWindow() {
 }
 
 bool HostWindow::createEditor(QString* reason, const QString& library) {
-    if (!editor_.Create(canvas_, library, reason))
+    if (!editor_.create(canvas_, library, reason))
         return false;
     editor_.control()->move(kMargin, kMargin);
     connect(&editor_, &dotwerk::DotwerkClient::OnSize, this, [this](qlonglong cx, qlonglong cy) {
@@ -79,7 +79,7 @@ bool HostWindow::createEditor(QString* reason, const QString& library) {
     connect(&editor_, &dotwerk::DotwerkClient::OnModified, this, [this] {
         QMetaObject::invokeMethod(this, &HostWindow::updateStatus, Qt::QueuedConnection);
     });
-    editor_.SetLanguage(dotwerk::kLanguageEnglish);
+    editor_.setLanguage(dotwerk::kLanguageEnglish);
     buildToolBars();
     return true;
 }
@@ -109,7 +109,7 @@ void HostWindow::buildToolBars() {
         add(file, Icon::saveAs, QStringLiteral("Save as"), [this] { this->saveAs(); });
     saveAs->setShortcut(QKeySequence::SaveAs);
     QAction* undo = add(file, Icon::undo, QStringLiteral("Undo"), [this] {
-        editor_.Undo();
+        editor_.undo();
         updateStatus();
     });
     undo->setShortcut(QKeySequence::Undo);
@@ -121,7 +121,7 @@ void HostWindow::buildToolBars() {
     for (const auto& entry : kModeActions) {
         QAction* action =
             add(tools, entry.icon, QString::fromLatin1(entry.name), [this, mode = entry.mode] {
-                editor_.SetMode(mode);
+                editor_.setMode(mode);
                 updateStatus();
             });
         action->setCheckable(true);
@@ -133,7 +133,7 @@ void HostWindow::buildToolBars() {
     for (const auto& entry : kWidthActions) {
         QAction* action = add(tools, entry.icon, QStringLiteral("Width %1").arg(entry.pixels),
                               [this, code = entry.code] {
-                                  editor_.SetLineWidth(code);
+                                  editor_.setLineWidth(code);
                                   updateStatus();
                               });
         action->setCheckable(true);
@@ -146,20 +146,20 @@ void HostWindow::buildToolBars() {
     QToolBar* view = addToolBar(QStringLiteral("View"));
     view->setObjectName(QStringLiteral("viewToolBar"));
     add(view, Icon::zoomIn, QStringLiteral("Zoom +"), [this] {
-        editor_.SetZoom(static_cast<short>(editor_.GetZoom() + 1));
+        editor_.setZoom(static_cast<short>(editor_.zoom() + 1));
         updateStatus();
     });
     add(view, Icon::zoomOut, QStringLiteral("Zoom -"), [this] {
-        editor_.SetZoom(static_cast<short>(editor_.GetZoom() - 1));
+        editor_.setZoom(static_cast<short>(editor_.zoom() - 1));
         updateStatus();
     });
     grid_ = add(view, Icon::grid, QStringLiteral("Grid"), [this] {
-        editor_.SetShowGrid(!editor_.GetShowGrid());
+        editor_.setShowGrid(!editor_.showGrid());
         updateStatus();
     });
     grid_->setCheckable(true);
-    add(view, Icon::invert, QStringLiteral("Invert"), [this] { editor_.InvertColor(); });
-    add(view, Icon::clear, QStringLiteral("Clear"), [this] { editor_.Clear(); });
+    add(view, Icon::invert, QStringLiteral("Invert"), [this] { editor_.invertColor(); });
+    add(view, Icon::clear, QStringLiteral("Clear"), [this] { editor_.clear(); });
     view->addSeparator();
     for (const auto& [language, label, name] :
          {std::tuple{dotwerk::kLanguageCzech, "CZ", "Czech"},
@@ -167,7 +167,7 @@ void HostWindow::buildToolBars() {
         QAction* action = view->addAction(dotwerk::icons::labelIcon(QString::fromLatin1(label)),
                                           QString::fromLatin1(name));
         connect(action, &QAction::triggered, this,
-                [this, chosen = language] { editor_.SetLanguage(chosen); });
+                [this, chosen = language] { editor_.setLanguage(chosen); });
     }
 }
 
@@ -189,21 +189,21 @@ void HostWindow::newPicture(int width, int height) {
 
 void HostWindow::attachPicture() {
     handle_ = {picture_.dib.data(), picture_.dib.size()};
-    if (editor_.InitFromHDIB(dotwerk::handleOf(&handle_)) != 0) {
+    if (editor_.initFromHdib(dotwerk::handleOf(&handle_)) != 0) {
         // A block the control refuses: start from a blank picture instead.
         picture_ = blankPicture(96, 64);
         handle_ = {picture_.dib.data(), picture_.dib.size()};
-        editor_.InitFromHDIB(dotwerk::handleOf(&handle_));
+        editor_.initFromHdib(dotwerk::handleOf(&handle_));
     }
     takenBackUnsaved_ = false;
-    editor_.SetMode(dotwerk::kModePencil);
+    editor_.setMode(dotwerk::kModePencil);
     editor_.control()->show();
     updateStatus();
 }
 
 bool HostWindow::savePicture(const QString& path, QString* error) {
-    const bool modified = editor_.IsModified();
-    if (editor_.LoadDIB() != 0) {
+    const bool modified = editor_.isModified();
+    if (editor_.loadDib() != 0) {
         *error = QStringLiteral("the editor could not write the picture back");
         return false;
     }
@@ -219,7 +219,7 @@ bool HostWindow::savePicture(const QString& path, QString* error) {
 }
 
 bool HostWindow::hasUnsavedChanges() const {
-    return takenBackUnsaved_ || editor_.IsModified();
+    return takenBackUnsaved_ || editor_.isModified();
 }
 
 bool HostWindow::save() {
@@ -275,16 +275,16 @@ void HostWindow::closeEvent(QCloseEvent* event) {
 
 void HostWindow::updateStatus() {
     long long cx = 0, cy = 0;
-    editor_.GetImageSize(&cx, &cy);
+    editor_.imageSize(&cx, &cy);
     const auto check = [](QActionGroup* group, int value) {
         if (group != nullptr)
             for (QAction* action : group->actions())
                 action->setChecked(action->data().toInt() == value);
     };
-    check(modes_, editor_.GetMode());
-    check(widths_, editor_.GetLineWidth());
+    check(modes_, editor_.mode());
+    check(widths_, editor_.lineWidth());
     if (grid_ != nullptr)
-        grid_->setChecked(editor_.GetShowGrid());
+        grid_->setChecked(editor_.showGrid());
     const QString name = path_.isEmpty() ? dotwerk::translate(dotwerk::text::kHostUntitled)
                                          : QFileInfo(path_).fileName();
     setWindowTitle(name + QStringLiteral("[*] - Dotwerk host"));

@@ -41,10 +41,10 @@ void fuzzCodecLoad(const uint8_t* data, size_t size) {
 
     codec::Codec codec;
     codec.setThrowException(false);
-    if (codec.LoadImageFile(path) && codec.ImageInfo()) {
-        codec.GetPreview(-1, -1, 9, 7, 4, 128);
-        if (codec.ResizeTo(40, 30, 0) && codec.ConvertBMPToMonochrome(4, 128))
-            codec.ConvertBMPToWBMP(0);
+    if (codec.loadImageFile(path) && codec.imageInfo()) {
+        codec.preview(-1, -1, 9, 7, 4, 128);
+        if (codec.resizeTo(40, 30, 0) && codec.convertBmpToMonochrome(4, 128))
+            codec.convertBmpToWbmp(0);
     }
     std::remove(path.c_str());
 }

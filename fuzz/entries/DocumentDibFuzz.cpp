@@ -30,7 +30,7 @@ void fuzzDocumentDib(const uint8_t* data, size_t size) {
     SilentUi ui;
     app::DocumentHost host;
     app::PictureDocument document(settings, ui, host);
-    if (!document.AttachDib(std::move(*block)))
+    if (!document.attachDib(std::move(*block)))
         return;
     const bitmap::Dib& picture = document.dib();
     bitmap::DibLayout layout;

@@ -37,8 +37,8 @@ TEST(CliProgram, ConvertedWbmpReadsBackInNetpbmWithTheSamePixels) {
     // The same conversion in process: ordered dithering is deterministic.
     codec::Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(dir.file("in.bmp"), ""), 1);
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(2, 128), 1);
+    ASSERT_EQ(codec.loadImage(dir.file("in.bmp"), ""), 1);
+    ASSERT_EQ(codec.convertBmpToMonochrome(2, 128), 1);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 45; ++x)
             ASSERT_EQ(pbm.values[static_cast<size_t>(y) * 45 + x],

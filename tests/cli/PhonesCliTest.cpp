@@ -48,7 +48,7 @@ TEST_F(PhonesCli, ListsTheBuiltInPhonesOnAFirstStart) {
     const app::PhoneTable table;
     for (int k = 1; k <= 17; ++k)
         EXPECT_EQ(listed[static_cast<size_t>(k - 1)],
-                  std::to_string(k) + ". " + table.ListEntry(k));
+                  std::to_string(k) + ". " + table.listEntry(k));
 }
 
 TEST_F(PhonesCli, ListStopsAtTheFirstPhoneThatCannotBeRead) {
@@ -68,7 +68,7 @@ TEST_F(PhonesCli, ListStopsAtTheFirstPhoneThatCannotBeRead) {
                                " cannot be read; the list stops there (the table claims " +
                                std::to_string(count) + " phones)\n");
         const app::PhoneTable table;
-        const auto entries = table.ListEntries();
+        const auto entries = table.listEntries();
         ASSERT_EQ(entries.size(), static_cast<size_t>(listed + 1));
         EXPECT_EQ(entries.back(),
                   "(telefon " + std::to_string(unreadable) + " nelze přečíst, seznam končí)");
@@ -91,7 +91,7 @@ TEST_F(PhonesCli, AddsAPhoneAtTheEnd) {
     const auto added = cli({"phones", "add", czech, "9000", "1"});
     ASSERT_EQ(added.status, 0) << added.err;
     EXPECT_EQ(added.out, "20. " + czech + " (9000x  1)\n");
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 20);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 20);
 }
 
 TEST_F(PhonesCli, RefusesBadNamesAndSizes) {
@@ -127,7 +127,7 @@ TEST_F(PhonesCli, RefusesBadNamesAndSizes) {
         EXPECT_NE(run.err.find(c.why), std::string::npos) << c.args[2] << ": " << run.err;
         EXPECT_NE(run.err.find("glyphon-cli phones --help"), std::string::npos) << run.err;
     }
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 17);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 17);
 }
 
 TEST_F(PhonesCli, RemovesAPhoneByNumber) {
@@ -140,7 +140,7 @@ TEST_F(PhonesCli, RemovesAPhoneByNumber) {
     EXPECT_EQ(listed[15], "16. Alcatel One Touch 700     ( 96x 64)");
     // The last one.
     EXPECT_EQ(cli({"phones", "remove", "16"}).status, 0);
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 15);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 15);
 }
 
 TEST_F(PhonesCli, RefusesNumbersOutsideTheTable) {
@@ -151,7 +151,7 @@ TEST_F(PhonesCli, RefusesNumbersOutsideTheTable) {
     }
     EXPECT_EQ(cli({"phones", "remove"}).status, 2);
     EXPECT_EQ(cli({"phones", "remove", "1", "2"}).status, 2);
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 17);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 17);
     // An empty table has nothing to remove.
     for (int k = 0; k < 17; ++k)
         ASSERT_EQ(cli({"phones", "remove", "1"}).status, 0);
@@ -183,7 +183,7 @@ TEST_F(PhonesCli, HelpAndUsage) {
     const auto usage = cli({"--help"});
     EXPECT_NE(usage.out.find("  phones list|add|remove"), std::string::npos) << usage.out;
     // Nothing of this touched the store beyond the built-in phones.
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 17);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 17);
 }
 
 TEST_F(PhonesCli, AStoreThatCannotBeWrittenFails) {
@@ -203,7 +203,7 @@ TEST_F(PhonesCli, AStoreThatCannotBeWrittenFails) {
 TEST_F(PhonesCli, TheProgramAndTheCommandShareTheTable) {
     // In this process.
     app::PhoneTable table;
-    table.AddPhone("Written here", 11, 22);
+    table.addPhone("Written here", 11, 22);
     // In another process, which finds the store through XDG_CONFIG_HOME.
     const std::string program = testing_support::quote(testing_support::cliPath());
     const auto listed = testing_support::runCommand(program + " phones list");
@@ -214,8 +214,8 @@ TEST_F(PhonesCli, TheProgramAndTheCommandShareTheTable) {
     ASSERT_EQ(added.exitCode, 0) << added.err;
     // A table opened afterwards here sees it.
     const app::PhoneTable after;
-    EXPECT_EQ(after.PhoneCount(), 19);
-    EXPECT_EQ(after.PhoneName(19), "Written there");
+    EXPECT_EQ(after.phoneCount(), 19);
+    EXPECT_EQ(after.phoneName(19), "Written there");
     EXPECT_EQ(cli({"phones", "remove", "18"}).status, 0);
     const auto again = testing_support::runCommand(program + " phones list");
     EXPECT_NE(again.out.find("18. Written there             ( 33x 44)\n"), std::string::npos)
@@ -256,7 +256,7 @@ TEST_F(PhoneChoice, ByNameWithoutRegardToCase) {
     expectSize(resolve("Nokia 7110"), 96, 44);
     expectSize(resolve("nokia 7110"), 96, 44);
     expectSize(resolve("  SIEMENS S35I "), 101, 80);
-    app::PhoneTable().AddPhone("\xc5\xa0\xc5\xa5\x61stn\xc3\xbd", 120, 90);  // Šťastný
+    app::PhoneTable().addPhone("\xc5\xa0\xc5\xa5\x61stn\xc3\xbd", 120, 90);  // Šťastný
     expectSize(resolve("\xc5\xa1\xc5\xa5\x41STN\xc3\x9d"), 120, 90);         // šťASTNÝ
     EXPECT_FALSE(resolve("Nokia"));
     EXPECT_EQ(why, "no phone named 'Nokia' in the phone table (see 'glyphon-cli phones list')");
@@ -284,20 +284,20 @@ TEST_F(PhoneChoice, FollowsTheStoredTable) {
 TEST_F(PhoneChoice, PhonesTheProgramAllowsButTheCommandDoesNot) {
     app::PhoneTable table;
     // A name that looks like a number, beyond the table's numbers.
-    table.AddPhone("2000", 50, 40);
+    table.addPhone("2000", 50, 40);
     expectSize(resolve("2000"), 50, 40);
     // A number within the table is a number.
-    table.AddPhone("3", 51, 41);
+    table.addPhone("3", 51, 41);
     expectSize(resolve("3"), 96, 60);
     // A display of 0 pixels, as the program's dialog allows.
-    table.AddPhone("Zero", 0, 44);
+    table.addPhone("Zero", 0, 44);
     EXPECT_FALSE(resolve("zero"));
     EXPECT_EQ(why, "phone 20 ('Zero') has no usable display (0x44)");
     EXPECT_FALSE(resolve("20"));
     // The same name twice: fine when the sizes agree, refused when not.
-    table.AddPhone("nokia 7110", 96, 44);
+    table.addPhone("nokia 7110", 96, 44);
     expectSize(resolve("Nokia 7110"), 96, 44);
-    table.AddPhone("NOKIA 7110", 128, 128);
+    table.addPhone("NOKIA 7110", 128, 128);
     EXPECT_FALSE(resolve("Nokia 7110"));
     EXPECT_EQ(why,
               "the name 'Nokia 7110' fits phones 1, 21, 22 of different sizes; give the "

@@ -112,7 +112,7 @@ TEST(CodecCounter, PlacesTheDigitsSideBySide) {
         codec.setThrowException(false);
         codec.setUndoFile(dir.file("undo.bmp"));
         const auto out = dir.file("c.wbmp");
-        ASSERT_EQ(codec.WBMPCounter(dir.path(), out, c.value, c.digitCount), 1)
+        ASSERT_EQ(codec.wbmpCounter(dir.path(), out, c.value, c.digitCount), 1)
             << c.name << ": " << codec.errordescription();
         int w = 0, h = 0;
         const auto black = readCounter(out, w, h);
@@ -130,14 +130,14 @@ TEST(CodecCounter, EveryDigitMustLoadEvenIfTheValueLacksIt) {
     testing_support::writeFile(dir.file("4.bmp"), std::string("not a picture"));
     Codec codec;
     codec.setThrowException(false);
-    EXPECT_EQ(codec.WBMPCounter(dir.path() + "/", dir.file("c.wbmp"), 123, 3), 0);
+    EXPECT_EQ(codec.wbmpCounter(dir.path() + "/", dir.file("c.wbmp"), 123, 3), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
     EXPECT_EQ(codec.errordescription(),
               "CCodec::WBMPCounter: Nepodařilo se načíst obrázek pro číslici 4");
     EXPECT_FALSE(bitmap::pathExists(dir.file("c.wbmp")));
     // A later name of the digit is used when an earlier one does not load.
     writeDigits(dir.path(), {}, "gif");
-    EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), 4, 1), 1)
+    EXPECT_EQ(codec.wbmpCounter(dir.path(), dir.file("c.wbmp"), 4, 1), 1)
         << codec.errordescription();
 }
 
@@ -150,23 +150,23 @@ TEST(CodecCounter, NeverReplacesTheOutputAndKeepsTheCurrentPicture) {
     for (bool throwing : {false, true}) {
         Codec codec;
         codec.setThrowException(false);
-        ASSERT_EQ(codec.LoadImage(dir.file("p.bmp"), ""), 1);
+        ASSERT_EQ(codec.loadImage(dir.file("p.bmp"), ""), 1);
         const auto before = *codec.picture();
         const auto out = dir.file(throwing ? "t.wbmp" : "c.wbmp");
-        ASSERT_EQ(codec.WBMPCounter(dir.path(), out, 305, 3), 1);
+        ASSERT_EQ(codec.wbmpCounter(dir.path(), out, 305, 3), 1);
         const auto first = testing_support::readFile(out);
         codec.setThrowException(throwing);
         if (throwing)
-            EXPECT_THROW(codec.WBMPCounter(dir.path(), out, 99, 3), carvello::GraphicsException);
+            EXPECT_THROW(codec.wbmpCounter(dir.path(), out, 99, 3), carvello::GraphicsException);
         else
-            EXPECT_EQ(codec.WBMPCounter(dir.path(), out, 99, 3), 0);
+            EXPECT_EQ(codec.wbmpCounter(dir.path(), out, 99, 3), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
         EXPECT_EQ(codec.errordescription(),
                   "CCodec::WBMPCounter: Nelze uložit výsledný WBMP obrázek");
         EXPECT_EQ(testing_support::readFile(out), first);
         ASSERT_NE(codec.picture(), nullptr);
         EXPECT_TRUE(std::ranges::equal(before.bytes(), codec.picture()->bytes()));
-        EXPECT_EQ(codec.ImageWidth(), 30);
+        EXPECT_EQ(codec.imageWidth(), 30);
     }
 }
 
@@ -176,13 +176,13 @@ TEST(CodecCounter, ATooLargeCounterNamesTheLimit) {
     Codec codec;
     codec.setThrowException(false);
     codec.setMaxPixels(100);
-    EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), 12345, 5), 0);
+    EXPECT_EQ(codec.wbmpCounter(dir.path(), dir.file("c.wbmp"), 12345, 5), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
     EXPECT_EQ(codec.errordescription(),
               "CCodec::WBMPCounter: Obrázek 40 × 12 pixelů překračuje "
               "limit počtu pixelů MaxPixels (100)");
     codec.setMaxPixels(bitmap::kMaxPixels);
-    EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), 1, 200000), 0);
+    EXPECT_EQ(codec.wbmpCounter(dir.path(), dir.file("c.wbmp"), 1, 200000), 0);
     EXPECT_EQ(codec.errordescription(),
               "CCodec::WBMPCounter: Obrázek 1600000 × 12 pixelů "
               "překračuje limit šířky obrázku (1048576)");
@@ -194,7 +194,7 @@ TEST(CodecCounter, RefusesANegativeValue) {
     writeDigits(dir.path(), {}, "bmp");
     Codec codec;
     codec.setThrowException(false);
-    EXPECT_EQ(codec.WBMPCounter(dir.path(), dir.file("c.wbmp"), -5, 2), 0);
+    EXPECT_EQ(codec.wbmpCounter(dir.path(), dir.file("c.wbmp"), -5, 2), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::badArgument));
     EXPECT_EQ(codec.errordescription(), "CCodec::WBMPCounter: Neplatná hodnota počítadla");
 }

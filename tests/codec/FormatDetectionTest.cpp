@@ -91,7 +91,7 @@ struct HeaderCase {
     int height;
 };
 
-TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
+TEST(readImageHeader, RecognisesEachSignatureAndItsSize) {
     std::vector<uint8_t> bmp(60, 0);
     bmp[0] = 'B';
     bmp[1] = 'M';
@@ -134,44 +134,44 @@ TEST(ReadImageHeader, RecognisesEachSignatureAndItsSize) {
     codec.setThrowException(false);
     for (const auto& c : cases) {
         writeFile(dir.file(c.name), c.bytes);
-        ASSERT_EQ(codec.ReadImageHeader(dir.file(c.name)), 1) << c.name;
-        EXPECT_EQ(codec.FileFormat(), c.format) << c.name;
-        EXPECT_EQ(codec.ImageWidth(), c.width) << c.name;
-        EXPECT_EQ(codec.ImageHeight(), c.height) << c.name;
+        ASSERT_EQ(codec.readImageHeader(dir.file(c.name)), 1) << c.name;
+        EXPECT_EQ(codec.fileFormat(), c.format) << c.name;
+        EXPECT_EQ(codec.imageWidth(), c.width) << c.name;
+        EXPECT_EQ(codec.imageHeight(), c.height) << c.name;
     }
 }
 
-TEST(ReadImageHeader, UnreadableFileIsReported) {
+TEST(readImageHeader, UnreadableFileIsReported) {
     TempDir dir;
     Codec codec;
     codec.setThrowException(false);
-    EXPECT_EQ(codec.ReadImageHeader(dir.file("missing.bmp")), 0);
+    EXPECT_EQ(codec.readImageHeader(dir.file("missing.bmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
     EXPECT_EQ(codec.errordescription(), "CCodec::ReadImageHeader: Nelze otevřít soubor pro čtení");
-    EXPECT_EQ(codec.ReadImageHeader(dir.path()), 0) << "a folder is not a picture";
+    EXPECT_EQ(codec.readImageHeader(dir.path()), 0) << "a folder is not a picture";
 }
 
-TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) {
+TEST(loadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) {
     TempDir dir;
     Codec codec;
     codec.setThrowException(false);
 
     // A GIF named .bmp is taken for a GIF, not read as a broken BMP.
     writeFile(dir.file("gif.bmp"), bytesOf({'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0}));
-    EXPECT_EQ(codec.LoadImageFile(dir.file("gif.bmp")), 0);
-    EXPECT_EQ(codec.FileFormat(), "gif");
+    EXPECT_EQ(codec.loadImageFile(dir.file("gif.bmp")), 0);
+    EXPECT_EQ(codec.fileFormat(), "gif");
     EXPECT_NE(codec.errorcode(), codeOf(CodecError::bmpNotLoaded));
 
     // A PNG named .png-trans is recognised by its signature.
     writeFile(dir.file("p.png-trans"),
               bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
                        'I',  'H', 'D', 'R', 0,    0,    0,    1,    0, 0, 0, 1}));
-    codec.LoadImageFile(dir.file("p.png-trans"));
-    EXPECT_EQ(codec.FileFormat(), "png");
+    codec.loadImageFile(dir.file("p.png-trans"));
+    EXPECT_EQ(codec.fileFormat(), "png");
 
     // Unrecognised content with a WBMP extension goes to the WBMP reader.
     writeFile(dir.file("junk.wbmp"), bytesOf({1, 2, 3}));
-    EXPECT_EQ(codec.LoadImageFile(dir.file("junk.wbmp")), 0);
+    EXPECT_EQ(codec.loadImageFile(dir.file("junk.wbmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotLoaded));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"
@@ -179,7 +179,7 @@ TEST(LoadImageFile, ContentDecidesTheFormatAndTheExtensionOnlyWhenUnrecognised) 
 
     // Unrecognised content with an unknown extension.
     writeFile(dir.file("junk.dat"), bytesOf({1, 2, 3}));
-    EXPECT_EQ(codec.LoadImageFile(dir.file("junk.dat")), 0);
+    EXPECT_EQ(codec.loadImageFile(dir.file("junk.dat")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::unknownFormat));
     EXPECT_EQ(codec.errordescription(), "CCodec::LoadImageFile: Neznámý formát");
 }

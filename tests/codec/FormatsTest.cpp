@@ -1,5 +1,5 @@
 // The codec with GIF, JPEG and PNG files: dispatch by content, the writers
-// behind SaveAs and the undo file, and the failure reports of each format.
+// behind saveAs and the undo file, and the failure reports of each format.
 #include <gtest/gtest.h>
 
 #include "base/FileIO.h"
@@ -29,8 +29,8 @@ void loadPattern(Codec& codec, const TempDir& dir) {
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("pattern.bmp"), dib));
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(dir.file("pattern.bmp"), ""), 1);
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 100), 1);
+    ASSERT_EQ(codec.loadImage(dir.file("pattern.bmp"), ""), 1);
+    ASSERT_EQ(codec.convertBmpToMonochrome(0, 100), 1);
 }
 
 // A 16 x 8 grey left-to-right ramp (0, 16, ..., 240) compressed by cjpeg.
@@ -54,20 +54,20 @@ TEST(CodecFormats, EveryWritableFormatReadsBackTheSamePicture) {
     Codec codec;
     loadPattern(codec, dir);
     // Back in grey form, black and white are 0 and 255.
-    ASSERT_EQ(codec.SaveAs(dir.file("ref.bmp"), "bmp", 0), 1);
+    ASSERT_EQ(codec.saveAs(dir.file("ref.bmp"), "bmp", 0), 1);
     Codec reference;
     reference.setThrowException(false);
-    ASSERT_EQ(reference.LoadImage(dir.file("ref.bmp"), ""), 1);
+    ASSERT_EQ(reference.loadImage(dir.file("ref.bmp"), ""), 1);
     const auto expected = pixelsOf(reference);
 
     for (const std::string format : {"wbmp", "gif", "png", "png-trans"}) {
         // Names without a matching extension: the content decides on loading.
         const std::string path = dir.file("out-" + format + ".data");
-        ASSERT_EQ(codec.SaveAs(path, format, 1), 1) << format << ": " << codec.errordescription();
+        ASSERT_EQ(codec.saveAs(path, format, 1), 1) << format << ": " << codec.errordescription();
         Codec reader;
         reader.setThrowException(false);
-        ASSERT_EQ(reader.LoadImage(path, ""), 1) << format << ": " << reader.errordescription();
-        EXPECT_EQ(reader.FileFormat(), format == "png-trans" ? "png" : format);
+        ASSERT_EQ(reader.loadImage(path, ""), 1) << format << ": " << reader.errordescription();
+        EXPECT_EQ(reader.fileFormat(), format == "png-trans" ? "png" : format);
         EXPECT_EQ(pixelsOf(reader), expected) << format;
     }
     const auto gif = readFile(dir.file("out-gif.data"));
@@ -83,15 +83,15 @@ TEST(CodecFormats, UndoFileFormatFollowsItsExtensionAndUnknownMeansGif) {
     loadPattern(codec, dir);
     for (const std::string name : {"undo.tmp", "undo.gif", "undo.png", "undo.WBMP"}) {
         codec.setUndoFile(dir.file(name));
-        ASSERT_EQ(codec.TransformBMP(0, 0, 8), 1) << name << ": " << codec.errordescription();
-        ASSERT_EQ(codec.ReadImageHeader(dir.file(name)), 1);
+        ASSERT_EQ(codec.transformBmp(0, 0, 8), 1) << name << ": " << codec.errordescription();
+        ASSERT_EQ(codec.readImageHeader(dir.file(name)), 1);
         const std::string expected = name == "undo.tmp"    ? "gif"
                                      : name == "undo.WBMP" ? "wbmp"
                                                            : name.substr(5);
-        EXPECT_EQ(codec.FileFormat(), expected) << name;
+        EXPECT_EQ(codec.fileFormat(), expected) << name;
     }
     codec.setUndoFile(dir.file("undo.png-trans"));
-    EXPECT_EQ(codec.MakeUndoFile(), 0);
+    EXPECT_EQ(codec.makeUndoFile(), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::undoFormatNotWritable));
 }
 
@@ -99,30 +99,30 @@ TEST(CodecFormats, GifFailuresAreSilentButExplained) {
     TempDir dir;
     Codec codec;
     loadPattern(codec, dir);
-    ASSERT_EQ(codec.SaveGIF(dir.file("good.gif")), 1);
+    ASSERT_EQ(codec.saveGif(dir.file("good.gif")), 1);
     EXPECT_EQ(codec.lastWriterResult(), 0);
 
     // Reading a broken GIF fails without touching the error report.
     auto bytes = readFile(dir.file("good.gif"));
     bytes.resize(bytes.size() / 2);
     writeFile(dir.file("broken.gif"), bytes);
-    codec.SaveBMP("");  // leaves a known report behind
+    codec.saveBmp("");  // leaves a known report behind
     const int code = codec.errorcode();
     const std::string text = codec.errordescription();
-    EXPECT_EQ(codec.LoadImage(dir.file("broken.gif"), ""), 0);
+    EXPECT_EQ(codec.loadImage(dir.file("broken.gif"), ""), 0);
     EXPECT_EQ(codec.errorcode(), code);
     EXPECT_EQ(codec.errordescription(), text);
     EXPECT_NE(codec.lastGifReadResult(), 0);
-    EXPECT_EQ(codec.BMPExists(), 0);
+    EXPECT_EQ(codec.bmpExists(), 0);
 
     // A GIF that cannot be opened is reported.
-    EXPECT_EQ(codec.LoadGIF(dir.file("missing.gif")), 0);
+    EXPECT_EQ(codec.loadGif(dir.file("missing.gif")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotOpenFile));
     EXPECT_EQ(codec.errordescription(), "CCodec::LoadGIF: Nelze otevřít soubor pro čtení");
 
     // A failed write names the writer's code and its text.
     loadPattern(codec, dir);
-    EXPECT_EQ(codec.SaveGIF(dir.file("no/folder/x.gif")), 0);
+    EXPECT_EQ(codec.saveGif(dir.file("no/folder/x.gif")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::gifNotSaved));
     EXPECT_EQ(codec.lastWriterResult(), 12);
     EXPECT_EQ(codec.errordescription(), "Chyba #12 při ukládání GIF souboru: Cannot create file");
@@ -136,16 +136,16 @@ TEST(CodecFormats, JpegLoadsByContentAndReportsTheDecodersMessage) {
     ASSERT_TRUE(writeGradientJpeg(dir.file("g.png")));
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(dir.file("g.png"), ""), 1) << codec.errordescription();
-    EXPECT_EQ(codec.FileFormat(), "jpg");
-    EXPECT_EQ(codec.ImageWidth(), 16);
-    EXPECT_EQ(codec.GetBMPBpp(), 8);
+    ASSERT_EQ(codec.loadImage(dir.file("g.png"), ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.fileFormat(), "jpg");
+    EXPECT_EQ(codec.imageWidth(), 16);
+    EXPECT_EQ(codec.bmpBpp(), 8);
     EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 15, 3), 240, 6);
 
     auto bytes = readFile(dir.file("g.png"));
     bytes.resize(bytes.size() / 3);
     writeFile(dir.file("cut.jpg"), bytes);
-    EXPECT_EQ(codec.LoadImage(dir.file("cut.jpg"), ""), 0);
+    EXPECT_EQ(codec.loadImage(dir.file("cut.jpg"), ""), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::jpegNotLoaded));
     EXPECT_TRUE(codec.errordescription().starts_with(kInternal + "ImageProc::readJPEGFile: "))
         << codec.errordescription();
@@ -170,10 +170,10 @@ TEST(CodecFormats, CameraJpegLoadsByContentAndUpright) {
 
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(dir.file("camera.bin"), ""), 1) << codec.errordescription();
-    EXPECT_EQ(codec.FileFormat(), "jpg");
-    EXPECT_EQ(codec.ImageWidth(), 8);
-    EXPECT_EQ(codec.ImageHeight(), 16);
+    ASSERT_EQ(codec.loadImage(dir.file("camera.bin"), ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.fileFormat(), "jpg");
+    EXPECT_EQ(codec.imageWidth(), 8);
+    EXPECT_EQ(codec.imageHeight(), 16);
     // The left-to-right ramp now runs top to bottom.
     EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 3, 0), 0, 6);
     EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 3, 15), 240, 6);
@@ -189,7 +189,7 @@ TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
               0);
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(dir.file("t.png"), ""), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadImage(dir.file("t.png"), ""), 1) << codec.errordescription();
     EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 2, 1), 255);
 
     // A damaged ancillary chunk: our decoder refuses the CRC, libpng skips
@@ -209,13 +209,13 @@ TEST(CodecFormats, PngFallsBackToLibpngAndShowsTransparencyAsWhite) {
     bitmap::ImageProc proc;
     EXPECT_FALSE(proc.readPNGFile(dir.file("crc.png")));
     EXPECT_EQ(proc.lastError(), "ImageProc::readPNGFile: Invalid Chunk CRC");
-    ASSERT_EQ(codec.LoadImage(dir.file("crc.png"), ""), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadImage(dir.file("crc.png"), ""), 1) << codec.errordescription();
     EXPECT_NEAR(testing_support::pixelAt(*codec.picture(), 1, 1), 127, 2);
 
     // Neither reader can make anything of a cut-off file.
     bytes.resize(40);
     writeFile(dir.file("cut.png"), bytes);
-    EXPECT_EQ(codec.LoadImage(dir.file("cut.png"), ""), 0);
+    EXPECT_EQ(codec.loadImage(dir.file("cut.png"), ""), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pngNotLoaded));
     EXPECT_TRUE(codec.errordescription().starts_with(kInternal + "ImageProc::readPNGFile: "));
 }

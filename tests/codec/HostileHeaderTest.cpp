@@ -114,7 +114,7 @@ std::string loadUnderLimits(const std::string& path, const std::string& expected
     const auto run = testing_support::runUnderLimits([&] {
         codec::Codec codec;
         codec.setThrowException(false);
-        if (codec.LoadImageFile(path) == 1)
+        if (codec.loadImageFile(path) == 1)
             return std::to_string(kLoaded);
         // A GIF that cannot be read leaves its reader's code, not a message.
         const std::string text =

@@ -34,11 +34,11 @@ TEST(CodecLoad, BmpBecomesAnEightBitGreyPictureWithItsSize) {
     const auto path = writeGradientBmp(dir, "g.bmp", 13, 7);
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(path, ""), 1) << codec.errordescription();
-    EXPECT_EQ(codec.ImageWidth(), 13);
-    EXPECT_EQ(codec.ImageHeight(), 7);
-    EXPECT_EQ(codec.GetBMPBpp(), 8);
-    EXPECT_EQ(codec.FileFormat(), "bmp");
+    ASSERT_EQ(codec.loadImage(path, ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.imageWidth(), 13);
+    EXPECT_EQ(codec.imageHeight(), 7);
+    EXPECT_EQ(codec.bmpBpp(), 8);
+    EXPECT_EQ(codec.fileFormat(), "bmp");
     const auto& picture = *codec.picture();
     for (int x = 0; x < 13; ++x)
         EXPECT_EQ(pixelAt(picture, x, 0), x * 255 / 12);
@@ -52,17 +52,17 @@ TEST(CodecLoad, WbmpBecomesGreyZeroAnd255) {
     testing_support::writeFile(dir.file("w.wbmp"), wbmp);
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(dir.file("w.wbmp"), ""), 1) << codec.errordescription();
-    EXPECT_EQ(codec.ImageWidth(), 10);
-    EXPECT_EQ(codec.ImageHeight(), 2);
+    ASSERT_EQ(codec.loadImage(dir.file("w.wbmp"), ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.imageWidth(), 10);
+    EXPECT_EQ(codec.imageHeight(), 2);
     const auto& picture = *codec.picture();
     ASSERT_EQ(picture.bitCount(), 8);
     for (int x = 0; x < 10; ++x) {
         EXPECT_EQ(pixelAt(picture, x, 0), 255) << x;
         EXPECT_EQ(pixelAt(picture, x, 1), x == 0 ? 255 : 0) << x;
     }
-    EXPECT_EQ(codec.IsMonochrome(), 1);
-    EXPECT_EQ(codec.WBMPExists(), 1);
+    EXPECT_EQ(codec.isMonochrome(), 1);
+    EXPECT_EQ(codec.wbmpExists(), 1);
 }
 
 TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
@@ -70,19 +70,19 @@ TEST(CodecLoad, MissingAndBrokenFilesReportAndLeaveNoPicture) {
     const auto good = writeGradientBmp(dir, "g.bmp", 4, 4);
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(good, ""), 1);
+    ASSERT_EQ(codec.loadImage(good, ""), 1);
 
     const std::string missing = dir.file("nothing.bmp");
-    EXPECT_EQ(codec.LoadImage(missing, ""), 0);
+    EXPECT_EQ(codec.loadImage(missing, ""), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureNotFound));
     EXPECT_EQ(codec.errordescription(), "CCodec::LoadImage: Soubor '" + missing + "' neexistuje!");
-    EXPECT_EQ(codec.BMPExists(), 0) << "loading releases the old picture first";
+    EXPECT_EQ(codec.bmpExists(), 0) << "loading releases the old picture first";
 
     // A truncated BMP: the reader's own message comes through.
     auto bytes = readFile(good);
     bytes.resize(40);
     testing_support::writeFile(dir.file("short.bmp"), bytes);
-    EXPECT_EQ(codec.LoadImage(dir.file("short.bmp"), ""), 0);
+    EXPECT_EQ(codec.loadImage(dir.file("short.bmp"), ""), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::bmpNotLoaded));
     EXPECT_TRUE(codec.errordescription().starts_with(
         "Interní funkce nalezla či způsobila tuto chybu:\nImageProc::loadBitmap: "))
@@ -98,33 +98,33 @@ TEST(CodecLoad, FileSchemeNamesAreLoadedAsFiles) {
     const auto path = writeGradientBmp(dir, "g.bmp", 3, 3);
     Codec codec;
     codec.setThrowException(false);
-    EXPECT_EQ(codec.LoadImage("file://" + path, ""), 1) << codec.errordescription();
-    EXPECT_EQ(codec.LoadImage("File://" + path, ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.loadImage("file://" + path, ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.loadImage("File://" + path, ""), 1) << codec.errordescription();
 }
 
 TEST(CodecSave, SaveAsChoosesTheWriterAndRefusesWhatItCannotWrite) {
     TempDir dir;
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 9, 2), ""), 1);
+    ASSERT_EQ(codec.loadImage(writeGradientBmp(dir, "g.bmp", 9, 2), ""), 1);
 
-    EXPECT_EQ(codec.SaveAs(dir.file("out.x"), "jpg", 0), 0);
+    EXPECT_EQ(codec.saveAs(dir.file("out.x"), "jpg", 0), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::savingNotSupported));
     EXPECT_EQ(codec.errordescription(), "Ukládání jpg není podporováno");
 
-    EXPECT_EQ(codec.SaveAs(dir.file("out.tif"), "tif", 0), 0);
+    EXPECT_EQ(codec.saveAs(dir.file("out.tif"), "tif", 0), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::unknownFormat));
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveAs: Neznámý formát souboru:tif");
 
-    ASSERT_EQ(codec.SaveAs(dir.file("out.bmp"), "BMP", 0), 1) << codec.errordescription();
-    EXPECT_EQ(codec.SaveAs(dir.file("out.bmp"), "bmp", 1), 0);
+    ASSERT_EQ(codec.saveAs(dir.file("out.bmp"), "BMP", 0), 1) << codec.errordescription();
+    EXPECT_EQ(codec.saveAs(dir.file("out.bmp"), "bmp", 1), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotCreateFile));
     EXPECT_EQ(codec.errordescription(), "CCodec::SaveAs: Soubor již existuje");
 
     // WBMP output of a dithered picture: 9 x 2 gives 4 header bytes and two
     // rows of two bytes.
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 128), 1);
-    ASSERT_EQ(codec.SaveAs(dir.file("out.wbmp"), "wbmp", 0), 1) << codec.errordescription();
+    ASSERT_EQ(codec.convertBmpToMonochrome(0, 128), 1);
+    ASSERT_EQ(codec.saveAs(dir.file("out.wbmp"), "wbmp", 0), 1) << codec.errordescription();
     const auto wbmp = readFile(dir.file("out.wbmp"));
     ASSERT_EQ(wbmp.size(), 8u);
     EXPECT_EQ(wbmp[2], 9);
@@ -135,14 +135,14 @@ TEST(CodecSave, WriteFailureKeepsThePictureAndReportsTheCoreMessage) {
     TempDir dir;
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 5, 5), ""), 1);
-    EXPECT_EQ(codec.SaveBMP(dir.file("no/such/folder/x.bmp")), 0);
+    ASSERT_EQ(codec.loadImage(writeGradientBmp(dir, "g.bmp", 5, 5), ""), 1);
+    EXPECT_EQ(codec.saveBmp(dir.file("no/such/folder/x.bmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::bmpNotSaved));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"
               "ImageProc::saveBitmap: Nepodařilo se otevřít soubor");
-    EXPECT_EQ(codec.BMPExists(), 1);
-    EXPECT_EQ(codec.SaveWBMP(dir.file("no/such/folder/x.wbmp")), 0);
+    EXPECT_EQ(codec.bmpExists(), 1);
+    EXPECT_EQ(codec.saveWbmp(dir.file("no/such/folder/x.wbmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::wbmpNotSaved));
 }
 
@@ -150,48 +150,48 @@ TEST(CodecUndo, UndoFileIsWrittenBeforeChangesInItsExtensionsFormat) {
     TempDir dir;
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 6, 6), ""), 1);
+    ASSERT_EQ(codec.loadImage(writeGradientBmp(dir, "g.bmp", 6, 6), ""), 1);
 
     // No undo file set: nothing is written.
-    EXPECT_EQ(codec.MakeUndoFile(), 1);
+    EXPECT_EQ(codec.makeUndoFile(), 1);
 
     codec.setUndoFile(dir.file("undo.bmp"));
-    ASSERT_EQ(codec.ResizePercentual(50), 1);
+    ASSERT_EQ(codec.resizePercentual(50), 1);
     // The undo file holds the picture as it was before the resize.
     Codec reader;
     reader.setThrowException(false);
-    ASSERT_EQ(reader.LoadImage(dir.file("undo.bmp"), ""), 1);
-    EXPECT_EQ(reader.ImageWidth(), 6);
+    ASSERT_EQ(reader.loadImage(dir.file("undo.bmp"), ""), 1);
+    EXPECT_EQ(reader.imageWidth(), 6);
 
     // Already black and white: unchanged, but the undo file is still written.
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 128), 1);
+    ASSERT_EQ(codec.convertBmpToMonochrome(0, 128), 1);
     std::remove(dir.file("undo.bmp").c_str());
     const std::vector<uint8_t> before(codec.picture()->bytes().begin(),
                                       codec.picture()->bytes().end());
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(4, 10), 1);
+    ASSERT_EQ(codec.convertBmpToMonochrome(4, 10), 1);
     EXPECT_TRUE(bitmap::fileExists(dir.file("undo.bmp")));
     EXPECT_TRUE(std::equal(before.begin(), before.end(), codec.picture()->bytes().begin()));
 
     // An undo file in a format this build cannot write stops the change.
     codec.setUndoFile(dir.file("undo.jpg"));
-    EXPECT_EQ(codec.TransformBMP(2, 2, 8), 0);
+    EXPECT_EQ(codec.transformBmp(2, 2, 8), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::undoFormatNotWritable));
     EXPECT_EQ(codec.errordescription(), "CCodec::MakeUndoFile: Nelze ukládat v daném formátu");
-    EXPECT_EQ(codec.GetBMPWidth(), 3) << "the picture is unchanged";
+    EXPECT_EQ(codec.bmpWidth(), 3) << "the picture is unchanged";
 }
 
 TEST(CodecConvert, MonochromeConversionClampsTheThresholdAndReportsBadMethods) {
     TempDir dir;
     Codec codec;
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(writeGradientBmp(dir, "g.bmp", 16, 1), ""), 1);
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 1000), 1);  // taken as 255
+    ASSERT_EQ(codec.loadImage(writeGradientBmp(dir, "g.bmp", 16, 1), ""), 1);
+    ASSERT_EQ(codec.convertBmpToMonochrome(0, 1000), 1);  // taken as 255
     const auto& picture = *codec.picture();
     for (int x = 0; x < 16; ++x)
         EXPECT_EQ(pixelAt(picture, x, 0), x == 15 ? 1 : 0) << x;
 
-    ASSERT_EQ(codec.LoadImage(dir.file("g.bmp"), ""), 1);
-    EXPECT_EQ(codec.ConvertBMPToMonochrome(bitmap::kDitherMethodCount, 128), 0);
+    ASSERT_EQ(codec.loadImage(dir.file("g.bmp"), ""), 1);
+    EXPECT_EQ(codec.convertBmpToMonochrome(bitmap::kDitherMethodCount, 128), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
     EXPECT_EQ(codec.errordescription(),
               "Interní funkce nalezla či způsobila tuto chybu:\n"

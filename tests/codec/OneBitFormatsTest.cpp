@@ -34,8 +34,8 @@ protected:
         const std::string path = dir.file("source.bmp");
         bitmap::ImageProc proc;
         EXPECT_TRUE(proc.saveBitmap(path, dib));
-        EXPECT_EQ(codec.LoadImage(path, ""), 1);
-        EXPECT_EQ(codec.ConvertBMPToMonochrome(bitmap::kThresholding, 128), 1);
+        EXPECT_EQ(codec.loadImage(path, ""), 1);
+        EXPECT_EQ(codec.convertBmpToMonochrome(bitmap::kThresholding, 128), 1);
     }
 
     // A file netpbm wrote holds the picture's pixels, white ones having the
@@ -57,7 +57,7 @@ protected:
 TEST_F(OneBitFormats, PbmAndXbmRoundTripThroughNetpbm) {
     if (!testing_support::hasTool("pbmtopgm") || !testing_support::hasTool("xbmtopbm"))
         GTEST_SKIP() << "netpbm is not installed";
-    ASSERT_EQ(codec.SaveAs(dir.file("p.pbm"), "pbm", 0), 1) << codec.errordescription();
+    ASSERT_EQ(codec.saveAs(dir.file("p.pbm"), "pbm", 0), 1) << codec.errordescription();
     // pbmtopgm averages a 1 x 1 window: white pixels become 1.
     ASSERT_EQ(
         runCommand("pbmtopgm 1 1 " + quote(dir.file("p.pbm")) + " > " + quote(dir.file("p.pgm")))
@@ -65,7 +65,7 @@ TEST_F(OneBitFormats, PbmAndXbmRoundTripThroughNetpbm) {
         0);
     expectSamePixels(dir.file("p.pgm"), 1);
 
-    ASSERT_EQ(codec.SaveAs(dir.file("logo 2.xbm"), "xbm", 0), 1) << codec.errordescription();
+    ASSERT_EQ(codec.saveAs(dir.file("logo 2.xbm"), "xbm", 0), 1) << codec.errordescription();
     EXPECT_NE(testing_support::readText(dir.file("logo 2.xbm")).find("#define logo_2_width 13"),
               std::string::npos);
     ASSERT_EQ(
@@ -105,7 +105,7 @@ TEST_F(OneBitFormats, CArraysCompileAndDecodeToThePicture) {
         SCOPED_TRACE(static_cast<int>(c.layout) * 2 + c.invert);
         codec.setCArrayOptions({c.layout, c.invert});
         const std::string source = dir.file("9-logo.c");
-        ASSERT_EQ(codec.SaveAs(source, "c", 0), 1) << codec.errordescription();
+        ASSERT_EQ(codec.saveAs(source, "c", 0), 1) << codec.errordescription();
         const auto compiled = runCommand("cc -std=c99 -Wall -Werror -c " + quote(source) + " -o " +
                                          quote(dir.file("logo.o")));
         ASSERT_EQ(compiled.exitCode, 0) << compiled.err;

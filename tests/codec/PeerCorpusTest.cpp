@@ -170,7 +170,7 @@ TEST_F(ReaderCorpus, EachFileMatchesThePeersRenderingOverWhite) {
 
         codec::Codec codec;
         codec.setThrowException(false);
-        ASSERT_EQ(codec.LoadImageFile(out), 1) << codec.errordescription();
+        ASSERT_EQ(codec.loadImageFile(out), 1) << codec.errordescription();
         const bitmap::Dib* picture = codec.picture();
         ASSERT_NE(picture, nullptr);
         ASSERT_EQ(picture->width(), reference.width);

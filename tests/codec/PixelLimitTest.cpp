@@ -118,13 +118,13 @@ TEST(PixelLimit, HeadersAboveTheLimitAreRefusedNamingIt) {
         Codec codec;
         codec.setThrowException(false);
         codec.setMaxPixels(1000000);
-        EXPECT_EQ(codec.LoadImage(path, ""), 0) << file.name;
+        EXPECT_EQ(codec.loadImage(path, ""), 0) << file.name;
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureTooLarge)) << file.name;
         EXPECT_EQ(codec.errordescription(),
                   "CCodec::LoadImageFile: Obrázek 4000 × 3000 pixelů překračuje limit počtu "
                   "pixelů MaxPixels (1000000)")
             << file.name;
-        EXPECT_EQ(codec.BMPExists(), 0);
+        EXPECT_EQ(codec.bmpExists(), 0);
     }
 }
 
@@ -135,15 +135,15 @@ TEST(PixelLimit, APictureUpToTheLimitLoads) {
     ASSERT_TRUE(bitmap::ImageProc().saveBitmap(path, dib));
     Codec codec;
     codec.setThrowException(false);
-    EXPECT_EQ(codec.MaxPixels(), bitmap::kMaxPixels);
+    EXPECT_EQ(codec.maxPixels(), bitmap::kMaxPixels);
     codec.setMaxPixels(200);
-    EXPECT_EQ(codec.LoadImage(path, ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.loadImage(path, ""), 1) << codec.errordescription();
     codec.setMaxPixels(199);
-    EXPECT_EQ(codec.LoadImage(path, ""), 0);
+    EXPECT_EQ(codec.loadImage(path, ""), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureTooLarge));
     // The limit stays within what the program can hold.
     codec.setMaxPixels(int64_t{1} << 40);
-    EXPECT_EQ(codec.MaxPixels(), bitmap::kMaxPixels);
+    EXPECT_EQ(codec.maxPixels(), bitmap::kMaxPixels);
 }
 
 #if !defined(__SANITIZE_ADDRESS__)
@@ -173,7 +173,7 @@ TEST(PixelLimit, RefusingAHugeHeaderAllocatesNothing) {
             Codec codec;
             codec.setThrowException(false);
             codec.setMaxPixels(4000000);
-            if (!codec.LoadImageFile(dir.file(file.name)) &&
+            if (!codec.loadImageFile(dir.file(file.name)) &&
                 codec.errorcode() == codeOf(CodecError::pictureTooLarge))
                 ++refused;
         }

@@ -31,7 +31,7 @@ protected:
         bitmap::ImageProc proc;
         ASSERT_TRUE(proc.saveBitmap(dir.file("p.bmp"), dib));
         codec.setThrowException(false);
-        ASSERT_EQ(codec.LoadImage(dir.file("p.bmp"), ""), 1);
+        ASSERT_EQ(codec.loadImage(dir.file("p.bmp"), ""), 1);
         codec.setUndoFile(dir.file("undo.bmp"));
     }
     TempDir dir;
@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(CodecPreview, ReturnsAOneBitDibOfTheRectangle) {
-    const auto block = codec.GetPreview(3, 0, 4, 3, 0, 128);
+    const auto block = codec.preview(3, 0, 4, 3, 0, 128);
     ASSERT_EQ(block.size(), 40u + 8 + 3 * 4);
     EXPECT_EQ(bitmap::readLe32(block, 0), 40u);
     EXPECT_EQ(bitmap::readLeI32(block, 4), 4);
@@ -53,13 +53,13 @@ TEST_F(CodecPreview, ReturnsAOneBitDibOfTheRectangle) {
     }
     // The preview leaves the picture and the undo file alone.
     EXPECT_FALSE(bitmap::fileExists(dir.file("undo.bmp")));
-    EXPECT_EQ(codec.GetBMPWidth(), 10);
-    EXPECT_EQ(codec.IsMonochrome(), 1);
+    EXPECT_EQ(codec.bmpWidth(), 10);
+    EXPECT_EQ(codec.isMonochrome(), 1);
 }
 
 TEST_F(CodecPreview, RectanglePastTheEdgesIsClipped) {
     // Reaches 4 columns past the right edge and 3 rows past the bottom.
-    const auto block = codec.GetPreview(8, 4, 6, 5, 0, 128);
+    const auto block = codec.preview(8, 4, 6, 5, 0, 128);
     ASSERT_EQ(block.size(), 40u + 8 + 5 * 4);
     EXPECT_EQ(previewPixel(block, 6, 5, 0, 0), 1);  // (8, 4) is white
     EXPECT_EQ(previewPixel(block, 6, 5, 1, 1), 1);  // (9, 5) is white
@@ -69,8 +69,8 @@ TEST_F(CodecPreview, RectanglePastTheEdgesIsClipped) {
         EXPECT_EQ(previewPixel(block, 6, 5, 0, y), 0) << "outside";
 
     // Entirely outside, and starting left of and above the picture.
-    EXPECT_FALSE(codec.GetPreview(50, 50, 3, 3, 4, 128).empty());
-    const auto shifted = codec.GetPreview(-2, -1, 4, 3, 0, 128);
+    EXPECT_FALSE(codec.preview(50, 50, 3, 3, 4, 128).empty());
+    const auto shifted = codec.preview(-2, -1, 4, 3, 0, 128);
     ASSERT_FALSE(shifted.empty());
     EXPECT_EQ(previewPixel(shifted, 4, 3, 0, 0), 0);
     EXPECT_EQ(previewPixel(shifted, 4, 3, 2, 1), 1);  // (0, 0) is white
@@ -78,19 +78,19 @@ TEST_F(CodecPreview, RectanglePastTheEdgesIsClipped) {
 }
 
 TEST_F(CodecPreview, BadRequestsReportAndReturnNothing) {
-    EXPECT_TRUE(codec.GetPreview(0, 0, 0, 5, 0, 128).empty());
+    EXPECT_TRUE(codec.preview(0, 0, 0, 5, 0, 128).empty());
 
     // A method the ditherer does not know, on a grey picture.
     auto grey = testing_support::makeGreyDib(4, 4, 8);
     std::fill(grey.pixels().begin(), grey.pixels().end(), 100);
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("grey.bmp"), grey));
-    ASSERT_EQ(codec.LoadImage(dir.file("grey.bmp"), ""), 1);
-    EXPECT_TRUE(codec.GetPreview(0, 0, 5, 5, bitmap::kDitherMethodCount, 128).empty());
+    ASSERT_EQ(codec.loadImage(dir.file("grey.bmp"), ""), 1);
+    EXPECT_TRUE(codec.preview(0, 0, 5, 5, bitmap::kDitherMethodCount, 128).empty());
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::monochromeFailed));
     Codec empty;
     empty.setThrowException(false);
-    EXPECT_TRUE(empty.GetPreview(0, 0, 5, 5, 0, 128).empty());
+    EXPECT_TRUE(empty.preview(0, 0, 5, 5, 0, 128).empty());
     EXPECT_EQ(empty.errorcode(), codeOf(CodecError::noPicture));
 }
 
@@ -102,11 +102,11 @@ TEST_F(CodecPreview, ToneOptionsApplyToBlackAndWhiteAndMeasureTheWholePicture) {
     // Inverting changes even a black-and-white picture, in the preview and
     // in the conversion.
     const bitmap::DitherOptions invert{.tone = {.invert = true}};
-    const auto inverted = codec.GetPreview(0, 0, 10, 6, bitmap::kThresholding, 128, invert);
+    const auto inverted = codec.preview(0, 0, 10, 6, bitmap::kThresholding, 128, invert);
     ASSERT_FALSE(inverted.empty());
     EXPECT_EQ(previewPixel(inverted, 10, 6, 0, 1), 1);
     EXPECT_EQ(previewPixel(inverted, 10, 6, 6, 1), 0);
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(bitmap::kThresholding, 128, invert), 1);
+    ASSERT_EQ(codec.convertBmpToMonochrome(bitmap::kThresholding, 128, invert), 1);
     EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 0, 1), 1);
     EXPECT_EQ(testing_support::pixelAt(*codec.picture(), 6, 1), 0);
 
@@ -118,12 +118,12 @@ TEST_F(CodecPreview, ToneOptionsApplyToBlackAndWhiteAndMeasureTheWholePicture) {
             testing_support::setPixel(dib, x, y, x < 5 ? 100 : 150);
     bitmap::ImageProc proc;
     ASSERT_TRUE(proc.saveBitmap(dir.file("grey.bmp"), dib));
-    ASSERT_EQ(codec.LoadImage(dir.file("grey.bmp"), ""), 1);
+    ASSERT_EQ(codec.loadImage(dir.file("grey.bmp"), ""), 1);
     const bitmap::DitherOptions levels{.tone = {.autoLevels = true}};
-    const auto window = codec.GetPreview(5, 0, 5, 6, bitmap::kThresholding, 160, levels);
+    const auto window = codec.preview(5, 0, 5, 6, bitmap::kThresholding, 160, levels);
     ASSERT_FALSE(window.empty());
     EXPECT_EQ(previewPixel(window, 5, 6, 2, 3), 1);
-    const auto plain = codec.GetPreview(5, 0, 5, 6, bitmap::kThresholding, 160);
+    const auto plain = codec.preview(5, 0, 5, 6, bitmap::kThresholding, 160);
     EXPECT_EQ(previewPixel(plain, 5, 6, 2, 3), 0);
 }
 

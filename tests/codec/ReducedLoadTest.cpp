@@ -41,20 +41,20 @@ Loaded loadAndResize(const std::string& file, const ResizeTarget& target, bool p
     codec.setAlwaysHalftone(halftone);
     if (planned)
         codec.setPlannedResize(target);
-    EXPECT_EQ(codec.LoadImage(file, ""), 1) << codec.errordescription();
+    EXPECT_EQ(codec.loadImage(file, ""), 1) << codec.errordescription();
     codec.setPlannedResize(std::nullopt);
     Loaded loaded;
     loaded.reducedFrom = codec.reducedFrom();
     const int resized =
         target.kind == Kind::percent
-            ? codec.ResizePercentual(target.percent)
-            : codec.ResizeTo(target.width, target.height, target.kind == Kind::exact ? 1 : 0);
+            ? codec.resizePercentual(target.percent)
+            : codec.resizeTo(target.width, target.height, target.kind == Kind::exact ? 1 : 0);
     EXPECT_EQ(resized, 1) << codec.errordescription();
     EXPECT_FALSE(codec.reducedFrom());
     const auto bytes = codec.picture()->pixels();
     loaded.pixels.assign(bytes.begin(), bytes.end());
-    loaded.width = codec.GetBMPWidth();
-    loaded.height = codec.GetBMPHeight();
+    loaded.width = codec.bmpWidth();
+    loaded.height = codec.bmpHeight();
     return loaded;
 }
 

@@ -23,7 +23,7 @@ void loadPicture(Codec& codec, const TempDir& dir, int w, int h) {
     const auto path = dir.file("p.bmp");
     ASSERT_TRUE(proc.saveBitmap(path, dib));
     codec.setThrowException(false);
-    ASSERT_EQ(codec.LoadImage(path, ""), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadImage(path, ""), 1) << codec.errordescription();
 }
 
 struct FitCase {
@@ -44,10 +44,10 @@ TEST(CodecResize, FitFillsTheBoxToTheNearestPixel) {
         TempDir dir;
         Codec codec;
         loadPicture(codec, dir, c.w, c.h);
-        ASSERT_EQ(codec.ResizeTo(c.boxW, c.boxH, c.exact), 1) << codec.errordescription();
-        EXPECT_EQ(codec.GetBMPWidth(), c.wantW) << c.w << "x" << c.h << " into " << c.boxW;
-        EXPECT_EQ(codec.GetBMPHeight(), c.wantH) << c.w << "x" << c.h << " into " << c.boxW;
-        EXPECT_EQ(codec.GetBMPBpp(), 8);
+        ASSERT_EQ(codec.resizeTo(c.boxW, c.boxH, c.exact), 1) << codec.errordescription();
+        EXPECT_EQ(codec.bmpWidth(), c.wantW) << c.w << "x" << c.h << " into " << c.boxW;
+        EXPECT_EQ(codec.bmpHeight(), c.wantH) << c.w << "x" << c.h << " into " << c.boxW;
+        EXPECT_EQ(codec.bmpBpp(), 8);
     }
 }
 
@@ -55,15 +55,15 @@ TEST(CodecResize, SizesThatComeOutAsNothingGiveOnePixelAndEmptyTargetsAreRefused
     TempDir dir;
     Codec codec;
     loadPicture(codec, dir, 50, 30);
-    ASSERT_EQ(codec.ResizePercentual(1), 1);
-    EXPECT_EQ(codec.GetBMPWidth(), 1);
-    EXPECT_EQ(codec.GetBMPHeight(), 1);
-    for (const auto& refused : {std::function<int()>([&] { return codec.ResizeTo(0, 10, 0); }),
-                                std::function<int()>([&] { return codec.ResizeTo(-1, -1, 1); }),
-                                std::function<int()>([&] { return codec.ResizePercentual(0); })}) {
+    ASSERT_EQ(codec.resizePercentual(1), 1);
+    EXPECT_EQ(codec.bmpWidth(), 1);
+    EXPECT_EQ(codec.bmpHeight(), 1);
+    for (const auto& refused : {std::function<int()>([&] { return codec.resizeTo(0, 10, 0); }),
+                                std::function<int()>([&] { return codec.resizeTo(-1, -1, 1); }),
+                                std::function<int()>([&] { return codec.resizePercentual(0); })}) {
         EXPECT_EQ(refused(), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::badArgument));
-        EXPECT_EQ(codec.GetBMPWidth(), 1);
+        EXPECT_EQ(codec.bmpWidth(), 1);
     }
     EXPECT_EQ(codec.errordescription(),
               "CCodec::ResizePercentual: Neplatná cílová velikost obrázku");
@@ -73,9 +73,9 @@ TEST(CodecResize, PercentageScalesBothSides) {
     TempDir dir;
     Codec codec;
     loadPicture(codec, dir, 101, 33);
-    ASSERT_EQ(codec.ResizePercentual(50), 1);
-    EXPECT_EQ(codec.GetBMPWidth(), 50);
-    EXPECT_EQ(codec.GetBMPHeight(), 16);
+    ASSERT_EQ(codec.resizePercentual(50), 1);
+    EXPECT_EQ(codec.bmpWidth(), 50);
+    EXPECT_EQ(codec.bmpHeight(), 16);
 }
 
 TEST(CodecResize, HundredPercentKeepsEveryPixelInBothModes) {
@@ -85,7 +85,7 @@ TEST(CodecResize, HundredPercentKeepsEveryPixelInBothModes) {
         codec.setAlwaysHalftone(halftone);
         loadPicture(codec, dir, 37, 11);
         const auto before = *codec.picture();
-        ASSERT_EQ(codec.ResizePercentual(100), 1);
+        ASSERT_EQ(codec.resizePercentual(100), 1);
         const auto& after = *codec.picture();
         ASSERT_EQ(after.width(), 37);
         EXPECT_TRUE(
@@ -107,8 +107,8 @@ TEST(CodecResize, HalftoneAveragesWhereTheDefaultPicksPixels) {
         Codec codec;
         codec.setThrowException(false);
         codec.setAlwaysHalftone(halftone);
-        ASSERT_EQ(codec.LoadImage(dir.file("bw.bmp"), ""), 1);
-        ASSERT_EQ(codec.TransformBMP(1, 1, 8), 1);
+        ASSERT_EQ(codec.loadImage(dir.file("bw.bmp"), ""), 1);
+        ASSERT_EQ(codec.transformBmp(1, 1, 8), 1);
         const int grey = testing_support::pixelAt(*codec.picture(), 0, 0);
         if (halftone)
             EXPECT_NEAR(grey, 128, 1);
@@ -121,16 +121,16 @@ TEST(CodecResize, FailedTransformKeepsThePicture) {
     TempDir dir;
     Codec codec;
     loadPicture(codec, dir, 8, 8);
-    EXPECT_EQ(codec.TransformBMP(4, 4, 24), 0);
+    EXPECT_EQ(codec.transformBmp(4, 4, 24), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::transformFailed));
     EXPECT_TRUE(
         codec.errordescription().starts_with("Interní funkce nalezla či způsobila tuto "
                                              "chybu:\nImageProc::changeBitmapFormatFromSimple: "));
-    EXPECT_EQ(codec.GetBMPWidth(), 8);
+    EXPECT_EQ(codec.bmpWidth(), 8);
     // An absurd size is refused rather than allocated.
-    EXPECT_EQ(codec.ResizePercentual(1000000000), 0);
+    EXPECT_EQ(codec.resizePercentual(1000000000), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::transformFailed));
-    EXPECT_EQ(codec.GetBMPWidth(), 8);
+    EXPECT_EQ(codec.bmpWidth(), 8);
 }
 
 }  // namespace

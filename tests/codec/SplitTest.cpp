@@ -35,8 +35,8 @@ void loadPattern(Codec& codec, const TempDir& dir, int w, int h) {
     ASSERT_TRUE(proc.saveBitmap(dir.file("p.bmp"), dib));
     codec.setThrowException(false);
     codec.setUndoFile("");
-    ASSERT_EQ(codec.LoadImage(dir.file("p.bmp"), ""), 1) << codec.errordescription();
-    ASSERT_EQ(codec.ConvertBMPToMonochrome(0, 128), 1);
+    ASSERT_EQ(codec.loadImage(dir.file("p.bmp"), ""), 1) << codec.errordescription();
+    ASSERT_EQ(codec.convertBmpToMonochrome(0, 128), 1);
 }
 
 // The tile as black (true) / white per pixel, top row first.
@@ -71,9 +71,9 @@ TEST(CodecSplit, TilesCoverThePictureFromTheTopLeftWithWhiteBeyondIt) {
         loadPattern(codec, dir, c.w, c.h);
         const auto before = *codec.picture();
         const auto folder = dir.file("tiles");
-        ASSERT_EQ(codec.Split(c.tileW, c.tileH, folder, "wbmp"), 1) << codec.errordescription();
-        EXPECT_EQ(codec.ImageWidth(), c.columns);
-        EXPECT_EQ(codec.ImageHeight(), c.rows);
+        ASSERT_EQ(codec.split(c.tileW, c.tileH, folder, "wbmp"), 1) << codec.errordescription();
+        EXPECT_EQ(codec.imageWidth(), c.columns);
+        EXPECT_EQ(codec.imageHeight(), c.rows);
         for (int row = 0; row < c.rows; ++row) {
             for (int column = 0; column < c.columns; ++column) {
                 const auto name =
@@ -94,12 +94,12 @@ TEST(CodecSplit, TilesCoverThePictureFromTheTopLeftWithWhiteBeyondIt) {
             }
         }
         EXPECT_FALSE(bitmap::pathExists(folder + "/" + std::to_string(c.columns) + ".0.wbmp"));
-        // The picture itself is untouched; ImageInfo describes it again.
+        // The picture itself is untouched; imageInfo describes it again.
         ASSERT_NE(codec.picture(), nullptr);
         EXPECT_TRUE(std::ranges::equal(before.bytes(), codec.picture()->bytes()));
-        ASSERT_EQ(codec.ImageInfo(), 1);
-        EXPECT_EQ(codec.ImageWidth(), c.w);
-        EXPECT_EQ(codec.ImageHeight(), c.h);
+        ASSERT_EQ(codec.imageInfo(), 1);
+        EXPECT_EQ(codec.imageWidth(), c.w);
+        EXPECT_EQ(codec.imageHeight(), c.h);
         EXPECT_EQ(codec.lastWriterResult(), 0);
     }
 }
@@ -118,14 +118,14 @@ TEST(CodecSplit, EveryWritableFormatGivesLoadableTiles) {
         TempDir dir;
         Codec codec;
         loadPattern(codec, dir, 20, 10);
-        ASSERT_EQ(codec.Split(12, 8, dir.file("t"), c.format), 1) << codec.errordescription();
+        ASSERT_EQ(codec.split(12, 8, dir.file("t"), c.format), 1) << codec.errordescription();
         for (const char* tile : {"0.0", "1.0", "0.1", "1.1"}) {
             const auto name = dir.file("t") + "/" + tile + "." + c.extension;
             Codec reader;
             reader.setThrowException(false);
-            ASSERT_EQ(reader.LoadImage(name, ""), 1) << name << reader.errordescription();
-            EXPECT_EQ(reader.ImageWidth(), 12) << name;
-            EXPECT_EQ(reader.ImageHeight(), 8) << name;
+            ASSERT_EQ(reader.loadImage(name, ""), 1) << name << reader.errordescription();
+            EXPECT_EQ(reader.imageWidth(), 12) << name;
+            EXPECT_EQ(reader.imageHeight(), 8) << name;
             const auto bytes = testing_support::readFile(name);
             const std::string trns = "tRNS";
             EXPECT_EQ(
@@ -157,7 +157,7 @@ TEST(CodecSplit, RefusesBeforeCreatingTheFolder) {
         TempDir dir;
         Codec codec;
         loadPattern(codec, dir, 10, 10);
-        EXPECT_EQ(codec.Split(c.tileW, c.tileH, dir.file("t"), c.format), 0);
+        EXPECT_EQ(codec.split(c.tileW, c.tileH, dir.file("t"), c.format), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(c.code))
             << c.tileW << "x" << c.tileH << " " << c.format;
         EXPECT_EQ(codec.errordescription(), c.message);
@@ -165,7 +165,7 @@ TEST(CodecSplit, RefusesBeforeCreatingTheFolder) {
     }
     Codec empty;
     empty.setThrowException(false);
-    EXPECT_EQ(empty.Split(48, 48, "/tmp/never-made", "wbmp"), 0);
+    EXPECT_EQ(empty.split(48, 48, "/tmp/never-made", "wbmp"), 0);
     EXPECT_EQ(empty.errordescription(), "CCodec::Split: BMP obrázek dosud nebyl vytvořen");
 }
 
@@ -175,18 +175,18 @@ TEST(CodecSplit, FolderRules) {
     loadPattern(codec, dir, 10, 10);
     // An existing folder is used while the throw switch is off ...
     ASSERT_EQ(::mkdir(dir.file("t").c_str(), 0777), 0);
-    EXPECT_EQ(codec.Split(8, 8, dir.file("t") + "/", "wbmp"), 1) << codec.errordescription();
+    EXPECT_EQ(codec.split(8, 8, dir.file("t") + "/", "wbmp"), 1) << codec.errordescription();
     EXPECT_TRUE(bitmap::fileExists(dir.file("t/1.1.wbmp")));
     // ... and refused while it is on.
     codec.setThrowException(true);
-    EXPECT_THROW(codec.Split(8, 8, dir.file("t"), "wbmp"), carvello::GraphicsException);
+    EXPECT_THROW(codec.split(8, 8, dir.file("t"), "wbmp"), carvello::GraphicsException);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::folderUnavailable));
     EXPECT_EQ(codec.errordescription(), "Složka již existuje");
     codec.setThrowException(false);
     // A folder whose parent is missing, and a file in the folder's place.
     testing_support::writeFile(dir.file("f"), std::string("x"));
     for (const auto& folder : {dir.file("missing/t"), dir.file("f")}) {
-        EXPECT_EQ(codec.Split(8, 8, folder, "wbmp"), 0) << folder;
+        EXPECT_EQ(codec.split(8, 8, folder, "wbmp"), 0) << folder;
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::folderUnavailable));
         EXPECT_EQ(codec.errordescription(), "Nelze vytvořit složku");
     }
@@ -214,7 +214,7 @@ TEST(CodecSplit, ATileThatCannotBeWrittenFailsTheSplitAndKeepsThePicture) {
         codec.setThrowException(c.throwing);
         int result = -1;
         try {
-            result = codec.Split(c.tileW, 8, dir.file("t"), c.format);
+            result = codec.split(c.tileW, 8, dir.file("t"), c.format);
         } catch (const carvello::GraphicsException&) {
             result = c.throwing ? 0 : -2;
         }

@@ -138,7 +138,7 @@ EventLog::EventLog(dotwerk::DotwerkClient& control) {
 Editor::Editor() : host_(std::make_unique<QWidget>()) {
     host_->resize(400, 300);
     QString reason;
-    const bool created = wrapper_.Create(host_.get(), controlLibraryPath(), &reason);
+    const bool created = wrapper_.create(host_.get(), controlLibraryPath(), &reason);
     EXPECT_TRUE(created) << reason.toStdString();
     host_->show();
     if (created)
@@ -148,12 +148,12 @@ Editor::Editor() : host_(std::make_unique<QWidget>()) {
 Editor::~Editor() = default;
 
 void Editor::edit(HostBitmap& bitmap, short mode) {
-    ASSERT_EQ(wrapper_.InitFromHDIB(bitmap.handle()), 0);
-    wrapper_.SetMode(mode);
+    ASSERT_EQ(wrapper_.initFromHdib(bitmap.handle()), 0);
+    wrapper_.setMode(mode);
 }
 
 QPoint Editor::screenPoint(QPoint pixel) const {
-    const int zoom = wrapper_.GetZoom();
+    const int zoom = wrapper_.zoom();
     return {zoom * pixel.x() + 1 + zoom / 2, zoom * pixel.y() + 1 + zoom / 2};
 }
 

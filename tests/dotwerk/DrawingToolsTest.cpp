@@ -1,5 +1,5 @@
 // Pencil, eraser, shapes with their rubber bands, and the flood fill, checked
-// on the pixels LoadDIB writes back.
+// on the pixels loadDib writes back.
 #include <algorithm>
 
 #include "dotwerk/DotwerkTestSupport.h"
@@ -25,7 +25,7 @@ QRect boundsOf(const std::vector<QPoint>& points) {
 }
 
 std::vector<QPoint> pixelsAfter(Editor& editor, HostBitmap& bitmap) {
-    EXPECT_EQ(editor->LoadDIB(), 0);
+    EXPECT_EQ(editor->loadDib(), 0);
     return bitmap.blackPixels();
 }
 
@@ -38,13 +38,13 @@ TEST(DotwerkPencil, AClickSetsADotOfThePenWidth) {
     editor.click({8, 8});
     EXPECT_EQ(pixelsAfter(editor, bitmap), block(8, 8, 1, 1));
 
-    editor->Clear();
-    editor->SetLineWidth(2);
+    editor->clear();
+    editor->setLineWidth(2);
     editor.click({8, 8});
     EXPECT_EQ(pixelsAfter(editor, bitmap), block(7, 7, 2, 2));
 
-    editor->Clear();
-    editor->SetLineWidth(3);
+    editor->clear();
+    editor->setLineWidth(3);
     editor.click({8, 8});
     EXPECT_EQ(pixelsAfter(editor, bitmap), block(6, 6, 4, 4));
 }
@@ -53,12 +53,12 @@ TEST(DotwerkPencil, DraggingDrawsConnectedLinesClampedToThePicture) {
     Editor editor;
     auto bitmap = HostBitmap::mono(12, 8);
     editor.edit(bitmap, kModePencil);
-    editor->SetZoom(3);
+    editor->setZoom(3);
     // Far past the right edge: the stroke ends in the last column.
     editor.drag({2, 3}, {{6, 3}, {40, 3}});
     EXPECT_EQ(pixelsAfter(editor, bitmap), block(2, 3, 10, 1));
 
-    editor->Clear();
+    editor->clear();
     editor.drag({0, 0}, {{3, 3}, {3, 7}});
     const std::vector<QPoint> expected = {{0, 0}, {1, 1}, {2, 2}, {3, 3},
                                           {3, 4}, {3, 5}, {3, 6}, {3, 7}};
@@ -69,11 +69,11 @@ TEST(DotwerkPencil, EraserPaintsWhiteWithTheSamePen) {
     Editor editor;
     auto bitmap = HostBitmap::mono(10, 10);
     editor.edit(bitmap, kModeNone);
-    editor->InvertColor();
-    editor->SetMode(kModeEraser);
-    editor->SetLineWidth(2);
+    editor->invertColor();
+    editor->setMode(kModeEraser);
+    editor->setLineWidth(2);
     editor.drag({3, 5}, {{6, 5}});
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->loadDib(), 0);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(bitmap.black(x, y), !(x >= 2 && x <= 6 && y >= 4 && y <= 5)) << x << "," << y;
@@ -86,7 +86,7 @@ TEST(DotwerkShapes, RubberBandRectangleLeavesOnlyTheLastOneAndWhatWasThere) {
     bitmap.setBlack(20, 2, true);
     bitmap.setBlack(2, 20, true);
     editor.edit(bitmap, kModeRectangle);
-    editor->SetZoom(2);
+    editor->setZoom(2);
     editor.drag({2, 2}, {{25, 25}, {20, 8}, {8, 20}, {10, 10}});
     std::vector<QPoint> expected;
     for (const QPoint& p : block(2, 2, 9, 9))
@@ -98,7 +98,7 @@ TEST(DotwerkShapes, RubberBandRectangleLeavesOnlyTheLastOneAndWhatWasThere) {
               [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
     EXPECT_EQ(pixelsAfter(editor, bitmap), expected);
     // One change for the whole drag.
-    editor->Undo();
+    editor->undo();
     EXPECT_EQ(pixelsAfter(editor, bitmap), (std::vector<QPoint>{{20, 2}, {2, 20}}));
 }
 
@@ -127,8 +127,8 @@ TEST(DotwerkShapes, LineRunsBetweenItsEndsWithFlatEnds) {
     const std::vector<QPoint> diagonal = {{2, 2}, {3, 3}, {4, 3}, {5, 4}, {6, 5}, {7, 5}, {8, 6}};
     EXPECT_EQ(pixelsAfter(editor, bitmap), diagonal);
 
-    editor->Clear();
-    editor->SetLineWidth(2);
+    editor->clear();
+    editor->setLineWidth(2);
     editor.drag({3, 6}, {{12, 6}});
     // Two pixels thick across the line, and no further than its ends.
     EXPECT_EQ(boundsOf(pixelsAfter(editor, bitmap)), QRect(QPoint(3, 5), QPoint(12, 6)));
@@ -150,8 +150,8 @@ TEST(DotwerkShapes, RightButtonTakesBackTheShapeBeingDragged) {
         editor.move({15, 15});
         editor.release({15, 15});
         // The change had begun: the snapshot and the flag stay.
-        EXPECT_TRUE(editor->IsModified());
-        EXPECT_EQ(editor->UndoCount(), 1);
+        EXPECT_TRUE(editor->isModified());
+        EXPECT_EQ(editor->undoCount(), 1);
         EXPECT_EQ(pixelsAfter(editor, bitmap), std::vector<QPoint>{QPoint(5, 5)});
         // The tool still works afterwards.
         editor.drag({1, 1}, {{3, 3}});
@@ -173,7 +173,7 @@ TEST(DotwerkFill, FillsTheEnclosedWhiteAreaOnly) {
     auto bitmap = HostBitmap::mono(20, 20);
     editor.edit(bitmap, kModeRectangle);
     editor.drag({4, 4}, {{12, 10}});
-    editor->SetMode(kModeFill);
+    editor->setMode(kModeFill);
     editor.click({8, 7});
     const auto pixels = pixelsAfter(editor, bitmap);
     EXPECT_EQ(pixels, block(4, 4, 9, 7));
@@ -191,7 +191,7 @@ TEST(DotwerkFill, FillOnABlackPixelChangesNothing) {
     editor.click({3, 3});
     EXPECT_EQ(pixelsAfter(editor, bitmap), std::vector<QPoint>{QPoint(3, 3)});
     // Outside the picture (on the frame) nothing happens either.
-    editor->SetZoom(4);
+    editor->setZoom(4);
     editor.sendMouse(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
     editor.sendMouse(QEvent::MouseButtonRelease, QPoint(100, 100), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(pixelsAfter(editor, bitmap), std::vector<QPoint>{QPoint(3, 3)});
@@ -201,10 +201,10 @@ TEST(DotwerkMouse, ScreenPositionsMapToPixelsPastTheFrame) {
     Editor editor;
     auto bitmap = HostBitmap::mono(10, 10);
     editor.edit(bitmap, kModePencil);
-    editor->SetZoom(3);
+    editor->setZoom(3);
     // Screen x 1..3 is pixel 0, 4..6 pixel 1.
     for (const int screen : {1, 3, 4, 6, 7}) {
-        editor->Clear();
+        editor->clear();
         editor.sendMouse(QEvent::MouseButtonPress, QPoint(screen, 4), Qt::LeftButton,
                          Qt::LeftButton);
         editor.sendMouse(QEvent::MouseButtonRelease, QPoint(screen, 4), Qt::LeftButton,

@@ -55,8 +55,8 @@ TEST(DotwerkHostDib, RoundTripWithoutEditsLeavesEveryByteOfTheBlock) {
                 const std::size_t pixelOffset = (core ? 12 : 40) + entries * (core ? 3 : 4);
                 scramblePixels(bitmap, random, pixelOffset);
                 const auto before = bitmap.bytes();
-                ASSERT_EQ(editor->InitFromHDIB(bitmap.handle()), 0);
-                ASSERT_EQ(editor->LoadDIB(), 0);
+                ASSERT_EQ(editor->initFromHdib(bitmap.handle()), 0);
+                ASSERT_EQ(editor->loadDib(), 0);
                 EXPECT_EQ(bitmap.bytes(), before);
             }
         }
@@ -65,8 +65,8 @@ TEST(DotwerkHostDib, RoundTripWithoutEditsLeavesEveryByteOfTheBlock) {
         HostBitmap bitmap(5, 3, bits, {}, 0);
         scramblePixels(bitmap, random, 40);
         const auto before = bitmap.bytes();
-        ASSERT_EQ(editor->InitFromHDIB(bitmap.handle()), 0);
-        ASSERT_EQ(editor->LoadDIB(), 0);
+        ASSERT_EQ(editor->initFromHdib(bitmap.handle()), 0);
+        ASSERT_EQ(editor->loadDib(), 0);
         EXPECT_EQ(bitmap.bytes(), before) << bits;
     }
 }
@@ -83,8 +83,8 @@ TEST(DotwerkHostDib, ColoursDarkerThanMiddleGreyAreBlack) {
     bitmap.setIndex(2, 0, 128);
     bitmap.setIndex(3, 0, 255);
     editor.edit(bitmap, kModeNone);
-    editor->InvertColor();
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    editor->invertColor();
+    ASSERT_EQ(editor->loadDib(), 0);
     // Changed pixels take the entries nearest to white and black.
     EXPECT_EQ(bitmap.index(0, 0), 255u);
     EXPECT_EQ(bitmap.index(1, 0), 255u);
@@ -102,7 +102,7 @@ TEST(DotwerkHostDib, EditsAreWrittenInTheBlocksOwnForm) {
     editor.edit(bitmap, kModePencil);
     editor.click({6, 0});
     editor.click({0, 3});
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->loadDib(), 0);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 7; ++x)
             EXPECT_EQ(bitmap.index(x, y), (x == 6 && y == 0) || (x == 0 && y == 3) ? 3u : 9u)
@@ -111,7 +111,7 @@ TEST(DotwerkHostDib, EditsAreWrittenInTheBlocksOwnForm) {
     HostBitmap colour(3, 2, 24, {}, 1);
     editor.edit(colour, kModePencil);
     editor.click({1, 1});
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->loadDib(), 0);
     EXPECT_EQ(colour.index(1, 1), 0u);
     EXPECT_EQ(colour.index(0, 1), 0xFFFFFFu);
 }
@@ -127,7 +127,7 @@ TEST(DotwerkHostDib, TopDownBlocksKeepTheirRowOrder) {
             static_cast<std::uint8_t>(static_cast<std::uint32_t>(height) >> (8 * i));
     editor.edit(bitmap, kModePencil);
     editor.click({2, 0});
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->loadDib(), 0);
     // HostBitmap counts rows bottom-up, so the top row is its row 2.
     EXPECT_EQ(bitmap.blackPixels(), std::vector<QPoint>{QPoint(2, 2)});
 }
@@ -176,24 +176,24 @@ TEST(DotwerkHostDib, BlocksThatDoNotHoldTheirPictureAreRefused) {
         // Each block lives in its own allocation of exactly its size, so a
         // read past it is caught by the address sanitizer.
         HostBitmap block(bad[i]);
-        EXPECT_EQ(editor->InitFromHDIB(block.handle()), -1) << "block " << i;
+        EXPECT_EQ(editor->initFromHdib(block.handle()), -1) << "block " << i;
     }
     // A record without a block, and one whose length says less than the
     // block holds.
     HostBitmap empty(std::vector<std::uint8_t>{});
     empty.record() = {nullptr, 100};
-    EXPECT_EQ(editor->InitFromHDIB(empty.handle()), -1);
+    EXPECT_EQ(editor->initFromHdib(empty.handle()), -1);
     auto cut = HostBitmap::mono(6, 4);
     cut.record().length -= 1;
-    EXPECT_EQ(editor->InitFromHDIB(cut.handle()), -1);
+    EXPECT_EQ(editor->initFromHdib(cut.handle()), -1);
 
-    // The picture given before stays, and LoadDIB still writes to it.
+    // The picture given before stays, and loadDib still writes to it.
     long long cx = 0, cy = 0;
-    editor->GetImageSize(&cx, &cy);
+    editor->imageSize(&cx, &cy);
     EXPECT_EQ(cx, 6);
     EXPECT_EQ(cy, 4);
     editor.click({1, 1});
-    EXPECT_EQ(editor->LoadDIB(), 0);
+    EXPECT_EQ(editor->loadDib(), 0);
     EXPECT_EQ(good.blackPixels(), std::vector<QPoint>{QPoint(1, 1)});
 }
 
@@ -205,18 +205,18 @@ TEST(DotwerkHostDib, LoadDibRefusesABlockThatNoLongerFitsThePicture) {
 
     // The host shrank its block since lending it.
     bitmap.record().length = 40;
-    EXPECT_EQ(editor->LoadDIB(), -1);
-    EXPECT_TRUE(editor->IsModified());
+    EXPECT_EQ(editor->loadDib(), -1);
+    EXPECT_TRUE(editor->isModified());
     bitmap.refreshRecord();
 
     // A new picture of another size cannot go into the lent block.
     const auto before = bitmap.bytes();
-    ASSERT_EQ(editor->InitFromDimensions(20, 20), 0);
-    EXPECT_EQ(editor->LoadDIB(), -1);
+    ASSERT_EQ(editor->initFromDimensions(20, 20), 0);
+    EXPECT_EQ(editor->loadDib(), -1);
     EXPECT_EQ(bitmap.bytes(), before);
     // One of the same size can.
-    ASSERT_EQ(editor->InitFromDimensions(10, 10), 0);
-    editor->InvertColor();
-    EXPECT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->initFromDimensions(10, 10), 0);
+    editor->invertColor();
+    EXPECT_EQ(editor->loadDib(), 0);
     EXPECT_EQ(bitmap.blackPixels().size(), 100u);
 }

@@ -61,7 +61,7 @@ TEST(DotwerkHost, UndoAndSaveHaveTheirKeysAndClosingAsksAboutUnsavedDrawing) {
     EXPECT_TRUE(window.hasUnsavedChanges());
     EXPECT_TRUE(window.isWindowModified());
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(window.editor().UndoCount(), 0);
+    EXPECT_EQ(window.editor().undoCount(), 0);
 
     dot(window, {5, 2});
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
@@ -136,8 +136,8 @@ TEST(DotwerkHost, ButtonsShowPicturesAndTheToolAndWidthInUse) {
             wanted.append(QString::fromLatin1(name));
         EXPECT_EQ(checked, wanted) << click.name;
     }
-    EXPECT_EQ(window.editor().GetLineWidth(), 3);
-    EXPECT_EQ(window.editor().GetMode(), dotwerk::kModeNone);
+    EXPECT_EQ(window.editor().lineWidth(), 3);
+    EXPECT_EQ(window.editor().mode(), dotwerk::kModeNone);
     saveScreenshot(window.grab().toImage(), QStringLiteral("host-toolbars"));
 }
 

@@ -93,8 +93,8 @@ TEST(DotwerkPaint, ZoomSixWithGridShowsGreyLinesBetweenThePixels) {
     auto bitmap = HostBitmap::mono(16, 10);
     addSamplePixels(bitmap);
     editor.edit(bitmap, kModePencil);
-    editor->SetZoom(6);
-    editor->SetShowGrid(true);
+    editor->setZoom(6);
+    editor->setShowGrid(true);
     const QImage image = editor.grab();
     ASSERT_EQ(image.size(), QSize(98, 62));
     saveScreenshot(image, QStringLiteral("zoom6-grid"));
@@ -102,7 +102,7 @@ TEST(DotwerkPaint, ZoomSixWithGridShowsGreyLinesBetweenThePixels) {
     expectFrame(image, 98, 62);
 
     // Down to zoom 2 the grid goes.
-    editor->SetZoom(2);
+    editor->setZoom(2);
     const QImage small = editor.grab();
     expectEnlarged(small, bitmap, 2, false);
 }
@@ -112,8 +112,8 @@ TEST(DotwerkPaint, PicturesLargerThanTheZoomBufferArePaintedWhole) {
     auto bitmap = HostBitmap::mono(230, 150);
     addSamplePixels(bitmap);
     editor.edit(bitmap, kModePencil);
-    editor->SetZoom(10);
-    editor->SetShowGrid(true);
+    editor->setZoom(10);
+    editor->setShowGrid(true);
     const QImage image = editor.grab();
     ASSERT_EQ(image.size(), QSize(2302, 1502));
     expectEnlarged(image, bitmap, 10, true);
@@ -123,9 +123,9 @@ TEST(DotwerkPaint, ShownPixelsMatchThePictureAfterDrawing) {
     Editor editor;
     auto bitmap = HostBitmap::mono(20, 20);
     editor.edit(bitmap, kModeRectangle);
-    editor->SetZoom(3);
+    editor->setZoom(3);
     editor.drag({2, 2}, {{15, 15}, {6, 6}});
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->loadDib(), 0);
     expectEnlarged(editor.grab(), bitmap, 3, false);
 }
 
@@ -136,7 +136,7 @@ TEST(DotwerkPaint, MarqueeAndFloatingPieceShowOverThePicture) {
         for (int x = 2; x < 6; ++x)
             bitmap.setBlack(x, y, (x + y) % 2 == 0);
     editor.edit(bitmap, kModeSelect);
-    editor->SetZoom(5);
+    editor->setZoom(5);
     editor.drag({1, 1}, {{7, 7}});
     QImage image = editor.grab();
     // The marquee runs through the screen points 5 * 1 + 1 and 5 * 7 + 1.
@@ -144,7 +144,7 @@ TEST(DotwerkPaint, MarqueeAndFloatingPieceShowOverThePicture) {
         EXPECT_EQ(at(image, i, 6), kRed) << i;
         EXPECT_EQ(at(image, 36, i), kRed) << i;
     }
-    editor->SetMode(kModeCopy);
+    editor->setMode(kModeCopy);
     EXPECT_NE(at(editor.grab(), 6, 6), kRed);
 
     editor.move({12, 8}, Qt::NoButton);
@@ -157,7 +157,7 @@ TEST(DotwerkPaint, MarqueeAndFloatingPieceShowOverThePicture) {
     EXPECT_EQ(shown(14, 10), kBlack);
     // The picture itself is unchanged until the drop.
     const auto before = bitmap.bytes();
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    ASSERT_EQ(editor->loadDib(), 0);
     EXPECT_EQ(bitmap.bytes(), before);
 
     // Moving on takes the piece's image along.
@@ -169,7 +169,7 @@ TEST(DotwerkPaint, MarqueeAndFloatingPieceShowOverThePicture) {
 
 TEST(DotwerkCursors, EachToolHasItsCursorWithTheTipAtTheHotSpot) {
     Editor editor;
-    ASSERT_EQ(editor->InitFromDimensions(10, 10), 0);
+    ASSERT_EQ(editor->initFromDimensions(10, 10), 0);
     struct Expected {
         short mode;
         QPoint hotSpot;
@@ -184,7 +184,7 @@ TEST(DotwerkCursors, EachToolHasItsCursorWithTheTipAtTheHotSpot) {
     QImage sheet(32 * 4, 32, QImage::Format_RGB32);
     sheet.fill(qRgb(128, 160, 128));
     for (const auto& e : expected) {
-        editor->SetMode(e.mode);
+        editor->setMode(e.mode);
         if (e.mode == kModePencil || e.mode == kModeEraser || e.mode == kModeFill ||
             e.mode == kModeLine) {
             // Black where the bitmap is set, white where only the mask is.
@@ -208,6 +208,6 @@ TEST(DotwerkCursors, EachToolHasItsCursorWithTheTipAtTheHotSpot) {
         EXPECT_EQ(image.pixelIndex(e.hotSpot) == 1, e.tipDrawn) << e.mode;
     }
     saveScreenshot(sheet.scaled(sheet.size() * 4), QStringLiteral("cursors"));
-    editor->SetMode(kModeNone);
+    editor->setMode(kModeNone);
     EXPECT_EQ(editor.control()->cursor().shape(), Qt::ArrowCursor);
 }

@@ -44,9 +44,9 @@ void chooseFont(QDialog& dialog, const QFont& font) {
 
 TEST(DotwerkText, DialogSpeaksTheChosenLanguageAndShowsTheStartingFont) {
     Editor editor;
-    ASSERT_EQ(editor->InitFromDimensions(40, 20), 0);
-    editor->SetLanguage(1);
-    whileModal([&] { editor->SetMode(kModeText); },
+    ASSERT_EQ(editor->initFromDimensions(40, 20), 0);
+    editor->setLanguage(1);
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Vložit text"));
                    EXPECT_EQ(button(dialog, "cancel")->text(), "Storno");
@@ -63,11 +63,11 @@ TEST(DotwerkText, DialogSpeaksTheChosenLanguageAndShowsTheStartingFont) {
                    dialog.reject();
                });
     // Cancel ends in mode 0.
-    EXPECT_EQ(editor->GetMode(), kModeNone);
-    EXPECT_EQ(editor->UndoCount(), 0);
+    EXPECT_EQ(editor->mode(), kModeNone);
+    EXPECT_EQ(editor->undoCount(), 0);
 
-    editor->SetLanguage(2);
-    whileModal([&] { editor->SetMode(kModeText); },
+    editor->setLanguage(2);
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    EXPECT_EQ(dialog.windowTitle(), "Insert text");
                    EXPECT_EQ(button(dialog, "cancel")->text(), "Cancel");
@@ -77,9 +77,9 @@ TEST(DotwerkText, DialogSpeaksTheChosenLanguageAndShowsTheStartingFont) {
 
 TEST(DotwerkText, FontDialogUpdatesTheSizeAndStyleLines) {
     Editor editor;
-    ASSERT_EQ(editor->InitFromDimensions(40, 20), 0);
-    editor->SetLanguage(1);
-    whileModal([&] { editor->SetMode(kModeText); },
+    ASSERT_EQ(editor->initFromDimensions(40, 20), 0);
+    editor->setLanguage(1);
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    QFont boldItalic(QStringLiteral("DejaVu Sans"));
                    boldItalic.setPixelSize(24);
@@ -105,8 +105,8 @@ TEST(DotwerkText, FontDialogUpdatesTheSizeAndStyleLines) {
                    dialog.reject();
                });
     // Cancelling the text dialog keeps the old font for next time.
-    editor->SetLanguage(2);
-    whileModal([&] { editor->SetMode(kModeText); },
+    editor->setLanguage(2);
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    EXPECT_EQ(lineText(dialog, "fontName"), "Arial");
                    QFont bold(QStringLiteral("DejaVu Sans"));
@@ -118,8 +118,8 @@ TEST(DotwerkText, FontDialogUpdatesTheSizeAndStyleLines) {
                    dialog.accept();
                });
     // After OK the chosen font stays with the control.
-    editor->SetMode(kModeNone);
-    whileModal([&] { editor->SetMode(kModeText); },
+    editor->setMode(kModeNone);
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    EXPECT_EQ(lineText(dialog, "fontName"), "DejaVu Sans");
                    EXPECT_EQ(lineText(dialog, "fontStyle"), "Bold");
@@ -131,18 +131,18 @@ TEST(DotwerkText, AcceptedTextFloatsAndDropsAsBlackPixels) {
     Editor editor;
     auto bitmap = HostBitmap::mono(80, 30);
     editor.edit(bitmap, kModeNone);
-    whileModal([&] { editor->SetMode(kModeText); },
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    typeText(dialog, QStringLiteral("Hi"));
                    dialog.accept();
                });
-    EXPECT_EQ(editor->GetMode(), kModeText);
-    EXPECT_FALSE(editor->IsModified());
+    EXPECT_EQ(editor->mode(), kModeText);
+    EXPECT_FALSE(editor->isModified());
     editor.move({10, 5}, Qt::NoButton);
     editor.click({10, 5});
-    EXPECT_EQ(editor->GetMode(), kModeNone);
-    EXPECT_TRUE(editor->IsModified());
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    EXPECT_EQ(editor->mode(), kModeNone);
+    EXPECT_TRUE(editor->isModified());
+    ASSERT_EQ(editor->loadDib(), 0);
     const auto pixels = bitmap.blackPixels();
     ASSERT_FALSE(pixels.empty());
     for (const QPoint& p : pixels) {
@@ -160,8 +160,8 @@ TEST(DotwerkText, AcceptedTextFloatsAndDropsAsBlackPixels) {
         tallest = std::max(tallest, count);
     }
     EXPECT_GE(tallest, 7);
-    editor->Undo();
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    editor->undo();
+    ASSERT_EQ(editor->loadDib(), 0);
     EXPECT_TRUE(bitmap.blackPixels().empty());
 }
 
@@ -169,18 +169,18 @@ TEST(DotwerkText, EmptyTextOrRightButtonEndsTheTextMode) {
     Editor editor;
     auto bitmap = HostBitmap::mono(40, 20);
     editor.edit(bitmap, kModeNone);
-    whileModal([&] { editor->SetMode(kModeText); }, [&](QDialog& dialog) { dialog.accept(); });
-    EXPECT_EQ(editor->GetMode(), kModeNone);
+    whileModal([&] { editor->setMode(kModeText); }, [&](QDialog& dialog) { dialog.accept(); });
+    EXPECT_EQ(editor->mode(), kModeNone);
 
-    whileModal([&] { editor->SetMode(kModeText); },
+    whileModal([&] { editor->setMode(kModeText); },
                [&](QDialog& dialog) {
                    typeText(dialog, QStringLiteral("x"));
                    dialog.accept();
                });
     editor.move({3, 3}, Qt::NoButton);
     editor.rightClick({3, 3});
-    EXPECT_EQ(editor->GetMode(), kModeNone);
-    EXPECT_FALSE(editor->IsModified());
-    ASSERT_EQ(editor->LoadDIB(), 0);
+    EXPECT_EQ(editor->mode(), kModeNone);
+    EXPECT_FALSE(editor->isModified());
+    ASSERT_EQ(editor->loadDib(), 0);
     EXPECT_TRUE(bitmap.blackPixels().empty());
 }

@@ -10,12 +10,12 @@
 namespace app {
 
 bool CreateBlankPicture(PictureDocument& document, DocumentHost& host, std::vector<uint8_t> blank) {
-    if (!document.AttachDib(std::move(blank))) {
+    if (!document.attachDib(std::move(blank))) {
         host.pictureChanged();
         return false;
     }
-    if (!document.HandPictureToCodec()) {
-        document.DeleteContents();
+    if (!document.handPictureToCodec()) {
+        document.deleteContents();
         host.pictureChanged();
         return false;
     }
@@ -35,7 +35,7 @@ bool newPictureCommand(PictureDocument& document, DocumentHost& host, UserInterf
 
     if (host.isEditing())
         host.endEditing();
-    document.DeleteContents();
+    document.deleteContents();
     document.setTitle(std::string(text::kUntitled));
     const std::string path = document.settings().saveFolderOrTemp() + "/Untitled.bmp";
     document.setPathName(path, false);

@@ -47,13 +47,13 @@ void PictureDocument::pictureReplaced() {
     pictureRecord_ = {block.empty() ? nullptr : block.data(), block.size()};
 }
 
-void PictureDocument::DeleteContents() {
+void PictureDocument::deleteContents() {
     dib_ = {};
     pictureReplaced();
 }
 
-bool PictureDocument::AttachDib(std::vector<uint8_t> dib) {
-    DeleteContents();
+bool PictureDocument::attachDib(std::vector<uint8_t> dib) {
+    deleteContents();
     bitmap::AdoptedDib adopted = bitmap::Dib::adopt(std::move(dib));
     switch (adopted.check) {
         case bitmap::DibCheck::negativeSize:
@@ -70,8 +70,8 @@ bool PictureDocument::AttachDib(std::vector<uint8_t> dib) {
     return true;
 }
 
-int PictureDocument::LoadDibFromFile(const std::string& path, bool recordPath, bool addToRecent) {
-    DeleteContents();
+int PictureDocument::loadDibFromFile(const std::string& path, bool recordPath, bool addToRecent) {
+    deleteContents();
     bool notBmp = false;
     auto dib = readDibFile(path, notBmp);
     const int loaded = attachBmpFile(std::move(dib), notBmp);
@@ -88,7 +88,7 @@ int PictureDocument::attachBmpFile(std::optional<std::vector<uint8_t>> dib, bool
             ui_.inform(std::string(text::kFailedToOpenDocument), "", MessageIcon::error);
         return result::kDocumentReadFailed;
     }
-    return AttachDib(std::move(*dib)) ? result::kOk : result::kDocumentReadFailed;
+    return attachDib(std::move(*dib)) ? result::kOk : result::kDocumentReadFailed;
 }
 
 int PictureDocument::writeDib(const std::string& path, bool clearModified) {
@@ -109,17 +109,17 @@ int PictureDocument::writeDib(const std::string& path, bool clearModified) {
     return result::kCannotCreateFile;
 }
 
-int PictureDocument::WriteDibToFile(const std::string& path) {
+int PictureDocument::writeDibToFile(const std::string& path) {
     return writeDib(path, true);
 }
 
-bool PictureDocument::HandPictureToCodec() {
+bool PictureDocument::handPictureToCodec() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     const std::string path = exchangeFile(formatText("TMPEdit%d.bmp", {std::rand()}).c_str());
     // A write that fails has told the user why already.
-    if (WriteDibCopy(path) != 1)
+    if (writeDibCopy(path) != 1)
         return false;
-    if (!codec().LoadBmp(path)) {
+    if (!codec().loadBmp(path)) {
         ui_.inform(std::string(text::kCannotLoadFile), "", MessageIcon::information);
         return false;
     }
@@ -139,8 +139,8 @@ PictureDocument::KeptState PictureDocument::keepState() const {
 
 void PictureDocument::restoreState(KeptState kept) {
     if (kept.picture.empty())
-        DeleteContents();
-    else if (AttachDib(std::move(kept.picture)))
+        deleteContents();
+    else if (attachDib(std::move(kept.picture)))
         restoreCodecPicture();
     pathName_ = kept.pathName;
     title_ = kept.title;
@@ -151,35 +151,35 @@ void PictureDocument::restoreState(KeptState kept) {
     host_.pictureChanged();
 }
 
-int PictureDocument::ReloadFromCodec() {
+int PictureDocument::reloadFromCodec() {
     WaitCursor wait(ui_);
     int loaded = result::kOk;
     if (exchangeInMemory_) {
-        auto file = codec().BmpFileBytes();
+        auto file = codec().bmpFileBytes();
         if (!file)
             return result::kCodecSaveBmpFailed;
-        DeleteContents();
+        deleteContents();
         auto dib = dibBlockOfBmpFile(std::move(*file));
         const bool notBmp = !dib;
         loaded = attachBmpFile(std::move(dib), notBmp);
     } else {
         const std::string path = exchangeFile("TMPUpdate.bmp");
-        if (!codec().SaveBMP(path))
+        if (!codec().saveBmp(path))
             return result::kCodecSaveBmpFailed;
-        loaded = LoadDibFromFile(path, false, false);
+        loaded = loadDibFromFile(path, false, false);
         std::remove(path.c_str());
     }
     host_.pictureChanged();
     return loaded;
 }
 
-int PictureDocument::CommitChange() {
+int PictureDocument::commitChange() {
     const std::string path = exchangeFile("TMPChange.bmp");
-    int outcome = SavePictureBmp(path);
-    const bool loaded = outcome == result::kOk && codec().LoadBmp(path);
+    int outcome = savePictureBmp(path);
+    const bool loaded = outcome == result::kOk && codec().loadBmp(path);
     // The reload cycle repaints the views itself.
     if (loaded)
-        outcome = ReloadFromCodec();
+        outcome = reloadFromCodec();
     else if (outcome == result::kOk)
         outcome = result::kCommitLoadFailed;
     std::remove(path.c_str());
@@ -189,7 +189,7 @@ int PictureDocument::CommitChange() {
     return outcome;
 }
 
-void PictureDocument::SnapshotForUndo(bool write) {
+void PictureDocument::snapshotForUndo(bool write) {
     // The undo copy is not a save of the document: the modified flag stays.
     if (write && hasPicture())
         writeDib(settings_.undoFilePath, false);
@@ -201,14 +201,14 @@ void PictureDocument::restoreCodecPicture() {
         return;
     const std::string path = exchangeFile("TMPUpdate.bmp");
     if (writeDibFile(path, dib_) == DibWrite::written)
-        codec().LoadBmp(path);
+        codec().loadBmp(path);
     std::remove(path.c_str());
 }
 
-int PictureDocument::OpenPicture(const std::string& path, bool keepPath) {
+int PictureDocument::openPicture(const std::string& path, bool keepPath) {
     WaitCursor wait(ui_);
     const unsigned serial = codec().errorSerial();
-    if (!codec().LoadImage(path, "")) {
+    if (!codec().loadImage(path, "")) {
         loadErrorText_ = codec::failureText(codec(), serial);
         // The document keeps its picture (and its name), and the codec
         // gets it back so that both still show the same picture.
@@ -217,7 +217,7 @@ int PictureDocument::OpenPicture(const std::string& path, bool keepPath) {
     }
     if (!keepPath)
         setPathName(path, true);
-    const int reloaded = ReloadFromCodec();
+    const int reloaded = reloadFromCodec();
     if (reloaded != result::kOk)
         return reloaded;
     // A path naming WBMP anywhere counts as a black-and-white picture.
@@ -225,33 +225,33 @@ int PictureDocument::OpenPicture(const std::string& path, bool keepPath) {
     return result::kOk;
 }
 
-int PictureDocument::ConvertToMonochrome() {
-    if (!codec().BMPExists())
+int PictureDocument::convertToMonochrome() {
+    if (!codec().bmpExists())
         return result::kNoBmp;
-    if (!codec().ConvertBMPToMonochrome(settings_.ditheringMethod, settings_.threshold,
+    if (!codec().convertBmpToMonochrome(settings_.ditheringMethod, settings_.threshold,
                                         settings_.ditherOptions))
         return result::kConversionFailed;
-    SnapshotForUndo(false);
-    const int committed = CommitChange();
+    snapshotForUndo(false);
+    const int committed = commitChange();
     monochrome_ = true;
     return committed;
 }
 
-int PictureDocument::ResizeToBox(int width, int height) {
-    SnapshotForUndo(false);
-    if (!codec().ResizeTo(width, height, 0))
+int PictureDocument::resizeToBox(int width, int height) {
+    snapshotForUndo(false);
+    if (!codec().resizeTo(width, height, 0))
         return result::kResizeFailed;
-    return ReloadFromCodec();
+    return reloadFromCodec();
 }
 
-int PictureDocument::FitToPhone(int phoneIndex) {
-    if (!codec().BMPExists())
+int PictureDocument::fitToPhone(int phoneIndex) {
+    if (!codec().bmpExists())
         return result::kNoBmp;
     PhoneTable phones;
-    return ResizeToBox(phones.PhoneWidth(phoneIndex + 1), phones.PhoneHeight(phoneIndex + 1));
+    return resizeToBox(phones.phoneWidth(phoneIndex + 1), phones.phoneHeight(phoneIndex + 1));
 }
 
-int PictureDocument::FetchUrl(const std::string& url, std::string& localPath, std::string& errorText) {
+int PictureDocument::fetchUrl(const std::string& url, std::string& localPath, std::string& errorText) {
     int loaded = 0;
     {
         WaitCursor wait(ui_);
@@ -259,14 +259,14 @@ int PictureDocument::FetchUrl(const std::string& url, std::string& localPath, st
             localPath = settings_.saveFolderOrTemp() + "/download." + fileNameOf(url);
         }
         const bool readInPlace = url.find("file://") != std::string::npos;
-        loaded = codec().LoadImage(url, readInPlace ? std::string() : localPath);
+        loaded = codec().loadImage(url, readInPlace ? std::string() : localPath);
     }
     if (!loaded) {
         errorText = codec().errordescription();
         restoreCodecPicture();
         return result::kFetchFailed;
     }
-    const int reloaded = ReloadFromCodec();
+    const int reloaded = reloadFromCodec();
     if (reloaded != result::kOk)
         return reloaded;
     modified_ = false;
@@ -274,16 +274,16 @@ int PictureDocument::FetchUrl(const std::string& url, std::string& localPath, st
     return result::kOk;
 }
 
-int PictureDocument::SavePictureBmp(const std::string& path) {
-    if (!codec().BMPExists())
+int PictureDocument::savePictureBmp(const std::string& path) {
+    if (!codec().bmpExists())
         return result::kNoBmp;
-    return codec().SaveBMP(path) ? result::kOk : result::kCodecSaveBmpFailed;
+    return codec().saveBmp(path) ? result::kOk : result::kCodecSaveBmpFailed;
 }
 
-int PictureDocument::SavePictureWbmp(const std::string& path) {
-    if (!codec().WBMPExists())
+int PictureDocument::savePictureWbmp(const std::string& path) {
+    if (!codec().wbmpExists())
         return result::kNoWbmp;
-    return codec().SaveWBMP(path) ? result::kOk : result::kCodecSaveWbmpFailed;
+    return codec().saveWbmp(path) ? result::kOk : result::kCodecSaveWbmpFailed;
 }
 
 }  // namespace app

@@ -96,16 +96,16 @@ public:
 
     // --- Operations ------------------------------------------------------
     // Reads a BMP file into the document (emptied first) -> 0 or 2.
-    int LoadDibFromFile(const std::string& path, bool recordPath, bool addToRecent);
+    int loadDibFromFile(const std::string& path, bool recordPath, bool addToRecent);
     // Writes the picture as a BMP file -> 1 (written), 0 (not written) or 8
     // (the file could not be created).
-    int WriteDibToFile(const std::string& path);
+    int writeDibToFile(const std::string& path);
     // The same write for an exchange or undo copy: the document's modified
     // flag stays as it is.
-    int WriteDibCopy(const std::string& path) { return writeDib(path, false); }
+    int writeDibCopy(const std::string& path) { return writeDib(path, false); }
     // The reload cycle: the codec's picture becomes the document's, through
     // the exchange file TMPUpdate.bmp (or its bytes, see below).
-    int ReloadFromCodec();
+    int reloadFromCodec();
     // On: the reload cycle hands the exchange file's bytes over in memory
     // instead of writing and reading the file, with the same result. For a
     // document whose exchange folder nobody else looks at (glyphon-cli's
@@ -116,31 +116,31 @@ public:
     // ("TMPUpdate-2.bmp" for "-2"), for documents that share one exchange
     // folder (glyphon-cli's threads); none by default.
     void setExchangeTag(std::string tag) { exchangeTag_ = std::move(tag); }
-    int CommitChange();
+    int commitChange();
     // Writes the picture being replaced to the undo file (when asked and
     // there is one) and forgets a previous undo.
-    void SnapshotForUndo(bool write);
-    int OpenPicture(const std::string& path, bool keepPath);
-    // Why the last OpenPicture failed: the codec's error description, or
+    void snapshotForUndo(bool write);
+    int openPicture(const std::string& path, bool keepPath);
+    // Why the last openPicture failed: the codec's error description, or
     // the reason a GIF could not be read.
     const std::string& loadErrorText() const { return loadErrorText_; }
-    int ConvertToMonochrome();
-    int ResizeToBox(int width, int height);
-    int FitToPhone(int phoneIndex);
+    int convertToMonochrome();
+    int resizeToBox(int width, int height);
+    int fitToPhone(int phoneIndex);
     // Fetches a URL into localPath (made from the save folder when empty)
     // and loads it; on failure errorText says why.
-    int FetchUrl(const std::string& url, std::string& localPath, std::string& errorText);
-    int SavePictureBmp(const std::string& path);
-    int SavePictureWbmp(const std::string& path);
+    int fetchUrl(const std::string& url, std::string& localPath, std::string& errorText);
+    int savePictureBmp(const std::string& path);
+    int savePictureWbmp(const std::string& path);
     // Takes a packed DIB as the picture -> false (and a message) when it is
     // unusable; the document is then empty.
-    bool AttachDib(std::vector<uint8_t> dib);
+    bool attachDib(std::vector<uint8_t> dib);
     // Frees the picture; the size becomes 1 x 1.
-    void DeleteContents();
+    void deleteContents();
     // Writes the picture to a new exchange file "TMPEdit<n>.bmp" (kept until
     // the program's clean-up) and loads that into the codec. False, after a
     // message, when either step fails.
-    bool HandPictureToCodec();
+    bool handPictureToCodec();
 
     // What a run that borrows the document (the batch run) puts back when
     // it is over: the picture, its name and its flags.
@@ -216,7 +216,7 @@ private:
     void infoText(const std::string& path);
     std::string exchangeFile(const char* name) const;
     // Takes the block of a BMP file's bytes as the picture -> 0 or 2, with
-    // the messages LoadDibFromFile shows.
+    // the messages loadDibFromFile shows.
     int attachBmpFile(std::optional<std::vector<uint8_t>> dib, bool notBmp);
 
     AppSettings& settings_;

@@ -36,8 +36,8 @@ bool PictureDocument::openChosenFile(const std::string& path) {
     modified_ = false;
     host_.resetZoom();
     WaitCursor wait(ui_);
-    SnapshotForUndo(true);
-    const int opened = OpenPicture(path, false);
+    snapshotForUndo(true);
+    const int opened = openPicture(path, false);
     if (opened != result::kOk) {
         ui_.error(aboutFile(path, formatText(text::kCannotOpenFile, {loadErrorText_})));
         return false;
@@ -56,8 +56,8 @@ bool PictureDocument::openDocument(const std::string& path) {
         host_.endEditing();
     host_.resetZoom();
     WaitCursor wait(ui_);
-    SnapshotForUndo(true);
-    return OpenPicture(path, false) == result::kOk;
+    snapshotForUndo(true);
+    return openPicture(path, false) == result::kOk;
 }
 
 void PictureDocument::dropFiles(const std::vector<std::string>& paths) {
@@ -69,8 +69,8 @@ void PictureDocument::dropFiles(const std::vector<std::string>& paths) {
             host_.endEditing();
         host_.resetZoom();
         WaitCursor wait(ui_);
-        SnapshotForUndo(true);
-        if (OpenPicture(path, false) == result::kOk) {
+        snapshotForUndo(true);
+        if (openPicture(path, false) == result::kOk) {
             // The dropped file opens as it is on disk.
             modified_ = false;
             return;
@@ -95,7 +95,7 @@ bool PictureDocument::takeBackEditedPicture() {
     if (host_.editorModified())
         modified_ = true;
     host_.takeEditedPicture();
-    return HandPictureToCodec();
+    return handPictureToCodec();
 }
 
 SaveOutcome PictureDocument::save() {
@@ -118,25 +118,25 @@ SaveOutcome PictureDocument::save() {
     if (host_.isEditing() && !takeBackEditedPicture())
         return SaveOutcome::done;
     if (code == codec::kFormatBmp) {
-        if (SavePictureBmp(pathName_) != result::kOk)
+        if (savePictureBmp(pathName_) != result::kOk)
             showSaveFailure(pathName_, text::kSaveError);
         else
             modified_ = false;
     } else if (code == codec::kFormatWbmp) {
-        if (!codec().ConvertBMPToMonochrome(0, 128))
+        if (!codec().convertBmpToMonochrome(0, 128))
             showSaveFailure(pathName_, text::kCannotConvert);
-        if (SavePictureWbmp(pathName_) != result::kOk)
+        if (savePictureWbmp(pathName_) != result::kOk)
             showSaveFailure(pathName_, text::kSaveError);
         else
             modified_ = false;
     } else if (code == codec::kFormatPng) {
-        if (codec().SavePNG(pathName_))
+        if (codec().savePng(pathName_))
             modified_ = false;
         else
             showSavePngFailure(pathName_);
     } else {
         // The one-bit files for displays, as WBMP: black and white first.
-        if (!codec().ConvertBMPToMonochrome(0, 128))
+        if (!codec().convertBmpToMonochrome(0, 128))
             showSaveFailure(pathName_, text::kCannotConvert);
         else if (writeOneBitFile(pathName_, *format))
             modified_ = false;
@@ -148,7 +148,7 @@ SaveOutcome PictureDocument::save() {
 
 bool PictureDocument::writeOneBitFile(const std::string& path, const codec::PictureFormat& format) {
     codec().setCArrayOptions(settings_.cArrayOptions);
-    return codec().SaveAs(path, std::string(format.key()), 0) != 0;
+    return codec().saveAs(path, std::string(format.key()), 0) != 0;
 }
 
 void PictureDocument::saveAs(const std::string& chosenPath, codec::FormatCode type) {
@@ -161,29 +161,29 @@ void PictureDocument::saveAs(const std::string& chosenPath, codec::FormatCode ty
     bool saved = false;
     switch (type) {
         case codec::kFormatWbmp: {
-            const bool converted = monochrome_ ? codec().ConvertBMPToMonochrome(0, 128)
-                                               : codec().ConvertBMPToMonochrome(
+            const bool converted = monochrome_ ? codec().convertBmpToMonochrome(0, 128)
+                                               : codec().convertBmpToMonochrome(
                                                      settings_.ditheringMethod, settings_.threshold,
                                                      settings_.ditherOptions);
-            if (!converted || codec().ConvertBMPToWBMP(0) != 1) {
+            if (!converted || codec().convertBmpToWbmp(0) != 1) {
                 showSaveFailure(target, text::kCannotConvert);
-            } else if (SavePictureWbmp(target) == result::kOk) {
+            } else if (savePictureWbmp(target) == result::kOk) {
                 saved = true;
-                codec().LoadImage(target, "");
+                codec().loadImage(target, "");
                 monochrome_ = true;
-                ReloadFromCodec();
+                reloadFromCodec();
             } else {
                 showSaveFailure(target, text::kSaveError);
             }
             break;
         }
         case codec::kFormatBmp:
-            saved = SavePictureBmp(target) == result::kOk;
+            saved = savePictureBmp(target) == result::kOk;
             if (!saved)
                 showSaveFailure(target, text::kSaveError);
             break;
         case codec::kFormatPng:
-            saved = codec().SavePNG(target) != 0;
+            saved = codec().savePng(target) != 0;
             if (!saved)
                 showSavePngFailure(target);
             break;
@@ -191,8 +191,8 @@ void PictureDocument::saveAs(const std::string& chosenPath, codec::FormatCode ty
         case codec::kFormatXbm:
         case codec::kFormatCArray: {
             // Converted as for WBMP; the picture shown becomes the one written.
-            const bool converted = monochrome_ ? codec().ConvertBMPToMonochrome(0, 128)
-                                               : codec().ConvertBMPToMonochrome(
+            const bool converted = monochrome_ ? codec().convertBmpToMonochrome(0, 128)
+                                               : codec().convertBmpToMonochrome(
                                                      settings_.ditheringMethod, settings_.threshold,
                                                      settings_.ditherOptions);
             if (!converted) {
@@ -200,7 +200,7 @@ void PictureDocument::saveAs(const std::string& chosenPath, codec::FormatCode ty
             } else if (writeOneBitFile(target, *codec::formatByCode(type))) {
                 saved = true;
                 monochrome_ = true;
-                ReloadFromCodec();
+                reloadFromCodec();
             } else {
                 showSaveFailure(target, text::kSaveError);
             }
@@ -221,30 +221,30 @@ void PictureDocument::saveAs(const std::string& chosenPath, codec::FormatCode ty
 
 void PictureDocument::undoFromFile() {
     undoUsed_ = true;
-    OpenPicture(settings_.undoFilePath, true);
+    openPicture(settings_.undoFilePath, true);
 }
 
 void PictureDocument::convertToMonochromeCommand() {
-    const int depth = codec().BMPExists() ? codec().GetBMPBpp() : 0;
+    const int depth = codec().bmpExists() ? codec().bmpBpp() : 0;
     if (depth != 4 && depth != 8) {
         ui_.inform(std::string(text::kUnsupportedDepth), "", MessageIcon::information);
         return;
     }
     WaitCursor wait(ui_);
-    const int converted = ConvertToMonochrome();
+    const int converted = convertToMonochrome();
     if (converted == result::kConversionFailed)
         ui_.inform(std::string(text::kCannotConvert), "", MessageIcon::information);
 }
 
 void PictureDocument::resizeCommand(const std::function<int()>& codecCall) {
     WaitCursor wait(ui_);
-    SnapshotForUndo(false);
-    if (!codecCall() || CommitChange() != result::kOk)
+    snapshotForUndo(false);
+    if (!codecCall() || commitChange() != result::kOk)
         ui_.error(std::string(text::kResizeFailed));
 }
 
 void PictureDocument::resizeByPercentage(int percentage) {
-    resizeCommand([&] { return codec().ResizePercentual(percentage); });
+    resizeCommand([&] { return codec().resizePercentual(percentage); });
 }
 
 namespace {
@@ -268,24 +268,24 @@ std::optional<PictureDocument::Box> PictureDocument::boxForWidth(int width, int 
 }
 
 void PictureDocument::setHeightCommand(int height) {
-    const auto box = boxForHeight(codec().GetBMPWidth(), codec().GetBMPHeight(), height);
-    resizeCommand([&] { return box ? codec().ResizeTo(box->width, box->height, 0) : 0; });
+    const auto box = boxForHeight(codec().bmpWidth(), codec().bmpHeight(), height);
+    resizeCommand([&] { return box ? codec().resizeTo(box->width, box->height, 0) : 0; });
 }
 
 void PictureDocument::setWidthCommand(int width) {
-    const auto box = boxForWidth(codec().GetBMPWidth(), codec().GetBMPHeight(), width);
-    resizeCommand([&] { return box ? codec().ResizeTo(box->width, box->height, 0) : 0; });
+    const auto box = boxForWidth(codec().bmpWidth(), codec().bmpHeight(), width);
+    resizeCommand([&] { return box ? codec().resizeTo(box->width, box->height, 0) : 0; });
 }
 
 void PictureDocument::fitToBoxCommand(int width, int height, bool ignoreAspectRatio) {
-    resizeCommand([&] { return codec().ResizeTo(width, height, ignoreAspectRatio ? 1 : 0); });
+    resizeCommand([&] { return codec().resizeTo(width, height, ignoreAspectRatio ? 1 : 0); });
 }
 
 void PictureDocument::fitToPhoneCommand(int phoneIndex) {
     PhoneTable phones;
-    const int width = phones.PhoneWidth(phoneIndex + 1);
-    const int height = phones.PhoneHeight(phoneIndex + 1);
-    resizeCommand([&] { return codec().ResizeTo(width, height, 0); });
+    const int width = phones.phoneWidth(phoneIndex + 1);
+    const int height = phones.phoneHeight(phoneIndex + 1);
+    resizeCommand([&] { return codec().resizeTo(width, height, 0); });
 }
 
 }  // namespace app

@@ -53,7 +53,7 @@ void PictureDocument::downloadText(const std::string& text, const std::string& f
     }
     std::string localPath = folder + "/" + name;
     std::string errorText;
-    if (FetchUrl(text, localPath, errorText) != result::kOk)
+    if (fetchUrl(text, localPath, errorText) != result::kOk)
         ui_.error(aboutFile(text, errorText));
 }
 
@@ -71,11 +71,11 @@ void PictureDocument::counterText(const std::string& counterRequest, const std::
     const int number = leadingNumber(numberPart, digitCount);
     const std::string outputFolder = folder.empty() ? settings_.saveFolderOrTemp() : folder;
     const std::string outputPath = formatText("%s/%d.bmp", {outputFolder, number});
-    if (!codec().WBMPCounter(source, outputPath, number, digitCount)) {
+    if (!codec().wbmpCounter(source, outputPath, number, digitCount)) {
         ui_.error(formatText(text::kCounterFailed, {codec().errordescription()}));
         return;
     }
-    if (OpenPicture(outputPath, false) != result::kOk) {
+    if (openPicture(outputPath, false) != result::kOk) {
         ui_.error(formatText(text::kCounterUnreadable, {codec().errordescription()}));
         return;
     }
@@ -83,10 +83,10 @@ void PictureDocument::counterText(const std::string& counterRequest, const std::
 }
 
 void PictureDocument::infoText(const std::string& path) {
-    if (codec().ReadImageHeader(path)) {
+    if (codec().readImageHeader(path)) {
         ui_.inform(formatText(text::kHeaderInfo,
-                              {codec().FileFormat(), static_cast<long long>(codec().ImageWidth()),
-                               static_cast<long long>(codec().ImageHeight())}),
+                              {codec().fileFormat(), static_cast<long long>(codec().imageWidth()),
+                               static_cast<long long>(codec().imageHeight())}),
                    std::string(text::kCaptionPictureInfo), MessageIcon::information);
     } else {
         ui_.inform(formatText(text::kHeaderUnreadable, {path}),

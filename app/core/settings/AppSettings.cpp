@@ -56,7 +56,7 @@ AppSettings::AppSettings() {
     undoFilePath = tempFolder + "TMPUndo.bmp";
 }
 
-void AppSettings::ReadSettings() {
+void AppSettings::readSettings() {
     const auto opened = openSettings();
     const StoredSettings& store = *opened;
     tempFolder = systemTempFolder();
@@ -78,7 +78,7 @@ int AppSettings::storedMaxPixels() {
     return maxPixelsIn(*openSettings());
 }
 
-void AppSettings::CreateCodec() {
+void AppSettings::createCodec() {
     codec_ = std::make_unique<codec::Codec>();
     codec_->setThrowException(false);
     undoFilePath = tempFolder + "TMPUndo.bmp";
@@ -89,7 +89,7 @@ void AppSettings::CreateCodec() {
     codec_->setMaxPixels(maxPixels);
 }
 
-void AppSettings::WriteSettings() {
+void AppSettings::writeSettings() {
     const auto store = openSettings();
     store->write(kSettingsGroup + "DSD", saveFolder);
     store->write(kSettingsGroup + "DWD", workingFolder);
@@ -99,7 +99,7 @@ void AppSettings::WriteSettings() {
     codec_.reset();
 }
 
-void AppSettings::RemoveTempFiles() const {
+void AppSettings::removeTempFiles() const {
     const std::string folder = withTrailingSlash(exchangeFolder());
     for (const std::string& pattern : temporaryFilePatterns(folder, undoFilePath))
         removeFilesMatching(pattern);

@@ -33,7 +33,7 @@ struct AppSettingsValues {
     bitmap::DitherOptions ditherOptions;
     bitmap::CArrayOptions cArrayOptions;
     std::string helpFile;
-    // The most pixels a picture may have to be loaded ("MaxPixels", never
+    // The most pixels a picture may have to be loaded ("maxPixels", never
     // written back): the user may lower it below bitmap::kMaxPixels.
     int maxPixels = static_cast<int>(bitmap::kMaxPixels);
 };
@@ -48,7 +48,7 @@ public:
 
     // Fills the settings from the store; missing values, and values out of
     // their range, give the defaults.
-    void ReadSettings();
+    void readSettings();
     // Takes the values of settings read before (the codec stays this
     // object's): for another document of the same run, without reading the
     // store again.
@@ -57,13 +57,13 @@ public:
     }
     // Creates the codec and sets it up: errors as results, the undo file in
     // the temporary folder, download progress shown.
-    void CreateCodec();
+    void createCodec();
     // Writes the folders, method and threshold back (never the help file)
     // and deletes the codec.
-    void WriteSettings();
+    void writeSettings();
     // Deletes the program's temporary files; files that cannot be deleted
     // are left alone.
-    void RemoveTempFiles() const;
+    void removeTempFiles() const;
 
     // The folder of the temporary exchange files: the working folder, or the
     // temporary folder when the working folder is empty. No trailing "/".
@@ -72,7 +72,7 @@ public:
     // trailing "/".
     std::string saveFolderOrTemp() const;
 
-    // The codec, or null before CreateCodec and after WriteSettings.
+    // The codec, or null before createCodec and after writeSettings.
     codec::Codec* codec() const { return codec_.get(); }
 
     // For a folder made only when a file is first put there: gives the

@@ -61,7 +61,7 @@ std::optional<int> readCount(const StoredSettings& store) {
     return count;
 }
 
-std::optional<PhoneRecord> readPhone(const StoredSettings& store, int number) {
+std::optional<PhoneRecord> readStoredPhone(const StoredSettings& store, int number) {
     const auto name = store.readString(nameKey(number));
     const auto width = store.readInt(widthKey(number));
     const auto height = store.readInt(heightKey(number));
@@ -125,16 +125,16 @@ PhoneTable::PhoneTable() {
     count_ = readCount(*openSettings()).value_or(0);
 }
 
-std::string PhoneTable::ListEntry(int number) const {
-    const auto phone = ReadPhone(number);
+std::string PhoneTable::listEntry(int number) const {
+    const auto phone = readPhone(number);
     return phone ? listEntryOf(*phone) : std::string();
 }
 
-PhoneListing PhoneTable::ReadPhones() const {
+PhoneListing PhoneTable::readPhones() const {
     PhoneListing listing;
     const auto store = openSettings();
     for (int number = 1; number <= count_; ++number) {
-        auto phone = readPhone(*store, number);
+        auto phone = readStoredPhone(*store, number);
         if (!phone) {
             listing.unreadable = number;
             break;
@@ -144,8 +144,8 @@ PhoneListing PhoneTable::ReadPhones() const {
     return listing;
 }
 
-std::vector<std::string> PhoneTable::ListEntries() const {
-    const PhoneListing listing = ReadPhones();
+std::vector<std::string> PhoneTable::listEntries() const {
+    const PhoneListing listing = readPhones();
     std::vector<std::string> entries;
     for (const PhoneRecord& phone : listing.phones)
         entries.push_back(listEntryOf(phone));
@@ -155,31 +155,31 @@ std::vector<std::string> PhoneTable::ListEntries() const {
     return entries;
 }
 
-std::optional<PhoneRecord> PhoneTable::ReadPhone(int number) const {
+std::optional<PhoneRecord> PhoneTable::readPhone(int number) const {
     if (number < 1 || number > count_)
         return std::nullopt;
-    return readPhone(*openSettings(), number);
+    return readStoredPhone(*openSettings(), number);
 }
 
-std::string PhoneTable::PhoneName(int number) const {
+std::string PhoneTable::phoneName(int number) const {
     if (number < 1 || number > count_)
         return {};
     return openSettings()->readString(nameKey(number)).value_or(std::string());
 }
 
-int PhoneTable::PhoneWidth(int number) const {
+int PhoneTable::phoneWidth(int number) const {
     if (number < 1 || number > count_)
         return -1;
     return openSettings()->readInt(widthKey(number)).value_or(-1);
 }
 
-int PhoneTable::PhoneHeight(int number) const {
+int PhoneTable::phoneHeight(int number) const {
     if (number < 1 || number > count_)
         return -1;
     return openSettings()->readInt(heightKey(number)).value_or(-1);
 }
 
-void PhoneTable::AddPhone(const std::string& name, int width, int height) {
+void PhoneTable::addPhone(const std::string& name, int width, int height) {
     const auto store = openSettings();
     // Another holder of the table may have changed it since this one was
     // opened: count from what is stored now.
@@ -196,14 +196,14 @@ void PhoneTable::AddPhone(const std::string& name, int width, int height) {
         --count_;  // nothing was stored
 }
 
-void PhoneTable::RemovePhone(int number) {
+void PhoneTable::removePhone(int number) {
     const auto store = openSettings();
     count_ = readCount(*store).value_or(count_);
     if (number < 1 || number > count_)
         return;
     for (int c = number; c < count_; ++c) {
         // A phone that cannot be read is skipped and leaves phone c as it is.
-        if (const auto next = readPhone(*store, c + 1))
+        if (const auto next = readStoredPhone(*store, c + 1))
             writePhone(*store, c, next->name, next->width, next->height);
     }
     // The last phone's group goes with everything below it.

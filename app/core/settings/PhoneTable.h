@@ -50,33 +50,33 @@ public:
     // (or cannot be read as a number of phones).
     PhoneTable();
 
-    int PhoneCount() const { return count_; }
+    int phoneCount() const { return count_; }
     // "%-25.25s (%3dx%3d)" of the phone, or empty when there is no such
     // phone or one of its values cannot be read. The name is cut or padded
     // to 25 characters (code points, not bytes), whatever its length.
-    std::string ListEntry(int number) const;
+    std::string listEntry(int number) const;
     // The stored name, whole; empty when there is no such phone or it
     // cannot be read.
-    std::string PhoneName(int number) const;
+    std::string phoneName(int number) const;
     // -1 when there is no such phone or the value cannot be read.
-    int PhoneWidth(int number) const;
-    int PhoneHeight(int number) const;
+    int phoneWidth(int number) const;
+    int phoneHeight(int number) const;
     // All three values of the phone, or nothing when there is no such phone
     // or one of them cannot be read.
-    std::optional<PhoneRecord> ReadPhone(int number) const;
+    std::optional<PhoneRecord> readPhone(int number) const;
     // Every phone up to the first that cannot be read (so a count far above
     // the phones stored costs one failed read, not one per counted phone).
-    PhoneListing ReadPhones() const;
-    // The list entries of ReadPhones, followed by a line saying which phone
+    PhoneListing readPhones() const;
+    // The list entries of readPhones, followed by a line saying which phone
     // could not be read when one ended the list early.
-    std::vector<std::string> ListEntries() const;
-    void AddPhone(const std::string& name, int width, int height);
+    std::vector<std::string> listEntries() const;
+    void addPhone(const std::string& name, int width, int height);
     // Moves the phones after `number` down by one and deletes the last.
     // Nothing happens when `number` is not a phone of the table.
-    void RemovePhone(int number);
+    void removePhone(int number);
 
     // False when the last write of this table (the built-in phones written
-    // on opening, AddPhone, RemovePhone) could not be stored.
+    // on opening, addPhone, removePhone) could not be stored.
     bool lastWriteSucceeded() const { return lastWriteOk_; }
 
 private:

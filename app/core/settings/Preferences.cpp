@@ -29,7 +29,7 @@ std::optional<std::string> folderProblem(const std::string& folder) {
 }
 
 void applyPreferences(AppSettings& settings, const Preferences& preferences) {
-    settings.RemoveTempFiles();
+    settings.removeTempFiles();
     settings.threshold = preferences.threshold;
     settings.saveFolder = preferences.saveFolder;
     settings.workingFolder = preferences.workingFolder;

@@ -66,11 +66,11 @@ bool runSplitCommand(PictureDocument& document, UserInterface& ui, SplitSettings
     AppSettings& settings = document.settings();
     const std::string sourcePath = splitSourcePath(document, settings);
     const std::string savedPicture = settings.exchangeFolder() + "/TMPSplitSave.bmp";
-    document.WriteDibCopy(savedPicture);
+    document.writeDibCopy(savedPicture);
 
-    int prepared = document.ResizeToBox(pictureWidth, pictureHeight);
+    int prepared = document.resizeToBox(pictureWidth, pictureHeight);
     if (prepared == result::kOk && codec::formatByCode(format)->blackAndWhite)
-        prepared = document.ConvertToMonochrome();
+        prepared = document.convertToMonochrome();
     auto& codec = document.codec();
     if (prepared != result::kOk) {
         ui.error(formatText(text::kCannotPrepareSplit, {codec.errordescription()}));
@@ -80,9 +80,9 @@ bool runSplitCommand(PictureDocument& document, UserInterface& ui, SplitSettings
     const TileSize tile = splitTileSize(split, pictureWidth, pictureHeight);
     const std::string tileFolder = withTrailingSlash(split.outputFolder);
     const std::string extension(codec::formatName(format));
-    const bool cut = codec.Split(tile.width, tile.height, tileFolder, extension) != 0;
-    const int columns = codec.ImageWidth();
-    const int rows = codec.ImageHeight();
+    const bool cut = codec.split(tile.width, tile.height, tileFolder, extension) != 0;
+    const int columns = codec.imageWidth();
+    const int rows = codec.imageHeight();
     if (!cut) {
         ui.error(formatText(text::kSplitFailed, {codec.errordescription()}));
         return false;
@@ -102,8 +102,8 @@ bool runSplitCommand(PictureDocument& document, UserInterface& ui, SplitSettings
     }
 
     // The document gets back the picture it had before the command.
-    if (codec.LoadBmp(savedPicture))
-        document.ReloadFromCodec();
+    if (codec.loadBmp(savedPicture))
+        document.reloadFromCodec();
     std::remove(savedPicture.c_str());
 
     std::string report = formatText(text::kSplitDone, {tileFolder, extension});

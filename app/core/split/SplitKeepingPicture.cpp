@@ -20,7 +20,7 @@ bool runSplitKeepingPicture(PictureDocument& document, UserInterface& ui, SplitS
     bool restored = written;
     if (!written && bitmap::fileExists(keptPicture)) {
         restored =
-            document.codec().LoadBmp(keptPicture) != 0 && document.ReloadFromCodec() == result::kOk;
+            document.codec().loadBmp(keptPicture) != 0 && document.reloadFromCodec() == result::kOk;
         if (restored)
             std::remove(keptPicture.c_str());
     }

@@ -16,8 +16,8 @@ namespace app::ui {
 void fillPhoneList(QListWidget& list, const app::PhoneTable& phones) {
     list.clear();
     list.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const app::PhoneListing listing = phones.ReadPhones();
-    const std::vector<std::string> entries = phones.ListEntries();
+    const app::PhoneListing listing = phones.readPhones();
+    const std::vector<std::string> entries = phones.listEntries();
     for (const std::string& entry : entries)
         list.addItem(QString::fromStdString(entry));
     // A phone that cannot be read ends the list with a line saying so,

@@ -10,7 +10,7 @@ class QListWidget;
 namespace app::ui {
 
 // Fills a list with the phones of the table in their order, one
-// PhoneTable::ListEntry per row in a fixed-pitch font, so that row p is
+// PhoneTable::listEntry per row in a fixed-pitch font, so that row p is
 // phone p + 1 (a phone that cannot be read keeps its row, empty). The first
 // row is selected.
 void fillPhoneList(QListWidget& list, const app::PhoneTable& phones);

@@ -80,7 +80,7 @@ void NewPictureDialog::addPhone() {
     NewPhoneDialog dialog(ui_, this);
     if (dialog.exec() == QDialog::Accepted) {
         app::PhoneTable phones;
-        phones.AddPhone(dialog.phoneName(), dialog.displayWidth(), dialog.displayHeight());
+        phones.addPhone(dialog.phoneName(), dialog.displayWidth(), dialog.displayHeight());
     }
     showOpeningState();
 }
@@ -90,7 +90,7 @@ void NewPictureDialog::removeSelectedPhone() {
     if (row >= 0 &&
         ui_.askYesNo(std::string(text::kRemovePhoneQuestion), "", app::MessageIcon::question)) {
         app::PhoneTable phones;
-        phones.RemovePhone(row + 1);
+        phones.removePhone(row + 1);
     }
     showOpeningState();
 }
@@ -109,8 +109,8 @@ void NewPictureDialog::accept() {
             return;
         }
         const app::PhoneTable phones;
-        const int width = phones.PhoneWidth(row + 1);
-        const int height = phones.PhoneHeight(row + 1);
+        const int width = phones.phoneWidth(row + 1);
+        const int height = phones.phoneHeight(row + 1);
         if (width < 0 || height < 0) {
             ui_.inform(std::string(text::kPhoneUnreadable), "", app::MessageIcon::warning);
             return;

@@ -49,7 +49,7 @@ PictureInfoDialog::PictureInfoDialog(codec::Codec* codec, QWidget* parent,
     int width = 0;
     int height = 0;
     int bitCount = 0;
-    if (codec == nullptr || !codec->BMPExists() || !codec->GetBMPInfo(width, height, bitCount))
+    if (codec == nullptr || !codec->bmpExists() || !codec->bmpInfo(width, height, bitCount))
         return;
     // In 64 bits: a large picture's byte count does not fit 32.
     const int64_t bytes = int64_t{height} * width * bitCount / 8;

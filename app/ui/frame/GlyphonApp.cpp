@@ -35,11 +35,11 @@ GlyphonApp::GlyphonApp() {
 
 GlyphonApp::~GlyphonApp() {
     closeMainFrame();
-    settings_.RemoveTempFiles();
+    settings_.removeTempFiles();
 }
 
 void GlyphonApp::start(const QStringList& arguments) {
-    settings_.ReadSettings();
+    settings_.readSettings();
     // The help file defaults to "help/index.htm" in the folder the program
     // was started from; an installed program keeps it elsewhere.
     if (!QFileInfo::exists(QString::fromStdString(settings_.helpFile))) {
@@ -51,7 +51,7 @@ void GlyphonApp::start(const QStringList& arguments) {
     settings_.helpFile =
         helpFileInLanguage(QString::fromStdString(settings_.helpFile), app::programLanguage())
             .toStdString();
-    settings_.CreateCodec();
+    settings_.createCodec();
 
     frame_ = std::make_unique<MainWindow>(settings_);
     frame_->show();

@@ -72,7 +72,7 @@ MainWindow::~MainWindow() {
     delete takeCentralWidget();
     view_ = nullptr;
     document_.reset();
-    settings_.WriteSettings();
+    settings_.writeSettings();
 }
 
 QAction* MainWindow::action(int commandId) const {
@@ -449,7 +449,7 @@ void MainWindow::updatePictureStatus() {
         pictureStatus_->hide();
         return;
     }
-    const int zoom = isEditing() ? view_->editor().GetZoom() : view_->zoom();
+    const int zoom = isEditing() ? view_->editor().zoom() : view_->zoom();
     // A black-and-white picture is one bit deep, whatever depth the codec
     // keeps it in until it is saved.
     const int bits = document_->isMonochrome() ? 1 : document_->dib().bitCount();
@@ -468,7 +468,7 @@ void MainWindow::pictureChanged() {
 
 void MainWindow::resetZoom() {
     if (view_)
-        view_->ZoomTo(1);
+        view_->zoomTo(1);
 }
 
 void MainWindow::addToRecentFiles(const std::string& path) {

@@ -37,7 +37,7 @@ class PictureView;
 class MainWindow final : public QMainWindow, public app::DocumentHost {
     Q_OBJECT
 public:
-    // The settings must hold the codec (CreateCodec) before a picture is
+    // The settings must hold the codec (createCodec) before a picture is
     // opened. Destroying the window writes the settings back and deletes the
     // codec.
     explicit MainWindow(app::AppSettings& settings, QWidget* parent = nullptr);

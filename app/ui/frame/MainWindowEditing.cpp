@@ -42,43 +42,43 @@ bool MainWindow::isEditing() const {
 }
 
 bool MainWindow::editorModified() const {
-    return view_ != nullptr && view_->EditorModified();
+    return view_ != nullptr && view_->editorModified();
 }
 
 void MainWindow::takeEditedPicture() {
     if (view_)
-        view_->TakeBackEditedPicture();
+        view_->takeBackEditedPicture();
 }
 
 void MainWindow::endEditing() {
     if (isEditing())
-        view_->EnterOrLeaveEditing();
+        view_->enterOrLeaveEditing();
 }
 
 void MainWindow::startEditing() {
     if (view_ && !view_->isEditing())
-        view_->EnterOrLeaveEditing();
+        view_->enterOrLeaveEditing();
 }
 
 void MainWindow::connectEditingCommands() {
     dotwerk::DotwerkClient& editor = view_->editor();
     const auto editing = [this] { return isEditing(); };
 
-    onCommand(ID_DRAW_EDITING, [this] { view_->EnterOrLeaveEditing(); });
+    onCommand(ID_DRAW_EDITING, [this] { view_->enterOrLeaveEditing(); });
     addRule(ID_DRAW_EDITING, [this, editing](QAction& command) {
         command.setEnabled(hasPicture());
         command.setChecked(editing());
     });
 
     for (const ValueCommand& mode : kModeCommands) {
-        onCommand(mode.id, [&editor, mode] { editor.SetMode(mode.value); });
+        onCommand(mode.id, [&editor, mode] { editor.setMode(mode.value); });
         addRule(mode.id, [&editor, editing, mode](QAction& command) {
             const bool on = editing();
-            command.setChecked(on && editor.GetMode() == mode.value);
+            command.setChecked(on && editor.mode() == mode.value);
             // Copying and moving need a selection to lift.
             const bool needsSelection =
                 mode.id == ID_DRAW_COPY_SELECTION || mode.id == ID_DRAW_MOVE;
-            command.setEnabled(on && (!needsSelection || editor.IsSelected()));
+            command.setEnabled(on && (!needsSelection || editor.isSelected()));
         });
     }
     // Items 10 and 11 of the drawing menu, the line-width and shape
@@ -91,22 +91,22 @@ void MainWindow::connectEditingCommands() {
     });
 
     for (const ValueCommand& width : kLineWidthCommands) {
-        onCommand(width.id, [&editor, width] { editor.SetLineWidth(width.value); });
+        onCommand(width.id, [&editor, width] { editor.setLineWidth(width.value); });
         addRule(width.id, [&editor, editing, width](QAction& command) {
             command.setEnabled(editing());
-            command.setChecked(editing() && editor.GetLineWidth() == width.value);
+            command.setChecked(editing() && editor.lineWidth() == width.value);
         });
     }
 
-    onCommand(ID_DRAW_INVERT, [&editor] { editor.InvertColor(); });
-    onCommand(ID_DRAW_CLEAR, [&editor] { editor.Clear(); });
+    onCommand(ID_DRAW_INVERT, [&editor] { editor.invertColor(); });
+    onCommand(ID_DRAW_CLEAR, [&editor] { editor.clear(); });
     for (const int id : {ID_DRAW_INVERT, ID_DRAW_CLEAR})
         addRule(id, [editing](QAction& command) { command.setEnabled(editing()); });
 
-    onCommand(ID_DRAW_GRID, [&editor] { editor.SetShowGrid(!editor.GetShowGrid()); });
+    onCommand(ID_DRAW_GRID, [&editor] { editor.setShowGrid(!editor.showGrid()); });
     addRule(ID_DRAW_GRID, [&editor, editing](QAction& command) {
-        command.setEnabled(editing() && editor.GetZoom() >= kSmallestZoomWithGrid);
-        command.setChecked(editing() && editor.GetShowGrid());
+        command.setEnabled(editing() && editor.zoom() >= kSmallestZoomWithGrid);
+        command.setChecked(editing() && editor.showGrid());
     });
 
     onCommand(ID_DRAW_TOOLBAR, [this] { view_->toggleDrawingToolBar(); });

@@ -191,21 +191,21 @@ void MainWindow::onResizePercent() {
 }
 
 void MainWindow::onSetHeight() {
-    NumberDialog dialog(translate(text::kPromptHeight), document_->codec().GetBMPHeight(), ui_, this,
+    NumberDialog dialog(translate(text::kPromptHeight), document_->codec().bmpHeight(), ui_, this,
                       1, kLargestSide);
     if (dialog.exec() == QDialog::Accepted)
         document_->setHeightCommand(dialog.value());
 }
 
 void MainWindow::onSetWidth() {
-    NumberDialog dialog(translate(text::kPromptWidth), document_->codec().GetBMPWidth(), ui_, this, 1,
+    NumberDialog dialog(translate(text::kPromptWidth), document_->codec().bmpWidth(), ui_, this, 1,
                       kLargestSide);
     if (dialog.exec() == QDialog::Accepted)
         document_->setWidthCommand(dialog.value());
 }
 
 void MainWindow::onFitToBox() {
-    BoxDialog dialog(document_->codec().GetBMPWidth(), document_->codec().GetBMPHeight(), ui_, this);
+    BoxDialog dialog(document_->codec().bmpWidth(), document_->codec().bmpHeight(), ui_, this);
     if (dialog.exec() == QDialog::Accepted)
         document_->fitToBoxCommand(dialog.boxWidth(), dialog.boxHeight(),
                                    dialog.ignoreAspectRatio());
@@ -228,7 +228,7 @@ void MainWindow::onConversionSettings() {
     batchui::ConversionPreviewDialog dialog(settings_, document_->codec(), this);
     dialog.exec();
     // The picture as it is now is the one an undo goes back to.
-    document_->SnapshotForUndo(true);
+    document_->snapshotForUndo(true);
 }
 
 }  // namespace app::ui

@@ -45,7 +45,7 @@ PictureView::PictureView(app::PictureDocument& document, app::AppSettings& setti
             &PictureView::commandStateChanged);
 }
 
-void PictureView::ZoomTo(int request) {
+void PictureView::zoomTo(int request) {
     const auto zoom = app::zoomForRequest(zoom_, request);
     if (!zoom)
         return;
@@ -74,9 +74,9 @@ void PictureView::ZoomTo(int request) {
             // The codec's picture decides the size; an empty document lays
             // out nothing, so no scroll bars stand around an empty window.
             codec::Codec& codec = *settings_.codec();
-            const bool shown = document_.hasPicture() && codec.BMPExists();
-            const int width = shown ? codec.GetBMPWidth() : 0;
-            const int height = shown ? codec.GetBMPHeight() : 0;
+            const bool shown = document_.hasPicture() && codec.bmpExists();
+            const int width = shown ? codec.bmpWidth() : 0;
+            const int height = shown ? codec.bmpHeight() : 0;
             const QSize client = viewport()->size();
             zoom_ = nextZoom;
             applyLayout(app::layoutPicture(width, height, zoom_, client.width(), client.height()));
@@ -102,15 +102,15 @@ void PictureView::relayout() {
     if (editing_)
         LayoutEditor(0);
     else
-        ZoomTo(app::kZoomKeep);
+        zoomTo(app::kZoomKeep);
     viewport()->update();
 }
 
 bool PictureView::zoomEditor(int request) {
     if (!editing_)
         return false;
-    if (const auto zoom = app::zoomForRequest(editor_.GetZoom(), request)) {
-        editor_.SetZoom(static_cast<short>(*zoom));
+    if (const auto zoom = app::zoomForRequest(editor_.zoom(), request)) {
+        editor_.setZoom(static_cast<short>(*zoom));
         // The control took its new size; it goes where that size belongs.
         LayoutEditor(0);
     }
@@ -132,8 +132,8 @@ void PictureView::zoomAround(int request, QPoint anchor) {
     };
     const double pictureX = onPicture(scrolled.x() - before.left(), before.width());
     const double pictureY = onPicture(scrolled.y() - before.top(), before.height());
-    ZoomTo(request);
-    // ZoomTo starts at the top left corner; scroll so the point is back
+    zoomTo(request);
+    // zoomTo starts at the top left corner; scroll so the point is back
     // under the anchor (the scroll bars keep it within their range).
     const auto scrollTo = [](QScrollBar& bar, double value) {
         bar.setValue(static_cast<int>(std::lround(value)));
@@ -181,7 +181,7 @@ void PictureView::resizeEvent(QResizeEvent* event) {
     if (editing_)
         LayoutEditor(editorZoom_);
     else if (settings_.codec() != nullptr)
-        ZoomTo(app::kZoomKeep);
+        zoomTo(app::kZoomKeep);
 }
 
 void PictureView::forgetShownImage() {
@@ -256,19 +256,19 @@ bool PictureView::canPaste() const {
 
 bool PictureView::canUndo() const {
     if (editing_)
-        return editor_.UndoCount() != 0;
+        return editor_.undoCount() != 0;
     return document_.isModified() && !document_.undoUsed();
 }
 
 bool PictureView::canZoomToMaximum() const {
     if (editing_)
-        return editor_.GetZoom() != app::kMaxZoom;
+        return editor_.zoom() != app::kMaxZoom;
     return document_.hasPicture();
 }
 
 bool PictureView::canCancelZoom() const {
     if (editing_)
-        return editor_.GetZoom() != app::kMinZoom;
+        return editor_.zoom() != app::kMinZoom;
     return zoom_ != 1 && document_.hasPicture();
 }
 

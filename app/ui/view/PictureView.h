@@ -36,7 +36,7 @@ public:
     // The one layout routine: request 0 keeps the zoom, 1..10 sets it, 100
     // and -100 step it by one; any other request does nothing. Scrolls back
     // to the top left corner and lays the picture out for the window.
-    void ZoomTo(int request);
+    void zoomTo(int request);
     int zoom() const { return zoom_; }
     // Where the magnified picture is drawn, in scrolled coordinates.
     QRect displayRect() const { return displayRect_; }
@@ -49,14 +49,14 @@ public:
     // 32841: enters editing mode, or leaves it while it runs. Entering needs
     // a black-and-white picture and the control; leaving writes the edited
     // pixels back into the document and hands them to the codec.
-    void EnterOrLeaveEditing();
+    void enterOrLeaveEditing();
     // While editing: the control writes its pixels into the document's
     // picture block; its changes now count as the document's. Editing goes
     // on.
-    void TakeBackEditedPicture();
+    void takeBackEditedPicture();
     // The control's picture differs from what it was given (false when not
     // editing).
-    bool EditorModified() const;
+    bool editorModified() const;
     // Places the control for `zoom` (0: the control's own zoom), centred on
     // a side that fits and 8 pixels in on one that does not, and sets the
     // scroll sizes.
@@ -81,7 +81,7 @@ public:
     void zoomOut();
     void zoomToMaximum();
     void cancelZoom();
-    // A zoom request (as ZoomTo takes it) that keeps the picture's point
+    // A zoom request (as zoomTo takes it) that keeps the picture's point
     // under `anchor` (in the window's client area) in its place, as far as
     // the scroll bars reach. While editing, the control's zoom changes.
     void zoomAround(int request, QPoint anchor);

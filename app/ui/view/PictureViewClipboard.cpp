@@ -44,8 +44,8 @@ void PictureView::copy() {
 
 void PictureView::cut() {
     copy();
-    document_.SnapshotForUndo(true);
-    document_.DeleteContents();
+    document_.snapshotForUndo(true);
+    document_.deleteContents();
     relayout();
     document_.setModified(true);
     emit commandStateChanged();
@@ -85,8 +85,8 @@ void PictureView::paste() {
     auto dib = clipboardPicture();
     if (!dib)
         return;
-    document_.SnapshotForUndo(true);
-    if (!document_.AttachDib(std::move(*dib))) {
+    document_.snapshotForUndo(true);
+    if (!document_.attachDib(std::move(*dib))) {
         relayout();
         return;
     }
@@ -94,17 +94,17 @@ void PictureView::paste() {
     // The codec gets the pasted picture through a BMP file in the exchange
     // folder, which the program's clean-up removes with its other files.
     const std::string path = settings_.exchangeFolder() + "/TMPClipboard.bmp";
-    const bool loaded = document_.WriteDibCopy(path) == 1 && settings_.codec() != nullptr &&
-                        settings_.codec()->LoadBmp(path);
+    const bool loaded = document_.writeDibCopy(path) == 1 && settings_.codec() != nullptr &&
+                        settings_.codec()->loadBmp(path);
     std::remove(path.c_str());
     if (loaded) {
         forgetShownImage();
-        ZoomTo(app::kMinZoom);
+        zoomTo(app::kMinZoom);
         document_.setModified(true);
         viewport()->repaint();
     } else {
         ui_.inform(std::string(app::text::kCannotLoadFile), "", app::MessageIcon::information);
-        document_.DeleteContents();
+        document_.deleteContents();
         relayout();
     }
     emit commandStateChanged();
@@ -112,7 +112,7 @@ void PictureView::paste() {
 
 void PictureView::undo() {
     if (editing_) {
-        editor_.Undo();
+        editor_.undo();
         emit commandStateChanged();
         return;
     }

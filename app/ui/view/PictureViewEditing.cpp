@@ -13,7 +13,7 @@
 
 namespace app::ui {
 
-void PictureView::EnterOrLeaveEditing() {
+void PictureView::enterOrLeaveEditing() {
     if (editing_)
         leaveEditing();
     else
@@ -34,7 +34,7 @@ void PictureView::enterEditing() {
                                 : controlLibrary_;
     // Creation registers the library once and tries again when the class
     // is unknown or its library is gone.
-    if (!editor_.Create(viewport(), library)) {
+    if (!editor_.create(viewport(), library)) {
         ui_.inform(std::string(text::kEditorUnavailable), "", app::MessageIcon::error);
         return;
     }
@@ -42,8 +42,8 @@ void PictureView::enterEditing() {
     control->setGeometry(5, 5, 52, 52);
     // The area beside the picture looks like the rest of the view.
     control->setBackgroundRole(QPalette::Base);
-    if (editor_.InitFromHDIB(document_.pictureHandle()) != 0) {
-        editor_.DestroyWindow();
+    if (editor_.initFromHdib(document_.pictureHandle()) != 0) {
+        editor_.destroyWindow();
         ui_.inform(std::string(text::kEditorUnavailable), "", app::MessageIcon::error);
         return;
     }
@@ -53,16 +53,16 @@ void PictureView::enterEditing() {
     connect(&editor_, &dotwerk::DotwerkClient::OnModified, this, &PictureView::commandStateChanged,
             Qt::UniqueConnection);
     editing_ = true;
-    editor_.SetMode(dotwerk::kModePencil);
+    editor_.setMode(dotwerk::kModePencil);
     emit drawingToolBarVisibilityRequested(drawingToolBarWanted_);
     // The zoom first: the control takes its size from it, and the layout
     // then places it for good.
-    editor_.SetZoom(static_cast<short>(zoom_));
+    editor_.setZoom(static_cast<short>(zoom_));
     LayoutEditor(zoom_);
     control->show();
     control->update();
     // The text dialog speaks the program's language.
-    editor_.SetLanguage(app::programLanguage() == bitmap::Language::english
+    editor_.setLanguage(app::programLanguage() == bitmap::Language::english
                             ? dotwerk::kLanguageEnglish
                             : dotwerk::kLanguageCzech);
     viewport()->update();
@@ -71,36 +71,36 @@ void PictureView::enterEditing() {
 void PictureView::leaveEditing() {
     editing_ = false;
     const bool documentModified = document_.isModified();
-    const bool editorModified = editor_.IsModified();
+    const bool editorModified = editor_.isModified();
     // The picture as it was before editing is the one an undo goes back to.
-    document_.SnapshotForUndo(true);
-    editor_.LoadDIB();
-    zoom_ = std::clamp<int>(editor_.GetZoom(), app::kMinZoom, app::kMaxZoom);
-    editor_.DestroyWindow();
+    document_.snapshotForUndo(true);
+    editor_.loadDib();
+    zoom_ = std::clamp<int>(editor_.zoom(), app::kMinZoom, app::kMaxZoom);
+    editor_.destroyWindow();
     editorRect_ = {};
     // Even without a stroke the codec takes the picture from the control,
     // so the two agree whatever happened while editing.
-    document_.HandPictureToCodec();
+    document_.handPictureToCodec();
     emit drawingToolBarVisibilityRequested(false);
     document_.setModified(documentModified || editorModified);
     forgetShownImage();
-    ZoomTo(app::kZoomKeep);
+    zoomTo(app::kZoomKeep);
     viewport()->update();
 }
 
-void PictureView::TakeBackEditedPicture() {
+void PictureView::takeBackEditedPicture() {
     if (!editing_)
         return;
     // Writing the picture back clears the control's modified flag: the
     // document carries the change on.
-    if (editor_.IsModified())
+    if (editor_.isModified())
         document_.setModified(true);
-    editor_.LoadDIB();
+    editor_.loadDib();
     forgetShownImage();
 }
 
-bool PictureView::EditorModified() const {
-    return editing_ && editor_.IsModified();
+bool PictureView::editorModified() const {
+    return editing_ && editor_.isModified();
 }
 
 void PictureView::toggleDrawingToolBar() {
@@ -112,7 +112,7 @@ void PictureView::toggleDrawingToolBar() {
 void PictureView::LayoutEditor(int zoom) {
     if (!editing_ || editor_.control() == nullptr)
         return;
-    editorZoom_ = zoom == 0 ? editor_.GetZoom() : zoom;
+    editorZoom_ = zoom == 0 ? editor_.zoom() : zoom;
     if (layingOut_) {
         layoutPending_ = true;
         return;
@@ -125,7 +125,7 @@ void PictureView::LayoutEditor(int zoom) {
         verticalScrollBar()->setValue(0);
         long long width = 0;
         long long height = 0;
-        editor_.GetImageSize(&width, &height);
+        editor_.imageSize(&width, &height);
         const QSize client = viewport()->size();
         const app::ViewLayout layout =
             app::layoutEditor(static_cast<int>(width), static_cast<int>(height), editorZoom_,

@@ -13,7 +13,7 @@ void PictureView::printPicture(QPrinter& printer) {
     if (!painter.begin(&printer))
         return;
     // While editing, the page shows the picture as it is in the control.
-    TakeBackEditedPicture();
+    takeBackEditedPicture();
     if (!document_.hasPicture())
         return;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());

@@ -29,7 +29,7 @@ TEST(DitherSettings, WrittenBesideTheClassicValuesAndReadBack) {
         .tone = {
             .autoLevels = true, .brightness = -10, .contrast = 25, .gamma = 180, .invert = true}};
     written.cArrayOptions = {bitmap::CArrayLayout::vertical, true};
-    written.WriteSettings();
+    written.writeSettings();
     // An older program reads Floyd - Steinberg, the classic method closest
     // to Stucki.
     EXPECT_EQ(stored("IxDithering").toInt(), bitmap::kFloydSteinberg);
@@ -37,7 +37,7 @@ TEST(DitherSettings, WrittenBesideTheClassicValuesAndReadBack) {
     EXPECT_EQ(stored("TresholdValue").toInt(), 90);
 
     app::AppSettings read;
-    read.ReadSettings();
+    read.readSettings();
     EXPECT_EQ(read.ditheringMethod, bitmap::kStucki);
     EXPECT_EQ(read.ditherOptions, written.ditherOptions);
     EXPECT_EQ(read.cArrayOptions.layout, bitmap::CArrayLayout::vertical);
@@ -45,13 +45,13 @@ TEST(DitherSettings, WrittenBesideTheClassicValuesAndReadBack) {
 
     // An older program that chose Random since then is heard.
     app::SettingsStore().settings().setValue("Settings/IxDithering", bitmap::kRandom);
-    read.ReadSettings();
+    read.readSettings();
     EXPECT_EQ(read.ditheringMethod, bitmap::kRandom);
 
     // Back at the defaults, only the classic values are left.
     read.ditherOptions = {};
     read.cArrayOptions = {};
-    read.WriteSettings();
+    read.writeSettings();
     app::SettingsStore store;
     store.settings().beginGroup("Settings");
     EXPECT_EQ(store.settings().childKeys(),
@@ -62,7 +62,7 @@ TEST(DitherSettings, ClassicMethodsAndBadValues) {
     SettingsSandbox sandbox;
     app::AppSettings written;
     written.ditheringMethod = bitmap::kMatrixForPrinting;
-    written.WriteSettings();
+    written.writeSettings();
     EXPECT_EQ(stored("IxDithering").toInt(), bitmap::kMatrixForPrinting);
 
     // Values out of range or of no method keep their defaults.
@@ -75,7 +75,7 @@ TEST(DitherSettings, ClassicMethodsAndBadValues) {
     s.setValue("Settings/CArrayLayout", "diagonal");
     s.sync();
     app::AppSettings read;
-    read.ReadSettings();
+    read.readSettings();
     EXPECT_EQ(read.ditheringMethod, bitmap::kMatrixForPrinting);
     EXPECT_EQ(read.ditherOptions, bitmap::DitherOptions{});
     EXPECT_EQ(read.cArrayOptions.layout, bitmap::CArrayLayout::horizontal);

@@ -75,7 +75,7 @@ struct DocumentFixture : ::testing::Test {
         settings.tempFolder = work.path() + "/";
         settings.saveFolder = work.path();
         settings.workingFolder = work.path();
-        settings.CreateCodec();
+        settings.createCodec();
     }
 
     ScopedSettingsStore store;

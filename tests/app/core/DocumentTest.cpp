@@ -70,18 +70,18 @@ TEST_F(DocumentTest, OpeningLoadsThePictureAndRemovesTheExchangeFile) {
 // picture fails the same way.
 TEST_F(DocumentTest, ReloadInMemoryGivesWhatTheExchangeFileGives) {
     const auto path = writeGradientBmp(work.file("photo.bmp"), 13, 7);
-    ASSERT_EQ(doc.OpenPicture(path, false), 0);
+    ASSERT_EQ(doc.openPicture(path, false), 0);
     const auto& viaFile = doc.dib().bytes();
     const std::vector<uint8_t> expected(viaFile.begin(), viaFile.end());
 
     app::AppSettings otherSettings;
     otherSettings.tempFolder = settings.tempFolder;
     otherSettings.workingFolder = settings.workingFolder;
-    otherSettings.CreateCodec();
+    otherSettings.createCodec();
     app::PictureDocument inMemory{otherSettings, ui, host};
     inMemory.setExchangeInMemory(true);
-    EXPECT_EQ(inMemory.ReloadFromCodec(), app::result::kCodecSaveBmpFailed);
-    ASSERT_EQ(inMemory.OpenPicture(path, false), 0);
+    EXPECT_EQ(inMemory.reloadFromCodec(), app::result::kCodecSaveBmpFailed);
+    ASSERT_EQ(inMemory.openPicture(path, false), 0);
     const auto& viaMemory = inMemory.dib().bytes();
     EXPECT_EQ(std::vector<uint8_t>(viaMemory.begin(), viaMemory.end()), expected);
     EXPECT_FALSE(exists(work.file("TMPUpdate.bmp")));
@@ -93,19 +93,19 @@ TEST_F(DocumentTest, ReloadInMemoryGivesWhatTheExchangeFileGives) {
 TEST_F(DocumentTest, ATaggedDocumentKeepsToItsOwnExchangeFiles) {
     const auto path = writeGradientBmp(work.file("photo.bmp"), 13, 7);
     std::filesystem::create_directory(work.file("TMPUpdate.bmp"));
-    EXPECT_NE(doc.OpenPicture(path, false), 0);
+    EXPECT_NE(doc.openPicture(path, false), 0);
     doc.setExchangeTag("-2");
-    ASSERT_EQ(doc.OpenPicture(path, false), 0);
+    ASSERT_EQ(doc.openPicture(path, false), 0);
     EXPECT_EQ(doc.dib().view().width(), 13);
     EXPECT_FALSE(exists(work.file("TMPUpdate-2.bmp")));
 }
 
 TEST_F(DocumentTest, MonochromeFlagFollowsTheWholePathInLowerCase) {
     const auto path = writeGradientBmp(work.file("photo.WBMP.bmp"), 8, 8);
-    ASSERT_EQ(doc.OpenPicture(path, false), 0);
+    ASSERT_EQ(doc.openPicture(path, false), 0);
     EXPECT_TRUE(doc.isMonochrome());
     const auto plain = writeGradientBmp(work.file("photo.bmp"), 8, 8);
-    ASSERT_EQ(doc.OpenPicture(plain, false), 0);
+    ASSERT_EQ(doc.openPicture(plain, false), 0);
     EXPECT_FALSE(doc.isMonochrome());
 }
 
@@ -124,7 +124,7 @@ TEST_F(DocumentTest, FailedOpenKeepsThePictureTheNameAndTheCodecInStep) {
     EXPECT_EQ(doc.pathName(), good);
     EXPECT_EQ(doc.pictureWidth(), 20);
     // The codec got the picture back: saving still writes it.
-    EXPECT_EQ(doc.SavePictureBmp(work.file("copy.bmp")), 0);
+    EXPECT_EQ(doc.savePictureBmp(work.file("copy.bmp")), 0);
     EXPECT_EQ(readFile(work.file("copy.bmp")), readFile(good));
 }
 
@@ -180,9 +180,9 @@ TEST_F(DocumentTest, ResizeCommandsGoThroughTheCodec) {
 }
 
 TEST_F(DocumentTest, FitToPhoneUsesThePhoneTable) {
-    EXPECT_EQ(doc.FitToPhone(0), app::result::kNoBmp);
+    EXPECT_EQ(doc.fitToPhone(0), app::result::kNoBmp);
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 192, 88)));
-    EXPECT_EQ(doc.FitToPhone(0), 0);  // Nokia 7110, 96 x 44
+    EXPECT_EQ(doc.fitToPhone(0), 0);  // Nokia 7110, 96 x 44
     EXPECT_EQ(doc.pictureWidth(), 96);
     EXPECT_EQ(doc.pictureHeight(), 44);
 }
@@ -266,7 +266,7 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheNameAndTheModifiedFlag) {
 TEST_F(DocumentTest, UndoSnapshotDoesNotCountAsSaving) {
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 16, 8)));
     doc.setModified(true);
-    doc.SnapshotForUndo(true);
+    doc.snapshotForUndo(true);
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(exists(settings.undoFilePath));
 }
@@ -292,7 +292,7 @@ TEST_F(DocumentTest, DroppingSeveralFilesWarnsOnceAndOpensTheFirstThatLoads) {
 TEST_F(DocumentTest, DocumentFileRoutines) {
     // Not a BMP.
     testing_support::writeFile(work.file("x.bmp"), std::string("GIF89a......."));
-    EXPECT_EQ(doc.LoadDibFromFile(work.file("x.bmp"), true, false), 2);
+    EXPECT_EQ(doc.loadDibFromFile(work.file("x.bmp"), true, false), 2);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Nelze nahrát DIB");
     EXPECT_FALSE(doc.hasPicture());
@@ -302,7 +302,7 @@ TEST_F(DocumentTest, DocumentFileRoutines) {
     auto bytes = readFile(writeGradientBmp(work.file("g.bmp"), 64, 64));
     bytes.resize(bytes.size() / 2);
     testing_support::writeFile(work.file("cut.bmp"), bytes);
-    EXPECT_EQ(doc.LoadDibFromFile(work.file("cut.bmp"), true, false), 2);
+    EXPECT_EQ(doc.loadDibFromFile(work.file("cut.bmp"), true, false), 2);
     EXPECT_FALSE(doc.hasPicture());
 
     // A negative height: too large.
@@ -310,15 +310,15 @@ TEST_F(DocumentTest, DocumentFileRoutines) {
     bytes = readFile(work.file("g.bmp"));
     bytes[22] = 0xC0, bytes[23] = 0xFF, bytes[24] = 0xFF, bytes[25] = 0xFF;
     testing_support::writeFile(work.file("neg.bmp"), bytes);
-    EXPECT_EQ(doc.LoadDibFromFile(work.file("neg.bmp"), true, false), 2);
+    EXPECT_EQ(doc.loadDibFromFile(work.file("neg.bmp"), true, false), 2);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Obrázek DIB je příliš velký");
 
     // Written back byte for byte (the image size field recomputed).
-    ASSERT_EQ(doc.LoadDibFromFile(work.file("g.bmp"), true, false), 0);
-    EXPECT_EQ(doc.WriteDibToFile(work.file("again.bmp")), 1);
+    ASSERT_EQ(doc.loadDibFromFile(work.file("g.bmp"), true, false), 0);
+    EXPECT_EQ(doc.writeDibToFile(work.file("again.bmp")), 1);
     EXPECT_EQ(readFile(work.file("again.bmp")), readFile(work.file("g.bmp")));
-    EXPECT_EQ(doc.WriteDibToFile(work.file("no/such/folder.bmp")), 8);
+    EXPECT_EQ(doc.writeDibToFile(work.file("no/such/folder.bmp")), 8);
 }
 
 TEST_F(DocumentTest, OpenDocumentNeedsAnExistingFile) {
@@ -373,7 +373,7 @@ TEST_F(DocumentTest, FailedFetchKeepsThePictureAndReportsTheCodecText) {
     ASSERT_TRUE(doc.openChosenFile(writeGradientBmp(work.file("g.bmp"), 10, 10)));
     std::string local;
     std::string error;
-    EXPECT_EQ(doc.FetchUrl("http://127.0.0.1:1/p.bmp", local, error), app::result::kFetchFailed);
+    EXPECT_EQ(doc.fetchUrl("http://127.0.0.1:1/p.bmp", local, error), app::result::kFetchFailed);
     EXPECT_EQ(local, work.path() + "/download.p.bmp");
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(doc.pathName(), work.file("g.bmp"));

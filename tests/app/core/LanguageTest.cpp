@@ -115,13 +115,13 @@ TEST_F(CatalogueLanguage, CodecMessagesAreBuiltInTheChosenLanguage) {
     codec::Codec codec;
     codec.setThrowException(false);
     app::useLanguage(Language::english);
-    EXPECT_EQ(codec.LoadImage(missing, ""), 0);
+    EXPECT_EQ(codec.loadImage(missing, ""), 0);
     EXPECT_NE(codec.errordescription().find("File '" + missing + "' does not exist!"),
               std::string::npos)
         << codec.errordescription();
 
     app::useLanguage(Language::czech);
-    EXPECT_EQ(codec.LoadImage(missing, ""), 0);
+    EXPECT_EQ(codec.loadImage(missing, ""), 0);
     EXPECT_NE(codec.errordescription().find("Soubor '" + missing + "' neexistuje!"),
               std::string::npos)
         << codec.errordescription();

@@ -33,8 +33,8 @@ TEST_F(NewPictureTest, ABlankPictureInDocumentAndCodecNamedUntitled) {
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(document.pictureWidth(), 7);
     EXPECT_EQ(document.pictureHeight(), 3);
-    EXPECT_EQ(document.codec().GetBMPWidth(), 7);
-    EXPECT_EQ(document.codec().GetBMPHeight(), 3);
+    EXPECT_EQ(document.codec().bmpWidth(), 7);
+    EXPECT_EQ(document.codec().bmpHeight(), 3);
     EXPECT_TRUE(document.isMonochrome());
     EXPECT_TRUE(document.saveAsFirst());
     EXPECT_FALSE(document.isModified());

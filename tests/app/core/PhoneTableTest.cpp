@@ -89,12 +89,12 @@ TEST_F(PhoneTableTest, TheFirstUseWritesTheBuiltInPhones) {
     ASSERT_FALSE(fs::exists(sandbox.settingsFile()));
     app::PhoneTable table;
     EXPECT_TRUE(table.lastWriteSucceeded());
-    EXPECT_EQ(table.PhoneCount(), 17);
+    EXPECT_EQ(table.phoneCount(), 17);
     for (int k = 1; k <= 17; ++k) {
         EXPECT_EQ(stored(k), builtIn(k)) << k;
-        EXPECT_EQ(table.PhoneName(k), builtIn(k).name);
-        EXPECT_EQ(table.PhoneWidth(k), builtIn(k).width);
-        EXPECT_EQ(table.PhoneHeight(k), builtIn(k).height);
+        EXPECT_EQ(table.phoneName(k), builtIn(k).name);
+        EXPECT_EQ(table.phoneWidth(k), builtIn(k).width);
+        EXPECT_EQ(table.phoneHeight(k), builtIn(k).height);
     }
     // On disk, with the value names as the program has always spelled them.
     const std::string file = readText(sandbox.settingsFile());
@@ -107,33 +107,33 @@ TEST_F(PhoneTableTest, TheFirstUseWritesTheBuiltInPhones) {
     // The next table reads them and writes nothing.
     const auto before = fs::last_write_time(sandbox.settingsFile());
     app::PhoneTable again;
-    EXPECT_EQ(again.PhoneCount(), 17);
+    EXPECT_EQ(again.phoneCount(), 17);
     EXPECT_EQ(fs::last_write_time(sandbox.settingsFile()), before);
 }
 
 TEST_F(PhoneTableTest, ListEntryOfTheNokia7110) {
     app::PhoneTable table;
-    EXPECT_EQ(table.ListEntry(1), "Nokia 7110" + std::string(15, ' ') + " ( 96x 44)");
-    EXPECT_EQ(table.ListEntry(1), "Nokia 7110                ( 96x 44)");
+    EXPECT_EQ(table.listEntry(1), "Nokia 7110" + std::string(15, ' ') + " ( 96x 44)");
+    EXPECT_EQ(table.listEntry(1), "Nokia 7110                ( 96x 44)");
 }
 
 TEST_F(PhoneTableTest, ListEntriesOfAllBuiltInPhones) {
     app::PhoneTable table;
-    EXPECT_EQ(table.ListEntry(5), padded("Ericsson R380", 12) + " (310x100)");
-    EXPECT_EQ(table.ListEntry(7), padded("Motorola P1088", 11) + " (192x272)");
-    EXPECT_EQ(table.ListEntry(15), padded("Alcatel One Touch 300", 4) + " ( 96x 49)");
+    EXPECT_EQ(table.listEntry(5), padded("Ericsson R380", 12) + " (310x100)");
+    EXPECT_EQ(table.listEntry(7), padded("Motorola P1088", 11) + " (192x272)");
+    EXPECT_EQ(table.listEntry(15), padded("Alcatel One Touch 300", 4) + " ( 96x 49)");
     for (int k = 1; k <= 17; ++k)
-        EXPECT_EQ(table.ListEntry(k).size(), 35u) << k;
+        EXPECT_EQ(table.listEntry(k).size(), 35u) << k;
 }
 
 TEST_F(PhoneTableTest, NoSuchPhone) {
     app::PhoneTable table;
     for (int number : {0, -1, 18, 1000}) {
-        EXPECT_EQ(table.ListEntry(number), "") << number;
-        EXPECT_EQ(table.PhoneName(number), "") << number;
-        EXPECT_EQ(table.PhoneWidth(number), -1) << number;
-        EXPECT_EQ(table.PhoneHeight(number), -1) << number;
-        EXPECT_EQ(table.ReadPhone(number), std::nullopt) << number;
+        EXPECT_EQ(table.listEntry(number), "") << number;
+        EXPECT_EQ(table.phoneName(number), "") << number;
+        EXPECT_EQ(table.phoneWidth(number), -1) << number;
+        EXPECT_EQ(table.phoneHeight(number), -1) << number;
+        EXPECT_EQ(table.readPhone(number), std::nullopt) << number;
     }
 }
 
@@ -143,8 +143,8 @@ TEST_F(PhoneTableTest, APhoneBeyondTheCountIsNotReadEvenWhenItsGroupIsThere) {
     setValue("Phones/Phone18/Phone width", 1);
     setValue("Phones/Phone18/Phone heigth", 1);
     app::PhoneTable table;
-    EXPECT_EQ(table.ListEntry(18), "");
-    EXPECT_EQ(table.PhoneWidth(18), -1);
+    EXPECT_EQ(table.listEntry(18), "");
+    EXPECT_EQ(table.phoneWidth(18), -1);
 }
 
 TEST_F(PhoneTableTest, AValueThatCannotBeReadEmptiesTheEntry) {
@@ -154,18 +154,18 @@ TEST_F(PhoneTableTest, AValueThatCannotBeReadEmptiesTheEntry) {
     removeKey("Phones/Phone4/Phone name");
     setValue("Phones/Phone5/Phone name", QStringList{"Ericsson", "R380"});  // a list
     app::PhoneTable table;
-    EXPECT_EQ(table.ListEntry(2), "");
-    EXPECT_EQ(table.PhoneWidth(2), -1);
-    EXPECT_EQ(table.PhoneHeight(2), 60);
-    EXPECT_EQ(table.ListEntry(3), "");
-    EXPECT_EQ(table.PhoneWidth(3), 96);
-    EXPECT_EQ(table.PhoneHeight(3), -1);
-    EXPECT_EQ(table.ListEntry(4), "");
-    EXPECT_EQ(table.PhoneName(4), "");
-    EXPECT_EQ(table.PhoneWidth(4), 105);
-    EXPECT_EQ(table.ListEntry(5), "");
-    EXPECT_EQ(table.ReadPhone(5), std::nullopt);
-    EXPECT_EQ(table.ListEntry(6), padded("Motorola T2288", 11) + " ( 96x 64)");
+    EXPECT_EQ(table.listEntry(2), "");
+    EXPECT_EQ(table.phoneWidth(2), -1);
+    EXPECT_EQ(table.phoneHeight(2), 60);
+    EXPECT_EQ(table.listEntry(3), "");
+    EXPECT_EQ(table.phoneWidth(3), 96);
+    EXPECT_EQ(table.phoneHeight(3), -1);
+    EXPECT_EQ(table.listEntry(4), "");
+    EXPECT_EQ(table.phoneName(4), "");
+    EXPECT_EQ(table.phoneWidth(4), 105);
+    EXPECT_EQ(table.listEntry(5), "");
+    EXPECT_EQ(table.readPhone(5), std::nullopt);
+    EXPECT_EQ(table.listEntry(6), padded("Motorola T2288", 11) + " ( 96x 64)");
 }
 
 TEST_F(PhoneTableTest, ValuesWrittenByHandAreRead) {
@@ -180,10 +180,10 @@ TEST_F(PhoneTableTest, ValuesWrittenByHandAreRead) {
                                "Phone2\\Phone%20width=1234\n"
                                "Phone2\\Phone%20heigth=-5\n");
     app::PhoneTable table;
-    EXPECT_EQ(table.PhoneCount(), 2);
-    EXPECT_EQ(table.ListEntry(1), padded("Nokia, 3310", 14) + " ( 84x 48)");
+    EXPECT_EQ(table.phoneCount(), 2);
+    EXPECT_EQ(table.listEntry(1), padded("Nokia, 3310", 14) + " ( 84x 48)");
     // printf's widths: wider numbers take more room, negatives keep the sign.
-    EXPECT_EQ(table.ListEntry(2), padded("Wide", 21) + " (1234x -5)");
+    EXPECT_EQ(table.listEntry(2), padded("Wide", 21) + " (1234x -5)");
 }
 
 TEST_F(PhoneTableTest, LongNamesAreCutTo25Characters) {
@@ -192,17 +192,17 @@ TEST_F(PhoneTableTest, LongNamesAreCutTo25Characters) {
     const std::string forty = "Nokia Communicator 9110i with long name!";
     ASSERT_EQ(thirty.size(), 30u);
     ASSERT_EQ(forty.size(), 40u);
-    table.AddPhone(thirty, 101, 80);
-    table.AddPhone(forty, 640, 200);
-    EXPECT_EQ(table.ListEntry(18), "ABCDEFGHIJKLMNOPQRSTUVWXY (101x 80)");
-    EXPECT_EQ(table.ListEntry(19), "Nokia Communicator 9110i  (640x200)");
+    table.addPhone(thirty, 101, 80);
+    table.addPhone(forty, 640, 200);
+    EXPECT_EQ(table.listEntry(18), "ABCDEFGHIJKLMNOPQRSTUVWXY (101x 80)");
+    EXPECT_EQ(table.listEntry(19), "Nokia Communicator 9110i  (640x200)");
     // The stored name stays whole.
-    EXPECT_EQ(table.PhoneName(19), forty);
+    EXPECT_EQ(table.phoneName(19), forty);
     // As does a name far beyond the program's 30-byte read buffer.
     const std::string longer(300, 'n');
-    table.AddPhone(longer, 1, 1);
-    EXPECT_EQ(table.ListEntry(20), std::string(25, 'n') + " (  1x  1)");
-    EXPECT_EQ(table.PhoneName(20), longer);
+    table.addPhone(longer, 1, 1);
+    EXPECT_EQ(table.listEntry(20), std::string(25, 'n') + " (  1x  1)");
+    EXPECT_EQ(table.phoneName(20), longer);
 }
 
 TEST_F(PhoneTableTest, CzechNamesAreCutAndPaddedByCharacters) {
@@ -212,25 +212,25 @@ TEST_F(PhoneTableTest, CzechNamesAreCutAndPaddedByCharacters) {
         "P\xc5\x99\xc3\xad\x6c\x69\xc5\xa1 \xc5\xbe\x6c\x75\xc5\xa5\x6f\x75\xc4\x8d\x6b\xc3\xbd "
         "k\xc5\xaf\xc5\x88 \xc3\xba\x70\xc4\x9b\x6c \xc4\x8f\xc3\xa1\x62\x65\x6c\x73\x6b\xc3\xa9 "
         "\xc3\xb3\x64\x79";
-    table.AddPhone(sentence, 96, 65);
+    table.addPhone(sentence, 96, 65);
     EXPECT_EQ(
-        table.ListEntry(18),
+        table.listEntry(18),
         "P\xc5\x99\xc3\xad\x6c\x69\xc5\xa1 \xc5\xbe\x6c\x75\xc5\xa5\x6f\x75\xc4\x8d\x6b\xc3\xbd "
         "k\xc5\xaf\xc5\x88 \xc3\xba\x70\xc4\x9b\x6c ( 96x 65)");
     // 7 characters in 10 bytes get 18 blanks.
     const std::string happy = "\xc5\xa0\xc5\xa5\x61stn\xc3\xbd";  // Šťastný
-    table.AddPhone(happy, 96, 65);
-    EXPECT_EQ(table.ListEntry(19), padded(happy, 18) + " ( 96x 65)");
+    table.addPhone(happy, 96, 65);
+    EXPECT_EQ(table.listEntry(19), padded(happy, 18) + " ( 96x 65)");
     // A character beyond the 16-bit range counts as one.
     const std::string emoji = "\xf0\x9f\x93\xb1";  // mobile phone
     std::string name;
     for (int i = 0; i < 30; ++i)
         name += emoji;
-    table.AddPhone(name, 10, 10);
+    table.addPhone(name, 10, 10);
     std::string cut;
     for (int i = 0; i < 25; ++i)
         cut += emoji;
-    EXPECT_EQ(table.ListEntry(20), cut + " ( 10x 10)");
+    EXPECT_EQ(table.listEntry(20), cut + " ( 10x 10)");
 }
 
 TEST(FitPhoneName, CutsAndPadsByCharacters) {
@@ -244,40 +244,40 @@ TEST(FitPhoneName, CutsAndPadsByCharacters) {
 
 TEST_F(PhoneTableTest, AddPhoneWritesTheCountAndTheNewGroup) {
     app::PhoneTable table;
-    table.AddPhone("Nokia 3310", 84, 48);
+    table.addPhone("Nokia 3310", 84, 48);
     EXPECT_TRUE(table.lastWriteSucceeded());
-    EXPECT_EQ(table.PhoneCount(), 18);
-    EXPECT_EQ(table.ListEntry(18), padded("Nokia 3310", 15) + " ( 84x 48)");
+    EXPECT_EQ(table.phoneCount(), 18);
+    EXPECT_EQ(table.listEntry(18), padded("Nokia 3310", 15) + " ( 84x 48)");
     EXPECT_EQ(stored(18), (Stored{"Nokia 3310", 84, 48}));
     const std::string file = readText(sandbox.settingsFile());
     EXPECT_NE(file.find("Phones%20Count=18\n"), std::string::npos) << file;
     EXPECT_NE(file.find("Phone18\\Phone%20heigth=48\n"), std::string::npos) << file;
     app::PhoneTable next;
-    EXPECT_EQ(next.PhoneCount(), 18);
-    EXPECT_EQ(next.PhoneWidth(18), 84);
-    EXPECT_EQ(next.PhoneName(18), "Nokia 3310");
+    EXPECT_EQ(next.phoneCount(), 18);
+    EXPECT_EQ(next.phoneWidth(18), 84);
+    EXPECT_EQ(next.phoneName(18), "Nokia 3310");
 }
 
 TEST_F(PhoneTableTest, TwoHoldersOfTheTableDoNotOverwriteEachOther) {
     app::PhoneTable dialog;
     app::PhoneTable cli;
-    dialog.AddPhone("From the dialog", 100, 50);
-    cli.AddPhone("From the command line", 120, 60);
-    EXPECT_EQ(cli.PhoneCount(), 19);
+    dialog.addPhone("From the dialog", 100, 50);
+    cli.addPhone("From the command line", 120, 60);
+    EXPECT_EQ(cli.phoneCount(), 19);
     app::PhoneTable table;
-    EXPECT_EQ(table.PhoneCount(), 19);
-    EXPECT_EQ(table.PhoneName(18), "From the dialog");
-    EXPECT_EQ(table.PhoneName(19), "From the command line");
-    dialog.RemovePhone(1);
-    EXPECT_EQ(dialog.PhoneCount(), 18);
-    EXPECT_EQ(app::PhoneTable().PhoneName(18), "From the command line");
+    EXPECT_EQ(table.phoneCount(), 19);
+    EXPECT_EQ(table.phoneName(18), "From the dialog");
+    EXPECT_EQ(table.phoneName(19), "From the command line");
+    dialog.removePhone(1);
+    EXPECT_EQ(dialog.phoneCount(), 18);
+    EXPECT_EQ(app::PhoneTable().phoneName(18), "From the command line");
 }
 
 TEST_F(PhoneTableTest, RemovingPhone1Of17) {
     app::PhoneTable table;
-    table.RemovePhone(1);
+    table.removePhone(1);
     EXPECT_TRUE(table.lastWriteSucceeded());
-    EXPECT_EQ(table.PhoneCount(), 16);
+    EXPECT_EQ(table.phoneCount(), 16);
     for (int k = 1; k <= 16; ++k)
         EXPECT_EQ(stored(k), builtIn(k + 1)) << k;
     QSettings settings = store();
@@ -289,9 +289,9 @@ TEST_F(PhoneTableTest, RemovingPhone1Of17) {
     EXPECT_EQ(file.find("Phone17\\"), std::string::npos) << file;
     EXPECT_NE(file.find("Phones%20Count=16\n"), std::string::npos) << file;
     app::PhoneTable next;
-    EXPECT_EQ(next.PhoneCount(), 16);
-    EXPECT_EQ(next.ListEntry(1), padded("Nokia 6210", 15) + " ( 96x 60)");
-    EXPECT_EQ(next.ListEntry(17), "");
+    EXPECT_EQ(next.phoneCount(), 16);
+    EXPECT_EQ(next.listEntry(1), padded("Nokia 6210", 15) + " ( 96x 60)");
+    EXPECT_EQ(next.listEntry(17), "");
 }
 
 TEST_F(PhoneTableTest, RemovingTheLastPhoneOnlyDeletesItsGroup) {
@@ -299,8 +299,8 @@ TEST_F(PhoneTableTest, RemovingTheLastPhoneOnlyDeletesItsGroup) {
     // Whatever lies below the last phone's group goes with it.
     setValue("Phones/Phone17/Extra/Deeper/Value", 1);
     setValue("Phones/Phone17/Extra/Other", "x");
-    table.RemovePhone(17);
-    EXPECT_EQ(table.PhoneCount(), 16);
+    table.removePhone(17);
+    EXPECT_EQ(table.phoneCount(), 16);
     for (int k = 1; k <= 16; ++k)
         EXPECT_EQ(stored(k), builtIn(k)) << k;
     QSettings settings = store();
@@ -313,8 +313,8 @@ TEST_F(PhoneTableTest, RemovingANumberBeyondTheTableDoesNothing) {
     app::PhoneTable table;
     const std::string before = readText(sandbox.settingsFile());
     for (int number : {18, 1000, 0, -1}) {
-        table.RemovePhone(number);
-        EXPECT_EQ(table.PhoneCount(), 17) << number;
+        table.removePhone(number);
+        EXPECT_EQ(table.phoneCount(), 17) << number;
     }
     EXPECT_EQ(readText(sandbox.settingsFile()), before);
     EXPECT_FALSE(store().childGroups().isEmpty());
@@ -328,8 +328,8 @@ TEST_F(PhoneTableTest, APhoneThatCannotBeReadIsSkippedWhenMovingDown) {
     app::PhoneTable first;
     setValue("Phones/Phone5/Phone width", "broken");
     app::PhoneTable table;
-    table.RemovePhone(3);
-    EXPECT_EQ(table.PhoneCount(), 16);
+    table.removePhone(3);
+    EXPECT_EQ(table.phoneCount(), 16);
     EXPECT_EQ(stored(1), builtIn(1));
     EXPECT_EQ(stored(2), builtIn(2));
     EXPECT_EQ(stored(3), builtIn(4));
@@ -342,22 +342,22 @@ TEST_F(PhoneTableTest, APhoneThatCannotBeReadIsSkippedWhenMovingDown) {
 TEST_F(PhoneTableTest, RemovingEveryPhoneLeavesAnEmptyTable) {
     app::PhoneTable table;
     for (int i = 0; i < 17; ++i)
-        table.RemovePhone(1);
-    EXPECT_EQ(table.PhoneCount(), 0);
+        table.removePhone(1);
+    EXPECT_EQ(table.phoneCount(), 0);
     app::PhoneTable next;
-    EXPECT_EQ(next.PhoneCount(), 0);  // an empty table is not a missing one
-    next.AddPhone("Only", 10, 20);
-    EXPECT_EQ(app::PhoneTable().ListEntry(1), padded("Only", 21) + " ( 10x 20)");
+    EXPECT_EQ(next.phoneCount(), 0);  // an empty table is not a missing one
+    next.addPhone("Only", 10, 20);
+    EXPECT_EQ(app::PhoneTable().listEntry(1), padded("Only", 21) + " ( 10x 20)");
 }
 
 TEST_F(PhoneTableTest, DeletingTheCountBringsTheBuiltInPhonesBack) {
     app::PhoneTable table;
-    table.RemovePhone(1);
-    table.AddPhone("Mine", 1, 2);
+    table.removePhone(1);
+    table.addPhone("Mine", 1, 2);
     setValue("Phones/Phone3/Phone name", "Changed");
     removeKey("Phones/Phones Count");
     app::PhoneTable next;
-    EXPECT_EQ(next.PhoneCount(), 17);
+    EXPECT_EQ(next.phoneCount(), 17);
     for (int k = 1; k <= 17; ++k)
         EXPECT_EQ(stored(k), builtIn(k)) << k;
     EXPECT_NE(readText(sandbox.settingsFile()).find("Phones%20Count=17\n"), std::string::npos);
@@ -369,7 +369,7 @@ TEST_F(PhoneTableTest, ACountThatIsNoNumberOfPhonesCountsAsMissing) {
         setValue("Phones/Phone1/Phone name", "Changed");
         setValue("Phones/Phones Count", count);
         app::PhoneTable table;
-        EXPECT_EQ(table.PhoneCount(), 17) << count.toString().toStdString();
+        EXPECT_EQ(table.phoneCount(), 17) << count.toString().toStdString();
         EXPECT_EQ(stored(1), builtIn(1));
     }
 }
@@ -380,12 +380,12 @@ TEST_F(PhoneTableTest, AStoreThatCannotBeWrittenIsReported) {
     app::PhoneTable table;
     EXPECT_FALSE(table.lastWriteSucceeded());
     // Nothing is stored, so there is no phone to read.
-    EXPECT_EQ(table.PhoneCount(), 0);
-    EXPECT_EQ(table.ListEntry(1), "");
-    EXPECT_EQ(table.PhoneWidth(1), -1);
-    table.AddPhone("Nowhere", 10, 10);
+    EXPECT_EQ(table.phoneCount(), 0);
+    EXPECT_EQ(table.listEntry(1), "");
+    EXPECT_EQ(table.phoneWidth(1), -1);
+    table.addPhone("Nowhere", 10, 10);
     EXPECT_FALSE(table.lastWriteSucceeded());
-    EXPECT_EQ(table.PhoneCount(), 0);
+    EXPECT_EQ(table.phoneCount(), 0);
 }
 
 TEST_F(PhoneTableTest, AChangeThatCannotBeWrittenLeavesTheCount) {
@@ -394,12 +394,12 @@ TEST_F(PhoneTableTest, AChangeThatCannotBeWrittenLeavesTheCount) {
     // The store's folder turns into a file.
     fs::remove_all(sandbox.folder() + "/Vendra");
     testing_support::writeFile(sandbox.folder() + "/Vendra", "not a folder");
-    table.RemovePhone(1);
+    table.removePhone(1);
     EXPECT_FALSE(table.lastWriteSucceeded());
-    EXPECT_EQ(table.PhoneCount(), 17);
-    table.AddPhone("Nowhere", 10, 10);
+    EXPECT_EQ(table.phoneCount(), 17);
+    table.addPhone("Nowhere", 10, 10);
     EXPECT_FALSE(table.lastWriteSucceeded());
-    EXPECT_EQ(table.PhoneCount(), 17);
+    EXPECT_EQ(table.phoneCount(), 17);
 }
 
 }  // namespace

@@ -64,8 +64,8 @@ TEST(SettingsSandboxTest, TheStoreLandsInTheTemporaryFolder) {
                   sandbox.folder() + "/Vendra/WAP Glyphon.ini");
         EXPECT_EQ(std::string(std::getenv("XDG_CONFIG_HOME")), sandbox.folder());
         app::AppSettings settings;
-        settings.ReadSettings();
-        settings.WriteSettings();
+        settings.readSettings();
+        settings.writeSettings();
         EXPECT_TRUE(fs::exists(sandbox.settingsFile()));
         EXPECT_NE(readText(sandbox.settingsFile()).find("[Settings]"), std::string::npos);
     }
@@ -93,7 +93,7 @@ TEST(SettingsSandboxTest, TheTemporaryPathFollowsTmpdir) {
 TEST_F(SettingsTest, FirstStartOnACleanStore) {
     ASSERT_FALSE(fs::exists(sandbox.settingsFile()));
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.tempFolder, tempFolder);
     EXPECT_EQ(settings.saveFolder, tempFolder);
     EXPECT_EQ(settings.workingFolder, tempFolder);
@@ -107,14 +107,14 @@ TEST_F(SettingsTest, FirstStartOnACleanStore) {
 
 TEST_F(SettingsTest, ExitWritesFoldersMethodAndThresholdButNeverTheHelpFile) {
     app::AppSettings settings;
-    settings.ReadSettings();
-    settings.CreateCodec();
+    settings.readSettings();
+    settings.createCodec();
     settings.saveFolder = "/pictures/saved";
     settings.workingFolder = "/pictures/work";
     settings.ditheringMethod = 4;
     settings.threshold = 77;
     settings.helpFile = "/somewhere/else.htm";
-    settings.WriteSettings();
+    settings.writeSettings();
     EXPECT_EQ(settings.codec(), nullptr);
 
     QSettings stored(QSettings::UserScope, "Vendra", "WAP Glyphon");
@@ -132,7 +132,7 @@ TEST_F(SettingsTest, ExitWritesFoldersMethodAndThresholdButNeverTheHelpFile) {
     EXPECT_EQ(file.find("HelpFile"), std::string::npos) << file;
 
     app::AppSettings next;
-    next.ReadSettings();
+    next.readSettings();
     EXPECT_EQ(next.saveFolder, "/pictures/saved");
     EXPECT_EQ(next.workingFolder, "/pictures/work");
     EXPECT_EQ(next.ditheringMethod, 4);
@@ -143,10 +143,10 @@ TEST_F(SettingsTest, ExitWritesFoldersMethodAndThresholdButNeverTheHelpFile) {
 TEST_F(SettingsTest, AStoredHelpFileIsReadAndKept) {
     writeSettingsFile(sandbox, "[Settings]\nHelpFile=/opt/glyphon/help/start.htm\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.helpFile, "/opt/glyphon/help/start.htm");
     settings.helpFile = "/changed.htm";
-    settings.WriteSettings();
+    settings.writeSettings();
     EXPECT_NE(readText(sandbox.settingsFile()).find("HelpFile=/opt/glyphon/help/start.htm\n"),
               std::string::npos);
 }
@@ -154,7 +154,7 @@ TEST_F(SettingsTest, AStoredHelpFileIsReadAndKept) {
 TEST_F(SettingsTest, AnEmptySaveFolderBecomesTheTemporaryFolder) {
     writeSettingsFile(sandbox, "[Settings]\nDSD=\nDWD=/work\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.saveFolder, tempFolder);
     EXPECT_EQ(settings.workingFolder, "/work");
 }
@@ -162,24 +162,24 @@ TEST_F(SettingsTest, AnEmptySaveFolderBecomesTheTemporaryFolder) {
 TEST_F(SettingsTest, AnEmptyWorkingFolderStaysEmpty) {
     writeSettingsFile(sandbox, "[Settings]\nDSD=/saved\nDWD=\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.workingFolder, "");
     EXPECT_EQ(settings.saveFolder, "/saved");
     // The exchange files go to the temporary folder.
     EXPECT_EQ(settings.exchangeFolder() + "/", tempFolder);
     // It is written back empty and read back empty.
-    settings.WriteSettings();
+    settings.writeSettings();
     EXPECT_NE(readText(sandbox.settingsFile()).find("DWD=\n"), std::string::npos);
     app::AppSettings next;
-    next.ReadSettings();
+    next.readSettings();
     EXPECT_EQ(next.workingFolder, "");
 }
 
 TEST_F(SettingsTest, AnEmptyWorkingFolderMakesRemoveTempFilesCleanTheTemporaryFolder) {
     writeSettingsFile(sandbox, "[Settings]\nDWD=\n");
     app::AppSettings settings;
-    settings.ReadSettings();
-    settings.CreateCodec();
+    settings.readSettings();
+    settings.createCodec();
     const std::vector<std::string> removed{"TMPClipboard.bmp", "TMPClipboard12.bmp",
                                            "TMPSplitSave.bmp", "TMPUndo.bmp",
                                            "TMPEdit3.bmp",     "tmpedit7.BMP"};
@@ -189,7 +189,7 @@ TEST_F(SettingsTest, AnEmptyWorkingFolderMakesRemoveTempFilesCleanTheTemporaryFo
         testing_support::writeFile(temp.file(name), "x");
     for (const auto& name : kept)
         testing_support::writeFile(temp.file(name), "x");
-    settings.RemoveTempFiles();
+    settings.removeTempFiles();
     for (const auto& name : removed)
         EXPECT_FALSE(fs::exists(temp.file(name))) << name;
     for (const auto& name : kept)
@@ -200,16 +200,16 @@ TEST_F(SettingsTest, AWorkingFolderIsCleanedInsteadOfTheTemporaryFolder) {
     TempDir work;
     writeSettingsFile(sandbox, "[Settings]\nDWD=" + work.path() + "\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     ASSERT_EQ(settings.workingFolder, work.path());
-    settings.CreateCodec();
+    settings.createCodec();
     for (const auto& name : {"TMPEdit1.bmp", "TMPSplitSave.bmp", "TMPClipboard.bmp"}) {
         testing_support::writeFile(work.file(name), "x");
         testing_support::writeFile(temp.file(name), "x");
     }
     testing_support::writeFile(temp.file("TMPUndo.bmp"), "x");
     testing_support::writeFile(work.file("TMPUndo.bmp"), "x");
-    settings.RemoveTempFiles();
+    settings.removeTempFiles();
     for (const auto& name : {"TMPEdit1.bmp", "TMPSplitSave.bmp", "TMPClipboard.bmp"}) {
         EXPECT_FALSE(fs::exists(work.file(name))) << name;
         EXPECT_TRUE(fs::exists(temp.file(name))) << name;
@@ -224,7 +224,7 @@ TEST_F(SettingsTest, StoredValuesAreRead) {
                       "[Settings]\nDSD=/home/jana/Obr\xc3\xa1zky\nDWD=/var/tmp/glyphon\n"
                       "IxDithering=2\nTresholdValue=200\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.saveFolder, "/home/jana/Obr\xc3\xa1zky");
     EXPECT_EQ(settings.workingFolder, "/var/tmp/glyphon");
     EXPECT_EQ(settings.ditheringMethod, 2);
@@ -238,7 +238,7 @@ TEST_F(SettingsTest, UnreadableValuesLeaveTheDefaults) {
                       "[Settings]\nDSD=a, b\nDWD=c, d\nIxDithering=two\n"
                       "TresholdValue=99999999999\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.saveFolder, tempFolder);
     EXPECT_EQ(settings.workingFolder, tempFolder);
     EXPECT_EQ(settings.ditheringMethod, 0);
@@ -258,19 +258,19 @@ TEST_F(SettingsTest, ValuesOutOfRangeGiveTheDefaults) {
          }) {
         writeSettingsFile(sandbox, std::string("[Settings]\n") + c.stored);
         app::AppSettings settings;
-        settings.ReadSettings();
+        settings.readSettings();
         EXPECT_EQ(settings.ditheringMethod, c.method) << c.stored;
         EXPECT_EQ(settings.threshold, c.threshold) << c.stored;
         EXPECT_EQ(settings.maxPixels, c.maxPixels) << c.stored;
-        settings.CreateCodec();
-        EXPECT_EQ(settings.codec()->MaxPixels(), c.maxPixels);
+        settings.createCodec();
+        EXPECT_EQ(settings.codec()->maxPixels(), c.maxPixels);
     }
 }
 
 TEST_F(SettingsTest, FractionsAndOtherBasesAreNotNumbers) {
     writeSettingsFile(sandbox, "[Settings]\nIxDithering=1.5\nTresholdValue=0x40\n");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.ditheringMethod, 0);
     EXPECT_EQ(settings.threshold, 128);
 }
@@ -299,7 +299,7 @@ TEST(SettingsTempFolder, AMissingTmpdirFallsBackToTmpNotTheRoot) {
     TempDir temp;
     ScopedEnv tmpdir("TMPDIR", temp.path() + "/no-such-folder");
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.tempFolder, "/tmp/");
     EXPECT_EQ(settings.saveFolder, "/tmp/");
     EXPECT_EQ(settings.undoFilePath, "/tmp/TMPUndo.bmp");
@@ -339,16 +339,16 @@ int closedLoopbackPort() {
 
 TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     app::AppSettings settings;
-    settings.ReadSettings();
+    settings.readSettings();
     EXPECT_EQ(settings.codec(), nullptr);
-    settings.CreateCodec();
+    settings.createCodec();
     codec::Codec* codec = settings.codec();
     ASSERT_NE(codec, nullptr);
     EXPECT_EQ(settings.undoFilePath, tempFolder + "TMPUndo.bmp");
 
     // Errors come back as results, not exceptions.
     int loaded = -1;
-    EXPECT_NO_THROW(loaded = codec->LoadImage(temp.file("missing.bmp"), ""));
+    EXPECT_NO_THROW(loaded = codec->loadImage(temp.file("missing.bmp"), ""));
     EXPECT_EQ(loaded, 0);
     EXPECT_NE(codec->errorcode(), codeOf(CodecError::none));
     EXPECT_FALSE(codec->errordescription().empty());
@@ -357,8 +357,8 @@ TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     const std::string picture = temp.file("g.bmp");
     auto dib = testing_support::makeGreyDib(8, 4);
     ASSERT_TRUE(bitmap::ImageProc().saveBitmap(picture, dib));
-    ASSERT_NE(codec->LoadImage(picture, ""), 0) << codec->errordescription();
-    ASSERT_NE(codec->MakeUndoFile(), 0) << codec->errordescription();
+    ASSERT_NE(codec->loadImage(picture, ""), 0) << codec->errordescription();
+    ASSERT_NE(codec->makeUndoFile(), 0) << codec->errordescription();
     EXPECT_TRUE(fs::exists(tempFolder + "TMPUndo.bmp"));
 
     // Resizing a grey picture averages its pixels instead of dropping some.
@@ -366,9 +366,9 @@ TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     testing_support::setPixel(pair, 0, 0, 0);
     testing_support::setPixel(pair, 1, 0, 254);
     ASSERT_TRUE(bitmap::ImageProc().saveBitmap(picture, pair));
-    ASSERT_NE(codec->LoadImage(picture, ""), 0);
-    ASSERT_NE(codec->ResizeTo(1, 1, 1), 0) << codec->errordescription();
-    ASSERT_NE(codec->SaveBMP(temp.file("one.bmp")), 0);
+    ASSERT_NE(codec->loadImage(picture, ""), 0);
+    ASSERT_NE(codec->resizeTo(1, 1, 1), 0) << codec->errordescription();
+    ASSERT_NE(codec->saveBmp(temp.file("one.bmp")), 0);
     const auto one = bitmap::ImageProc().loadBitmap(temp.file("one.bmp"));
     ASSERT_TRUE(one);
     EXPECT_EQ(one->storedRow(0)[0], 127);
@@ -378,16 +378,16 @@ TEST_F(SettingsTest, CreateCodecSetsTheCodecUp) {
     codec->setDownloadProgress(&progress);
     const std::string url =
         "http://127.0.0.1:" + std::to_string(closedLoopbackPort()) + "/picture.bmp";
-    EXPECT_EQ(codec->LoadImage(url, ""), 0);
+    EXPECT_EQ(codec->loadImage(url, ""), 0);
     EXPECT_EQ(progress.starts, 1);
     EXPECT_EQ(progress.finishes, 1);
     EXPECT_EQ(progress.urls, std::vector<std::string>{url});
     codec->setDownloadProgress(nullptr);
 
-    settings.WriteSettings();
+    settings.writeSettings();
     EXPECT_EQ(settings.codec(), nullptr);
     // The temporary files go at exit.
-    settings.RemoveTempFiles();
+    settings.removeTempFiles();
     EXPECT_FALSE(fs::exists(tempFolder + "TMPUndo.bmp"));
 }
 

@@ -71,7 +71,7 @@ TEST_F(SplitCommandTest, SplitsWritesPagesAndRestoresThePicture) {
         EXPECT_TRUE(bitmap::fileExists(work.file("tiles") + "/" + name)) << name;
     // The grey picture is back in the document and the codec.
     EXPECT_EQ(doc.pictureWidth(), 40);
-    EXPECT_EQ(doc.codec().GetBMPWidth(), 40);
+    EXPECT_EQ(doc.codec().bmpWidth(), 40);
     EXPECT_FALSE(bitmap::fileExists(work.file("TMPSplitSave.bmp")));
 }
 

@@ -136,7 +136,7 @@ FrameTest::FrameTest()
     settings.tempFolder = tempFolder;
     settings.saveFolder = saveFolder;
     settings.workingFolder = workingFolder;
-    settings.CreateCodec();
+    settings.createCodec();
     frame_ = std::make_unique<app::ui::MainWindow>(settings);
     frame_->view().setControlLibrary(QStringLiteral(DOTWERK_LIBRARY_PATH));
     frame_->show();
@@ -150,7 +150,7 @@ FrameTest::~FrameTest() {
 
 void FrameTest::recreateFrame() {
     frame_.reset();
-    settings.CreateCodec();
+    settings.createCodec();
     frame_ = std::make_unique<app::ui::MainWindow>(settings);
     frame_->view().setControlLibrary(QStringLiteral(DOTWERK_LIBRARY_PATH));
     frame_->show();

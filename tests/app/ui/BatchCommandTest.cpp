@@ -103,9 +103,9 @@ TEST_F(BatchCommandTest, MixedFilesAndAUrlBecomeWbmpPicturesWithPages) {
     // A GIF written by the program's own codec, a PNG by Qt and a JPEG by
     // cjpeg when it is there.
     auto& codec = *settings.codec();
-    ASSERT_TRUE(codec.LoadBmp(writeGradientBmp(work.file("g.bmp"), 24, 12)));
+    ASSERT_TRUE(codec.loadBmp(writeGradientBmp(work.file("g.bmp"), 24, 12)));
     const std::string gif = sources + "/gif.gif";
-    ASSERT_TRUE(codec.SaveAs(gif, "gif", 0));
+    ASSERT_TRUE(codec.saveAs(gif, "gif", 0));
     const std::string png = sources + "/png.png";
     QImage picture(16, 20, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);

@@ -143,7 +143,7 @@ TEST_F(DesktopTest, ZoomKeysAndCtrlWheelZoom) {
 
 TEST_F(DesktopTest, ZoomingKeepsThePointInPlace) {
     open(writeGradientBmp(work.file("g.bmp"), 300, 200));
-    view().ZoomTo(3);
+    view().zoomTo(3);
     view().horizontalScrollBar()->setValue(view().horizontalScrollBar()->maximum() / 2);
     view().verticalScrollBar()->setValue(view().verticalScrollBar()->maximum() / 3);
     const QPoint centre = view().viewport()->rect().center();
@@ -199,7 +199,7 @@ TEST_F(DesktopTest, StatusBarShowsSizeDepthAndZoom) {
     EXPECT_EQ(pane.text().toStdString(), "96 × 60, 8 bitů, 100 %");
     run(ID_ZOOM_IN);
     EXPECT_EQ(pane.text().toStdString(), "96 × 60, 8 bitů, 200 %");
-    view().ZoomTo(4);
+    view().zoomTo(4);
     EXPECT_EQ(pane.text().toStdString(), "96 × 60, 8 bitů, 400 %");
     run(ID_CONVERT_BW);
     EXPECT_EQ(pane.text().toStdString(), "96 × 60, 1 bit, 400 %");

@@ -62,7 +62,7 @@ protected:
     void mouse(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons held) {
         QWidget* control = editor().control();
         ASSERT_NE(control, nullptr);
-        const int zoom = editor().GetZoom();
+        const int zoom = editor().zoom();
         const QPointF at(zoom * pixel.x() + 1 + zoom / 2, zoom * pixel.y() + 1 + zoom / 2);
         QMouseEvent event(type, at, control->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(control, &event);
@@ -114,7 +114,7 @@ TEST_F(EditingTest, OpenConvertDrawLeaveSaveAsWbmpAndUndo) {
     openConverted(40, 20);
     run(ID_DRAW_EDITING);
     ASSERT_TRUE(view().isEditing());
-    EXPECT_EQ(editor().GetMode(), dotwerk::kModePencil);
+    EXPECT_EQ(editor().mode(), dotwerk::kModePencil);
 
     // A stroke down the white half, undone inside the editor and drawn again.
     drag({30, 2}, {30, 17});
@@ -166,7 +166,7 @@ TEST_F(EditingTest, NewEntersEditingAndSaveAsTakesTheDrawingWhileEditingGoesOn) 
     EXPECT_TRUE(fs::exists(work.file("save/Untitled.bmp")));
 
     run(ID_DRAW_LINE);
-    EXPECT_EQ(editor().GetMode(), dotwerk::kModeLine);
+    EXPECT_EQ(editor().mode(), dotwerk::kModeLine);
     drag({2, 6}, {20, 6});
     EXPECT_TRUE(enabled(ID_FILE_SAVE));
 
@@ -215,7 +215,7 @@ TEST_F(EditingTest, DrawingCommandsLayoutAndEveryShownCommandOfferedSomewhere) {
     EXPECT_TRUE(checked(ID_DRAW_RECTANGLE));
     EXPECT_FALSE(checked(ID_DRAW_PENCIL));
     run(ID_DRAW_LINE_WIDTH_3);
-    EXPECT_EQ(editor().GetLineWidth(), 3);
+    EXPECT_EQ(editor().lineWidth(), 3);
     EXPECT_TRUE(checked(ID_DRAW_LINE_WIDTH_3));
     EXPECT_FALSE(checked(ID_DRAW_LINE_WIDTH_1));
 
@@ -231,9 +231,9 @@ TEST_F(EditingTest, DrawingCommandsLayoutAndEveryShownCommandOfferedSomewhere) {
     saveScreenshot(frame().grab().toImage(), "editing-zoom1");
     for (int i = 0; i < 5; ++i)
         run(ID_ZOOM_IN);
-    EXPECT_EQ(editor().GetZoom(), 6);
+    EXPECT_EQ(editor().zoom(), 6);
     run(ID_DRAW_GRID);
-    EXPECT_TRUE(editor().GetShowGrid());
+    EXPECT_TRUE(editor().showGrid());
     EXPECT_TRUE(checked(ID_DRAW_GRID));
     const QSize client = view().viewport()->size();
     const app::ViewLayout layout = app::layoutEditor(120, 40, 6, client.width(), client.height());
@@ -256,9 +256,9 @@ TEST_F(EditingTest, DrawingCommandsLayoutAndEveryShownCommandOfferedSomewhere) {
     // Leaving without a stroke still hands the picture to the codec (which
     // holds another by now) through a new exchange file; the view keeps the
     // editor's zoom.
-    ASSERT_TRUE(doc().codec().LoadBmp(writeGradientBmp(work.file("other.bmp"), 5, 5)));
+    ASSERT_TRUE(doc().codec().loadBmp(writeGradientBmp(work.file("other.bmp"), 5, 5)));
     run(ID_DRAW_EDITING);
-    EXPECT_EQ(doc().codec().GetBMPWidth(), 120);
+    EXPECT_EQ(doc().codec().bmpWidth(), 120);
     int exchangeFiles = 0;
     for (const auto& entry : fs::directory_iterator(workingFolder))
         exchangeFiles += entry.path().filename().string().rfind("TMPEdit", 0) == 0 ? 1 : 0;

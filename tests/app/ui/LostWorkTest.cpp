@@ -100,7 +100,7 @@ TEST_F(LostWorkTest, ABatchRunAsksAboutChangesAndGivesThePictureBack) {
     // document, so nothing can save over it.
     EXPECT_EQ(doc().pathName(), mine);
     EXPECT_EQ(doc().pictureWidth(), 20);
-    EXPECT_EQ(doc().codec().GetBMPWidth(), 20);
+    EXPECT_EQ(doc().codec().bmpWidth(), 20);
     EXPECT_FALSE(doc().isModified());
     EXPECT_FALSE(enabled(ID_FILE_SAVE));
     EXPECT_EQ(testing_support::readFile(source), sourceBytes);

@@ -30,7 +30,7 @@ struct PhoneDialogsTest : ::testing::Test {
 };
 
 QString entry(int number) {
-    return QString::fromStdString(app::PhoneTable().ListEntry(number));
+    return QString::fromStdString(app::PhoneTable().listEntry(number));
 }
 
 TEST_F(PhoneDialogsTest, NewPictureOpensByPhoneWithEveryPhoneListed) {
@@ -105,11 +105,11 @@ TEST_F(PhoneDialogsTest, RemovingAPhoneAsksFirst) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Chcete odebrat vybraný telefon?");
     EXPECT_EQ(ui.messages[0].icon, app::MessageIcon::question);
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 17);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 17);
 
     ui.answers = {true};
     dialog.removeSelectedPhone();
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 16);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 16);
     // The list shows the table again, from its first row.
     ASSERT_EQ(dialog.phoneList().count(), 16);
     EXPECT_TRUE(dialog.phoneList().item(0)->text().startsWith("Nokia 6210"));
@@ -132,10 +132,10 @@ TEST_F(PhoneDialogsTest, AddedPhoneJoinsTheTableAndTheList) {
     dialog.addPhone();
     EXPECT_EQ(shownTitle, QString::fromUtf8("Nový telefon"));
     const app::PhoneTable phones;
-    ASSERT_EQ(phones.PhoneCount(), 18);
-    EXPECT_EQ(phones.PhoneName(18), "Testovací telefon");
-    EXPECT_EQ(phones.PhoneWidth(18), 120);
-    EXPECT_EQ(phones.PhoneHeight(18), 160);
+    ASSERT_EQ(phones.phoneCount(), 18);
+    EXPECT_EQ(phones.phoneName(18), "Testovací telefon");
+    EXPECT_EQ(phones.phoneWidth(18), 120);
+    EXPECT_EQ(phones.phoneHeight(18), 160);
     ASSERT_EQ(dialog.phoneList().count(), 18);
     EXPECT_EQ(dialog.phoneList().item(17)->text(),
               QString::fromUtf8("Testovací telefon         (120x160)"));
@@ -143,13 +143,13 @@ TEST_F(PhoneDialogsTest, AddedPhoneJoinsTheTableAndTheList) {
     // Cancelling the new-phone dialog adds nothing.
     whenModalOpens([](QDialog& open) { open.reject(); });
     dialog.addPhone();
-    EXPECT_EQ(app::PhoneTable().PhoneCount(), 18);
+    EXPECT_EQ(app::PhoneTable().phoneCount(), 18);
 }
 
 TEST_F(PhoneDialogsTest, EmptyPhoneTableAsksForAPhoneInsteadOfAnEmptySize) {
     for (int left = 17; left > 0; --left)
-        app::PhoneTable().RemovePhone(1);
-    ASSERT_EQ(app::PhoneTable().PhoneCount(), 0);
+        app::PhoneTable().removePhone(1);
+    ASSERT_EQ(app::PhoneTable().phoneCount(), 0);
     NewPictureDialog dialog(ui);
     EXPECT_EQ(dialog.phoneList().count(), 0);
     dialog.accept();

@@ -136,7 +136,7 @@ TEST_F(ShellTest, NewMakesAWhitePictureAndNeverOverwritesAFile) {
     const std::string untitled = saveFolder + "/Untitled.bmp";
     EXPECT_EQ(doc().pathName(), untitled);
     ASSERT_TRUE(fs::exists(untitled));
-    EXPECT_EQ(doc().codec().GetBMPWidth(), 30);
+    EXPECT_EQ(doc().codec().bmpWidth(), 30);
     // Every pixel is white.
     const auto dib = doc().dib().bytes();
     EXPECT_TRUE(std::all_of(dib.begin() + 40, dib.end(), [](uint8_t byte) { return byte == 255; }));
@@ -311,7 +311,7 @@ TEST_F(ShellTest, Screenshots) {
     saveScreenshot(frame().grab().toImage(), "main-window-empty");
 
     open(writeGradientBmp(work.file("g.bmp"), 96, 60));
-    frame().view().ZoomTo(3);
+    frame().view().zoomTo(3);
     QApplication::processEvents();
     EXPECT_EQ(frame().view().zoom(), 3);
     saveScreenshot(frame().grab().toImage(), "main-window-zoom3");

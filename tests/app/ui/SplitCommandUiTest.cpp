@@ -52,7 +52,7 @@ TEST_F(SplitCommandUiTest, FirstUseProposalsAndTheDisplayList) {
     openPicture();
     // With no save folder the tiles go beside the picture.
     settings.saveFolder.clear();
-    frame().view().ZoomTo(3);
+    frame().view().zoomTo(3);
     ModalScript script;
     script.then<SplitSheet>([&](SplitSheet& sheet) {
         EXPECT_EQ(sheet.windowTitle().toStdString(), "Rozdělit obrázek");
@@ -133,7 +133,7 @@ TEST_F(SplitCommandUiTest, TileSizeOutOfRangeKeepsTheUserOnThePage) {
 
 TEST_F(SplitCommandUiTest, SplitWritesTilesAndPagesAndPutsTheViewBack) {
     openPicture();
-    frame().view().ZoomTo(2);
+    frame().view().zoomTo(2);
     const QRect shownBefore = frame().view().displayRect();
     const std::string tiles = work.file("tiles");
     std::string pickerOpenedAt;

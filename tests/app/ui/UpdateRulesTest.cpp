@@ -117,12 +117,12 @@ TEST_F(UpdateRulesTest, EveryCommandInEachState) {
     run(ID_CANCEL_ZOOM);
     EXPECT_FALSE(enabled(ID_CANCEL_ZOOM));
 
-    // A change: Save and Undo come on.
+    // A change: Save and undo come on.
     run(ID_CONVERT_BW);
     EXPECT_TRUE(enabled(ID_FILE_SAVE));
     EXPECT_TRUE(enabled(ID_EDIT_UNDO));
 
-    // After the undo: Save stays on (the last action was an undo), Undo is
+    // After the undo: Save stays on (the last action was an undo), undo is
     // spent.
     run(ID_EDIT_UNDO);
     EXPECT_TRUE(enabled(ID_FILE_SAVE));

@@ -210,7 +210,7 @@ using ViewClipboardTest = ViewFixture;
 TEST_F(ViewClipboardTest, CopyThenPasteGivesTheSameDib) {
     ASSERT_TRUE(doc.openChosenFile(testing_support::writeGradientBmp(work.file("g.bmp"), 40, 30)));
     const bitmap::Dib original = doc.dib();
-    view->ZoomTo(4);
+    view->zoomTo(4);
     ASSERT_TRUE(view->canCopy());
     view->copy();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -225,7 +225,7 @@ TEST_F(ViewClipboardTest, CopyThenPasteGivesTheSameDib) {
     EXPECT_EQ(doc.dib(), original);
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(view->zoom(), 1);
-    EXPECT_EQ(settings.codec()->GetBMPWidth(), 40);
+    EXPECT_EQ(settings.codec()->bmpWidth(), 40);
     EXPECT_TRUE(ui.messages.empty());
     // The replaced picture waits in the undo file; the exchange file is gone.
     EXPECT_TRUE(bitmap::fileExists(settings.undoFilePath));
@@ -246,7 +246,7 @@ TEST_F(ViewClipboardTest, PasteTakesAnImageFromAnotherProgram) {
     const QImage shown = app::ui::imageFromPackedDib(doc.dib().bytes());
     EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 128, 255));
     EXPECT_EQ(shown.pixel(2, 1), qRgb(250, 10, 20));
-    EXPECT_EQ(settings.codec()->GetBMPHeight(), 2);
+    EXPECT_EQ(settings.codec()->bmpHeight(), 2);
     EXPECT_EQ(view->displayRect(), QRect(149, 99, 3, 2));
 }
 
@@ -264,7 +264,7 @@ TEST_F(ViewClipboardTest, UnusualBmpBytesAreRedrawnIntoAPlainDib) {
     const QImage shown = app::ui::imageFromPackedDib(doc.dib().bytes());
     EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(1, 0), qRgb(0, 0, 255));
-    EXPECT_TRUE(settings.codec()->BMPExists());
+    EXPECT_TRUE(settings.codec()->bmpExists());
 }
 
 TEST_F(ViewClipboardTest, RefusedClipboardPictureLeavesTheDocumentAlone) {

@@ -39,11 +39,11 @@ TEST_F(ViewTest, ZoomThreeCentresAndZoomTenScrollsWithMargins) {
     ASSERT_TRUE(doc.openChosenFile(testing_support::writeGradientBmp(work.file("g.bmp"), 40, 30)));
     EXPECT_EQ(view->zoom(), 1);
     EXPECT_EQ(view->displayRect(), QRect(130, 85, 40, 30));
-    view->ZoomTo(3);
+    view->zoomTo(3);
     EXPECT_EQ(view->displayRect(), QRect(90, 55, 120, 90));
     saveScreenshot(*view, "view-zoom3");
 
-    view->ZoomTo(10);
+    view->zoomTo(10);
     EXPECT_EQ(view->zoom(), 10);
     EXPECT_EQ(view->displayRect(), QRect(8, 8, 400, 300));
     // Both scroll bars show, each over the picture plus 16 pixels.
@@ -52,10 +52,10 @@ TEST_F(ViewTest, ZoomThreeCentresAndZoomTenScrollsWithMargins) {
     EXPECT_EQ(view->verticalScrollBar()->maximum(), 316 - client.height());
     // A new layout starts at the top left corner again.
     view->horizontalScrollBar()->setValue(50);
-    view->ZoomTo(0);
+    view->zoomTo(0);
     EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
     // Back to a fitting zoom: the scroll bars go.
-    view->ZoomTo(1);
+    view->zoomTo(1);
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(view->displayRect(), QRect(130, 85, 40, 30));
 }
@@ -72,7 +72,7 @@ TEST_F(ViewTest, ZoomCommandsStopAtTheirLimits) {
     EXPECT_EQ(view->zoom(), 10);
     view->zoomIn();
     EXPECT_EQ(view->zoom(), 10);
-    view->ZoomTo(55);  // no request of the view: nothing changes
+    view->zoomTo(55);  // no request of the view: nothing changes
     EXPECT_EQ(view->zoom(), 10);
     view->cancelZoom();
     EXPECT_EQ(view->zoom(), 1);
@@ -80,7 +80,7 @@ TEST_F(ViewTest, ZoomCommandsStopAtTheirLimits) {
 
 TEST_F(ViewTest, PaintsEachPixelAsABlockOfZoomSquaredPixels) {
     ASSERT_TRUE(doc.openChosenFile(writeTwoByTwo(work.file("four.bmp"))));
-    view->ZoomTo(3);
+    view->zoomTo(3);
     const QRect shown = view->displayRect();
     ASSERT_EQ(shown, QRect(147, 97, 6, 6));
     const QImage client = grabClient(*view);
@@ -110,7 +110,7 @@ TEST_F(ViewTest, PaintsEachPixelAsABlockOfZoomSquaredPixels) {
 
 TEST_F(ViewTest, ScrolledViewPaintsThePartInSight) {
     ASSERT_TRUE(doc.openChosenFile(testing_support::writeGradientBmp(work.file("g.bmp"), 40, 30)));
-    view->ZoomTo(10);
+    view->zoomTo(10);
     view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     const QImage client = grabClient(*view);
@@ -126,7 +126,7 @@ TEST_F(ViewTest, ScrolledViewPaintsThePartInSight) {
 }
 
 TEST_F(ViewTest, NothingIsPaintedWithoutAPicture) {
-    view->ZoomTo(4);
+    view->zoomTo(4);
     EXPECT_TRUE(view->displayRect().isEmpty());
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
     const QImage client = grabClient(*view);

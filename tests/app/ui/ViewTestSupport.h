@@ -47,7 +47,7 @@ public:
     }
     void resetZoom() override {
         if (view)
-            view->ZoomTo(1);
+            view->zoomTo(1);
     }
     app::ui::PictureView* view = nullptr;
 };
@@ -62,7 +62,7 @@ struct ViewFixture : ::testing::Test {
         settings.tempFolder = work.path() + "/";
         settings.saveFolder = work.path();
         settings.workingFolder = work.path();
-        settings.CreateCodec();
+        settings.createCodec();
         view = std::make_unique<app::ui::PictureView>(doc, settings, ui);
         host.view = view.get();
         view->show();

@@ -58,8 +58,8 @@ TEST_F(WorkflowTest, FromAPictureToAWbmpFittedToAPhone) {
 
     // Fit to the first phone of the table.
     const app::PhoneTable phones;
-    const int phoneWidth = phones.PhoneWidth(1);
-    const int phoneHeight = phones.PhoneHeight(1);
+    const int phoneWidth = phones.phoneWidth(1);
+    const int phoneHeight = phones.phoneHeight(1);
     ModalScript fit;
     fit.then<FitToPhoneDialog>([](FitToPhoneDialog& dialog) {
         dialog.phoneList().setCurrentRow(0);
@@ -163,7 +163,7 @@ TEST_F(WorkflowTest, PasteTakesThePictureOnTheClipboard) {
     EXPECT_TRUE(enabled(ID_EDIT_COPY));
     EXPECT_TRUE(enabled(ID_FILE_SAVE_AS));
     // The codec holds the pasted picture too: converting works on it.
-    EXPECT_EQ(doc().codec().GetBMPWidth(), 24);
+    EXPECT_EQ(doc().codec().bmpWidth(), 24);
 
     // Cut puts it back on the clipboard and empties the document.
     QGuiApplication::clipboard()->clear();
@@ -289,7 +289,7 @@ TEST_F(WorkflowTest, APictureThatCannotBeOpenedLeavesThePreviousOne) {
     EXPECT_EQ(doc().pathName(), good);
     EXPECT_EQ(testing_support::readFile(bad), badBytes);
     // The codec still holds the old picture: a conversion works on it.
-    EXPECT_EQ(doc().codec().GetBMPWidth(), 20);
+    EXPECT_EQ(doc().codec().bmpWidth(), 20);
 }
 
 TEST_F(WorkflowTest, AFolderThatCannotBeWrittenKeepsPictureAndFiles) {

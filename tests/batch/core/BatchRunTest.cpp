@@ -221,7 +221,7 @@ struct WorkerDocuments {
             part.settings.tempFolder = folder + "/";
             part.settings.saveFolder = folder;
             part.settings.workingFolder = folder;
-            part.settings.CreateCodec();
+            part.settings.createCodec();
             part.settings.codec()->setUndoFile("");
             part.document = std::make_unique<app::PictureDocument>(part.settings, part.ui, host);
             part.document->setExchangeTag("-" + std::to_string(i + 1));

@@ -34,7 +34,7 @@ protected:
 
     void load(int width, int height, const std::function<int(int, int)>& shade) {
         const auto path = batchui_test::writeGreyBmp(dir.file("p.bmp"), width, height, shade);
-        ASSERT_TRUE(owner.LoadImageFile(path));
+        ASSERT_TRUE(owner.loadImageFile(path));
     }
 
     template <typename T>
@@ -56,7 +56,7 @@ protected:
     QImage expectedPreview(int x, int y, int method, int threshold,
                            const bitmap::DitherOptions& options = {}) {
         const auto rows =
-            batch::monoRowsFromDib(owner.GetPreview(x, y, kPw, kPh, method, threshold, options));
+            batch::monoRowsFromDib(owner.preview(x, y, kPw, kPh, method, threshold, options));
         EXPECT_TRUE(rows);
         QImage image(kPw, kPh, QImage::Format_RGB32);
         for (int row = 0; row < kPh; ++row)

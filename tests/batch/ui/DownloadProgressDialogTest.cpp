@@ -70,7 +70,7 @@ TEST(DownloadProgress, FollowsARealDownloadThroughTheCodec) {
     owner.setDownloadProgress(&window);
     owner.setShowDownloadProgress(true);
     std::string error;
-    ASSERT_TRUE(owner.LoadFromURL("file://" + picture, dir.file("copy.bmp"), error, true)) << error;
+    ASSERT_TRUE(owner.loadFromUrl("file://" + picture, dir.file("copy.bmp"), error, true)) << error;
 
     // One line per block of at most 1024 bytes, the last with the whole size.
     ASSERT_EQ(window.statuses.size(), (size + 1023) / 1024);
@@ -78,5 +78,5 @@ TEST(DownloadProgress, FollowsARealDownloadThroughTheCodec) {
     EXPECT_TRUE(window.shownWhileReceiving);
     EXPECT_EQ(window.urlLine().toStdString(), "URL: file://" + picture);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(owner.GetBMPWidth(), 120);
+    EXPECT_EQ(owner.bmpWidth(), 120);
 }

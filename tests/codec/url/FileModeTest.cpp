@@ -31,13 +31,13 @@ private:
 TEST_F(FileModes, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
     const std::string url = http.url("/files/pic.bmp");
     const std::vector<std::pair<const char*, std::function<int(const std::string&)>>> writers = {
-        {"download.bmp", [&](const std::string& path) { return codec.LoadImage(url, path); }},
-        {"picture.bmp", [&](const std::string& path) { return codec.SaveBMP(path); }},
-        {"picture.wbmp", [&](const std::string& path) { return codec.SaveWBMP(path); }},
-        {"picture.gif", [&](const std::string& path) { return codec.SaveGIF(path); }},
-        {"picture.png", [&](const std::string& path) { return codec.SavePNG(path); }},
+        {"download.bmp", [&](const std::string& path) { return codec.loadImage(url, path); }},
+        {"picture.bmp", [&](const std::string& path) { return codec.saveBmp(path); }},
+        {"picture.wbmp", [&](const std::string& path) { return codec.saveWbmp(path); }},
+        {"picture.gif", [&](const std::string& path) { return codec.saveGif(path); }},
+        {"picture.png", [&](const std::string& path) { return codec.savePng(path); }},
     };
-    ASSERT_EQ(codec.LoadImage(url, ""), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadImage(url, ""), 1) << codec.errordescription();
     for (const auto& [name, write] : writers) {
         const std::string path = work.file(name);
         ASSERT_EQ(write(path), 1) << name << ": " << codec.errordescription();

@@ -23,33 +23,33 @@ protected:
 
 TEST_F(UrlLoad, LoadsAPictureIntoATemporaryFileAndRemovesIt) {
     const std::string url = http.url("/files/pic.bmp");
-    ASSERT_EQ(codec.LoadFromURL(url, "", errorText, false), 1) << codec.errordescription();
-    EXPECT_EQ(codec.GetBMPWidth(), 40);
-    EXPECT_EQ(codec.GetBMPHeight(), 30);
+    ASSERT_EQ(codec.loadFromUrl(url, "", errorText, false), 1) << codec.errordescription();
+    EXPECT_EQ(codec.bmpWidth(), 40);
+    EXPECT_EQ(codec.bmpHeight(), 30);
     EXPECT_TRUE(errorText.empty());
     EXPECT_TRUE(temporaryFiles().empty());
 
-    // Through LoadImage: no "no such file" report is left behind.
-    ASSERT_EQ(codec.LoadImage(url, ""), 1);
+    // Through loadImage: no "no such file" report is left behind.
+    ASSERT_EQ(codec.loadImage(url, ""), 1);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::none));
-    EXPECT_EQ(codec.ImageWidth(), 40);
+    EXPECT_EQ(codec.imageWidth(), 40);
     EXPECT_TRUE(temporaryFiles().empty());
 }
 
 TEST_F(UrlLoad, WritesTheDownloadToTheCallersPathAndFollowsRedirects) {
     const std::string local = work.file("copy.bmp");
     writeFile(local, std::string("old content"));
-    ASSERT_EQ(codec.LoadImage(http.url("/redirect/pic.bmp"), local), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadImage(http.url("/redirect/pic.bmp"), local), 1) << codec.errordescription();
     EXPECT_EQ(readFile(local), pictureBytes);
     EXPECT_EQ(filesIn(work.path()), std::vector<std::string>{"copy.bmp"});
     EXPECT_TRUE(temporaryFiles().empty());
 
     // A local path in a missing folder cannot be written.
     const std::string nowhere = work.file("none/x.bmp");
-    EXPECT_EQ(codec.LoadFromURL(http.url("/files/pic.bmp"), nowhere, errorText, false), 0);
+    EXPECT_EQ(codec.loadFromUrl(http.url("/files/pic.bmp"), nowhere, errorText, false), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotCreateFile));
     EXPECT_EQ(errorText, "Nelze vytvořit lokální soubor '" + nowhere + "'");
-    EXPECT_EQ(codec.BMPExists(), 0);
+    EXPECT_EQ(codec.bmpExists(), 0);
 }
 
 TEST_F(UrlLoad, RefusesHtmlAnswersAndKeepsTheUsersFile) {
@@ -57,29 +57,29 @@ TEST_F(UrlLoad, RefusesHtmlAnswersAndKeepsTheUsersFile) {
     writeFile(local, pictureBytes);
     for (const std::string path : {"/html", "/html-untyped"}) {
         const std::string url = http.url(path);
-        EXPECT_EQ(codec.LoadImage(url, local), 0);
+        EXPECT_EQ(codec.loadImage(url, local), 0);
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::htmlRefused));
         EXPECT_EQ(codec.errordescription(),
                   kPrefix + "Server odmítl HTTP spojení pro obrázek '" + url + "'");
         EXPECT_EQ(readFile(local), pictureBytes) << path;
         EXPECT_EQ(filesIn(work.path()), std::vector<std::string>{"page.bmp"}) << path;
     }
-    EXPECT_EQ(codec.LoadFromURL(http.url("/html"), "", errorText, false), 0);
+    EXPECT_EQ(codec.loadFromUrl(http.url("/html"), "", errorText, false), 0);
     EXPECT_EQ(errorText, "Server odmítl HTTP spojení pro obrázek '" + http.url("/html") + "'");
     EXPECT_TRUE(temporaryFiles().empty());
 }
 
 TEST_F(UrlLoad, AnEmptyBodyFailsToLoadAndLeavesTheCallersFileAlone) {
     const std::string url = http.url("/empty/pic.bmp");
-    EXPECT_EQ(codec.LoadFromURL(url, "", errorText, false), 0);
+    EXPECT_EQ(codec.loadFromUrl(url, "", errorText, false), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureNotFound));
     EXPECT_EQ(errorText, "Chyba během načítání obrázku z " + url + " do kodeku");
-    EXPECT_EQ(codec.BMPExists(), 0);
+    EXPECT_EQ(codec.bmpExists(), 0);
     EXPECT_TRUE(temporaryFiles().empty());
 
     const std::string local = work.file("keep.bmp");
     writeFile(local, pictureBytes);
-    EXPECT_EQ(codec.LoadFromURL(url, local, errorText, false), 0);
+    EXPECT_EQ(codec.loadFromUrl(url, local, errorText, false), 0);
     EXPECT_EQ(readFile(local), pictureBytes);
     EXPECT_EQ(filesIn(work.path()).size(), 1u);
 }
@@ -95,7 +95,7 @@ TEST_F(UrlLoad, UnreachableAndMissingResourcesReportConnectionFailures) {
         http.url("/to-local-file"),
     };
     for (const auto& url : urls) {
-        EXPECT_EQ(codec.LoadFromURL(url, local, errorText, false), 0) << url;
+        EXPECT_EQ(codec.loadFromUrl(url, local, errorText, false), 0) << url;
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotConnect)) << url;
         EXPECT_EQ(errorText,
                   "Nepodařilo se připojit k URL '" + url + "'\nUjistěte se, zda máte správné URL");
@@ -109,7 +109,7 @@ TEST_F(UrlLoad, UnreachableAndMissingResourcesReportConnectionFailures) {
 TEST_F(UrlLoad, StopsDownloadsLargerThan64Megabytes) {
     for (const std::string path : {"/large/big.bmp", "/large-unannounced/big.bmp"}) {
         const std::string url = http.url(path);
-        EXPECT_EQ(codec.LoadImage(url, work.file("big.bmp")), 0) << path;
+        EXPECT_EQ(codec.loadImage(url, work.file("big.bmp")), 0) << path;
         EXPECT_EQ(codec.errorcode(), codeOf(CodecError::downloadFailed));
         EXPECT_EQ(codec.errordescription(), kPrefix + "Chyba během stahování z " + url);
         EXPECT_TRUE(filesIn(work.path()).empty()) << path;
@@ -120,18 +120,18 @@ TEST_F(UrlLoad, StopsDownloadsLargerThan64Megabytes) {
 TEST_F(UrlLoad, GivesUpADownloadThatOutlastsItsDeadline) {
     const std::string url = http.url("/drip/pic.bmp");
     codec.setDownloadTimeout(1);
-    EXPECT_EQ(codec.LoadImage(url, work.file("drip.bmp")), 0);
+    EXPECT_EQ(codec.loadImage(url, work.file("drip.bmp")), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::downloadFailed));
     EXPECT_EQ(codec.errordescription(), kPrefix + "Chyba během stahování z " + url);
     EXPECT_TRUE(filesIn(work.path()).empty());
-    EXPECT_EQ(codec::Codec().DownloadTimeout(), 600);
+    EXPECT_EQ(codec::Codec().downloadTimeout(), 600);
 }
 
 TEST_F(UrlLoad, ReportsProgressInBlocksWithTheTrueLength) {
     ProgressRecorder progress;
     codec.setDownloadProgress(&progress);
     const std::string url = http.url("/slow/pic.bmp");
-    ASSERT_EQ(codec.LoadFromURL(url, "", errorText, true), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadFromUrl(url, "", errorText, true), 1) << codec.errordescription();
     EXPECT_EQ(progress.events,
               (std::vector<std::string>{"started", "connecting " + url, "received", "finished"}));
     ASSERT_FALSE(progress.counts.empty());
@@ -147,9 +147,9 @@ TEST_F(UrlLoad, ReportsProgressInBlocksWithTheTrueLength) {
     // Without the switch, nothing is reported; with it, a failure is also
     // finished off.
     progress = {};
-    ASSERT_EQ(codec.LoadFromURL(url, "", errorText, false), 1);
+    ASSERT_EQ(codec.loadFromUrl(url, "", errorText, false), 1);
     EXPECT_TRUE(progress.events.empty());
-    EXPECT_EQ(codec.LoadFromURL(http.url("/missing"), "", errorText, true), 0);
+    EXPECT_EQ(codec.loadFromUrl(http.url("/missing"), "", errorText, true), 0);
     EXPECT_EQ(progress.events.back(), "finished");
 }
 
@@ -163,7 +163,7 @@ TEST_F(UrlLoad, ProgressTotalsAreNotCutTo16Bits) {
     ProgressRecorder progress;
     codec.setDownloadProgress(&progress);
     codec.setShowDownloadProgress(true);
-    ASSERT_EQ(codec.LoadImage(http.url("/files/wide.bmp"), ""), 1) << codec.errordescription();
+    ASSERT_EQ(codec.loadImage(http.url("/files/wide.bmp"), ""), 1) << codec.errordescription();
     EXPECT_EQ(progress.totals.back(), size);
     EXPECT_EQ(progress.counts.back(), size);
 }
@@ -171,7 +171,7 @@ TEST_F(UrlLoad, ProgressTotalsAreNotCutTo16Bits) {
 TEST_F(UrlLoad, ThrowingCodecStillCleansUp) {
     codec.setThrowException(true);
     const std::string local = work.file("page.bmp");
-    EXPECT_ANY_THROW(codec.LoadFromURL(http.url("/empty/x.bmp"), local, errorText, false));
+    EXPECT_ANY_THROW(codec.loadFromUrl(http.url("/empty/x.bmp"), local, errorText, false));
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::pictureNotFound));
     EXPECT_TRUE(filesIn(work.path()).empty());
     EXPECT_TRUE(temporaryFiles().empty());
@@ -179,15 +179,15 @@ TEST_F(UrlLoad, ThrowingCodecStillCleansUp) {
 
 TEST_F(UrlLoad, LoadsOverFtpAndFromFileUrls) {
     LocalServer ftp(LocalServer::Kind::ftp, served.path());
-    ASSERT_EQ(codec.LoadImage(ftp.url("/pic.bmp"), work.file("f.bmp")), 1)
+    ASSERT_EQ(codec.loadImage(ftp.url("/pic.bmp"), work.file("f.bmp")), 1)
         << codec.errordescription();
-    EXPECT_EQ(codec.ImageWidth(), 40);
+    EXPECT_EQ(codec.imageWidth(), 40);
     EXPECT_EQ(readFile(work.file("f.bmp")), pictureBytes);
-    EXPECT_EQ(codec.LoadFromURL(ftp.url("/none.bmp"), "", errorText, false), 0);
+    EXPECT_EQ(codec.loadFromUrl(ftp.url("/none.bmp"), "", errorText, false), 0);
     EXPECT_EQ(codec.errorcode(), codeOf(CodecError::cannotConnect));
 
-    ASSERT_EQ(codec.LoadFromURL("file://" + served.file("pic.bmp"), "", errorText, false), 1);
-    EXPECT_EQ(codec.GetBMPWidth(), 40);
+    ASSERT_EQ(codec.loadFromUrl("file://" + served.file("pic.bmp"), "", errorText, false), 1);
+    EXPECT_EQ(codec.bmpWidth(), 40);
     EXPECT_TRUE(temporaryFiles().empty());
 }
 
