@@ -4,12 +4,13 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+TSAN_DIR ?= build-tsan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PREFIX ?=
 
-.PHONY: deps configure build run install package test test-asan fuzz bench format clean
+.PHONY: deps configure build run install package test test-asan test-tsan fuzz bench format clean
 
 deps:
 	./scripts/install-deps.sh
@@ -50,6 +51,18 @@ test-asan: deps $(ASAN_DIR)/build.ninja
 	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# The threaded parts (the batch run on several threads, glyphon-cli's
+# convert -j and its worker sessions) under ThreadSanitizer.
+TSAN_SUITES = batch_core|cli
+$(TSAN_DIR)/build.ninja:
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHON_TSAN=ON \
+	  -DGLYPHON_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+
+test-tsan: deps $(TSAN_DIR)/build.ninja
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_batch_core test_cli glyphon-cli glyphon-qt
+	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+	  ctest --output-on-failure -j $(JOBS) -L '$(TSAN_SUITES)'
+
 $(FUZZ_DIR)/build.ninja:
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DGLYPHON_BUILD_FUZZ=ON -DGLYPHON_SANITIZE=ON -DGLYPHON_BUILD_TESTS=OFF -DGLYPHON_BUILD_BENCH=OFF
@@ -61,7 +74,7 @@ bench: build
 	$(BUILD_DIR)/bench/glyphon-bench
 
 format:
-	find carvello bitmap codec app batch dotwerk cli tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find base carvello bitmap codec app batch widgets dotwerk cli tests bench fuzz translations -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(TSAN_DIR)

@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "bitmap/Dib.h"
+#include "bitmap/ImageProc.h"
 #include "bitmap/dither/DitherMethod.h"
 #include "bitmap/dither/Dithering.h"
-#include "bitmap/ImageProc.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "bitmap/Dib.h"
-#include "bitmap/dither/DitherMethod.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/dither/DitherMethod.h"
 
 namespace {
 

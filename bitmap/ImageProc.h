@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "bitmap/formats/BmpFile.h"
 #include "bitmap/DecodeLimits.h"
 #include "bitmap/Dib.h"
 #include "bitmap/dither/DitherMethod.h"
 #include "bitmap/dither/DitherOptions.h"
 #include "bitmap/dither/ToneCurve.h"
+#include "bitmap/formats/BmpFile.h"
 
 namespace bitmap {
 

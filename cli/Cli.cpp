@@ -6,9 +6,9 @@
 #include "app/core/ProgramLanguage.h"
 #include "app/core/TextFormat.h"
 #include "base/Language.h"
-#include "cli/commands/Commands.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/Texts.h"
+#include "cli/commands/Commands.h"
 
 namespace cli {
 namespace {

@@ -4,10 +4,10 @@
 #include <mutex>
 #include <string>
 
-#include "app/core/settings/AppSettings.h"
 #include "app/core/document/PictureDocument.h"
-#include "cli/terminal/DownloadProgressLine.h"
+#include "app/core/settings/AppSettings.h"
 #include "cli/GlobalOptions.h"
+#include "cli/terminal/DownloadProgressLine.h"
 #include "cli/terminal/TerminalUi.h"
 
 namespace cli {

@@ -8,9 +8,9 @@
 #include "cli/DitherOptionSpecs.h"
 #include "cli/GlobalOptions.h"
 #include "codec/Codec.h"
-#include "codec/url/DownloadProgress.h"
 #include "codec/FailureText.h"
 #include "codec/PictureFormats.h"
+#include "codec/url/DownloadProgress.h"
 
 namespace cli {
 

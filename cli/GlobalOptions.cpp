@@ -1,7 +1,7 @@
 #include "cli/GlobalOptions.h"
 
-#include "app/core/settings/AppSettings.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/AppSettings.h"
 #include "cli/Arguments.h"
 #include "cli/Texts.h"
 

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "app/core/TextFormat.h"
-#include "cli/commands/Commands.h"
 #include "cli/Texts.h"
+#include "cli/commands/Commands.h"
 
 namespace cli {
 namespace {

@@ -3,9 +3,9 @@
 #include <limits>
 #include <vector>
 
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/QtServices.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/PhoneTable.h"
 #include "cli/Texts.h"
 
 namespace cli {

@@ -32,7 +32,7 @@ int Codec::reportCore(CodecError code, const std::string& coreText) {
 }
 
 int Codec::reportTooLarge(std::string_view operation, int64_t width, int64_t height,
-                           CodecError code) {
+                          CodecError code) {
     const bool tooWide = width > bitmap::kMaxDimension || height > bitmap::kMaxDimension;
     const std::string message =
         bitmap::formatText(tooWide ? text::kPictureTooWide : text::kPictureTooLarge,

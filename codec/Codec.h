@@ -162,7 +162,7 @@ public:
     // The same with options; tones are adjusted as for the whole picture
     // (the level stretch measures the whole picture, not the rectangle).
     std::vector<uint8_t> preview(int x, int y, int width, int height, int method, int threshold,
-                                    const bitmap::DitherOptions& options);
+                                 const bitmap::DitherOptions& options);
 
 private:
     // Records a failure (and throws when the switch is on); returns 0.

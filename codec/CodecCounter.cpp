@@ -3,9 +3,9 @@
 #include <array>
 #include <fstream>
 
-#include "bitmap/dither/DitherMethod.h"
 #include "base/FileIO.h"
 #include "base/TextFormat.h"
+#include "bitmap/dither/DitherMethod.h"
 #include "codec/Codec.h"
 #include "codec/PictureFormats.h"
 #include "codec/ScopeExit.h"
@@ -86,7 +86,7 @@ std::optional<bitmap::Dib> assembleCounter(const DigitPictures& pictures,
 }  // namespace
 
 int Codec::wbmpCounter(const std::string& digitFolder, const std::string& outputPath, int value,
-                        int digitCount) {
+                       int digitCount) {
     const std::string valueText = std::to_string(value);
     const int64_t positions = std::max<int64_t>(digitCount, static_cast<int64_t>(valueText.size()));
     if (value < 0 || positions > bitmap::kMaxDimension)

@@ -1,15 +1,15 @@
 // Loading pictures into the codec and recognising files by their content.
-#include "bitmap/AlphaComposite.h"
 #include "base/FileIO.h"
-#include "bitmap/gif/GifReader.h"
-#include "bitmap/bridges/PngFallbackReader.h"
 #include "base/TextFormat.h"
+#include "bitmap/AlphaComposite.h"
+#include "bitmap/bridges/PngFallbackReader.h"
+#include "bitmap/gif/GifReader.h"
 #include "codec/Codec.h"
 #include "codec/DeclaredSize.h"
 #include "codec/PictureFormats.h"
 #include "codec/PictureName.h"
-#include "codec/url/SpooledInput.h"
 #include "codec/Texts.h"
+#include "codec/url/SpooledInput.h"
 
 namespace codec {
 

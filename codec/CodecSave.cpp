@@ -1,7 +1,7 @@
 // Writing the current picture and keeping the undo file.
 #include "base/FileIO.h"
-#include "bitmap/gif/GifWriter.h"
 #include "base/TextFormat.h"
+#include "bitmap/gif/GifWriter.h"
 #include "codec/Codec.h"
 #include "codec/FailureText.h"
 #include "codec/PictureFormats.h"
@@ -76,7 +76,7 @@ int Codec::savePngTransparentWhite(const std::string& path) {
 }
 
 int Codec::saveOneBitFile(std::string_view operation, const std::string& path,
-                           std::span<const uint8_t> bytes) {
+                          std::span<const uint8_t> bytes) {
     const std::span<const uint8_t> pieces[] = {bytes};
     switch (bitmap::writeFileAtomically(path, pieces)) {
         case bitmap::WriteStatus::ok:

@@ -25,7 +25,7 @@ std::string withoutTrailingSlashes(std::string folder) {
 }  // namespace
 
 int Codec::split(int tileWidth, int tileHeight, const std::string& folder,
-                  const std::string& format) {
+                 const std::string& format) {
     if (!picture_)
         return reportNoPicture("Split");
     const PictureFormat* written = formatOfName(format);

@@ -20,8 +20,7 @@ int Codec::convertBmpToMonochrome(int method, int threshold) {
     return convertBmpToMonochrome(method, threshold, {});
 }
 
-int Codec::convertBmpToMonochrome(int method, int threshold,
-                                   const bitmap::DitherOptions& options) {
+int Codec::convertBmpToMonochrome(int method, int threshold, const bitmap::DitherOptions& options) {
     if (!picture_)
         return reportNoPicture("ConvertBMPToMonochrome");
     if (!makeUndoFile())
@@ -83,12 +82,12 @@ int Codec::resizePercentual(int percentage) {
 }
 
 std::vector<uint8_t> Codec::preview(int x, int y, int width, int height, int method,
-                                        int threshold) {
+                                    int threshold) {
     return preview(x, y, width, height, method, threshold, {});
 }
 
-std::vector<uint8_t> Codec::preview(int x, int y, int width, int height, int method,
-                                        int threshold, const bitmap::DitherOptions& options) {
+std::vector<uint8_t> Codec::preview(int x, int y, int width, int height, int method, int threshold,
+                                    const bitmap::DitherOptions& options) {
     if (!picture_) {
         reportNoPicture("GetPreview");
         return {};

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <vector>
 
-#include "bitmap/ByteOrder.h"
 #include "base/FileIO.h"
+#include "bitmap/ByteOrder.h"
 #include "bitmap/formats/WBMPCoder.h"
 #include "codec/PictureFormats.h"
 

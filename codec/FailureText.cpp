@@ -1,7 +1,7 @@
 #include "codec/FailureText.h"
 
-#include "bitmap/gif/GifErrors.h"
 #include "base/TextFormat.h"
+#include "bitmap/gif/GifErrors.h"
 #include "codec/Texts.h"
 
 namespace codec {

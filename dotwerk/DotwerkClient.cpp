@@ -70,7 +70,8 @@ DotwerkClient::DotwerkClient(QObject* parent) : QObject(parent) {}
 
 DotwerkClient::~DotwerkClient() = default;
 
-bool DotwerkClient::create(QWidget* parentWidget, const QString& libraryToRegister, QString* reason) {
+bool DotwerkClient::create(QWidget* parentWidget, const QString& libraryToRegister,
+                           QString* reason) {
     QWidget* control = createDotwerkControl(parentWidget, libraryToRegister, reason);
     if (control == nullptr)
         return false;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config ccache make
+  cmake ninja-build g++ pkg-config ccache make clang-format
   # libraries
   libpng-dev libcurl4-openssl-dev qt6-base-dev qt6-qpa-plugins zlib1g-dev
   # translations (Linguist for CMake, lupdate/lrelease, Qt's own Czech catalogue)

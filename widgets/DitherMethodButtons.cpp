@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "bitmap/dither/DitherMethod.h"
 #include "widgets/Texts.h"
 #include "widgets/Translate.h"
-#include "bitmap/dither/DitherMethod.h"
 
 namespace widgets {
 

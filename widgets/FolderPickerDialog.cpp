@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <array>
 
-#include "widgets/NewFolderDialog.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/NewFolderDialog.h"
 #include "widgets/Texts.h"
 #include "widgets/Translate.h"
 
@@ -85,7 +85,7 @@ std::vector<std::string> FolderPickerDialog::systemDrives() {
 }
 
 FolderPickerDialog::FolderPickerDialog(std::string& folder, QWidget* parent,
-                                   const std::string& fallbackFolder)
+                                       const std::string& fallbackFolder)
     : QDialog(parent),
       folder_(folder),
       browser_(batch::startFolder(folder, fallbackFolder.empty() ? QDir::homePath().toStdString()
@@ -219,7 +219,7 @@ void FolderPickerDialog::accept() {
 }
 
 void FolderPickerDialog::chooseInto(QLineEdit& edit, const std::string& start, QWidget* parent,
-                                  const std::string& fallbackFolder) {
+                                    const std::string& fallbackFolder) {
     std::string folder = start;
     FolderPickerDialog picker(folder, parent, fallbackFolder);
     if (picker.exec() == QDialog::Accepted)

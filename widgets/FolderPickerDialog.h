@@ -26,7 +26,7 @@ public:
     // without any folder in it opens at `fallbackFolder` (the home folder
     // when that is empty).
     explicit FolderPickerDialog(std::string& folder, QWidget* parent = nullptr,
-                              const std::string& fallbackFolder = {});
+                                const std::string& fallbackFolder = {});
 
     const std::string& currentFolder() const { return browser_.current(); }
 

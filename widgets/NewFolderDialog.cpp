@@ -12,7 +12,8 @@
 
 namespace widgets {
 
-NewFolderDialog::NewFolderDialog(QWidget* parent) : QDialog(parent), nameEdit_(new QLineEdit(this)) {
+NewFolderDialog::NewFolderDialog(QWidget* parent)
+    : QDialog(parent), nameEdit_(new QLineEdit(this)) {
     namespace text = widgets::text;
     setWindowTitle(translate(text::kNewFolderTitle));
     nameEdit_->setObjectName("nameEdit");

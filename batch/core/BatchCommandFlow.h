@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "app/core/settings/AppSettings.h"
 #include "app/core/UserInterface.h"
+#include "app/core/settings/AppSettings.h"
 #include "batch/core/BatchSettings.h"
 
 // The batch command up to the start of the run: the sheet's starting

@@ -7,8 +7,8 @@
 #include <mutex>
 
 #include "app/core/PathText.h"
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/PhoneTable.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/Texts.h"
 #include "batch/core/ThreadTeam.h"

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/document/PictureDocument.h"
 #include "app/core/UserInterface.h"
-#include "batch/core/BatchSettings.h"
+#include "app/core/document/PictureDocument.h"
 #include "base/CatalogueText.h"
+#include "batch/core/BatchSettings.h"
 
 // The batch run: converts every entry of a file list (paths and URLs, each
 // followed by "\n") through the program's document and codec -- fetch, load,

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/core/settings/Preferences.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/Preferences.h"
 #include "batch/core/Texts.h"
 
 namespace batch {

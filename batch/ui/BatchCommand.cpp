@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "app/core/document/PictureDocument.h"
-#include "batch/ui/BatchSheet.h"
 #include "batch/ui/BatchProgressDialog.h"
+#include "batch/ui/BatchSheet.h"
 
 namespace batchui {
 

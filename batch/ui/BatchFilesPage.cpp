@@ -16,9 +16,9 @@
 #include "app/core/settings/AppSettings.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/ui/DownloadDialog.h"
+#include "batch/ui/Texts.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormatFilters.h"
-#include "batch/ui/Texts.h"
 #include "widgets/Translate.h"
 
 namespace batchui {
@@ -37,7 +37,7 @@ QPushButton* pageButton(std::string_view label, const char* name, QWidget* paren
 }  // namespace
 
 BatchFilesPage::BatchFilesPage(const std::string& fileList, std::string& lastAddFolder,
-                                 const app::AppSettings& settings, QWidget* parent)
+                               const app::AppSettings& settings, QWidget* parent)
     : QWidget(parent),
       lastAddFolder_(lastAddFolder),
       settings_(settings),
@@ -118,7 +118,8 @@ void BatchFilesPage::addFiles() {
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    widgets::prepareFileDialog(dialog, widgets::filterTexts(codec::batchAddDialogFilters(text::kFilterAll)), 1);
+    widgets::prepareFileDialog(
+        dialog, widgets::filterTexts(codec::batchAddDialogFilters(text::kFilterAll)), 1);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList chosen = dialog.selectedFiles();

@@ -25,7 +25,7 @@ public:
     // `lastAddFolder` is where the add-files dialog opens and is kept up to
     // date.
     BatchFilesPage(const std::string& fileList, std::string& lastAddFolder,
-                    const app::AppSettings& settings, QWidget* parent = nullptr);
+                   const app::AppSettings& settings, QWidget* parent = nullptr);
 
     // The run's file list built from the entries.
     std::string fileList() const;

@@ -49,7 +49,7 @@ BatchProgressDialog::BatchProgressDialog(QWidget* parent)
 }
 
 void BatchProgressDialog::update(int processed, int remaining, int errors, const std::string& file,
-                               const std::string& status) {
+                                 const std::string& status) {
     const QString name = QString::fromStdString(file);
     file_->setText(translate(text::kProgressFile).arg(name));
     file_->setToolTip(name);

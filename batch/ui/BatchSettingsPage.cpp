@@ -16,10 +16,10 @@
 
 #include "app/core/settings/PhoneTable.h"
 #include "batch/core/BatchSheetRules.h"
+#include "batch/ui/Texts.h"
 #include "widgets/FolderPickerDialog.h"
 #include "widgets/FormatFilters.h"
 #include "widgets/IntegerEdit.h"
-#include "batch/ui/Texts.h"
 #include "widgets/Translate.h"
 
 namespace batchui {
@@ -43,8 +43,8 @@ QLineEdit* numberEdit(int value, const char* name, QWidget* parent) {
 
 }  // namespace
 
-BatchSettingsPage::BatchSettingsPage(batch::BatchSettings& settings, batch::BatchSheetValues& values,
-                               QWidget* parent)
+BatchSettingsPage::BatchSettingsPage(batch::BatchSettings& settings,
+                                     batch::BatchSheetValues& values, QWidget* parent)
     : QWidget(parent), settings_(settings), values_(values), formats_(new QButtonGroup(this)) {
     setWindowTitle(translate(text::kSettingsPageTitle));
 
@@ -60,9 +60,10 @@ BatchSettingsPage::BatchSettingsPage(batch::BatchSettings& settings, batch::Batc
     folderRow->addWidget(browse);
 
     auto* formatGroup = new QGroupBox(translate(text::kOutputFormat), this);
-    auto* bmp = named(new QRadioButton(widgets::formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
-    auto* wbmp =
-        named(new QRadioButton(widgets::formatLabel(codec::kFormatWbmp), formatGroup), "wbmpButton");
+    auto* bmp =
+        named(new QRadioButton(widgets::formatLabel(codec::kFormatBmp), formatGroup), "bmpButton");
+    auto* wbmp = named(new QRadioButton(widgets::formatLabel(codec::kFormatWbmp), formatGroup),
+                       "wbmpButton");
     formats_->addButton(bmp, codec::kFormatBmp);
     formats_->addButton(wbmp, codec::kFormatWbmp);
     (settings.outputFormat == codec::kFormatWbmp ? wbmp : bmp)->setChecked(true);
@@ -144,7 +145,7 @@ void BatchSettingsPage::applyEnablingRule() {
 
 void BatchSettingsPage::browse() {
     widgets::FolderPickerDialog::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
-                                 settings_.outputFolder);
+                                            settings_.outputFolder);
 }
 
 bool BatchSettingsPage::leave() {

@@ -22,7 +22,7 @@ public:
     // The page shows `settings` and the command's `values`; it stores into
     // both when it is left (see leave()).
     BatchSettingsPage(batch::BatchSettings& settings, batch::BatchSheetValues& values,
-                   QWidget* parent = nullptr);
+                      QWidget* parent = nullptr);
 
     // Checks the box size (width 1..1280, height 1..1024); a number out of
     // range shows the range message, puts the focus on its edit and gives

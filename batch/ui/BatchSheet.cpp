@@ -3,8 +3,8 @@
 #include "batch/ui/BatchFilesPage.h"
 #include "batch/ui/BatchSettingsPage.h"
 #include "batch/ui/BatchWmlPage.h"
-#include "widgets/DitheringPage.h"
 #include "batch/ui/Texts.h"
+#include "widgets/DitheringPage.h"
 #include "widgets/Translate.h"
 
 namespace batchui {

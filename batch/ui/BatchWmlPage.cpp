@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "batch/core/BatchSheetRules.h"
-#include "widgets/FolderPickerDialog.h"
 #include "batch/ui/Texts.h"
+#include "widgets/FolderPickerDialog.h"
 #include "widgets/Translate.h"
 
 namespace batchui {
@@ -98,7 +98,7 @@ void BatchWmlPage::applyEnablingRule() {
 
 void BatchWmlPage::browse() {
     widgets::FolderPickerDialog::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
-                                 settings_.outputFolder);
+                                            settings_.outputFolder);
 }
 
 void BatchWmlPage::leave() {

@@ -16,14 +16,14 @@
 #include <cstring>
 
 #include "app/core/settings/AppSettings.h"
+#include "batch/ui/Texts.h"
+#include "codec/Codec.h"
 #include "widgets/DitherMethodButtons.h"
 #include "widgets/DitherOptionsBox.h"
 #include "widgets/IntegerEdit.h"
 #include "widgets/OkCancelButtons.h"
 #include "widgets/StepButtons.h"
-#include "batch/ui/Texts.h"
 #include "widgets/Translate.h"
-#include "codec/Codec.h"
 
 namespace batchui {
 
@@ -53,7 +53,7 @@ QImage screenImage(const batch::MonoRows& rows) {
 }  // namespace
 
 ConversionPreviewDialog::ConversionPreviewDialog(app::AppSettings& settings, codec::Codec& codec,
-                                             QWidget* parent)
+                                                 QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       codec_(codec),
@@ -75,7 +75,8 @@ ConversionPreviewDialog::ConversionPreviewDialog(app::AppSettings& settings, cod
         options_->setErrorDiffusion(bitmap::isErrorDiffusion(id));
         redrawPreview();
     });
-    connect(options_, &widgets::DitherOptionsBox::changed, this, &ConversionPreviewDialog::redrawPreview);
+    connect(options_, &widgets::DitherOptionsBox::changed, this,
+            &ConversionPreviewDialog::redrawPreview);
 
     // Threshold: an edit with arrows that step it.
     auto* thresholdLabel = new QLabel(translate(text::kThresholdLabel), this);
@@ -164,7 +165,7 @@ ConversionPreviewDialog::ConversionPreviewDialog(app::AppSettings& settings, cod
 }
 
 QSlider* ConversionPreviewDialog::makeSlider(Qt::Orientation orientation,
-                                           const batch::PanAxis& axis) {
+                                             const batch::PanAxis& axis) {
     auto* slider = new QSlider(orientation, this);
     slider->setRange(0, batch::kSliderMaximum);
     slider->setValue(0);

@@ -36,7 +36,7 @@ public:
     static constexpr int kPreviewHeight = 160;
 
     ConversionPreviewDialog(app::AppSettings& settings, codec::Codec& codec,
-                          QWidget* parent = nullptr);
+                            QWidget* parent = nullptr);
 
     // The window's left and top pixel on the picture.
     int windowX() const;

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/core/settings/AppSettings.h"
+#include "batch/ui/Texts.h"
+#include "codec/url/UrlCheck.h"
 #include "widgets/FolderPickerDialog.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/OkCancelButtons.h"
-#include "batch/ui/Texts.h"
 #include "widgets/Translate.h"
-#include "codec/url/UrlCheck.h"
 
 namespace batchui {
 

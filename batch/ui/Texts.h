@@ -23,9 +23,9 @@ using widgets::text::kCaptionError;
 using widgets::text::kChangeDrive;
 using widgets::text::kContrast;
 using widgets::text::kDiffusionMethods;
-using widgets::text::kDitherOptionsGroup;
 using widgets::text::kDitheringGroup;
 using widgets::text::kDitheringPageTitle;
+using widgets::text::kDitherOptionsGroup;
 using widgets::text::kFolderExists;
 using widgets::text::kFolderPath;
 using widgets::text::kFolderPickerTitle;
@@ -49,7 +49,6 @@ using widgets::text::kSerpentine;
 using widgets::text::kStorno;
 using widgets::text::kStrength;
 using widgets::text::kThresholdLabel;
-
 
 using bitmap::text::kMethodMatrixForDisplaying;
 using bitmap::text::kMethodMatrixForPrinting;

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "bitmap/Dib.h"
-#include "bitmap/dither/DitherMethod.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/dither/DitherMethod.h"
 #include "bitmap/dither/ToneCurve.h"
 
 namespace {

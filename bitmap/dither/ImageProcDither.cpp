@@ -3,9 +3,9 @@
 #include <string_view>
 
 #include "base/CatalogueText.h"
-#include "bitmap/dither/Dithering.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
+#include "bitmap/dither/Dithering.h"
 
 namespace bitmap {
 

@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "bitmap/AlphaComposite.h"
-#include "bitmap/formats/BmpRle.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/Texts.h"
+#include "bitmap/formats/BmpRle.h"
 
 namespace bitmap {
 namespace {

@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
-#include "bitmap/formats/BmpFile.h"
 #include "base/FileIO.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
+#include "bitmap/formats/BmpFile.h"
 
 namespace bitmap {
 

@@ -5,8 +5,8 @@
 #include <exception>
 #include <new>
 
-#include "bitmap/ByteOrder.h"
 #include "base/FileIO.h"
+#include "bitmap/ByteOrder.h"
 #include "bitmap/gif/GifErrors.h"
 #include "bitmap/gif/LzwEncoder.h"
 

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "bitmap/ImageProc.h"
-#include "bitmap/resample/Resampler.h"
 #include "bitmap/Texts.h"
+#include "bitmap/resample/Resampler.h"
 
 namespace bitmap {
 

@@ -63,10 +63,10 @@ void JpegComponent::transformBlock(std::span<const int16_t, 64> coefficients,
                                    std::span<uint8_t> output, size_t stride) {
     if (blockSize_ == 8)
         jpeg_idct::transform(coefficients, std::span<const int32_t, 64>(quantization_->scaled()),
-                            std::span<const int16_t, 64>(quantization_->limits()), output, stride);
+                             std::span<const int16_t, 64>(quantization_->limits()), output, stride);
     else
         jpeg_reduced_idct::transform(coefficients, quantization_->natural(), blockSize_, output,
-                                   stride);
+                                     stride);
 }
 
 void JpegComponent::transformScratch(uint32_t row, uint32_t column, bool wide,
@@ -75,10 +75,10 @@ void JpegComponent::transformScratch(uint32_t row, uint32_t column, bool wide,
         // Nothing is kept of the block.
     } else if (blockSize_ == 8) {
         jpeg_idct::transform(scratch_, std::span<const int32_t, 64>(quantization_->scaled()), wide,
-                            blockSamples(row, column), planeStride());
+                             blockSamples(row, column), planeStride());
     } else {
         jpeg_reduced_idct::transform(scratch_, quantization_->natural(), written, blockSize_,
-                                   blockSamples(row, column), planeStride());
+                                     blockSamples(row, column), planeStride());
     }
     for (const uint8_t position : written)
         scratch_[position] = 0;

@@ -2,24 +2,24 @@
 #include <ostream>
 #include <thread>
 
-#include "app/core/settings/DisplayPresets.h"
 #include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/DisplayPresets.h"
+#include "base/FileIO.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchRun.h"
 #include "batch/core/ThreadTeam.h"
-#include "base/FileIO.h"
-#include "cli/terminal/BatchProgressLine.h"
 #include "cli/CliSession.h"
-#include "cli/commands/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/ConversionOptionSpec.h"
 #include "cli/FolderCreation.h"
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
-#include "cli/terminal/ProgressLine.h"
 #include "cli/Texts.h"
 #include "cli/WorkerSessions.h"
+#include "cli/commands/Commands.h"
+#include "cli/terminal/BatchProgressLine.h"
+#include "cli/terminal/ProgressLine.h"
 
 namespace cli {
 namespace {

@@ -3,10 +3,10 @@
 #include <ostream>
 
 #include "app/core/TextFormat.h"
-#include "cli/commands/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/OptionParser.h"
 #include "cli/Texts.h"
+#include "cli/commands/Commands.h"
 
 namespace cli {
 namespace {

@@ -2,9 +2,9 @@
 #include <ostream>
 
 #include "app/core/settings/DisplayPresets.h"
-#include "cli/commands/Commands.h"
 #include "cli/OptionParser.h"
 #include "cli/Texts.h"
+#include "cli/commands/Commands.h"
 
 namespace cli {
 namespace {

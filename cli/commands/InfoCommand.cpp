@@ -2,15 +2,15 @@
 #include <ostream>
 
 #include "app/core/TextFormat.h"
-#include "cli/commands/Commands.h"
 #include "cli/Conversion.h"
-#include "cli/terminal/DownloadProgressLine.h"
 #include "cli/OptionParser.h"
+#include "cli/commands/Commands.h"
+#include "cli/terminal/DownloadProgressLine.h"
 #include "cli/terminal/ProgressLine.h"
 #include "codec/Codec.h"
-#include "codec/url/DownloadFile.h"
 #include "codec/PictureName.h"
 #include "codec/Texts.h"
+#include "codec/url/DownloadFile.h"
 #include "codec/url/UrlLoader.h"
 
 namespace cli {

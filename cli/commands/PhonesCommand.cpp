@@ -1,15 +1,15 @@
 #include <limits>
 #include <ostream>
 
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/QtServices.h"
-#include "app/core/settings/StoredSettings.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/PhoneTable.h"
+#include "app/core/settings/StoredSettings.h"
 #include "cli/Arguments.h"
-#include "cli/commands/Commands.h"
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
 #include "cli/Texts.h"
+#include "cli/commands/Commands.h"
 
 namespace cli {
 namespace {

@@ -7,13 +7,13 @@
 #include <ostream>
 
 #include "app/core/TextFormat.h"
-#include "cli/commands/Commands.h"
 #include "cli/Conversion.h"
-#include "cli/terminal/DownloadProgressLine.h"
 #include "cli/OptionParser.h"
+#include "cli/Texts.h"
+#include "cli/commands/Commands.h"
+#include "cli/terminal/DownloadProgressLine.h"
 #include "cli/terminal/ProgressLine.h"
 #include "cli/terminal/TerminalPicture.h"
-#include "cli/Texts.h"
 
 namespace cli {
 namespace {

@@ -1,17 +1,17 @@
 #include <ostream>
 
-#include "app/core/settings/DisplayPresets.h"
 #include "app/core/PathText.h"
+#include "app/core/TextFormat.h"
+#include "app/core/settings/DisplayPresets.h"
 #include "app/core/split/SplitCommand.h"
 #include "app/core/split/SplitPages.h"
-#include "app/core/TextFormat.h"
-#include "cli/commands/Commands.h"
 #include "cli/Conversion.h"
 #include "cli/ConversionOptionSpec.h"
 #include "cli/FolderCreation.h"
 #include "cli/OptionParser.h"
 #include "cli/PhoneChoice.h"
 #include "cli/Texts.h"
+#include "cli/commands/Commands.h"
 #include "codec/PictureFormats.h"
 #include "codec/TileGrid.h"
 

@@ -3,10 +3,10 @@
 
 #include "base/TextFormat.h"
 #include "codec/Codec.h"
-#include "codec/url/DownloadFile.h"
-#include "codec/url/DownloadProgress.h"
 #include "codec/ScopeExit.h"
 #include "codec/Texts.h"
+#include "codec/url/DownloadFile.h"
+#include "codec/url/DownloadProgress.h"
 #include "codec/url/UrlLoader.h"
 
 namespace codec {
@@ -35,8 +35,8 @@ private:
 
 }  // namespace
 
-int Codec::loadFromUrl(const std::string& url, const std::string& localPath,
-                        std::string& errorText, bool showProgress) {
+int Codec::loadFromUrl(const std::string& url, const std::string& localPath, std::string& errorText,
+                       bool showProgress) {
     auto fail = [&](CodecError code, std::string text) {
         errorText = text;
         return report(code, operationPrefix("LoadFromURL") + text);

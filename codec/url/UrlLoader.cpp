@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "base/TextFormat.h"
-#include "codec/url/CurlLibrary.h"
 #include "codec/IgnoringCase.h"
 #include "codec/Texts.h"
+#include "codec/url/CurlLibrary.h"
 
 namespace codec {
 namespace {

@@ -2,8 +2,8 @@
 // the document's picture when they hold a usable one; the palette and the
 // last pixel row of a picture taken are read, so a block shorter than its
 // header declares shows up at once.
-#include "app/core/document/PictureDocument.h"
 #include "app/core/document/PackedDib.h"
+#include "app/core/document/PictureDocument.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 namespace fuzzing {

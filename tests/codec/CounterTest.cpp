@@ -4,9 +4,9 @@
 #include <array>
 
 #include "base/FileIO.h"
-#include "bitmap/gif/GifWriter.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/formats/WBMPCoder.h"
+#include "bitmap/gif/GifWriter.h"
 #include "carvello/core/GraphicsException.h"
 #include "codec/Codec.h"
 #include "support/TestSupport.h"

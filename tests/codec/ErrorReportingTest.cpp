@@ -5,7 +5,6 @@
 #include "base/FileIO.h"
 #include "carvello/core/GraphicsException.h"
 #include "codec/Codec.h"
-#include "codec/Codec.h"
 #include "support/TestSupport.h"
 
 using codec::Codec;

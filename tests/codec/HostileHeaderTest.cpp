@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/gif/GifWriter.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/gif/GifWriter.h"
 #include "codec/Codec.h"
 #include "support/BoundedChild.h"
 #include "support/TestSupport.h"

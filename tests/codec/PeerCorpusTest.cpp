@@ -10,8 +10,8 @@
 
 #include "bitmap/formats/BmpFile.h"
 #include "codec/Codec.h"
-#include "tests/codec/CorpusFiles.h"
 #include "support/TestSupport.h"
+#include "tests/codec/CorpusFiles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "bitmap/ByteOrder.h"
 #include "base/FileIO.h"
+#include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
 #include "codec/Codec.h"
 #include "support/TestSupport.h"

@@ -1,8 +1,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "widgets/DitheringPage.h"
 #include "tests/qtsupport/WidgetTestSupport.h"
+#include "widgets/DitheringPage.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <filesystem>
 
+#include "support/TestSupport.h"
+#include "tests/qtsupport/WidgetTestSupport.h"
 #include "widgets/FolderPickerDialog.h"
 #include "widgets/NewFolderDialog.h"
-#include "tests/qtsupport/WidgetTestSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/core/document/BlankPicture.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/document/BlankPicture.h"
 
 namespace app {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/core/document/PictureDocument.h"
-#include "app/core/document/DocumentHost.h"
 #include "app/core/UserInterface.h"
+#include "app/core/document/DocumentHost.h"
+#include "app/core/document/PictureDocument.h"
 
 // The New command after its dialog: a blank white picture of the chosen
 // size becomes the document's picture and the codec's.

@@ -4,8 +4,8 @@
 #include <array>
 #include <utility>
 
-#include "bitmap/ByteOrder.h"
 #include "base/FileIO.h"
+#include "bitmap/ByteOrder.h"
 
 namespace app {
 namespace {

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/core/document/PackedDib.h"
 #include "app/core/PathText.h"
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/document/PackedDib.h"
+#include "app/core/settings/PhoneTable.h"
 #include "base/FileIO.h"
 #include "codec/FailureText.h"
 
@@ -251,7 +251,8 @@ int PictureDocument::fitToPhone(int phoneIndex) {
     return resizeToBox(phones.phoneWidth(phoneIndex + 1), phones.phoneHeight(phoneIndex + 1));
 }
 
-int PictureDocument::fetchUrl(const std::string& url, std::string& localPath, std::string& errorText) {
+int PictureDocument::fetchUrl(const std::string& url, std::string& localPath,
+                              std::string& errorText) {
     int loaded = 0;
     {
         WaitCursor wait(ui_);

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/settings/AppSettings.h"
-#include "app/core/document/DocumentHost.h"
 #include "app/core/Texts.h"
 #include "app/core/UserInterface.h"
+#include "app/core/document/DocumentHost.h"
+#include "app/core/settings/AppSettings.h"
 #include "bitmap/Dib.h"
 #include "codec/PictureFormats.h"
 #include "dotwerk/DotwerkInterface.h"

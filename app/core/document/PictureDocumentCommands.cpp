@@ -1,11 +1,11 @@
 // The document's file and picture commands, run after their dialogs.
 #include <algorithm>
 
-#include "app/core/document/PictureDocument.h"
 #include "app/core/PathText.h"
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/document/PictureDocument.h"
+#include "app/core/settings/PhoneTable.h"
 #include "base/FileIO.h"
 
 namespace app {
@@ -255,13 +255,15 @@ int clampToInt(long long value) {
 
 }  // namespace
 
-std::optional<PictureDocument::Box> PictureDocument::boxForHeight(int width, int height, int newHeight) {
+std::optional<PictureDocument::Box> PictureDocument::boxForHeight(int width, int height,
+                                                                  int newHeight) {
     if (width <= 0 || height <= 0)
         return std::nullopt;
     return Box{clampToInt(static_cast<long long>(width) * newHeight / height + 10), newHeight};
 }
 
-std::optional<PictureDocument::Box> PictureDocument::boxForWidth(int width, int height, int newWidth) {
+std::optional<PictureDocument::Box> PictureDocument::boxForWidth(int width, int height,
+                                                                 int newWidth) {
     if (width <= 0 || height <= 0)
         return std::nullopt;
     return Box{newWidth, clampToInt(static_cast<long long>(height) * newWidth / width + 10)};

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/core/document/PictureDocument.h"
 #include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/document/PictureDocument.h"
 
 namespace app {
 namespace {

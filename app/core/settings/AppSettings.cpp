@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/core/settings/DitherSettings.h"
 #include "app/core/PathText.h"
+#include "app/core/settings/DitherSettings.h"
 #include "app/core/settings/StoredSettings.h"
 #include "app/core/settings/TempFilePatterns.h"
 

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/QtServices.h"
+#include "app/core/settings/PhoneTable.h"
 
 namespace app {
 namespace {

@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "app/core/QtServices.h"
-#include "app/core/settings/StoredSettings.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/settings/StoredSettings.h"
 
 namespace app {
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "app/core/PathText.h"
-#include "app/core/settings/PhoneTable.h"
-#include "app/core/split/SplitPages.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/settings/PhoneTable.h"
+#include "app/core/split/SplitPages.h"
 #include "base/FileIO.h"
 
 namespace app {

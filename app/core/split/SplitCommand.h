@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/core/document/PictureDocument.h"
 #include "app/core/UserInterface.h"
+#include "app/core/document/PictureDocument.h"
 #include "codec/PictureFormats.h"
 
 // Cutting the document's picture into tiles the size of a phone display,

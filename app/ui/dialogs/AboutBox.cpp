@@ -8,7 +8,7 @@
 
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
-#include "app/ui/frame/ToolbarIcons.h"
+#include "widgets/ProgramIcon.h"
 
 namespace app::ui {
 
@@ -17,7 +17,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(programIcon().pixmap(32, 32));
+    icon->setPixmap(widgets::programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
     auto* version = new QLabel(translate(text::kAboutVersion), this);

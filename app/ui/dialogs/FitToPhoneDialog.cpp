@@ -28,7 +28,8 @@ void fillPhoneList(QListWidget& list, const app::PhoneTable& phones) {
         list.setCurrentRow(0);
 }
 
-FitToPhoneDialog::FitToPhoneDialog(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+FitToPhoneDialog::FitToPhoneDialog(app::UserInterface& ui, QWidget* parent)
+    : QDialog(parent), ui_(ui) {
     setWindowTitle(translate(text::kFitToPhoneTitle));
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "app/core/settings/PhoneTable.h"
 #include "app/core/UserInterface.h"
+#include "app/core/settings/PhoneTable.h"
 
 class QListWidget;
 

@@ -19,7 +19,8 @@
 
 namespace app::ui {
 
-NewPictureDialog::NewPictureDialog(app::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+NewPictureDialog::NewPictureDialog(app::UserInterface& ui, QWidget* parent)
+    : QDialog(parent), ui_(ui) {
     setWindowTitle(translate(text::kNewPictureTitle));
     auto* layout = new QVBoxLayout(this);
 

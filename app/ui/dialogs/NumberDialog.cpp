@@ -43,7 +43,7 @@ std::optional<WholeSize> readWholeSize(QLineEdit& widthEdit, QLineEdit& heightEd
 }
 
 NumberDialog::NumberDialog(const QString& prompt, int initialValue, app::UserInterface& ui,
-                       QWidget* parent, int minimum, int maximum)
+                           QWidget* parent, int minimum, int maximum)
     : QDialog(parent), ui_(ui), value_(initialValue), minimum_(minimum), maximum_(maximum) {
     setWindowTitle(translate(text::kProgramTitle));
     auto* layout = new QVBoxLayout(this);

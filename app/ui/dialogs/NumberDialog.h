@@ -36,8 +36,8 @@ class NumberDialog : public QDialog {
 
 public:
     NumberDialog(const QString& prompt, int initialValue, app::UserInterface& ui,
-               QWidget* parent = nullptr, int minimum = std::numeric_limits<int>::min(),
-               int maximum = std::numeric_limits<int>::max());
+                 QWidget* parent = nullptr, int minimum = std::numeric_limits<int>::min(),
+                 int maximum = std::numeric_limits<int>::max());
 
     // The number typed, valid after the dialog was accepted.
     int value() const { return value_; }

@@ -9,8 +9,8 @@
 
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
-#include "widgets/FormatFilters.h"
 #include "codec/Codec.h"
+#include "widgets/FormatFilters.h"
 
 namespace app::ui {
 namespace {
@@ -25,7 +25,7 @@ QLineEdit* readOnlyField(QWidget* parent) {
 }  // namespace
 
 PictureInfoDialog::PictureInfoDialog(codec::Codec* codec, QWidget* parent,
-                                 codec::FormatCode fileFormat)
+                                     codec::FormatCode fileFormat)
     : QDialog(parent) {
     setWindowTitle(translate(text::kCaptionPictureInfo));
     auto* layout = new QVBoxLayout(this);

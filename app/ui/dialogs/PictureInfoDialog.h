@@ -22,7 +22,7 @@ class PictureInfoDialog : public QDialog {
 public:
     // `codec` may be null (no codec yet): the fields stay empty.
     explicit PictureInfoDialog(codec::Codec* codec, QWidget* parent = nullptr,
-                             codec::FormatCode fileFormat = codec::kFormatBmp);
+                               codec::FormatCode fileFormat = codec::kFormatBmp);
 
     QString widthText() const;
     QString heightText() const;

@@ -6,8 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/core/settings/Preferences.h"
 #include "app/core/TextFormat.h"
+#include "app/core/settings/Preferences.h"
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
 #include "app/ui/dialogs/FoldersPage.h"

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "app/core/settings/AppSettings.h"
 #include "app/core/UserInterface.h"
+#include "app/core/settings/AppSettings.h"
 
 namespace widgets {
 class DitheringPage;

@@ -21,13 +21,14 @@
 #include "app/ui/Translate.h"
 #include "app/ui/frame/BatchAndSplitCommands.h"
 #include "app/ui/frame/Browser.h"
-#include "app/ui/frame/MainWindowCommands.h"
-#include "app/ui/frame/ToolbarIcons.h"
 #include "app/ui/frame/CommandIds.h"
+#include "app/ui/frame/MainWindowCommands.h"
 #include "app/ui/frame/PictureStatus.h"
+#include "app/ui/frame/ToolbarIcons.h"
 #include "app/ui/frame/WindowPlacement.h"
 #include "app/ui/view/PictureView.h"
 #include "batch/ui/DownloadProgressDialog.h"
+#include "widgets/ProgramIcon.h"
 
 namespace app::ui {
 namespace {}  // namespace
@@ -38,7 +39,7 @@ MainWindow::MainWindow(app::AppSettings& settings, QWidget* parent)
       ui_(this),
       document_(std::make_unique<app::PictureDocument>(settings, ui_, *this)) {
     setObjectName(QStringLiteral("CMainFrame"));
-    setWindowIcon(programIcon());
+    setWindowIcon(widgets::programIcon());
     view_ = new PictureView(*document_, settings_, ui_, this);
     setCentralWidget(view_);
     batchAndSplit_ = std::make_unique<BatchAndSplitCommands>(*document_, ui_, *view_, *this);

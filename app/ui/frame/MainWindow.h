@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/settings/AppSettings.h"
-#include "app/core/document/PictureDocument.h"
 #include "app/core/document/DocumentHost.h"
+#include "app/core/document/PictureDocument.h"
+#include "app/core/settings/AppSettings.h"
 #include "app/ui/frame/QtUserInterface.h"
 #include "app/ui/frame/RecentFiles.h"
 

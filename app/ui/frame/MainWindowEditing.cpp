@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/ui/frame/MainWindow.h"
 #include "app/ui/frame/CommandIds.h"
+#include "app/ui/frame/MainWindow.h"
 #include "app/ui/view/PictureView.h"
 
 namespace app::ui {

@@ -4,15 +4,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/core/settings/DisplayPresets.h"
-#include "app/core/document/NewPictureCommand.h"
 #include "app/core/PathText.h"
 #include "app/core/TextFormat.h"
 #include "app/core/Texts.h"
+#include "app/core/document/NewPictureCommand.h"
+#include "app/core/settings/DisplayPresets.h"
 #include "app/ui/Texts.h"
 #include "app/ui/Translate.h"
-#include "app/ui/dialogs/CSourceOptionsDialog.h"
 #include "app/ui/dialogs/BoxDialog.h"
+#include "app/ui/dialogs/CSourceOptionsDialog.h"
 #include "app/ui/dialogs/FitToPhoneDialog.h"
 #include "app/ui/dialogs/NewPictureDialog.h"
 #include "app/ui/dialogs/NumberDialog.h"
@@ -20,9 +20,9 @@
 #include "app/ui/view/PictureView.h"
 #include "batch/ui/ConversionPreviewDialog.h"
 #include "batch/ui/DownloadDialog.h"
+#include "bitmap/DibLayout.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormatFilters.h"
-#include "bitmap/DibLayout.h"
 
 namespace app::ui {
 namespace {
@@ -192,14 +192,14 @@ void MainWindow::onResizePercent() {
 
 void MainWindow::onSetHeight() {
     NumberDialog dialog(translate(text::kPromptHeight), document_->codec().bmpHeight(), ui_, this,
-                      1, kLargestSide);
+                        1, kLargestSide);
     if (dialog.exec() == QDialog::Accepted)
         document_->setHeightCommand(dialog.value());
 }
 
 void MainWindow::onSetWidth() {
     NumberDialog dialog(translate(text::kPromptWidth), document_->codec().bmpWidth(), ui_, this, 1,
-                      kLargestSide);
+                        kLargestSide);
     if (dialog.exec() == QDialog::Accepted)
         document_->setWidthCommand(dialog.value());
 }

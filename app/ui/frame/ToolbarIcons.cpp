@@ -166,21 +166,6 @@ Drawing drawingFor(int id) {
 
 }  // namespace
 
-QIcon programIcon() {
-    return render([](QPainter& p) {
-        p.setPen(pen(kInk));
-        p.setBrush(QColor(96, 96, 96));
-        p.drawRoundedRect(QRectF(3.5, 0.5, 9, 15), 2, 2);
-        p.setBrush(QColor(200, 220, 170));
-        p.drawRect(QRectF(5, 2.5, 6, 6));
-        p.setPen(pen(kInk, 1));
-        p.drawLine(QPointF(6, 4), QPointF(7, 7));
-        p.drawLine(QPointF(7, 7), QPointF(8, 5));
-        p.drawLine(QPointF(8, 5), QPointF(9, 7));
-        p.drawLine(QPointF(9, 7), QPointF(10, 4));
-    });
-}
-
 QIcon commandIcon(int commandId) {
     // The link toolbar's wide buttons carry a short label.
     if (commandId == ID_LINK_WEB_SITE)

@@ -2,11 +2,9 @@
 
 #include <QIcon>
 
-// The program's own icons, drawn in code: the program icon and one small
-// picture per toolbar command.
+// The toolbar pictures, drawn in code: one small picture per command.
 namespace app::ui {
 
-QIcon programIcon();
 // The toolbar picture of a command; a null icon for commands without one.
 QIcon commandIcon(int commandId);
 

@@ -134,7 +134,7 @@ void SplitPicturePage::applyEnablingRule() {
 
 void SplitPicturePage::browse() {
     widgets::FolderPickerDialog::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
-                                          pickerFallback_);
+                                            pickerFallback_);
 }
 
 bool SplitPicturePage::leave() {
@@ -208,7 +208,7 @@ void SplitWmlPage::applyEnablingRule() {
 
 void SplitWmlPage::browse() {
     widgets::FolderPickerDialog::chooseInto(*folderEdit_, folderEdit_->text().toStdString(), this,
-                                          pickerFallback_);
+                                            pickerFallback_);
 }
 
 void SplitWmlPage::leave() {

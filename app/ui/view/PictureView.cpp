@@ -29,7 +29,7 @@ void PictureView::setScrollExtent(QScrollBar& bar, int extent, int visible) {
 }
 
 PictureView::PictureView(app::PictureDocument& document, app::AppSettings& settings,
-                             app::UserInterface& ui, QWidget* parent)
+                         app::UserInterface& ui, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), settings_(settings), ui_(ui) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // A neutral grey around the picture: a white picture stands out from

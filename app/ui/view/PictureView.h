@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/core/settings/AppSettings.h"
-#include "app/core/document/PictureDocument.h"
 #include "app/core/UserInterface.h"
+#include "app/core/document/PictureDocument.h"
 #include "app/core/document/ViewLayout.h"
+#include "app/core/settings/AppSettings.h"
 #include "dotwerk/DotwerkClient.h"
 
 class QPainter;
@@ -31,7 +31,7 @@ class PictureView : public QAbstractScrollArea {
 
 public:
     PictureView(app::PictureDocument& document, app::AppSettings& settings, app::UserInterface& ui,
-                  QWidget* parent = nullptr);
+                QWidget* parent = nullptr);
 
     // The one layout routine: request 0 keeps the zoom, 1..10 sets it, 100
     // and -100 step it by one; any other request does nothing. Scrolls back

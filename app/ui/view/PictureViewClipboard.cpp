@@ -4,11 +4,11 @@
 #include <QMimeData>
 #include <cstdio>
 
+#include "app/core/Texts.h"
 #include "app/core/document/ClipboardDib.h"
 #include "app/core/document/PackedDib.h"
-#include "app/core/Texts.h"
-#include "app/ui/view/PictureView.h"
 #include "app/ui/view/DibImage.h"
+#include "app/ui/view/PictureView.h"
 
 namespace app::ui {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/core/ProgramLanguage.h"
 #include "app/ui/Texts.h"
-#include "app/ui/view/PictureView.h"
 #include "app/ui/view/ControlLibrary.h"
+#include "app/ui/view/PictureView.h"
 
 namespace app::ui {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/settings/AppSettings.h"
-#include "app/core/document/PictureDocument.h"
 #include "app/core/UserInterface.h"
+#include "app/core/document/PictureDocument.h"
+#include "app/core/settings/AppSettings.h"
 #include "app/qt/LinkedQtServices.h"
 #include "support/TestSupport.h"
 

@@ -6,13 +6,13 @@
 
 #include "app/core/Texts.h"
 #include "base/FileIO.h"
-#include "bitmap/gif/GifWriter.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/gif/GifWriter.h"
 #include "support/CliRun.h"
 #include "tests/app/core/DocumentFixture.h"
 
-using app::PictureDocument;
 using app::MessageIcon;
+using app::PictureDocument;
 using testing_support::DocumentFixture;
 using testing_support::readFile;
 using testing_support::writeGradientBmp;

@@ -15,8 +15,8 @@
 #include "app/core/settings/AppSettings.h"
 #include "app/ui/frame/MainWindow.h"
 #include "app/ui/frame/QtUserInterface.h"
-#include "tests/app/core/DocumentFixture.h"
 #include "support/TestSupport.h"
+#include "tests/app/core/DocumentFixture.h"
 
 class QDialog;
 class QWidget;

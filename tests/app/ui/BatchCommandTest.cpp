@@ -18,17 +18,17 @@
 #include "app/ui/frame/BatchAndSplitCommands.h"
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/view/PictureView.h"
-#include "tests/app/ui/AppuiTestSupport.h"
-#include "tests/app/ui/BatchTestSupport.h"
-#include "tests/app/ui/WbmpReading.h"
-#include "batch/ui/BatchSheet.h"
-#include "batch/ui/BatchProgressDialog.h"
 #include "batch/ui/BatchFilesPage.h"
+#include "batch/ui/BatchProgressDialog.h"
 #include "batch/ui/BatchSettingsPage.h"
+#include "batch/ui/BatchSheet.h"
 #include "batch/ui/BatchWmlPage.h"
 #include "batch/ui/DownloadDialog.h"
 #include "qtsupport/ChildControl.h"
 #include "support/LocalServer.h"
+#include "tests/app/ui/AppuiTestSupport.h"
+#include "tests/app/ui/BatchTestSupport.h"
+#include "tests/app/ui/WbmpReading.h"
 
 namespace fs = std::filesystem;
 using namespace app::ui;

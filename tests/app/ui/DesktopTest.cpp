@@ -26,15 +26,15 @@
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/frame/WindowPlacement.h"
 #include "app/ui/view/PictureView.h"
-#include "tests/app/ui/AppuiTestSupport.h"
 #include "batch/ui/BatchSheet.h"
 #include "batch/ui/ConversionPreviewDialog.h"
 #include "batch/ui/DownloadDialog.h"
+#include "bitmap/ImageProc.h"
+#include "bitmap/gif/GifWriter.h"
+#include "codec/PictureFormats.h"
+#include "tests/app/ui/AppuiTestSupport.h"
 #include "widgets/FolderPickerDialog.h"
 #include "widgets/NewFolderDialog.h"
-#include "bitmap/gif/GifWriter.h"
-#include "bitmap/ImageProc.h"
-#include "codec/PictureFormats.h"
 
 namespace appui_test {
 namespace {

@@ -20,9 +20,9 @@
 #include "app/ui/dialogs/NewPictureDialog.h"
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/view/PictureView.h"
+#include "bitmap/DibView.h"
 #include "tests/app/ui/AppuiTestSupport.h"
 #include "tests/app/ui/WbmpReading.h"
-#include "bitmap/DibView.h"
 
 namespace appui_test {
 namespace {

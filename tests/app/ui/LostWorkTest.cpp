@@ -11,11 +11,11 @@
 #include <filesystem>
 
 #include "app/ui/frame/CommandIds.h"
-#include "tests/app/ui/AppuiTestSupport.h"
-#include "batch/ui/BatchSheet.h"
 #include "batch/ui/BatchFilesPage.h"
 #include "batch/ui/BatchSettingsPage.h"
+#include "batch/ui/BatchSheet.h"
 #include "qtsupport/ChildControl.h"
+#include "tests/app/ui/AppuiTestSupport.h"
 
 namespace appui_test {
 namespace {

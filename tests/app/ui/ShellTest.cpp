@@ -22,8 +22,8 @@
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/frame/GlyphonApp.h"
 #include "app/ui/view/PictureView.h"
-#include "tests/app/ui/AppuiTestSupport.h"
 #include "batch/ui/ConversionPreviewDialog.h"
+#include "tests/app/ui/AppuiTestSupport.h"
 
 namespace appui_test {
 namespace {

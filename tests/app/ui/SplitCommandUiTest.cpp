@@ -14,11 +14,11 @@
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/split/SplitSheet.h"
 #include "app/ui/view/PictureView.h"
+#include "qtsupport/ChildControl.h"
 #include "tests/app/ui/AppuiTestSupport.h"
 #include "tests/app/ui/WbmpReading.h"
 #include "widgets/FolderPickerDialog.h"
 #include "widgets/MessageBoxes.h"
-#include "qtsupport/ChildControl.h"
 
 namespace fs = std::filesystem;
 using namespace app::ui;

@@ -4,11 +4,11 @@
 #include <QImage>
 #include <QMimeData>
 
-#include "app/core/document/ClipboardDib.h"
 #include "app/core/Texts.h"
+#include "app/core/document/ClipboardDib.h"
 #include "app/ui/view/DibImage.h"
-#include "bitmap/ByteOrder.h"
 #include "base/FileIO.h"
+#include "bitmap/ByteOrder.h"
 #include "support/CliRun.h"
 #include "tests/app/ui/ViewTestSupport.h"
 

@@ -21,13 +21,13 @@
 #include "app/ui/dialogs/FitToPhoneDialog.h"
 #include "app/ui/frame/CommandIds.h"
 #include "app/ui/view/PictureView.h"
-#include "tests/app/ui/AppuiTestSupport.h"
-#include "tests/app/ui/WbmpReading.h"
 #include "batch/ui/ConversionPreviewDialog.h"
 #include "batch/ui/DownloadDialog.h"
 #include "batch/ui/DownloadProgressDialog.h"
 #include "bitmap/gif/GifWriter.h"
 #include "support/LocalServer.h"
+#include "tests/app/ui/AppuiTestSupport.h"
+#include "tests/app/ui/WbmpReading.h"
 
 namespace appui_test {
 namespace {

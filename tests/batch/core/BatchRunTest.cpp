@@ -7,9 +7,9 @@
 #include <memory>
 #include <mutex>
 
+#include "base/FileIO.h"
 #include "batch/core/BatchRun.h"
 #include "batch/core/Texts.h"
-#include "base/FileIO.h"
 #include "bitmap/gif/GifWriter.h"
 #include "support/CliRun.h"
 #include "tests/app/core/DocumentFixture.h"

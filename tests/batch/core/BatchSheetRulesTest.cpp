@@ -3,11 +3,11 @@
 // round trip between the sheet and its boxes.
 #include <gtest/gtest.h>
 
-#include "tests/app/core/DocumentFixture.h"
 #include "batch/core/BatchCommandFlow.h"
 #include "batch/core/BatchFileSelection.h"
 #include "batch/core/BatchSheetRules.h"
 #include "batch/core/Texts.h"
+#include "tests/app/core/DocumentFixture.h"
 
 namespace {
 

@@ -17,18 +17,18 @@
 #include <filesystem>
 
 #include "app/core/settings/AppSettings.h"
-#include "tests/app/core/DocumentFixture.h"
-#include "batch/ui/BatchSheet.h"
-#include "batch/ui/BatchProgressDialog.h"
 #include "batch/ui/BatchFilesPage.h"
+#include "batch/ui/BatchProgressDialog.h"
 #include "batch/ui/BatchSettingsPage.h"
+#include "batch/ui/BatchSheet.h"
 #include "batch/ui/BatchWmlPage.h"
-#include "widgets/DitheringPage.h"
 #include "batch/ui/DownloadDialog.h"
-#include "widgets/FolderPickerDialog.h"
-#include "tests/qtsupport/WidgetTestSupport.h"
 #include "qtsupport/ChildControl.h"
 #include "support/TestSupport.h"
+#include "tests/app/core/DocumentFixture.h"
+#include "tests/qtsupport/WidgetTestSupport.h"
+#include "widgets/DitheringPage.h"
+#include "widgets/FolderPickerDialog.h"
 
 using qt_test::child;
 

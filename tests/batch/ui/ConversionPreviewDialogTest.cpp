@@ -12,10 +12,10 @@
 #include "app/core/settings/AppSettings.h"
 #include "batch/core/PreviewWindow.h"
 #include "batch/ui/ConversionPreviewDialog.h"
-#include "widgets/StepButtons.h"
-#include "tests/qtsupport/WidgetTestSupport.h"
 #include "codec/Codec.h"
 #include "support/TestSupport.h"
+#include "tests/qtsupport/WidgetTestSupport.h"
+#include "widgets/StepButtons.h"
 
 namespace {
 

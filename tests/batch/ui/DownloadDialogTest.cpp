@@ -6,9 +6,9 @@
 
 #include "app/core/settings/AppSettings.h"
 #include "batch/ui/DownloadDialog.h"
-#include "widgets/FolderPickerDialog.h"
-#include "tests/qtsupport/WidgetTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/qtsupport/WidgetTestSupport.h"
+#include "widgets/FolderPickerDialog.h"
 
 namespace {
 

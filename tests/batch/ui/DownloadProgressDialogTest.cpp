@@ -2,9 +2,9 @@
 #include <filesystem>
 
 #include "batch/ui/DownloadProgressDialog.h"
-#include "tests/qtsupport/WidgetTestSupport.h"
 #include "codec/Codec.h"
 #include "support/TestSupport.h"
+#include "tests/qtsupport/WidgetTestSupport.h"
 
 namespace {
 

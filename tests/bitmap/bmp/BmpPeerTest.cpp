@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/formats/BmpFile.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
-#include "tests/bitmap/bmp/BmpBuilder.h"
+#include "bitmap/formats/BmpFile.h"
 #include "support/TestSupport.h"
+#include "tests/bitmap/bmp/BmpBuilder.h"
 
 using testing_support::quote;
 using testing_support::runCommand;

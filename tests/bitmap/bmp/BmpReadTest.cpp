@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/formats/BmpFile.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
+#include "bitmap/formats/BmpFile.h"
+#include "support/TestSupport.h"
 #include "tests/bitmap/bmp/AllocationProbe.h"
 #include "tests/bitmap/bmp/BmpBuilder.h"
-#include "support/TestSupport.h"
 
 using bmptest::BmpParts;
 namespace text = bitmap::text;

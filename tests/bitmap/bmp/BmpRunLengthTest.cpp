@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/formats/BmpFile.h"
 #include "bitmap/Texts.h"
+#include "bitmap/formats/BmpFile.h"
+#include "support/TestSupport.h"
 #include "tests/bitmap/bmp/AllocationProbe.h"
 #include "tests/bitmap/bmp/BmpBuilder.h"
-#include "support/TestSupport.h"
 
 namespace {
 

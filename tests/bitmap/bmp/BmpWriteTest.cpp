@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/formats/BmpFile.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
+#include "bitmap/formats/BmpFile.h"
 #include "support/TestSupport.h"
 
 using testing_support::readFile;

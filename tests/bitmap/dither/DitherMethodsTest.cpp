@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "bitmap/ImageProc.h"
 #include "bitmap/dither/BlueNoise.h"
 #include "bitmap/dither/Dithering.h"
-#include "bitmap/ImageProc.h"
 #include "bitmap/dither/ThresholdMasks.h"
 #include "bitmap/dither/ToneCurve.h"
-#include "tests/support/RasterHelpers.h"
 #include "support/TestSupport.h"
+#include "tests/support/RasterHelpers.h"
 
 namespace {
 

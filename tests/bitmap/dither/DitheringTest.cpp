@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/dither/DitherMethod.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
-#include "tests/support/RasterHelpers.h"
+#include "bitmap/dither/DitherMethod.h"
 #include "support/TestSupport.h"
+#include "tests/support/RasterHelpers.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "bitmap/ImageProc.h"
-#include "tests/support/RasterHelpers.h"
 #include "support/TestSupport.h"
+#include "tests/support/RasterHelpers.h"
 
 namespace {
 

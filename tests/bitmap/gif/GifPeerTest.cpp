@@ -8,8 +8,8 @@
 #include "bitmap/ByteOrder.h"
 #include "bitmap/gif/GifReader.h"
 #include "bitmap/gif/GifWriter.h"
-#include "tests/bitmap/gif/GifTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/bitmap/gif/GifTestSupport.h"
 
 namespace {
 

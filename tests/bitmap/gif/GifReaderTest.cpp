@@ -8,8 +8,8 @@
 
 #include "bitmap/gif/GifErrors.h"
 #include "bitmap/gif/GifReader.h"
-#include "tests/bitmap/gif/GifTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/bitmap/gif/GifTestSupport.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 
 #include <random>
 
-#include "bitmap/ByteOrder.h"
 #include "base/FileIO.h"
+#include "bitmap/ByteOrder.h"
 #include "bitmap/gif/GifErrors.h"
 #include "bitmap/gif/GifReader.h"
 #include "bitmap/gif/GifWriter.h"
 #include "bitmap/gif/LzwDecoder.h"
-#include "tests/bitmap/gif/GifTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/bitmap/gif/GifTestSupport.h"
 
 namespace {
 

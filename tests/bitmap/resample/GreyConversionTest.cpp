@@ -8,8 +8,8 @@
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
-#include "tests/support/RasterHelpers.h"
 #include "support/TestSupport.h"
+#include "tests/support/RasterHelpers.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/resample/Resampler.h"
-#include "tests/support/RasterHelpers.h"
 #include "support/TestSupport.h"
+#include "tests/support/RasterHelpers.h"
 
 namespace {
 

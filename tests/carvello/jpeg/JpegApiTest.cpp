@@ -9,8 +9,8 @@
 #include "carvello/core/GraphicsAbort.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegDecoder.h"
-#include "tests/carvello/jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/jpeg/JpegTestSupport.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "carvello/core/ColourImage.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegDecoder.h"
-#include "tests/carvello/jpeg/JpegTestSupport.h"
 #include "support/BoundedChild.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/jpeg/JpegTestSupport.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include "carvello/core/RasterImage.h"
 #include "carvello/core/RasterOrientation.h"
 #include "carvello/jpeg/JpegDecoder.h"
-#include "tests/carvello/jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/jpeg/JpegTestSupport.h"
 
 namespace {
 

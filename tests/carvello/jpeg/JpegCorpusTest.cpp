@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "bitmap/ImageProc.h"
-#include "tests/carvello/jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/jpeg/JpegTestSupport.h"
 
 namespace {
 
@@ -88,8 +88,9 @@ protected:
         if (!testing_support::hasTool("cjpeg") || !testing_support::hasTool("convert"))
             return;
         folder_ = std::make_unique<testing_support::TempDir>();
-        ready_ = jpegtest::run(quote(testing_support::sourceDir() + "/tests/carvello/jpeg/make-corpus.sh") +
-                               " " + quote(folder_->path()));
+        ready_ = jpegtest::run(
+            quote(testing_support::sourceDir() + "/tests/carvello/jpeg/make-corpus.sh") + " " +
+            quote(folder_->path()));
     }
     static void TearDownTestSuite() { folder_.reset(); }
 

@@ -7,8 +7,8 @@
 #include "bitmap/ImageProc.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/jpeg/JpegDecoder.h"
-#include "tests/carvello/jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/jpeg/JpegTestSupport.h"
 
 namespace {
 

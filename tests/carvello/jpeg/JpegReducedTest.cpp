@@ -13,8 +13,8 @@
 #include "carvello/jpeg/JpegColour.h"
 #include "carvello/jpeg/JpegDecoder.h"
 #include "carvello/jpeg/JpegReducedIdct.h"
-#include "tests/carvello/jpeg/JpegTestSupport.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/jpeg/JpegTestSupport.h"
 
 namespace {
 
@@ -285,7 +285,7 @@ TEST(jpeg_reduced_idct, RefusesOtherSizesAndShortOutput) {
     EXPECT_THROW(carvello::jpeg_reduced_idct::transform(coefficients, quantization, 3, out, 4),
                  std::invalid_argument);
     EXPECT_THROW(carvello::jpeg_reduced_idct::transform(coefficients, quantization, 4,
-                                                      std::span(out).first(12), 4),
+                                                        std::span(out).first(12), 4),
                  std::length_error);
 }
 

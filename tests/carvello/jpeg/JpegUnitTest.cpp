@@ -113,9 +113,9 @@ TEST(jpeg_idct, FlatBlocksAndClamping) {
     table.set(values);
     jpeg_idct::transform(extreme, table.scaled(), table.limits(), out, 8);
     std::array<uint8_t, 64> small{};
-    EXPECT_THROW(
-        jpeg_idct::transform(extreme, table.scaled(), table.limits(), std::span(small).first(60), 8),
-        std::length_error);
+    EXPECT_THROW(jpeg_idct::transform(extreme, table.scaled(), table.limits(),
+                                      std::span(small).first(60), 8),
+                 std::length_error);
 }
 
 // The bit-by-bit walk of the decoder's table description.

@@ -6,8 +6,8 @@
 #include "bitmap/ImageProc.h"
 #include "bitmap/bridges/LibpngLibrary.h"
 #include "bitmap/bridges/PngFallbackReader.h"
-#include "tests/carvello/png/PngTestFiles.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/png/PngTestFiles.h"
 
 using namespace pngtest;
 using bitmap::ImageProc;

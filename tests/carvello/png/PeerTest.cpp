@@ -4,9 +4,9 @@
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/bridges/PngFallbackReader.h"
+#include "support/TestSupport.h"
 #include "tests/carvello/png/DecodeHelpers.h"
 #include "tests/carvello/png/LibpngReference.h"
-#include "support/TestSupport.h"
 
 using namespace pngtest;
 

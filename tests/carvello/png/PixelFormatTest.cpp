@@ -8,9 +8,9 @@
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngDecoder.h"
+#include "support/TestSupport.h"
 #include "tests/carvello/png/DecodeHelpers.h"
 #include "tests/carvello/png/LibpngReference.h"
-#include "support/TestSupport.h"
 
 using namespace pngtest;
 

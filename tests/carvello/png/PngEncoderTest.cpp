@@ -7,8 +7,8 @@
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngChunkWriter.h"
 #include "carvello/png/PngEncoder.h"
-#include "tests/carvello/png/PngFileReader.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/png/PngFileReader.h"
 
 namespace {
 

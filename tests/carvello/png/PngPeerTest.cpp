@@ -4,10 +4,10 @@
 
 #include "carvello/core/RasterImage.h"
 #include "carvello/png/PngEncoder.h"
+#include "support/TestSupport.h"
 #include "tests/carvello/png/DeflateReader.h"
 #include "tests/carvello/png/PngFileReader.h"
 #include "tests/carvello/png/TestData.h"
-#include "support/TestSupport.h"
 
 namespace {
 

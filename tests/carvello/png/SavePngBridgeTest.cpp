@@ -5,8 +5,8 @@
 
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
-#include "tests/carvello/png/PngFileReader.h"
 #include "support/TestSupport.h"
+#include "tests/carvello/png/PngFileReader.h"
 
 namespace {
 
