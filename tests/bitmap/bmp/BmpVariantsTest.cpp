@@ -33,8 +33,7 @@ using Rows = std::vector<std::vector<uint32_t>>;
 // What a variant is compared with.
 enum class Check {
     exact,     // the expected colours only
-    peer,      // ImageMagick's rendering only
-    both,      // both
+    both,      // and ImageMagick's rendering
     embedded,  // ImageMagick's rendering of the embedded file
 };
 
