@@ -9,9 +9,8 @@ void compositeOverWhite(std::span<uint8_t> bgraPixels) {
         const unsigned alpha = p[3];
         if (alpha == 255)
             continue;
-        const unsigned white = 255 * (255 - alpha);
         for (int c = 0; c < 3; ++c)
-            p[c] = static_cast<uint8_t>((p[c] * alpha + white + 127) / 255);
+            p[c] = overWhite(p[c], alpha);
         p[3] = 255;
     }
 }

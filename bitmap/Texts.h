@@ -27,8 +27,8 @@ inline constexpr bitmap::CatalogueText kDitherMethod8 =
 inline constexpr bitmap::CatalogueText kDitherMethod4 =
     QT_TRANSLATE_NOOP("glyphon", "Nepodporovaná metoda pro 4bpp");
 
-// BMP reading: refusals of files the reader does not take (an unsupported
-// depth gives kBadDepth).
+// BMP reading: refusals of files the reader does not take, naming what the
+// file holds where the text has placeholders.
 inline constexpr bitmap::CatalogueText kBmpTruncated =
     QT_TRANSLATE_NOOP("glyphon", "Soubor BMP je zkrácený nebo poškozený");
 inline constexpr bitmap::CatalogueText kBmpBadHeader =
@@ -37,12 +37,33 @@ inline constexpr bitmap::CatalogueText kBmpBadSize =
     QT_TRANSLATE_NOOP("glyphon", "Neplatné rozměry obrázku BMP");
 inline constexpr bitmap::CatalogueText kBmpTooLarge =
     QT_TRANSLATE_NOOP("glyphon", "Obrázek BMP je příliš velký");
-inline constexpr bitmap::CatalogueText kBmpCompressed =
-    QT_TRANSLATE_NOOP("glyphon", "Komprimované soubory BMP nejsou podporovány");
-inline constexpr bitmap::CatalogueText kBmpBitFields = QT_TRANSLATE_NOOP(
-    "glyphon", "Soubory BMP s bitovými maskami jiné než 32bpp BGR nejsou podporovány");
-inline constexpr bitmap::CatalogueText kBmpEmbeddedImage = QT_TRANSLATE_NOOP(
-    "glyphon", "Soubory BMP s vloženým obrázkem JPEG nebo PNG nejsou podporovány");
+// The depth in bits per pixel.
+inline constexpr bitmap::CatalogueText kBmpUnknownDepth = QT_TRANSLATE_NOOP(
+    "glyphon", "Soubor BMP udává barevnou hloubku %d bpp, kterou formát BMP nemá");
+inline constexpr bitmap::CatalogueText kBmpCoreDepth = QT_TRANSLATE_NOOP(
+    "glyphon",
+    "Soubor BMP s hlavičkou OS/2 1.x udává barevnou hloubku %d bpp, kterou tato hlavička nemá");
+// The coding's name (RLE8, RLE4, RLE24) and the depth.
+inline constexpr bitmap::CatalogueText kBmpCodingDepth = QT_TRANSLATE_NOOP(
+    "glyphon", "Soubor BMP udává kódování %s u barevné hloubky %d bpp, u níž není možné");
+// The depth.
+inline constexpr bitmap::CatalogueText kBmpMasksDepth = QT_TRANSLATE_NOOP(
+    "glyphon",
+    "Soubor BMP udává bitové masky u barevné hloubky %d bpp; masky mají jen soubory s 16 a 32 bpp");
+// The depth and the red, green, blue and alpha masks.
+inline constexpr bitmap::CatalogueText kBmpBadMasks =
+    QT_TRANSLATE_NOOP("glyphon",
+                      "Bitové masky souboru BMP (%d bpp: červená %s, zelená %s, modrá %s, alfa %s) "
+                      "nejsou souvislé, překrývají se nebo přesahují pixel");
+// The coding's name (Huffman 1D, CMYK).
+inline constexpr bitmap::CatalogueText kBmpUnsupportedCoding =
+    QT_TRANSLATE_NOOP("glyphon", "Soubory BMP s kódováním %s nejsou podporovány");
+// The number of the compression field.
+inline constexpr bitmap::CatalogueText kBmpUnknownCoding =
+    QT_TRANSLATE_NOOP("glyphon", "Soubor BMP udává neznámé kódování číslo %d");
+// JPEG or PNG, and the decoder's own message.
+inline constexpr bitmap::CatalogueText kBmpEmbeddedUnreadable =
+    QT_TRANSLATE_NOOP("glyphon", "Obrázek %s vložený do souboru BMP nelze přečíst: %s");
 inline constexpr bitmap::CatalogueText kBmpReadError =
     QT_TRANSLATE_NOOP("glyphon", "Chyba při čtení souboru");
 

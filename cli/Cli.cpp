@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  convert INPUT... -o OUT   convert pictures to WBMP or BMP\n"
-    "  info FILE...              print each file's format, width and height\n"
+    "  info FILE...              print each file's format, size and bit depth\n"
     "  show FILE                 print a picture in the terminal\n"
     "  split INPUT -o FOLDER     cut a picture into tiles (--tile WxH)\n"
     "  counter FOLDER NUMBER     build a counter WBMP from digit pictures\n"

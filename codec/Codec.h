@@ -45,6 +45,9 @@ public:
     const std::string& fileFormat() const { return fileFormat_; }
     int imageWidth() const { return imageWidth_; }
     int imageHeight() const { return imageHeight_; }
+    // The bits per pixel the header read by readImageHeader declares (see
+    // DeclaredHeader); 0 when it does not say.
+    int declaredBitCount() const { return declaredBits_; }
     bool showDownloadProgress() const { return showDownloadProgress_; }
     void setShowDownloadProgress(bool on) { showDownloadProgress_ = on; }
     // Where downloads report their course while showDownloadProgress is on;
@@ -202,6 +205,7 @@ private:
     bool throwOnError_ = true;
     int imageWidth_ = 0;
     int imageHeight_ = 0;
+    int declaredBits_ = 0;
     bool showDownloadProgress_ = false;
     DownloadProgress* downloadProgress_ = nullptr;
     int lastWriterResult_ = 0;

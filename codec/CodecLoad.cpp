@@ -1,4 +1,6 @@
 // Loading pictures into the codec and recognising files by their content.
+#include <algorithm>
+
 #include "base/FileIO.h"
 #include "base/TextFormat.h"
 #include "bitmap/AlphaComposite.h"
@@ -86,6 +88,14 @@ int Codec::readHeaderOf(const std::string& path) {
     fileFormat_ = std::string(formatName(found->format));
     imageWidth_ = found->width;
     imageHeight_ = found->height;
+    declaredBits_ = 0;
+    // The header's own fields, a JPEG's frame header included, where the
+    // first bytes hold no size.
+    if (const auto header = declaredHeader(found->format, path)) {
+        imageWidth_ = static_cast<int>(std::min<int64_t>(header->size.width, INT32_MAX));
+        imageHeight_ = static_cast<int>(std::min<int64_t>(header->size.height, INT32_MAX));
+        declaredBits_ = header->bitsPerPixel;
+    }
     return 1;
 }
 

@@ -5,6 +5,7 @@
 
 #include "bitmap/ByteOrder.h"
 #include "bitmap/formats/WBMPCoder.h"
+#include "codec/DeclaredSize.h"
 
 namespace codec::sniff {
 namespace {
@@ -16,8 +17,15 @@ bool startsWith(std::span<const uint8_t> bytes, std::string_view text, size_t at
                       [](char c, uint8_t b) { return static_cast<uint8_t>(c) == b; });
 }
 
-int clampToInt(uint32_t value) {
-    return static_cast<int>(std::min<uint32_t>(value, INT32_MAX));
+int clampToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, 0, INT32_MAX));
+}
+
+// The format with the size its header fields give.
+Sniffed withHeaderSize(FormatCode format, std::span<const uint8_t> head) {
+    const auto fields = headerFields(format, head);
+    return fields ? Sniffed{format, clampToInt(fields->size.width), clampToInt(fields->size.height)}
+                  : Sniffed{format, 0, 0};
 }
 
 }  // namespace
@@ -25,7 +33,7 @@ int clampToInt(uint32_t value) {
 std::optional<Sniffed> bmp(std::span<const uint8_t> head, uint64_t) {
     if (!startsWith(head, "BM"))
         return std::nullopt;
-    return Sniffed{kFormatBmp, bitmap::readLeI32(head, 18), bitmap::readLeI32(head, 22)};
+    return withHeaderSize(kFormatBmp, head);
 }
 
 // A WBMP has no signature: its first two bytes are 0 and its length must be
@@ -40,13 +48,14 @@ std::optional<Sniffed> wbmp(std::span<const uint8_t> head, uint64_t fileLength) 
     if (width && height) {
         const uint64_t rows = (uint64_t{*width} + 7) / 8 * uint64_t{*height};
         if (fileLength >= at && fileLength - at == rows)
-            return Sniffed{kFormatWbmp, clampToInt(*width), clampToInt(*height)};
+            return Sniffed{kFormatWbmp, clampToInt(int64_t{*width}), clampToInt(int64_t{*height})};
     }
     return Sniffed{kFormatUnknown, -1, -1};
 }
 
 // The start-of-image marker followed by any marker: JFIF, Exif, Adobe and
-// plain streams alike. The size is not read from the header.
+// plain streams alike. The size lies in the frame header, which may come
+// after the first bytes (declaredHeader walks the file to it).
 std::optional<Sniffed> jpeg(std::span<const uint8_t> head, uint64_t) {
     if (!startsWith(head, "\xFF\xD8\xFF") || head.size() < 4 || head[3] == 0x00)
         return std::nullopt;
@@ -56,14 +65,13 @@ std::optional<Sniffed> jpeg(std::span<const uint8_t> head, uint64_t) {
 std::optional<Sniffed> gif(std::span<const uint8_t> head, uint64_t) {
     if (!startsWith(head, "GIF87a") && !startsWith(head, "GIF89a"))
         return std::nullopt;
-    return Sniffed{kFormatGif, bitmap::readLe16(head, 6), bitmap::readLe16(head, 8)};
+    return withHeaderSize(kFormatGif, head);
 }
 
 std::optional<Sniffed> png(std::span<const uint8_t> head, uint64_t) {
     if (!startsWith(head, "\x89PNG\r\n\x1A\n"))
         return std::nullopt;
-    return Sniffed{kFormatPng, static_cast<int>(bitmap::readBe32(head, 16)),
-                   static_cast<int>(bitmap::readBe32(head, 20))};
+    return withHeaderSize(kFormatPng, head);
 }
 
 }  // namespace codec::sniff

@@ -52,18 +52,6 @@
         <translation>The BMP picture is too large</translation>
     </message>
     <message>
-        <source>Komprimované soubory BMP nejsou podporovány</source>
-        <translation>Compressed BMP files are not supported</translation>
-    </message>
-    <message>
-        <source>Soubory BMP s bitovými maskami jiné než 32bpp BGR nejsou podporovány</source>
-        <translation>BMP files with bit masks other than 32bpp BGR are not supported</translation>
-    </message>
-    <message>
-        <source>Soubory BMP s vloženým obrázkem JPEG nebo PNG nejsou podporovány</source>
-        <translation>BMP files with an embedded JPEG or PNG picture are not supported</translation>
-    </message>
-    <message>
         <source>Chyba při čtení souboru</source>
         <translation>Error reading the file</translation>
     </message>
@@ -2119,6 +2107,38 @@ Stop on error: %s
     <message>
         <source>Nelze stahovat z %s: knihovna libcurl (balíček libcurl4) není nainstalována</source>
         <translation>Cannot download from %s: the libcurl library (package libcurl4) is not installed</translation>
+    </message>
+    <message>
+        <source>Soubor BMP udává barevnou hloubku %d bpp, kterou formát BMP nemá</source>
+        <translation>The BMP file declares a depth of %d bpp, which the BMP format does not have</translation>
+    </message>
+    <message>
+        <source>Soubor BMP s hlavičkou OS/2 1.x udává barevnou hloubku %d bpp, kterou tato hlavička nemá</source>
+        <translation>The BMP file with an OS/2 1.x header declares a depth of %d bpp, which that header does not have</translation>
+    </message>
+    <message>
+        <source>Soubor BMP udává kódování %s u barevné hloubky %d bpp, u níž není možné</source>
+        <translation>The BMP file declares the %s coding at a depth of %d bpp, where it is not possible</translation>
+    </message>
+    <message>
+        <source>Soubor BMP udává bitové masky u barevné hloubky %d bpp; masky mají jen soubory s 16 a 32 bpp</source>
+        <translation>The BMP file declares bit masks at a depth of %d bpp; only 16 and 32 bpp files have masks</translation>
+    </message>
+    <message>
+        <source>Bitové masky souboru BMP (%d bpp: červená %s, zelená %s, modrá %s, alfa %s) nejsou souvislé, překrývají se nebo přesahují pixel</source>
+        <translation>The bit masks of the BMP file (%d bpp: red %s, green %s, blue %s, alpha %s) are not contiguous, overlap or reach beyond the pixel</translation>
+    </message>
+    <message>
+        <source>Soubory BMP s kódováním %s nejsou podporovány</source>
+        <translation>BMP files coded as %s are not supported</translation>
+    </message>
+    <message>
+        <source>Soubor BMP udává neznámé kódování číslo %d</source>
+        <translation>The BMP file declares an unknown coding, number %d</translation>
+    </message>
+    <message>
+        <source>Obrázek %s vložený do souboru BMP nelze přečíst: %s</source>
+        <translation>The %s picture embedded in the BMP file cannot be read: %s</translation>
     </message>
 </context>
 <context>

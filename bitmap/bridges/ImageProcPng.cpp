@@ -9,6 +9,7 @@
 #include "bitmap/AlphaComposite.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
+#include "bitmap/bridges/PngGamma.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/InputByteStream.h"
 #include "carvello/core/RasterImage.h"
@@ -77,6 +78,7 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path, const DecodeL
     };
     const DecodeLimits bounds = within(limits);
     carvello::RasterImage image;
+    PngColourSpace colourSpace;
     try {
         carvello::PngDecoder decoder;
         // Limits below zero count as zero; those above 32 bits are above
@@ -85,6 +87,7 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path, const DecodeL
             static_cast<uint32_t>(std::clamp<int64_t>(bounds.maxDimension, 0, UINT32_MAX)),
             static_cast<uint64_t>(std::max<int64_t>(bounds.maxPixels, 0)));
         decoder.readImageFile(path, image);
+        colourSpace = pngColourSpace(decoder);
     } catch (const carvello::GraphicsException& e) {
         // Every decoder and stream error (a checksum, data cut short, damaged
         // compressed data) says what went wrong; the fallback reader may
@@ -96,7 +99,8 @@ std::optional<Dib> ImageProc::readPNGFile(const std::string& path, const DecodeL
     }
 
     // The picture keeps the decoded alpha; what becomes grey is the picture
-    // as it looks on white paper.
+    // as it looks on white paper, in sRGB.
+    applyPngGamma(colourSpace, image.pixels());
     compositeOverWhite(image.pixels());
     if (allGrey(image.pixels())) {
         auto dib = greyDib(image);

@@ -16,10 +16,10 @@ LibpngLibrary::LibpngLibrary(const char* fileName) {
         l.resolve("png_set_sig_bytes", setSigBytes) &&
         l.resolve("png_set_user_limits", setUserLimits) && l.resolve("png_read_info", readInfo) &&
         l.resolve("png_get_IHDR", getIhdr) && l.resolve("png_get_valid", getValid) &&
-        l.resolve("png_get_gAMA", getGama) && l.resolve("png_set_expand", setExpand) &&
+        l.resolve("png_get_gAMA_fixed", getGamaFixed) && l.resolve("png_set_expand", setExpand) &&
         l.resolve("png_set_strip_16", setStrip16) &&
-        l.resolve("png_set_gray_to_rgb", setGrayToRgb) && l.resolve("png_set_gamma", setGamma) &&
-        l.resolve("png_set_bgr", setBgr) && l.resolve("png_set_filler", setFiller) &&
+        l.resolve("png_set_gray_to_rgb", setGrayToRgb) && l.resolve("png_set_bgr", setBgr) &&
+        l.resolve("png_set_filler", setFiller) &&
         l.resolve("png_set_interlace_handling", setInterlaceHandling) &&
         l.resolve("png_read_update_info", readUpdateInfo) &&
         l.resolve("png_get_rowbytes", getRowbytes) && l.resolve("png_get_channels", getChannels) &&

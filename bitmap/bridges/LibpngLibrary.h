@@ -39,11 +39,10 @@ public:
     decltype(&::png_read_info) readInfo = nullptr;
     decltype(&::png_get_IHDR) getIhdr = nullptr;
     decltype(&::png_get_valid) getValid = nullptr;
-    decltype(&::png_get_gAMA) getGama = nullptr;
+    decltype(&::png_get_gAMA_fixed) getGamaFixed = nullptr;
     decltype(&::png_set_expand) setExpand = nullptr;
     decltype(&::png_set_strip_16) setStrip16 = nullptr;
     decltype(&::png_set_gray_to_rgb) setGrayToRgb = nullptr;
-    decltype(&::png_set_gamma) setGamma = nullptr;
     decltype(&::png_set_bgr) setBgr = nullptr;
     decltype(&::png_set_filler) setFiller = nullptr;
     decltype(&::png_set_interlace_handling) setInterlaceHandling = nullptr;

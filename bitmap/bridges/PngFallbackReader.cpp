@@ -45,7 +45,8 @@ int readInfoStep(png_structp png, png_infop info, std::FILE* file, uint32_t maxD
 }
 
 int setUpTransformsStep(png_structp png, png_infop info, int bitDepth, int colorType,
-                        png_size_t* rowBytes, int* channels, int* passes) {
+                        png_size_t* rowBytes, int* channels, int* passes,
+                        PngColourSpace* colourSpace) {
     if (setjmp(libpng().jumpBuffer(png)))
         return PngFallbackReader::kImageFailed;
     const bool grey = colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA;
@@ -56,9 +57,13 @@ int setUpTransformsStep(png_structp png, png_infop info, int bitDepth, int color
         libpng().setStrip16(png);
     if (grey)
         libpng().setGrayToRgb(png);
-    double fileGamma = 0;
-    if (libpng().getGama(png, info, &fileGamma) != 0)
-        libpng().setGamma(png, 2.2, fileGamma);
+    // The gamma is applied to the rows afterwards, as for the library's
+    // decoder (PngGamma.h).
+    png_fixed_point gamma = 0;
+    if (libpng().getGamaFixed(png, info, &gamma) != 0 && gamma > 0)
+        colourSpace->gamma = static_cast<uint32_t>(gamma);
+    colourSpace->srgb = libpng().getValid(png, info, PNG_INFO_sRGB) != 0;
+    colourSpace->iccProfile = libpng().getValid(png, info, PNG_INFO_iCCP) != 0;
     libpng().setBgr(png);
     libpng().setFiller(png, 0xFF, PNG_FILLER_AFTER);
     *passes = libpng().setInterlaceHandling(png);
@@ -197,8 +202,9 @@ int PngFallbackReader::readImage() {
         return kNotOpen;
     png_size_t rowBytes = 0;
     int passes = 1;
-    int code =
-        setUpTransformsStep(png_, info_, bitDepth_, colorType_, &rowBytes, &channels_, &passes);
+    colourSpace_ = {};
+    int code = setUpTransformsStep(png_, info_, bitDepth_, colorType_, &rowBytes, &channels_,
+                                   &passes, &colourSpace_);
     if (code != kOk) {
         message_ = errorText_.text;
         destroyLibpng();
@@ -249,6 +255,7 @@ std::optional<std::vector<uint8_t>> PngFallbackReader::makeBitmap() const {
     header.biSizeImage = static_cast<uint32_t>(pixelBytes);
     header.store(block);
     std::copy_n(pixels_.data(), pixels_.size(), block.begin() + kInfoHeaderSize);
+    applyPngGamma(colourSpace_, std::span(block).subspan(kInfoHeaderSize));
     return block;
 }
 
@@ -262,6 +269,7 @@ void PngFallbackReader::close() {
     bitDepth_ = colorType_ = channels_ = 0;
     rowBytes_ = 0;
     imageRead_ = false;
+    colourSpace_ = {};
     errorText_ = {};
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "bitmap/bridges/PngGamma.h"
+
 struct png_struct_def;
 struct png_info_def;
 
@@ -26,7 +28,8 @@ namespace bitmap {
 // red, alpha, top row first -- what ImageProc::changeBitmapFormatFrom32
 // takes as header and pixels. Alpha is the file's alpha (from an alpha
 // channel or tRNS) or 255; colour and grey pictures of every depth come out
-// 8 bits per sample, with the file's gamma applied for a 2.2 display.
+// 8 bits per sample, turned into sRGB samples where the file's gAMA chunk
+// says they are coded otherwise (PngGamma.h).
 //
 // Any libpng failure destroys the libpng structures and yields the code of
 // the step that failed. Rows are allocated as libpng delivers them, so a
@@ -68,6 +71,8 @@ public:
     uint32_t height() const { return height_; }
     int bitDepth() const { return bitDepth_; }
     int colorType() const { return colorType_; }
+    // What the file says about its samples' coding (after readImage).
+    const PngColourSpace& colourSpace() const { return colourSpace_; }
     // libpng's text for the last failure, for diagnostics.
     const std::string& libpngMessage() const { return message_; }
 
@@ -112,6 +117,7 @@ private:
     size_t rowBytes_ = 0;
     int channels_ = 0;
     bool imageRead_ = false;
+    PngColourSpace colourSpace_;
     Rows pixels_;
     uint32_t maxDimension_ = kMaxDimension;
     uint64_t maxPixels_ = kMaxPixels;

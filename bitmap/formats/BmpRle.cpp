@@ -42,9 +42,17 @@ public:
     }
 
 private:
-    void set(size_t x, uint8_t v) {
+    // v is an index, or blue | green << 8 | red << 16 for RLE24.
+    void set(size_t x, uint32_t v) {
+        if (shape_.bits == 24) {
+            uint8_t* p = row_.data() + x * 3;
+            p[0] = static_cast<uint8_t>(v);
+            p[1] = static_cast<uint8_t>(v >> 8);
+            p[2] = static_cast<uint8_t>(v >> 16);
+            return;
+        }
         if (shape_.bits == 8) {
-            row_[x] = v;
+            row_[x] = static_cast<uint8_t>(v);
             return;
         }
         uint8_t& b = row_[x / 2];
@@ -59,26 +67,43 @@ private:
     size_t x_ = 0, y_ = 0;
 };
 
+uint32_t bgrAt(std::span<const uint8_t> bytes, size_t at) {
+    return bytes[at] | uint32_t{bytes[at + 1]} << 8 | uint32_t{bytes[at + 2]} << 16;
+}
+
 // Walks the codes; true when the data reached its end before running out.
+// A run is a count and one pixel (an index byte, two nibbles for RLE4, three
+// bytes for RLE24); an escape is 0 and a code.
 bool walk(std::span<const uint8_t> data, const RleShape& shape, RowWriter& out) {
     const bool nibbles = shape.bits == 4;
+    const bool triples = shape.bits == 24;
+    const size_t runBytes = triples ? 4 : 2;
     size_t pos = 0;
     auto has = [&](size_t n) { return data.size() - pos >= n; };
     while (!out.pastLastRow()) {
         if (!has(2))
             return false;
-        const uint8_t count = data[pos++];
-        const uint8_t code = data[pos++];
+        const uint8_t count = data[pos];
         if (count != kEscape) {
-            // A run: RLE4 alternates the two nibbles of its byte.
-            const auto high = static_cast<uint8_t>(code >> 4);
-            const auto low = static_cast<uint8_t>(code & 0x0F);
-            if (nibbles)
-                out.put(count, [&](size_t i) { return i % 2 ? low : high; });
-            else
-                out.put(count, [&](size_t) { return code; });
+            if (!has(runBytes))
+                return false;
+            const uint8_t code = data[pos + 1];
+            if (triples) {
+                const uint32_t bgr = bgrAt(data, pos + 1);
+                out.put(count, [&](size_t) { return bgr; });
+            } else if (nibbles) {
+                // RLE4 alternates the two nibbles of its byte.
+                const auto high = static_cast<uint8_t>(code >> 4);
+                const auto low = static_cast<uint8_t>(code & 0x0F);
+                out.put(count, [&](size_t i) { return uint32_t{i % 2 ? low : high}; });
+            } else {
+                out.put(count, [&](size_t) { return uint32_t{code}; });
+            }
+            pos += runBytes;
             continue;
         }
+        const uint8_t code = data[pos + 1];
+        pos += 2;
         switch (code) {
             case kEndOfLine:
                 out.endLine();
@@ -93,19 +118,23 @@ bool walk(std::span<const uint8_t> data, const RleShape& shape, RowWriter& out) 
                 break;
             default: {
                 // A literal run of `code` pixels, padded to a 16-bit boundary.
-                const size_t bytes = nibbles ? (size_t{code} + 1) / 2 : code;
+                const size_t bytes = triples   ? size_t{code} * 3
+                                     : nibbles ? (size_t{code} + 1) / 2
+                                               : code;
                 const size_t padded = (bytes + 1) & ~size_t{1};
                 if (!has(padded))
                     return false;
                 const auto literal = data.subspan(pos, bytes);
                 pos += padded;
-                if (nibbles) {
+                if (triples) {
+                    out.put(code, [&](size_t i) { return bgrAt(literal, i * 3); });
+                } else if (nibbles) {
                     out.put(code, [&](size_t i) {
                         const uint8_t b = literal[i / 2];
-                        return static_cast<uint8_t>(i % 2 ? b & 0x0F : b >> 4);
+                        return uint32_t{i % 2 ? b & 0x0Fu : b >> 4u};
                     });
                 } else {
-                    out.put(code, [&](size_t i) { return literal[i]; });
+                    out.put(code, [&](size_t i) { return uint32_t{literal[i]}; });
                 }
                 break;
             }

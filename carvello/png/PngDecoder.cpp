@@ -88,6 +88,8 @@ void PngDecoder::decode(PngChunkStream& chunks, RasterImage& image) {
     transparent_ = {};
     background_ = {};
     gamma_ = 0;
+    gammaValue_ = 0;
+    srgbSeen_ = iccProfileSeen_ = false;
     inflate_.setVerbose(traceSink());
 
     if (!chunks.readSignature())
@@ -139,6 +141,9 @@ void PngDecoder::processChunk(PngChunkStream& chunks, RasterImage& image) {
         readBackground(data);
     } else if (type == "gAMA") {
         readGamma(data);
+    } else if (type == "sRGB" || type == "iCCP") {
+        // Only noted, and only where they may stand (before the image data).
+        (type == "sRGB" ? srgbSeen_ : iccProfileSeen_) |= !dataSeen_;
     } else if (type == "cHRM") {
         checkChromaticities(data);
     } else if (type == "hIST") {
@@ -264,7 +269,8 @@ void PngDecoder::readGamma(std::span<const uint8_t> data) {
         refuse("gAMA chunk may not occur after IDAT");
     if (data.size() < 4)
         refuse("gAMA chunk too small");
-    gamma_ = bigEndian32(data, 0) * 0.00001;
+    gammaValue_ = bigEndian32(data, 0);
+    gamma_ = gammaValue_ * 0.00001;
     if (verbose())
         trace() << " Gamma: " << gamma_ << '\n';
 }

@@ -18,9 +18,9 @@ class RasterImage;
 // Reads PNG files of every colour type and bit depth, interlaced or not,
 // into a RasterImage (blue, green, red, alpha; alpha 255 unless the file has
 // an alpha channel or a tRNS chunk, which is applied as libpng applies it;
-// gamma is read but not applied). The picture's rows are allocated as the
-// image data reaches them, so a file that declares a large picture and ends
-// early costs only what its data filled.
+// gAMA, sRGB and iCCP are recorded but not applied). The picture's rows are
+// allocated as the image data reaches them, so a file that declares a large
+// picture and ends early costs only what its data filled.
 //
 // Errors: PngError when the file cannot be opened, BadPngStream for a file
 // that breaks the format's rules. Short files, bad chunk CRCs and broken
@@ -64,6 +64,12 @@ public:
     bool hasAlphaChannel() const { return colorType_ == 4 || colorType_ == 6; }
     // The file's gAMA value (0 without one); kept, not applied.
     double gamma() const { return gamma_; }
+    // The same as stored: the gamma times 100000.
+    uint32_t gammaValue() const { return gammaValue_; }
+    // Whether an sRGB or an iCCP chunk came before the image data: the
+    // samples are then coded as that chunk says, whatever gAMA says.
+    bool hasSrgbChunk() const { return srgbSeen_; }
+    bool hasIccProfile() const { return iccProfileSeen_; }
 
 protected:
     // Rows go into the picture as they are read; this checks that there were
@@ -119,6 +125,9 @@ private:
     uint64_t pixelLimit_ = 0;
     std::array<uint8_t, 3> background_{};
     double gamma_ = 0;
+    uint32_t gammaValue_ = 0;
+    bool srgbSeen_ = false;
+    bool iccProfileSeen_ = false;
 
     PNGInflateDecoder inflate_;
 };

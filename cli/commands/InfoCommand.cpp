@@ -24,9 +24,12 @@ constexpr const char* kInfoHelp =
     "is the standard input.\n"
     "Prints one line per file, tab-separated: the file name, its format as\n"
     "recognised from its content (bmp, wbmp, jpg, gif, png, or 'unknown'),\n"
-    "its width and its height. Formats whose header does not give the size\n"
-    "report -1; unrecognised files report 0 (or -1 when they start like a\n"
-    "WBMP but their length does not match).\n";
+    "its width, its height and its bits per pixel, all as its header declares\n"
+    "them, without decoding the picture (bits per pixel count every channel:\n"
+    "24 for an RGB JPEG or PNG, 8 for a grey one or a palette of 256 colours).\n"
+    "A JPEG without a frame header reports -1 as its size; unrecognised files\n"
+    "report 0 (or -1 when they start like a WBMP but their length does not\n"
+    "match), and 0 bits wherever the header does not say.\n";
 
 // Reads the header of a local file, or of a URL's resource downloaded into
 // a temporary file; on failure returns the reason.
@@ -93,7 +96,7 @@ int infoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         const std::string& format = codec.fileFormat();
         out << file << '\t' << (format.empty() ? "unknown" : format) << '\t' << codec.imageWidth()
-            << '\t' << codec.imageHeight() << '\n';
+            << '\t' << codec.imageHeight() << '\t' << codec.declaredBitCount() << '\n';
     }
     return status;
 }

@@ -1,9 +1,11 @@
 // Fuzz work for the PNG decoder and its inflate decoder: arbitrary bytes go
 // in; the only acceptable ways out are a picture or one of the library's
-// exceptions.
+// exceptions. A picture is then turned into sRGB as its gAMA, sRGB and
+// iCCP chunks say, as the program's reader does.
 #include <cstdlib>
 #include <vector>
 
+#include "bitmap/bridges/PngGamma.h"
 #include "carvello/core/BufferedByteStream.h"
 #include "carvello/core/GraphicsException.h"
 #include "carvello/core/RasterImage.h"
@@ -55,6 +57,7 @@ void decodeOnce(const uint8_t* data, size_t size) {
     if (image.pixels().size() != image.pixelCount() * 4 || image.pixelCount() == 0 ||
         image.width() != decoder.width() || image.height() != decoder.height())
         std::abort();
+    bitmap::applyPngGamma(bitmap::pngColourSpace(decoder), image.pixels());
     unsigned sum = 0;
     for (uint8_t b : image.pixels())
         sum += b;

@@ -159,8 +159,9 @@ TEST(CliConvert, WritesEveryFormatAndReadsItBack) {
         EXPECT_EQ(readFile(dir.file(std::string(name) + ".wbmp")), readFile(dir.file("g.bmp.wbmp")))
             << name;
     }
+    // Our GIF keeps a 256-entry table; our PNG is written in RGB.
     const auto info = cli({"info", out + "/g.gif", out + "/g.png"});
-    EXPECT_EQ(info.out, out + "/g.gif\tgif\t24\t10\n" + out + "/g.png\tpng\t24\t10\n");
+    EXPECT_EQ(info.out, out + "/g.gif\tgif\t24\t10\t8\n" + out + "/g.png\tpng\t24\t10\t24\n");
 }
 
 TEST(CliConvert, UnreadableGifSaysWhy) {
@@ -208,15 +209,15 @@ TEST(CliHelp, EveryCommandDocumentsItself) {
     EXPECT_NE(run.out.find("convert"), std::string::npos);
 }
 
-TEST(CliInfo, PrintsFormatAndSizePerFile) {
+TEST(CliInfo, PrintsFormatSizeAndDepthPerFile) {
     TempDir dir;
     const auto bmp = gradientBmp(dir, "g.bmp", 20, 10);
     writeFile(dir.file("w.wbmp"), std::vector<uint8_t>{0, 0, 9, 2, 0, 0, 0, 0});
     writeFile(dir.file("t.txt"), std::string("text"));
     const auto run = cli({"info", bmp, dir.file("w.wbmp"), dir.file("t.txt"), dir.file("none")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, bmp + "\tbmp\t20\t10\n" + dir.file("w.wbmp") + "\twbmp\t9\t2\n" +
-                           dir.file("t.txt") + "\tunknown\t0\t0\n");
+    EXPECT_EQ(run.out, bmp + "\tbmp\t20\t10\t8\n" + dir.file("w.wbmp") + "\twbmp\t9\t2\t1\n" +
+                           dir.file("t.txt") + "\tunknown\t0\t0\t0\n");
     EXPECT_NE(run.err.find(dir.file("none") + ": CCodec::ReadImageHeader: "), std::string::npos);
 }
 

@@ -152,7 +152,7 @@ TEST(CliInterrupt, ANamedPipeAndStandardInputReadLikeFiles) {
     const std::string cli_ = testing_support::quote(testing_support::cliPath());
     const auto info = testing_support::runCommand("cat " + testing_support::quote(picture) + " | " +
                                                   cli_ + " info -");
-    EXPECT_EQ(info.out, "-\tbmp\t30\t20\n");
+    EXPECT_EQ(info.out, "-\tbmp\t30\t20\t8\n");
     const auto convert = testing_support::runCommand(
         "cat " + testing_support::quote(picture) + " | " + cli_ + " convert - -o " +
         testing_support::quote(work.file("stdin.wbmp")));

@@ -75,7 +75,7 @@ TEST(CliProgram, DemoSamplePicturePrintsInTheTerminal) {
                   .exitCode,
               0);
     const auto info = runCommand(cli + " info " + quote(dir.file("s.wbmp")));
-    EXPECT_EQ(info.out, dir.file("s.wbmp") + "\twbmp\t90\t60\n");
+    EXPECT_EQ(info.out, dir.file("s.wbmp") + "\twbmp\t90\t60\t1\n");
     const auto show = runCommand(cli + " show " + quote(dir.file("s.wbmp")));
     EXPECT_EQ(show.exitCode, 0);
     // Without a terminal the picture is fitted to 80 columns: 80 x 53.

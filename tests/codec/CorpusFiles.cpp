@@ -184,15 +184,4 @@ std::vector<uint8_t> runLengthBmp(const bitmap::Dib& picture, int bits, bool del
     return file;
 }
 
-double psnr(std::span<const uint8_t> a, std::span<const uint8_t> b) {
-    double sum = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const double d = static_cast<double>(a[i]) - static_cast<double>(b[i]);
-        sum += d * d;
-    }
-    if (sum == 0)
-        return 99;
-    return 10 * std::log10(255.0 * 255.0 * static_cast<double>(a.size()) / sum);
-}
-
 }  // namespace readers_test

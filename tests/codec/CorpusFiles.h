@@ -27,7 +27,4 @@ std::vector<uint8_t> withStrayZeros(std::vector<uint8_t> gif);
 // codes over runs of index 0.
 std::vector<uint8_t> runLengthBmp(const bitmap::Dib& picture, int bits, bool deltas);
 
-// PSNR in dB of two equally long 8-bit sample arrays; 99 when equal.
-double psnr(std::span<const uint8_t> a, std::span<const uint8_t> b);
-
 }  // namespace readers_test

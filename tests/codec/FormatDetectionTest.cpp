@@ -97,10 +97,20 @@ TEST(readImageHeader, RecognisesEachSignatureAndItsSize) {
     bmp[1] = 'M';
     bmp[18] = 0x2C;  // 300
     bmp[19] = 0x01;
-    bmp[22] = 0xFF;  // -1: top-down files give a negative height
+    bmp[14] = 40;
+    bmp[22] = 0xFF;  // -1: a top-down picture one row tall
     bmp[23] = 0xFF;
     bmp[24] = 0xFF;
     bmp[25] = 0xFF;
+    bmp[28] = 24;
+    // The OS/2 core header: 16-bit width and height, then planes and bits.
+    std::vector<uint8_t> core = bytesOf({'B', 'M', 0, 0, 0, 0,    0,    0,    0,    0, 26, 0, 0,
+                                         0,   12,  0, 0, 0, 0xC3, 0x01, 0x2C, 0x01, 1, 0,  8, 0});
+    // A frame header after a segment that reaches past the first 1024 bytes.
+    std::vector<uint8_t> jpeg = bytesOf({0xFF, 0xD8, 0xFF, 0xE1, 0x07, 0xD0});
+    jpeg.resize(jpeg.size() + 0x7D0 - 2, 0);
+    for (int b : {0xFF, 0xC2, 0, 11, 8, 0x01, 0x2C, 0x01, 0xC3, 1, 1, 0x11, 0})
+        jpeg.push_back(static_cast<uint8_t>(b));
     std::vector<uint8_t> png =
         bytesOf({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
                  'I',  'H', 'D', 'R', 0,    0,    0x01, 0x02, 0, 0, 0, 0x30});
@@ -110,7 +120,9 @@ TEST(readImageHeader, RecognisesEachSignatureAndItsSize) {
     const std::vector<HeaderCase> cases = {
         {"a.gif", bytesOf({'G', 'I', 'F', '8', '7', 'a', 0x40, 0x01, 0xF0, 0x00}), "gif", 320, 240},
         {"b.gif", bytesOf({'G', 'I', 'F', '8', '9', 'a', 1, 0, 2, 0}), "gif", 1, 2},
-        {"c.bin", bmp, "bmp", 300, -1},
+        {"c.bin", bmp, "bmp", 300, 1},
+        {"c2.bmp", core, "bmp", 451, 300},
+        {"d2.jpg", jpeg, "jpg", 451, 300},
         {"d.jpg", bytesOf({0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0}), "jpg", -1, -1},
         {"e.jpg", bytesOf({0xFF, 0xD8, 0xFF, 0xE1, 0, 16, 'E', 'x', 'i', 'f', 0}), "jpg", -1, -1},
         {"e2.bin", bytesOf({0xFF, 0xD8, 0xFF, 0xDB, 0, 67}), "jpg", -1, -1},

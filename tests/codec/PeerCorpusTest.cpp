@@ -181,7 +181,7 @@ TEST_F(ReaderCorpus, EachFileMatchesThePeersRenderingOverWhite) {
             for (int x = 0; x < picture->width(); ++x)
                 grey.push_back(
                     palette[static_cast<size_t>(testing_support::pixelAt(*picture, x, y)) * 4]);
-        EXPECT_GE(readers_test::psnr(grey, reference.values), 40.0);
+        EXPECT_GE(testing_support::psnr(grey, reference.values), 40.0);
     }
 }
 

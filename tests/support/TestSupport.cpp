@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -206,6 +207,19 @@ std::string cliPath() {
 }
 std::string sourceDir() {
     return GLYPHON_SOURCE_DIR;
+}
+
+double psnr(std::span<const uint8_t> a, std::span<const uint8_t> b) {
+    double sum = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const double d = static_cast<double>(a[i]) - static_cast<double>(b[i]);
+        sum += d * d;
+    }
+    if (a.size() != b.size())
+        return 0;
+    if (sum == 0)
+        return 99;
+    return 10 * std::log10(255.0 * 255.0 * static_cast<double>(a.size()) / sum);
 }
 
 }  // namespace testing_support

@@ -65,6 +65,9 @@ struct Netpbm {
 };
 Netpbm readNetpbm(const std::string& path);
 
+// PSNR in dB of two equally long 8-bit sample arrays; 99 when equal.
+double psnr(std::span<const uint8_t> a, std::span<const uint8_t> b);
+
 // Path of the built glyphon-cli and of the source tree.
 std::string cliPath();
 std::string sourceDir();

@@ -1,5 +1,7 @@
 #include "tests/bitmap/bmp/BmpBuilder.h"
 
+#include <bit>
+#include <cmath>
 #include <stdexcept>
 
 #include "bitmap/ByteOrder.h"
@@ -71,6 +73,7 @@ std::vector<uint8_t> packRows(const std::vector<std::vector<uint32_t>>& rows, in
             const uint32_t v = row[x];
             switch (bits) {
                 case 1:
+                case 2:
                 case 4:
                 case 8: {
                     const size_t bit = x * bits;
@@ -115,6 +118,7 @@ uint32_t patternValue(int x, int y, int bits) {
     const auto uy = static_cast<uint32_t>(y);
     switch (bits) {
         case 1:
+        case 2:
         case 4:
         case 8:
             return (ux * 3 + uy * 5) % (1u << bits);
@@ -123,7 +127,8 @@ uint32_t patternValue(int x, int y, int bits) {
         case 24:
             return (ux * 40 % 256) << 16 | (uy * 70 % 256) << 8 | ((ux + uy) * 25 % 256);
         case 32:
-            return ((ux + uy) * 9 % 256) << 24 | patternValue(x, y, 24);
+            // The same fourth byte everywhere: no alpha channel.
+            return 0x5Au << 24 | patternValue(x, y, 24);
         default:
             throw std::invalid_argument("patternValue: depth");
     }
@@ -150,6 +155,108 @@ uint32_t colourAt(const bitmap::Dib& dib, int x, int y) {
     const auto row = dib.storedRow(dib.height() - 1 - y);
     const size_t at = static_cast<size_t>(x) * (bits / 8);
     return uint32_t{row[at + 2]} << 16 | uint32_t{row[at + 1]} << 8 | row[at];
+}
+
+}  // namespace bmptest
+
+namespace bmptest {
+namespace {
+
+int maskWidth(uint32_t mask) {
+    return std::popcount(mask);
+}
+
+uint32_t channelOf(uint32_t argb, int index) {
+    return (argb >> (8 * index)) & 0xFF;  // 0 blue, 1 green, 2 red, 3 alpha
+}
+
+}  // namespace
+
+uint32_t packChannels(uint32_t argb, const Masks& masks) {
+    const uint32_t all[4] = {masks.blue, masks.green, masks.red, masks.alpha};
+    uint32_t word = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (all[i] == 0)
+            continue;
+        const uint64_t top = (uint64_t{1} << maskWidth(all[i])) - 1;
+        const uint64_t value = (channelOf(argb, i) * top + 127) / 255;
+        word |= static_cast<uint32_t>(value << std::countr_zero(all[i]));
+    }
+    return word;
+}
+
+uint32_t shownColour(uint32_t argb, const Masks& masks) {
+    const uint32_t word = packChannels(argb, masks);
+    const uint32_t all[4] = {masks.blue, masks.green, masks.red, masks.alpha};
+    double value[4];
+    for (int i = 0; i < 4; ++i) {
+        if (all[i] == 0) {
+            value[i] = i == 3 ? 255 : 0;
+            continue;
+        }
+        const uint64_t top = (uint64_t{1} << maskWidth(all[i])) - 1;
+        value[i] = std::round(((word & all[i]) >> std::countr_zero(all[i])) * 255.0 / top);
+    }
+    uint32_t rgb = 0;
+    for (int i = 0; i < 3; ++i) {
+        const double over = value[i] * value[3] / 255 + 255 - value[3];
+        rgb |= static_cast<uint32_t>(std::lround(over)) << (8 * i);
+    }
+    return rgb;
+}
+
+std::vector<std::vector<uint32_t>> argbPattern(int width, int height) {
+    std::vector<std::vector<uint32_t>> rows(static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const auto ux = static_cast<uint32_t>(x);
+            const auto uy = static_cast<uint32_t>(y);
+            // Opaque on the left, fading to clear on the right.
+            const uint32_t alpha =
+                width > 1 ? 255 - ux * 255 / (static_cast<uint32_t>(width) - 1) : 255;
+            const uint32_t colour = (patternValue(x, y, 24) ^ (uy * 0x0B0503u)) & 0xFFFFFF;
+            rows[static_cast<size_t>(y)].push_back(alpha << 24 | colour);
+        }
+    }
+    return rows;
+}
+
+std::vector<uint8_t> rle24(const std::vector<std::vector<uint32_t>>& fileRows) {
+    std::vector<uint8_t> out;
+    auto bgr = [&](uint32_t c) {
+        out.push_back(static_cast<uint8_t>(c));
+        out.push_back(static_cast<uint8_t>(c >> 8));
+        out.push_back(static_cast<uint8_t>(c >> 16));
+    };
+    for (size_t y = 0; y < fileRows.size(); ++y) {
+        const auto& row = fileRows[y];
+        size_t x = 0;
+        while (x < row.size()) {
+            size_t same = 1;
+            while (x + same < row.size() && same < 255 && row[x + same] == row[x])
+                ++same;
+            size_t differ = 1;
+            while (x + differ < row.size() && differ < 255 &&
+                   row[x + differ] != row[x + differ - 1])
+                ++differ;
+            if (same >= 2 || differ < 3) {
+                out.push_back(static_cast<uint8_t>(same));
+                bgr(row[x]);
+                x += same;
+                continue;
+            }
+            out.push_back(0);
+            out.push_back(static_cast<uint8_t>(differ));
+            for (size_t i = 0; i < differ; ++i)
+                bgr(row[x + i]);
+            if (differ % 2 != 0)
+                out.push_back(0);
+            x += differ;
+        }
+        out.push_back(0);
+        out.push_back(y + 1 < fileRows.size() ? 0 : 1);
+    }
+    return out;
 }
 
 }  // namespace bmptest

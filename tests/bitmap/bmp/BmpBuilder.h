@@ -32,7 +32,7 @@ struct BmpParts {
 std::vector<uint8_t> buildBmp(const BmpParts& parts);
 
 // Packs rows of pixel values into padded file rows. Values are indices at
-// 1, 4 and 8 bpp, the raw word at 16, 0xRRGGBB at 24 and 0xXXRRGGBB at 32.
+// 1, 2, 4 and 8 bpp, the raw word at 16, 0xRRGGBB at 24 and 0xXXRRGGBB at 32.
 std::vector<uint8_t> packRows(const std::vector<std::vector<uint32_t>>& rows, int bits);
 
 // A colour table of `entries` distinct, non-grey colours (4 or 3 bytes each).
@@ -48,5 +48,27 @@ std::vector<std::vector<uint32_t>> pattern(int width, int height, int bits);
 // Colour of pixel (x, y), y from the top, as 0xRRGGBB, through the colour
 // table for indexed pictures.
 uint32_t colourAt(const bitmap::Dib& dib, int x, int y);
+
+// Bit-field pixels made from 8-bit colours: each channel's value is put in
+// its mask at the mask's width (rounded), a mask of 0 holding nothing.
+struct Masks {
+    uint32_t red = 0;
+    uint32_t green = 0;
+    uint32_t blue = 0;
+    uint32_t alpha = 0;
+};
+uint32_t packChannels(uint32_t argb, const Masks& masks);
+// What a reader shows for packChannels(argb, masks): each channel scaled
+// back to 0..255 exactly, put over white by the alpha channel when the
+// masks have one; 0xRRGGBB.
+uint32_t shownColour(uint32_t argb, const Masks& masks);
+
+// RLE24 data (OS/2) for 0xRRGGBB rows as the file stores them: runs of
+// equal pixels, literal runs of the others, an end of line after each row
+// but the last and an end of picture after it.
+std::vector<uint8_t> rle24(const std::vector<std::vector<uint32_t>>& fileRows);
+
+// A picture of varied colours and coverage, 0xAARRGGBB, top row first.
+std::vector<std::vector<uint32_t>> argbPattern(int width, int height);
 
 }  // namespace bmptest

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/TextFormat.h"
 #include "bitmap/ByteOrder.h"
 #include "bitmap/ImageProc.h"
 #include "bitmap/Texts.h"
@@ -41,7 +42,8 @@ BmpParts patternParts(int width, int height, int bits) {
 void expectPattern(const bitmap::Dib& dib, int width, int height, int bits) {
     ASSERT_EQ(dib.width(), width);
     ASSERT_EQ(dib.height(), height);
-    ASSERT_EQ(dib.bitCount(), bits);
+    // 2 bpp indices are kept at 4 bpp.
+    ASSERT_EQ(dib.bitCount(), bits == 2 ? 4 : bits);
     EXPECT_EQ(dib.header().biSize, 40u);
     EXPECT_EQ(dib.header().biCompression, 0u);
     for (int y = 0; y < height; ++y) {
@@ -96,7 +98,8 @@ TEST_P(EveryDepth, TopDownRowsAreTurnedBottomUp) {
 
 TEST_P(EveryDepth, LongerHeadersKeepTheirTableAfterTheDeclaredSize) {
     const int bits = GetParam();
-    for (uint32_t size : {52u, 56u, 64u, 108u, 124u}) {
+    // The Windows headers, the whole OS/2 2.x header and its short forms.
+    for (uint32_t size : {52u, 56u, 108u, 124u, 64u, 16u, 20u, 36u, 42u, 48u, 60u}) {
         BmpParts p = patternParts(6, 3, bits);
         p.headerSize = size;
         const auto result = decode(p);
@@ -105,7 +108,7 @@ TEST_P(EveryDepth, LongerHeadersKeepTheirTableAfterTheDeclaredSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BmpReader, EveryDepth, ::testing::Values(1, 4, 8, 24, 32));
+INSTANTIATE_TEST_SUITE_P(BmpReader, EveryDepth, ::testing::Values(1, 2, 4, 8, 24, 32));
 
 TEST(BmpReader, KeepsResolutionAndPlainHeaderFields) {
     BmpParts p = patternParts(4, 2, 8);
@@ -200,7 +203,7 @@ TEST(BmpReader, CoreHeaderHasThreeByteColourEntries) {
     }
     BmpParts p = patternParts(6, 3, 32);
     p.headerSize = 12;
-    expectRefused(p, text::kBadDepth);
+    expectRefused(p, bitmap::formatText(text::kBmpCoreDepth, {32}));
 }
 
 TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
@@ -227,7 +230,7 @@ TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
 
     // 5-6-5 declared through masks, here inside a V5 header.
     p.headerSize = 124;
-    p.masks = {0xF800, 0x07E0, 0x001F};
+    p.masks = {0xF800, 0x07E0, 0x001F, 0};
     p.rows =
         bmptest::packRows({{0xFFFF, 0x001F, 0x07E0, 0xF800, (16u << 11) | (32u << 5) | 1u}}, 16);
     const auto result = decode(p);
@@ -237,89 +240,66 @@ TEST(BmpReader, SixteenBitPixelsBecomeTwentyFourBit) {
         EXPECT_EQ(bmptest::colourAt(*result, x, 0), expected565[x]);
 }
 
-TEST(BmpReader, BitFieldsOnlyForStandardLayouts) {
-    // 32-bit with the plain masks is ordinary 32-bit, in both header kinds.
-    for (uint32_t size : {40u, 108u}) {
-        BmpParts p = patternParts(3, 2, 32);
-        p.headerSize = size;
+TEST(BmpReader, WhatTheFileCannotMeanIsRefusedByName) {
+    using bitmap::formatText;
+    auto masked = [](int bits, uint32_t headerSize, std::vector<uint32_t> masks) {
+        BmpParts p = patternParts(3, 2, bits);
+        p.headerSize = headerSize;
         p.compression = 3;
-        p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-        const auto result = decode(p);
-        ASSERT_TRUE(result.ok()) << messageOf(result);
-        expectPattern(*result, 3, 2, 32);
-    }
-    BmpParts p = patternParts(3, 2, 32);
-    p.compression = 3;
-    p.masks = {0xFF000000, 0x00FF0000, 0x0000FF00};  // R-G-B-A order
-    expectRefused(p, text::kBmpBitFields);
-    p.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // R and B swapped
-    expectRefused(p, text::kBmpBitFields);
-
-    BmpParts q = patternParts(3, 2, 16);
-    q.compression = 3;
-    q.masks = {0x0F00, 0x00F0, 0x000F};  // 4-4-4
-    expectRefused(q, text::kBmpBitFields);
-
-    for (int bits : {8, 24}) {
-        BmpParts r = patternParts(3, 2, bits);
-        r.compression = 3;
-        r.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-        expectRefused(r, text::kBmpBitFields);
-    }
-}
-
-TEST(BmpReader, AlphaMaskPutsPixelsOverWhite) {
+        p.masks = std::move(masks);
+        return p;
+    };
+    auto coded = [](int bits, uint32_t headerSize, uint32_t compression) {
+        BmpParts p = patternParts(4, 2, bits);
+        p.headerSize = headerSize;
+        p.compression = compression;
+        return p;
+    };
+    const auto badMasks = [](int bits, const char* r, const char* g, const char* b, const char* a) {
+        return formatText(text::kBmpBadMasks, {bits, r, g, b, a});
+    };
     struct Case {
         const char* name;
-        uint32_t headerSize;
-        uint32_t compression;
-        uint32_t alphaMask;
-        bool alpha;
+        BmpParts parts;
+        std::string message;
     };
     const std::vector<Case> cases = {
-        {"alpha bit fields after a 40-byte header", 40, 6, 0xFF000000, true},
-        {"bit fields in a 56-byte header", 56, 3, 0xFF000000, true},
-        {"bit fields in a V4 header", 108, 3, 0xFF000000, true},
-        {"bit fields in a V5 header", 124, 3, 0xFF000000, true},
-        {"V5 header with no alpha mask", 124, 3, 0, false},
-        {"V5 header with an alpha mask we do not read", 124, 3, 0x000000FF, false},
-        {"uncompressed V5 header: its masks do not count", 124, 0, 0xFF000000, false},
+        {"mask with a gap", masked(16, 40, {0xF0F0, 0x0F00, 0x000F}),
+         badMasks(16, "0x0000F0F0", "0x00000F00", "0x0000000F", "0x00000000")},
+        {"overlapping masks", masked(32, 124, {0xFFFF00, 0xFF00, 0xFF, 0xFF000000}),
+         badMasks(32, "0x00FFFF00", "0x0000FF00", "0x000000FF", "0xFF000000")},
+        {"mask beyond a 16-bit pixel", masked(16, 56, {0x1F0000, 0x3E0, 0x1F, 0}),
+         badMasks(16, "0x001F0000", "0x000003E0", "0x0000001F", "0x00000000")},
+        {"masks at 24 bpp", masked(24, 40, {0xFF0000, 0xFF00, 0xFF}),
+         formatText(text::kBmpMasksDepth, {24})},
+        {"masks at 8 bpp", masked(8, 108, {0xE0, 0x1C, 0x3}),
+         formatText(text::kBmpMasksDepth, {8})},
+        {"RLE8 at 4 bpp", coded(4, 40, 1), formatText(text::kBmpCodingDepth, {"RLE8", 4})},
+        {"RLE4 at 8 bpp", coded(8, 124, 2), formatText(text::kBmpCodingDepth, {"RLE4", 8})},
+        {"RLE24 at 8 bpp", coded(8, 64, 4), formatText(text::kBmpCodingDepth, {"RLE24", 8})},
+        {"CMYK", coded(24, 40, 11), formatText(text::kBmpUnsupportedCoding, {"CMYK"})},
+        {"CMYK RLE8", coded(8, 124, 12), formatText(text::kBmpUnsupportedCoding, {"CMYK"})},
+        {"OS/2 Huffman", coded(1, 64, 3), formatText(text::kBmpUnsupportedCoding, {"Huffman 1D"})},
+        {"Windows coding 7", coded(24, 40, 7), formatText(text::kBmpUnknownCoding, {7})},
+        {"OS/2 coding 5", coded(24, 64, 5), formatText(text::kBmpUnknownCoding, {5})},
     };
-    // Transparent, opaque and half-transparent black.
-    const std::vector<uint32_t> pixels = {0x00123456, 0xFF123456, 0x80000000};
-    for (const auto& c : cases) {
-        BmpParts p;
-        p.headerSize = c.headerSize;
-        p.width = 3;
-        p.height = 1;
-        p.bits = 32;
-        p.compression = c.compression;
-        p.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, c.alphaMask};
-        p.rows = bmptest::packRows({pixels}, 32);
-        const auto result = decode(p);
-        ASSERT_TRUE(result.ok()) << c.name << ": " << messageOf(result);
-        const std::vector<uint32_t> expected =
-            c.alpha ? std::vector<uint32_t>{0xFFFFFF, 0x123456, 0x7F7F7F}
-                    : std::vector<uint32_t>{0x123456, 0x123456, 0};
-        for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(bmptest::colourAt(*result, x, 0), expected[static_cast<size_t>(x)])
-                << c.name << " " << x;
-    }
+    for (const auto& c : cases)
+        expectRefused(c.parts, c.message);
 }
 
-TEST(BmpReader, CompressedFilesAreRefused) {
-    BmpParts p = patternParts(4, 2, 24);
-    p.compression = 11;  // CMYK
-    expectRefused(p, text::kBmpCompressed);
-    p = patternParts(4, 2, 24);
-    p.headerSize = 64;
-    p.compression = 3;  // Huffman in an OS/2 2.x file
-    expectRefused(p, text::kBmpCompressed);
-    for (uint32_t embedded : {4u, 5u}) {
-        p = patternParts(4, 2, 24);
+TEST(BmpReader, EmbeddedPictureThatDoesNotDecodeIsNamed) {
+    for (const auto& [compression, format] : {std::pair{4u, "JPEG"}, std::pair{5u, "PNG"}}) {
+        BmpParts p;
+        p.width = 4;
+        p.height = 2;
         p.bits = 0;
-        p.compression = embedded;
-        expectRefused(p, text::kBmpEmbeddedImage);
+        p.compression = compression;
+        p.rows = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
+        const auto result = decode(p);
+        ASSERT_FALSE(result.ok()) << format;
+        const std::string start = bitmap::formatText(text::kBmpEmbeddedUnreadable, {format, ""});
+        EXPECT_TRUE(messageOf(result).starts_with(start)) << messageOf(result);
+        EXPECT_GT(messageOf(result).size(), start.size()) << "the decoder's own message";
     }
 }
 
@@ -338,11 +318,12 @@ TEST(BmpReader, BadHeaderFieldsAreRefused) {
         expectRefused(p, text::kBmpBadHeader);
     }
     p = patternParts(4, 2, 8);
-    for (uint16_t bits : {0, 2, 3, 7, 12, 48, 64}) {
+    for (uint16_t bits : {0, 3, 7, 12, 48, 64}) {
         p.bits = bits;
-        expectRefused(p, text::kBadDepth);
+        expectRefused(p, bitmap::formatText(text::kBmpUnknownDepth, {bits}));
     }
-    for (uint32_t size : {0u, 16u, 39u, 41u, 100u, 125u, 0xFFFFFFFFu}) {
+    // Between the sizes of the headers, and OS/2 2.x headers cut inside a field.
+    for (uint32_t size : {0u, 14u, 18u, 39u, 41u, 50u, 62u, 100u, 125u, 0xFFFFFFFFu}) {
         p = patternParts(4, 2, 8);
         auto file = bmptest::buildBmp(p);
         bitmap::writeLe32(file, 14, size);
@@ -450,16 +431,16 @@ TEST(BmpLoad, FailuresCarryThePrefixAndAMessage) {
     cmyk.compression = 11;
     testing_support::writeFile(dir.file("cmyk.bmp"), bmptest::buildBmp(cmyk));
     EXPECT_FALSE(proc.loadBitmap(dir.file("cmyk.bmp")));
-    EXPECT_EQ(proc.lastError(),
-              std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpCompressed));
+    const std::string cmykRefusal =
+        "ImageProc::loadBitmap: " + bitmap::formatText(text::kBmpUnsupportedCoding, {"CMYK"});
+    EXPECT_EQ(proc.lastError(), cmykRefusal);
 
     // Success leaves the last message alone.
     testing_support::writeFile(dir.file("good.bmp"), file);
     const auto dib = proc.loadBitmap(dir.file("good.bmp"));
     ASSERT_TRUE(dib);
     expectPattern(*dib, 5, 3, 8);
-    EXPECT_EQ(proc.lastError(),
-              std::string("ImageProc::loadBitmap: ") + std::string(text::kBmpCompressed));
+    EXPECT_EQ(proc.lastError(), cmykRefusal);
 }
 
 }  // namespace

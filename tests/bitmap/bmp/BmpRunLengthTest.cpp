@@ -1,10 +1,11 @@
-// Run-length coded BMP files (RLE8 and RLE4): runs, literal runs, deltas,
-// clipping at the picture's edges, and data that ends too soon.
+// Run-length coded BMP files (RLE8, RLE4 and OS/2's RLE24): runs, literal
+// runs, deltas, clipping at the picture's edges, and data that ends too soon.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "base/TextFormat.h"
 #include "bitmap/Texts.h"
 #include "bitmap/formats/BmpFile.h"
 #include "support/TestSupport.h"
@@ -16,15 +17,17 @@ namespace {
 namespace text = bitmap::text;
 using Rows = std::vector<std::vector<int>>;
 
+// RLE24 comes in OS/2 2.x headers only.
 std::vector<uint8_t> rleFile(int bits, int width, int height, std::vector<uint8_t> data,
                              uint32_t headerSize = 40) {
     bmptest::BmpParts p;
-    p.headerSize = headerSize;
+    p.headerSize = bits == 24 ? 64 : headerSize;
     p.width = width;
     p.height = height;
     p.bits = static_cast<uint16_t>(bits);
-    p.compression = bits == 8 ? 1 : 2;
-    p.table = bmptest::colourTable(1 << bits);
+    p.compression = bits == 8 ? 1 : bits == 4 ? 2 : 4;
+    if (bits <= 8)
+        p.table = bmptest::colourTable(1 << bits);
     p.rows = std::move(data);
     return bmptest::buildBmp(p);
 }
@@ -84,6 +87,15 @@ TEST(BmpRunLength, CodesPaintThePicture) {
          {3, 0x12, 0, 5, 0x34, 0x56, 0x70, 0, 0, 0, 1, 0x70, 0, 1},
          {{7, 0, 0, 0, 0, 0, 0, 0}, {1, 2, 1, 3, 4, 5, 6, 7}}},
         {"RLE4 clipped at an odd width", 4, 3, 1, {4, 0x56, 0, 1}, {{5, 6, 5}}},
+        {"RLE24 runs and literals of blue-green-red triples, padded; skipped pixels black",
+         24,
+         5,
+         2,
+         {2, 0x10, 0x20, 0x30, 0, 3, 1, 2, 3, 4,    5,    6,    7, 8,
+          9, 0,    0,    0,    0, 2, 2, 0, 3, 0xAA, 0xBB, 0xCC, 0, 1},
+         {{0, 0, 0xCCBBAA, 0xCCBBAA, 0xCCBBAA},
+          {0x302010, 0x302010, 0x030201, 0x060504, 0x090807}}},
+        {"RLE24 clipped at the row's end", 24, 2, 1, {3, 1, 2, 3, 0, 1}, {{0x030201, 0x030201}}},
     };
     for (const auto& c : cases) {
         const auto result =
@@ -94,10 +106,13 @@ TEST(BmpRunLength, CodesPaintThePicture) {
         EXPECT_EQ(dib.header().biCompression, 0u) << c.name;
         EXPECT_EQ(dib.header().biSizeImage, dib.stride() * dib.height()) << c.name;
         for (size_t y = 0; y < c.topRowFirst.size(); ++y)
-            for (size_t x = 0; x < c.topRowFirst[y].size(); ++x)
-                EXPECT_EQ(testing_support::pixelAt(dib, static_cast<int>(x), static_cast<int>(y)),
-                          c.topRowFirst[y][x])
-                    << c.name << " at " << x << "," << y;
+            for (size_t x = 0; x < c.topRowFirst[y].size(); ++x) {
+                const int px = static_cast<int>(x);
+                const int py = static_cast<int>(y);
+                const auto value = c.bits == 24 ? static_cast<int>(bmptest::colourAt(dib, px, py))
+                                                : testing_support::pixelAt(dib, px, py);
+                EXPECT_EQ(value, c.topRowFirst[y][x]) << c.name << " at " << x << "," << y;
+            }
     }
 }
 
@@ -106,16 +121,41 @@ TEST(BmpRunLength, BrokenDataIsRefused) {
         const char* name;
         int bits, width, height;
         std::vector<uint8_t> data;
-        std::string_view message;
+        std::string message;
         uint16_t declaredBits = 0;  // 0: as `bits`
     };
+    using bitmap::formatText;
     const std::vector<Case> cases = {
-        {"data ends before the last row", 8, 2, 2, {2, 1, 0, 0}, text::kBmpTruncated},
-        {"no data at all", 8, 2, 2, {}, text::kBmpTruncated},
-        {"a literal cut short", 8, 4, 1, {0, 4, 1, 2}, text::kBmpTruncated},
-        {"a delta cut short", 8, 4, 1, {0, 2, 1}, text::kBmpTruncated},
-        {"RLE8 on a 4 bpp picture", 8, 2, 1, {2, 1, 0, 1}, text::kBmpBadHeader, 4},
-        {"RLE4 on an 8 bpp picture", 4, 2, 1, {2, 1, 0, 1}, text::kBmpBadHeader, 8},
+        {"data ends before the last row", 8, 2, 2, {2, 1, 0, 0}, std::string(text::kBmpTruncated)},
+        {"no data at all", 8, 2, 2, {}, std::string(text::kBmpTruncated)},
+        {"a literal cut short", 8, 4, 1, {0, 4, 1, 2}, std::string(text::kBmpTruncated)},
+        {"a delta cut short", 8, 4, 1, {0, 2, 1}, std::string(text::kBmpTruncated)},
+        {"an RLE24 run cut inside its pixel",
+         24,
+         4,
+         1,
+         {2, 1, 2},
+         std::string(text::kBmpTruncated)},
+        {"an RLE24 literal cut short",
+         24,
+         4,
+         1,
+         {0, 3, 1, 2, 3, 4, 5, 6, 7, 8},
+         std::string(text::kBmpTruncated)},
+        {"RLE8 on a 4 bpp picture",
+         8,
+         2,
+         1,
+         {2, 1, 0, 1},
+         formatText(text::kBmpCodingDepth, {"RLE8", 4}),
+         4},
+        {"RLE4 on an 8 bpp picture",
+         4,
+         2,
+         1,
+         {2, 1, 0, 1},
+         formatText(text::kBmpCodingDepth, {"RLE4", 8}),
+         8},
     };
     for (const auto& c : cases) {
         auto file = rleFile(c.bits, c.width, c.height, c.data);

@@ -37,6 +37,12 @@ bitmap::Dib sample(int width, int height, int bits, uint32_t clrUsed = 0) {
     for (int r = 0; r < height; ++r)
         for (auto& b : dib->storedRow(r))
             b = v += 29;
+    // The fourth bytes of 32 bpp pixels, all the same: no alpha channel for
+    // the reader to apply.
+    if (bits == 32)
+        for (int r = 0; r < height; ++r)
+            for (size_t at = 3; at < dib->storedRow(r).size(); at += 4)
+                dib->storedRow(r)[at] = 0;
     return std::move(*dib);
 }
 

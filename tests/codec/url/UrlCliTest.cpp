@@ -36,7 +36,7 @@ TEST_F(UrlCli, InfoAndShowAcceptUrls) {
     const std::string url = http.url("/files/pic.bmp");
     auto run = cli({"info", url, served.file("pic.bmp")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, url + "\tbmp\t40\t30\n" + served.file("pic.bmp") + "\tbmp\t40\t30\n");
+    EXPECT_EQ(run.out, url + "\tbmp\t40\t30\t8\n" + served.file("pic.bmp") + "\tbmp\t40\t30\t8\n");
     EXPECT_TRUE(temporaryFiles().empty());
 
     run = cli({"info", http.url("/missing.bmp")});
